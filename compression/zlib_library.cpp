@@ -1,0 +1,104 @@
+// Loading zlib, its allocation callbacks and the result checks.
+#include <cstdlib>
+#include <limits>
+
+#include "compression/dynazlib.h"
+#include "compression/dynazlib_testing.h"
+#include "compression/zlib_library.h"
+#include "platform/dynlib.h"
+
+namespace eit {
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kZlibFileName = "zlib1.dll";
+#elif defined(__APPLE__)
+constexpr const char* kZlibFileName = "libz.1.dylib";
+#else
+constexpr const char* kZlibFileName = "libz.so.1";
+#endif
+
+// One binding for the whole program. The library stays loaded until static destruction at exit.
+struct TZlibBinding {
+  std::string libraryName = kZlibFileName;
+  TDynamicLibrary library;
+  detail::TZlibEntries entries{};
+};
+
+TZlibBinding& Binding() {
+  static TZlibBinding binding;
+  return binding;
+}
+
+template <typename F>
+bool LookUp(const TDynamicLibrary& library, const char* name, F& entry) {
+  entry = reinterpret_cast<F>(library.Symbol(name));
+  return entry != nullptr;
+}
+
+}  // namespace
+
+std::string LoadResString(const TResString& resource) { return resource.Text; }
+
+std::string ZlibErrorText(int code) {
+  std::string text = LoadResString(SZlibError);
+  return text.replace(text.find("%d"), 2, std::to_string(code));
+}
+
+void LoadZlibLibrary() {
+  TZlibBinding& binding = Binding();
+  if (binding.library.IsLoaded()) return;
+  TDynamicLibrary library = TDynamicLibrary::Load(binding.libraryName);
+  detail::TZlibEntries entries{};
+  // A library without all seven entries is as good as none: calling a missing one would crash.
+  const bool complete = library.IsLoaded() && LookUp(library, "deflateInit_", entries.deflateInit_) &&
+                        LookUp(library, "deflate", entries.deflate) &&
+                        LookUp(library, "deflateEnd", entries.deflateEnd) &&
+                        LookUp(library, "inflateInit_", entries.inflateInit_) &&
+                        LookUp(library, "inflate", entries.inflate) &&
+                        LookUp(library, "inflateEnd", entries.inflateEnd) &&
+                        LookUp(library, "inflateReset", entries.inflateReset);
+  if (!complete) throw EZlibError(LoadResString(SLibraryAbsent));
+  binding.entries = entries;
+  binding.library = std::move(library);
+}
+
+const detail::TZlibEntries& detail::Zlib() { return Binding().entries; }
+
+int CompressCheck(int code) {
+  if (code < 0) throw ECompressionError(ZlibErrorText(code));
+  return code;
+}
+
+int DecompressCheck(int code) {
+  if (code < 0) throw EDecompressionError(ZlibErrorText(code));
+  return code;
+}
+
+voidpf ZlibAlloc(voidpf, uInt items, uInt size) {
+  // An exception must not unwind through zlib's C frames, so a failure returns null and zlib
+  // reports Z_MEM_ERROR, which the checks raise.
+  const std::uint64_t bytes = static_cast<std::uint64_t>(items) * size;
+  if (bytes == 0 || bytes > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) return nullptr;
+  return std::malloc(static_cast<std::size_t>(bytes));
+}
+
+void ZlibFree(voidpf, voidpf address) { std::free(address); }
+
+namespace zlib_testing {
+
+void ReloadFrom(const std::string& libraryName) {
+  TZlibBinding& binding = Binding();
+  binding.library.Release();
+  binding.entries = {};
+  binding.libraryName = libraryName;
+}
+
+std::string DefaultLibraryName() { return kZlibFileName; }
+
+bool IsLoaded() { return Binding().library.IsLoaded(); }
+
+}  // namespace zlib_testing
+
+}  // namespace eit

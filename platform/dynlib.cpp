@@ -1,0 +1,40 @@
+#include "platform/dynlib.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace eit {
+
+TDynamicLibrary TDynamicLibrary::Load(const std::string& name) {
+  TDynamicLibrary library;
+#ifdef _WIN32
+  UINT previous = SetErrorMode(SEM_NOOPENFILEERRORBOX);
+  library.handle_.reset(reinterpret_cast<void*>(LoadLibraryA(name.c_str())));
+  SetErrorMode(previous);
+#else
+  library.handle_.reset(dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL));
+#endif
+  return library;
+}
+
+void* TDynamicLibrary::Symbol(const char* exportName) const {
+  if (!handle_) return nullptr;
+#ifdef _WIN32
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_.get()), exportName));
+#else
+  return dlsym(handle_.get(), exportName);
+#endif
+}
+
+void TDynamicLibrary::Closer::operator()(void* handle) const noexcept {
+#ifdef _WIN32
+  FreeLibrary(static_cast<HMODULE>(handle));
+#else
+  dlclose(handle);
+#endif
+}
+
+}  // namespace eit

@@ -1,0 +1,31 @@
+// Loading shared libraries at run time.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace eit {
+
+class TDynamicLibrary {
+ public:
+  // Loads the library by file name (searched the platform's usual way). Returns an empty object
+  // when it cannot be loaded; the platform shows no dialog for a missing file.
+  static TDynamicLibrary Load(const std::string& name);
+
+  TDynamicLibrary() = default;
+  TDynamicLibrary(TDynamicLibrary&&) noexcept = default;
+  TDynamicLibrary& operator=(TDynamicLibrary&&) noexcept = default;
+
+  bool IsLoaded() const { return handle_ != nullptr; }
+  // The address of an export, or null when the library lacks it.
+  void* Symbol(const char* exportName) const;
+  void Release() { handle_.reset(); }
+
+ private:
+  struct Closer {
+    void operator()(void* handle) const noexcept;
+  };
+  std::unique_ptr<void, Closer> handle_;
+};
+
+}  // namespace eit

@@ -1,0 +1,33 @@
+# Shared by scripts/run and scripts/test: package installation and the build.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+# Packages to build the program and its tests.
+BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g zlib1g-dev
+                libgtest-dev libgmock-dev libbenchmark-dev)
+# clang and its runtimes, for the fuzz targets.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# Installs the Debian packages that are not installed yet; a second run installs nothing.
+ensure_packages() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
+  echo "==> installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir="$1"
+  shift
+  cmake -S "$ROOT" -B "$ROOT/build/$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$ROOT/build/$dir" -j "$JOBS"
+}
