@@ -1,0 +1,97 @@
+// An in-memory picture: 24-bit (B, G, R) or 32-bit (B, G, R, A) pixels, row 0 on top, rows packed
+// without padding. Pixels are never left undefined: a new or resized bitmap is all zero bytes.
+//
+// Drawing clips everything to the bitmap (and, for copies, to the source too): no coordinates can
+// make it read or write outside a bitmap. Rectangles are half-open; one with Right <= Left or
+// Bottom <= Top is empty.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/errors.h"
+#include "platform/streams.h"
+
+namespace eit {
+
+enum class TPixelFormat { pf24bit, pf32bit };
+
+struct TRect {
+  std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// Red in the low byte, then green, then blue: 0x00BBGGRR.
+using TColor = std::uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return TColor{r} | TColor{g} << 8 | TColor{b} << 16;
+}
+
+// Raised for a picture file that is truncated, inconsistent or of an unsupported kind.
+class EInvalidGraphic : public Exception {
+  using Exception::Exception;
+};
+inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
+
+class TBitmap {
+ public:
+  TBitmap() = default;
+  TBitmap(TPixelFormat format, std::int32_t width, std::int32_t height);
+
+  TPixelFormat PixelFormat() const { return format_; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  int BytesPerPixel() const { return format_ == TPixelFormat::pf32bit ? 4 : 3; }
+  std::size_t RowBytes() const { return static_cast<std::size_t>(width_) * static_cast<std::size_t>(BytesPerPixel()); }
+
+  // Each of these starts the picture anew, all zero. Sizes are checked: a negative size, or a
+  // picture above the program's limits, raises EInvalidGraphic.
+  void SetPixelFormat(TPixelFormat format);
+  void SetWidth(std::int32_t width) { SetSize(width, height_); }
+  void SetHeight(std::int32_t height) { SetSize(width_, height); }
+  void SetSize(std::int32_t width, std::int32_t height);
+
+  std::uint8_t* ScanLine(std::int32_t row) { return pixels_.get() + static_cast<std::size_t>(row) * RowBytes(); }
+  const std::uint8_t* ScanLine(std::int32_t row) const {
+    return pixels_.get() + static_cast<std::size_t>(row) * RowBytes();
+  }
+
+  // The drawing surface. Colours write red, green and blue; 32-bit pixels also get the alpha given.
+  void FillRect(const TRect& rect, TColor color, std::uint8_t alpha = 0);
+  // A one-pixel line from (x0, y0) towards (x1, y1); the end point itself is not drawn.
+  void Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, TColor color,
+            std::uint8_t alpha = 0);
+  // Copies source's rectangle to dest of the same size, bytes unchanged. Both bitmaps must have the
+  // same pixel format. Only the part inside both bitmaps moves.
+  void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+  // The colour of one pixel, without alpha; clBlack outside the bitmap.
+  TColor Pixel(std::int32_t x, std::int32_t y) const;
+
+  // A standard uncompressed Windows BMP: 24 bits, bottom-up, rows padded to 4 bytes. A 32-bit
+  // bitmap is written with a version-5 header and an alpha mask, so that its alpha survives.
+  void SaveToStream(TStream& stream) const;
+  void SaveToFile(const std::string& path) const;
+  // Reads the BMP files image editors write: see bmp_codec.cpp. Raises EInvalidGraphic with
+  // "Bitmap image is not valid" (and, from a file, its path) for anything it cannot read fully.
+  void LoadFromStream(TStream& stream);
+  void LoadFromFile(const std::string& path);
+
+ private:
+  struct FreeBlock {
+    void operator()(std::uint8_t* p) const noexcept;
+  };
+  TPixelFormat format_ = TPixelFormat::pf24bit;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+  std::unique_ptr<std::uint8_t, FreeBlock> pixels_;
+};
+
+// The byte count of width x height x bytesPerPixel, or -1 when it would exceed limit (at most 2 GiB).
+// Every size product in the program goes through here, so none of them can overflow.
+std::int64_t CheckedImageBytes(std::int64_t width, std::int64_t height, std::int64_t bytesPerPixel,
+                               std::int64_t limit = std::int64_t{1} << 31);
+
+}  // namespace eit

@@ -1,0 +1,50 @@
+#include <cstring>
+#include <vector>
+
+#include "tga/targa.h"
+
+namespace eit {
+
+namespace {
+
+void PutU16(std::uint8_t* p, std::uint32_t v) { p[0] = static_cast<std::uint8_t>(v), p[1] = static_cast<std::uint8_t>(v >> 8); }
+void PutU32(std::uint8_t* p, std::uint32_t v) { PutU16(p, v), PutU16(p + 2, v >> 16); }
+
+constexpr std::int32_t kExtensionSize = 495;
+
+}  // namespace
+
+void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
+  if (bitmap.Width() > 65535 || bitmap.Height() > 65535)
+    throw Exception("Cannot write a TGA image wider or taller than 65535 pixels");
+  const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
+  std::uint8_t header[18] = {};
+  header[2] = 2;  // uncompressed true-colour
+  PutU16(header + 12, static_cast<std::uint32_t>(bitmap.Width()));
+  PutU16(header + 14, static_cast<std::uint32_t>(bitmap.Height()));
+  header[16] = alpha ? 32 : 24;
+  header[17] = alpha ? 8 : 0;  // alpha bits; origin bottom left, matching the row order below
+  stream.WriteBuffer(header, sizeof header);
+  const std::int64_t start = stream.Position() - static_cast<std::int64_t>(sizeof header);
+  for (std::int32_t y = bitmap.Height() - 1; y >= 0; --y)
+    stream.WriteBuffer(bitmap.ScanLine(y), static_cast<std::int32_t>(bitmap.RowBytes()));
+
+  // The extension area says the alpha is straight ("useful alpha"), not premultiplied.
+  std::vector<std::uint8_t> extension(kExtensionSize, 0);
+  PutU16(extension.data(), kExtensionSize);
+  extension[494] = alpha ? 3 : 0;
+  const std::int64_t extensionOffset = stream.Position() - start;
+  stream.WriteBuffer(extension.data(), kExtensionSize);
+  std::uint8_t footer[26] = {};
+  PutU32(footer, static_cast<std::uint32_t>(extensionOffset));
+  std::memcpy(footer + 8, "TRUEVISION-XFILE.", 18);  // with its NUL
+  stream.WriteBuffer(footer, sizeof footer);
+}
+
+void WriteTGA(const char* path, const TBitmap& bitmap, std::int32_t /*options*/) {
+  TFileStream file(path, FileMode::Create);
+  WriteTgaToStream(file, bitmap);
+  file.Close();
+}
+
+}  // namespace eit
