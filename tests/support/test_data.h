@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>

@@ -1,0 +1,61 @@
+// Texture files and the jobs built on them.
+//
+// A texture image is held whole in a memory stream: 4 magic bytes, 124 header bytes (stored
+// bit-inverted), then Height rows of Width pixels from offset 128, packed: R, G, B for 24 bits,
+// R, G, B, A for 32. On disk it is either raw (magic "DDS!": the image itself) or packed (magic
+// "ELTE", PackedLength, UnpackedLength, then one zlib stream holding the image).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/bitmap.h"
+#include "platform/streams.h"
+
+namespace eit {
+
+inline constexpr std::int32_t kImageHeaderSize = 128;  // magic plus header
+inline constexpr std::int32_t kWidthOffset = 12;
+inline constexpr std::int32_t kHeightOffset = 16;
+inline constexpr std::int32_t kBitCountOffset = 88;
+
+// The form a texture file had, decided by its first four bytes; the form it is stored in again.
+enum class TTextureForm { Packed, Raw };
+
+struct TTextureHeader {
+  std::uint32_t Width = 0;
+  std::uint32_t Height = 0;
+  std::uint32_t BitCount = 0;
+};
+
+// Unpacks the container at source (any position) into destination, which must be empty; the
+// destination is left at its end. Raises EZlibError and its kin, EReadError "Stream read error" when
+// the zlib stream ends before UnpackedLength bytes, EDecompressionError "Invalid stream operation"
+// when UnpackedLength is 0.
+void ReadPackedImage(TStream& source, TMemoryStream& destination);
+// Writes source, whole, as a packed container (zlib level 1) into a new, empty destination, which is
+// left at offset 8.
+void WritePackedImage(TMemoryStream& source, TStream& destination);
+// Flips the bits of the 124 header bytes in place and leaves the position at 128. The image must hold
+// at least 128 bytes.
+void InvertImageHeader(TMemoryStream& image);
+
+// The loading rule: reads the texture file just opened as source into the empty image, header still
+// inverted, and returns its form. Checks what the rest of the program relies on, raising an error
+// naming path when it does not hold: the magic, a complete header, a bit count of 24 or 32, sides of
+// at most 65535 pixels and a pixel area holding every row.
+TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path);
+// The storing rule: writes the image (header inverted) to the new file in the given form.
+void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination);
+
+// The header fields; the header must be un-inverted already.
+TTextureHeader ReadTextureHeader(const TMemoryStream& image);
+
+// Moves the pixel rows of an image whose header is un-inverted into bitmap, which takes the image's
+// size and a 24- or 32-bit format; red and blue change places on the way.
+void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap);
+// Overwrites the pixel area of the image with the bitmap's rows (growing the image if the bitmap is
+// larger); the header and the bytes after the last row written stay as they were.
+void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image);
+
+}  // namespace eit

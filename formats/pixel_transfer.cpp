@@ -1,0 +1,59 @@
+// Pixel rows between texture images (R, G, B[, A]) and bitmaps (B, G, R[, A]).
+//
+// Each row moves with one block copy straight between the image's bytes and the bitmap row, and is
+// swapped in place in its destination: no row buffer is needed, and nothing else is allocated.
+#include <cstring>
+
+#include "formats/formathandlers.h"
+#include "formats/misc.h"
+
+namespace eit {
+
+namespace {
+
+void SwapRow(std::uint8_t* row, std::size_t bytes, int bytesPerPixel) {
+  if (bytesPerPixel == 4)
+    SwapRedBlue32(row, bytes);
+  else
+    SwapRedBlue24(row, bytes);
+}
+
+}  // namespace
+
+void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
+  const TTextureHeader header = ReadTextureHeader(image);
+  if (header.BitCount != 24 && header.BitCount != 32)
+    throw Exception("The texture has " + std::to_string(header.BitCount) +
+                    " bits per pixel; only 24 and 32 are supported");
+  const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
+  const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
+  if (needed < 0 || needed > image.Size() - kImageHeaderSize)
+    throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
+  bitmap.SetPixelFormat(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
+  bitmap.SetSize(static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height));
+  const std::size_t rowBytes = bitmap.RowBytes();
+  const std::uint8_t* from = image.Memory() + kImageHeaderSize;
+  for (std::int32_t r = 0; r < bitmap.Height(); ++r, from += rowBytes) {
+    std::uint8_t* row = bitmap.ScanLine(r);
+    std::memcpy(row, from, rowBytes);
+    SwapRow(row, rowBytes, bytesPerPixel);
+  }
+  image.SetPosition(kImageHeaderSize + needed);
+}
+
+void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image) {
+  const int bytesPerPixel = bitmap.BytesPerPixel();
+  const std::int64_t bytes = CheckedImageBytes(bitmap.Width(), bitmap.Height(), bytesPerPixel);
+  if (bytes < 0) throw Exception("The picture is too large for a texture");
+  // Grow, never shrink: bytes after the last row keep their values.
+  if (image.Size() < kImageHeaderSize + bytes) image.SetSize(kImageHeaderSize + bytes);
+  const std::size_t rowBytes = bitmap.RowBytes();
+  std::uint8_t* to = image.Memory() + kImageHeaderSize;
+  for (std::int32_t r = 0; r < bitmap.Height(); ++r, to += rowBytes) {
+    std::memcpy(to, bitmap.ScanLine(r), rowBytes);
+    SwapRow(to, rowBytes, bytesPerPixel);
+  }
+  image.SetPosition(kImageHeaderSize + bytes);
+}
+
+}  // namespace eit
