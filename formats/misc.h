@@ -14,6 +14,10 @@ namespace eit {
 void SwapRedBlue24(std::uint8_t* buffer, std::size_t length);
 void SwapRedBlue32(std::uint8_t* buffer, std::size_t length);
 
+// The same, copying from source to destination on the way (one pass over the memory instead of two).
+void CopySwapRedBlue24(std::uint8_t* destination, const std::uint8_t* source, std::size_t length);
+void CopySwapRedBlue32(std::uint8_t* destination, const std::uint8_t* source, std::size_t length);
+
 // A glyph found on a sheet; Right and Bottom lie one past the box.
 struct GlyphBox {
   std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;

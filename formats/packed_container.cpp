@@ -45,7 +45,9 @@ void ReadPackedImage(TStream& source, TMemoryStream& destination) {
   const std::int64_t packedBytes = std::max<std::int64_t>(source.Size() - source.Position(), 0);
   destination.Reserve(std::min<std::int64_t>(unpackedLength, packedBytes * kMaxInflateRatio + 1024));
   TDecompressionStream unpacker(source);
-  destination.CopyFrom(unpacker, unpackedLength);
+  // A copy of 0 bytes means "everything", which a decompression stream cannot tell: it raises.
+  if (unpackedLength == 0) destination.CopyFrom(unpacker, 0);
+  if (destination.ReadFrom(unpacker, unpackedLength) != unpackedLength) throw EReadError(SReadError);
 }
 
 void WritePackedImage(TMemoryStream& source, TStream& destination) {

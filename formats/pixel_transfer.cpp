@@ -1,9 +1,7 @@
 // Pixel rows between texture images (R, G, B[, A]) and bitmaps (B, G, R[, A]).
 //
-// Each row moves with one block copy straight between the image's bytes and the bitmap row, and is
-// swapped in place in its destination: no row buffer is needed, and nothing else is allocated.
-#include <cstring>
-
+// Each row moves straight between the image's bytes and the bitmap row, red and blue exchanged in
+// the same pass: no row buffer is needed, nothing else is allocated, and memory is crossed once.
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
 
@@ -11,11 +9,11 @@ namespace eit {
 
 namespace {
 
-void SwapRow(std::uint8_t* row, std::size_t bytes, int bytesPerPixel) {
+void CopyRow(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes, int bytesPerPixel) {
   if (bytesPerPixel == 4)
-    SwapRedBlue32(row, bytes);
+    CopySwapRedBlue32(to, from, bytes);
   else
-    SwapRedBlue24(row, bytes);
+    CopySwapRedBlue24(to, from, bytes);
 }
 
 }  // namespace
@@ -29,14 +27,14 @@ void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
   const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
   if (needed < 0 || needed > image.Size() - kImageHeaderSize)
     throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
-  bitmap.SetPixelFormat(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
-  bitmap.SetSize(static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height));
+  // Every byte is written below, so the picture need not be cleared first.
+  bitmap.Reshape(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit,
+                 static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height),
+                 TBitmap::TInit::Undefined);
   const std::size_t rowBytes = bitmap.RowBytes();
   const std::uint8_t* from = image.Memory() + kImageHeaderSize;
-  for (std::int32_t r = 0; r < bitmap.Height(); ++r, from += rowBytes) {
-    std::uint8_t* row = bitmap.ScanLine(r);
-    std::memcpy(row, from, rowBytes);
-    SwapRow(row, rowBytes, bytesPerPixel);
+  for (std::int32_t r = 0; r < bitmap.Height() && rowBytes > 0; ++r, from += rowBytes) {
+    CopyRow(bitmap.ScanLine(r), from, rowBytes, bytesPerPixel);
   }
   image.SetPosition(kImageHeaderSize + needed);
 }
@@ -49,9 +47,8 @@ void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image) {
   if (image.Size() < kImageHeaderSize + bytes) image.SetSize(kImageHeaderSize + bytes);
   const std::size_t rowBytes = bitmap.RowBytes();
   std::uint8_t* to = image.Memory() + kImageHeaderSize;
-  for (std::int32_t r = 0; r < bitmap.Height(); ++r, to += rowBytes) {
-    std::memcpy(to, bitmap.ScanLine(r), rowBytes);
-    SwapRow(to, rowBytes, bytesPerPixel);
+  for (std::int32_t r = 0; r < bitmap.Height() && rowBytes > 0; ++r, to += rowBytes) {
+    CopyRow(to, bitmap.ScanLine(r), rowBytes, bytesPerPixel);
   }
   image.SetPosition(kImageHeaderSize + bytes);
 }

@@ -41,25 +41,29 @@ std::int64_t CheckedImageBytes(std::int64_t width, std::int64_t height, std::int
 
 void TBitmap::FreeBlock::operator()(std::uint8_t* p) const noexcept { std::free(p); }
 
-TBitmap::TBitmap(TPixelFormat format, std::int32_t width, std::int32_t height) : format_(format) {
-  SetSize(width, height);
-}
+TBitmap::TBitmap(TPixelFormat format, std::int32_t width, std::int32_t height) { Reshape(format, width, height); }
 
-void TBitmap::SetPixelFormat(TPixelFormat format) {
-  format_ = format;
-  SetSize(width_, height_);
-}
+void TBitmap::SetPixelFormat(TPixelFormat format) { Reshape(format, width_, height_); }
 
-void TBitmap::SetSize(std::int32_t width, std::int32_t height) {
-  const std::int64_t bytes = CheckedImageBytes(width, height, BytesPerPixel(), kMaxBitmapBytes);
+void TBitmap::SetSize(std::int32_t width, std::int32_t height) { Reshape(format_, width, height); }
+
+void TBitmap::Reshape(TPixelFormat format, std::int32_t width, std::int32_t height, TInit init) {
+  const std::int64_t bytes =
+      CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes);
   if (bytes < 0 || width > kMaxDimension || height > kMaxDimension)
     throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
                           " pixels: the size is out of range");
-  // calloc: large pictures get lazily zeroed pages instead of a memset over all of them.
-  std::uint8_t* block = bytes > 0 ? static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(bytes), 1))
-                                  : nullptr;
-  if (bytes > 0 && block == nullptr) throw std::bad_alloc();
-  pixels_.reset(block);
+  if (bytes != blockBytes_ || bytes == 0) {
+    // calloc: large pictures get lazily zeroed pages instead of a memset over all of them.
+    std::uint8_t* block =
+        bytes > 0 ? static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(bytes), 1)) : nullptr;
+    if (bytes > 0 && block == nullptr) throw std::bad_alloc();
+    pixels_.reset(block);
+    blockBytes_ = bytes;
+  } else if (init == TInit::Zero) {
+    std::memset(pixels_.get(), 0, static_cast<std::size_t>(bytes));
+  }
+  format_ = format;
   width_ = width;
   height_ = height;
 }

@@ -53,6 +53,10 @@ class TBitmap {
   void SetWidth(std::int32_t width) { SetSize(width, height_); }
   void SetHeight(std::int32_t height) { SetSize(width_, height); }
   void SetSize(std::int32_t width, std::int32_t height);
+  // Both at once. With Undefined the pixels are left as they happen to be: only for a caller that
+  // writes every byte before anything reads one. A block of the same byte count is reused.
+  enum class TInit { Zero, Undefined };
+  void Reshape(TPixelFormat format, std::int32_t width, std::int32_t height, TInit init = TInit::Zero);
 
   std::uint8_t* ScanLine(std::int32_t row) { return pixels_.get() + static_cast<std::size_t>(row) * RowBytes(); }
   const std::uint8_t* ScanLine(std::int32_t row) const {
@@ -87,6 +91,7 @@ class TBitmap {
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   std::unique_ptr<std::uint8_t, FreeBlock> pixels_;
+  std::int64_t blockBytes_ = 0;
 };
 
 // The byte count of width x height x bytesPerPixel, or -1 when it would exceed limit (at most 2 GiB).

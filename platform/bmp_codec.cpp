@@ -157,19 +157,27 @@ class Decoder {
     const std::uint32_t offBits = in_.U32(10);
     if (offBits < h_.afterHeader || offBits > in_.size) throw Invalid("the pixel data offset is outside the file");
     palette_ = ReadPalette(in_, h_);
-    const bool wide = h_.bpp == 32;
-    out_.SetPixelFormat(wide ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
-    out_.SetSize(h_.width, h_.height);
     pixels_ = in_.data + offBits;
     available_ = in_.size - offBits;
     if (h_.sizeImage > available_) throw Invalid("the image size field exceeds the file");
-    if (h_.compression == 1 || h_.compression == 2)
+    if (h_.compression == 1 || h_.compression == 2) {
+      // Every pixel must be defined, and one two-byte run defines at most 255: a picture larger
+      // than that is refused before its pixels are allocated.
+      if (std::int64_t{h_.width} * h_.height > 128 * static_cast<std::int64_t>(available_))
+        throw Invalid("the RLE data are too short for the picture");
+      Allocate();
       DecodeRle();
-    else
+    } else {
       DecodeRows();
+    }
   }
 
  private:
+  void Allocate() {
+    out_.SetPixelFormat(h_.bpp == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
+    out_.SetSize(h_.width, h_.height);
+  }
+
   std::uint8_t* Row(std::int64_t fileRow) {
     return out_.ScanLine(static_cast<std::int32_t>(h_.topDown ? fileRow : h_.height - 1 - fileRow));
   }
@@ -184,6 +192,7 @@ class Decoder {
     const std::int64_t stride = (rowBits + 31) / 32 * 4;
     const std::int64_t needed = stride * (h_.height - 1) + (rowBits + 7) / 8;
     if (needed > static_cast<std::int64_t>(available_)) throw Invalid("the pixel data are cut short");
+    Allocate();
     Channel r, g, b, a;
     bool fourthByteAlpha = false;
     if (h_.bpp == 16 || h_.bpp == 32) {
@@ -250,7 +259,10 @@ class Decoder {
       if (available_ - at < n) throw Invalid("the RLE data are cut short");
     };
     auto put = [&](std::uint32_t index) {
-      if (x >= h_.width || y >= h_.height) throw Invalid("an RLE run leaves the picture");
+      if (y >= h_.height) throw Invalid("an RLE run leaves the picture");
+      // Encoders pad odd rows with a pixel past the end (ImageMagick does); it is dropped, as
+      // Windows drops it.
+      if (x >= h_.width) return;
       PutIndex(Row(y) + 3 * x, index);
       ++x, ++written_;
     };
@@ -352,7 +364,7 @@ void TBitmap::SaveToStream(TStream& stream) const {
   stream.WriteBuffer(head, static_cast<std::int32_t>(offBits));
   std::vector<std::uint8_t> row(stride, 0);
   for (std::int32_t y = height_ - 1; y >= 0; --y) {
-    std::memcpy(row.data(), ScanLine(y), RowBytes());
+    if (RowBytes() > 0) std::memcpy(row.data(), ScanLine(y), RowBytes());
     stream.WriteBuffer(row.data(), static_cast<std::int32_t>(stride));
   }
 }

@@ -126,6 +126,25 @@ void TMemoryStream::LoadFromStream(TStream& source) {
   position_ = 0;
 }
 
+std::int64_t TMemoryStream::ReadFrom(TStream& source, std::int64_t count) {
+  constexpr std::int64_t kPiece = std::int64_t{4} << 20;
+  if (position_ < 0) return 0;
+  if (position_ > size_) SetSize(position_);
+  std::int64_t done = 0;
+  while (done < count) {
+    const auto want = static_cast<std::int32_t>(std::min(count - done, kPiece));
+    // Room for one piece more at a time, so a source that lies about its length costs little.
+    if (position_ + want > capacity_) Reserve(std::max(position_ + want, capacity_ + capacity_ / 2));
+    const std::int32_t got = source.Read(data_ + position_, want);
+    if (got <= 0) break;
+    position_ += got;
+    size_ = std::max(size_, position_);
+    done += got;
+    if (got < want) break;
+  }
+  return done;
+}
+
 void TMemoryStream::LoadFromFile(const std::string& path) {
   TFileStream file(path, FileMode::OpenRead);
   LoadFromStream(file);

@@ -68,6 +68,10 @@ class TMemoryStream : public TStream {
   // Replaces the content by the whole file; position 0 afterwards.
   void LoadFromFile(const std::string& path);
   void LoadFromStream(TStream& source);
+  // Reads up to count bytes from source straight into this stream at its position, growing it as
+  // they come; stops early when source runs out. Returns the bytes read. Unlike CopyFrom there is
+  // no intermediate buffer, and the size grows only by what was actually read.
+  std::int64_t ReadFrom(TStream& source, std::int64_t count);
   // Writes the whole content to a file created anew.
   void SaveToFile(const std::string& path) const;
   void SaveToStream(TStream& destination) const;

@@ -84,3 +84,104 @@ TEST(BmpSuiteBad, BrokenSizesAreAlwaysRefused) {
 
 }  // namespace
 }  // namespace eit
+
+namespace eit {
+namespace {
+
+struct BadFile {
+  const char* name;
+  const char* reason;
+};
+
+class BmpBadFiles : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(BmpBadFiles, FailWithTheirReason) {
+  const std::string path = EIT_TEST_DATA "/bmp/" + std::string(GetParam().name) + ".bmp";
+  TBitmap bitmap;
+  try {
+    bitmap.LoadFromFile(path);
+    FAIL() << "no exception";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_EQ(e.Message(), "Bitmap image is not valid: " + path + " (" + GetParam().reason + ")");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Named, BmpBadFiles,
+    ::testing::Values(BadFile{"truncated_header", "the header is cut short"},
+                      BadFile{"truncated_pixels", "the pixel data are cut short"},
+                      BadFile{"os2_v2_header", "unsupported header size 64"}, BadFile{"zero_width", "bad width or height"},
+                      BadFile{"jpeg_compression", "unsupported compression 4"},
+                      BadFile{"palette_index_outside", "a palette index lies outside the palette"},
+                      BadFile{"rle8_run_past_last_row", "an RLE run leaves the picture"},
+                      BadFile{"rle8_without_end", "the RLE data are cut short"},
+                      BadFile{"rle8_undefined_pixels", "the RLE data leave pixels undefined"},
+                      BadFile{"mask_not_contiguous", "a colour mask is not contiguous"},
+                      BadFile{"offset_outside_file", "the pixel data offset is outside the file"},
+                      BadFile{"huge_dimensions", "the picture is too large"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BmpImageMagick, VariantsReadWithImageMagicksPixels) {
+  for (const char* name : {"bmp_rgb24", "bmp_rgba32", "bmp_pal8", "bmp_pal8_rle", "bmp_pal4", "bmp_pal4_rle",
+                           "bmp_rgb565", "bmp_argb1555"}) {
+    const std::string base = EIT_TEST_DATA "/imagemagick/" + std::string(name);
+    TBitmap bitmap;
+    bitmap.LoadFromFile(base + ".bmp");
+    const int tolerance = std::string(name).find("bmp_rgb565") == 0 || std::string(name) == "bmp_argb1555" ? 1 : 0;
+    EXPECT_EQ(testing::CompareWithQt(bitmap, testing::QtRead(base + ".png"), false, tolerance), "") << name;
+  }
+}
+
+TBitmap Pattern(TPixelFormat format, int w, int h) {
+  TBitmap b(format, w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w * b.BytesPerPixel(); ++x) b.ScanLine(y)[x] = static_cast<std::uint8_t>(x * 31 + y * 17);
+  return b;
+}
+
+TEST(BmpWriter, TwentyFourBitFileIsTheStandardLayout) {
+  TMemoryStream out;
+  Pattern(TPixelFormat::pf24bit, 5, 3).SaveToStream(out);
+  const std::uint8_t* d = out.Memory();
+  const int stride = 16;  // 15 bytes padded to 4
+  EXPECT_EQ(out.Size(), 54 + stride * 3);
+  EXPECT_EQ(d[0], 'B');
+  EXPECT_EQ(d[10], 54);
+  EXPECT_EQ(d[14], 40);
+  EXPECT_EQ(d[28], 24);
+  EXPECT_EQ(d[30], 0);
+  // Bottom-up: the file's first row is the bitmap's last.
+  const TBitmap b = Pattern(TPixelFormat::pf24bit, 5, 3);
+  EXPECT_EQ(0, std::memcmp(d + 54, b.ScanLine(2), 15));
+  EXPECT_EQ(d[54 + 15], 0);
+}
+
+TEST(BmpWriter, FilesOpenInQtWithTheSamePixelsAlphaIncluded) {
+  testing::TempDir dir;
+  for (TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+    const TBitmap b = Pattern(format, 13, 7);
+    const std::string path = dir.File("out.bmp");
+    b.SaveToFile(path);
+    EXPECT_EQ(testing::CompareWithQt(b, testing::QtRead(path)), "");
+    TBitmap back;
+    back.LoadFromFile(path);
+    ASSERT_EQ(back.PixelFormat(), format);
+    for (int y = 0; y < 7; ++y) EXPECT_EQ(0, std::memcmp(back.ScanLine(y), b.ScanLine(y), b.RowBytes()));
+  }
+}
+
+TEST(BmpReader, ThirtyTwoBitWithAllAlphaZeroIsOpaque) {
+  TBitmap b = Pattern(TPixelFormat::pf32bit, 4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) b.ScanLine(y)[4 * x + 3] = 0;
+  TMemoryStream out;
+  b.SaveToStream(out);
+  out.SetPosition(0);
+  TBitmap back;
+  back.LoadFromStream(out);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(back.ScanLine(y)[4 * x + 3], 255);
+}
+
+}  // namespace
+}  // namespace eit

@@ -16,7 +16,9 @@ inline QImage QtRead(const std::string& path) {
 
 // Empty when equal, else the first difference. Alpha is compared only for 32-bit bitmaps. Unless
 // exact, the colour of a pixel that the reference shows fully transparent does not count.
-inline std::string CompareWithQt(const TBitmap& ours, const QImage& theirs, bool exact = true) {
+// tolerance allows that much difference per channel (5- and 6-bit colours scale to 8 bits by
+// rounding in one program and by repeating bits in another).
+inline std::string CompareWithQt(const TBitmap& ours, const QImage& theirs, bool exact = true, int tolerance = 0) {
   if (theirs.isNull()) return "Qt could not read the reference";
   if (ours.Width() != theirs.width() || ours.Height() != theirs.height())
     return "size " + std::to_string(ours.Width()) + "x" + std::to_string(ours.Height()) + " vs " +
@@ -29,7 +31,8 @@ inline std::string CompareWithQt(const TBitmap& ours, const QImage& theirs, bool
       const std::uint8_t* p = row + x * ours.BytesPerPixel();
       const QRgb q = line[x];
       if (!exact && qAlpha(q) == 0 && (!alpha || p[3] == 0)) continue;
-      if (p[0] != qBlue(q) || p[1] != qGreen(q) || p[2] != qRed(q) || (alpha && p[3] != qAlpha(q)))
+      auto off = [tolerance](int a, int b) { return a - b > tolerance || b - a > tolerance; };
+      if (off(p[0], qBlue(q)) || off(p[1], qGreen(q)) || off(p[2], qRed(q)) || (alpha && off(p[3], qAlpha(q))))
         return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + "): ours " + std::to_string(p[2]) + "," +
                std::to_string(p[1]) + "," + std::to_string(p[0]) + (alpha ? "," + std::to_string(p[3]) : "") +
                " theirs " + std::to_string(qRed(q)) + "," + std::to_string(qGreen(q)) + "," +

@@ -1,0 +1,24 @@
+// Arbitrary bytes as a BMP file.
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/bitmap.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  eit::TMemoryStream file;
+  if (size > 0) file.WriteBuffer(data, static_cast<std::int32_t>(size));
+  file.SetPosition(0);
+  try {
+    eit::TBitmap bitmap;
+    bitmap.LoadFromStream(file);
+    // Every pixel of a picture that loads is defined: reading them all must be clean.
+    unsigned sum = 0;
+    for (std::int32_t y = 0; y < bitmap.Height(); ++y)
+      for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) sum += bitmap.ScanLine(y)[i];
+    eit::TMemoryStream out;
+    bitmap.SaveToStream(out);
+    if (sum == 0xFFFFFFFF) __builtin_trap();
+  } catch (const eit::Exception&) {
+  }
+  return 0;
+}
