@@ -4,6 +4,7 @@
 
 #include "compression/dynazlib.h"
 #include "formats/formathandlers.h"
+#include "platform/little_endian.h"
 
 namespace eit {
 
@@ -19,18 +20,17 @@ constexpr std::uint32_t kMaxSide = 65535;
 std::uint32_t ReadU32(TStream& stream) {
   std::uint8_t b[4];
   stream.ReadBuffer(b, 4);
-  return std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24;
+  return le::U32(b);
 }
 
 void WriteU32(TStream& stream, std::uint32_t v) {
-  const std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                             static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+  std::uint8_t b[4];
+  le::PutU32(b, v);
   stream.WriteBuffer(b, 4);
 }
 
 std::uint32_t HeaderField(const std::uint8_t* image, std::int32_t offset, bool inverted) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = v << 8 | image[offset + i];
+  const std::uint32_t v = le::U32(image + offset);
   return inverted ? ~v : v;
 }
 

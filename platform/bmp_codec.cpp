@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/little_endian.h"
 
 namespace eit {
 
@@ -37,8 +38,8 @@ struct Input {
   const std::uint8_t* data;
   std::size_t size;
   bool Has(std::uint64_t offset, std::uint64_t length) const { return offset <= size && length <= size - offset; }
-  std::uint32_t U16(std::size_t at) const { return std::uint32_t{data[at]} | std::uint32_t{data[at + 1]} << 8; }
-  std::uint32_t U32(std::size_t at) const { return U16(at) | U16(at + 2) << 16; }
+  std::uint32_t U16(std::size_t at) const { return le::U16(data + at); }
+  std::uint32_t U32(std::size_t at) const { return le::U32(data + at); }
 };
 
 struct Channel {
@@ -304,8 +305,8 @@ class Decoder {
   std::int64_t written_ = 0;
 };
 
-void PutU16(std::uint8_t* p, std::uint32_t v) { p[0] = static_cast<std::uint8_t>(v), p[1] = static_cast<std::uint8_t>(v >> 8); }
-void PutU32(std::uint8_t* p, std::uint32_t v) { PutU16(p, v), PutU16(p + 2, v >> 16); }
+using le::PutU16;
+using le::PutU32;
 
 void Decode(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
   const Input in{data, size};

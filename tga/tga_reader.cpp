@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/little_endian.h"
 #include "tga/targa.h"
 
 namespace eit {
@@ -19,7 +20,7 @@ struct Invalid {
   std::string why;
 };
 
-std::uint32_t U16(const std::uint8_t* p) { return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8; }
+using le::U16;
 
 std::uint8_t Scale5(std::uint32_t v) { return static_cast<std::uint8_t>((v * 255 + 15) / 31); }
 

@@ -1,14 +1,15 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/little_endian.h"
 #include "tga/targa.h"
 
 namespace eit {
 
 namespace {
 
-void PutU16(std::uint8_t* p, std::uint32_t v) { p[0] = static_cast<std::uint8_t>(v), p[1] = static_cast<std::uint8_t>(v >> 8); }
-void PutU32(std::uint8_t* p, std::uint32_t v) { PutU16(p, v), PutU16(p + 2, v >> 16); }
+using le::PutU16;
+using le::PutU32;
 
 constexpr std::int32_t kExtensionSize = 495;
 
