@@ -7,7 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/streams.h"
@@ -57,5 +60,52 @@ void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap);
 // Overwrites the pixel area of the image with the bitmap's rows (growing the image if the bitmap is
 // larger); the header and the bytes after the last row written stay as they were.
 void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image);
+
+// --- Font tables ----------------------------------------------------------------------------
+
+inline constexpr std::int32_t kFontRecords = 224;
+inline constexpr std::int32_t kGlyphRecordSize = 14;
+inline constexpr std::int32_t kFontTableSize = kFontRecords * kGlyphRecordSize;  // 3136
+inline constexpr std::int32_t kSheetWidth = 100;
+inline constexpr std::int32_t kCellGap = 20;     // rows below each glyph cell's height H
+inline constexpr std::int32_t kGlyphColumn = 3;  // where glyphs start on a sheet
+
+// One 14-byte record of a ".tdt" font table: a glyph's place in the font texture.
+struct GlyphRecord {
+  std::uint16_t Left = 0, Top = 0, Right = 0, Bottom = 0, Width = 0, Height = 0, Extra = 0;
+};
+GlyphRecord ReadGlyphRecord(const std::uint8_t* record);
+void WriteGlyphRecord(std::uint8_t* record, const GlyphRecord& glyph);
+
+// --- Jobs ----------------------------------------------------------------------------------
+
+// What a job tells the run about the files it writes or passes over.
+class TJobReporter {
+ public:
+  virtual ~TJobReporter() = default;
+  // what: a short description of the content, such as "256 x 128, 32-bit".
+  virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
+                           const std::string& what) = 0;
+  virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
+};
+
+// The run a job belongs to.
+struct TJobContext {
+  std::string TargetDir;
+  std::vector<std::string>* ResultLog = nullptr;
+  TJobReporter* Reporter = nullptr;
+  // Export outputs of this run so far: a later export whose name is taken gets "name (2).ext".
+  std::set<std::string> ExportedPaths;
+
+  // TargetDir + separator + name, made distinct from the exports already written in this run.
+  std::string ExportPath(const std::string& name);
+};
+
+// Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
+// appends its "#Target BMP: " or "#Target TGA: " line to the result log.
+void ExportTexture(TJobContext& context, const std::string& sourcePath);
+// Writes the glyph sheet of the font table at tablePath (its texture beside it, ".dds") into the
+// target directory and appends the target line.
+void ExportFontSheet(TJobContext& context, const std::string& tablePath);
 
 }  // namespace eit

@@ -1,0 +1,102 @@
+// The batch engine: the job list run entry by entry, the result log, the replay of logs. It knows
+// nothing of Qt; the window and eitool-cli are two front ends over it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formats/formathandlers.h"
+
+namespace eit {
+
+using TJobKind = std::uint8_t;
+inline constexpr TJobKind jkNone = 0, jkFontSheet = 1, jkReplayLog = 2, jkTexture = 3, jkProjectList = 4;
+inline constexpr TJobKind jkNoFormat = 5;  // a replayed record of no known format
+
+// Indexed by the open dialog's filter (0: ".dds", 1: ".tdt", 2: ".lst", 3: ".log").
+inline constexpr std::array<TJobKind, 4> FilterKinds = {3, 1, 4, 2};
+inline const std::array<std::string, 4> FormatNames = {"DDS", "TDT", "", ""};
+inline const std::array<std::string, 3> LogKeywords = {"#Format:", "#Source:", "#Target"};
+
+// The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
+std::string FormatNameOf(TJobKind kind);
+bool IsExportKind(TJobKind kind);
+
+// What the engine needs from its front end. The window implements it with its widgets, the CLI
+// with the terminal.
+class TFrontEnd {
+ public:
+  virtual ~TFrontEnd() = default;
+  virtual void SetCurrentMessage(const std::string& text) = 0;
+  virtual void SetProgress(int position) = 0;  // the per-log bar, 0 to 100
+  virtual void SetTotal(int position) = 0;     // the whole-run bar, 0 to 100
+  virtual void SetExtracted(const std::string& text) = 0;
+  virtual void AddResult(const std::string& line) = 0;
+  virtual bool HasResults() = 0;
+  // Around each job: the window enables Stop and disables Save results, and back.
+  virtual void JobStarting() = 0;
+  virtual void JobEnded() = 0;
+  // Lets pending work run: the window processes its events.
+  virtual void ProcessMessages() = 0;
+  // Before each entry, for front ends that show which one.
+  virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
+  // An entry failed and the run goes on (keep-going runs only).
+  virtual void EntryFailed(const std::string& /*entry*/, const std::string& /*message*/) {}
+};
+
+enum class TRunOutcome { Completed, Stopped };
+
+// One entry of a run: its job kind and its text (a file path).
+struct TJobEntry {
+  TJobKind Kind;
+  std::string Path;
+};
+
+class TBatchEngine : private TJobReporter {
+ public:
+  explicit TBatchEngine(TFrontEnd& frontEnd);
+  ~TBatchEngine() override;
+
+  // The run state the jobs share, one set per engine.
+  std::vector<std::string> ResultLog;
+  std::vector<std::string> ReplayLines;
+  std::string TargetDir;
+  std::string CurrentSource;
+  std::int64_t TotalBytes = 0;
+  std::int32_t ExtractedCount = 0;
+  std::int32_t StopFlag = 0;
+  TJobKind RecordFormat = jkNoFormat;
+  // A failed entry is reported and the run goes on; result.log then holds the completed records.
+  bool KeepGoing = false;
+  std::int32_t FailedEntries = 0;
+
+  // Runs every entry with the job of its kind, into TargetDir, which exists already. Writes
+  // TargetDir/result.log when export entries left lines. Raises the first job error unless
+  // KeepGoing; the bars and labels are reset either way.
+  TRunOutcome RunBatch(const std::vector<TJobEntry>& entries);
+  TRunOutcome RunBatch(TJobKind kind, const std::vector<std::string>& entries);
+  // Runs the job of one entry.
+  void ProcessItem(TJobKind kind, const std::string& entry);
+  // Replays one result log: each record's edited image goes back into a rebuilt file.
+  void ReplayLog(const std::string& logPath);
+  // Moves the per-log bar, letting pending work run when it moved.
+  void ShowProgress(int position);
+  void RequestStop() { StopFlag = 1; }
+  bool Running() const { return running_; }
+
+ private:
+  void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
+                   const std::string& what) override;
+  void FileSkipped(const std::string& source, const std::string& reason) override;
+  void ResetDisplay();
+
+  TFrontEnd& frontEnd_;
+  TJobContext context_;
+  int progress_ = 0;
+  bool running_ = false;
+};
+
+}  // namespace eit

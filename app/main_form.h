@@ -1,0 +1,78 @@
+// TMainForm: the program's one window, a front end over the batch engine.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "app/dialogs.h"
+#include "app/main.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
+namespace eit {
+
+class TMainForm : public QWidget, private TFrontEnd {
+  Q_OBJECT
+
+ public:
+  // The window uses dialogs (Qt's when null) and owns them.
+  explicit TMainForm(std::unique_ptr<TDialogs> dialogs = nullptr, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Widgets, by the names the rest of the program knows them by.
+  QToolButton *BAddLog, *BSaveList, *BRemLog, *BClearAll, *BProcess, *BExit;
+  QListWidget* LogList;
+  QTextEdit* Results;
+  QGroupBox* GroupBox1;
+  QLabel *CurrentMessage, *Extracted;
+  QPushButton *SaveLog, *Stop;
+  QProgressBar *Progress, *Total;
+
+  TJobKind JobKind = jkNone;
+  TBatchEngine& Engine() { return engine_; }
+  std::vector<std::string> Entries() const;
+
+  void BAddLogClick();
+  void BSaveListClick();
+  void BRemLogClick();
+  void BClearAllClick();
+  void BProcessClick();
+  void BExitClick();
+  void StopClick();
+  void SaveLogClick();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Every handler runs through here: a failure ends the handler and is shown in the error box.
+  template <typename Handler>
+  void Guarded(Handler handler);
+  void EnableListButtons(bool enabled);
+  void SetRunning(bool running);
+
+  // TFrontEnd
+  void SetCurrentMessage(const std::string& text) override;
+  void SetProgress(int position) override;
+  void SetTotal(int position) override;
+  void SetExtracted(const std::string& text) override;
+  void AddResult(const std::string& line) override;
+  bool HasResults() override;
+  void JobStarting() override;
+  void JobEnded() override;
+  void ProcessMessages() override;
+
+  std::unique_ptr<TDialogs> dialogs_;
+  TBatchEngine engine_;
+  int selectLogFilter_ = 1;
+  bool closeAfterRun_ = false;
+};
+
+}  // namespace eit

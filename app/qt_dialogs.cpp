@@ -1,0 +1,116 @@
+#include "app/qt_dialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace eit {
+
+namespace {
+
+const QStringList kSelectLogFilters = {"Compressed Images (*.dds)", "Table Definition (*.tdt)",
+                                       "Project list files (*.lst)", "Log files (*.log)"};
+const QString kTitle = QStringLiteral("Extract\\Insert Tool");
+
+std::optional<std::string> SaveFile(QWidget* owner, const QString& title, const QString& filter,
+                                    const QString& suffix) {
+  QFileDialog dialog(owner, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+}
+
+// "Select Directory": browse drives and directories or type a name.
+class TDirectoryChooser : public QDialog {
+ public:
+  TDirectoryChooser(QWidget* owner, const QString& start) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Select Directory"));
+    resize(420, 360);
+    model_.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_.setRootPath(QString());
+    tree_.setModel(&model_);
+    for (int column = 1; column < model_.columnCount(); ++column) tree_.hideColumn(column);
+    tree_.header()->hide();
+    tree_.setCurrentIndex(model_.index(start));
+    tree_.scrollTo(model_.index(start));
+    name_.setText(QDir::toNativeSeparators(start));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Directory name:"), this));
+    layout->addWidget(&name_);
+    layout->addWidget(&tree_);
+    layout->addWidget(buttons);
+    connect(&tree_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { name_.setText(QDir::toNativeSeparators(model_.filePath(index))); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &TDirectoryChooser::Confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  }
+  std::string Name() const { return name_.text().trimmed().toStdString(); }
+
+ private:
+  void Confirm() {
+    const std::string name = Name();
+    const bool ok = ConfirmDirectoryChoice(name, QDir(QString::fromStdString(name)).exists(), [this] {
+      return QMessageBox::question(this, QStringLiteral("Confirm"),
+                                   QStringLiteral("The specified directory does not exist. Create it?"),
+                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    });
+    if (ok) accept();
+  }
+  QFileSystemModel model_;
+  QTreeView tree_;
+  QLineEdit name_;
+};
+
+}  // namespace
+
+std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) {
+  QFileDialog dialog(owner_, QStringLiteral("Select file..."));
+  dialog.setNameFilters(kSelectLogFilters);
+  dialog.selectNameFilter(kSelectLogFilters.value(filterIndex - 1, kSelectLogFilters.first()));
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  filterIndex = static_cast<int>(kSelectLogFilters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (filterIndex < 1) filterIndex = 1;
+  std::vector<std::string> files;
+  for (const QString& f : dialog.selectedFiles()) files.push_back(QDir::toNativeSeparators(f).toStdString());
+  return files;
+}
+
+std::optional<std::string> TQtDialogs::SaveLST() {
+  return SaveFile(owner_, QStringLiteral("Select file..."), QStringLiteral("Project list files (*.lst)"),
+                  QStringLiteral("lst"));
+}
+
+std::optional<std::string> TQtDialogs::SaveRes() {
+  return SaveFile(owner_, QStringLiteral("Select target..."), QStringLiteral("Text files (*.txt)"),
+                  QStringLiteral("txt"));
+}
+
+bool TQtDialogs::SelectDirectory(std::string& directory) {
+  TDirectoryChooser chooser(owner_, QString::fromStdString(directory));
+  if (chooser.exec() != QDialog::Accepted) return false;
+  directory = chooser.Name();
+  return true;
+}
+
+void TQtDialogs::Information(const std::string& text, const std::string& title) {
+  QMessageBox::information(owner_, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void TQtDialogs::Error(const std::string& text) {
+  QMessageBox::critical(owner_, kTitle, QString::fromStdString(text));
+}
+
+}  // namespace eit

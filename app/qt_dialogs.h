@@ -1,0 +1,24 @@
+// The real dialogs, with Qt.
+#pragma once
+
+#include <QWidget>
+
+#include "app/dialogs.h"
+
+namespace eit {
+
+class TQtDialogs : public TDialogs {
+ public:
+  explicit TQtDialogs(QWidget* owner) : owner_(owner) {}
+  std::optional<std::vector<std::string>> SelectLog(int& filterIndex) override;
+  std::optional<std::string> SaveLST() override;
+  std::optional<std::string> SaveRes() override;
+  bool SelectDirectory(std::string& directory) override;
+  void Information(const std::string& text, const std::string& title) override;
+  void Error(const std::string& text) override;
+
+ private:
+  QWidget* owner_;
+};
+
+}  // namespace eit

@@ -1,0 +1,180 @@
+// eitool-cli: the batch engine for shells and scripts.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+#include "app/main.h"
+#include "cli/file_info.h"
+#include "cli/samples.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  eitool-cli extract -o DIR [--keep-going] FILE...   textures (.dds) and font tables (.tdt) to images\n"
+    "  eitool-cli insert -o DIR [--keep-going] FILE...    replay result logs (.log) and project lists (.lst)\n"
+    "  eitool-cli samples DIR                             write a small sample set to try the tool on\n"
+    "  eitool-cli info FILE...                            say what each file is\n"
+    "  eitool-cli --help | --version\n"
+    "\n"
+    "extract writes DIR/result.log; edit the images it names, then give that log to insert.\n"
+    "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
+
+struct UsageError {
+  std::string message;
+};
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+// The terminal front end: results on standard output, progress on standard error.
+class TConsole : public eit::TFrontEnd {
+ public:
+  TConsole() : bar_(isatty(fileno(stderr)) != 0) {}
+  ~TConsole() override { ClearBar(); }
+
+  void SetCurrentMessage(const std::string&) override {}
+  void SetProgress(int) override {}
+  void SetTotal(int) override {}
+  void SetExtracted(const std::string&) override {}
+  void AddResult(const std::string& line) override {
+    ClearBar();
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    results_ = true;
+  }
+  bool HasResults() override { return results_; }
+  void JobStarting() override {}
+  void JobEnded() override {}
+  void ProcessMessages() override {}
+  void EntryStarting(std::size_t index, std::size_t count, const std::string& entry) override {
+    if (!bar_) {
+      std::fprintf(stderr, "[%zu/%zu] %s\n", index + 1, count, entry.c_str());
+      return;
+    }
+    const int width = 30, done = static_cast<int>(index * width / count);
+    std::fprintf(stderr, "\r[%s%s] %zu/%zu %s\033[K", std::string(static_cast<std::size_t>(done), '#').c_str(),
+                 std::string(static_cast<std::size_t>(width - done), ' ').c_str(), index + 1, count,
+                 eit::ExtractFileName(entry).c_str());
+    std::fflush(stderr);
+    barShown_ = true;
+  }
+  void EntryFailed(const std::string&, const std::string& message) override {
+    ClearBar();
+    std::fprintf(stderr, "eitool-cli: %s\n", message.c_str());
+  }
+
+ private:
+  void ClearBar() {
+    if (barShown_) std::fprintf(stderr, "\r\033[K");
+    barShown_ = false;
+  }
+  bool bar_;
+  bool barShown_ = false;
+  bool results_ = false;
+};
+
+// extract / insert: -o DIR [--keep-going] FILE...
+int RunJobs(bool extract, const std::vector<std::string>& args) {
+  std::string dir;
+  bool keepGoing = false;
+  std::vector<eit::TJobEntry> entries;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" || a == "--output") {
+      if (++i == args.size()) throw UsageError{a + " needs a directory"};
+      dir = args[i];
+    } else if (a == "--keep-going") {
+      keepGoing = true;
+    } else if (!a.empty() && a[0] == '-') {
+      throw UsageError{"unknown option " + a};
+    } else {
+      const std::string ext = Lower(eit::ExtractFileExt(a));
+      if (extract && (ext == ".dds" || ext == ".tdt")) {
+        entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, a});
+      } else if (!extract && ext == ".log") {
+        entries.push_back({eit::jkReplayLog, a});
+      } else if (!extract && ext == ".lst") {
+        for (const std::string& line : eit::LoadLines(a)) entries.push_back({eit::jkProjectList, line});
+      } else {
+        throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
+                                      : " is neither a result log (.log) nor a project list (.lst)")};
+      }
+    }
+  }
+  if (dir.empty()) throw UsageError{"no target directory: give -o DIR"};
+  if (entries.empty()) throw UsageError{"no files given"};
+  if (!eit::ForceDirectories(dir)) throw eit::Exception("Unable to create directory " + dir);
+
+  TConsole console;
+  eit::TBatchEngine engine(console);
+  engine.TargetDir = dir;
+  engine.KeepGoing = keepGoing;
+  engine.RunBatch(entries);
+  return engine.FailedEntries > 0 ? 1 : 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+  if (args.empty()) throw UsageError{"no command given"};
+  const std::string& command = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h") {
+    std::printf("%s", kUsage);
+    return 0;
+  }
+  if (command == "--version") {
+    std::printf("eitool-cli %s\n", EIT_VERSION);
+    return 0;
+  }
+  if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest);
+  if (command == "samples") {
+    if (rest.size() != 1) throw UsageError{"samples takes one directory"};
+    if (!eit::ForceDirectories(rest[0])) throw eit::Exception("Unable to create directory " + rest[0]);
+    for (const std::string& path : eit::WriteSamples(rest[0])) std::printf("%s\n", path.c_str());
+    return 0;
+  }
+  if (command == "info") {
+    if (rest.empty()) throw UsageError{"info needs at least one file"};
+    int status = 0;
+    for (const std::string& path : rest) {
+      try {
+        std::printf("%s\n", eit::DescribeFile(path).c_str());
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "eitool-cli: %s\n", e.what());
+        status = 1;
+      }
+    }
+    return status;
+  }
+  throw UsageError{"unknown command " + command};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "eitool-cli: %s\n\n%s", e.message.c_str(), kUsage);
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "eitool-cli: %s\n", e.what());
+    return 1;
+  }
+}

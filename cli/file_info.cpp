@@ -1,0 +1,70 @@
+#include "cli/file_info.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "formats/formathandlers.h"
+#include "platform/bitmap.h"
+#include "platform/little_endian.h"
+#include "platform/paths.h"
+#include "tga/targa.h"
+
+namespace eit {
+
+namespace {
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+bool HasAlpha(const TBitmap& b) {
+  if (b.PixelFormat() != TPixelFormat::pf32bit) return false;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if (b.ScanLine(y)[4 * x + 3] != 255) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string DescribeFile(const std::string& path) {
+  TMemoryStream bytes;
+  bytes.LoadFromFile(path);
+  const std::uint8_t* d = bytes.Memory();
+  const std::int64_t size = bytes.Size();
+  const std::string ext = Lower(ExtractFileExt(path));
+  if (size >= 4 && (std::equal(d, d + 4, "ELTE") || std::equal(d, d + 4, "DDS!"))) {
+    bytes.SetPosition(0);
+    TMemoryStream image;
+    const TTextureForm form = LoadTextureImage(bytes, image, path);
+    InvertImageHeader(image);
+    const TTextureHeader h = ReadTextureHeader(image);
+    return path + ": " + (form == TTextureForm::Packed ? "packed" : "raw") + " texture, " + std::to_string(h.Width) +
+           " x " + std::to_string(h.Height) + ", " + std::to_string(h.BitCount) + " bits per pixel, " +
+           std::to_string(image.Size()) + " bytes unpacked";
+  }
+  if (ext == ".tdt") {
+    if (size < kFontTableSize)
+      throw Exception(path + ": the font table is " + std::to_string(size) + " bytes long; it needs " +
+                      std::to_string(kFontTableSize));
+    return path + ": font table, " + std::to_string(size / kGlyphRecordSize) + " records, line height " +
+           std::to_string(ReadGlyphRecord(d).Height);
+  }
+  if (size >= 2 && d[0] == 'B' && d[1] == 'M') {
+    TBitmap b;
+    b.LoadFromFile(path);
+    const unsigned bits = size >= 30 ? (le::U32(d + 14) == 12 ? le::U16(d + 24) : le::U16(d + 28)) : 0;
+    return path + ": BMP image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
+           std::to_string(bits) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
+  }
+  if (ext == ".tga") {
+    TBitmap b;
+    ReadTGA(path.c_str(), b);
+    return path + ": TGA image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
+           std::to_string(d[16]) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
+  }
+  throw Exception(path + " is not a texture, font table, BMP or TGA file");
+}
+
+}  // namespace eit

@@ -1,0 +1,117 @@
+#include "cli/samples.h"
+
+#include <filesystem>
+
+#include "formats/formathandlers.h"
+#include "platform/files.h"
+#include "platform/little_endian.h"
+#include "platform/paths.h"
+#include "tga/targa.h"
+
+namespace eit {
+
+namespace {
+
+// 3 x 5 pictures of the hex digits, one row per 3 bits.
+constexpr std::uint16_t kDigits[16] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7249,
+                                       0x7BEF, 0x7BCF, 0x7BED, 0x6BAE, 0x7927, 0x6B6E, 0x79E7, 0x79E4};
+
+void DrawDigit(TBitmap& b, int x, int y, int digit, TColor color, std::uint8_t alpha) {
+  for (int row = 0; row < 5; ++row)
+    for (int col = 0; col < 3; ++col)
+      if (kDigits[digit] >> (14 - row * 3 - col) & 1) b.FillRect({x + col, y + row, x + col + 1, y + row + 1}, color, alpha);
+}
+
+void DrawCode(TBitmap& b, int x, int y, int code, TColor color, std::uint8_t alpha) {
+  DrawDigit(b, x, y, code >> 4 & 15, color, alpha);
+  DrawDigit(b, x + 4, y, code & 15, color, alpha);
+}
+
+// Stores the picture as a texture file of the given form.
+void WriteTexture(const std::string& path, const TBitmap& picture, TTextureForm form) {
+  TMemoryStream image;
+  std::uint8_t head[kImageHeaderSize] = {'D', 'D', 'S', '!'};
+  le::PutU32(head + 4, 124);  // the header's own size, as DDS headers carry it
+  le::PutU32(head + kWidthOffset, static_cast<std::uint32_t>(picture.Width()));
+  le::PutU32(head + kHeightOffset, static_cast<std::uint32_t>(picture.Height()));
+  le::PutU32(head + kBitCountOffset, picture.PixelFormat() == TPixelFormat::pf32bit ? 32 : 24);
+  image.WriteBuffer(head, kImageHeaderSize);
+  BitmapToImage(picture, image);
+  InvertImageHeader(image);
+  TAtomicFile file(path);
+  StoreTextureImage(image, form, file.Stream());
+  file.Commit();
+}
+
+TBitmap Gradient(TPixelFormat format, int w, int h, int seed) {
+  TBitmap b(format, w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* p = b.ScanLine(y) + x * b.BytesPerPixel();
+      p[0] = static_cast<std::uint8_t>(x * 255 / w);
+      p[1] = static_cast<std::uint8_t>((x + y + seed * 40) * 3);
+      p[2] = static_cast<std::uint8_t>(y * 255 / h);
+      if (b.BytesPerPixel() == 4) p[3] = static_cast<std::uint8_t>(128 + (x * 127) / w);
+    }
+  DrawCode(b, 2, 2, 0x10 * seed + seed, clWhite, 255);
+  return b;
+}
+
+constexpr int kCellW = 8, kCellH = 12, kPerRow = 28;
+
+}  // namespace
+
+std::vector<std::string> WriteSamples(const std::string& directory) {
+  const std::string dir = std::filesystem::absolute(directory).lexically_normal().string();
+  std::vector<std::string> written;
+  auto texture = [&](const char* name, TPixelFormat format, int w, int h, int seed, TTextureForm form) {
+    written.push_back(JoinPath(dir, name));
+    WriteTexture(written.back(), Gradient(format, w, h, seed), form);
+  };
+  texture("stone.dds", TPixelFormat::pf24bit, 64, 64, 1, TTextureForm::Packed);
+  texture("bricks.dds", TPixelFormat::pf24bit, 48, 32, 2, TTextureForm::Raw);
+  texture("water.dds", TPixelFormat::pf32bit, 64, 64, 3, TTextureForm::Raw);
+  texture("sky.dds", TPixelFormat::pf32bit, 128, 64, 4, TTextureForm::Packed);
+
+  // A font of the codes 0x20 to 0xFF, each glyph showing its own code.
+  TBitmap fontTexture(TPixelFormat::pf32bit, 256, 256);
+  TMemoryStream table;
+  table.SetSize(kFontTableSize);
+  for (int k = 0; k < kFontRecords; ++k) {
+    const int x = (k % kPerRow) * (kCellW + 1), y = (k / kPerRow) * (kCellH + 1);
+    DrawCode(fontTexture, x, y + 4, 0x20 + k, clWhite, 255);
+    const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
+    WriteGlyphRecord(table.Memory() + k * kGlyphRecordSize,
+                     {u(x), u(y), u(x + kCellW), u(y + kCellH), u(kCellW), u(kCellH), u(k)});
+  }
+  written.push_back(JoinPath(dir, "font.dds"));
+  WriteTexture(written.back(), fontTexture, TTextureForm::Packed);
+  written.push_back(JoinPath(dir, "font.tdt"));
+  {
+    TAtomicFile file(written.back());
+    table.SaveToStream(file.Stream());
+    file.Commit();
+  }
+
+  // The edited sheet a translator would draw: new glyphs for 0xC0 to 0xFF, one per marker line.
+  const int cell = kCellH + kCellGap;
+  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * 64);
+  for (int n = 0; n < 64; ++n) {
+    const int y = n * cell, width = 9 + n % 3;
+    sheet.Line(0, y, 0, y + kCellH, clWhite, 255);
+    sheet.FillRect({kGlyphColumn, y, kGlyphColumn + width, y + kCellH}, RGB(40, 90, 200), 255);
+    DrawCode(sheet, kGlyphColumn + 1, y + 4, 0xC0 + n, RGB(255, 230, 80), 255);
+  }
+  written.push_back(JoinPath(dir, "font_new_glyphs.tga"));
+  {
+    TAtomicFile file(written.back());
+    WriteTgaToStream(file.Stream(), sheet);
+    file.Commit();
+  }
+  written.push_back(JoinPath(dir, "insert_font.log"));
+  SaveLines(written.back(), {"#Format: TDT", "#Source: " + JoinPath(dir, "font.tdt"),
+                             "#Target TGA: " + JoinPath(dir, "font_new_glyphs.tga"), "#First: 0x20", "#Last: 0x100"});
+  return written;
+}
+
+}  // namespace eit

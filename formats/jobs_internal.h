@@ -1,0 +1,19 @@
+// Helpers the job files share; not for other folders.
+#pragma once
+
+#include <string>
+
+#include "formats/formathandlers.h"
+#include "platform/files.h"
+#include "tga/targa.h"
+
+namespace eit::detail {
+
+// "256 x 128, 32-bit"
+std::string Describe(const TBitmap& bitmap);
+// Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
+TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form = nullptr);
+// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically; returns the bytes written.
+std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap);
+
+}  // namespace eit::detail

@@ -1,0 +1,16 @@
+#include "formats/formathandlers.h"
+#include "formats/jobs_internal.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+void ExportTexture(TJobContext& context, const std::string& sourcePath) {
+  const TBitmap bitmap = detail::LoadTextureBitmap(sourcePath);
+  const bool tga = bitmap.PixelFormat() == TPixelFormat::pf32bit;
+  const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(sourcePath), tga ? ".tga" : ".bmp"));
+  const std::int64_t bytes = detail::WriteImage(outputPath, bitmap);
+  context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
+  context.Reporter->FileWritten(sourcePath, outputPath, bytes, detail::Describe(bitmap));
+}
+
+}  // namespace eit

@@ -1,0 +1,75 @@
+#include "platform/paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace eit {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t NameStart(const std::string& path) {
+#ifdef _WIN32
+  const std::size_t cut = path.find_last_of("\\/:");
+#else
+  const std::size_t cut = path.find_last_of('/');
+#endif
+  return cut == std::string::npos ? 0 : cut + 1;
+}
+
+}  // namespace
+
+std::string ExtractFileName(const std::string& path) { return path.substr(NameStart(path)); }
+
+std::string ExtractFileDir(const std::string& path) {
+  const std::size_t start = NameStart(path);
+  if (start == 0) return "";
+  return path.substr(0, start > 1 ? start - 1 : start);
+}
+
+std::string ChangeFileExt(const std::string& path, const std::string& extension) {
+  const std::size_t start = NameStart(path);
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < start) return path + extension;
+  return path.substr(0, dot) + extension;
+}
+
+std::string ExtractFileExt(const std::string& path) { return path.substr(ChangeFileExt(path, "").size()); }
+
+std::string JoinPath(const std::string& directory, const std::string& name) { return directory + PathDelim + name; }
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool DirectoryExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+bool ForceDirectories(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  fs::create_directories(path, ec);
+  return DirectoryExists(path);
+}
+
+std::string GetCurrentDir() {
+  std::error_code ec;
+  return fs::current_path(ec).string();
+}
+
+bool SetCurrentDir(const std::string& path) {
+  std::error_code ec;
+  fs::current_path(path, ec);
+  return !ec;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
+}
+
+}  // namespace eit

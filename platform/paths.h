@@ -1,0 +1,37 @@
+// Paths stay text and are joined as directory + separator + name, with the platform's separator.
+// Taking a file name or changing an extension goes through here, so Windows rules (backslashes,
+// drive colons) and POSIX rules live in one place.
+#pragma once
+
+#include <string>
+
+namespace eit {
+
+#ifdef _WIN32
+inline constexpr char PathDelim = '\\';
+#else
+inline constexpr char PathDelim = '/';
+#endif
+
+// The last component: the text after the last separator (on Windows also after a drive colon).
+std::string ExtractFileName(const std::string& path);
+// The directory part, without its final separator; empty for a bare name.
+std::string ExtractFileDir(const std::string& path);
+// Replaces everything from the file name's last "." on by extension (which includes its dot); a
+// name without "." gets the extension appended.
+std::string ChangeFileExt(const std::string& path, const std::string& extension);
+// The file name's extension from its last "." on, or empty.
+std::string ExtractFileExt(const std::string& path);
+// directory + separator + name, as plain text: a directory ending in a separator gives a doubled one.
+std::string JoinPath(const std::string& directory, const std::string& name);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Creates the directory and every missing parent; true when it exists afterwards.
+bool ForceDirectories(const std::string& path);
+std::string GetCurrentDir();
+bool SetCurrentDir(const std::string& path);
+// Whether two paths name the same existing file, however they are spelled.
+bool SameFile(const std::string& a, const std::string& b);
+
+}  // namespace eit

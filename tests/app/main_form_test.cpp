@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "app/main_form.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/test_data.h"
+#include "support/textures.h"
+
+namespace eit {
+namespace {
+
+// Dialogs that answer from a script and remember what they were asked.
+struct TScriptedDialogs : TDialogs {
+  struct Open {
+    int filter;
+    std::optional<std::vector<std::string>> files;
+  };
+  std::deque<Open> opens;
+  std::deque<std::optional<std::string>> saves;
+  std::deque<std::optional<std::string>> directories;  // empty optional: cancel
+  std::vector<std::string> informations, errors;
+  std::vector<std::string> chooserStarts;
+
+  std::optional<std::vector<std::string>> SelectLog(int& filterIndex) override {
+    Open o = opens.front();
+    opens.pop_front();
+    if (o.files) filterIndex = o.filter;
+    return o.files;
+  }
+  std::optional<std::string> SaveLST() override { return Next(); }
+  std::optional<std::string> SaveRes() override { return Next(); }
+  bool SelectDirectory(std::string& directory) override {
+    chooserStarts.push_back(directory);
+    auto d = directories.front();
+    directories.pop_front();
+    if (d) directory = *d;
+    return d.has_value();
+  }
+  void Information(const std::string& text, const std::string& title) override {
+    informations.push_back(title + "|" + text);
+  }
+  void Error(const std::string& text) override { errors.push_back(text); }
+
+ private:
+  std::optional<std::string> Next() {
+    auto s = saves.front();
+    saves.pop_front();
+    return s;
+  }
+};
+
+class MainForm : public ::testing::Test {
+ protected:
+  MainForm() {
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    script = dialogs.get();
+    form = std::make_unique<TMainForm>(std::move(dialogs));
+  }
+  std::string ListButtons() const {
+    std::string s;
+    for (QToolButton* b : {form->BSaveList, form->BRemLog, form->BClearAll, form->BProcess})
+      s += b->isEnabled() ? '1' : '0';
+    return s;
+  }
+  void Add(int filter, std::vector<std::string> files) {
+    script->opens.push_back({filter, files});
+    form->BAddLogClick();
+  }
+  // A few real textures to run on.
+  std::vector<std::string> MakeTextures(int count) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+      paths.push_back(dir.File("tex" + std::to_string(i) + ".dds"));
+      const testing::Bytes image = testing::MakeTextureImage(4, 3, i % 2 ? 32 : 24);
+      std::ofstream(paths.back(), std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
+                                                           static_cast<std::streamsize>(image.size()));
+    }
+    return paths;
+  }
+
+  testing::TempDir dir;
+  TScriptedDialogs* script;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainForm, StartsWithItsLayoutAndOnlyAddAndExitEnabled) {
+  EXPECT_EQ(form->windowTitle().toStdString(), "Extract\\Insert Tool");
+  EXPECT_EQ(form->size(), QSize(688, 464));
+  EXPECT_EQ(ListButtons(), "0000");
+  EXPECT_TRUE(form->BAddLog->isEnabled());
+  EXPECT_TRUE(form->BExit->isEnabled());
+  EXPECT_FALSE(form->Stop->isEnabled());
+  EXPECT_FALSE(form->SaveLog->isEnabled());
+  EXPECT_EQ(form->Extracted->text().toStdString(), "Extracted: 0");
+  EXPECT_EQ(form->GroupBox1->title().toStdString(), " Process ");
+  EXPECT_EQ(form->Progress->geometry(), QRect(12, 32, 671, 13));
+  EXPECT_EQ(form->JobKind, jkNone);
+}
+
+TEST_F(MainForm, AddingAnotherKindReplacesTheListTheSameKindAppends) {
+  Add(1, {"a.dds", "b.dds"});
+  Add(1, {"a.dds"});
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"a.dds", "b.dds", "a.dds"}));
+  EXPECT_EQ(form->JobKind, jkTexture);
+  EXPECT_EQ(ListButtons(), "1111");
+  Add(2, {"f.tdt"});
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"f.tdt"}));
+  EXPECT_EQ(form->JobKind, jkFontSheet);
+  // Cancelling leaves the list and its buttons as they were.
+  script->opens.push_back({3, std::nullopt});
+  form->BAddLogClick();
+  EXPECT_EQ(form->Entries().size(), 1u);
+  EXPECT_EQ(ListButtons(), "1111");
+  EXPECT_EQ(form->JobKind, jkFontSheet);
+}
+
+TEST_F(MainForm, ProjectListRoundTripAndOnlyTheFirstListIsRead) {
+  Add(4, {"C:\\logs\\one.log", "two words.log", "three.log"});
+  const std::string saved = dir.File("p.lst");
+  script->saves.push_back(saved);
+  form->BSaveListClick();
+  std::ifstream in(saved, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "C:\\logs\\one.log\r\ntwo words.log\r\nthree.log\r\n");
+  const std::string other = dir.File("other.lst");
+  std::ofstream(other) << "x.log\n";
+  Add(3, {saved, other});
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"C:\\logs\\one.log", "two words.log", "three.log"}));
+  EXPECT_EQ(form->JobKind, jkProjectList);
+  Add(3, {other});  // same kind: still replaced
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log"}));
+  const std::string empty = dir.File("empty.lst");
+  std::ofstream(empty).flush();
+  Add(3, {empty});
+  EXPECT_TRUE(form->Entries().empty());
+  EXPECT_EQ(ListButtons(), "0010");  // Clear keeps its state; the other three are off
+}
+
+TEST_F(MainForm, UnreadableProjectListShowsTheErrorWithAFullStop) {
+  const std::string missing = dir.File("gone.lst");
+  Add(3, {missing});
+  ASSERT_EQ(script->errors.size(), 1u);
+  EXPECT_EQ(script->errors[0], "Cannot open file " + missing + ".");
+  EXPECT_EQ(form->JobKind, jkProjectList);
+  EXPECT_EQ(ListButtons(), "0000");
+}
+
+TEST_F(MainForm, RemovingSelectedEntriesAndClearing) {
+  Add(1, {"a.dds", "b.dds", "c.dds"});
+  form->LogList->item(0)->setSelected(true);
+  form->LogList->item(1)->setSelected(true);
+  form->BRemLogClick();
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"c.dds"}));
+  EXPECT_EQ(form->LogList->currentRow(), 0);
+  form->LogList->item(0)->setSelected(true);
+  form->BRemLogClick();
+  EXPECT_EQ(ListButtons(), "0000");
+  Add(1, {"a.dds"});
+  form->BClearAllClick();
+  EXPECT_TRUE(form->Entries().empty());
+  EXPECT_EQ(ListButtons(), "0000");
+  EXPECT_EQ(form->JobKind, jkTexture);
+}
+
+TEST_F(MainForm, CancelledChooserWritesNothingAndStillCompletes) {
+  Add(1, MakeTextures(1));
+  form->Results->setPlainText("old text");
+  script->directories.push_back(std::nullopt);
+  form->BProcessClick();
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
+  EXPECT_TRUE(form->Results->toPlainText().isEmpty());
+  EXPECT_EQ(form->Engine().TargetDir, GetCurrentDir());
+}
+
+TEST_F(MainForm, EmptyDirectoryNameRaisesUnableToCreateDirectory) {
+  Add(1, MakeTextures(1));
+  script->directories.push_back(std::string());
+  form->BProcessClick();
+  EXPECT_EQ(script->errors, (std::vector<std::string>{"Unable to create directory."}));
+  EXPECT_TRUE(script->informations.empty());
+}
+
+TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
+  const std::string saved = GetCurrentDir();
+  const auto textures = MakeTextures(2);
+  Add(1, textures);
+  const std::string target = dir.File("out/deeper");
+  script->directories.push_back(target);
+  form->BProcessClick();
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
+  const auto log = LoadLines(JoinPath(target, "result.log"));
+  EXPECT_EQ(log, (std::vector<std::string>{"#Format: DDS", "#Source: " + textures[0],
+                                           "#Target BMP: " + JoinPath(target, "tex0.bmp"), "#Format: DDS",
+                                           "#Source: " + textures[1], "#Target TGA: " + JoinPath(target, "tex1.tga")}));
+  EXPECT_EQ(ListButtons(), "1111");
+  EXPECT_TRUE(form->BAddLog->isEnabled());
+  EXPECT_FALSE(form->Stop->isEnabled());
+  EXPECT_TRUE(form->SaveLog->isEnabled());  // the pane has a line per file written
+  EXPECT_EQ(form->Extracted->text().toStdString(), "");
+  EXPECT_EQ(form->Total->value(), 0);
+  EXPECT_NE(form->Results->toPlainText().toStdString().find("tex1.dds: wrote"), std::string::npos);
+  // The next run's chooser opens where this one wrote.
+  script->directories.push_back(std::nullopt);
+  form->BProcessClick();
+  EXPECT_EQ(script->chooserStarts.back(), GetCurrentDir());
+  EXPECT_TRUE(std::filesystem::equivalent(GetCurrentDir(), target));
+  SetCurrentDir(saved);
+}
+
+TEST_F(MainForm, FailingEntryEndsTheRunWithoutLogAndLeavesTheWindowConsistent) {
+  const std::string saved = GetCurrentDir();
+  auto textures = MakeTextures(3);
+  const std::string missing = dir.File("missing.dds");
+  textures[1] = missing;
+  Add(1, textures);
+  script->directories.push_back(dir.File("out"));
+  form->BProcessClick();
+  EXPECT_EQ(script->errors, (std::vector<std::string>{"Cannot open file " + missing + "."}));
+  EXPECT_TRUE(script->informations.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out/result.log")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex2.bmp")));
+  EXPECT_FALSE(form->Stop->isEnabled());
+  EXPECT_EQ(ListButtons(), "1111");
+  EXPECT_EQ(form->Total->value(), 0);
+  SetCurrentDir(saved);
+}
+
+TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
+  const std::string saved = GetCurrentDir();
+  Add(1, MakeTextures(3));
+  script->directories.push_back(dir.File("out"));
+  // Pressed while the run lets the window process its events after the first entry.
+  QTimer::singleShot(0, form.get(), [this] { form->StopClick(); });
+  form->BProcessClick();
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
+  EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 3u);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex1.tga")));
+  SetCurrentDir(saved);
+}
+
+TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
+  form->Results->setPlainText(QString::fromUtf8("first {line}\nzweite Zeile \xC3\xA4"));
+  const std::string path = dir.File("run1.txt");
+  script->saves.push_back(path);
+  form->SaveLog->setEnabled(true);
+  form->SaveLogClick();
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Operation status|run1.txt"}));
+  EXPECT_FALSE(form->SaveLog->isEnabled());
+  std::ifstream in(path, std::ios::binary);
+  const std::string rtf(std::istreambuf_iterator<char>(in), {});
+  EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(rtf.find("first \\{line\\}\\par"), std::string::npos);
+  EXPECT_NE(rtf.find("zweite Zeile \\u228?\\par"), std::string::npos);
+}
+
+TEST(DirectoryChooser, AsksBeforeCreatingAndNoReturnsToTheChooser) {
+  int asked = 0;
+  EXPECT_TRUE(ConfirmDirectoryChoice("/exists", true, [&] { return ++asked, false; }));
+  EXPECT_EQ(asked, 0);
+  EXPECT_FALSE(ConfirmDirectoryChoice("/new", false, [&] { return ++asked, false; }));
+  EXPECT_TRUE(ConfirmDirectoryChoice("/new", false, [&] { return ++asked, true; }));
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(ErrorBox, FullStopOnlyAfterCharactersAboveIt) {
+  EXPECT_EQ(WithFullStop("Cannot open file a.dds"), "Cannot open file a.dds.");
+  EXPECT_EQ(WithFullStop("Done."), "Done.");
+  EXPECT_EQ(WithFullStop("Stop!"), "Stop!");
+  EXPECT_EQ(WithFullStop("(see above)"), "(see above)");
+  EXPECT_EQ(WithFullStop(""), "");
+}
+
+}  // namespace
+}  // namespace eit
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
