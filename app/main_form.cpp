@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <exception>
 
 #include "app/icons.h"
@@ -90,6 +91,7 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
   CurrentMessage->move(12, 16);
   Extracted = new QLabel(QStringLiteral("Extracted: 0"), GroupBox1);
   Extracted->setGeometry(334, 14, 57, 13);
+  SetExtracted("Extracted: 0");
   SaveLog = MakePushButton(GroupBox1, "Save results", QRect(506, 10, 105, 19));
   Stop = MakePushButton(GroupBox1, "Stop", QRect(612, 10, 71, 19));
   Progress = MakeBar(GroupBox1, QRect(12, 32, 671, 13));
@@ -251,7 +253,11 @@ void TMainForm::SetCurrentMessage(const std::string& text) {
 }
 void TMainForm::SetProgress(int position) { Progress->setValue(position); }
 void TMainForm::SetTotal(int position) { Total->setValue(position); }
-void TMainForm::SetExtracted(const std::string& text) { Extracted->setText(QString::fromStdString(text)); }
+void TMainForm::SetExtracted(const std::string& text) {
+  Extracted->setText(QString::fromStdString(text));
+  // At least its 57 pixels; wider when the font the system offers needs it.
+  Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
+}
 void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
 bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
 void TMainForm::JobStarting() {

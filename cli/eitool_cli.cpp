@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ constexpr const char* kUsage =
 struct UsageError {
   std::string message;
 };
+
+// Logs name their files by absolute paths, so they replay from any working directory.
+std::string Absolute(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
 
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -107,9 +111,9 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
     } else {
       const std::string ext = Lower(eit::ExtractFileExt(a));
       if (extract && (ext == ".dds" || ext == ".tdt")) {
-        entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, a});
+        entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, Absolute(a)});
       } else if (!extract && ext == ".log") {
-        entries.push_back({eit::jkReplayLog, a});
+        entries.push_back({eit::jkReplayLog, Absolute(a)});
       } else if (!extract && ext == ".lst") {
         for (const std::string& line : eit::LoadLines(a)) entries.push_back({eit::jkProjectList, line});
       } else {
@@ -124,7 +128,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
 
   TConsole console;
   eit::TBatchEngine engine(console);
-  engine.TargetDir = dir;
+  engine.TargetDir = Absolute(dir);
   engine.KeepGoing = keepGoing;
   engine.RunBatch(entries);
   return engine.FailedEntries > 0 ? 1 : 0;

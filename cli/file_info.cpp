@@ -34,7 +34,7 @@ std::string DescribeFile(const std::string& path) {
   const std::uint8_t* d = bytes.Memory();
   const std::int64_t size = bytes.Size();
   const std::string ext = Lower(ExtractFileExt(path));
-  if (size >= 4 && (std::equal(d, d + 4, "ELTE") || std::equal(d, d + 4, "DDS!"))) {
+  if (ext == ".dds" || (size >= 4 && (std::equal(d, d + 4, "ELTE") || std::equal(d, d + 4, "DDS!")))) {
     bytes.SetPosition(0);
     TMemoryStream image;
     const TTextureForm form = LoadTextureImage(bytes, image, path);

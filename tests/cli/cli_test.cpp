@@ -1,0 +1,107 @@
+// eitool-cli, run as users run it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files.h"
+#include "support/test_data.h"
+
+namespace eit {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome Cli(const std::string& arguments, const testing::TempDir& dir) {
+  const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
+  const std::string command = "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
+  const int raw = std::system(command.c_str());
+  auto slurp = [](const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  return {WEXITSTATUS(raw), slurp(out), slurp(err)};
+}
+
+TEST(Cli, SamplesThenExtractWritesEveryImageAndACompleteLog) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
+  const Outcome run = Cli("extract -o \"" + out + "\" \"" + s + "/stone.dds\" \"" + s + "/water.dds\" \"" + s +
+                              "/font.tdt\"",
+                          dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto log = LoadLines(out + "/result.log");
+  ASSERT_EQ(log.size(), 9u);
+  EXPECT_EQ(log[0], "#Format: DDS");
+  EXPECT_EQ(log[6], "#Format: TDT");
+  for (std::size_t i = 2; i < log.size(); i += 3) {
+    const std::string path = log[i].substr(log[i].find(':') + 2);
+    EXPECT_TRUE(std::filesystem::exists(path)) << log[i];
+  }
+  EXPECT_NE(run.out.find("stone.dds: wrote"), std::string::npos);
+  EXPECT_NE(run.out.find("bytes extracted."), std::string::npos);
+  EXPECT_NE(run.err.find("[3/3]"), std::string::npos);  // one progress line per file off a terminal
+}
+
+TEST(Cli, FailureStopsTheRunAndKeepGoingSkipsOnlyTheFailedEntry) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
+  const std::string missing = dir.File("missing.dds");
+  const Outcome failed = Cli("extract -o \"" + dir.File("A") + "\" \"" + s + "/stone.dds\" \"" + missing + "\"", dir);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find("eitool-cli: Cannot open file " + missing), std::string::npos) << failed.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("A/result.log")));
+
+  const Outcome going = Cli("extract --keep-going -o \"" + dir.File("B") + "\" \"" + missing + "\" \"" + s +
+                                "/stone.dds\"",
+                            dir);
+  EXPECT_EQ(going.status, 1);
+  const auto log = LoadLines(dir.File("B/result.log"));
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[1].rfind("#Source: ", 0), 0u);
+  EXPECT_NE(log[1].find("stone.dds"), std::string::npos);
+}
+
+TEST(Cli, UsageErrorsExitWithTwo) {
+  testing::TempDir dir;
+  EXPECT_EQ(Cli("", dir).status, 2);
+  EXPECT_EQ(Cli("frobnicate", dir).status, 2);
+  EXPECT_EQ(Cli("extract a.dds", dir).status, 2);
+  const Outcome wrong = Cli("extract -o x picture.png", dir);
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_NE(wrong.err.find("picture.png is neither a texture (.dds) nor a font table (.tdt)"), std::string::npos);
+  EXPECT_EQ(Cli("insert -o x a.dds", dir).status, 2);
+  EXPECT_EQ(Cli("--help", dir).status, 0);
+  const Outcome version = Cli("--version", dir);
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("eitool-cli ", 0), 0u);
+}
+
+TEST(Cli, InfoDescribesEachFileAndFailsOnUnreadableOnes) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
+  const Outcome good = Cli("info \"" + s + "/sky.dds\" \"" + s + "/bricks.dds\" \"" + s + "/font.tdt\" \"" + s +
+                               "/font_new_glyphs.tga\"",
+                           dir);
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_NE(good.out.find("sky.dds: packed texture, 128 x 64, 32 bits per pixel, 32896 bytes unpacked"), std::string::npos)
+      << good.out;
+  EXPECT_NE(good.out.find("bricks.dds: raw texture, 48 x 32, 24 bits per pixel"), std::string::npos);
+  EXPECT_NE(good.out.find("font.tdt: font table, 224 records, line height 12"), std::string::npos);
+  EXPECT_NE(good.out.find("font_new_glyphs.tga: TGA image, 100 x 2048, 32 bits, with alpha"), std::string::npos);
+  const std::string bad = dir.File("bad.dds");
+  std::ofstream(bad) << "DDS?";
+  const Outcome failed = Cli("info \"" + bad + "\"", dir);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find(bad + " is not a texture file"), std::string::npos) << failed.err;
+}
+
+}  // namespace
+}  // namespace eit
