@@ -57,6 +57,9 @@ TTextureHeader ReadTextureHeader(const TMemoryStream& image);
 // Moves the pixel rows of an image whose header is un-inverted into bitmap, which takes the image's
 // size and a 24- or 32-bit format; red and blue change places on the way.
 void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap);
+// The same for an image that is not needed afterwards: its pixels are swapped where they are and the
+// bitmap takes over its memory, so the picture is never held twice. The image is empty afterwards.
+void ImageToBitmapInPlace(TMemoryStream& image, TBitmap& bitmap);
 // Overwrites the pixel area of the image with the bitmap's rows (growing the image if the bitmap is
 // larger); the header and the bytes after the last row written stay as they were.
 void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image);

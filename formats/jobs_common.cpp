@@ -43,7 +43,7 @@ TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form) {
   }
   InvertImageHeader(image);
   TBitmap bitmap;
-  ImageToBitmap(image, bitmap);
+  ImageToBitmapInPlace(image, bitmap);
   return bitmap;
 }
 

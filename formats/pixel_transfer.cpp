@@ -39,6 +39,25 @@ void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
   image.SetPosition(kImageHeaderSize + needed);
 }
 
+void ImageToBitmapInPlace(TMemoryStream& image, TBitmap& bitmap) {
+  const TTextureHeader header = ReadTextureHeader(image);
+  if (header.BitCount != 24 && header.BitCount != 32)
+    throw Exception("The texture has " + std::to_string(header.BitCount) +
+                    " bits per pixel; only 24 and 32 are supported");
+  const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
+  const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
+  if (needed < 0 || needed > image.Size() - kImageHeaderSize)
+    throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
+  std::uint8_t* pixels = image.Memory() + kImageHeaderSize;
+  if (bytesPerPixel == 4)
+    SwapRedBlue32(pixels, static_cast<std::size_t>(needed));
+  else
+    SwapRedBlue24(pixels, static_cast<std::size_t>(needed));
+  bitmap.Adopt(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit,
+               static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height), image.Release(),
+               kImageHeaderSize);
+}
+
 void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image) {
   const int bytesPerPixel = bitmap.BytesPerPixel();
   const std::int64_t bytes = CheckedImageBytes(bitmap.Width(), bitmap.Height(), bytesPerPixel);

@@ -54,6 +54,7 @@ void TBitmap::Reshape(TPixelFormat format, std::int32_t width, std::int32_t heig
     throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
                           " pixels: the size is out of range");
   if (bytes != blockBytes_ || bytes == 0) {
+    offset_ = 0;
     // calloc: large pictures get lazily zeroed pages instead of a memset over all of them.
     std::uint8_t* block =
         bytes > 0 ? static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(bytes), 1)) : nullptr;
@@ -131,6 +132,22 @@ void TBitmap::CopyRect(const TRect& dest, const TBitmap& source, const TRect& so
     std::uint8_t* to = ScanLine(static_cast<std::int32_t>(dy + row)) + dx * bpp;
     std::memmove(to, from, static_cast<std::size_t>(cw * bpp));
   }
+}
+
+void TBitmap::Adopt(TPixelFormat format, std::int32_t width, std::int32_t height, std::uint8_t* block,
+                    std::size_t offset) {
+  if (CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes) < 0 ||
+      width > kMaxDimension || height > kMaxDimension) {
+    std::free(block);
+    throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                          " pixels: the size is out of range");
+  }
+  pixels_.reset(block);
+  offset_ = offset;
+  blockBytes_ = -1;
+  format_ = format;
+  width_ = width;
+  height_ = height;
 }
 
 TColor TBitmap::Pixel(std::int32_t x, std::int32_t y) const {

@@ -58,10 +58,13 @@ class TBitmap {
   enum class TInit { Zero, Undefined };
   void Reshape(TPixelFormat format, std::int32_t width, std::int32_t height, TInit init = TInit::Zero);
 
-  std::uint8_t* ScanLine(std::int32_t row) { return pixels_.get() + static_cast<std::size_t>(row) * RowBytes(); }
+  std::uint8_t* ScanLine(std::int32_t row) { return Pixels() + static_cast<std::size_t>(row) * RowBytes(); }
   const std::uint8_t* ScanLine(std::int32_t row) const {
-    return pixels_.get() + static_cast<std::size_t>(row) * RowBytes();
+    return Pixels() + static_cast<std::size_t>(row) * RowBytes();
   }
+  // Takes over a block from std::malloc whose rows, packed top-down, begin at offset; the bitmap
+  // frees it. The caller has checked that the block holds every row.
+  void Adopt(TPixelFormat format, std::int32_t width, std::int32_t height, std::uint8_t* block, std::size_t offset);
 
   // The drawing surface. Colours write red, green and blue; 32-bit pixels also get the alpha given.
   void FillRect(const TRect& rect, TColor color, std::uint8_t alpha = 0);
@@ -90,8 +93,10 @@ class TBitmap {
   TPixelFormat format_ = TPixelFormat::pf24bit;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
+  std::uint8_t* Pixels() const { return pixels_ ? pixels_.get() + offset_ : nullptr; }
   std::unique_ptr<std::uint8_t, FreeBlock> pixels_;
-  std::int64_t blockBytes_ = 0;
+  std::size_t offset_ = 0;
+  std::int64_t blockBytes_ = 0;  // -1 for an adopted block, which Reshape never reuses
 };
 
 // The byte count of width x height x bytesPerPixel, or -1 when it would exceed limit (at most 2 GiB).

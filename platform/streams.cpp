@@ -67,6 +67,13 @@ void TMemoryStream::SetSize(std::int64_t newSize) {
   if (position_ > size_) position_ = size_;
 }
 
+std::uint8_t* TMemoryStream::Release() {
+  std::uint8_t* data = data_;
+  data_ = nullptr;
+  size_ = capacity_ = position_ = 0;
+  return data;
+}
+
 void TMemoryStream::Clear() {
   std::free(data_);
   data_ = nullptr;

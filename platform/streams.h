@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "platform/errors.h"
@@ -64,6 +65,8 @@ class TMemoryStream : public TStream {
   // Makes room for at least capacity bytes without changing the size.
   void Reserve(std::int64_t capacity);
   void Clear();
+  // Hands the bytes over to the caller, who frees them with std::free; the stream is empty after.
+  std::uint8_t* Release();
 
   // Replaces the content by the whole file; position 0 afterwards.
   void LoadFromFile(const std::string& path);
@@ -109,6 +112,7 @@ class TFileStream : public TStream {
  private:
   std::string path_;
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
   // stdio needs a positioning call between a write and a read that follows it, and vice versa.
   enum class LastOp { None, Read, Write } last_ = LastOp::None;
 };

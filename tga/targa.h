@@ -11,7 +11,7 @@
 namespace eit {
 
 // Writes bitmap as an uncompressed true-colour TGA (type 2) with the TGA 2.0 footer: 32-bit bitmaps
-// with 8 bits of straight alpha, 24-bit ones without alpha. Rows are stored bottom-first, the order
+// with 8 bits of straight alpha, 24-bit ones without alpha. Rows are stored top-first, the order
 // the origin flag states. The third argument is always 1 and has no effect.
 // Raises EFCreateError "Cannot create file %s" or EWriteError "Stream write error".
 void WriteTGA(const char* path, const TBitmap& bitmap, std::int32_t options);

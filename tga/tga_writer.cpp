@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -24,11 +25,15 @@ void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
   PutU16(header + 12, static_cast<std::uint32_t>(bitmap.Width()));
   PutU16(header + 14, static_cast<std::uint32_t>(bitmap.Height()));
   header[16] = alpha ? 32 : 24;
-  header[17] = alpha ? 8 : 0;  // alpha bits; origin bottom left, matching the row order below
+  // Alpha bits, and the top-left origin: rows go out in the bitmap's own order, so the whole
+  // picture leaves in a few large writes.
+  header[17] = static_cast<std::uint8_t>((alpha ? 8 : 0) | 0x20);
   stream.WriteBuffer(header, sizeof header);
   const std::int64_t start = stream.Position() - static_cast<std::int64_t>(sizeof header);
-  for (std::int32_t y = bitmap.Height() - 1; y >= 0; --y)
-    stream.WriteBuffer(bitmap.ScanLine(y), static_cast<std::int32_t>(bitmap.RowBytes()));
+  const std::int64_t total = static_cast<std::int64_t>(bitmap.RowBytes()) * bitmap.Height();
+  constexpr std::int64_t kPiece = std::int64_t{1} << 30;
+  for (std::int64_t done = 0; done < total; done += kPiece)
+    stream.WriteBuffer(bitmap.ScanLine(0) + done, static_cast<std::int32_t>(std::min(total - done, kPiece)));
 
   // The extension area says the alpha is straight ("useful alpha"), not premultiplied.
   std::vector<std::uint8_t> extension(kExtensionSize, 0);

@@ -80,7 +80,7 @@ TEST(TgaWriter, HeaderAndFooterFollowTheFormat) {
   const std::uint8_t* d = out.Memory();
   EXPECT_EQ(d[2], 2);         // uncompressed true-colour
   EXPECT_EQ(d[16], 32);       // bits per pixel
-  EXPECT_EQ(d[17], 0x08);     // 8 alpha bits, bottom-left origin
+  EXPECT_EQ(d[17], 0x28);     // 8 alpha bits, top-left origin
   EXPECT_EQ(d[12] | d[13] << 8, 37);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(d + out.Size() - 18)), "TRUEVISION-XFILE.");
   const std::uint32_t extension = d[out.Size() - 26] | d[out.Size() - 25] << 8;

@@ -1,0 +1,71 @@
+#include "app/result_log.h"
+
+#include <cctype>
+#include <cstdint>
+
+namespace eit {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string FirstToken(const std::string& line) {
+  std::size_t start = 0;
+  while (start < line.size() && IsBlank(line[start])) ++start;
+  std::size_t end = start;
+  while (end < line.size() && !IsBlank(line[end])) ++end;
+  return line.substr(start, end - start);
+}
+
+std::string KeywordValue(const std::string& line, const std::string& keyword) {
+  const std::size_t cut = keyword.size() + 1;
+  return cut < line.size() ? line.substr(cut) : std::string();
+}
+
+TJobKind RecordFormatOf(const std::string& value) {
+  const std::string token = FirstToken(value);
+  for (std::size_t k = 0; k < FormatNames.size(); ++k)
+    if (!token.empty() && token == FormatNames[k]) return FilterKinds[k];
+  return jkNoFormat;
+}
+
+TTargetLine ParseTargetLine(const std::string& line) {
+  const std::size_t colon = line.find(':');
+  TTargetLine target;
+  target.Bitmap = colon != std::string::npos && line.substr(0, colon) == "#Target BMP";
+  if (colon != std::string::npos && colon + 2 <= line.size()) target.ImagePath = line.substr(colon + 2);
+  return target;
+}
+
+std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword) {
+  if (line.compare(0, keyword.size(), keyword) != 0) return std::nullopt;
+  std::size_t i = keyword.size();
+  while (i < line.size() && IsSpace(line[i])) ++i;  // the pattern's blank: any white space, or none
+  if (line.compare(i, 2, "0x") != 0) return std::nullopt;
+  i += 2;
+  while (i < line.size() && IsSpace(line[i])) ++i;  // %X skips white space itself
+  bool negative = false;
+  if (i < line.size() && (line[i] == '+' || line[i] == '-')) negative = line[i++] == '-';
+  if (line.compare(i, 2, "0x") == 0 || line.compare(i, 2, "0X") == 0) {
+    if (i + 2 < line.size() && HexDigit(line[i + 2]) >= 0) i += 2;
+  }
+  std::int64_t value = 0;
+  std::size_t digits = 0;
+  for (; i < line.size() && HexDigit(line[i]) >= 0; ++i, ++digits) {
+    value = value * 16 + HexDigit(line[i]);
+    if (value > INT32_MAX) return std::nullopt;
+  }
+  if (digits == 0 || (negative && value != 0)) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace eit

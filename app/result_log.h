@@ -1,0 +1,32 @@
+// Reading result logs: how a line is classified and what its value is. Writing is plain: lines go
+// into the engine's ResultLog and out through SaveLines.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/main.h"
+
+namespace eit {
+
+// The first blank-delimited token (blanks: spaces and tabs).
+std::string FirstToken(const std::string& line);
+// The keyword's value: the line without the keyword and the one character after it.
+std::string KeywordValue(const std::string& line, const std::string& keyword);
+// The record format a format line's value selects: jkTexture for "DDS", jkFontSheet for "TDT"
+// (case matters), jkNoFormat for anything else or nothing.
+TJobKind RecordFormatOf(const std::string& value);
+
+struct TTargetLine {
+  bool Bitmap = false;    // only "#Target BMP" before the first colon means a bitmap
+  std::string ImagePath;  // after the colon, without its first character
+};
+TTargetLine ParseTargetLine(const std::string& line);
+
+// Reads a code line as scanf reads "<keyword> 0x%X": the keyword, any white space, "0x", then a
+// hexadecimal number (scanf's own leading blanks, sign and 0x prefix allowed). Empty when the line
+// does not match, or the number is negative or does not fit 32-bit signed.
+std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword);
+
+}  // namespace eit

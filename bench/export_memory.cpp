@@ -1,0 +1,41 @@
+// Measures the peak memory of one texture export in a fresh process, as a multiple of the texture's
+// unpacked size: export_memory TEXTURE.dds OUTPUT_DIR. Linux only (reads /proc/self/status).
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "formats/formathandlers.h"
+#include "platform/little_endian.h"
+
+namespace {
+
+long StatusKiB(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::strlen(field)));
+  return 0;
+}
+
+struct NullReporter : eit::TJobReporter {
+  void FileWritten(const std::string&, const std::string&, std::int64_t, const std::string&) override {}
+  void FileSkipped(const std::string&, const std::string&) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  std::uint8_t head[12] = {};
+  std::ifstream(argv[1], std::ios::binary).read(reinterpret_cast<char*>(head), 12);
+  const double unpacked = eit::le::U32(head + 8);
+  const long before = StatusKiB("VmRSS:");
+  NullReporter reporter;
+  std::vector<std::string> log;
+  eit::TJobContext context{argv[2], &log, &reporter, {}};
+  eit::ExportTexture(context, argv[1]);
+  std::printf("%.3f\n", (StatusKiB("VmHWM:") - before) * 1024.0 / unpacked);
+  return 0;
+}
