@@ -48,6 +48,7 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
   TotalBytes = 0;
   StopFlag = 0;
   FailedEntries = 0;
+  replayStopped_ = false;
   context_ = TJobContext{TargetDir, &ResultLog, this, {}};
   frontEnd_.SetTotal(0);
   bool stopped = false, exports = false;
@@ -70,7 +71,7 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
     }
     frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
     frontEnd_.ProcessMessages();
-    if (StopFlag != 0 && i + 1 < n) {
+    if (StopFlag != 0 && (i + 1 < n || replayStopped_)) {
       stopped = true;
       break;
     }

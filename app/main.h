@@ -97,6 +97,7 @@ class TBatchEngine : private TJobReporter {
   TJobContext context_;
   int progress_ = 0;
   bool running_ = false;
+  bool replayStopped_ = false;  // a stop came in the middle of a log
 };
 
 }  // namespace eit

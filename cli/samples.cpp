@@ -14,7 +14,7 @@ namespace {
 
 // 3 x 5 pictures of the hex digits, one row per 3 bits.
 constexpr std::uint16_t kDigits[16] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7249,
-                                       0x7BEF, 0x7BCF, 0x7BED, 0x6BAE, 0x7927, 0x6B6E, 0x79E7, 0x79E4};
+                                       0x7BEF, 0x7BCF, 0x7BED, 0x49EF, 0x7927, 0x6B6E, 0x79E7, 0x79E4};
 
 void DrawDigit(TBitmap& b, int x, int y, int digit, TColor color, std::uint8_t alpha) {
   for (int row = 0; row < 5; ++row)

@@ -53,6 +53,8 @@ void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destina
 
 // The header fields; the header must be un-inverted already.
 TTextureHeader ReadTextureHeader(const TMemoryStream& image);
+// The same read through the inversion, from an image as stored.
+TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image);
 
 // Moves the pixel rows of an image whose header is un-inverted into bitmap, which takes the image's
 // size and a 24- or 32-bit format; red and blue change places on the way.
@@ -103,6 +105,32 @@ struct TJobContext {
   // TargetDir + separator + name, made distinct from the exports already written in this run.
   std::string ExportPath(const std::string& name);
 };
+
+// One record of a result log under replay, as the imports need it.
+struct TImportRecord {
+  std::string SourcePath;      // the "#Source: " value
+  TStream* Source = nullptr;   // the source opened for reading; null when it does not exist
+  std::string OutputPath;      // target directory + the source's file name
+  bool ImageIsBitmap = false;  // "#Target BMP" (else TGA)
+  std::string ImagePath;
+  // Font records: the range of codes, FirstCode up to but not including EndCode. RangeError says
+  // what is wrong with the code lines when they give no range.
+  std::int32_t FirstCode = 0, EndCode = 0;
+  std::string RangeError;
+};
+
+inline constexpr std::int32_t KeptCodeLimit = 0x7F;
+inline constexpr std::int32_t NewGlyphCode = 0xC0;
+inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
+
+// Puts the edited image back into the record's texture and writes the rebuilt texture, in the
+// source's form, to OutputPath. A missing image skips the record (reported, nothing written).
+// Everything is read and checked before the output is created; the output is written atomically
+// and never over a source.
+void ImportTexture(TJobContext& context, const TImportRecord& record);
+// Lays the sheet's new glyphs into the font texture for the codes from 0xC0 on, clears the old areas
+// from 0x7F on, and writes the rebuilt texture and font table under the target directory.
+void ImportFontSheet(TJobContext& context, const TImportRecord& record);
 
 // Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
 // appends its "#Target BMP: " or "#Target TGA: " line to the result log.

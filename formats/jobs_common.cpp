@@ -47,6 +47,20 @@ TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form) {
   return bitmap;
 }
 
+TBitmap LoadEditedImage(const std::string& path, bool isBitmap) {
+  TBitmap bitmap;
+  if (isBitmap)
+    bitmap.LoadFromFile(path);
+  else
+    ReadTGA(path.c_str(), bitmap);
+  return bitmap;
+}
+
+void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
+  for (const std::string& source : sources)
+    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output);
+}
+
 std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap) {
   TAtomicFile file(path);
   if (bitmap.PixelFormat() == TPixelFormat::pf32bit)

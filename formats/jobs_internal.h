@@ -13,6 +13,10 @@ namespace eit::detail {
 std::string Describe(const TBitmap& bitmap);
 // Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
 TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form = nullptr);
+// Reads an edited image by its log tag, not its extension: a bitmap file or a TGA file.
+TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
+// Refuses to write an output that is one of the sources, however the paths are spelled.
+void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources);
 // Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically; returns the bytes written.
 std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap);
 

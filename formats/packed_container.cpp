@@ -81,6 +81,13 @@ TTextureHeader ReadTextureHeader(const TMemoryStream& image) {
           HeaderField(image.Memory(), kBitCountOffset, false)};
 }
 
+TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image) {
+  if (image.Size() < kImageHeaderSize)
+    throw Exception("A texture image of " + std::to_string(image.Size()) + " bytes has no complete header");
+  return {HeaderField(image.Memory(), kWidthOffset, true), HeaderField(image.Memory(), kHeightOffset, true),
+          HeaderField(image.Memory(), kBitCountOffset, true)};
+}
+
 TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path) {
   char magic[4] = {};
   const std::int32_t got = source.Read(magic, 4);

@@ -150,6 +150,21 @@ void TBitmap::Adopt(TPixelFormat format, std::int32_t width, std::int32_t height
   height_ = height;
 }
 
+void TBitmap::ConvertTo(TPixelFormat format) {
+  if (format == format_) return;
+  TBitmap converted(format, width_, height_);
+  const int from = BytesPerPixel(), to = converted.BytesPerPixel();
+  for (std::int32_t y = 0; y < height_; ++y) {
+    const std::uint8_t* s = ScanLine(y);
+    std::uint8_t* d = converted.ScanLine(y);
+    for (std::int32_t x = 0; x < width_; ++x, s += from, d += to) {
+      d[0] = s[0], d[1] = s[1], d[2] = s[2];
+      if (to == 4) d[3] = 255;
+    }
+  }
+  *this = std::move(converted);
+}
+
 TColor TBitmap::Pixel(std::int32_t x, std::int32_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
   const std::uint8_t* p = ScanLine(y) + static_cast<std::size_t>(x) * BytesPerPixel();

@@ -66,6 +66,10 @@ class TBitmap {
   // frees it. The caller has checked that the block holds every row.
   void Adopt(TPixelFormat format, std::int32_t width, std::int32_t height, std::uint8_t* block, std::size_t offset);
 
+  // Changes the pixel format keeping the picture: 24 to 32 bits gives opaque pixels (alpha 255),
+  // 32 to 24 drops alpha.
+  void ConvertTo(TPixelFormat format);
+
   // The drawing surface. Colours write red, green and blue; 32-bit pixels also get the alpha given.
   void FillRect(const TRect& rect, TColor color, std::uint8_t alpha = 0);
   // A one-pixel line from (x0, y0) towards (x1, y1); the end point itself is not drawn.

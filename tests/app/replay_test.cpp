@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/main.h"
+#include "formats/misc.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/textures.h"
+#include "tga/targa.h"
+
+namespace eit {
+namespace {
+
+using testing::Bytes;
+
+struct TQuietFrontEnd : TFrontEnd {
+  std::vector<std::string> results;
+  std::vector<int> totals;
+  int progress = 0;
+  std::function<void()> onMessages;
+  void SetCurrentMessage(const std::string&) override {}
+  void SetProgress(int p) override { progress = p; }
+  void SetTotal(int t) override { totals.push_back(t); }
+  void SetExtracted(const std::string&) override {}
+  void AddResult(const std::string& line) override { results.push_back(line); }
+  bool HasResults() override { return !results.empty(); }
+  void JobStarting() override {}
+  void JobEnded() override {}
+  void ProcessMessages() override {
+    if (onMessages) onMessages();
+  }
+};
+
+Bytes Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+class Replay : public ::testing::Test {
+ protected:
+  Replay() : engine(frontEnd) {
+    std::filesystem::create_directories(dir.File("src"));
+    std::filesystem::create_directories(dir.File("new"));
+  }
+  std::string Save(const std::string& name, const Bytes& bytes) {
+    const std::string path = dir.File(name);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  std::string Log(const std::vector<std::string>& lines) {
+    const std::string path = dir.File("insert" + std::to_string(++logs) + ".log");
+    SaveLines(path, lines);
+    return path;
+  }
+  // Extracts the sources into out/, then replays out/result.log into new/.
+  void Extract(const std::vector<std::string>& sources) {
+    engine.TargetDir = dir.File("out");
+    std::filesystem::create_directories(engine.TargetDir);
+    engine.RunBatch(jkTexture, sources);
+  }
+  void Insert(const std::vector<std::string>& logPaths, const std::string& target = "") {
+    engine.TargetDir = target.empty() ? dir.File("new") : target;
+    engine.RunBatch(jkReplayLog, logPaths);
+  }
+  // The sources' bytes, to prove nothing touched them.
+  std::vector<Bytes> Snapshot() {
+    std::vector<Bytes> all;
+    for (const auto& e : std::filesystem::directory_iterator(dir.File("src"))) all.push_back(Read(e.path().string()));
+    return all;
+  }
+
+  testing::TempDir dir;
+  TQuietFrontEnd frontEnd;
+  TBatchEngine engine;
+  int logs = 0;
+};
+
+TEST_F(Replay, UneditedRoundTripGivesTheSameTextures) {
+  const Bytes raw = testing::MakeTextureImage(9, 7, 24, "DDS!", 6);  // bytes after the rows survive too
+  const Bytes inner = testing::MakeTextureImage(8, 8, 32, "ELTE");
+  const std::string a = Save("src/raw.dds", raw), b = Save("src/packed.dds", testing::MakePackedFile(inner));
+  Extract({a, b});
+  Insert({dir.File("out/result.log")});
+  EXPECT_EQ(Read(dir.File("new/raw.dds")), raw);
+  TMemoryStream file, image;
+  file.LoadFromFile(dir.File("new/packed.dds"));
+  EXPECT_EQ(LoadTextureImage(file, image, "packed.dds"), TTextureForm::Packed);
+  EXPECT_EQ(testing::ContentOf(image), inner);
+}
+
+TEST_F(Replay, EditedPixelsLandExactlyWhereTheyWereMade) {
+  const Bytes image = testing::MakeTextureImage(6, 5, 32);
+  const std::string source = Save("src/t.dds", image);
+  Extract({source});
+  TBitmap edited;
+  ReadTGA(dir.File("out/t.tga").c_str(), edited);
+  std::uint8_t* p = edited.ScanLine(3) + 4 * 2;  // (2, 3) becomes B, G, R, A = 1, 2, 3, 4
+  p[0] = 1, p[1] = 2, p[2] = 3, p[3] = 4;
+  WriteTGA(dir.File("out/t.tga").c_str(), edited, 1);
+  Insert({dir.File("out/result.log")});
+  Bytes expected = image;
+  const std::size_t at = 128 + (3 * 6 + 2) * 4;
+  expected[at] = 3, expected[at + 1] = 2, expected[at + 2] = 1, expected[at + 3] = 4;  // R, G, B, A
+  EXPECT_EQ(Read(dir.File("new/t.dds")), expected);
+}
+
+TEST_F(Replay, TwentyFourBitImageIntoThirtyTwoBitTextureBecomesOpaque) {
+  const std::string source = Save("src/t.dds", testing::MakeTextureImage(3, 2, 32));
+  TBitmap picture(TPixelFormat::pf24bit, 3, 2);
+  picture.FillRect({0, 0, 3, 2}, RGB(10, 20, 30));
+  picture.SaveToFile(dir.File("t.bmp"));
+  Insert({Log({"#Format: DDS", "#Source: " + source, "#Target BMP: " + dir.File("t.bmp")})});
+  const Bytes out = Read(dir.File("new/t.dds"));
+  EXPECT_EQ((Bytes(out.begin() + 128, out.begin() + 132)), (Bytes{10, 20, 30, 255}));
+}
+
+TEST_F(Replay, MissingImagesAreReportedAndTheNextRecordStillImports) {
+  const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
+  const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
+  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("b.bmp"));
+  Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("gone.bmp"), "#Format: DDS",
+               "#Source: " + b, "#Target BMP: " + dir.File("b.bmp")})});
+  EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("new/b.dds")));
+  ASSERT_FALSE(frontEnd.results.empty());
+  EXPECT_EQ(frontEnd.results[0], "a.dds: skipped: the edited image " + dir.File("gone.bmp") + " does not exist");
+}
+
+TEST_F(Replay, RecordsWithoutAFormatAreReadOverAndProgressFollowsTheLines) {
+  const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
+  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("a.bmp"));
+  Insert({Log({"#Source: " + a, "#Target BMP: " + dir.File("a.bmp"), "#Format: dds", "#Source: " + a,
+               "#Target BMP: " + dir.File("a.bmp")})});
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
+  // A log of one record: steps at lines 0 and 1 only, the bar at 0 then 50, Progress up by 2.
+  frontEnd.totals.clear();
+  Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})});
+  EXPECT_EQ(frontEnd.totals, (std::vector<int>{0, 0, 0, 50, 0, 0}));  // run start, log start, 2 steps, run bar, reset
+  frontEnd.totals.clear();
+  Insert({Log({"#Format: DDS"})});  // one line: no division by zero
+  EXPECT_EQ(frontEnd.totals[2], 0);
+}
+
+TEST_F(Replay, TargetDirectoryOfTheSourcesFailsAndChangesNothing) {
+  const std::string a = Save("src/a.dds", testing::MakeTextureImage(4, 4, 24));
+  TBitmap(TPixelFormat::pf24bit, 4, 4).SaveToFile(dir.File("a.bmp"));
+  const auto before = Snapshot();
+  try {
+    Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})}, dir.File("src"));
+    FAIL();
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create file " + dir.File("src") + PathDelim + "a.dds");
+  }
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(Replay, BadRecordsFailClearlyAndWriteNothing) {
+  const std::string a = Save("src/a.dds", testing::MakeTextureImage(4, 4, 24));
+  TBitmap(TPixelFormat::pf24bit, 5, 4).SaveToFile(dir.File("wide.bmp"));
+  const auto before = Snapshot();
+  try {
+    Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("wide.bmp")})});
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), dir.File("wide.bmp") + ": the edited image is 5 x 4 pixels, but the texture " + a +
+                               " is 4 x 4; save the image at the texture's size");
+  }
+  const std::string missing = dir.File("src/none.dds");
+  EXPECT_THROW(Insert({Log({"#Format: DDS", "#Source: " + missing, "#Target BMP: " + dir.File("wide.bmp")})}),
+               EFOpenError);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(Replay, StopIsHonouredAfterEachLine) {
+  const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
+  const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
+  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("x.bmp"));
+  frontEnd.onMessages = [this] { engine.RequestStop(); };
+  engine.TargetDir = dir.File("new");
+  const TRunOutcome outcome = engine.RunBatch(
+      jkReplayLog, {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"), "#Format: DDS",
+                         "#Source: " + b, "#Target BMP: " + dir.File("x.bmp")})});
+  EXPECT_EQ(outcome, TRunOutcome::Stopped);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));  // stopped after the format line
+}
+
+// --- fonts ----------------------------------------------------------------------------------
+
+// A raw 32-bit font texture 256 x 128 with 224 records for the codes 0x20 to 0xFF: small 4 x 6 glyphs
+// in a grid 40 to a row, each filled with its own colour; code 0x7E sits at (100, 40), 8 x 12, and no
+// other kept glyph reaches below row 51.
+struct FontFixture {
+  TBitmap texture{TPixelFormat::pf32bit, 256, 128};
+  Bytes table = Bytes(kFontTableSize + 10, 0xAB);  // ten bytes after the records stay as they are
+  FontFixture() {
+    for (int k = 0; k < kFontRecords; ++k) {
+      const int code = 0x20 + k;
+      GlyphRecord r{static_cast<std::uint16_t>((k % 40) * 5), static_cast<std::uint16_t>((k / 40) * 7), 0, 0, 4, 6,
+                    static_cast<std::uint16_t>(1000 + k)};
+      if (code == 0x7E) r.Left = 100, r.Top = 40, r.Width = 8, r.Height = 12;
+      if (code == 0x90) r.Width = 64;  // never cleared
+      r.Right = static_cast<std::uint16_t>(r.Left + r.Width), r.Bottom = static_cast<std::uint16_t>(r.Top + r.Height);
+      texture.FillRect({r.Left, r.Top, r.Left + std::min<int>(r.Width, 4), r.Bottom}, RGB(code, 1, 2), 255);
+      WriteGlyphRecord(&table[static_cast<std::size_t>(k) * kGlyphRecordSize], r);
+    }
+  }
+  GlyphRecord Record(const Bytes& t, int code) const {
+    return ReadGlyphRecord(&t[static_cast<std::size_t>(code - 0x20) * kGlyphRecordSize]);
+  }
+};
+
+// A sheet of boxes of the given sizes, each glyph a solid colour n + 1.
+TBitmap Sheet(const std::vector<std::pair<int, int>>& sizes) {
+  int height = 0;
+  for (const auto& s : sizes) height += s.second + 20;
+  TBitmap sheet(TPixelFormat::pf32bit, 100, std::max(height, 1));
+  int y = 0, n = 0;
+  for (const auto& [w, h] : sizes) {
+    sheet.Line(0, y, 0, y + h, clWhite, 255);
+    sheet.FillRect({3, y, 3 + w, y + h}, RGB(static_cast<std::uint8_t>(++n), 9, 9), 255);
+    y += h + 20;
+  }
+  return sheet;
+}
+
+class FontReplay : public Replay {
+ protected:
+  std::string table, texture;
+  FontFixture font;
+  void SetUpFont(const FontFixture& f) {
+    TMemoryStream image;
+    image.WriteBuffer(testing::MakeTextureImage(256, 128, 32).data(), 128);
+    BitmapToImage(f.texture, image);
+    image.SetPosition(0);
+    texture = Save("src/font.dds", testing::ContentOf(image));
+    table = Save("src/font.tdt", f.table);
+  }
+  void InsertFont(const TBitmap& sheet, const std::string& first = "0x20", const std::string& last = "0x100") {
+    WriteTGA(dir.File("sheet.tga").c_str(), sheet, 1);
+    Insert({Log({"#Format: TDT", "#Source: " + table, "#Target TGA: " + dir.File("sheet.tga"), "#First: " + first,
+                 "#Last: " + last})});
+  }
+  TBitmap NewTexture() {
+    TMemoryStream image;
+    image.LoadFromFile(dir.File("new/font.dds"));
+    InvertImageHeader(image);
+    TBitmap b;
+    ImageToBitmap(image, b);
+    return b;
+  }
+};
+
+TEST_F(FontReplay, NewGlyphsFollowTheKeptOnesAndOldAreasAreCleared) {
+  SetUpFont(font);
+  std::vector<std::pair<int, int>> sizes(64, {10, 14});
+  InsertFont(Sheet(sizes));
+  const Bytes out = Read(dir.File("new/font.tdt"));
+  ASSERT_EQ(out.size(), font.table.size());
+  const GlyphRecord c0 = font.Record(out, 0xC0), c1 = font.Record(out, 0xC1);
+  EXPECT_EQ((std::array<int, 7>{c0.Left, c0.Top, c0.Right, c0.Bottom, c0.Width, c0.Height, c0.Extra}),
+            (std::array<int, 7>{108, 40, 118, 54, 10, 14, 1000 + 0xC0 - 0x20}));
+  EXPECT_EQ(c1.Left, 119);
+  // 108 + 13 glyphs of 11 = 251: the 14th (0xCD) would end at 261 and wraps to LineBottom 54.
+  EXPECT_EQ(font.Record(out, 0xCC).Left, 240);
+  EXPECT_EQ(font.Record(out, 0xCD).Left, 0);
+  EXPECT_EQ(font.Record(out, 0xCD).Top, 54);
+  // Kept records and the bytes after the records are untouched; 0x7F..0xBF keep their records.
+  EXPECT_TRUE(std::equal(out.begin(), out.begin() + (0x7F - 0x20) * 14, font.table.begin()));
+  EXPECT_TRUE(std::equal(out.end() - 10, out.end(), font.table.end() - 10));
+  EXPECT_EQ(font.Record(out, 0xA0).Left, font.Record(font.table, 0xA0).Left);
+  const TBitmap t = NewTexture();
+  const GlyphRecord a0 = font.Record(font.table, 0xA0), k41 = font.Record(font.table, 0x41),
+                    w64 = font.Record(font.table, 0x90);
+  EXPECT_EQ(t.Pixel(a0.Left, a0.Top), clBlack);                     // cleared
+  EXPECT_EQ(t.Pixel(k41.Left, k41.Top), RGB(0x41, 1, 2));           // kept
+  EXPECT_EQ(t.Pixel(w64.Left, w64.Top), RGB(0x90, 1, 2));           // 64 wide: not cleared
+  EXPECT_EQ(t.Pixel(108, 40), RGB(1, 9, 9));                        // the first new glyph
+  EXPECT_EQ(t.Pixel(119, 53), RGB(2, 9, 9));
+  EXPECT_EQ(t.Pixel(118, 40), clBlack);                             // the empty column between
+}
+
+TEST_F(FontReplay, ExactFitStaysOnTheLine) {
+  // 0x7E ends at column 246: a 10-wide glyph still fits (246 + 10 = 256).
+  GlyphRecord r = font.Record(font.table, 0x7E);
+  r.Left = 238;
+  r.Right = 246;
+  WriteGlyphRecord(&font.table[(0x7E - 0x20) * 14], r);
+  SetUpFont(font);
+  InsertFont(Sheet({{10, 5}, {10, 5}}), "0x20", "0xC2");
+  const Bytes out = Read(dir.File("new/font.tdt"));
+  EXPECT_EQ(font.Record(out, 0xC0).Left, 246);
+  EXPECT_EQ(font.Record(out, 0xC1).Left, 0);
+  EXPECT_EQ(font.Record(out, 0xC1).Top, 52);  // LineBottom: 0x7E's 40 + 12
+}
+
+TEST_F(FontReplay, EmptyRangeRebuildsUnchangedFiles) {
+  SetUpFont(font);
+  InsertFont(Sheet({{3, 3}}), "0x50", "0x50");
+  EXPECT_EQ(Read(dir.File("new/font.tdt")), font.table);
+  EXPECT_EQ(Read(dir.File("new/font.dds")), Read(texture));
+}
+
+TEST_F(FontReplay, BadRecordsFailWithWhatToFixAndWriteNothing) {
+  SetUpFont(font);
+  const auto before = Snapshot();
+  auto expectError = [&](const std::function<void()>& run, const std::string& fragment) {
+    try {
+      run();
+      ADD_FAILURE() << "no error for " << fragment;
+    } catch (const Exception& e) {
+      EXPECT_NE(e.Message().find(fragment), std::string::npos) << e.Message();
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("new"))) << fragment;
+  };
+  expectError([&] { InsertFont(Sheet({{5, 5}}), "0x20", "0x100"); }, "the sheet holds 1 glyphs, but the codes 0xC0 to 0xFF need 64");
+  expectError([&] { InsertFont(Sheet({{5, 5}}), "0x20", "0x200"); }, "covers 480 codes, but the font table holds 224 records");
+  expectError([&] { InsertFont(Sheet({{5, 200}}), "0xC0", "0xC1"); }, "the new glyph for 0xC0 (5 x 200) does not fit");
+  expectError([&] { InsertFont(Sheet({{5, 5}}), "20", "0xC1"); }, "line 4: a font record needs \"#First: 0x<hex code>\" here, not \"#First: 20\"");
+  TBitmap grey(TPixelFormat::pf24bit, 10, 10);
+  grey.SaveToFile(dir.File("grey.bmp"));
+  expectError([&] {
+    Insert({Log({"#Format: TDT", "#Source: " + table, "#Target BMP: " + dir.File("grey.bmp"), "#First: 0xC0",
+                 "#Last: 0xC1"})});
+  }, "the glyph sheet is 24-bit");
+  EXPECT_EQ(Snapshot(), before);
+}
+
+}  // namespace
+}  // namespace eit
