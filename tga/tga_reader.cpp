@@ -108,6 +108,17 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
   };
 
   const std::uint8_t* src = data + at;
+  if (!rle && !mapped && !grey && bits == 32 && !rightToLeft) {
+    // What the program itself writes: whole rows at once.
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
+    for (std::int32_t row = 0; row < height; ++row) {
+      std::uint8_t* out = result.ScanLine(topFirst ? row : height - 1 - row);
+      std::memcpy(out, src + static_cast<std::size_t>(row) * rowBytes, rowBytes);
+      if (!useAlpha)
+        for (std::size_t x = 3; x < rowBytes; x += 4) out[x] = 255;
+    }
+    return;
+  }
   if (!rle) {
     for (std::int64_t n = 0; n < count; ++n) convert(src + n * static_cast<std::int64_t>(pixelBytes), target(n));
     return;

@@ -1,0 +1,125 @@
+// Importing a 2048 x 2048 32-bit TGA into a packed texture against the least work that needs:
+// inflating the source, reading the image bytes, the channel swap, deflate at level 1, writing.
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "formats/formathandlers.h"
+#include "formats/misc.h"
+#include "ratio_reporter.h"
+#include "tga/targa.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr std::int32_t kSide = 2048;
+constexpr std::size_t kImageBytes = eit::kImageHeaderSize + std::size_t{kSide} * kSide * 4;
+
+struct Setup {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "eitool-bench-import";
+  std::string source = (dir / "big.dds").string(), picture = (dir / "big.tga").string();
+  Bytes packed;
+
+  Setup() {
+    std::filesystem::create_directories(dir / "out");
+    Bytes image(kImageBytes);
+    std::memcpy(image.data(), "DDS!", 4);
+    const std::uint32_t fields[3] = {kSide, kSide, 32};
+    std::memcpy(&image[eit::kWidthOffset], &fields[0], 4);
+    std::memcpy(&image[eit::kHeightOffset], &fields[1], 4);
+    std::memcpy(&image[eit::kBitCountOffset], &fields[2], 4);
+    for (std::size_t i = 4; i < eit::kImageHeaderSize; ++i) image[i] ^= 0xFF;
+    std::mt19937 gen(7);
+    for (std::size_t i = eit::kImageHeaderSize; i < image.size(); ++i)
+      image[i] = static_cast<std::uint8_t>((i / 4 % 256) + (i / 4096 % 64) + (i % 4 == 0 ? gen() % 16 : 0));
+    uLongf length = compressBound(kImageBytes);
+    packed.resize(length);
+    compress2(packed.data(), &length, image.data(), kImageBytes, 1);
+    packed.resize(length);
+    std::ofstream file(source, std::ios::binary);
+    const std::uint32_t head[3] = {0x45544C45u, static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(kImageBytes)};
+    file.write(reinterpret_cast<const char*>(head), 12);
+    file.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(length));
+    // The edited picture: the texture itself, as the export wrote it.
+    eit::TBitmap bitmap(eit::TPixelFormat::pf32bit, kSide, kSide);
+    eit::CopySwapRedBlue32(bitmap.ScanLine(0), image.data() + eit::kImageHeaderSize, kImageBytes - eit::kImageHeaderSize);
+    eit::WriteTGA(picture.c_str(), bitmap, 1);
+  }
+  ~Setup() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+
+Setup& S() {
+  static Setup setup;
+  return setup;
+}
+
+struct NullReporter : eit::TJobReporter {
+  void FileWritten(const std::string&, const std::string&, std::int64_t, const std::string&) override {}
+  void FileSkipped(const std::string&, const std::string&) override {}
+};
+
+void BM_ImportTexture(benchmark::State& state) {
+  NullReporter reporter;
+  std::vector<std::string> log;
+  const std::string output = (S().dir / "out" / "big.dds").string();
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove(output);
+    state.ResumeTiming();
+    eit::TFileStream source(S().source, eit::FileMode::OpenRead);
+    eit::TImportRecord record;
+    record.SourcePath = S().source;
+    record.Source = &source;
+    record.OutputPath = output;
+    record.ImagePath = S().picture;
+    eit::TJobContext context{(S().dir / "out").string(), &log, &reporter, {}};
+    eit::ImportTexture(context, record);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));
+}
+
+void BM_ImportFloor(benchmark::State& state) {
+  const std::string output = (S().dir / "floor.dds").string();
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove(output);
+    state.ResumeTiming();
+    Bytes image(kImageBytes);
+    z_stream z{};
+    inflateInit(&z);
+    z.next_in = S().packed.data();
+    z.avail_in = static_cast<uInt>(S().packed.size());
+    z.next_out = image.data();
+    z.avail_out = static_cast<uInt>(image.size());
+    inflate(&z, Z_FINISH);
+    inflateEnd(&z);
+    std::FILE* in = std::fopen(S().picture.c_str(), "rb");
+    std::fseek(in, 18, SEEK_SET);
+    const std::size_t got = std::fread(image.data() + eit::kImageHeaderSize, 1, kImageBytes - eit::kImageHeaderSize, in);
+    std::fclose(in);
+    eit::SwapRedBlue32(image.data() + eit::kImageHeaderSize, got);
+    Bytes packed(compressBound(kImageBytes));
+    uLongf length = packed.size();
+    compress2(packed.data(), &length, image.data(), kImageBytes, 1);
+    std::FILE* out = std::fopen(output.c_str(), "wb");
+    std::fwrite("ELTE\0\0\0\0\0\0\0\0", 1, 12, out);
+    std::fwrite(packed.data(), 1, length, out);
+    std::fclose(out);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));
+}
+
+BENCHMARK(BM_ImportTexture)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ImportFloor)->Unit(benchmark::kMillisecond)->Repetitions(5);
+EIT_BENCH_RATIO(BM_ImportTexture, BM_ImportFloor, 1.15);
+
+}  // namespace
