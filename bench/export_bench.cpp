@@ -12,11 +12,12 @@
 
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
+#include "bench_textures.h"
 #include "ratio_reporter.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using eit::bench::Bytes;
 constexpr std::uint32_t kSide = 2048;
 constexpr std::size_t kImageBytes = eit::kImageHeaderSize + std::size_t{kSide} * kSide * 4;
 
@@ -28,24 +29,11 @@ struct Setup {
 
   Setup() {
     std::filesystem::create_directories(dir / "out");
-    Bytes image(kImageBytes);
-    std::memcpy(image.data(), "DDS!", 4);
-    const std::uint32_t fields[3] = {kSide, kSide, 32};
-    std::memcpy(&image[eit::kWidthOffset], &fields[0], 4);
-    std::memcpy(&image[eit::kHeightOffset], &fields[1], 4);
-    std::memcpy(&image[eit::kBitCountOffset], &fields[2], 4);
-    for (std::size_t i = 4; i < eit::kImageHeaderSize; ++i) image[i] ^= 0xFF;
-    std::mt19937 gen(7);
-    for (std::size_t i = eit::kImageHeaderSize; i < image.size(); ++i)
-      image[i] = static_cast<std::uint8_t>((i / 4 % 256) + (i / 4096 % 64) + (i % 4 == 0 ? gen() % 16 : 0));
-    uLongf length = compressBound(kImageBytes);
-    packed.resize(length);
-    compress2(packed.data(), &length, image.data(), kImageBytes, 1);
-    packed.resize(length);
-    std::ofstream file(source, std::ios::binary);
-    const std::uint32_t head[3] = {0x45544C45u, static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(kImageBytes)};
-    file.write(reinterpret_cast<const char*>(head), 12);
-    file.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(length));
+    const Bytes image = eit::bench::TextureImage(kSide);
+    packed = eit::bench::Deflated(image);
+    const Bytes file = eit::bench::PackedContainer(image, packed);
+    std::ofstream(source, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                  static_cast<std::streamsize>(file.size()));
   }
   ~Setup() {
     std::error_code ignored;

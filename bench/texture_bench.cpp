@@ -6,24 +6,14 @@
 #include <vector>
 
 #include "formats/formathandlers.h"
+#include "bench_textures.h"
 #include "ratio_reporter.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using eit::bench::Bytes;
 
-// A raw 32-bit texture image of side x side pixels, header inverted; texture-like content.
-Bytes TextureImage(std::uint32_t side) {
-  Bytes image(eit::kImageHeaderSize + std::size_t{side} * side * 4);
-  std::memcpy(image.data(), "DDS!", 4);
-  auto put = [&](std::size_t at, std::uint32_t v) { std::memcpy(&image[at], &v, 4); };
-  put(eit::kWidthOffset, side), put(eit::kHeightOffset, side), put(eit::kBitCountOffset, 32);
-  for (std::size_t i = 4; i < eit::kImageHeaderSize; ++i) image[i] ^= 0xFF;
-  std::mt19937 gen(7);
-  for (std::size_t i = eit::kImageHeaderSize; i < image.size(); ++i)
-    image[i] = static_cast<std::uint8_t>((i / 4 % 256) + (i / 4096 % 64) + (i % 4 == 0 ? gen() % 16 : 0));
-  return image;
-}
+using eit::bench::TextureImage;
 
 // --- pixel transfer: 4096 x 4096 x 32 bits against memcpy of the same 64 MiB -------------------
 
@@ -73,15 +63,7 @@ void BM_BitmapToImage(benchmark::State& state) {
 const Bytes& PackedFile() {
   static const Bytes file = [] {
     const Bytes image = TextureImage(2048);
-    uLongf length = compressBound(static_cast<uLong>(image.size()));
-    Bytes z(length);
-    compress2(z.data(), &length, image.data(), static_cast<uLong>(image.size()), 1);
-    Bytes out(12 + length);
-    const std::uint32_t lengths[2] = {static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(image.size())};
-    std::memcpy(out.data(), "ELTE", 4);
-    std::memcpy(out.data() + 4, lengths, 8);
-    std::memcpy(out.data() + 12, z.data(), length);
-    return out;
+    return eit::bench::PackedContainer(image, eit::bench::Deflated(image));
   }();
   return file;
 }

@@ -16,21 +16,35 @@ void CopyRow(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes, int 
     CopySwapRedBlue24(to, from, bytes);
 }
 
-}  // namespace
+struct PixelArea {
+  TPixelFormat format;
+  int bytesPerPixel;
+  std::int32_t width, height;
+  std::int64_t bytes;
+};
 
-void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
+// The pixel area the header describes, checked against the bytes present.
+PixelArea CheckedPixelArea(const TMemoryStream& image) {
   const TTextureHeader header = ReadTextureHeader(image);
   if (header.BitCount != 24 && header.BitCount != 32)
     throw Exception("The texture has " + std::to_string(header.BitCount) +
                     " bits per pixel; only 24 and 32 are supported");
   const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
   const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
-  if (needed < 0 || needed > image.Size() - kImageHeaderSize)
+  if (needed < 0 || needed > image.Size() - kImageHeaderSize || header.Width > 65535 || header.Height > 65535)
     throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
+  return {bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit, bytesPerPixel,
+          static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height), needed};
+}
+
+}  // namespace
+
+void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
+  const PixelArea area = CheckedPixelArea(image);
+  const int bytesPerPixel = area.bytesPerPixel;
+  const std::int64_t needed = area.bytes;
   // Every byte is written below, so the picture need not be cleared first.
-  bitmap.Reshape(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit,
-                 static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height),
-                 TBitmap::TInit::Undefined);
+  bitmap.Reshape(area.format, area.width, area.height, TBitmap::TInit::Undefined);
   const std::size_t rowBytes = bitmap.RowBytes();
   const std::uint8_t* from = image.Memory() + kImageHeaderSize;
   for (std::int32_t r = 0; r < bitmap.Height() && rowBytes > 0; ++r, from += rowBytes) {
@@ -40,22 +54,13 @@ void ImageToBitmap(TMemoryStream& image, TBitmap& bitmap) {
 }
 
 void ImageToBitmapInPlace(TMemoryStream& image, TBitmap& bitmap) {
-  const TTextureHeader header = ReadTextureHeader(image);
-  if (header.BitCount != 24 && header.BitCount != 32)
-    throw Exception("The texture has " + std::to_string(header.BitCount) +
-                    " bits per pixel; only 24 and 32 are supported");
-  const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
-  const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
-  if (needed < 0 || needed > image.Size() - kImageHeaderSize)
-    throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
+  const PixelArea area = CheckedPixelArea(image);
   std::uint8_t* pixels = image.Memory() + kImageHeaderSize;
-  if (bytesPerPixel == 4)
-    SwapRedBlue32(pixels, static_cast<std::size_t>(needed));
+  if (area.bytesPerPixel == 4)
+    SwapRedBlue32(pixels, static_cast<std::size_t>(area.bytes));
   else
-    SwapRedBlue24(pixels, static_cast<std::size_t>(needed));
-  bitmap.Adopt(bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit,
-               static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height), image.Release(),
-               kImageHeaderSize);
+    SwapRedBlue24(pixels, static_cast<std::size_t>(area.bytes));
+  bitmap.Adopt(area.format, area.width, area.height, image.Release(), kImageHeaderSize);
 }
 
 void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image) {

@@ -265,6 +265,26 @@ TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
   EXPECT_NE(rtf.find("zweite Zeile \\u228?\\par"), std::string::npos);
 }
 
+TEST_F(MainForm, ExtractThenInsertFromTheWindowRebuildsTheTextures) {
+  const std::string saved = GetCurrentDir();
+  const auto textures = MakeTextures(2);
+  Add(1, textures);
+  script->directories.push_back(dir.File("out"));
+  form->BProcessClick();
+  Add(4, {dir.File("out/result.log")});
+  EXPECT_EQ(form->JobKind, jkReplayLog);
+  script->directories.push_back(dir.File("new"));
+  form->BProcessClick();
+  ASSERT_TRUE(script->errors.empty()) << script->errors[0];
+  EXPECT_EQ(script->informations.back(), "Process status:|Operation complete!");
+  for (int i = 0; i < 2; ++i) {
+    std::ifstream a(textures[static_cast<std::size_t>(i)], std::ios::binary), b(dir.File("new/tex" + std::to_string(i) + ".dds"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}), std::string(std::istreambuf_iterator<char>(b), {}));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("new/result.log")));  // replays write no log
+  SetCurrentDir(saved);
+}
+
 TEST(DirectoryChooser, AsksBeforeCreatingAndNoReturnsToTheChooser) {
   int asked = 0;
   EXPECT_TRUE(ConfirmDirectoryChoice("/exists", true, [&] { return ++asked, false; }));
