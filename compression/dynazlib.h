@@ -129,6 +129,8 @@ class TDecompressionStream : public TCustomZlibStream {
   std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
 
  private:
+  // Reads the next block of compressed bytes and points the zlib input at it; returns its length.
+  std::int32_t ReadBaseBlock();
   bool streamEnded_ = false;
 };
 

@@ -1,4 +1,5 @@
 // The compressing and decompressing stream adapters.
+#include <algorithm>
 #include <exception>
 
 #include "compression/dynazlib.h"
@@ -131,9 +132,8 @@ std::int32_t TDecompressionStream::Read(void* buffer, std::int32_t count) {
     // After the end of the zlib stream nothing more can come, whatever bytes follow it.
     if (streamEnded_) return count - static_cast<std::int32_t>(ZRecord.avail_out);
     if (ZRecord.avail_in == 0) {
-      const std::int32_t got = BaseStream->Read(IoBuffer, kIoBufferSize);
+      const std::int32_t got = ReadBaseBlock();
       if (got <= 0) return count - static_cast<std::int32_t>(ZRecord.avail_out);
-      ZRecord.next_in = IoBuffer;
       ZRecord.avail_in = static_cast<uInt>(got);
       BasePosition = BaseStream->Position();
       Progress(*this);
@@ -144,6 +144,21 @@ std::int32_t TDecompressionStream::Read(void* buffer, std::int32_t count) {
     if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result));
   }
   return count;
+}
+
+std::int32_t TDecompressionStream::ReadBaseBlock() {
+  // A memory stream's block is inflated where it lies instead of being copied first; the base
+  // stream moves by the same 65,536-byte steps either way.
+  if (auto* memory = dynamic_cast<TMemoryStream*>(BaseStream)) {
+    const std::int64_t at = memory->Position();
+    const std::int64_t got = std::min<std::int64_t>(kIoBufferSize, std::max<std::int64_t>(memory->Size() - at, 0));
+    if (got <= 0) return 0;
+    ZRecord.next_in = memory->Memory() + at;
+    memory->Seek(got, soFromCurrent);
+    return static_cast<std::int32_t>(got);
+  }
+  ZRecord.next_in = IoBuffer;
+  return BaseStream->Read(IoBuffer, kIoBufferSize);
 }
 
 std::int32_t TDecompressionStream::Write(const void*, std::int32_t) {
