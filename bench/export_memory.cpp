@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_textures.h"
 #include "formats/formathandlers.h"
 #include "platform/little_endian.h"
 
@@ -19,11 +20,6 @@ long StatusKiB(const char* field) {
   return 0;
 }
 
-struct NullReporter : eit::TJobReporter {
-  void FileWritten(const std::string&, const std::string&, std::int64_t, const std::string&) override {}
-  void FileSkipped(const std::string&, const std::string&) override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,7 +28,7 @@ int main(int argc, char** argv) {
   std::ifstream(argv[1], std::ios::binary).read(reinterpret_cast<char*>(head), 12);
   const double unpacked = eit::le::U32(head + 8);
   const long before = StatusKiB("VmRSS:");
-  NullReporter reporter;
+  eit::bench::NullReporter reporter;
   std::vector<std::string> log;
   eit::TJobContext context{argv[2], &log, &reporter, {}};
   eit::ExportTexture(context, argv[1]);

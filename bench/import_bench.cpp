@@ -50,13 +50,8 @@ Setup& S() {
   return setup;
 }
 
-struct NullReporter : eit::TJobReporter {
-  void FileWritten(const std::string&, const std::string&, std::int64_t, const std::string&) override {}
-  void FileSkipped(const std::string&, const std::string&) override {}
-};
-
 void BM_ImportTexture(benchmark::State& state) {
-  NullReporter reporter;
+  eit::bench::NullReporter reporter;
   std::vector<std::string> log;
   const std::string output = (S().dir / "out" / "big.dds").string();
   for (auto _ : state) {

@@ -1,6 +1,4 @@
 // eitool-cli: the batch engine for shells and scripts.
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -41,11 +39,6 @@ struct UsageError {
 
 // Logs name their files by absolute paths, so they replay from any working directory.
 std::string Absolute(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 // The terminal front end: results on standard output, progress on standard error.
 class TConsole : public eit::TFrontEnd {
@@ -109,7 +102,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
     } else if (!a.empty() && a[0] == '-') {
       throw UsageError{"unknown option " + a};
     } else {
-      const std::string ext = Lower(eit::ExtractFileExt(a));
+      const std::string ext = eit::ExtractFileExtLower(a);
       if (extract && (ext == ".dds" || ext == ".tdt")) {
         entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, Absolute(a)});
       } else if (!extract && ext == ".log") {

@@ -1,7 +1,6 @@
 #include "cli/file_info.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "formats/formathandlers.h"
 #include "platform/bitmap.h"
@@ -12,11 +11,6 @@
 namespace eit {
 
 namespace {
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 bool HasAlpha(const TBitmap& b) {
   if (b.PixelFormat() != TPixelFormat::pf32bit) return false;
@@ -33,7 +27,7 @@ std::string DescribeFile(const std::string& path) {
   bytes.LoadFromFile(path);
   const std::uint8_t* d = bytes.Memory();
   const std::int64_t size = bytes.Size();
-  const std::string ext = Lower(ExtractFileExt(path));
+  const std::string ext = ExtractFileExtLower(path);
   if (ext == ".dds" || (size >= 4 && (std::equal(d, d + 4, "ELTE") || std::equal(d, d + 4, "DDS!")))) {
     bytes.SetPosition(0);
     TMemoryStream image;

@@ -3,6 +3,7 @@
 // Every old glyph area from 0x7F on is cleared before any new glyph is placed; clearing code by code
 // in between would erase parts of new glyphs placed earlier whenever they are wider than the old ones.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "formats/formathandlers.h"

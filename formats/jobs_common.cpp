@@ -34,12 +34,11 @@ std::string Describe(const TBitmap& bitmap) {
          (bitmap.PixelFormat() == TPixelFormat::pf32bit ? "32" : "24") + "-bit";
 }
 
-TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form) {
+TBitmap LoadTextureBitmap(const std::string& path) {
   TMemoryStream image;
   {
     TFileStream source(path, FileMode::OpenRead);
-    const TTextureForm loaded = LoadTextureImage(source, image, path);
-    if (form != nullptr) *form = loaded;
+    LoadTextureImage(source, image, path);
   }
   InvertImageHeader(image);
   TBitmap bitmap;

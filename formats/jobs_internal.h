@@ -12,7 +12,7 @@ namespace eit::detail {
 // "256 x 128, 32-bit"
 std::string Describe(const TBitmap& bitmap);
 // Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
-TBitmap LoadTextureBitmap(const std::string& path, TTextureForm* form = nullptr);
+TBitmap LoadTextureBitmap(const std::string& path);
 // Reads an edited image by its log tag, not its extension: a bitmap file or a TGA file.
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
 // Refuses to write an output that is one of the sources, however the paths are spelled.

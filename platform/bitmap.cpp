@@ -25,6 +25,16 @@ Span Clip(std::int32_t from, std::int64_t length, std::int32_t limit) {
   return b > a ? Span{static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)} : Span{0, 0};
 }
 
+// The byte count of a picture, or EInvalidGraphic when it is beyond the program's limits.
+std::int64_t PictureBytes(TPixelFormat format, std::int32_t width, std::int32_t height) {
+  const std::int64_t bytes =
+      CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes);
+  if (bytes < 0 || width > kMaxDimension || height > kMaxDimension)
+    throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                          " pixels: the size is out of range");
+  return bytes;
+}
+
 }  // namespace
 
 std::int64_t CheckedImageBytes(std::int64_t width, std::int64_t height, std::int64_t bytesPerPixel,
@@ -48,11 +58,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) { Reshape(format, width_, heig
 void TBitmap::SetSize(std::int32_t width, std::int32_t height) { Reshape(format_, width, height); }
 
 void TBitmap::Reshape(TPixelFormat format, std::int32_t width, std::int32_t height, TInit init) {
-  const std::int64_t bytes =
-      CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes);
-  if (bytes < 0 || width > kMaxDimension || height > kMaxDimension)
-    throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
-                          " pixels: the size is out of range");
+  const std::int64_t bytes = PictureBytes(format, width, height);
   if (bytes != blockBytes_ || bytes == 0) {
     offset_ = 0;
     // calloc: large pictures get lazily zeroed pages instead of a memset over all of them.
@@ -136,11 +142,11 @@ void TBitmap::CopyRect(const TRect& dest, const TBitmap& source, const TRect& so
 
 void TBitmap::Adopt(TPixelFormat format, std::int32_t width, std::int32_t height, std::uint8_t* block,
                     std::size_t offset) {
-  if (CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes) < 0 ||
-      width > kMaxDimension || height > kMaxDimension) {
+  try {
+    PictureBytes(format, width, height);
+  } catch (...) {
     std::free(block);
-    throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
-                          " pixels: the size is out of range");
+    throw;
   }
   pixels_.reset(block);
   offset_ = offset;

@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -36,6 +37,12 @@ std::string ChangeFileExt(const std::string& path, const std::string& extension)
 }
 
 std::string ExtractFileExt(const std::string& path) { return path.substr(ChangeFileExt(path, "").size()); }
+
+std::string ExtractFileExtLower(const std::string& path) {
+  std::string ext = ExtractFileExt(path);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
 
 std::string JoinPath(const std::string& directory, const std::string& name) { return directory + PathDelim + name; }
 

@@ -22,6 +22,8 @@ std::string ExtractFileDir(const std::string& path);
 std::string ChangeFileExt(const std::string& path, const std::string& extension);
 // The file name's extension from its last "." on, or empty.
 std::string ExtractFileExt(const std::string& path);
+// The extension in lower case, for comparing file types: users write ".DDS" as often as ".dds".
+std::string ExtractFileExtLower(const std::string& path);
 // directory + separator + name, as plain text: a directory ending in a separator gives a doubled one.
 std::string JoinPath(const std::string& directory, const std::string& name);
 
