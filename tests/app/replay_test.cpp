@@ -329,5 +329,19 @@ TEST_F(FontReplay, BadRecordsFailWithWhatToFixAndWriteNothing) {
   EXPECT_EQ(Snapshot(), before);
 }
 
+TEST_F(FontReplay, TwentyFourBitFontTextureIsRefused) {
+  table = Save("src/font.tdt", font.table);
+  texture = Save("src/font.dds", testing::MakeTextureImage(256, 128, 24));
+  const auto before = Snapshot();
+  try {
+    InsertFont(Sheet({{5, 5}}), "0xC0", "0xC1");
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), texture + ": the font texture is 24-bit; new glyphs need a 32-bit texture, whose alpha marks them");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
+  EXPECT_EQ(Snapshot(), before);
+}
+
 }  // namespace
 }  // namespace eit
