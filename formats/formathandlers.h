@@ -36,6 +36,8 @@ struct TTextureHeader {
 // the zlib stream ends before UnpackedLength bytes, EDecompressionError "Invalid stream operation"
 // when UnpackedLength is 0.
 void ReadPackedImage(TStream& source, TMemoryStream& destination);
+// The same, unpacking no more than limit bytes (all of UnpackedLength when limit is negative).
+void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit);
 // Writes source, whole, as a packed container (zlib level 1) into a new, empty destination, which is
 // left at offset 8.
 void WritePackedImage(TMemoryStream& source, TStream& destination);
@@ -43,11 +45,16 @@ void WritePackedImage(TMemoryStream& source, TStream& destination);
 // at least 128 bytes.
 void InvertImageHeader(TMemoryStream& image);
 
+// How much of a texture to load: all of it (inserts keep the bytes after the rows), or the header and
+// rows only (exports write nothing else, so memory follows the picture, not the file's claims).
+enum class TLoadExtent { Whole, Pixels };
+
 // The loading rule: reads the texture file just opened as source into the empty image, header still
 // inverted, and returns its form. Checks what the rest of the program relies on, raising an error
 // naming path when it does not hold: the magic, a complete header, a bit count of 24 or 32, sides of
 // at most 65535 pixels and a pixel area holding every row.
-TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path);
+TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path,
+                              TLoadExtent extent = TLoadExtent::Whole);
 // The storing rule: writes the image (header inverted) to the new file in the given form.
 void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination);
 

@@ -38,7 +38,7 @@ TBitmap LoadTextureBitmap(const std::string& path) {
   TMemoryStream image;
   {
     TFileStream source(path, FileMode::OpenRead);
-    LoadTextureImage(source, image, path);
+    LoadTextureImage(source, image, path, TLoadExtent::Pixels);
   }
   InvertImageHeader(image);
   TBitmap bitmap;

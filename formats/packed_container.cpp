@@ -1,6 +1,7 @@
 // The two texture file forms and the loading and storing rules.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "compression/dynazlib.h"
 #include "formats/formathandlers.h"
@@ -37,17 +38,22 @@ std::uint32_t HeaderField(const std::uint8_t* image, std::int32_t offset, bool i
 }  // namespace
 
 void ReadPackedImage(TStream& source, TMemoryStream& destination) {
+  ReadPackedImage(source, destination, -1);
+}
+
+void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit) {
   source.SetPosition(4);
   (void)ReadU32(source);  // PackedLength: not needed to read
   const std::uint32_t unpackedLength = ReadU32(source);
+  const std::int64_t wanted = limit < 0 ? std::int64_t{unpackedLength} : std::min<std::int64_t>(unpackedLength, limit);
   // Reserve the whole image at once, but only as much as the data could possibly unpack to, so a
   // lying length field costs nothing before the copy finds it out.
   const std::int64_t packedBytes = std::max<std::int64_t>(source.Size() - source.Position(), 0);
-  destination.Reserve(std::min<std::int64_t>(unpackedLength, packedBytes * kMaxInflateRatio + 1024));
+  destination.Reserve(std::min<std::int64_t>(wanted, packedBytes * kMaxInflateRatio + 1024));
   TDecompressionStream unpacker(source);
   // A copy of 0 bytes means "everything", which a decompression stream cannot tell: it raises.
   if (unpackedLength == 0) destination.CopyFrom(unpacker, 0);
-  if (destination.ReadFrom(unpacker, unpackedLength) != unpackedLength) throw EReadError(SReadError);
+  if (destination.ReadFrom(unpacker, wanted) != wanted) throw EReadError(SReadError);
 }
 
 void WritePackedImage(TMemoryStream& source, TStream& destination) {
@@ -88,28 +94,14 @@ TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image) {
           HeaderField(image.Memory(), kBitCountOffset, true)};
 }
 
-TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path) {
-  char magic[4] = {};
-  const std::int32_t got = source.Read(magic, 4);
-  TTextureForm form;
-  if (got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0) {
-    form = TTextureForm::Packed;
-    ReadPackedImage(source, image);
-  } else if (got == 4 && std::memcmp(magic, kRawMagic, 4) == 0) {
-    form = TTextureForm::Raw;
-    source.SetPosition(0);
-    image.CopyFrom(source, 0);
-  } else {
-    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
-  }
-  const std::int64_t size = image.Size();
-  if (size < kImageHeaderSize)
-    throw Exception(path + ": the texture image is " + std::to_string(size) +
-                    " bytes long, shorter than its 128-byte header");
-  // The header is still inverted; read the fields through the inversion.
-  const std::uint32_t width = HeaderField(image.Memory(), kWidthOffset, true);
-  const std::uint32_t height = HeaderField(image.Memory(), kHeightOffset, true);
-  const std::uint32_t bitCount = HeaderField(image.Memory(), kBitCountOffset, true);
+namespace {
+
+// The checks the rest of the program relies on, made once on the header as stored (inverted).
+// Returns the bytes the rows take.
+std::int64_t CheckStoredHeader(const std::uint8_t* image, const std::string& path) {
+  const std::uint32_t width = HeaderField(image, kWidthOffset, true);
+  const std::uint32_t height = HeaderField(image, kHeightOffset, true);
+  const std::uint32_t bitCount = HeaderField(image, kBitCountOffset, true);
   if (bitCount != 24 && bitCount != 32)
     throw Exception(path + ": the texture has " + std::to_string(bitCount) +
                     " bits per pixel; only 24 and 32 are supported");
@@ -117,10 +109,72 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels, more than 65535 on a side");
   const std::int64_t needed = CheckedImageBytes(width, height, bitCount / 8, std::int64_t{1} << 31);
-  if (needed < 0 || needed > size - kImageHeaderSize)
-    throw Exception(path + ": the texture's pixel data hold " + std::to_string(size - kImageHeaderSize) +
-                    " bytes, but " + std::to_string(width) + " x " + std::to_string(height) + " pixels at " +
-                    std::to_string(bitCount) + " bits need " + std::to_string(width * std::uint64_t{height} * (bitCount / 8)));
+  if (needed < 0)
+    throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels, more than a picture can hold");
+  return needed;
+}
+
+[[noreturn]] void ShortPixelArea(const std::uint8_t* image, std::int64_t held, const std::string& path) {
+  const std::uint32_t width = HeaderField(image, kWidthOffset, true);
+  const std::uint32_t height = HeaderField(image, kHeightOffset, true);
+  const std::uint32_t bitCount = HeaderField(image, kBitCountOffset, true);
+  throw Exception(path + ": the texture's pixel data hold " + std::to_string(held) + " bytes, but " +
+                  std::to_string(width) + " x " + std::to_string(height) + " pixels at " + std::to_string(bitCount) +
+                  " bits need " + std::to_string(width * std::uint64_t{height} * (bitCount / 8)));
+}
+
+[[noreturn]] void ShortHeader(std::int64_t size, const std::string& path) {
+  throw Exception(path + ": the texture image is " + std::to_string(size) +
+                  " bytes long, shorter than its 128-byte header");
+}
+
+}  // namespace
+
+TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path, TLoadExtent extent) {
+  char magic[4] = {};
+  const std::int32_t got = source.Read(magic, 4);
+  const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
+  if (!packed && !(got == 4 && std::memcmp(magic, kRawMagic, 4) == 0))
+    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
+  const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
+
+  if (extent == TLoadExtent::Pixels) {
+    // An export writes the rows and nothing else, so it reads no more than the header says they take,
+    // whatever the container or the file's size claims.
+    std::int64_t available;
+    std::unique_ptr<TDecompressionStream> unpacker;
+    TStream* from = &source;
+    if (packed) {
+      (void)ReadU32(source);
+      available = ReadU32(source);
+      if (available == 0) throw EDecompressionError(LoadResString(SInvalidStreamOp));
+      unpacker = std::make_unique<TDecompressionStream>(source);
+      from = unpacker.get();
+    } else {
+      source.SetPosition(0);
+      available = std::max<std::int64_t>(source.Size(), 0);
+    }
+    const std::int64_t head = std::min<std::int64_t>(available, kImageHeaderSize);
+    if (image.ReadFrom(*from, head) != head) throw EReadError(SReadError);
+    if (head < kImageHeaderSize) ShortHeader(head, path);
+    const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
+    if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
+    image.Reserve(kImageHeaderSize + needed);
+    if (image.ReadFrom(*from, needed) != needed) throw EReadError(SReadError);
+    return form;
+  }
+
+  if (packed) {
+    ReadPackedImage(source, image);
+  } else {
+    source.SetPosition(0);
+    image.CopyFrom(source, 0);
+  }
+  const std::int64_t size = image.Size();
+  if (size < kImageHeaderSize) ShortHeader(size, path);
+  const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
+  if (needed > size - kImageHeaderSize) ShortPixelArea(image.Memory(), size - kImageHeaderSize, path);
   return form;
 }
 

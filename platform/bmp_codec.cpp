@@ -103,7 +103,8 @@ Header ReadHeader(const Input& in) {
   }
   h.afterHeader = 14 + size;
   if (planes != 1) throw Invalid("bad plane count");
-  if (h.width <= 0 || h.height <= 0) throw Invalid("bad width or height");
+  // No pixels at all is a picture too: a texture of no rows exports to one and must come back.
+  if (h.width < 0 || h.height < 0) throw Invalid("bad width or height");
   if (h.width > kMaxSide || h.height > kMaxSide || CheckedImageBytes(h.width, h.height, 4, kMaxBytes) < 0)
     throw Invalid("the picture is too large");
   switch (h.compression) {
@@ -120,15 +121,16 @@ Header ReadHeader(const Input& in) {
     case 6: {
       if (h.bpp != 16 && h.bpp != 32) throw Invalid("bit fields with a wrong bit count");
       const std::size_t count = h.compression == 6 ? 4 : 3;
-      std::size_t at = 54;
+      const std::size_t at = 54;
       if (size == 40) {
         if (!in.Has(54, count * 4)) throw Invalid("the colour masks are cut short");
         h.afterHeader += count * 4;
       }
-      for (std::size_t i = 0; i < 4; ++i) {
-        const bool present = i < 3 ? (size >= 52 || i < count) : (size >= 56 || count == 4);
-        if (present) h.masks[i] = in.U32(at + 4 * i);
-      }
+      // Masks live after a 40-byte header and inside the larger ones, as far as those reach: a
+      // 52-byte header has no room for the alpha mask.
+      const std::size_t masksEnd = size == 40 ? at + count * 4 : 14 + size;
+      for (std::size_t i = 0; i < 4; ++i)
+        if (at + 4 * i + 4 <= masksEnd) h.masks[i] = in.U32(at + 4 * i);
       h.hasMasks = true;
       break;
     }
@@ -194,6 +196,7 @@ class Decoder {
     const std::int64_t needed = stride * (h_.height - 1) + (rowBits + 7) / 8;
     if (needed > static_cast<std::int64_t>(available_)) throw Invalid("the pixel data are cut short");
     Allocate();
+    if (h_.width == 0 || h_.height == 0) return;
     Channel r, g, b, a;
     bool fourthByteAlpha = false;
     if (h_.bpp == 16 || h_.bpp == 32) {

@@ -28,6 +28,10 @@ class EFOpenError : public EStreamError {
 class EFCreateError : public EStreamError {
   using EStreamError::EStreamError;
 };
+// Exclusive creation found the name taken.
+class EFExistsError : public EFCreateError {
+  using EFCreateError::EFCreateError;
+};
 
 inline constexpr const char* SReadError = "Stream read error";
 inline constexpr const char* SWriteError = "Stream write error";

@@ -1,47 +1,221 @@
 #include "platform/files.h"
 
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <random>
 
+#include "platform/native.h"
 #include "platform/paths.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace eit {
 
-TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
-  // The temporary name is unique to this process and attempt; it lives beside the final file so that
-  // the rename never crosses file systems.
-  static std::mt19937_64 gen{std::random_device{}()};
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", static_cast<unsigned long long>(gen() & 0xFFFFFFFFFFFFull));
-  temporary_ = path + suffix;
-  try {
-    stream_ = std::make_unique<TFileStream>(temporary_, FileMode::Create);
-  } catch (const EFCreateError&) {
-    throw EFCreateError("Cannot create file " + path);
+namespace {
+
+#ifdef _WIN32
+using NativeChar = wchar_t;
+NativeChar* NativeCopy(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  auto* copy = static_cast<wchar_t*>(std::malloc((wide.size() + 1) * sizeof(wchar_t)));
+  if (copy != nullptr) std::memcpy(copy, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  return copy;
+}
+void RemoveNative(const NativeChar* path) { DeleteFileW(path); }
+#else
+using NativeChar = char;
+NativeChar* NativeCopy(const std::string& path) { return strdup(path.c_str()); }
+void RemoveNative(const NativeChar* path) { ::unlink(path); }
+#endif
+
+// The temporaries that exist now, for a signal handler that has no time for anything but unlink.
+// A run has a few at a time (one per output under way); more are still removed by their owners.
+constexpr int kSlots = 256;
+std::atomic<NativeChar*> g_temporaries[kSlots];
+
+int RegisterTemporary(const std::string& path) {
+  NativeChar* copy = NativeCopy(path);
+  if (copy == nullptr) return -1;
+  for (int i = 0; i < kSlots; ++i) {
+    NativeChar* expected = nullptr;
+    if (g_temporaries[i].compare_exchange_strong(expected, copy)) return i;
   }
+  std::free(copy);
+  return -1;
+}
+
+void UnregisterTemporary(int slot) {
+  if (slot < 0) return;
+  std::free(g_temporaries[slot].exchange(nullptr));
+}
+
+// Names longer than this do not fit most file systems (NTFS counts UTF-16 units, others bytes).
+constexpr std::size_t kNameLimit = 255;
+
+// The final name shortened so that name + suffix fits, cut only between UTF-8 characters.
+std::string FittingStem(const std::string& name, std::size_t room) {
+  if (name.size() <= room) return name;
+  std::size_t cut = room;
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  return name.substr(0, cut);
+}
+
+std::string Reason(const std::error_code& ec) { return ec.message(); }
+
+}  // namespace
+
+TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
+  // The temporary lives beside the final file so that the rename never crosses file systems.
+  static std::mutex lock;
+  static std::mt19937_64 gen{std::random_device{}()};
+  const std::string name = ExtractFileName(path);
+  for (int attempt = 0;; ++attempt) {
+    std::uint64_t random;
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      random = gen() & 0xFFFFFFFFFFFFull;
+    }
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", static_cast<unsigned long long>(random));
+    const std::string tempName = FittingStem(name, kNameLimit - std::strlen(suffix)) + suffix;
+    temporary_ = path.size() == name.size() ? tempName : path.substr(0, path.size() - name.size()) + tempName;
+    try {
+      stream_ = std::make_unique<TFileStream>(temporary_, FileMode::CreateNew);
+      break;
+    } catch (const EFExistsError&) {
+      if (attempt < 16) continue;
+      throw EFCreateError("Cannot create file " + path);
+    } catch (const EStreamError&) {
+      throw EFCreateError("Cannot create file " + path);
+    }
+  }
+  slot_ = RegisterTemporary(temporary_);
+  stream_->SetShownName(path_);
 }
 
 TAtomicFile::~TAtomicFile() {
-  if (committed_) return;
-  stream_.reset();
-  std::error_code ignored;
-  std::filesystem::remove(temporary_, ignored);
+  if (!committed_) {
+    stream_.reset();
+    std::error_code ignored;
+    std::filesystem::remove(FsPath(temporary_), ignored);
+  }
+  UnregisterTemporary(slot_);
+}
+
+std::int64_t TAtomicFile::Finish() {
+  if (size_ >= 0) return size_;
+  stream_->Close();
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(FsPath(temporary_), ec);
+  if (ec) throw EWriteError("Cannot write file " + path_ + ": " + Reason(ec));
+  size_ = static_cast<std::int64_t>(size);
+  return size_;
+}
+
+void TAtomicFile::Publish() {
+  std::error_code ec;
+  // A directory (or any non-file) under the final name is never replaced.
+  const auto status = std::filesystem::symlink_status(FsPath(path_), ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+      !std::filesystem::is_symlink(status))
+    throw EFCreateError("Cannot create file " + path_ + ": a directory or other non-file has that name");
+  std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
+  if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));
+  committed_ = true;
 }
 
 std::int64_t TAtomicFile::Commit() {
-  const std::int64_t size = stream_->Size();
-  stream_->Close();
-  std::error_code ec;
-  std::filesystem::rename(temporary_, path_, ec);
-  if (ec) throw EFCreateError("Cannot create file " + path_);
-  committed_ = true;
+  const std::int64_t size = Finish();
+  Publish();
   return size;
+}
+
+std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first, TAtomicFile& second) {
+  const std::int64_t a = first.Finish(), b = second.Finish();
+  for (const TAtomicFile* file : {&first, &second}) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(FsPath(file->path_), ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+      throw EFCreateError("Cannot create file " + file->path_ + ": a directory or other non-file has that name");
+  }
+  first.Publish();
+  try {
+    second.Publish();
+  } catch (const Exception& e) {
+    std::error_code ignored;
+    std::filesystem::remove(FsPath(first.path_), ignored);
+    throw EFCreateError(e.Message() + "; " + first.path_ + " was removed again, since the two belong together");
+  }
+  return {a, b};
+}
+
+void RemoveTemporariesNow() noexcept {
+  for (auto& slot : g_temporaries)
+    if (const NativeChar* path = slot.load()) RemoveNative(path);
+}
+
+#ifdef _WIN32
+namespace {
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+  RemoveTemporariesNow();
+  ExitProcess(event == CTRL_C_EVENT ? 130 : event == CTRL_BREAK_EVENT ? 143 : 129);
+  return TRUE;
+}
+}  // namespace
+void InstallInterruptCleanup() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
+#else
+namespace {
+extern "C" void OnSignal(int signal) {
+  RemoveTemporariesNow();
+  _exit(128 + signal);
+}
+}  // namespace
+void InstallInterruptCleanup() {
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction previous {};
+    // A signal the caller's parent chose to ignore (nohup) stays ignored.
+    if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+    sigaction(signal, &action, nullptr);
+  }
+}
+#endif
+
+std::optional<TFileId> FileIdOf(const std::string& path) {
+#ifdef _WIN32
+  HANDLE handle = CreateFileW(Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  const BOOL ok = GetFileInformationByHandle(handle, &info);
+  CloseHandle(handle);
+  if (!ok) return std::nullopt;
+  return TFileId{info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+#else
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return TFileId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+#endif
 }
 
 std::vector<std::string> SplitLines(const char* text, std::size_t size) {
   std::vector<std::string> lines;
   std::size_t start = 0, i = 0;
+  // Editors on Windows like to start UTF-8 text with a byte-order mark; it is not part of the first line.
+  if (size >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0) start = i = 3;
   for (; i < size && text[i] != '\0'; ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
     lines.emplace_back(text + start, i - start);

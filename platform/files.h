@@ -1,8 +1,12 @@
 // Outputs written whole or not at all, and text files of lines.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/streams.h"
@@ -10,9 +14,11 @@
 namespace eit {
 
 // A new file that appears under its name only when complete. Writing goes to a temporary file in
-// the same directory; Commit() renames it over the final name, replacing an older file in one step.
-// Without a Commit() (a failure on the way) the temporary file is removed and any older file stays.
-// Raises EFCreateError "Cannot create file %s" with the final path when the file cannot be made.
+// the same directory, created exclusively; Commit() renames it over the final name, replacing an
+// older file in one step. Without a Commit() (a failure on the way) the temporary file is removed
+// and any older file stays. Raises EFCreateError "Cannot create file %s" with the final path when
+// the file cannot be made, and EWriteError "Cannot write file %s: <reason>" when a write fails.
+// Temporaries are known to RemoveTemporariesNow() while they exist.
 class TAtomicFile {
  public:
   explicit TAtomicFile(const std::string& path);
@@ -22,18 +28,43 @@ class TAtomicFile {
 
   TStream& Stream() { return *stream_; }
   const std::string& Path() const { return path_; }
+  const std::string& TemporaryPath() const { return temporary_; }
   // Closes and renames; returns the size written.
   std::int64_t Commit();
+  // Closes the temporary, raising any write error; returns its size. Commit() does this itself.
+  std::int64_t Finish();
+  // Publishes a pair that belongs together (a font's texture and table): both are finished and both
+  // final names checked before either is renamed; when the second rename still fails, the first
+  // file published is removed again and the error says so. Returns the two sizes.
+  static std::pair<std::int64_t, std::int64_t> CommitPair(TAtomicFile& first, TAtomicFile& second);
 
  private:
+  void Publish();
+
   std::string path_;
   std::string temporary_;
   std::unique_ptr<TFileStream> stream_;
+  int slot_ = -1;
+  std::int64_t size_ = -1;
   bool committed_ = false;
 };
 
+// Removes every temporary file that exists at this moment. Safe to call from a signal handler.
+void RemoveTemporariesNow() noexcept;
+// On SIGINT, SIGTERM and SIGHUP (Ctrl+C, Ctrl+Break and console close on Windows): removes the
+// temporaries and ends the process with 128 + the signal's number (130, 143, 129).
+void InstallInterruptCleanup();
+
+// Which file a path names, whatever its spelling: equal for two paths to one file.
+struct TFileId {
+  std::uint64_t Device = 0, Inode = 0;
+  auto operator<=>(const TFileId&) const = default;
+};
+std::optional<TFileId> FileIdOf(const std::string& path);
+
 // Text files of single-byte lines. Reading splits at CR LF, LF or CR, adds no empty line for a final
-// line end and stops at a NUL byte; writing ends every line with CR LF and replaces the file whole.
+// line end, stops at a NUL byte and skips a leading UTF-8 byte-order mark; writing ends every line
+// with CR LF and replaces the file whole.
 std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> SplitLines(const char* text, std::size_t size);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/native.h"
+
 namespace eit {
 
 namespace fs = std::filesystem;
@@ -48,35 +50,35 @@ std::string JoinPath(const std::string& directory, const std::string& name) { re
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
-  return fs::is_regular_file(path, ec);
+  return fs::is_regular_file(FsPath(path), ec);
 }
 
 bool DirectoryExists(const std::string& path) {
   std::error_code ec;
-  return fs::is_directory(path, ec);
+  return fs::is_directory(FsPath(path), ec);
 }
 
 bool ForceDirectories(const std::string& path) {
   if (path.empty()) return false;
   std::error_code ec;
-  fs::create_directories(path, ec);
+  fs::create_directories(FsPath(path), ec);
   return DirectoryExists(path);
 }
 
 std::string GetCurrentDir() {
   std::error_code ec;
-  return fs::current_path(ec).string();
+  return Utf8(fs::current_path(ec));
 }
 
 bool SetCurrentDir(const std::string& path) {
   std::error_code ec;
-  fs::current_path(path, ec);
+  fs::current_path(FsPath(path), ec);
   return !ec;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
-  return fs::equivalent(a, b, ec) && !ec;
+  return fs::equivalent(FsPath(a), FsPath(b), ec) && !ec;
 }
 
 }  // namespace eit

@@ -90,10 +90,13 @@ enum class FileMode {
   OpenRead,       // existing file, reading only
   OpenReadWrite,  // existing file, reading and writing
   Create,         // new file, replacing an existing one, reading and writing
+  CreateNew,      // new file that must not exist yet (EFExistsError when it does), reading and writing
 };
 
-// A stream over a file. Opening raises EFOpenError "Cannot open file %s" or EFCreateError
-// "Cannot create file %s" with the path.
+// A stream over a regular file. Opening raises EFOpenError "Cannot open file %s" ("%s is not a file"
+// for directories, FIFOs and devices, which are refused before anything is read) or EFCreateError
+// "Cannot create file %s" with the path. Every failed write, flush and close raises EWriteError
+// "Cannot write file %s: <the system's reason>"; a failed read raises EReadError.
 class TFileStream : public TStream {
  public:
   TFileStream(const std::string& path, FileMode mode);
@@ -108,9 +111,13 @@ class TFileStream : public TStream {
   // The destructor closes too but cannot report a failure.
   void Close();
   const std::string& FileName() const { return path_; }
+  // The name errors give, when the file is a stand-in for another (a temporary for its final name).
+  void SetShownName(const std::string& name) { shownName_ = name; }
 
  private:
+  [[noreturn]] void WriteFailed(int error);
   std::string path_;
+  std::string shownName_;
   std::FILE* file_ = nullptr;
   std::unique_ptr<char[]> buffer_;
   // stdio needs a positioning call between a write and a read that follows it, and vice versa.

@@ -63,7 +63,6 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
   if ((type != 1 && type != 2 && type != 3 && type != 9 && type != 10 && type != 11))
     throw Invalid{"unsupported image type " + std::to_string(type)};
   if (mapType > 1) throw Invalid{"unknown colour map type " + std::to_string(mapType)};
-  if (width == 0 || height == 0) throw Invalid{"the image has no pixels"};
   const bool mapped = base == 1, grey = base == 3;
   if (mapped && (mapType != 1 || (bits != 8 && bits != 16)))
     throw Invalid{"a colour-mapped image needs a colour map and 8 or 16-bit indices"};
@@ -96,6 +95,7 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
 
   result.SetPixelFormat(TPixelFormat::pf32bit);
   result.SetSize(width, height);
+  if (count == 0) return;  // no rows or no columns: a picture of nothing, as our exports write it
   auto convert = [&](const std::uint8_t* p, std::uint8_t* out) {
     if (!mapped) return ToBgra(p, bits, grey, useAlpha, out);
     const std::uint32_t raw = bits == 8 ? p[0] : U16(p);

@@ -25,7 +25,9 @@ files = {
     "truncated_header": bmp()[:30],
     "truncated_pixels": bmp()[:-5],
     "os2_v2_header": bmp(header_size=64),
-    "zero_width": bmp(width=0),
+    "negative_width": bmp(width=-4),
+    # RGB masks only fit a 52-byte header; the alpha mask would lie past it, where the pixels start.
+    "alpha_mask_past_header": bmp(width=1, height=1, bpp=32, compression=6, header_size=52, pixels=b""),
     "jpeg_compression": bmp(compression=4),
     "palette_index_outside": bmp(bpp=8, palette=gray, pixels=bytes([0, 1, 2, 9, 0, 0, 0, 0]) * 2),
     "rle8_run_past_last_row": bmp(bpp=8, compression=1, palette=gray,
