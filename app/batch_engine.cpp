@@ -1,6 +1,9 @@
+#include <algorithm>
 #include <exception>
+#include <new>
 
 #include "app/main.h"
+#include "app/result_log.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -13,6 +16,44 @@ std::string FormatNameOf(TJobKind kind) {
 }
 
 bool IsExportKind(TJobKind kind) { return kind == jkTexture || kind == jkFontSheet; }
+
+std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
+  std::string message = error.what();
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) message = "there is not enough memory for this file";
+  if (file.empty() || message.find(file) != std::string::npos) return message;
+  return file + ": " + message;
+}
+
+namespace {
+
+void AddSource(std::set<TFileId>& ids, const std::string& path) {
+  if (const std::optional<TFileId> id = FileIdOf(path)) ids.insert(*id);
+}
+
+// Every file the run reads, known before anything is written, so that no output of the run
+// replaces a file a later entry still needs.
+std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries) {
+  std::set<TFileId> ids;
+  for (const TJobEntry& entry : entries) {
+    AddSource(ids, entry.Path);
+    if (entry.Kind == jkFontSheet) AddSource(ids, ChangeFileExt(entry.Path, ".dds"));
+    if (entry.Kind != jkReplayLog && entry.Kind != jkProjectList) continue;
+    if (!FileExists(entry.Path)) continue;  // the entry itself reports what is wrong
+    try {
+      for (const TReplayStep& step : PlanReplay(LoadLines(entry.Path), entry.Path)) {
+        if (!step.IsRecord) continue;
+        AddSource(ids, step.Record.SourcePath);
+        AddSource(ids, step.Record.ImagePath);
+        if (step.Format == jkFontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
+      }
+    } catch (const std::exception&) {
+      // Reported when the entry runs.
+    }
+  }
+  return ids;
+}
+
+}  // namespace
 
 TBatchEngine::TBatchEngine(TFrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
@@ -49,7 +90,7 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
   StopFlag = 0;
   FailedEntries = 0;
   replayStopped_ = false;
-  context_ = TJobContext{TargetDir, &ResultLog, this, {}};
+  context_ = TJobContext{TargetDir, &ResultLog, this, {}, RunSources(entries)};
   frontEnd_.SetTotal(0);
   bool stopped = false, exports = false;
   const std::size_t n = entries.size();
@@ -60,14 +101,28 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
     const std::size_t mark = ResultLog.size();
     ResultLog.push_back("#Format: " + FormatNameOf(entry.Kind));
     ResultLog.push_back("#Source: " + entry.Path);
+    CurrentSource.clear();
+    currentFiles_ = {entry.Path, ChangeFileExt(entry.Path, ".dds")};
     try {
       ProcessItem(entry.Kind, entry.Path);
     } catch (const std::exception& e) {
-      if (!KeepGoing) throw;
+      // Every message names a file it concerns; one that names none gets the record's source (in a
+      // replay) or the entry put in front.
+      const std::string& file = CurrentSource.empty() ? entry.Path : CurrentSource;
+      std::string message = e.what();
+      const bool named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
+                         std::any_of(currentFiles_.begin(), currentFiles_.end(), [&](const std::string& f) {
+                           return !f.empty() && message.find(f) != std::string::npos;
+                         });
+      if (!named) message = ErrorNamingFile(e, file);
+      if (!KeepGoing) {
+        if (named) throw;
+        throw Exception(message);
+      }
       // Only complete records go into result.log.
       ResultLog.resize(mark);
       ++FailedEntries;
-      frontEnd_.EntryFailed(entry.Path, e.what());
+      frontEnd_.EntryFailed(entry.Path, message);
     }
     frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
     frontEnd_.ProcessMessages();

@@ -5,6 +5,7 @@
 
 #include "app/dialogs.h"
 #include "app/main_form.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ class TApplication : public QApplication {
 }  // namespace
 
 int main(int argc, char** argv) {
+  eit::InstallInterruptCleanup();
   TApplication application(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
   eit::TMainForm form;

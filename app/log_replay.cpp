@@ -30,55 +30,82 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
 
 }  // namespace
 
+std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath) {
+  std::vector<TReplayStep> steps;
+  TJobKind format = jkNoFormat;
+  const std::size_t n = lines.size();
+  for (std::size_t i = 0; i < n;) {
+    TReplayStep step;
+    step.Line = i;
+    step.Next = i + 1;
+    const std::string& line = lines[i];
+    const std::string token = FirstToken(line);
+    if (token == LogKeywords[0]) {
+      format = RecordFormatOf(KeywordValue(line, LogKeywords[0]));
+    } else if (token == LogKeywords[1] && (format == jkTexture || format == jkFontSheet)) {
+      step.IsRecord = true;
+      step.Format = format;
+      step.Record.SourcePath = KeywordValue(line, LogKeywords[1]);
+      const TTargetLine target = i + 1 < n ? ParseTargetLine(lines[i + 1]) : TTargetLine{};
+      step.Record.ImageIsBitmap = target.Bitmap;
+      step.Record.ImagePath = target.ImagePath;
+      if (format == jkFontSheet) ReadRange(lines, i + 2, logPath, step.Record);
+      step.Next = i + (format == jkTexture ? 2 : 4);
+    } else if (token == LogKeywords[1]) {
+      step.Record.SourcePath = KeywordValue(line, LogKeywords[1]);
+    }
+    steps.push_back(std::move(step));
+    i = steps.back().Next;
+  }
+  return steps;
+}
+
+std::vector<std::string> ProjectListEntries(const std::vector<std::string>& lines) {
+  std::vector<std::string> entries;
+  for (const std::string& line : lines)
+    if (!FirstToken(line).empty()) entries.push_back(line);
+  return entries;
+}
+
 void TBatchEngine::ReplayLog(const std::string& logPath) {
   ReplayLines = LoadLines(logPath);
+  const std::vector<TReplayStep> steps = PlanReplay(ReplayLines, logPath);
   const std::string caption = "Processing " + ExtractFileName(logPath) + "...";
   frontEnd_.SetCurrentMessage(caption);
   frontEnd_.SetTotal(0);
-  RecordFormat = jkNoFormat;
   const std::size_t n = ReplayLines.size();
-  for (std::size_t i = 0; i < n;) {
+  for (const TReplayStep& step : steps) {
     frontEnd_.SetCurrentMessage(caption);
     // A log of one line would divide by zero: its bar stays at 0.
-    frontEnd_.SetTotal(n > 1 ? static_cast<int>(i * 100 / (n - 1)) : 0);
-    std::size_t next = i + 1;
-    const std::string& line = ReplayLines[i];
-    const std::string token = FirstToken(line);
-    if (token == LogKeywords[0]) {
-      RecordFormat = RecordFormatOf(KeywordValue(line, LogKeywords[0]));
-    } else if (token == LogKeywords[1]) {
-      TImportRecord record;
-      record.SourcePath = KeywordValue(line, LogKeywords[1]);
-      CurrentSource = record.SourcePath;
+    frontEnd_.SetTotal(n > 1 ? static_cast<int>(step.Line * 100 / (n - 1)) : 0);
+    if (!step.Record.SourcePath.empty()) {
+      CurrentSource = step.Record.SourcePath;
+      frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(CurrentSource) + "...");
+    }
+    if (step.IsRecord) {
+      TImportRecord record = step.Record;
+      currentFiles_ = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
       // Sources are opened for reading only; outputs are checked against them before creation.
       std::unique_ptr<TFileStream> SourceStream;
-      if (FileExists(record.SourcePath)) SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
+      if (FileExists(record.SourcePath))
+        SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
       record.Source = SourceStream.get();
-      frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(record.SourcePath) + "...");
       record.OutputPath = JoinPath(TargetDir, ExtractFileName(record.SourcePath));
-      if (RecordFormat == jkTexture || RecordFormat == jkFontSheet) {
-        const TTargetLine target = i + 1 < n ? ParseTargetLine(ReplayLines[i + 1]) : TTargetLine{};
-        record.ImageIsBitmap = target.Bitmap;
-        record.ImagePath = target.ImagePath;
-        context_.TargetDir = TargetDir;
-        if (RecordFormat == jkTexture) {
-          ImportTexture(context_, record);
-          next = i + 2;
-        } else {
-          if (FileExists(record.ImagePath)) ReadRange(ReplayLines, i + 2, logPath, record);
-          SourceStream.reset();  // the font import works from the paths
-          ImportFontSheet(context_, record);
-          next = i + 4;
-        }
+      context_.TargetDir = TargetDir;
+      if (step.Format == jkTexture) {
+        ImportTexture(context_, record);
+      } else {
+        SourceStream.reset();  // the font import works from the paths
+        record.Source = nullptr;
+        ImportFontSheet(context_, record);
       }
     }
     ShowProgress(std::min(progress_ + 1, 100));
     frontEnd_.ProcessMessages();
     if (StopFlag != 0) {
-      replayStopped_ = next < n;
+      replayStopped_ = step.Next < n;
       return;
     }
-    i = next;
   }
 }
 

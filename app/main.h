@@ -24,6 +24,8 @@ inline const std::array<std::string, 3> LogKeywords = {"#Format:", "#Source:", "
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);
 bool IsExportKind(TJobKind kind);
+// The error's message, with the file put in front when it does not name it already.
+std::string ErrorNamingFile(const std::exception& error, const std::string& file);
 
 // What the engine needs from its front end. The window implements it with its widgets, the CLI
 // with the terminal.
@@ -98,6 +100,8 @@ class TBatchEngine : private TJobReporter {
   int progress_ = 0;
   bool running_ = false;
   bool replayStopped_ = false;  // a stop came in the middle of a log
+  // The files of the entry or record under way: an error naming one of them names its file.
+  std::vector<std::string> currentFiles_;
 };
 
 }  // namespace eit

@@ -17,6 +17,7 @@
 
 #include "app/icons.h"
 #include "app/qt_dialogs.h"
+#include "app/result_log.h"
 #include "app/rtf.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -132,8 +133,10 @@ void TMainForm::EnableListButtons(bool enabled) {
 }
 
 void TMainForm::SetRunning(bool running) {
-  // No second run inside the first, and no list that changes under it.
+  // No second run inside the first, and no list that changes under it. Stop can be pressed for the
+  // whole run: the click waits in the queue until the entry under way is done.
   for (QToolButton* b : {BAddLog, BRemLog, BClearAll, BSaveList, BProcess}) b->setEnabled(!running);
+  Stop->setEnabled(running);
   if (!running) EnableListButtons(LogList->count() > 0);
 }
 
@@ -151,7 +154,7 @@ void TMainForm::BAddLogClick() {
       JobKind = kind;
       if (JobKind == jkProjectList) {
         if (!files->empty()) {
-          const std::vector<std::string> lines = LoadLines(files->front());
+          const std::vector<std::string> lines = ProjectListEntries(LoadLines(files->front()));
           LogList->clear();
           for (const std::string& line : lines) LogList->addItem(QString::fromStdString(line));
         }
@@ -196,6 +199,8 @@ void TMainForm::BProcessClick() {
     TRunOutcome outcome = TRunOutcome::Completed;
     if (dialogs_->SelectDirectory(directory)) {
       if (directory.empty()) throw Exception("Unable to create directory");
+      // A typed relative name means "here"; after the change into it, it would mean something else.
+      directory = AbsolutePath(directory);
       ForceDirectories(directory);  // a failure shows up at the first job that writes there
       engine_.TargetDir = directory;
       SetCurrentDir(directory);
@@ -215,9 +220,10 @@ void TMainForm::BProcessClick() {
 void TMainForm::BExitClick() { close(); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  // The run goes on to its end; the window closes after it.
+  // The run stops after the entry under way, whose temporaries go with it; the window closes then.
   if (engine_.Running()) {
     closeAfterRun_ = true;
+    engine_.RequestStop();
     event->ignore();
     return;
   }
@@ -263,10 +269,10 @@ bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
 void TMainForm::JobStarting() {
   Results->setFocus();
   SaveLog->setEnabled(false);
-  Stop->setEnabled(true);
+  Stop->setEnabled(engine_.StopFlag == 0);
 }
 void TMainForm::JobEnded() {
-  Stop->setEnabled(false);
+  Stop->setEnabled(engine_.Running() && engine_.StopFlag == 0);
   if (HasResults()) SaveLog->setEnabled(true);
 }
 void TMainForm::ProcessMessages() { QCoreApplication::processEvents(); }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/main.h"
 
@@ -28,5 +29,22 @@ TTargetLine ParseTargetLine(const std::string& line);
 // hexadecimal number (scanf's own leading blanks, sign and 0x prefix allowed). Empty when the line
 // does not match, or the number is negative or does not fit 32-bit signed.
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword);
+
+// One step of a replay: a line visited, and the record that starts there when it is one.
+struct TReplayStep {
+  std::size_t Line = 0;  // index of the line visited
+  std::size_t Next = 0;  // index of the line visited after it
+  bool IsRecord = false;
+  TJobKind Format = jkNoFormat;  // the record's format (jkTexture, jkFontSheet), or jkNoFormat
+  TImportRecord Record;          // paths and codes; Source and OutputPath are left to the replay
+};
+
+// Turns a log's lines into the steps of its replay, touching no file. A "#Source" line under a known
+// format is a record: its target line follows (2 lines for a texture, 4 with the code lines for a
+// font); under no known format it is passed over.
+std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath);
+
+// The entries of a project list: its lines, without empty or blank ones.
+std::vector<std::string> ProjectListEntries(const std::vector<std::string>& lines);
 
 }  // namespace eit

@@ -68,7 +68,7 @@ void BM_ExportTexture(benchmark::State& state) {
     state.PauseTiming();
     std::filesystem::remove(S().dir / "out" / "big.tga");
     state.ResumeTiming();
-    eit::TJobContext context{(S().dir / "out").string(), &log, &reporter, {}};
+    eit::TJobContext context{(S().dir / "out").string(), &log, &reporter, {}, {}};
     eit::ExportTexture(context, S().source);
     log.clear();
   }

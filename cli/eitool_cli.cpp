@@ -15,6 +15,7 @@
 #endif
 
 #include "app/main.h"
+#include "app/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
 #include "platform/files.h"
@@ -33,12 +34,38 @@ constexpr const char* kUsage =
     "extract writes DIR/result.log; edit the images it names, then give that log to insert.\n"
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
 
+constexpr const char* kExtractUsage =
+    "Usage: eitool-cli extract -o DIR [--keep-going] FILE...\n"
+    "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
+    "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n";
+constexpr const char* kInsertUsage =
+    "Usage: eitool-cli insert -o DIR [--keep-going] FILE...\n"
+    "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
+    "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n";
+
 struct UsageError {
   std::string message;
 };
 
+// Text from files and logs may hold control characters; a terminal must not act on them.
+std::string Printable(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 // Logs name their files by absolute paths, so they replay from any working directory.
-std::string Absolute(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
+std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
 
 // The terminal front end: results on standard output, progress on standard error.
 class TConsole : public eit::TFrontEnd {
@@ -52,7 +79,7 @@ class TConsole : public eit::TFrontEnd {
   void SetExtracted(const std::string&) override {}
   void AddResult(const std::string& line) override {
     ClearBar();
-    std::printf("%s\n", line.c_str());
+    std::printf("%s\n", Printable(line).c_str());
     std::fflush(stdout);
     results_ = true;
   }
@@ -62,19 +89,19 @@ class TConsole : public eit::TFrontEnd {
   void ProcessMessages() override {}
   void EntryStarting(std::size_t index, std::size_t count, const std::string& entry) override {
     if (!bar_) {
-      std::fprintf(stderr, "[%zu/%zu] %s\n", index + 1, count, entry.c_str());
+      std::fprintf(stderr, "[%zu/%zu] %s\n", index + 1, count, Printable(entry).c_str());
       return;
     }
     const int width = 30, done = static_cast<int>(index * width / count);
     std::fprintf(stderr, "\r[%s%s] %zu/%zu %s\033[K", std::string(static_cast<std::size_t>(done), '#').c_str(),
                  std::string(static_cast<std::size_t>(width - done), ' ').c_str(), index + 1, count,
-                 eit::ExtractFileName(entry).c_str());
+                 Printable(eit::ExtractFileName(entry)).c_str());
     std::fflush(stderr);
     barShown_ = true;
   }
   void EntryFailed(const std::string&, const std::string& message) override {
     ClearBar();
-    std::fprintf(stderr, "eitool-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "eitool-cli: %s\n", Printable(message).c_str());
   }
 
  private:
@@ -97,6 +124,9 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
     if (a == "-o" || a == "--output") {
       if (++i == args.size()) throw UsageError{a + " needs a directory"};
       dir = args[i];
+    } else if (a == "--help" || a == "-h") {
+      std::printf("%s", extract ? kExtractUsage : kInsertUsage);
+      return 0;
     } else if (a == "--keep-going") {
       keepGoing = true;
     } else if (!a.empty() && a[0] == '-') {
@@ -108,7 +138,9 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
       } else if (!extract && ext == ".log") {
         entries.push_back({eit::jkReplayLog, Absolute(a)});
       } else if (!extract && ext == ".lst") {
-        for (const std::string& line : eit::LoadLines(a)) entries.push_back({eit::jkProjectList, line});
+        // Lines stay as written: relative ones are taken from the target directory, as in the window.
+        for (const std::string& line : eit::ProjectListEntries(eit::LoadLines(a)))
+          entries.push_back({eit::jkProjectList, line});
       } else {
         throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
                                       : " is neither a result log (.log) nor a project list (.lst)")};
@@ -123,6 +155,8 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   eit::TBatchEngine engine(console);
   engine.TargetDir = Absolute(dir);
   engine.KeepGoing = keepGoing;
+  // The working directory during a run is the target directory, in both front ends.
+  if (!eit::SetCurrentDir(engine.TargetDir)) throw eit::Exception("Cannot change into directory " + dir);
   engine.RunBatch(entries);
   return engine.FailedEntries > 0 ? 1 : 0;
 }
@@ -141,19 +175,27 @@ int Run(const std::vector<std::string>& args) {
   }
   if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest);
   if (command == "samples") {
+    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+      std::printf("Usage: eitool-cli samples DIR\nWrites a small sample set into DIR to try the tool on.\n");
+      return 0;
+    }
     if (rest.size() != 1) throw UsageError{"samples takes one directory"};
     if (!eit::ForceDirectories(rest[0])) throw eit::Exception("Unable to create directory " + rest[0]);
     for (const std::string& path : eit::WriteSamples(rest[0])) std::printf("%s\n", path.c_str());
     return 0;
   }
   if (command == "info") {
+    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+      std::printf("Usage: eitool-cli info FILE...\nSays what each file is.\n");
+      return 0;
+    }
     if (rest.empty()) throw UsageError{"info needs at least one file"};
     int status = 0;
     for (const std::string& path : rest) {
       try {
-        std::printf("%s\n", eit::DescribeFile(path).c_str());
+        std::printf("%s\n", Printable(eit::DescribeFile(path)).c_str());
       } catch (const std::exception& e) {
-        std::fprintf(stderr, "eitool-cli: %s\n", e.what());
+        std::fprintf(stderr, "eitool-cli: %s\n", Printable(eit::ErrorNamingFile(e, path)).c_str());
         status = 1;
       }
     }
@@ -165,13 +207,21 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  eit::InstallInterruptCleanup();
+  int status;
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    status = Run(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n\n%s", e.message.c_str(), kUsage);
+    std::fprintf(stderr, "eitool-cli: %s\n\n%s", Printable(e.message).c_str(), kUsage);
     return 2;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n", e.what());
+    std::fprintf(stderr, "eitool-cli: %s\n", Printable(eit::ErrorNamingFile(e, "")).c_str());
     return 1;
   }
+  // The list of files written is the run's report: when it cannot be written, the run did not succeed.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "eitool-cli: Cannot write to standard output\n");
+    return 1;
+  }
+  return status;
 }

@@ -104,16 +104,25 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
 
   BitmapToImage(texture, image);
   InvertImageHeader(image);
-  // Both files are complete before either takes its name.
-  TAtomicFile textureFile(outputTexture), tableFile(record.OutputPath);
+  // The pair keeps one base name, even when it must take another one.
+  bool renamed = false;
+  const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
+  const std::string outputPairTexture = ChangeFileExt(outputTable, ".dds");
+  if (renamed) {
+    detail::CheckNotASource(outputTable, {tablePath, texturePath, record.ImagePath});
+    detail::CheckNotASource(outputPairTexture, {tablePath, texturePath, record.ImagePath});
+  }
+  const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
+  // Both files are complete, and both names free to take, before either takes its name.
+  TAtomicFile textureFile(outputPairTexture), tableFile(outputTable);
   StoreTextureImage(image, form, textureFile.Stream());
   table.SaveToStream(tableFile.Stream());
-  const std::int64_t textureBytes = textureFile.Commit();
-  const std::int64_t tableBytes = tableFile.Commit();
-  context.Reporter->FileWritten(texturePath, outputTexture, textureBytes,
+  const auto [textureBytes, tableBytes] = TAtomicFile::CommitPair(textureFile, tableFile);
+  context.Reporter->FileWritten(texturePath, outputPairTexture, textureBytes,
                                 std::string(form == TTextureForm::Packed ? "packed" : "raw") + " font texture, " +
-                                    detail::Describe(texture) + ", " + std::to_string(newCodes) + " new glyphs");
-  context.Reporter->FileWritten(tablePath, record.OutputPath, tableBytes, "font table");
+                                    detail::Describe(texture) + ", " + std::to_string(newCodes) + " new glyphs" +
+                                    note);
+  context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
 }
 
 }  // namespace eit

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/files.h"
 #include "platform/streams.h"
 
 namespace eit {
@@ -106,11 +107,21 @@ struct TJobContext {
   std::string TargetDir;
   std::vector<std::string>* ResultLog = nullptr;
   TJobReporter* Reporter = nullptr;
-  // Export outputs of this run so far: a later export whose name is taken gets "name (2).ext".
-  std::set<std::string> ExportedPaths;
+  // Outputs of this run so far (compared case-folded where the file system ignores case): a later
+  // output whose name is taken gets "name (2).ext", so nothing written in the run is overwritten.
+  std::set<std::string> OutputPaths;
+  // Every source of the run (textures, tables, logs, edited images): no output may replace one.
+  std::set<TFileId> SourceIds;
 
-  // TargetDir + separator + name, made distinct from the exports already written in this run.
+  // TargetDir + separator + name, made distinct from the outputs already written in this run.
   std::string ExportPath(const std::string& name);
+  // The same for an insert output wanted at path (in TargetDir). Sets renamed when the name changed.
+  std::string InsertPath(const std::string& path, bool& renamed);
+  // A font's rebuilt table and texture, which the game finds by one base name: both get the same
+  // distinct name. Returns the table's path; the texture's is that with ".dds".
+  std::string InsertPairPath(const std::string& tablePath, bool& renamed);
+  // Raises EFCreateError "Cannot create file <path>" when path is one of the run's sources.
+  void CheckNotASource(const std::string& path) const;
 };
 
 // One record of a result log under replay, as the imports need it.

@@ -17,6 +17,8 @@ TBitmap LoadTextureBitmap(const std::string& path);
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
 // Refuses to write an output that is one of the sources, however the paths are spelled.
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources);
+// What a results line adds when an insert output took another name than the source's.
+std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath);
 // Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically; returns the bytes written.
 std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap);
 

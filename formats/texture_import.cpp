@@ -27,12 +27,16 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   bitmap.ConvertTo(header.BitCount == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
   BitmapToImage(bitmap, image);
 
-  TAtomicFile output(record.OutputPath);
+  bool renamed = false;
+  const std::string outputPath = context.InsertPath(record.OutputPath, renamed);
+  if (renamed) detail::CheckNotASource(outputPath, {record.SourcePath, record.ImagePath});
+  TAtomicFile output(outputPath);
   StoreTextureImage(image, form, output.Stream());
   const std::int64_t bytes = output.Commit();
-  context.Reporter->FileWritten(record.SourcePath, record.OutputPath, bytes,
+  context.Reporter->FileWritten(record.SourcePath, outputPath, bytes,
                                 std::string(form == TTextureForm::Packed ? "packed" : "raw") + " texture, " +
-                                    detail::Describe(bitmap));
+                                    detail::Describe(bitmap) +
+                                    (renamed ? detail::RenamedNote(record.OutputPath, record.SourcePath) : ""));
 }
 
 }  // namespace eit

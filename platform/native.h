@@ -19,6 +19,7 @@ inline std::string Utf8(const std::filesystem::path& path) {
 
 #ifdef _WIN32
 std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
 #endif
 
 // The system's text for an error number, such as "No space left on device".

@@ -6,6 +6,10 @@
 
 #include "platform/native.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace eit {
 
 namespace fs = std::filesystem;
@@ -46,6 +50,19 @@ std::string ExtractFileExtLower(const std::string& path) {
   return ext;
 }
 
+std::string FoldCase(const std::string& text) {
+#ifdef _WIN32
+  // Windows compares names by its own upper-case table, which covers every script.
+  std::wstring wide = Widen(text);
+  if (!wide.empty()) CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+  return Narrow(wide);
+#else
+  std::string folded = text;
+  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
+#endif
+}
+
 std::string JoinPath(const std::string& directory, const std::string& name) { return directory + PathDelim + name; }
 
 bool FileExists(const std::string& path) {
@@ -68,6 +85,12 @@ bool ForceDirectories(const std::string& path) {
 std::string GetCurrentDir() {
   std::error_code ec;
   return Utf8(fs::current_path(ec));
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(FsPath(path), ec);
+  return ec ? path : Utf8(absolute.lexically_normal());
 }
 
 bool SetCurrentDir(const std::string& path) {

@@ -24,6 +24,8 @@ std::string ChangeFileExt(const std::string& path, const std::string& extension)
 std::string ExtractFileExt(const std::string& path);
 // The extension in lower case, for comparing file types: users write ".DDS" as often as ".dds".
 std::string ExtractFileExtLower(const std::string& path);
+// The text with letters in one case, for comparing names where the file system ignores case.
+std::string FoldCase(const std::string& text);
 // directory + separator + name, as plain text: a directory ending in a separator gives a doubled one.
 std::string JoinPath(const std::string& directory, const std::string& name);
 
@@ -32,6 +34,8 @@ bool DirectoryExists(const std::string& path);
 // Creates the directory and every missing parent; true when it exists afterwards.
 bool ForceDirectories(const std::string& path);
 std::string GetCurrentDir();
+// The path made absolute against the working directory now, with "." and ".." resolved.
+std::string AbsolutePath(const std::string& path);
 bool SetCurrentDir(const std::string& path);
 // Whether two paths name the same existing file, however they are spelled.
 bool SameFile(const std::string& a, const std::string& b);

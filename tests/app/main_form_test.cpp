@@ -241,8 +241,9 @@ TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
   const std::string saved = GetCurrentDir();
   Add(1, MakeTextures(3));
   script->directories.push_back(dir.File("out"));
-  // Pressed while the run lets the window process its events after the first entry.
-  QTimer::singleShot(0, form.get(), [this] { form->StopClick(); });
+  // The real button, pressed while the run lets the window process its events after the first entry:
+  // a disabled button would ignore the click.
+  QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
   EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 3u);
