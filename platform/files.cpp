@@ -90,17 +90,22 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
     std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", static_cast<unsigned long long>(random));
     const std::string tempName = FittingStem(name, kNameLimit - std::strlen(suffix)) + suffix;
     temporary_ = path.size() == name.size() ? tempName : path.substr(0, path.size() - name.size()) + tempName;
+    // Known before it exists, so that a signal in between cannot leave it behind.
+    slot_ = RegisterTemporary(temporary_);
     try {
       stream_ = std::make_unique<TFileStream>(temporary_, FileMode::CreateNew);
       break;
     } catch (const EFExistsError&) {
+      UnregisterTemporary(slot_);
+      slot_ = -1;
       if (attempt < 16) continue;
       throw EFCreateError("Cannot create file " + path);
     } catch (const EStreamError&) {
+      UnregisterTemporary(slot_);
+      slot_ = -1;
       throw EFCreateError("Cannot create file " + path);
     }
   }
-  slot_ = RegisterTemporary(temporary_);
   stream_->SetShownName(path_);
 }
 
@@ -182,6 +187,8 @@ extern "C" void OnSignal(int signal) {
 }
 }  // namespace
 void InstallInterruptCleanup() {
+  // Past a file size limit, a write should fail with its reason rather than end the process.
+  std::signal(SIGXFSZ, SIG_IGN);
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);

@@ -52,7 +52,8 @@ class TAtomicFile {
 // Removes every temporary file that exists at this moment. Safe to call from a signal handler.
 void RemoveTemporariesNow() noexcept;
 // On SIGINT, SIGTERM and SIGHUP (Ctrl+C, Ctrl+Break and console close on Windows): removes the
-// temporaries and ends the process with 128 + the signal's number (130, 143, 129).
+// temporaries and ends the process with 128 + the signal's number (130, 143, 129). A file size
+// limit (SIGXFSZ) then fails the write that meets it instead of ending the process.
 void InstallInterruptCleanup();
 
 // Which file a path names, whatever its spelling: equal for two paths to one file.

@@ -6,26 +6,13 @@
 #include <fstream>
 
 #include "platform/files.h"
-#include "support/test_data.h"
+#include "support/cli_run.h"
 
 namespace eit {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome Cli(const std::string& arguments, const testing::TempDir& dir) {
-  const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-  const std::string command = "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
-  const int raw = std::system(command.c_str());
-  auto slurp = [](const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
-  return {WEXITSTATUS(raw), slurp(out), slurp(err)};
-}
+using testing::Cli;
+using testing::Outcome;
 
 TEST(Cli, SamplesThenExtractWritesEveryImageAndACompleteLog) {
   testing::TempDir dir;

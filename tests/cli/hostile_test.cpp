@@ -1,0 +1,403 @@
+// eitool-cli against bad files, odd paths and a hostile environment: every failure names its file,
+// leaves nothing in the target directory and never touches a source.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <thread>
+
+#include "app/main.h"
+#include "platform/files.h"
+#include "support/cli_run.h"
+#include "support/textures.h"
+#include "tga/targa.h"
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace eit {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Bytes;
+using testing::Cli;
+using testing::Quoted;
+using testing::TempDir;
+
+void Write(const std::string& path, const Bytes& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+void Write(const std::string& path, const std::string& text) { Write(path, Bytes(text.begin(), text.end())); }
+
+std::map<std::string, std::string> Snapshot(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(root))
+    if (e.is_regular_file()) files[e.path().string()] = testing::Slurp(e.path().string());
+  return files;
+}
+
+std::vector<std::string> FilesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& e : fs::recursive_directory_iterator(dir, ec))
+    if (!e.is_directory()) names.push_back(e.path().filename().string());
+  return names;
+}
+
+Bytes Packed(std::uint32_t w, std::uint32_t h, std::uint32_t bits) {
+  return testing::MakePackedFile(testing::MakeTextureImage(w, h, bits, "DDS!"));
+}
+
+// A valid font table: 224 records, glyphs 6 x 8 in rows of the 256 x 256 texture.
+Bytes FontTable() {
+  Bytes table(kFontTableSize);
+  for (int k = 0; k < kFontRecords; ++k) {
+    const auto x = static_cast<std::uint16_t>((k % 32) * 8), y = static_cast<std::uint16_t>((k / 32) * 10);
+    WriteGlyphRecord(&table[static_cast<std::size_t>(k) * kGlyphRecordSize],
+                     {x, y, static_cast<std::uint16_t>(x + 6), static_cast<std::uint16_t>(y + 8), 6, 8, 0});
+  }
+  return table;
+}
+
+std::string TextureLog(const std::string& source, const std::string& image, bool bmp = true) {
+  return "#Format: DDS\r\n#Source: " + source + "\r\n#Target " + (bmp ? "BMP: " : "TGA: ") + image + "\r\n";
+}
+
+// One hostile case: make() writes the files under S and returns the command line's file arguments;
+// the run must fail naming `named` (a path under S) and saying `says`.
+struct Hostile {
+  const char* name;
+  bool insert;
+  std::function<std::vector<std::string>(const std::string& s)> make;
+  std::string named;  // relative to S
+  std::string says;
+};
+
+Bytes Cut(Bytes b, std::size_t keep) {
+  b.resize(keep);
+  return b;
+}
+
+Bytes Flipped(Bytes b) {
+  for (std::size_t i = 40; i < b.size() && i < 60; ++i) b[i] ^= 0x5A;
+  return b;
+}
+
+Bytes WithUnpackedLength(Bytes b, std::uint32_t length) {
+  for (int i = 0; i < 4; ++i) b[8 + i] = static_cast<std::uint8_t>(length >> (8 * i));
+  return b;
+}
+
+Bytes DictionaryPacked() {
+  const Bytes image = testing::MakeTextureImage(4, 4, 32);
+  const Bytes z = testing::ZlibCompressWithDictionary(image);
+  Bytes file = WithUnpackedLength(Bytes{'E', 'L', 'T', 'E', 0, 0, 0, 0, 0, 0, 0, 0}, static_cast<std::uint32_t>(image.size()));
+  file.insert(file.end(), z.begin(), z.end());
+  return file;
+}
+
+std::vector<std::string> One(const std::string& s, const std::string& name, const Bytes& bytes) {
+  Write(s + "/" + name, bytes);
+  return {s + "/" + name};
+}
+
+// A texture record of a log, with its source and edited image (bmp of w x h) written.
+std::vector<std::string> Record(const std::string& s, const Bytes& source, std::int32_t w, std::int32_t h) {
+  Write(s + "/t.dds", source);
+  TBitmap(TPixelFormat::pf24bit, w, h).SaveToFile(s + "/t.bmp");
+  Write(s + "/t.log", TextureLog(s + "/t.dds", s + "/t.bmp"));
+  return {s + "/t.log"};
+}
+
+const Hostile kCases[] = {
+    {"truncated_packed", false, [](auto& s) { return One(s, "t.dds", Cut(Packed(64, 64, 32), 200)); }, "t.dds", ""},
+    {"corrupt_packed", false, [](auto& s) { return One(s, "t.dds", Flipped(Packed(64, 64, 32))); }, "t.dds",
+     "ZLIB Internal error -3"},
+    {"empty_file", false, [](auto& s) { return One(s, "t.dds", {}); }, "t.dds", "is not a texture file"},
+    {"raw_cut_short", false, [](auto& s) { return One(s, "t.dds", Cut(testing::MakeTextureImage(8, 8, 24), 300)); },
+     "t.dds", "pixel data hold"},
+    {"sixteen_bits", false, [](auto& s) { return One(s, "t.dds", testing::MakeTextureImage(8, 8, 16)); }, "t.dds",
+     "16 bits per pixel"},
+    {"sides_too_long", false, [](auto& s) { return One(s, "t.dds", testing::MakeTextureImage(70000, 0, 32)); },
+     "t.dds", "more than 65535"},
+    {"unpacked_length_zero", false, [](auto& s) { return One(s, "t.dds", WithUnpackedLength(Packed(4, 4, 32), 0)); },
+     "t.dds", "Invalid stream operation"},
+    {"packed_needs_dictionary", false, [](auto& s) { return One(s, "t.dds", DictionaryPacked()); }, "t.dds",
+     "ZLIB Internal error 2"},
+    {"unpacked_length_short", false,
+     [](auto& s) { return One(s, "t.dds", WithUnpackedLength(Packed(16, 16, 32), 500)); }, "t.dds",
+     "pixel data hold"},
+    {"short_font_table", false,
+     [](auto& s) {
+       Write(s + "/f.dds", Packed(256, 256, 32));
+       return One(s, "f.tdt", Cut(FontTable(), 3000));
+     },
+     "f.tdt", "the font table is 3000 bytes long"},
+    {"font_without_texture", false, [](auto& s) { return One(s, "f.tdt", FontTable()); }, "f.dds", "Cannot open file"},
+    {"directory_as_texture", false,
+     [](auto& s) {
+       fs::create_directories(s + "/d.dds");
+       return std::vector<std::string>{s + "/d.dds"};
+     },
+     "d.dds", "is not a file"},
+    {"directory_as_log", true,
+     [](auto& s) {
+       fs::create_directories(s + "/d.log");
+       return std::vector<std::string>{s + "/d.log"};
+     },
+     "d.log", "is not a file"},
+    {"directory_as_list", true,
+     [](auto& s) {
+       fs::create_directories(s + "/d.lst");
+       return std::vector<std::string>{s + "/d.lst"};
+     },
+     "d.lst", "is not a file"},
+    {"directory_as_listed_log", true,
+     [](auto& s) {
+       fs::create_directories(s + "/d.log");
+       const std::string line = s + "/d.log";
+       return One(s, "p.lst", Bytes(line.begin(), line.end()));
+     },
+     "d.log", "is not a file"},
+    {"record_source_missing", true,
+     [](auto& s) {
+       TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(s + "/t.bmp");
+       Write(s + "/t.log", TextureLog(s + "/gone.dds", s + "/t.bmp"));
+       return std::vector<std::string>{s + "/t.log"};
+     },
+     "gone.dds", "Cannot open file"},
+    {"record_source_corrupt", true, [](auto& s) { return Record(s, Flipped(Packed(8, 8, 24)), 8, 8); }, "t.dds",
+     "ZLIB Internal error -3"},
+    {"record_image_wrong_size", true, [](auto& s) { return Record(s, Packed(8, 8, 24), 9, 8); }, "t.bmp",
+     "the edited image is 9 x 8 pixels"},
+    {"record_image_not_a_bmp", true,
+     [](auto& s) {
+       auto entries = Record(s, Packed(8, 8, 24), 8, 8);
+       Write(s + "/t.bmp", std::string("BM not really"));
+       return entries;
+     },
+     "t.bmp", "Bitmap image is not valid"},
+    {"font_record_without_codes", true,
+     [](auto& s) {
+       Write(s + "/f.dds", Packed(256, 256, 32));
+       Write(s + "/f.tdt", FontTable());
+       WriteTGA((s + "/f.tga").c_str(), TBitmap(TPixelFormat::pf32bit, 100, 20), 1);
+       Write(s + "/f.log", "#Format: TDT\r\n#Source: " + s + "/f.tdt\r\n#Target TGA: " + s + "/f.tga\r\n");
+       return std::vector<std::string>{s + "/f.log"};
+     },
+     "f.log", "a font record needs \"#First: 0x<hex code>\" here"},
+};
+
+class HostileInput : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileInput, FailsNamingTheFileAndLeavesNothing) {
+  TempDir dir;
+  const std::string s = dir.File("S"), t = dir.File("T");
+  fs::create_directories(s);
+  std::string args;
+  for (const std::string& entry : GetParam().make(s)) args += " " + Quoted(entry);
+  const auto before = Snapshot(s);
+  for (const char* mode : {"", "--keep-going "}) {
+    const testing::Outcome run =
+        Cli(std::string(GetParam().insert ? "insert " : "extract ") + mode + "-o " + Quoted(t) + args, dir,
+            "timeout 60 ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find(s + "/" + GetParam().named), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(GetParam().says), std::string::npos) << run.err;
+    EXPECT_EQ(FilesIn(t), std::vector<std::string>{}) << mode;
+    EXPECT_EQ(Snapshot(s), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostileInput, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HostileEnvironment, ZeroSizedTexturesRoundTrip) {
+  TempDir dir;
+  const std::string s = dir.File("S");
+  std::string args;
+  const std::pair<int, int> sizes[] = {{0, 4}, {4, 0}, {0, 0}};
+  int n = 0;
+  for (const auto& [w, h] : sizes) {
+    for (std::uint32_t bits : {24u, 32u}) {
+      const std::string name = s + "/z" + std::to_string(n++) + ".dds";
+      Write(name, n % 2 == 0 ? Packed(w, h, bits) : testing::MakeTextureImage(w, h, bits));
+      args += " " + Quoted(name);
+    }
+  }
+  ASSERT_EQ(Cli("extract -o " + Quoted(dir.File("E")) + args, dir).status, 0);
+  const testing::Outcome insert = Cli("insert -o " + Quoted(dir.File("I")) + " " + Quoted(dir.File("E/result.log")), dir);
+  ASSERT_EQ(insert.status, 0) << insert.err;
+  for (int i = 0; i < n; ++i) {
+    const std::string name = "/z" + std::to_string(i) + ".dds";
+    EXPECT_EQ(testing::Slurp(dir.File("I") + name), testing::Slurp(s + name)) << name;
+  }
+}
+
+TEST(HostileEnvironment, SameNamedSourcesOnInsertKeepBothAndSaySo) {
+  TempDir dir;
+  Write(dir.File("a/water.dds"), Packed(8, 8, 32));
+  Write(dir.File("b/water.dds"), testing::MakeTextureImage(8, 8, 24));
+  ASSERT_EQ(Cli("extract -o " + Quoted(dir.File("x")) + " " + Quoted(dir.File("a/water.dds")) + " " +
+                    Quoted(dir.File("b/water.dds")),
+                dir)
+                .status,
+            0);
+  const testing::Outcome run = Cli("insert -o " + Quoted(dir.File("y")) + " " + Quoted(dir.File("x/result.log")), dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(testing::Slurp(dir.File("y/water.dds")), testing::Slurp(dir.File("a/water.dds")));
+  EXPECT_EQ(testing::Slurp(dir.File("y/water (2).dds")), testing::Slurp(dir.File("b/water.dds")));
+  EXPECT_NE(run.out.find("renamed, since another record of this run already wrote water.dds: this one is from " +
+                         dir.File("b/water.dds")),
+            std::string::npos)
+      << run.out;
+}
+
+TEST(HostileEnvironment, FontPairIsNotHalfPublished) {
+  TempDir dir;
+  const std::string s = dir.File("S");
+  Write(s + "/f.dds", Packed(256, 256, 32));
+  Write(s + "/f.tdt", FontTable());
+  TBitmap sheet(TPixelFormat::pf32bit, 100, 20);
+  sheet.Line(0, 0, 0, 8, clWhite, 255);
+  sheet.FillRect({3, 0, 8, 8}, clWhite, 255);
+  WriteTGA((s + "/f.tga").c_str(), sheet, 1);
+  Write(s + "/f.log", "#Format: TDT\r\n#Source: " + s + "/f.tdt\r\n#Target TGA: " + s +
+                          "/f.tga\r\n#First: 0x20\r\n#Last: 0xC1\r\n");
+  fs::create_directories(dir.File("out/f.tdt"));  // the table cannot take its name
+  const testing::Outcome run = Cli("insert -o " + Quoted(dir.File("out")) + " " + Quoted(s + "/f.log"), dir);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Cannot create file " + dir.File("out/f.tdt")), std::string::npos) << run.err << run.out;
+  EXPECT_EQ(FilesIn(dir.File("out")), std::vector<std::string>{});
+}
+
+TEST(HostileEnvironment, OddNamesAndListsWork) {
+  TempDir dir;
+  // A name of 240 bytes, control characters in a name, a list with a byte-order mark, blank lines
+  // and a path relative to the target directory.
+  const std::string longName = std::string(236, 'n') + ".dds", controlName = "es\x1b[2Jc.dds";
+  Write(dir.File("S/" + longName), Packed(4, 4, 24));
+  Write(dir.File("S/" + controlName), Packed(4, 4, 24));
+  const testing::Outcome extract = Cli("extract -o " + Quoted(dir.File("E")) + " " + Quoted(dir.File("S/" + longName)) +
+                                           " " + Quoted(dir.File("S/" + controlName)),
+                                       dir);
+  ASSERT_EQ(extract.status, 0) << extract.err;
+  EXPECT_EQ(extract.out.find('\x1b'), std::string::npos);
+  EXPECT_NE(extract.out.find("es\\x1B[2Jc.dds"), std::string::npos) << extract.out;
+  Write(dir.File("L/p.lst"), std::string("\xEF\xBB\xBF\r\n  \r\n../E/result.log\r\n"));
+  const testing::Outcome insert = Cli("insert -o " + Quoted(dir.File("N")) + " " + Quoted(dir.File("L/p.lst")), dir);
+  ASSERT_EQ(insert.status, 0) << insert.err;
+  EXPECT_EQ(testing::Slurp(dir.File("N/" + longName)), testing::Slurp(dir.File("S/" + longName)));
+  EXPECT_EQ(Cli("extract --help", dir).status, 0);
+  EXPECT_EQ(Cli("insert --help", dir).status, 0);
+}
+
+TEST(HostileEnvironment, ExportNeverReplacesASourceOfTheRun) {
+  // A raw texture named like its own export, exported into its own folder (the window allows any name).
+  struct : TFrontEnd {
+    void SetCurrentMessage(const std::string&) override {}
+    void SetProgress(int) override {}
+    void SetTotal(int) override {}
+    void SetExtracted(const std::string&) override {}
+    void AddResult(const std::string&) override {}
+    bool HasResults() override { return false; }
+    void JobStarting() override {}
+    void JobEnded() override {}
+    void ProcessMessages() override {}
+  } quiet;
+  TempDir dir;
+  const std::string source = dir.File("pic.bmp");
+  Write(source, testing::MakeTextureImage(4, 4, 24));
+  const std::string before = testing::Slurp(source);
+  TBatchEngine engine(quiet);
+  engine.TargetDir = dir.Path().string();
+  try {
+    engine.RunBatch(jkTexture, {source});
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("Cannot create file " + source), std::string::npos) << e.Message();
+  }
+  EXPECT_EQ(testing::Slurp(source), before);
+}
+
+#ifndef _WIN32
+TEST(HostileEnvironment, FifoIsRefusedAndFullDiskPublishesNothing) {
+  TempDir dir;
+  const std::string fifo = dir.File("S/t.dds");
+  fs::create_directories(dir.File("S"));
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const testing::Outcome refused = Cli("extract -o " + Quoted(dir.File("T")) + " " + Quoted(fifo), dir, "timeout 60 ");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find(fifo + " is not a file"), std::string::npos) << refused.err;
+
+  // Writes past a 16 KiB file size limit fail as on a full disk.
+  Write(dir.File("S/big.dds"), testing::MakeTextureImage(128, 128, 32));
+  Write(dir.File("S/small.dds"), Packed(4, 4, 24));
+  const std::string args = Quoted(dir.File("S/small.dds")) + " " + Quoted(dir.File("S/big.dds"));
+  for (const char* mode : {"", "--keep-going "}) {
+    const std::string target = dir.File(std::string("L") + (*mode != 0 ? "k" : ""));
+    const testing::Outcome run = Cli(std::string("extract ") + mode + "-o " + Quoted(target) + " " + args, dir,
+                                     "ulimit -f 16; ");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.err.find("Cannot write file " + target + "/big.tga: File too large"), std::string::npos) << run.err;
+    // The small export is whole; nothing else is there, not even a temporary.
+    std::vector<std::string> expected = {"small.bmp"};
+    if (*mode != 0) expected.insert(expected.begin(), "result.log");
+    auto files = FilesIn(target);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, expected);
+  }
+  ASSERT_EQ(Cli("extract -o " + Quoted(dir.File("E")) + " " + args, dir).status, 0);
+  const testing::Outcome insert =
+      Cli("insert -o " + Quoted(dir.File("I")) + " " + Quoted(dir.File("E/result.log")), dir, "ulimit -f 8; ");
+  EXPECT_EQ(insert.status, 1);
+  EXPECT_NE(insert.err.find("Cannot write file " + dir.File("I/big.dds")), std::string::npos) << insert.err;
+  EXPECT_EQ(FilesIn(dir.File("I")), std::vector<std::string>{"small.dds"});
+}
+
+TEST(HostileEnvironment, SigtermDuringAnExtractLeavesNoTemporary) {
+  TempDir dir;
+  std::vector<std::string> args = {EIT_CLI, "extract", "-o", dir.File("T")};
+  const Bytes image = testing::MakeTextureImage(2048, 2048, 32);
+  for (int i = 0; i < 6; ++i) {
+    Write(dir.File("S/t" + std::to_string(i) + ".dds"), image);
+    args.push_back(dir.File("S/t" + std::to_string(i) + ".dds"));
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    freopen("/dev/null", "w", stdout);
+    freopen("/dev/null", "w", stderr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  // Wait for a temporary to exist, then end the run in the middle of writing it.
+  bool seen = false;
+  for (int i = 0; i < 20000 && !seen; ++i) {
+    for (const std::string& name : FilesIn(dir.File("T")))
+      if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) seen = true;
+    if (!seen) std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  kill(child, SIGTERM);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(seen);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 143);
+  for (const std::string& name : FilesIn(dir.File("T"))) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+#endif
+
+}  // namespace
+}  // namespace eit

@@ -1,0 +1,43 @@
+// Running the built eitool-cli as users run it, from a shell.
+#pragma once
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "support/test_data.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace eit::testing {
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+inline std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs eitool-cli with the arguments (already quoted as the shell needs); prefix goes before it on
+// the command line (a "ulimit" for one run, say).
+inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::string& prefix = "") {
+  const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
+  const std::string command =
+      prefix + "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
+  const int raw = std::system(command.c_str());
+#ifdef _WIN32
+  const int status = raw;
+#else
+  const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+#endif
+  return {status, Slurp(out), Slurp(err)};
+}
+
+inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+}  // namespace eit::testing
