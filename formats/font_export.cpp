@@ -4,14 +4,19 @@
 
 namespace eit {
 
-void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
-  TMemoryStream table;
-  table.LoadFromFile(tablePath);
+namespace {
+
+void CheckTableSize(const TMemoryStream& table, const std::string& tablePath) {
   if (table.Size() < kFontTableSize)
     throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
                     std::to_string(kFontRecords) + " records of " + std::to_string(kGlyphRecordSize) + " bytes (" +
                     std::to_string(kFontTableSize) + " bytes)");
-  const TBitmap texture = detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
+}
+
+}  // namespace
+
+TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath) {
+  CheckTableSize(table, tablePath);
 
   const std::int32_t cellHeight = ReadGlyphRecord(table.Memory()).Height + kCellGap;
   if (std::int64_t{cellHeight} * kFontRecords > 65535)
@@ -27,6 +32,15 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
     sheet.Line(0, y, 0, y + h, clWhite, markerAlpha);
     sheet.CopyRect({kGlyphColumn, y, kGlyphColumn + w, y + h}, texture, {glyph.Left, glyph.Top, glyph.Right, glyph.Bottom});
   }
+  return sheet;
+}
+
+void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  CheckTableSize(table, tablePath);  // before the texture is read
+  const TBitmap texture = detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
+  const TBitmap sheet = MakeGlyphSheet(table, texture, tablePath);
 
   const bool tga = sheet.PixelFormat() == TPixelFormat::pf32bit;
   const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(tablePath), tga ? ".tga" : ".bmp"));

@@ -21,50 +21,36 @@ std::string Hex(std::int32_t code) {
   return text;
 }
 
-}  // namespace
-
-void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
-  if (!FileExists(record.ImagePath)) {
-    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
-    return;
-  }
-  if (!record.RangeError.empty()) throw Exception(record.RangeError);
-  const std::string& tablePath = record.SourcePath;
-  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
-  const std::string outputTexture = ChangeFileExt(record.OutputPath, ".dds");
-  detail::CheckNotASource(record.OutputPath, {tablePath, texturePath, record.ImagePath});
-  detail::CheckNotASource(outputTexture, {tablePath, texturePath, record.ImagePath});
-
-  // Read and check every input before any output exists.
-  TMemoryStream table;
-  table.LoadFromFile(tablePath);
+void CheckRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath) {
   const std::int64_t records = table.Size() / kGlyphRecordSize;
-  const std::int32_t first = record.FirstCode, end = std::max(record.EndCode, record.FirstCode);
-  if (end - first > records)
-    throw Exception(tablePath + ": the range " + Hex(first) + " to " + Hex(record.EndCode) + " covers " +
+  const std::int32_t end = std::max(endCode, first);
+  if (first < 0 || end - first > records)
+    throw Exception(tablePath + ": the range " + Hex(first) + " to " + Hex(endCode) + " covers " +
                     std::to_string(end - first) + " codes, but the font table holds " + std::to_string(records) +
                     " records; correct the #First/#Last lines");
-  TMemoryStream image;
-  TTextureForm form;
-  {
-    TFileStream source(texturePath, FileMode::OpenRead);
-    form = LoadTextureImage(source, image, texturePath);
-  }
-  InvertImageHeader(image);
-  TBitmap texture;
-  ImageToBitmap(image, texture);
+}
+
+void CheckTexture(const TBitmap& texture, const std::string& texturePath) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(texturePath + ": the font texture is 24-bit; new glyphs need a 32-bit texture, whose alpha "
                                   "marks them");
-  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+}
+
+}  // namespace
+
+std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t first,
+                          std::int32_t endCode, const TFontFiles& names) {
+  CheckRange(table, first, endCode, names.Table);
+  CheckTexture(texture, names.Texture);
+  const std::int32_t end = std::max(endCode, first);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
-    throw Exception(record.ImagePath + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
+    throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
                                        "since its glyphs are found by their alpha");
   std::vector<GlyphBox> boxes;
   ScanGlyphBoxes(sheet, boxes);
   const std::int32_t newCodes = std::max(0, end - std::max(first, NewGlyphCode));
   if (static_cast<std::int32_t>(boxes.size()) < newCodes)
-    throw Exception(record.ImagePath + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
+    throw Exception(names.Sheet + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
                     Hex(std::max(first, NewGlyphCode)) + " to " + Hex(end - 1) + " need " + std::to_string(newCodes) +
                     "; every new glyph needs a marker line and at least one visible pixel");
 
@@ -88,7 +74,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
     const std::int32_t bw = b.Right - b.Left, bh = b.Bottom - b.Top;
     if (penX + bw > texture.Width()) penX = 0, penY = lineBottom;
     if (bw > texture.Width() || penY + bh > texture.Height())
-      throw Exception(texturePath + ": the new glyph for " + Hex(c) + " (" + std::to_string(bw) + " x " +
+      throw Exception(names.Texture + ": the new glyph for " + Hex(c) + " (" + std::to_string(bw) + " x " +
                       std::to_string(bh) + ") does not fit the " + std::to_string(texture.Width()) + " x " +
                       std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs");
     GlyphRecord r = ReadGlyphRecord(recordAt(c));
@@ -101,6 +87,39 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
     penX += bw + 1;
     lineBottom = std::max(lineBottom, penY + bh);
   }
+
+  return newCodes;
+}
+
+void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
+  if (!FileExists(record.ImagePath)) {
+    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
+    return;
+  }
+  if (!record.RangeError.empty()) throw Exception(record.RangeError);
+  const std::string& tablePath = record.SourcePath;
+  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
+  const std::string outputTexture = ChangeFileExt(record.OutputPath, ".dds");
+  detail::CheckNotASource(record.OutputPath, {tablePath, texturePath, record.ImagePath});
+  detail::CheckNotASource(outputTexture, {tablePath, texturePath, record.ImagePath});
+
+  // Read and check every input before any output exists.
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  CheckRange(table, record.FirstCode, record.EndCode, tablePath);
+  TMemoryStream image;
+  TTextureForm form;
+  {
+    TFileStream source(texturePath, FileMode::OpenRead);
+    form = LoadTextureImage(source, image, texturePath);
+  }
+  InvertImageHeader(image);
+  TBitmap texture;
+  ImageToBitmap(image, texture);
+  CheckTexture(texture, texturePath);
+  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+  const std::int32_t newCodes =
+      LayNewGlyphs(table, texture, sheet, record.FirstCode, record.EndCode, {tablePath, texturePath, record.ImagePath});
 
   BitmapToImage(texture, image);
   InvertImageHeader(image);

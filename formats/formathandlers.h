@@ -153,6 +153,17 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record);
 // Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
 // appends its "#Target BMP: " or "#Target TGA: " line to the result log.
 void ExportTexture(TJobContext& context, const std::string& sourcePath);
+// The glyph sheet of a font table (at least 224 records) over its texture: a marker line and the
+// glyph for each record, one cell below the other. tablePath names the table in errors.
+TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath);
+// The new glyphs of the sheet laid into the texture for the codes from 0xC0 up to endCode, and the
+// table's records for them rewritten; the old areas from 0x7F on are cleared first. The table holds
+// the records from firstCode on. Returns the number of new glyphs. Names go into error messages.
+struct TFontFiles {
+  std::string Table, Texture, Sheet;
+};
+std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t firstCode,
+                          std::int32_t endCode, const TFontFiles& names);
 // Writes the glyph sheet of the font table at tablePath (its texture beside it, ".dds") into the
 // target directory and appends the target line.
 void ExportFontSheet(TJobContext& context, const std::string& tablePath);

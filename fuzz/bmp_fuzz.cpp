@@ -5,7 +5,9 @@
 #include "platform/bitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // Exactly the file's bytes, as the program loads them: a read past the end is caught.
   eit::TMemoryStream file;
+  file.Reserve(static_cast<std::int64_t>(size));
   if (size > 0) file.WriteBuffer(data, static_cast<std::int32_t>(size));
   file.SetPosition(0);
   try {

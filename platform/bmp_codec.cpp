@@ -323,7 +323,9 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
 
 void TBitmap::LoadFromStream(TStream& stream) {
   TMemoryStream bytes;
-  bytes.CopyFrom(stream, stream.Size() - stream.Position());
+  const std::int64_t size = stream.Size() - stream.Position();
+  bytes.Reserve(size);  // exactly: a read past the end must not land in spare capacity
+  bytes.CopyFrom(stream, size);
   try {
     Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), *this);
   } catch (const Invalid& e) {

@@ -8,6 +8,8 @@
 #include <map>
 #include <thread>
 
+#include <zlib.h>
+
 #include "app/main.h"
 #include "platform/files.h"
 #include "support/cli_run.h"
@@ -328,7 +330,61 @@ TEST(HostileEnvironment, ExportNeverReplacesASourceOfTheRun) {
   EXPECT_EQ(testing::Slurp(source), before);
 }
 
+// A container whose stream really inflates to `zeros` bytes after a 1 x 1 image, and says so.
+Bytes Bomb(std::uint32_t zeros) {
+  const Bytes image = testing::MakeTextureImage(1, 1, 32);
+  z_stream z{};
+  deflateInit(&z, 9);
+  Bytes out(1 << 20), packed;
+  const Bytes chunk(1 << 20, 0);
+  auto feed = [&](const Bytes& in, std::size_t n, int flush) {
+    z.next_in = const_cast<Bytef*>(in.data());
+    z.avail_in = static_cast<uInt>(n);
+    do {
+      z.next_out = out.data();
+      z.avail_out = static_cast<uInt>(out.size());
+      deflate(&z, flush);
+      packed.insert(packed.end(), out.data(), out.data() + (out.size() - z.avail_out));
+    } while (z.avail_out == 0);
+  };
+  feed(image, image.size(), Z_NO_FLUSH);
+  for (std::uint32_t left = zeros; left > 0;) {
+    const std::uint32_t n = std::min<std::uint32_t>(left, static_cast<std::uint32_t>(chunk.size()));
+    feed(chunk, n, Z_NO_FLUSH);
+    left -= n;
+  }
+  feed(chunk, 0, Z_FINISH);
+  deflateEnd(&z);
+  Bytes file = WithUnpackedLength(Bytes{'E', 'L', 'T', 'E', 0, 0, 0, 0, 0, 0, 0, 0},
+                                  static_cast<std::uint32_t>(image.size() + zeros));
+  file.insert(file.end(), packed.begin(), packed.end());
+  return file;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 #ifndef _WIN32
+TEST(HostileEnvironment, ExportOfABombTakesMemoryForThePictureOnly) {
+  TempDir dir;
+  Write(dir.File("S/bomb.dds"), Bomb(std::uint32_t{1} << 28));
+  // 256 MiB of zeros behind a 1 x 1 picture: the export must fit in far less (the sanitizer's own
+  // reservations do not fit a limit, so it runs without one there).
+  const testing::Outcome run = Cli("extract -o " + Quoted(dir.File("T")) + " " + Quoted(dir.File("S/bomb.dds")), dir,
+                                   kAddressSanitizer ? "" : "ulimit -v 150000; ");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("1 x 1, 32-bit"), std::string::npos) << run.out;
+}
+
 TEST(HostileEnvironment, FifoIsRefusedAndFullDiskPublishesNothing) {
   TempDir dir;
   const std::string fifo = dir.File("S/t.dds");

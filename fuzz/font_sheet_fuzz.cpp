@@ -1,0 +1,24 @@
+// Arbitrary bytes as a font table over a texture of a size the input picks: the glyph sheet export.
+#include <cstddef>
+#include <cstdint>
+
+#include "formats/formathandlers.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 5) return 0;
+  const std::int32_t width = (data[0] | data[1] << 8) % 129, height = (data[2] | data[3] << 8) % 129;
+  const auto format = (data[4] & 1) != 0 ? eit::TPixelFormat::pf32bit : eit::TPixelFormat::pf24bit;
+  eit::TMemoryStream table;
+  table.Reserve(static_cast<std::int64_t>(size - 5));
+  if (size > 5) table.WriteBuffer(data + 5, static_cast<std::int32_t>(size - 5));
+  try {
+    eit::TBitmap texture(format, width, height);
+    for (std::int32_t y = 0; y < height; ++y)
+      for (std::size_t i = 0; i < texture.RowBytes(); ++i) texture.ScanLine(y)[i] = static_cast<std::uint8_t>(i ^ y);
+    const eit::TBitmap sheet = eit::MakeGlyphSheet(table, texture, "fuzz.tdt");
+    if (sheet.Width() != eit::kSheetWidth || sheet.PixelFormat() != format) __builtin_trap();
+    if (sheet.Height() % eit::kFontRecords != 0) __builtin_trap();
+  } catch (const eit::Exception&) {
+  }
+  return 0;
+}

@@ -1,0 +1,23 @@
+// Arbitrary bytes as a result log: line splitting, record reading and replay planning.
+#include <cstddef>
+#include <cstdint>
+
+#include "app/result_log.h"
+#include "platform/files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto lines = eit::SplitLines(reinterpret_cast<const char*>(data), size);
+  const auto steps = eit::PlanReplay(lines, "fuzz.log");
+  std::size_t expected = 0;
+  for (const eit::TReplayStep& step : steps) {
+    // Every step starts where the one before said, and the plan moves forward.
+    if (step.Line != expected || step.Next <= step.Line || step.Line >= lines.size()) __builtin_trap();
+    if (step.IsRecord && step.Format != eit::jkTexture && step.Format != eit::jkFontSheet) __builtin_trap();
+    if (step.IsRecord && step.Format == eit::jkFontSheet && step.Record.RangeError.empty() &&
+        (step.Record.FirstCode < 0 || step.Record.EndCode < 0))
+      __builtin_trap();
+    expected = step.Next;
+  }
+  if (!lines.empty() && expected < lines.size()) __builtin_trap();
+  return 0;
+}
