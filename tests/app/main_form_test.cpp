@@ -251,6 +251,17 @@ TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
   SetCurrentDir(saved);
 }
 
+TEST_F(MainForm, TypedRelativeDirectoryIsTakenFromWhereTheUserWas) {
+  const std::string saved = GetCurrentDir();
+  Add(1, MakeTextures(1));
+  SetCurrentDir(dir.Path().string());
+  script->directories.push_back("relout");
+  form->BProcessClick();
+  EXPECT_TRUE(script->errors.empty()) << script->errors.front();
+  EXPECT_TRUE(std::filesystem::exists(dir.File("relout/result.log")));
+  SetCurrentDir(saved);
+}
+
 TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
   form->Results->setPlainText(QString::fromUtf8("first {line}\nzweite Zeile \xC3\xA4"));
   const std::string path = dir.File("run1.txt");
