@@ -26,7 +26,14 @@ class EFOpenError : public EStreamError {
   using EStreamError::EStreamError;
 };
 class EFCreateError : public EStreamError {
-  using EStreamError::EStreamError;
+ public:
+  explicit EFCreateError(const std::string& message, int systemError = 0)
+      : EStreamError(message), systemError_(systemError) {}
+  // The errno of the failed creation, 0 when unknown.
+  int SystemError() const { return systemError_; }
+
+ private:
+  int systemError_;
 };
 // Exclusive creation found the name taken.
 class EFExistsError : public EFCreateError {

@@ -100,10 +100,11 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
       slot_ = -1;
       if (attempt < 16) continue;
       throw EFCreateError("Cannot create file " + path);
-    } catch (const EStreamError&) {
+    } catch (const EFCreateError& e) {
       UnregisterTemporary(slot_);
       slot_ = -1;
-      throw EFCreateError("Cannot create file " + path);
+      throw EFCreateError("Cannot create file " + path + (e.SystemError() != 0 ? ": " + SystemReason(e.SystemError()) : ""),
+                          e.SystemError());
     }
   }
   stream_->SetShownName(path_);

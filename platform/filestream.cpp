@@ -121,8 +121,8 @@ TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), 
   if (opened == OpenResult::NotAFile) throw EFOpenError(path + " is not a file");
   if (opened == OpenResult::Failed) {
     if (mode == FileMode::Create || mode == FileMode::CreateNew) {
-      if (error == EEXIST) throw EFExistsError("Cannot create file " + path);
-      throw EFCreateError("Cannot create file " + path);
+      if (error == EEXIST) throw EFExistsError("Cannot create file " + path, error);
+      throw EFCreateError("Cannot create file " + path, error);
     }
     throw EFOpenError("Cannot open file " + path);
   }
