@@ -1,0 +1,70 @@
+// README's walk-through, run command by command as it stands in README, on a fresh sample set.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/cli_run.h"
+
+namespace eit {
+namespace {
+
+// The command lines of the sh blocks in the section under heading, up to the next "## " heading.
+std::vector<std::string> SectionCommands(const std::string& readme, const std::string& heading) {
+  std::vector<std::string> commands;
+  std::istringstream in(readme.substr(readme.find(heading)));
+  std::string line;
+  bool inBlock = false;
+  std::getline(in, line);
+  while (std::getline(in, line)) {
+    if (!inBlock && line.rfind("## ", 0) == 0) break;
+    if (line.rfind("```", 0) == 0) {
+      inBlock = !inBlock && line == "```sh";
+      continue;
+    }
+    if (inBlock && !line.empty()) commands.push_back(line);
+  }
+  return commands;
+}
+
+#ifndef _WIN32
+TEST(Readme, WalkThroughWorksAsWritten) {
+  const std::string readme = testing::Slurp(EIT_SOURCE_DIR "/README.md");
+  const auto commands = SectionCommands(readme, "### Walk-through without game files");
+  ASSERT_GE(commands.size(), 4u);
+  testing::TempDir dir;
+  for (std::string command : commands) {
+    ASSERT_EQ(command.rfind("eitool-cli ", 0) == 0 || command.rfind("cat ", 0) == 0, true) << command;
+    if (command.rfind("eitool-cli ", 0) == 0) command = "\"" EIT_CLI "\"" + command.substr(10);
+    const std::string shell = "cd " + testing::Quoted(dir.Path().string()) + " && " + command +
+                              " >out.txt 2>err.txt";
+    const int raw = std::system(shell.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
+  }
+  for (const char* output : {"OUT/result.log", "OUT/stone.bmp", "OUT/sky.tga", "SHEET/font.tga", "NEW/stone.dds",
+                             "NEW/sky.dds", "NEW/water.dds", "NEW/bricks.dds", "NEW/font.dds", "NEW/font.tdt"})
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
+}
+#endif
+
+TEST(Readme, FontKeepsItsPairTogetherWhenItsTextureNameIsTaken) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(testing::Cli("samples " + testing::Quoted(s), dir).status, 0);
+  ASSERT_EQ(testing::Cli("extract -o " + testing::Quoted(dir.File("OUT")) + " " + testing::Quoted(s + "/font.dds"), dir)
+                .status,
+            0);
+  const testing::Outcome run = testing::Cli("insert -o " + testing::Quoted(dir.File("NEW")) + " " +
+                                                testing::Quoted(dir.File("OUT/result.log")) + " " +
+                                                testing::Quoted(s + "/insert_font.log"),
+                                            dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(testing::Slurp(dir.File("NEW/font.dds")), testing::Slurp(s + "/font.dds"));  // the texture record
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("NEW/font (2).dds")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("NEW/font (2).tdt")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("NEW/font.tdt")));
+  EXPECT_NE(run.out.find("font (2).tdt (font table; renamed"), std::string::npos) << run.out;
+}
+
+}  // namespace
+}  // namespace eit
