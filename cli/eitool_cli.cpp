@@ -2,22 +2,15 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <unistd.h>
-#endif
 
 #include "app/main.h"
 #include "app/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
+#include "platform/console.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -70,7 +63,7 @@ std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); 
 // The terminal front end: results on standard output, progress on standard error.
 class TConsole : public eit::TFrontEnd {
  public:
-  TConsole() : bar_(isatty(fileno(stderr)) != 0) {}
+  TConsole() : bar_(eit::StderrTakesEscapes()) {}
   ~TConsole() override { ClearBar(); }
 
   void SetCurrentMessage(const std::string&) override {}
@@ -208,9 +201,10 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   eit::InstallInterruptCleanup();
+  eit::UseUtf8Console();
   int status;
   try {
-    status = Run(std::vector<std::string>(argv + 1, argv + argc));
+    status = Run(eit::CommandLineArguments(argc, argv));
   } catch (const UsageError& e) {
     std::fprintf(stderr, "eitool-cli: %s\n\n%s", Printable(e.message).c_str(), kUsage);
     return 2;

@@ -62,7 +62,7 @@ constexpr int kCellW = 8, kCellH = 12, kPerRow = 28;
 }  // namespace
 
 std::vector<std::string> WriteSamples(const std::string& directory) {
-  const std::string dir = std::filesystem::absolute(directory).lexically_normal().string();
+  const std::string dir = AbsolutePath(directory);
   std::vector<std::string> written;
   auto texture = [&](const char* name, TPixelFormat format, int w, int h, int seed, TTextureForm form) {
     written.push_back(JoinPath(dir, name));

@@ -1,4 +1,5 @@
 #include "platform/dynlib.h"
+#include "platform/native.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -12,7 +13,12 @@ TDynamicLibrary TDynamicLibrary::Load(const std::string& name) {
   TDynamicLibrary library;
 #ifdef _WIN32
   UINT previous = SetErrorMode(SEM_NOOPENFILEERRORBOX);
-  library.handle_.reset(reinterpret_cast<void*>(LoadLibraryA(name.c_str())));
+  // A bare name is looked for only beside the program and in the system folder, never in the
+  // current directory or on PATH, where another program's (or a planted) DLL may lie.
+  const DWORD search = name.find_first_of("\\/") == std::string::npos
+                           ? LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
+                           : LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+  library.handle_.reset(reinterpret_cast<void*>(LoadLibraryExW(Widen(name).c_str(), nullptr, search)));
   SetErrorMode(previous);
 #else
   library.handle_.reset(dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL));

@@ -8,7 +8,8 @@ namespace eit {
 
 class TDynamicLibrary {
  public:
-  // Loads the library by file name (searched the platform's usual way). Returns an empty object
+  // Loads the library by file name (on Windows only from the program's folder and the system folder;
+  // elsewhere searched the platform's usual way) or by path. Returns an empty object
   // when it cannot be loaded; the platform shows no dialog for a missing file.
   static TDynamicLibrary Load(const std::string& name);
 

@@ -234,10 +234,35 @@ std::vector<std::string> SplitLines(const char* text, std::size_t size) {
   return lines;
 }
 
+bool IsValidUtf8(const char* text, std::size_t size) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text);
+  for (std::size_t i = 0; i < size;) {
+    const unsigned char c = s[i];
+    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || i + n > size || (n == 2 && c < 0xC2)) return false;
+    for (std::size_t k = 1; k < n; ++k)
+      if ((s[i + k] & 0xC0) != 0x80) return false;
+    i += n;
+  }
+  return true;
+}
+
 std::vector<std::string> LoadLines(const std::string& path) {
   TMemoryStream bytes;
   bytes.LoadFromFile(path);
-  return SplitLines(reinterpret_cast<const char*>(bytes.Memory()), static_cast<std::size_t>(bytes.Size()));
+  const auto* text = reinterpret_cast<const char*>(bytes.Memory());
+  const auto size = static_cast<std::size_t>(bytes.Size());
+#ifdef _WIN32
+  // Logs and lists of earlier tools are in the user's ANSI code page; paths inside the program are UTF-8.
+  if (size > 0 && size < 0x7FFFFFFF && !IsValidUtf8(text, size)) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(size), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(size), wide.data(), n);
+    const std::string utf8 = Narrow(wide);
+    return SplitLines(utf8.data(), utf8.size());
+  }
+#endif
+  return SplitLines(text, size);
 }
 
 void SaveLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -63,9 +63,11 @@ struct TFileId {
 };
 std::optional<TFileId> FileIdOf(const std::string& path);
 
-// Text files of single-byte lines. Reading splits at CR LF, LF or CR, adds no empty line for a final
-// line end, stops at a NUL byte and skips a leading UTF-8 byte-order mark; writing ends every line
-// with CR LF and replaces the file whole.
+// Text files of lines, written in UTF-8. Reading splits at CR LF, LF or CR, adds no empty line for a
+// final line end, stops at a NUL byte and skips a leading UTF-8 byte-order mark; a file that is not
+// valid UTF-8 is read in the ANSI code page on Windows and as bytes elsewhere. Writing ends every
+// line with CR LF and replaces the file whole.
+bool IsValidUtf8(const char* text, std::size_t size);
 std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> SplitLines(const char* text, std::size_t size);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -46,7 +46,6 @@ enum class OpenResult { Ok, Failed, NotAFile };
 // Opens through a descriptor so that non-files are refused before anything is read: a FIFO would
 // block a plain open for good, and a directory reads as an endless or failing file.
 OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, int& error) {
-  const bool reading = mode == FileMode::OpenRead || mode == FileMode::OpenReadWrite;
   const char* how = mode == FileMode::OpenRead ? "rb" : mode == FileMode::OpenReadWrite ? "r+b" : "w+b";
 #ifdef _WIN32
   int flags = _O_BINARY | _O_NOINHERIT;
@@ -72,6 +71,7 @@ OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, in
     return OpenResult::Failed;
   }
 #else
+  const bool reading = mode == FileMode::OpenRead || mode == FileMode::OpenReadWrite;
   int flags = O_CLOEXEC | (mode == FileMode::OpenRead ? O_RDONLY : O_RDWR);
   if (reading) flags |= O_NONBLOCK;
   if (mode == FileMode::Create) flags |= O_CREAT | O_TRUNC;

@@ -6,7 +6,9 @@
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
 #include "platform/paths.h"
+#ifdef EIT_HAVE_QT
 #include "support/qt_images.h"
+#endif
 #include "support/textures.h"
 #include "tga/targa.h"
 
@@ -46,6 +48,7 @@ class Exports : public ::testing::Test {
   TJobContext context;
 };
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST_F(Exports, TexturesBecomeBmpOrTgaWithTheirLogLineAndPixels) {
   const std::string raw = Save("game/wall.dds", testing::MakeTextureImage(7, 5, 24));
   const std::string packed = Save("game/a.b.dds", testing::MakePackedFile(testing::MakeTextureImage(6, 4, 32)));
@@ -62,6 +65,7 @@ TEST_F(Exports, TexturesBecomeBmpOrTgaWithTheirLogLineAndPixels) {
             (std::array<int, 4>{image[132], image[133], image[134], image[135]}));
   EXPECT_EQ(testing::QtRead(bmp).width(), 7);
 }
+#endif  // EIT_HAVE_QT
 
 TEST_F(Exports, SameNameFromAnotherFolderGetsADistinctNameNotAnOverwrite) {
   const std::string first = Save("a/wall.dds", testing::MakeTextureImage(2, 2, 24));

@@ -4,7 +4,9 @@
 #include <fstream>
 
 #include "platform/bitmap.h"
+#ifdef EIT_HAVE_QT
 #include "support/qt_images.h"
+#endif
 #include "support/test_data.h"
 
 namespace eit {
@@ -18,6 +20,7 @@ struct GoodFile {
   const char* reference;
 };
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 class BmpSuiteGood : public ::testing::TestWithParam<GoodFile> {};
 
 TEST_P(BmpSuiteGood, ReadsWithTheReferencePixels) {
@@ -43,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
       std::replace(name.begin(), name.end(), '-', '_');
       return name;
     });
+#endif  // EIT_HAVE_QT
 
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
@@ -53,6 +57,7 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 }
 
 // Bad and questionable files: each is read whole or refused with the message, never half-read.
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(BmpSuiteBadAndQuestionable, EachIsReadOrRefusedCleanly) {
   for (const std::string folder : {"b/", "q/", "x/"}) {
     for (const std::string& name : FilesIn(folder)) {
@@ -73,6 +78,7 @@ TEST(BmpSuiteBadAndQuestionable, EachIsReadOrRefusedCleanly) {
     }
   }
 }
+#endif  // EIT_HAVE_QT
 
 TEST(BmpSuiteBad, BrokenSizesAreAlwaysRefused) {
   for (const char* name : {"shortfile", "reallybig", "badbitcount", "badbitssize", "badheadersize", "badwidth",
@@ -122,6 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"huge_dimensions", "the picture is too large"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(BmpImageMagick, VariantsReadWithImageMagicksPixels) {
   for (const char* name : {"bmp_rgb24", "bmp_rgba32", "bmp_pal8", "bmp_pal8_rle", "bmp_pal4", "bmp_pal4_rle",
                            "bmp_rgb565", "bmp_argb1555"}) {
@@ -132,6 +139,7 @@ TEST(BmpImageMagick, VariantsReadWithImageMagicksPixels) {
     EXPECT_EQ(testing::CompareWithQt(bitmap, testing::QtRead(base + ".png"), false, tolerance), "") << name;
   }
 }
+#endif  // EIT_HAVE_QT
 
 TBitmap Pattern(TPixelFormat format, int w, int h) {
   TBitmap b(format, w, h);
@@ -157,6 +165,7 @@ TEST(BmpWriter, TwentyFourBitFileIsTheStandardLayout) {
   EXPECT_EQ(d[54 + 15], 0);
 }
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(BmpWriter, FilesOpenInQtWithTheSamePixelsAlphaIncluded) {
   testing::TempDir dir;
   for (TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
@@ -170,6 +179,7 @@ TEST(BmpWriter, FilesOpenInQtWithTheSamePixelsAlphaIncluded) {
     for (int y = 0; y < 7; ++y) EXPECT_EQ(0, std::memcmp(back.ScanLine(y), b.ScanLine(y), b.RowBytes()));
   }
 }
+#endif  // EIT_HAVE_QT
 
 TEST(BmpReader, ThirtyTwoBitWithAllAlphaZeroIsOpaque) {
   TBitmap b = Pattern(TPixelFormat::pf32bit, 4, 4);

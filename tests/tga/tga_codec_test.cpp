@@ -3,7 +3,9 @@
 #include <QTransform>
 #include <filesystem>
 
+#ifdef EIT_HAVE_QT
 #include "support/qt_images.h"
+#endif
 #include "support/test_data.h"
 #include "tga/targa.h"
 
@@ -22,6 +24,7 @@ TBitmap Read(const std::string& path) {
   return bitmap;
 }
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(TgaReaderGimp, EveryFileReadsWithThePixelsOfItsPng) {
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kGimp)) {
@@ -34,15 +37,19 @@ TEST(TgaReaderGimp, EveryFileReadsWithThePixelsOfItsPng) {
   }
   EXPECT_EQ(files, 24);
 }
+#endif  // EIT_HAVE_QT
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(TgaReaderGimp, ImageIdIsSkipped) {
   const TBitmap bitmap = Read(kGimp + "id_field.tga");
   EXPECT_GT(bitmap.Width(), 0);
   EXPECT_EQ(testing::CompareWithQt(bitmap, testing::QtRead(kMagick + "gimp_id_field.png")), "");
 }
+#endif  // EIT_HAVE_QT
 
 // ImageMagick 6.9 stores rows top-first but flags them bottom-first: a correct reader sees them
 // upside down relative to ImageMagick's own reading.
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(TgaReaderImageMagick, RleDepthsAndPalettesRead) {
   for (const char* name : {"rgba32_raw", "rgba32_rle", "rgb24_raw", "rgb24_rle", "pal8_raw", "pal8_rle", "grey8_raw",
                            "grey8_rle"}) {
@@ -51,6 +58,7 @@ TEST(TgaReaderImageMagick, RleDepthsAndPalettesRead) {
     EXPECT_EQ(testing::CompareWithQt(bitmap, expected, false), "") << name;
   }
 }
+#endif  // EIT_HAVE_QT
 
 TBitmap Sample32() {
   TBitmap bitmap(TPixelFormat::pf32bit, 37, 5);
@@ -63,6 +71,7 @@ TBitmap Sample32() {
   return bitmap;
 }
 
+#ifdef EIT_HAVE_QT  // Qt as an independent decoder
 TEST(TgaWriter, OutputOpensInQtWithEveryByteAlphaIncluded) {
   testing::TempDir dir;
   const std::string path = dir.File("out.tga");
@@ -73,6 +82,7 @@ TEST(TgaWriter, OutputOpensInQtWithEveryByteAlphaIncluded) {
   const TBitmap back = Read(path);
   for (int y = 0; y < 5; ++y) EXPECT_EQ(0, std::memcmp(back.ScanLine(y), bitmap.ScanLine(y), 37 * 4));
 }
+#endif  // EIT_HAVE_QT
 
 TEST(TgaWriter, HeaderAndFooterFollowTheFormat) {
   TMemoryStream out;
