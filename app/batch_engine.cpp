@@ -26,6 +26,16 @@ std::string ErrorNamingFile(const std::exception& error, const std::string& file
 
 namespace {
 
+// Whether the message names the file, however its separators are spelled (Windows takes both).
+bool Mentions(const std::string& message, const std::string& file) {
+  auto native = [](std::string text) {
+    for (char& c : text)
+      if (c == '/') c = PathDelim;
+    return text;
+  };
+  return native(message).find(native(file)) != std::string::npos;
+}
+
 void AddSource(std::set<TFileId>& ids, const std::string& path) {
   if (const std::optional<TFileId> id = FileIdOf(path)) ids.insert(*id);
 }
@@ -112,7 +122,7 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
       std::string message = e.what();
       const bool named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
                          std::any_of(currentFiles_.begin(), currentFiles_.end(), [&](const std::string& f) {
-                           return !f.empty() && message.find(f) != std::string::npos;
+                           return !f.empty() && Mentions(message, f);
                          });
       if (!named) message = ErrorNamingFile(e, file);
       if (!KeepGoing) {

@@ -55,8 +55,13 @@ OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, in
   // Nobody else may write a file we have open; a file we write is not shared at all.
   const int share = mode == FileMode::OpenRead ? _SH_DENYWR : _SH_DENYRW;
   int fd = -1;
-  if (_wsopen_s(&fd, Widen(path).c_str(), flags, share, _S_IREAD | _S_IWRITE) != 0) {
+  const std::wstring wide = Widen(path);
+  if (_wsopen_s(&fd, wide.c_str(), flags, share, _S_IREAD | _S_IWRITE) != 0) {
     error = errno;
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (mode != FileMode::CreateNew && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      return OpenResult::NotAFile;
     return OpenResult::Failed;
   }
   struct _stat64 info;
@@ -203,9 +208,11 @@ std::int64_t TFileStream::Seek(std::int64_t offset, SeekOrigin origin) {
 
 void TFileStream::SetSize(std::int64_t newSize) {
   if (file_ == nullptr) throw EWriteError("Cannot write file " + shownName_ + ": it is closed");
-  errno = 0;
-  if (std::fflush(file_) != 0) WriteFailed(errno != 0 ? errno : EIO);
+  // The logical position first: after reads, stdio holds read-ahead that a flush would not give back
+  // the same way everywhere. Seeking to it drops the read-ahead and writes out pending output.
   const std::int64_t position = TellFile(file_);
+  errno = 0;
+  if (SeekFile(file_, position, SEEK_SET) != 0) WriteFailed(errno != 0 ? errno : EIO);
 #ifdef _WIN32
   const int result = _chsize_s(_fileno(file_), newSize);
   const bool ok = result == 0;

@@ -32,6 +32,12 @@ using testing::Cli;
 using testing::Quoted;
 using testing::TempDir;
 
+#ifdef _WIN32
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
+
 void Write(const std::string& path, const Bytes& bytes) {
   fs::create_directories(fs::path(path).parent_path());
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
@@ -210,9 +216,9 @@ TEST_P(HostileInput, FailsNamingTheFileAndLeavesNothing) {
   for (const char* mode : {"", "--keep-going "}) {
     const testing::Outcome run =
         Cli(std::string(GetParam().insert ? "insert " : "extract ") + mode + "-o " + Quoted(t) + args, dir,
-            "timeout 60 ");
+            kWindows ? "" : "timeout 60 ");
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_NE(run.err.find(s + "/" + GetParam().named), std::string::npos) << run.err;
+    EXPECT_TRUE(testing::Mentions(run.err, s + "/" + GetParam().named)) << run.err;
     EXPECT_NE(run.err.find(GetParam().says), std::string::npos) << run.err;
     EXPECT_EQ(FilesIn(t), std::vector<std::string>{}) << mode;
     EXPECT_EQ(Snapshot(s), before);
@@ -257,9 +263,8 @@ TEST(HostileEnvironment, SameNamedSourcesOnInsertKeepBothAndSaySo) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(testing::Slurp(dir.File("y/water.dds")), testing::Slurp(dir.File("a/water.dds")));
   EXPECT_EQ(testing::Slurp(dir.File("y/water (2).dds")), testing::Slurp(dir.File("b/water.dds")));
-  EXPECT_NE(run.out.find("renamed, since another record of this run already wrote water.dds: this one is from " +
-                         dir.File("b/water.dds")),
-            std::string::npos)
+  EXPECT_TRUE(testing::Mentions(run.out, "renamed, since another record of this run already wrote water.dds: this "
+                                          "one is from " + dir.File("b/water.dds")))
       << run.out;
 }
 
@@ -277,7 +282,7 @@ TEST(HostileEnvironment, FontPairIsNotHalfPublished) {
   fs::create_directories(dir.File("out/f.tdt"));  // the table cannot take its name
   const testing::Outcome run = Cli("insert -o " + Quoted(dir.File("out")) + " " + Quoted(s + "/f.log"), dir);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Cannot create file " + dir.File("out/f.tdt")), std::string::npos) << run.err << run.out;
+  EXPECT_TRUE(testing::Mentions(run.err, "Cannot create file " + dir.File("out/f.tdt"))) << run.err;
   EXPECT_EQ(FilesIn(dir.File("out")), std::vector<std::string>{});
 }
 
@@ -285,7 +290,8 @@ TEST(HostileEnvironment, OddNamesAndListsWork) {
   TempDir dir;
   // A name of 240 bytes, control characters in a name, a list with a byte-order mark, blank lines
   // and a path relative to the target directory.
-  const std::string longName = std::string(236, 'n') + ".dds", controlName = "es\x1b[2Jc.dds";
+  // Windows allows no control characters in names.
+  const std::string longName = std::string(236, 'n') + ".dds", controlName = kWindows ? "esc.dds" : "es\x1b[2Jc.dds";
   Write(dir.File("S/" + longName), Packed(4, 4, 24));
   Write(dir.File("S/" + controlName), Packed(4, 4, 24));
   const testing::Outcome extract = Cli("extract -o " + Quoted(dir.File("E")) + " " + Quoted(dir.File("S/" + longName)) +
@@ -293,7 +299,9 @@ TEST(HostileEnvironment, OddNamesAndListsWork) {
                                        dir);
   ASSERT_EQ(extract.status, 0) << extract.err;
   EXPECT_EQ(extract.out.find('\x1b'), std::string::npos);
-  EXPECT_NE(extract.out.find("es\\x1B[2Jc.dds"), std::string::npos) << extract.out;
+  if (!kWindows) {
+    EXPECT_NE(extract.out.find("es\\x1B[2Jc.dds"), std::string::npos) << extract.out;
+  }
   Write(dir.File("L/p.lst"), std::string("\xEF\xBB\xBF\r\n  \r\n../E/result.log\r\n"));
   const testing::Outcome insert = Cli("insert -o " + Quoted(dir.File("N")) + " " + Quoted(dir.File("L/p.lst")), dir);
   ASSERT_EQ(insert.status, 0) << insert.err;
@@ -373,18 +381,18 @@ constexpr bool kAddressSanitizer = false;
 constexpr bool kAddressSanitizer = false;
 #endif
 
-#ifndef _WIN32
 TEST(HostileEnvironment, ExportOfABombTakesMemoryForThePictureOnly) {
   TempDir dir;
   Write(dir.File("S/bomb.dds"), Bomb(std::uint32_t{1} << 28));
   // 256 MiB of zeros behind a 1 x 1 picture: the export must fit in far less (the sanitizer's own
   // reservations do not fit a limit, so it runs without one there).
   const testing::Outcome run = Cli("extract -o " + Quoted(dir.File("T")) + " " + Quoted(dir.File("S/bomb.dds")), dir,
-                                   kAddressSanitizer ? "" : "ulimit -v 150000; ");
+                                   kAddressSanitizer || kWindows ? "" : "ulimit -v 150000; ");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("1 x 1, 32-bit"), std::string::npos) << run.out;
 }
 
+#ifndef _WIN32
 TEST(HostileEnvironment, FifoIsRefusedAndFullDiskPublishesNothing) {
   TempDir dir;
   const std::string fifo = dir.File("S/t.dds");

@@ -10,7 +10,7 @@ namespace eit {
 namespace {
 
 // The command lines of the sh blocks in the section under heading, up to the next "## " heading.
-std::vector<std::string> SectionCommands(const std::string& readme, const std::string& heading) {
+[[maybe_unused]] std::vector<std::string> SectionCommands(const std::string& readme, const std::string& heading) {
   std::vector<std::string> commands;
   std::istringstream in(readme.substr(readme.find(heading)));
   std::string line;

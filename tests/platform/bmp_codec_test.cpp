@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 #endif  // EIT_HAVE_QT
 
-std::vector<std::string> FilesIn(const std::string& folder) {
+[[maybe_unused]] std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(kSuite + folder))
     if (entry.path().extension() == ".bmp") names.push_back(entry.path().filename().string());

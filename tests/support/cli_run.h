@@ -29,7 +29,12 @@ inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::
   const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
   const std::string command =
       prefix + "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
+#ifdef _WIN32
+  // cmd /c takes off the outermost pair of quotes: give it one more.
+  const int raw = std::system(("\"" + command + "\"").c_str());
+#else
   const int raw = std::system(command.c_str());
+#endif
 #ifdef _WIN32
   const int status = raw;
 #else
@@ -39,5 +44,15 @@ inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::
 }
 
 inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// Whether text names the path, whichever separators each uses (Windows takes both).
+inline bool Mentions(std::string text, std::string path) {
+#ifdef _WIN32
+  for (std::string* s : {&text, &path})
+    for (char& c : *s)
+      if (c == '/') c = '\\';
+#endif
+  return text.find(path) != std::string::npos;
+}
 
 }  // namespace eit::testing

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifdef EIT_HAVE_QT
 #include <QTransform>
+#endif
 #include <filesystem>
 
 #ifdef EIT_HAVE_QT
