@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "compression/dynazlib_testing.h"
 #include "platform/dynlib.h"
 
@@ -23,6 +25,18 @@ TEST(DynamicLibrary, MissingLibraryGivesAnEmptyObject) {
   EXPECT_FALSE(none.IsLoaded());
   EXPECT_EQ(none.Symbol("inflate"), nullptr);
 }
+
+#ifdef _WIN32
+TEST(DynamicLibrary, BareNamesAreNotTakenFromTheCurrentDirectory) {
+  // A DLL planted in the working directory is passed over; named by its path, it loads.
+  const std::filesystem::path planted = std::filesystem::current_path() / "eitool_planted_test.dll";
+  std::filesystem::copy_file(EIT_PARTIAL_ZLIB_PATH, planted, std::filesystem::copy_options::overwrite_existing);
+  EXPECT_FALSE(TDynamicLibrary::Load("eitool_planted_test.dll").IsLoaded());
+  EXPECT_TRUE(TDynamicLibrary::Load(planted.string()).IsLoaded());
+  std::error_code ignored;
+  std::filesystem::remove(planted, ignored);
+}
+#endif
 
 }  // namespace
 }  // namespace eit
