@@ -73,6 +73,8 @@ class TBatchEngine : private TJobReporter {
   TJobKind RecordFormat = jkNoFormat;
   // A failed entry is reported and the run goes on; result.log then holds the completed records.
   bool KeepGoing = false;
+  // Entries run at a time: 0 for one per core, 1 for one after the other on the calling thread.
+  int Workers = 1;
   std::int32_t FailedEntries = 0;
 
   // Runs every entry with the job of its kind, into TargetDir, which exists already. Writes

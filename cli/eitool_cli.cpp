@@ -1,5 +1,6 @@
 // eitool-cli: the batch engine for shells and scripts.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -7,6 +8,7 @@
 
 
 #include "app/main.h"
+#include "compression/pack_engine.h"
 #include "app/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
@@ -18,21 +20,23 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  eitool-cli extract -o DIR [--keep-going] FILE...   textures (.dds) and font tables (.tdt) to images\n"
-    "  eitool-cli insert -o DIR [--keep-going] FILE...    replay result logs (.log) and project lists (.lst)\n"
+    "  eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...   textures (.dds), font tables (.tdt) to images\n"
+    "  eitool-cli insert -o DIR [--keep-going] [-j N] [--zlib] FILE...    replay result logs (.log), project lists (.lst)\n"
     "  eitool-cli samples DIR                             write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
     "\n"
     "extract writes DIR/result.log; edit the images it names, then give that log to insert.\n"
+    "-j N runs N files at a time (default: one per core); --zlib packs textures with zlib, byte for byte as\n"
+    "zlib level 1 does, instead of the faster libdeflate.\n"
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
 
 constexpr const char* kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--keep-going] FILE...\n"
+    "Usage: eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...\n"
     "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
     "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n";
 constexpr const char* kInsertUsage =
-    "Usage: eitool-cli insert -o DIR [--keep-going] FILE...\n"
+    "Usage: eitool-cli insert -o DIR [--keep-going] [-j N] [--zlib] FILE...\n"
     "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
     "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n";
 
@@ -111,6 +115,7 @@ class TConsole : public eit::TFrontEnd {
 int RunJobs(bool extract, const std::vector<std::string>& args) {
   std::string dir;
   bool keepGoing = false;
+  int workers = 0;  // one per core
   std::vector<eit::TJobEntry> entries;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -122,6 +127,15 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
       return 0;
     } else if (a == "--keep-going") {
       keepGoing = true;
+    } else if (a == "--zlib") {
+      eit::SetZlibOnly(true);
+    } else if (a == "-j" || a == "--jobs") {
+      if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
+      char* end = nullptr;
+      const long n = std::strtol(args[i].c_str(), &end, 10);
+      if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
+        throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
+      workers = static_cast<int>(n);
     } else if (!a.empty() && a[0] == '-') {
       throw UsageError{"unknown option " + a};
     } else {
@@ -148,6 +162,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   eit::TBatchEngine engine(console);
   engine.TargetDir = Absolute(dir);
   engine.KeepGoing = keepGoing;
+  engine.Workers = workers;
   // The working directory during a run is the target directory, in both front ends.
   if (!eit::SetCurrentDir(engine.TargetDir)) throw eit::Exception("Cannot change into directory " + dir);
   engine.RunBatch(entries);
@@ -163,8 +178,12 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   if (command == "--version") {
-    std::printf("eitool-cli %s\n", EIT_VERSION);
+    std::printf("eitool-cli %s\n%s\n", EIT_VERSION, eit::PackEngineDescription().c_str());
     return 0;
+  }
+  if (command == "--zlib") {
+    eit::SetZlibOnly(true);
+    return Run(rest);
   }
   if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest);
   if (command == "samples") {

@@ -1,6 +1,7 @@
 // Loading zlib, its allocation callbacks and the result checks.
 #include <cstdlib>
 #include <limits>
+#include <mutex>
 
 #include "compression/dynazlib.h"
 #include "compression/dynazlib_testing.h"
@@ -48,6 +49,9 @@ std::string ZlibErrorText(int code) {
 
 void LoadZlibLibrary() {
   TZlibBinding& binding = Binding();
+  // Parallel runs load from several threads at once; only one of them may do it.
+  static std::mutex lock;
+  std::lock_guard<std::mutex> guard(lock);
   if (binding.library.IsLoaded()) return;
   TDynamicLibrary library = TDynamicLibrary::Load(binding.libraryName);
   detail::TZlibEntries entries{};

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "compression/dynazlib.h"
+#include "compression/pack_engine.h"
 #include "formats/formathandlers.h"
 #include "platform/little_endian.h"
 
@@ -41,11 +42,40 @@ void ReadPackedImage(TStream& source, TMemoryStream& destination) {
   ReadPackedImage(source, destination, -1);
 }
 
+namespace {
+
+// libdeflate decodes the whole stream at once, straight into the image. Only a stream that ends
+// exactly at UnpackedLength takes this way; anything else (more data, too little, corrupt) goes the
+// zlib way, which gives the result and the errors it always has.
+bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemoryStream& destination) {
+  if (!UsingLibdeflate() || unpackedLength == 0) return false;
+  const std::int64_t start = source.Position();
+  const std::int64_t packedBytes = source.Size() - start;
+  if (packedBytes <= 0) return false;
+  TMemoryStream packed;
+  packed.Reserve(packedBytes);
+  if (packed.ReadFrom(source, packedBytes) != packedBytes) {
+    source.SetPosition(start);
+    return false;
+  }
+  destination.SetSizeForOverwrite(unpackedLength);
+  if (UnpackWhole(packed.Memory(), static_cast<std::size_t>(packedBytes), destination.Memory(), unpackedLength)) {
+    destination.SetPosition(unpackedLength);
+    return true;
+  }
+  destination.Clear();
+  source.SetPosition(start);
+  return false;
+}
+
+}  // namespace
+
 void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit) {
   source.SetPosition(4);
   (void)ReadU32(source);  // PackedLength: not needed to read
   const std::uint32_t unpackedLength = ReadU32(source);
   const std::int64_t wanted = limit < 0 ? std::int64_t{unpackedLength} : std::min<std::int64_t>(unpackedLength, limit);
+  if (wanted == unpackedLength && UnpackWithLibdeflate(source, unpackedLength, destination)) return;
   // Reserve the whole image at once, but only as much as the data could possibly unpack to, so a
   // lying length field costs nothing before the copy finds it out.
   const std::int64_t packedBytes = std::max<std::int64_t>(source.Size() - source.Position(), 0);
@@ -62,7 +92,7 @@ void WritePackedImage(TMemoryStream& source, TStream& destination) {
   destination.WriteBuffer(kPackedMagic, 4);
   WriteU32(destination, 0);  // PackedLength, patched below
   WriteU32(destination, static_cast<std::uint32_t>(unpackedLength));
-  {
+  if (!PackWhole(source.Memory(), static_cast<std::size_t>(unpackedLength), destination)) {
     TCompressionStream packer(cmlFast, destination);
     if (unpackedLength > 0) packer.CopyFrom(source, 0);
     packer.Finish();
@@ -160,6 +190,17 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     if (head < kImageHeaderSize) ShortHeader(head, path);
     const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
     if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
+    // An honest container holds just the header and rows: libdeflate takes it whole from here.
+    if (packed && available == kImageHeaderSize + needed) {
+      unpacker.reset();
+      source.SetPosition(12);
+      image.Clear();
+      if (UnpackWithLibdeflate(source, static_cast<std::uint32_t>(available), image)) return form;
+      source.SetPosition(12);
+      unpacker = std::make_unique<TDecompressionStream>(source);
+      from = unpacker.get();
+      if (image.ReadFrom(*from, kImageHeaderSize) != kImageHeaderSize) throw EReadError(SReadError);
+    }
     image.Reserve(kImageHeaderSize + needed);
     if (image.ReadFrom(*from, needed) != needed) throw EReadError(SReadError);
     return form;

@@ -67,6 +67,13 @@ void TMemoryStream::SetSize(std::int64_t newSize) {
   if (position_ > size_) position_ = size_;
 }
 
+void TMemoryStream::SetSizeForOverwrite(std::int64_t newSize) {
+  if (newSize < 0) throw EStreamError("Invalid stream size");
+  Reserve(newSize);
+  size_ = newSize;
+  if (position_ > size_) position_ = size_;
+}
+
 std::uint8_t* TMemoryStream::Release() {
   std::uint8_t* data = data_;
   data_ = nullptr;

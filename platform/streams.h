@@ -64,6 +64,8 @@ class TMemoryStream : public TStream {
   std::int64_t Capacity() const { return capacity_; }
   // Makes room for at least capacity bytes without changing the size.
   void Reserve(std::int64_t capacity);
+  // Sets the size without zeroing what grows: for a caller that overwrites every byte at once.
+  void SetSizeForOverwrite(std::int64_t newSize);
   void Clear();
   // Hands the bytes over to the caller, who frees them with std::free; the stream is empty after.
   std::uint8_t* Release();

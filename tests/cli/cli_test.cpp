@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/formathandlers.h"
 #include "platform/files.h"
 #include "support/cli_run.h"
 
@@ -88,6 +89,29 @@ TEST(Cli, InfoDescribesEachFileAndFailsOnUnreadableOnes) {
   const Outcome failed = Cli("info \"" + bad + "\"", dir);
   EXPECT_EQ(failed.status, 1);
   EXPECT_NE(failed.err.find(bad + " is not a texture file"), std::string::npos) << failed.err;
+}
+
+TEST(Cli, ZlibGivesZlibsBytesAndLibdeflateTheSameContent) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
+  ASSERT_EQ(Cli("extract -o \"" + dir.File("E") + "\" \"" + s + "/sky.dds\"", dir).status, 0);
+  const std::string log = " \"" + dir.File("E/result.log") + "\"";
+  ASSERT_EQ(Cli("insert --zlib -o \"" + dir.File("Z") + "\"" + log, dir).status, 0);
+  ASSERT_EQ(Cli("insert -o \"" + dir.File("D") + "\"" + log, dir).status, 0);
+  // The image as zlib level 1 packs it, after the 12 bytes of the container's head.
+  TMemoryStream image;
+  TFileStream source(s + "/sky.dds", FileMode::OpenRead);
+  LoadTextureImage(source, image, "sky.dds");
+  const testing::Bytes z = testing::ZlibCompress(testing::ContentOf(image), 1);
+  const std::string zlibFile = testing::Slurp(dir.File("Z/sky.dds"));
+  EXPECT_EQ(zlibFile.substr(12), std::string(z.begin(), z.end()));
+  // Whatever packed the default output, zlib unpacks it to the same image.
+  const std::string other = testing::Slurp(dir.File("D/sky.dds"));
+  EXPECT_EQ(testing::ZlibUncompress(reinterpret_cast<const std::uint8_t*>(other.data()) + 12, other.size() - 12,
+                                    static_cast<std::size_t>(image.Size())),
+            testing::ContentOf(image));
+  EXPECT_NE(Cli("--version", dir).out.find("textures are packed and unpacked with"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/misc.h"
+#include "support/engine.h"
 #include "support/textures.h"
 
 namespace eit {
@@ -122,8 +123,15 @@ TEST(TextureRoundTrip, LoadToBitmapAndBackGivesTheSameFile) {
       BitmapToImage(bitmap, loaded);
       InvertImageHeader(loaded);
       StoreTextureImage(loaded, form, stored);
-      EXPECT_EQ(testing::ContentOf(stored), std::string(magic) == "ELTE" ? testing::MakePackedFile(image, 1) : file)
-          << magic << bits;
+      if (std::string(magic) == "DDS!" || !UsingLibdeflate()) {
+        EXPECT_EQ(testing::ContentOf(stored), std::string(magic) == "ELTE" ? testing::MakePackedFile(image, 1) : file)
+            << magic << bits;
+      } else {
+        TMemoryStream again;
+        stored.SetPosition(0);
+        LoadTextureImage(stored, again, "x.dds");
+        EXPECT_EQ(testing::ContentOf(again), image) << magic << bits;
+      }
     }
   }
 }
