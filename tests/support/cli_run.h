@@ -7,7 +7,11 @@
 
 #include "support/test_data.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/native.h"
+#else
 #include <sys/wait.h>
 #endif
 
@@ -27,17 +31,36 @@ inline std::string Slurp(const std::string& path) {
 // the command line (a "ulimit" for one run, say).
 inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::string& prefix = "") {
   const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-  const std::string command =
-      prefix + "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
 #ifdef _WIN32
-  // cmd /c takes off the outermost pair of quotes: give it one more.
-  const int raw = std::system(("\"" + command + "\"").c_str());
+  // Started directly, not through cmd, whose quoting rules and start-up are in the way.
+  (void)prefix;
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  auto create = [&](const std::string& path) {
+    return CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  HANDLE outFile = create(out), errFile = create(err);
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  start.dwFlags = STARTF_USESTDHANDLES;
+  start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  start.hStdOutput = outFile;
+  start.hStdError = errFile;
+  PROCESS_INFORMATION process{};
+  std::wstring line = Widen("\"" EIT_CLI "\" " + arguments);
+  DWORD code = 9009;
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+  CloseHandle(outFile);
+  CloseHandle(errFile);
+  const int status = static_cast<int>(code);
 #else
+  const std::string command = prefix + "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
   const int raw = std::system(command.c_str());
-#endif
-#ifdef _WIN32
-  const int status = raw;
-#else
   const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 #endif
   return {status, Slurp(out), Slurp(err)};
