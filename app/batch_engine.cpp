@@ -1,7 +1,12 @@
 #include <algorithm>
 #include <exception>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <new>
+#include <thread>
 
+#include "app/entry_run.h"
 #include "app/main.h"
 #include "app/result_log.h"
 #include "platform/files.h"
@@ -78,6 +83,12 @@ void TBatchEngine::ResetDisplay() {
   frontEnd_.SetTotal(0);
 }
 
+int TBatchEngine::WorkersFor(std::size_t count) const {
+  int workers = Workers;
+  if (workers <= 0) workers = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+  return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(workers), std::max<std::size_t>(count, 1)));
+}
+
 TRunOutcome TBatchEngine::RunBatch(TJobKind kind, const std::vector<std::string>& entries) {
   std::vector<TJobEntry> jobs;
   for (const std::string& entry : entries) jobs.push_back({kind, entry});
@@ -87,10 +98,14 @@ TRunOutcome TBatchEngine::RunBatch(TJobKind kind, const std::vector<std::string>
 TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
   if (running_) throw Exception("A run is already under way");
   running_ = true;
+  TOutputNames names;
+  names.SourceIds = RunSources(entries);
+  names_ = &names;
   struct Finish {
     TBatchEngine& engine;
     ~Finish() {
       engine.running_ = false;
+      engine.names_ = nullptr;
       if (std::uncaught_exceptions() > 0) engine.ResetDisplay();
     }
   } finish{*this};
@@ -100,72 +115,187 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
   StopFlag = 0;
   FailedEntries = 0;
   replayStopped_ = false;
-  context_ = TJobContext{TargetDir, &ResultLog, this, {}, RunSources(entries)};
   frontEnd_.SetTotal(0);
-  bool stopped = false, exports = false;
-  const std::size_t n = entries.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const TJobEntry& entry = entries[i];
-    exports = exports || IsExportKind(entry.Kind);
-    frontEnd_.EntryStarting(i, n, entry.Path);
-    const std::size_t mark = ResultLog.size();
-    ResultLog.push_back("#Format: " + FormatNameOf(entry.Kind));
-    ResultLog.push_back("#Source: " + entry.Path);
-    CurrentSource.clear();
-    currentFiles_ = {entry.Path, ChangeFileExt(entry.Path, ".dds")};
-    try {
-      ProcessItem(entry.Kind, entry.Path);
-    } catch (const std::exception& e) {
-      // Every message names a file it concerns; one that names none gets the record's source (in a
-      // replay) or the entry put in front.
-      const std::string& file = CurrentSource.empty() ? entry.Path : CurrentSource;
-      std::string message = e.what();
-      const bool named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
-                         std::any_of(currentFiles_.begin(), currentFiles_.end(), [&](const std::string& f) {
-                           return !f.empty() && Mentions(message, f);
-                         });
-      if (!named) message = ErrorNamingFile(e, file);
-      if (!KeepGoing) {
-        if (named) throw;
-        throw Exception(message);
-      }
-      // Only complete records go into result.log.
-      ResultLog.resize(mark);
-      ++FailedEntries;
-      frontEnd_.EntryFailed(entry.Path, message);
-    }
-    frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
-    frontEnd_.ProcessMessages();
-    if (StopFlag != 0 && (i + 1 < n || replayStopped_)) {
-      stopped = true;
-      break;
-    }
-  }
+  const int workers = WorkersFor(entries.size());
+  const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
+  const bool exports = std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); });
   ResetDisplay();
   if (TotalBytes != 0) frontEnd_.AddResult("Total " + std::to_string(TotalBytes) + " bytes extracted.");
   if (!ResultLog.empty() && exports) SaveLines(JoinPath(TargetDir, "result.log"), ResultLog);
-  return stopped ? TRunOutcome::Stopped : TRunOutcome::Completed;
+  return outcome;
 }
 
-void TBatchEngine::ProcessItem(TJobKind kind, const std::string& entry) {
-  frontEnd_.JobStarting();
+void TBatchEngine::ExecuteEntry(TEntryRun& run) {
+  run.Log = {"#Format: " + FormatNameOf(run.Entry.Kind), "#Source: " + run.Entry.Path};
+  run.CurrentFiles = {run.Entry.Path, ChangeFileExt(run.Entry.Path, ".dds")};
+  run.Context.TargetDir = TargetDir;
+  run.Context.ResultLog = &run.Log;
+  run.Context.Reporter = &run;
+  run.Context.Names = names_;
+  run.Context.Entry = run.Index;
+  run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
+  try {
+    ProcessItem(run);
+  } catch (const std::exception& e) {
+    // Every message names a file it concerns; one that names none gets the record's source (in a
+    // replay) or the entry put in front.
+    run.Failed = true;
+    run.Message = e.what();
+    run.Named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
+                std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(),
+                            [&](const std::string& f) { return !f.empty() && Mentions(run.Message, f); });
+    if (!run.Named) run.Message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
+    run.Error = std::current_exception();
+  }
+  // Whatever happened, later entries may take their names now.
+  names_->Finish(run.Index);
+}
+
+void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
+  if (!run.Direct) {
+    frontEnd_.EntryStarting(run.Index, count, run.Entry.Path);
+    frontEnd_.JobStarting();
+    struct Ended {
+      TFrontEnd& frontEnd;
+      ~Ended() { frontEnd.JobEnded(); }
+    } ended{frontEnd_};
+    for (const TEntryRun::Report& r : run.Reports) {
+      if (r.Written)
+        FileWritten(r.Source, r.Output, r.Bytes, r.What);
+      else
+        FileSkipped(r.Source, r.What);
+    }
+  }
+  if (run.Failed) {
+    if (!KeepGoing) {
+      if (run.Named) std::rethrow_exception(run.Error);
+      throw Exception(run.Message);
+    }
+    // Only complete records go into result.log.
+    ++FailedEntries;
+    frontEnd_.EntryFailed(run.Entry.Path, run.Message);
+  } else {
+    ResultLog.insert(ResultLog.end(), run.Log.begin(), run.Log.end());
+  }
+  replayStopped_ = replayStopped_ || run.ReplayStopped;
+  frontEnd_.EntryFinished(run.Index + 1, count);
+}
+
+TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries) {
+  const std::size_t n = entries.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    frontEnd_.EntryStarting(i, n, entries[i].Path);
+    TEntryRun run(*this, i, entries[i], true);
+    CurrentSource.clear();
+    ExecuteEntry(run);
+    TakeEntry(run, n);
+    frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
+    frontEnd_.ProcessMessages();
+    if (StopFlag != 0 && (i + 1 < n || replayStopped_)) return TRunOutcome::Stopped;
+  }
+  return TRunOutcome::Completed;
+}
+
+TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int workers) {
+  const std::size_t n = entries.size();
+  std::mutex lock;
+  std::condition_variable changed;
+  std::vector<std::unique_ptr<TEntryRun>> runs(n);
+  std::vector<bool> done(n, false);
+  std::size_t next = 0;     // the next entry to start
+  bool closed = false;      // no new entry starts: stopped, failed, or all started
+  std::size_t running = 0;  // workers still working
+
+  auto work = [&] {
+    for (;;) {
+      std::size_t i;
+      {
+        std::lock_guard<std::mutex> guard(lock);
+        if (closed || next == n) break;
+        i = next++;
+        runs[i] = std::make_unique<TEntryRun>(*this, i, entries[i], false);
+      }
+      ExecuteEntry(*runs[i]);
+      {
+        std::lock_guard<std::mutex> guard(lock);
+        done[i] = true;
+      }
+      changed.notify_all();
+    }
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      --running;
+    }
+    changed.notify_all();
+  };
+
+  std::vector<std::thread> pool;
+  running = static_cast<std::size_t>(workers);
+  for (int w = 0; w < workers; ++w) pool.emplace_back(work);
+  // Whatever ends the run, the workers finish the entries under way and are joined.
+  struct Join {
+    std::vector<std::thread>& pool;
+    std::mutex& lock;
+    bool& closed;
+    ~Join() {
+      {
+        std::lock_guard<std::mutex> guard(lock);
+        closed = true;
+      }
+      for (std::thread& t : pool) t.join();
+    }
+  } join{pool, lock, closed};
+
+  std::size_t shown = 0;
+  bool stopped = false;
+  while (shown < n) {
+    std::unique_lock<std::mutex> guard(lock);
+    changed.wait_for(guard, std::chrono::milliseconds(50), [&] { return done[shown] || running == 0; });
+    if (StopFlag != 0 && !closed) {
+      closed = true;
+      stopped = next < n;
+    }
+    if (!done[shown]) {
+      if (running == 0) break;  // stopped before this entry started
+      guard.unlock();
+      frontEnd_.ProcessMessages();
+      continue;
+    }
+    std::unique_ptr<TEntryRun> run = std::move(runs[shown]);
+    guard.unlock();
+    try {
+      TakeEntry(*run, n);
+    } catch (...) {
+      std::lock_guard<std::mutex> closing(lock);
+      closed = true;
+      throw;
+    }
+    ++shown;
+    frontEnd_.SetTotal(static_cast<int>(shown * 100 / n));
+    frontEnd_.ProcessMessages();
+  }
+  return stopped || replayStopped_ ? TRunOutcome::Stopped : TRunOutcome::Completed;
+}
+
+void TBatchEngine::ProcessItem(TEntryRun& run) {
+  if (run.Direct) frontEnd_.JobStarting();
   struct Ended {
     TFrontEnd& frontEnd;
-    ~Ended() { frontEnd.JobEnded(); }
-  } ended{frontEnd_};
-  context_.TargetDir = TargetDir;
-  context_.ResultLog = &ResultLog;
-  context_.Reporter = this;
-  switch (kind) {
+    bool direct;
+    ~Ended() {
+      if (direct) frontEnd.JobEnded();
+    }
+  } ended{frontEnd_, run.Direct};
+  switch (run.Entry.Kind) {
     case jkTexture:
-      ExportTexture(context_, entry);
+      ExportTexture(run.Context, run.Entry.Path);
       break;
     case jkFontSheet:
-      ExportFontSheet(context_, entry);
+      ExportFontSheet(run.Context, run.Entry.Path);
       break;
     case jkReplayLog:
     case jkProjectList:
-      ReplayLog(entry);
+      ReplayLog(run, run.Entry.Path);
       break;
     default:
       break;

@@ -1,4 +1,5 @@
 // Replaying a result log: each record's edited image goes back into a rebuilt file.
+#include "app/entry_run.h"
 #include "app/main.h"
 #include "app/result_log.h"
 #include "platform/files.h"
@@ -67,43 +68,49 @@ std::vector<std::string> ProjectListEntries(const std::vector<std::string>& line
   return entries;
 }
 
-void TBatchEngine::ReplayLog(const std::string& logPath) {
-  ReplayLines = LoadLines(logPath);
-  const std::vector<TReplayStep> steps = PlanReplay(ReplayLines, logPath);
+void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
+  const std::vector<std::string> lines = LoadLines(logPath);
+  const std::vector<TReplayStep> steps = PlanReplay(lines, logPath);
+  // Progress and messages go to the front end only from the calling thread (runs of one worker).
+  const bool show = run.Direct;
   const std::string caption = "Processing " + ExtractFileName(logPath) + "...";
-  frontEnd_.SetCurrentMessage(caption);
-  frontEnd_.SetTotal(0);
-  const std::size_t n = ReplayLines.size();
+  if (show) frontEnd_.SetCurrentMessage(caption);
+  if (show) frontEnd_.SetTotal(0);
+  const std::size_t n = lines.size();
   for (const TReplayStep& step : steps) {
-    frontEnd_.SetCurrentMessage(caption);
-    // A log of one line would divide by zero: its bar stays at 0.
-    frontEnd_.SetTotal(n > 1 ? static_cast<int>(step.Line * 100 / (n - 1)) : 0);
+    if (show) {
+      frontEnd_.SetCurrentMessage(caption);
+      // A log of one line would divide by zero: its bar stays at 0.
+      frontEnd_.SetTotal(n > 1 ? static_cast<int>(step.Line * 100 / (n - 1)) : 0);
+    }
     if (!step.Record.SourcePath.empty()) {
-      CurrentSource = step.Record.SourcePath;
-      frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(CurrentSource) + "...");
+      run.CurrentSource = step.Record.SourcePath;
+      if (show) CurrentSource = run.CurrentSource;
+      if (show) frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(run.CurrentSource) + "...");
     }
     if (step.IsRecord) {
       TImportRecord record = step.Record;
-      currentFiles_ = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
+      run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
       // Sources are opened for reading only; outputs are checked against them before creation.
       std::unique_ptr<TFileStream> SourceStream;
       if (FileExists(record.SourcePath))
         SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
       record.Source = SourceStream.get();
       record.OutputPath = JoinPath(TargetDir, ExtractFileName(record.SourcePath));
-      context_.TargetDir = TargetDir;
       if (step.Format == jkTexture) {
-        ImportTexture(context_, record);
+        ImportTexture(run.Context, record);
       } else {
         SourceStream.reset();  // the font import works from the paths
         record.Source = nullptr;
-        ImportFontSheet(context_, record);
+        ImportFontSheet(run.Context, record);
       }
     }
-    ShowProgress(std::min(progress_ + 1, 100));
-    frontEnd_.ProcessMessages();
+    if (show) {
+      ShowProgress(std::min(progress_ + 1, 100));
+      frontEnd_.ProcessMessages();
+    }
     if (StopFlag != 0) {
-      replayStopped_ = step.Next < n;
+      run.ReplayStopped = step.Next < n;
       return;
     }
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,6 +48,8 @@ class TFrontEnd {
   virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
   // An entry failed and the run goes on (keep-going runs only).
   virtual void EntryFailed(const std::string& /*entry*/, const std::string& /*message*/) {}
+  // An entry is done and its results are shown (entries finish in entry order, whatever the workers).
+  virtual void EntryFinished(std::size_t /*done*/, std::size_t /*count*/) {}
 };
 
 enum class TRunOutcome { Completed, Stopped };
@@ -62,48 +65,56 @@ class TBatchEngine : private TJobReporter {
   explicit TBatchEngine(TFrontEnd& frontEnd);
   ~TBatchEngine() override;
 
-  // The run state the jobs share, one set per engine.
+  // The run state, one set per engine.
   std::vector<std::string> ResultLog;
-  std::vector<std::string> ReplayLines;
   std::string TargetDir;
-  std::string CurrentSource;
+  std::string CurrentSource;  // the record under way (runs of one worker)
   std::int64_t TotalBytes = 0;
   std::int32_t ExtractedCount = 0;
-  std::int32_t StopFlag = 0;
-  TJobKind RecordFormat = jkNoFormat;
+  std::atomic<std::int32_t> StopFlag{0};
   // A failed entry is reported and the run goes on; result.log then holds the completed records.
   bool KeepGoing = false;
-  // Entries run at a time: 0 for one per core, 1 for one after the other on the calling thread.
+  // Entries run at a time: 0 for one per core; 1 runs them one after the other on the calling thread.
+  // Any number gives the same files, names, result.log and results lines, in entry order.
   int Workers = 1;
   std::int32_t FailedEntries = 0;
 
   // Runs every entry with the job of its kind, into TargetDir, which exists already. Writes
-  // TargetDir/result.log when export entries left lines. Raises the first job error unless
-  // KeepGoing; the bars and labels are reset either way.
+  // TargetDir/result.log when export entries left lines. Raises the first job error (in entry order)
+  // unless KeepGoing; the bars and labels are reset either way. With several workers the calling
+  // thread only shows progress and results, letting the front end process its messages meanwhile;
+  // Stop and a failure start no new entry and let the ones under way finish.
   TRunOutcome RunBatch(const std::vector<TJobEntry>& entries);
   TRunOutcome RunBatch(TJobKind kind, const std::vector<std::string>& entries);
-  // Runs the job of one entry.
-  void ProcessItem(TJobKind kind, const std::string& entry);
-  // Replays one result log: each record's edited image goes back into a rebuilt file.
-  void ReplayLog(const std::string& logPath);
   // Moves the per-log bar, letting pending work run when it moved.
   void ShowProgress(int position);
   void RequestStop() { StopFlag = 1; }
   bool Running() const { return running_; }
+  // The workers a run of count entries uses.
+  int WorkersFor(std::size_t count) const;
 
  private:
+  struct TEntryRun;  // one entry under way: its context, log lines and reports
+  // Runs the job of the entry's kind.
+  void ProcessItem(TEntryRun& run);
+  // Replays one result log: each record's edited image goes back into a rebuilt file.
+  void ReplayLog(TEntryRun& run, const std::string& logPath);
+  // Runs one entry to its end, keeping a failure in the run rather than raising it.
+  void ExecuteEntry(TEntryRun& run);
+  // Takes a finished entry into the run, in entry order: its results, its log lines or its failure.
+  void TakeEntry(TEntryRun& run, std::size_t count);
+  TRunOutcome RunSequential(const std::vector<TJobEntry>& entries);
+  TRunOutcome RunParallel(const std::vector<TJobEntry>& entries, int workers);
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                    const std::string& what) override;
   void FileSkipped(const std::string& source, const std::string& reason) override;
   void ResetDisplay();
 
   TFrontEnd& frontEnd_;
-  TJobContext context_;
+  TOutputNames* names_ = nullptr;
   int progress_ = 0;
   bool running_ = false;
   bool replayStopped_ = false;  // a stop came in the middle of a log
-  // The files of the entry or record under way: an error naming one of them names its file.
-  std::vector<std::string> currentFiles_;
 };
 
 }  // namespace eit

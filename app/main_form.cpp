@@ -61,6 +61,7 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<TQtDialogs>(this)),
       engine_(*this) {
   setWindowTitle(QStringLiteral("Extract\\Insert Tool"));
+  engine_.Workers = 0;  // one entry per core; the window only shows progress
   setFixedSize(688, 464);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 

@@ -68,7 +68,10 @@ void BM_ExportTexture(benchmark::State& state) {
     state.PauseTiming();
     std::filesystem::remove(S().dir / "out" / "big.tga");
     state.ResumeTiming();
-    eit::TJobContext context{(S().dir / "out").string(), &log, &reporter, {}, {}};
+    eit::TJobContext context;
+    context.TargetDir = (S().dir / "out").string();
+    context.ResultLog = &log;
+    context.Reporter = &reporter;
     eit::ExportTexture(context, S().source);
     log.clear();
   }

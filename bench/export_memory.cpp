@@ -30,7 +30,10 @@ int main(int argc, char** argv) {
   const long before = StatusKiB("VmRSS:");
   eit::bench::NullReporter reporter;
   std::vector<std::string> log;
-  eit::TJobContext context{argv[2], &log, &reporter, {}, {}};
+  eit::TJobContext context;
+  context.TargetDir = argv[2];
+  context.ResultLog = &log;
+  context.Reporter = &reporter;
   eit::ExportTexture(context, argv[1]);
   std::printf("%.3f\n", (StatusKiB("VmHWM:") - before) * 1024.0 / unpacked);
   return 0;

@@ -64,7 +64,10 @@ void BM_ImportTexture(benchmark::State& state) {
     record.Source = &source;
     record.OutputPath = output;
     record.ImagePath = S().picture;
-    eit::TJobContext context{(S().dir / "out").string(), &log, &reporter, {}, {}};
+    eit::TJobContext context;
+    context.TargetDir = (S().dir / "out").string();
+    context.ResultLog = &log;
+    context.Reporter = &reporter;
     eit::ImportTexture(context, record);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));

@@ -7,7 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -102,26 +105,54 @@ class TJobReporter {
   virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
 };
 
-// The run a job belongs to.
+// The names a run's outputs take, shared by the entries of a run, which may run at once. Names are
+// decided in entry order, whatever order the entries reach them in: an entry's claim waits until every
+// earlier entry has made its last claim (or ended). So a run gives the same names with any number of
+// workers: a later output whose name is taken gets "name (2).ext", and nothing written in the run is
+// overwritten. Names compare case-folded where the file system ignores case.
+class TOutputNames {
+ public:
+  // Every source of the run (textures, tables, logs, edited images): no output may replace one.
+  std::set<TFileId> SourceIds;
+
+  // Wanted path, or a distinct one; renamed says which. Raises EFCreateError "Cannot create file
+  // <path>" when the path is one of the run's sources.
+  std::string Claim(std::size_t entry, const std::string& wanted, bool& renamed);
+  // A font's rebuilt table and texture, which the game finds by one base name: both get the same
+  // distinct name. Returns the table's path; the texture's is that with ".dds".
+  std::string ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed);
+  // The entry claims nothing more: later entries may go ahead.
+  void Finish(std::size_t entry);
+  void CheckNotASource(const std::string& path) const;
+
+ private:
+  void WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry);
+  std::mutex lock_;
+  std::condition_variable turnChanged_;
+  std::size_t turn_ = 0;
+  std::set<std::size_t> finished_;  // entries ended before their turn came
+  std::set<std::string> taken_;
+};
+
+// The run a job belongs to: one per entry.
 struct TJobContext {
   std::string TargetDir;
   std::vector<std::string>* ResultLog = nullptr;
   TJobReporter* Reporter = nullptr;
-  // Outputs of this run so far (compared case-folded where the file system ignores case): a later
-  // output whose name is taken gets "name (2).ext", so nothing written in the run is overwritten.
-  std::set<std::string> OutputPaths;
-  // Every source of the run (textures, tables, logs, edited images): no output may replace one.
-  std::set<TFileId> SourceIds;
+  TOutputNames* Names = nullptr;  // null: a context of its own (one job alone)
+  std::size_t Entry = 0;
+  // An entry that writes one output (an export) lets later entries go ahead once it is named.
+  bool SingleOutput = false;
 
   // TargetDir + separator + name, made distinct from the outputs already written in this run.
   std::string ExportPath(const std::string& name);
   // The same for an insert output wanted at path (in TargetDir). Sets renamed when the name changed.
   std::string InsertPath(const std::string& path, bool& renamed);
-  // A font's rebuilt table and texture, which the game finds by one base name: both get the same
-  // distinct name. Returns the table's path; the texture's is that with ".dds".
   std::string InsertPairPath(const std::string& tablePath, bool& renamed);
-  // Raises EFCreateError "Cannot create file <path>" when path is one of the run's sources.
-  void CheckNotASource(const std::string& path) const;
+
+ private:
+  TOutputNames& Names_();
+  std::shared_ptr<TOutputNames> own_;
 };
 
 // One record of a result log under replay, as the imports need it.

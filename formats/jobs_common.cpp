@@ -34,40 +34,78 @@ std::string Numbered(const std::string& path, int n) {
 
 }  // namespace
 
-std::string TJobContext::ExportPath(const std::string& name) {
-  bool renamed = false;
-  return InsertPath(JoinPath(TargetDir, name), renamed);
+void TOutputNames::WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry) {
+  turnChanged_.wait(lock, [&] { return turn_ >= entry; });
 }
 
-std::string TJobContext::InsertPath(const std::string& wanted, bool& renamed) {
+std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bool& renamed) {
+  std::unique_lock<std::mutex> lock(lock_);
+  WaitForTurn(lock, entry);
   std::string path = wanted;
   // Same name from another folder: keep both files rather than overwrite the earlier output.
-  for (int n = 2; OutputPaths.count(OutputKey(path)) != 0; ++n) path = Numbered(wanted, n);
+  for (int n = 2; taken_.count(OutputKey(path)) != 0; ++n) path = Numbered(wanted, n);
   renamed = path != wanted;
   CheckNotASource(path);
-  OutputPaths.insert(OutputKey(path));
+  taken_.insert(OutputKey(path));
   return path;
 }
 
-std::string TJobContext::InsertPairPath(const std::string& wantedTable, bool& renamed) {
+std::string TOutputNames::ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed) {
+  std::unique_lock<std::mutex> lock(lock_);
+  WaitForTurn(lock, entry);
   std::string table = wantedTable;
   auto taken = [this](const std::string& t) {
-    return OutputPaths.count(OutputKey(t)) != 0 || OutputPaths.count(OutputKey(ChangeFileExt(t, ".dds"))) != 0;
+    return taken_.count(OutputKey(t)) != 0 || taken_.count(OutputKey(ChangeFileExt(t, ".dds"))) != 0;
   };
   for (int n = 2; taken(table); ++n) table = Numbered(wantedTable, n);
   renamed = table != wantedTable;
   CheckNotASource(table);
   CheckNotASource(ChangeFileExt(table, ".dds"));
-  OutputPaths.insert(OutputKey(table));
-  OutputPaths.insert(OutputKey(ChangeFileExt(table, ".dds")));
+  taken_.insert(OutputKey(table));
+  taken_.insert(OutputKey(ChangeFileExt(table, ".dds")));
   return table;
 }
 
-void TJobContext::CheckNotASource(const std::string& path) const {
+void TOutputNames::Finish(std::size_t entry) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (entry < turn_) return;
+    finished_.insert(entry);
+    while (finished_.count(turn_) != 0) finished_.erase(turn_++);
+  }
+  turnChanged_.notify_all();
+}
+
+void TOutputNames::CheckNotASource(const std::string& path) const {
   if (SourceIds.empty()) return;
   const std::optional<TFileId> id = FileIdOf(path);
   if (id && SourceIds.count(*id) != 0)
     throw EFCreateError("Cannot create file " + path + ": it is one of this run's sources");
+}
+
+TOutputNames& TJobContext::Names_() {
+  if (Names != nullptr) return *Names;
+  if (!own_) own_ = std::make_shared<TOutputNames>();
+  return *own_;
+}
+
+std::string TJobContext::ExportPath(const std::string& name) {
+  bool renamed = false;
+  const std::string path = Names_().Claim(Entry, JoinPath(TargetDir, name), renamed);
+  if (SingleOutput) Names_().Finish(Entry);
+  return path;
+}
+
+std::string TJobContext::InsertPath(const std::string& wanted, bool& renamed) {
+  const std::string path = Names_().Claim(Entry, wanted, renamed);
+  if (SingleOutput) Names_().Finish(Entry);
+  return path;
+}
+
+std::string TJobContext::InsertPairPath(const std::string& wantedTable, bool& renamed) {
+  const std::string path = Names_().ClaimPair(Entry, wantedTable, renamed);
+  if (SingleOutput) Names_().Finish(Entry);
+  return path;
 }
 
 namespace detail {

@@ -68,6 +68,8 @@ class MainForm : public ::testing::Test {
     auto dialogs = std::make_unique<TScriptedDialogs>();
     script = dialogs.get();
     form = std::make_unique<TMainForm>(std::move(dialogs));
+    // One entry at a time, so that where a run stops is known; the workers have their own test.
+    form->Engine().Workers = 1;
   }
   std::string ListButtons() const {
     std::string s;
@@ -80,11 +82,11 @@ class MainForm : public ::testing::Test {
     form->BAddLogClick();
   }
   // A few real textures to run on.
-  std::vector<std::string> MakeTextures(int count) {
+  std::vector<std::string> MakeTextures(int count, std::uint32_t side = 4) {
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) {
       paths.push_back(dir.File("tex" + std::to_string(i) + ".dds"));
-      const testing::Bytes image = testing::MakeTextureImage(4, 3, i % 2 ? 32 : 24);
+      const testing::Bytes image = testing::MakeTextureImage(side, side - 1, i % 2 ? 32 : 24);
       std::ofstream(paths.back(), std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
                                                            static_cast<std::streamsize>(image.size()));
     }
@@ -259,6 +261,29 @@ TEST_F(MainForm, TypedRelativeDirectoryIsTakenFromWhereTheUserWas) {
   form->BProcessClick();
   EXPECT_TRUE(script->errors.empty()) << script->errors.front();
   EXPECT_TRUE(std::filesystem::exists(dir.File("relout/result.log")));
+  SetCurrentDir(saved);
+}
+
+TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
+  const std::string saved = GetCurrentDir();
+  form->Engine().Workers = 2;
+  Add(1, MakeTextures(60, 256));
+  script->directories.push_back(dir.File("out"));
+  QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
+  form->BProcessClick();
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
+  // The entries under way finished; every file written is whole and in the log, and no temporary is left.
+  const auto log = LoadLines(dir.File("out/result.log"));
+  EXPECT_LT(log.size(), 60u * 3);
+  std::size_t files = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.File("out"))) {
+    const std::string name = e.path().filename().string();
+    EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+    if (name != "result.log") ++files;
+  }
+  EXPECT_EQ(files * 3, log.size());
+  EXPECT_TRUE(form->SaveLog->isEnabled());
+  EXPECT_FALSE(form->Stop->isEnabled());
   SetCurrentDir(saved);
 }
 

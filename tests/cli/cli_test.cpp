@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "formats/formathandlers.h"
 #include "platform/files.h"
@@ -89,6 +90,66 @@ TEST(Cli, InfoDescribesEachFileAndFailsOnUnreadableOnes) {
   const Outcome failed = Cli("info \"" + bad + "\"", dir);
   EXPECT_EQ(failed.status, 1);
   EXPECT_NE(failed.err.find(bad + " is not a texture file"), std::string::npos) << failed.err;
+}
+
+// Every file under dir with its bytes, and the text with dir's path taken out, to compare two runs.
+std::map<std::string, std::string> Outputs(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    std::string bytes = testing::Slurp(e.path().string());
+    for (std::size_t at; (at = bytes.find(dir)) != std::string::npos;) bytes.replace(at, dir.size(), "<dir>");
+    files[e.path().filename().string()] = bytes;
+  }
+  return files;
+}
+
+std::string Without(std::string text, const std::string& dir) {
+  for (std::size_t at; (at = text.find(dir)) != std::string::npos;) text.replace(at, dir.size(), "<dir>");
+  return text;
+}
+
+TEST(Cli, ParallelRunsGiveWhatOneWorkerGives) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
+  // Same names from two folders, and a broken texture in the middle.
+  std::filesystem::create_directories(dir.File("B"));
+  for (const char* name : {"stone.dds", "sky.dds", "water.dds"})
+    std::filesystem::copy_file(s + "/" + name, dir.File("B/") + name);
+  std::ofstream(dir.File("B/broken.dds")) << "ELTE but not really";
+  std::string files;
+  for (const char* f : {"S/stone.dds", "B/stone.dds", "S/sky.dds", "B/broken.dds", "S/water.dds", "B/sky.dds",
+                        "B/water.dds", "S/bricks.dds", "S/font.tdt"})
+    files += " \"" + dir.File(f) + "\"";
+  for (const char* mode : {"--keep-going", ""}) {
+    const std::string one = dir.File(std::string("one") + mode), many = dir.File(std::string("many") + mode);
+    const Outcome a = Cli(std::string("extract -j 1 ") + mode + " -o \"" + one + "\"" + files, dir);
+    const Outcome b = Cli(std::string("extract -j 4 ") + mode + " -o \"" + many + "\"" + files, dir);
+    EXPECT_EQ(a.status, 1);
+    EXPECT_EQ(b.status, 1);
+    EXPECT_EQ(Without(b.out, many), Without(a.out, one)) << mode;
+    EXPECT_EQ(Without(b.err, many), Without(a.err, one)) << mode;
+    const auto outputs = Outputs(one), parallel = Outputs(many);
+    if (*mode != '\0') {
+      EXPECT_EQ(parallel, outputs);
+    } else {
+      // Without --keep-going, entries already under way when the failure came may have finished too.
+      for (const auto& [name, bytes] : outputs) EXPECT_EQ(parallel.at(name), bytes) << name;
+      EXPECT_EQ(parallel.count("result.log"), 0u);
+    }
+  }
+  // Replays: the same log twice, so that every record's output takes a second name (its font record
+  // has no code lines and fails, after the textures).
+  const std::string log = " \"" + dir.File("one--keep-going/result.log") + "\"";
+  const Outcome a = Cli("insert --keep-going -j 1 -o \"" + dir.File("i1") + "\"" + log + log, dir);
+  const Outcome b = Cli("insert --keep-going -j 3 -o \"" + dir.File("i3") + "\"" + log + log, dir);
+  EXPECT_EQ(a.status, 1);
+  EXPECT_EQ(b.status, 1);
+  EXPECT_NE(a.out.find("stone (2).dds"), std::string::npos) << a.out;
+  EXPECT_EQ(Without(b.out, dir.File("i3")), Without(a.out, dir.File("i1")));
+  EXPECT_EQ(Without(b.err, dir.File("i3")), Without(a.err, dir.File("i1")));
+  EXPECT_EQ(Outputs(dir.File("i3")), Outputs(dir.File("i1")));
+  EXPECT_EQ(Cli("extract -j 0 -o x a.dds", dir).status, 2);
 }
 
 TEST(Cli, ZlibGivesZlibsBytesAndLibdeflateTheSameContent) {

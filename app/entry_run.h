@@ -1,0 +1,54 @@
+// One entry of a run under way: what the batch engine's files share, not for other folders.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/main.h"
+
+namespace eit {
+
+struct TBatchEngine::TEntryRun : TJobReporter {
+  struct Report {
+    bool Written;
+    std::string Source, Output, What;
+    std::int64_t Bytes;
+  };
+
+  TEntryRun(TBatchEngine& engine, std::size_t index, const TJobEntry& entry, bool direct)
+      : Engine(engine), Index(index), Entry(entry), Direct(direct) {}
+
+  void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
+                   const std::string& what) override {
+    if (Direct)
+      Engine.FileWritten(source, output, bytes, what);
+    else
+      Reports.push_back({true, source, output, what, bytes});
+  }
+  void FileSkipped(const std::string& source, const std::string& reason) override {
+    if (Direct)
+      Engine.FileSkipped(source, reason);
+    else
+      Reports.push_back({false, source, "", reason, 0});
+  }
+
+  TBatchEngine& Engine;
+  std::size_t Index;
+  TJobEntry Entry;
+  // One worker: reports and progress go straight to the front end, on the calling thread. Several:
+  // they wait here until the entry's turn to be shown.
+  bool Direct;
+  TJobContext Context;
+  std::vector<std::string> Log;  // the entry's result log lines
+  std::vector<Report> Reports;
+  std::string CurrentSource;              // the record under way in a replay
+  std::vector<std::string> CurrentFiles;  // files an error may name
+  bool ReplayStopped = false;
+  bool Failed = false;
+  bool Named = false;  // the error names its file as it stands
+  std::string Message;
+  std::exception_ptr Error;
+};
+
+}  // namespace eit
