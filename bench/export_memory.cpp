@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main.h"
 #include "bench_textures.h"
 #include "formats/formathandlers.h"
 #include "platform/little_endian.h"
@@ -20,9 +21,31 @@ long StatusKiB(const char* field) {
   return 0;
 }
 
+struct Quiet : eit::TFrontEnd {
+  void SetCurrentMessage(const std::string&) override {}
+  void SetProgress(int) override {}
+  void SetTotal(int) override {}
+  void SetExtracted(const std::string&) override {}
+  void AddResult(const std::string&) override {}
+  bool HasResults() override { return false; }
+  void JobStarting() override {}
+  void JobEnded() override {}
+  void ProcessMessages() override {}
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // export_memory --batch OUTPUT_DIR TEXTURE...: a batch with one worker per core; prints the peak in MiB.
+  if (argc >= 3 && std::string(argv[1]) == "--batch") {
+    Quiet quiet;
+    eit::TBatchEngine engine(quiet);
+    engine.TargetDir = argv[2];
+    engine.Workers = 0;
+    engine.RunBatch(eit::jkTexture, std::vector<std::string>(argv + 3, argv + argc));
+    std::printf("%.1f\n", StatusKiB("VmHWM:") / 1024.0);
+    return 0;
+  }
   if (argc != 3) return 2;
   std::uint8_t head[12] = {};
   std::ifstream(argv[1], std::ios::binary).read(reinterpret_cast<char*>(head), 12);
