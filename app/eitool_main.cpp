@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   eit::InstallInterruptCleanup();
   TApplication application(argc, argv);
   TApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
+  TApplication::setOrganizationName(QStringLiteral("eitool"));
   eit::TMainForm form;
   form.show();
   TApplication::exec();

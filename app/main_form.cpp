@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
@@ -19,6 +21,7 @@
 #include "app/qt_dialogs.h"
 #include "app/result_log.h"
 #include "app/rtf.h"
+#include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -81,6 +84,17 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
   LogList->setGeometry(0, 26, 688, 189);
   LogList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   LogList->setUniformItemSizes(true);
+  // Settings a user rarely changes live in the list's context menu, out of the fixed layout's way.
+  LogList->setContextMenuPolicy(Qt::ActionsContextMenu);
+  PackWithZlib = new QAction(QStringLiteral("Pack textures with zlib (byte for byte as zlib level 1)"), LogList);
+  PackWithZlib->setCheckable(true);
+  PackWithZlib->setChecked(QSettings().value(QStringLiteral("packWithZlib"), false).toBool());
+  SetZlibOnly(PackWithZlib->isChecked());
+  connect(PackWithZlib, &QAction::toggled, this, [](bool on) {
+    SetZlibOnly(on);
+    QSettings().setValue(QStringLiteral("packWithZlib"), on);
+  });
+  LogList->addAction(PackWithZlib);
 
   Results = new QTextEdit(this);
   Results->setGeometry(0, 215, 688, 183);

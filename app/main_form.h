@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "app/main.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -34,6 +35,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QLabel *CurrentMessage, *Extracted;
   QPushButton *SaveLog, *Stop;
   QProgressBar *Progress, *Total;
+  QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
 
   TJobKind JobKind = jkNone;
   TBatchEngine& Engine() { return engine_; }

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
@@ -14,6 +15,7 @@
 #include <fstream>
 
 #include "app/main_form.h"
+#include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/test_data.h"
@@ -287,6 +289,15 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   SetCurrentDir(saved);
 }
 
+TEST_F(MainForm, ZlibSettingIsKeptAcrossStarts) {
+  form->PackWithZlib->setChecked(true);
+  EXPECT_TRUE(ZlibOnly());
+  form = std::make_unique<TMainForm>(std::make_unique<TScriptedDialogs>());
+  EXPECT_TRUE(form->PackWithZlib->isChecked());
+  form->PackWithZlib->setChecked(false);
+  EXPECT_FALSE(ZlibOnly());
+}
+
 TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
   form->Results->setPlainText(QString::fromUtf8("first {line}\nzweite Zeile \xC3\xA4"));
   const std::string path = dir.File("run1.txt");
@@ -345,6 +356,7 @@ TEST(ErrorBox, FullStopOnlyAfterCharactersAboveIt) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // settings go to a test location, not the user's
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
