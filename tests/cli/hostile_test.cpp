@@ -373,10 +373,11 @@ Bytes Bomb(std::uint32_t zeros) {
   return file;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+// Sanitizers reserve more address space than any limit this test could set.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 constexpr bool kAddressSanitizer = true;
 #else
 constexpr bool kAddressSanitizer = false;
