@@ -134,6 +134,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.Names = names_;
   run.Context.Entry = run.Index;
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
+  run.Context.Strict = Strict;
   try {
     ProcessItem(run);
   } catch (const std::exception& e) {
@@ -160,10 +161,12 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
       ~Ended() { frontEnd.JobEnded(); }
     } ended{frontEnd_};
     for (const TEntryRun::Report& r : run.Reports) {
-      if (r.Written)
+      if (r.Kind == TEntryRun::Report::Written)
         FileWritten(r.Source, r.Output, r.Bytes, r.What);
-      else
+      else if (r.Kind == TEntryRun::Report::Skipped)
         FileSkipped(r.Source, r.What);
+      else
+        Warning(r.Source, r.What);
     }
   }
   if (run.Failed) {
@@ -316,6 +319,10 @@ void TBatchEngine::FileWritten(const std::string& source, const std::string& out
   frontEnd_.SetExtracted("Extracted: " + std::to_string(ExtractedCount));
   frontEnd_.AddResult(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) +
                       " bytes)");
+}
+
+void TBatchEngine::Warning(const std::string& source, const std::string& text) {
+  frontEnd_.AddWarning(ExtractFileName(source) + ": warning: " + text);
 }
 
 void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {

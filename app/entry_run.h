@@ -11,7 +11,7 @@ namespace eit {
 
 struct TBatchEngine::TEntryRun : TJobReporter {
   struct Report {
-    bool Written;
+    enum { Written, Skipped, Warned } Kind;
     std::string Source, Output, What;
     std::int64_t Bytes;
   };
@@ -24,13 +24,19 @@ struct TBatchEngine::TEntryRun : TJobReporter {
     if (Direct)
       Engine.FileWritten(source, output, bytes, what);
     else
-      Reports.push_back({true, source, output, what, bytes});
+      Reports.push_back({Report::Written, source, output, what, bytes});
   }
   void FileSkipped(const std::string& source, const std::string& reason) override {
     if (Direct)
       Engine.FileSkipped(source, reason);
     else
-      Reports.push_back({false, source, "", reason, 0});
+      Reports.push_back({Report::Skipped, source, "", reason, 0});
+  }
+  void Warning(const std::string& source, const std::string& text) override {
+    if (Direct)
+      Engine.Warning(source, text);
+    else
+      Reports.push_back({Report::Warned, source, "", text, 0});
   }
 
   TBatchEngine& Engine;

@@ -48,6 +48,8 @@ class TFrontEnd {
   virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
   // An entry failed and the run goes on (keep-going runs only).
   virtual void EntryFailed(const std::string& /*entry*/, const std::string& /*message*/) {}
+  // An edited image that looks wrong (inserts): the window shows it among the results.
+  virtual void AddWarning(const std::string& line) { AddResult(line); }
   // An entry is done and its results are shown (entries finish in entry order, whatever the workers).
   virtual void EntryFinished(std::size_t /*done*/, std::size_t /*count*/) {}
 };
@@ -74,6 +76,8 @@ class TBatchEngine : private TJobReporter {
   std::atomic<std::int32_t> StopFlag{0};
   // A failed entry is reported and the run goes on; result.log then holds the completed records.
   bool KeepGoing = false;
+  // Inserts fail a record whose edited image draws a warning, instead of warning.
+  bool Strict = false;
   // Entries run at a time: 0 for one per core; 1 runs them one after the other on the calling thread.
   // Any number gives the same files, names, result.log and results lines, in entry order.
   int Workers = 1;
@@ -108,6 +112,7 @@ class TBatchEngine : private TJobReporter {
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                    const std::string& what) override;
   void FileSkipped(const std::string& source, const std::string& reason) override;
+  void Warning(const std::string& source, const std::string& text) override;
   void ResetDisplay();
 
   TFrontEnd& frontEnd_;

@@ -52,7 +52,7 @@ Setup& S() {
   return setup;
 }
 
-void ImportTexture(benchmark::State& state, bool zlibOnly) {
+void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
   eit::SetZlibOnly(zlibOnly);
   eit::bench::NullReporter reporter;
   std::vector<std::string> log;
@@ -71,6 +71,7 @@ void ImportTexture(benchmark::State& state, bool zlibOnly) {
     context.TargetDir = (S().dir / "out").string();
     context.ResultLog = &log;
     context.Reporter = &reporter;
+    context.CheckEdits = checks;
     eit::ImportTexture(context, record);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));
@@ -80,6 +81,8 @@ void ImportTexture(benchmark::State& state, bool zlibOnly) {
 // With the default engine (libdeflate) and with zlib asked for.
 void BM_ImportTexture(benchmark::State& state) { ImportTexture(state, false); }
 void BM_ImportTextureZlib(benchmark::State& state) { ImportTexture(state, true); }
+// The edit warnings' cost: the picture is the texture itself, the worst case (every row compared).
+void BM_ImportTextureNoChecks(benchmark::State& state) { ImportTexture(state, false, false); }
 
 // Reads the edited picture's pixels into the image and swaps them, as the import does.
 void ReadPicture(Bytes& image) {
@@ -142,8 +145,10 @@ void BM_ImportFloor(benchmark::State& state) {
 BENCHMARK(BM_ImportTexture)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ImportFloorLibdeflate)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ImportTextureZlib)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ImportTextureNoChecks)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ImportFloor)->Unit(benchmark::kMillisecond)->Repetitions(5);
 EIT_BENCH_RATIO(BM_ImportTexture, BM_ImportFloorLibdeflate, 1.10);
 EIT_BENCH_RATIO(BM_ImportTextureZlib, BM_ImportFloor, 1.15);
+EIT_BENCH_RATIO(BM_ImportTexture, BM_ImportTextureNoChecks, 1.05);
 
 }  // namespace

@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage:\n"
     "  eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...   textures (.dds), font tables (.tdt) to images\n"
-    "  eitool-cli insert -o DIR [--keep-going] [-j N] [--zlib] FILE...    replay result logs (.log), project lists (.lst)\n"
+    "  eitool-cli insert -o DIR [--keep-going] [--strict] [-j N] [--zlib] FILE...  replay logs (.log), lists (.lst)\n"
     "  eitool-cli samples DIR                             write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
@@ -36,9 +36,11 @@ constexpr const char* kExtractUsage =
     "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
     "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n";
 constexpr const char* kInsertUsage =
-    "Usage: eitool-cli insert -o DIR [--keep-going] [-j N] [--zlib] FILE...\n"
+    "Usage: eitool-cli insert -o DIR [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
-    "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n";
+    "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n"
+    "An edited image that looks upside down, has lost the texture's alpha or equals the texture gets a\n"
+    "\"warning:\" line; --strict makes each such warning fail its record instead, nothing written.\n";
 
 struct UsageError {
   std::string message;
@@ -96,6 +98,10 @@ class TConsole : public eit::TFrontEnd {
     std::fflush(stderr);
     barShown_ = true;
   }
+  void AddWarning(const std::string& line) override {
+    ClearBar();
+    std::fprintf(stderr, "%s\n", Printable(line).c_str());  // "<file>: warning: ..."
+  }
   void EntryFailed(const std::string&, const std::string& message) override {
     ClearBar();
     std::fprintf(stderr, "eitool-cli: %s\n", Printable(message).c_str());
@@ -116,6 +122,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   std::string dir;
   bool keepGoing = false;
   int workers = 0;  // one per core
+  bool strict = false;
   std::vector<eit::TJobEntry> entries;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -127,6 +134,8 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
       return 0;
     } else if (a == "--keep-going") {
       keepGoing = true;
+    } else if (a == "--strict" && !extract) {
+      strict = true;
     } else if (a == "--zlib") {
       eit::SetZlibOnly(true);
     } else if (a == "-j" || a == "--jobs") {
@@ -163,6 +172,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   engine.TargetDir = Absolute(dir);
   engine.KeepGoing = keepGoing;
   engine.Workers = workers;
+  engine.Strict = strict;
   // The working directory during a run is the target directory, in both front ends.
   if (!eit::SetCurrentDir(engine.TargetDir)) throw eit::Exception("Cannot change into directory " + dir);
   engine.RunBatch(entries);

@@ -103,6 +103,8 @@ class TJobReporter {
   virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                            const std::string& what) = 0;
   virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
+  // Something about an input that may not be what the user meant; the job goes on.
+  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/) {}
 };
 
 // The names a run's outputs take, shared by the entries of a run, which may run at once. Names are
@@ -143,6 +145,10 @@ struct TJobContext {
   std::size_t Entry = 0;
   // An entry that writes one output (an export) lets later entries go ahead once it is named.
   bool SingleOutput = false;
+  // Inserts look at each edited image for signs of a mistake (upside down, alpha lost, not edited);
+  // strict makes each such warning fail its record, nothing written.
+  bool CheckEdits = true;
+  bool Strict = false;
 
   // TargetDir + separator + name, made distinct from the outputs already written in this run.
   std::string ExportPath(const std::string& name);
@@ -171,6 +177,11 @@ struct TImportRecord {
 inline constexpr std::int32_t KeptCodeLimit = 0x7F;
 inline constexpr std::int32_t NewGlyphCode = 0xC0;
 inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
+
+// What looks wrong about an edited image against its texture: upside down, alpha lost, or not edited at
+// all. The edit has the texture's size and pixel format; image is the texture as loaded (header at
+// 0, rows from 128). One line per warning, empty when nothing looks wrong.
+std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
 
 // Puts the edited image back into the record's texture and writes the rebuilt texture, in the
 // source's form, to OutputPath. A missing image skips the record (reported, nothing written).

@@ -25,6 +25,12 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
                     std::to_string(header.Width) + " x " + std::to_string(header.Height) +
                     "; save the image at the texture's size");
   bitmap.ConvertTo(header.BitCount == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit);
+  if (context.CheckEdits) {
+    for (const std::string& warning : EditWarnings(bitmap, image)) {
+      if (context.Strict) throw Exception(record.ImagePath + ": " + warning + " (--strict)");
+      context.Reporter->Warning(record.SourcePath, record.ImagePath + ": " + warning);
+    }
+  }
   BitmapToImage(bitmap, image);
 
   bool renamed = false;

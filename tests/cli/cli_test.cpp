@@ -4,11 +4,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "formats/formathandlers.h"
+#include "tga/targa.h"
 #include "platform/files.h"
 #include "support/cli_run.h"
+#include "support/textures.h"
 
 namespace eit {
 namespace {
@@ -150,6 +154,57 @@ TEST(Cli, ParallelRunsGiveWhatOneWorkerGives) {
   EXPECT_EQ(Without(b.err, dir.File("i3")), Without(a.err, dir.File("i1")));
   EXPECT_EQ(Outputs(dir.File("i3")), Outputs(dir.File("i1")));
   EXPECT_EQ(Cli("extract -j 0 -o x a.dds", dir).status, 2);
+}
+
+struct EditCase {
+  const char* name;
+  std::function<void(TBitmap&)> edit;
+  const char* warning;  // empty: none
+};
+
+TEST(Cli, InsertWarnsAboutEditsThatLookWrongAndStrictRefusesThem) {
+  const EditCase cases[] = {
+      {"honest", [](TBitmap& b) { b.FillRect({2, 2, 6, 6}, clWhite, 200); }, ""},
+      {"flipped",
+       [](TBitmap& b) {
+         for (std::int32_t y = 0, z = b.Height() - 1; y < z; ++y, --z)
+           std::swap_ranges(b.ScanLine(y), b.ScanLine(y) + b.RowBytes(), b.ScanLine(z));
+       },
+       "looks upside down"},
+      {"alpha_lost",
+       [](TBitmap& b) {
+         for (std::int32_t y = 0; y < b.Height(); ++y)
+           for (std::int32_t x = 0; x < b.Width(); ++x) b.ScanLine(y)[4 * x + 3] = 255;
+       },
+       "has lost the texture's alpha"},
+      {"unedited", [](TBitmap&) {}, "equals the texture exactly"},
+  };
+  testing::TempDir dir;
+  const testing::Bytes texture = testing::MakeTextureImage(16, 12, 32);
+  std::ofstream(dir.File("t.dds"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(texture.data()), static_cast<std::streamsize>(texture.size()));
+  ASSERT_EQ(Cli("extract -o \"" + dir.File("E") + "\" \"" + dir.File("t.dds") + "\"", dir).status, 0);
+  for (const EditCase& c : cases) {
+    TBitmap picture;
+    ReadTGA(dir.File("E/t.tga").c_str(), picture);
+    c.edit(picture);
+    const std::string edited = dir.File(std::string(c.name) + ".tga");
+    WriteTGA(edited.c_str(), picture, 1);
+    const std::string log = dir.File(std::string(c.name) + ".log");
+    SaveLines(log, {"#Format: DDS", "#Source: " + dir.File("t.dds"), "#Target TGA: " + edited});
+    const Outcome run = Cli("insert -o \"" + dir.File(std::string("I") + c.name) + "\" \"" + log + "\"", dir);
+    EXPECT_EQ(run.status, 0) << c.name << run.err;
+    std::size_t warnings = 0;
+    for (std::size_t at = 0; (at = run.err.find("warning: ", at)) != std::string::npos; ++at) ++warnings;
+    EXPECT_EQ(warnings, *c.warning != '\0' ? 1u : 0u) << c.name << run.err;
+    if (*c.warning == '\0') continue;
+    EXPECT_NE(run.err.find(c.warning), std::string::npos) << c.name << run.err;
+    const std::string strictDir = dir.File(std::string("S") + c.name);
+    const Outcome strict = Cli("insert --strict -o \"" + strictDir + "\" \"" + log + "\"", dir);
+    EXPECT_EQ(strict.status, 1) << c.name;
+    EXPECT_NE(strict.err.find(c.warning), std::string::npos) << strict.err;
+    EXPECT_TRUE(std::filesystem::is_empty(strictDir)) << c.name;
+  }
 }
 
 TEST(Cli, ZlibGivesZlibsBytesAndLibdeflateTheSameContent) {
