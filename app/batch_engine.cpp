@@ -317,8 +317,9 @@ void TBatchEngine::FileWritten(const std::string& source, const std::string& out
   TotalBytes += bytes;
   ++ExtractedCount;
   frontEnd_.SetExtracted("Extracted: " + std::to_string(ExtractedCount));
-  frontEnd_.AddResult(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) +
-                      " bytes)");
+  frontEnd_.AddResultFor(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) +
+                             " bytes)",
+                         output);
 }
 
 void TBatchEngine::Warning(const std::string& source, const std::string& text) {

@@ -20,6 +20,8 @@ class TDialogs {
   virtual bool SelectDirectory(std::string& directory) = 0;
   virtual void Information(const std::string& text, const std::string& title) = 0;
   virtual void Error(const std::string& text) = 0;
+  // Opens a file or folder with the desktop's default program.
+  virtual void OpenPath(const std::string& /*path*/) {}
 };
 
 // The chooser's confirm step: an empty name or an existing directory is accepted as it is; a name

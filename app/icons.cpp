@@ -83,28 +83,69 @@ QPixmap Picture(int index) {
   return pixmap;
 }
 
-// Grey and embossed: the shape in white, one pixel down and right, under the shape in grey.
-QPixmap Embossed(const QPixmap& picture) {
-  const QImage mask = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-  QImage out(16, 16, QImage::Format_ARGB32);
-  out.fill(Qt::transparent);
-  for (int pass = 0; pass < 2; ++pass)
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 16; ++x) {
-        if (qAlpha(mask.pixel(x, y)) < 128) continue;
-        const int tx = x + (pass == 0 ? 1 : 0), ty = y + (pass == 0 ? 1 : 0);
-        if (tx < 16 && ty < 16) out.setPixel(tx, ty, pass == 0 ? qRgb(255, 255, 255) : qRgb(128, 128, 128));
-      }
-  return QPixmap::fromImage(out);
+// The picture in light greys: every shade keeps its place, so a filled shape (the floppy) still shows
+// its parts instead of turning into a plain grey square.
+QPixmap Greyed(const QPixmap& picture) {
+  QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      const int grey = 120 + qGray(p) * 110 / 255;
+      image.setPixel(x, y, qRgba(grey, grey, grey, qAlpha(p)));
+    }
+  return QPixmap::fromImage(image);
 }
 
 }  // namespace
+
+QIcon WindowIcon() {
+  // A texture tile with two arrows, out and back in: the same design as eitool.svg.
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 120, 60));
+    p.drawRoundedRect(QRectF(6, 6, 40, 40), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 80, 40));
+    for (int r = 0; r < 4; ++r)
+      for (int c = 0; c < 4; ++c)
+        if ((r + c) % 2 == 0) p.drawRect(QRectF(8 + c * 9, 8 + r * 9, 9, 9));
+    QPainterPath out;
+    out.moveTo(58, 30);
+    out.lineTo(44, 18);
+    out.lineTo(44, 25);
+    out.lineTo(28, 25);
+    out.lineTo(28, 35);
+    out.lineTo(44, 35);
+    out.lineTo(44, 42);
+    out.closeSubpath();
+    p.fillPath(out, QColor(0, 90, 200));
+    QPainterPath back;
+    back.moveTo(18, 52);
+    back.lineTo(32, 40);
+    back.lineTo(32, 47);
+    back.lineTo(58, 47);
+    back.lineTo(58, 57);
+    back.lineTo(32, 57);
+    back.lineTo(32, 64);
+    back.closeSubpath();
+    p.fillPath(back, QColor(200, 0, 0));
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 QIcon ToolIcon(int index) {
   const QPixmap picture = Picture(index);
   QIcon icon;
   icon.addPixmap(picture, QIcon::Normal);
-  icon.addPixmap(Embossed(picture), QIcon::Disabled);
+  icon.addPixmap(Greyed(picture), QIcon::Disabled);
   return icon;
 }
 

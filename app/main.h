@@ -38,6 +38,8 @@ class TFrontEnd {
   virtual void SetTotal(int position) = 0;     // the whole-run bar, 0 to 100
   virtual void SetExtracted(const std::string& text) = 0;
   virtual void AddResult(const std::string& line) = 0;
+  // A results line about a file written: the window lets a double click open it.
+  virtual void AddResultFor(const std::string& line, const std::string& /*path*/) { AddResult(line); }
   virtual bool HasResults() = 0;
   // Around each job: the window enables Stop and disables Save results, and back.
   virtual void JobStarting() = 0;

@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QShortcut>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -122,6 +127,42 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
   connect(Stop, &QPushButton::clicked, this, &TMainForm::StopClick);
   connect(SaveLog, &QPushButton::clicked, this, &TMainForm::SaveLogClick);
 
+  // What a desktop user reaches for first: tool tips, shortcuts, dropping files, the icon.
+  setWindowIcon(WindowIcon());
+  const struct {
+    QAbstractButton* button;
+    const char* tip;
+    std::vector<QKeySequence> keys;
+  } commands[] = {
+      {BAddLog, "Add files to the list (Ctrl+O)", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+      {BSaveList, "Save the list as a project list (Ctrl+S)", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+      {BRemLog, "Remove the selected entries (Delete)", {QKeySequence(Qt::Key_Delete)}},
+      {BClearAll, "Remove all entries (Ctrl+Shift+Delete)", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)}},
+      {BProcess, "Process the list into a target directory (F5, Ctrl+R)",
+       {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}},
+      {BExit, "Exit (Ctrl+Q)", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+      {Stop, "Stop the run after the file under way (Esc)", {QKeySequence(Qt::Key_Escape)}},
+  };
+  for (const auto& c : commands) {
+    c.button->setToolTip(QString::fromLatin1(c.tip));
+    for (const QKeySequence& key : c.keys) {
+      auto* shortcut = new QShortcut(key, this);
+      QAbstractButton* button = c.button;
+      // Through the button, so that a shortcut does nothing while its button is disabled.
+      connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled()) button->click();
+      });
+    }
+  }
+  LogList->setAcceptDrops(true);
+  LogList->viewport()->setAcceptDrops(true);
+  LogList->viewport()->installEventFilter(this);
+  Results->viewport()->installEventFilter(this);
+  // The frame line runs above the label and the buttons, the caption sits on it at the left.
+  GroupBox1->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); margin-top: 5px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; top: -1px; }"));
+
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -164,21 +205,80 @@ void TMainForm::BAddLogClick() {
     const auto files = dialogs_->SelectLog(filter);
     if (files) {
       selectLogFilter_ = filter;
-      const TJobKind kind = FilterKinds[static_cast<std::size_t>(filter - 1)];
-      if (kind != JobKind) LogList->clear();
-      JobKind = kind;
-      if (JobKind == jkProjectList) {
-        if (!files->empty()) {
-          const std::vector<std::string> lines = ProjectListEntries(LoadLines(files->front()));
-          LogList->clear();
-          for (const std::string& line : lines) LogList->addItem(QString::fromStdString(line));
-        }
-      } else {
-        for (const std::string& f : *files) LogList->addItem(QString::fromStdString(f));
-      }
+      AddFiles(FilterKinds[static_cast<std::size_t>(filter - 1)], *files);
     }
     if (LogList->count() > 0) EnableListButtons(true);
   });
+}
+
+void TMainForm::AddFiles(TJobKind kind, const std::vector<std::string>& files) {
+  if (kind != JobKind) LogList->clear();
+  JobKind = kind;
+  if (JobKind == jkProjectList) {
+    if (!files.empty()) {
+      const std::vector<std::string> lines = ProjectListEntries(LoadLines(files.front()));
+      LogList->clear();
+      for (const std::string& line : lines) LogList->addItem(QString::fromStdString(line));
+    }
+  } else {
+    for (const std::string& f : files) LogList->addItem(QString::fromStdString(f));
+  }
+}
+
+void TMainForm::DropFiles(const std::vector<std::string>& files) {
+  Guarded([&] {
+    if (engine_.Running()) throw Exception("A run is under way: files can be added when it has ended");
+    // The kind comes from the extension, as the open dialog's filter would give it.
+    std::vector<std::string> known, unknown;
+    TJobKind kind = jkNone;
+    bool mixed = false;
+    for (const std::string& f : files) {
+      const std::string ext = ExtractFileExtLower(f);
+      const TJobKind k = ext == ".dds" ? jkTexture : ext == ".tdt" ? jkFontSheet : ext == ".lst" ? jkProjectList
+                         : ext == ".log" ? jkReplayLog : jkNone;
+      if (k == jkNone) {
+        unknown.push_back(ExtractFileName(f));
+        continue;
+      }
+      mixed = mixed || (kind != jkNone && k != kind);
+      kind = k;
+      known.push_back(f);
+    }
+    std::string refused;
+    for (const std::string& name : unknown) refused += (refused.empty() ? "" : ", ") + name;
+    if (mixed) throw Exception("Drop files of one kind at a time (textures, font tables, result logs or project lists)");
+    if (!known.empty()) AddFiles(kind, known);
+    if (LogList->count() > 0) EnableListButtons(true);
+    if (!refused.empty())
+      throw Exception("Not added, since only .dds, .tdt, .log and .lst files can be processed: " + refused);
+  });
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == LogList->viewport() && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->mimeData()->hasUrls()) {
+      drag->acceptProposedAction();
+      return true;
+    }
+  }
+  if (watched == LogList->viewport() && event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    std::vector<std::string> files;
+    for (const QUrl& url : drop->mimeData()->urls())
+      if (url.isLocalFile()) files.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+    drop->acceptProposedAction();
+    DropFiles(files);
+    return true;
+  }
+  if (watched == Results->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const int block = Results->cursorForPosition(click->position().toPoint()).blockNumber();
+    const auto found = resultPaths_.find(block);
+    if (found != resultPaths_.end()) dialogs_->OpenPath(found->second);
+    return found != resultPaths_.end();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::BSaveListClick() {
@@ -212,6 +312,7 @@ void TMainForm::BProcessClick() {
     engine_.TargetDir = GetCurrentDir();
     std::string directory = engine_.TargetDir;
     TRunOutcome outcome = TRunOutcome::Completed;
+    resultPaths_.clear();
     if (dialogs_->SelectDirectory(directory)) {
       if (directory.empty()) throw Exception("Unable to create directory");
       // A typed relative name means "here"; after the change into it, it would mean something else.
@@ -224,6 +325,16 @@ void TMainForm::BProcessClick() {
         TMainForm& form;
         ~Restore() { form.SetRunning(false); }
       } restore{*this};
+      struct Offer {
+        TMainForm& form;
+        std::string directory;
+        ~Offer() {
+          // The last line leads to the results, whatever ended the run.
+          form.Results->append(QString::fromStdString("Target directory: " + directory + " (double-click to open)")
+                                   .toHtmlEscaped());
+          form.resultPaths_[form.Results->document()->blockCount() - 1] = directory;
+        }
+      } offer{*this, directory};
       outcome = engine_.RunBatch(JobKind, Entries());
     }
     dialogs_->Information(outcome == TRunOutcome::Stopped ? "Operation stopped!" : "Operation complete!",
@@ -280,6 +391,10 @@ void TMainForm::SetExtracted(const std::string& text) {
   Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
 }
 void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
+void TMainForm::AddResultFor(const std::string& line, const std::string& path) {
+  AddResult(line);
+  resultPaths_[Results->document()->blockCount() - 1] = path;
+}
 bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
 void TMainForm::JobStarting() {
   Results->setFocus();

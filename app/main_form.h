@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "app/dialogs.h"
@@ -49,15 +50,19 @@ class TMainForm : public QWidget, private TFrontEnd {
   void BExitClick();
   void StopClick();
   void SaveLogClick();
+  // Files dropped on the list: added as the open dialog adds them, the kind from the extension.
+  void DropFiles(const std::vector<std::string>& files);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Every handler runs through here: a failure ends the handler and is shown in the error box.
   template <typename Handler>
   void Guarded(Handler handler);
   void EnableListButtons(bool enabled);
+  void AddFiles(TJobKind kind, const std::vector<std::string>& files);
   void SetRunning(bool running);
 
   // TFrontEnd
@@ -66,6 +71,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   void SetTotal(int position) override;
   void SetExtracted(const std::string& text) override;
   void AddResult(const std::string& line) override;
+  void AddResultFor(const std::string& line, const std::string& path) override;
   bool HasResults() override;
   void JobStarting() override;
   void JobEnded() override;
@@ -74,6 +80,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;
   int selectLogFilter_ = 1;
+  std::map<int, std::string> resultPaths_;  // results pane line -> the file or folder it names
   bool closeAfterRun_ = false;
 };
 

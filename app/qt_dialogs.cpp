@@ -1,5 +1,6 @@
 #include "app/qt_dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QUrl>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -20,13 +23,23 @@ const QStringList kSelectLogFilters = {"Compressed Images (*.dds)", "Table Defin
                                        "Project list files (*.lst)", "Log files (*.log)"};
 const QString kTitle = QStringLiteral("Extract\\Insert Tool");
 
+// Where the user last was in a file dialog or the chooser, across restarts.
+QString Remembered(const QString& key) {
+  const QString dir = QSettings().value(key).toString();
+  return !dir.isEmpty() && QDir(dir).exists() ? dir : QString();
+}
+void Remember(const QString& key, const QString& directory) { QSettings().setValue(key, directory); }
+const QString kFilesKey = QStringLiteral("lastFileDirectory");
+const QString kTargetKey = QStringLiteral("lastTargetDirectory");
+
 std::optional<std::string> SaveFile(QWidget* owner, const QString& title, const QString& filter,
                                     const QString& suffix) {
-  QFileDialog dialog(owner, title, QString(), filter);
+  QFileDialog dialog(owner, title, Remembered(kFilesKey), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  Remember(kFilesKey, dialog.directory().absolutePath());
   return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
@@ -80,7 +93,9 @@ std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) 
   dialog.selectNameFilter(kSelectLogFilters.value(filterIndex - 1, kSelectLogFilters.first()));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setOption(QFileDialog::ReadOnly, false);
+  if (!Remembered(kFilesKey).isEmpty()) dialog.setDirectory(Remembered(kFilesKey));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  Remember(kFilesKey, dialog.directory().absolutePath());
   filterIndex = static_cast<int>(kSelectLogFilters.indexOf(dialog.selectedNameFilter())) + 1;
   if (filterIndex < 1) filterIndex = 1;
   std::vector<std::string> files;
@@ -99,10 +114,16 @@ std::optional<std::string> TQtDialogs::SaveRes() {
 }
 
 bool TQtDialogs::SelectDirectory(std::string& directory) {
-  TDirectoryChooser chooser(owner_, QString::fromStdString(directory));
+  const QString last = Remembered(kTargetKey);
+  TDirectoryChooser chooser(owner_, last.isEmpty() ? QString::fromStdString(directory) : last);
   if (chooser.exec() != QDialog::Accepted) return false;
   directory = chooser.Name();
+  if (!directory.empty()) Remember(kTargetKey, QDir(QString::fromStdString(directory)).absolutePath());
   return true;
+}
+
+void TQtDialogs::OpenPath(const std::string& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void TQtDialogs::Information(const std::string& text, const std::string& title) {

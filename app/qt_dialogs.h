@@ -16,6 +16,7 @@ class TQtDialogs : public TDialogs {
   bool SelectDirectory(std::string& directory) override;
   void Information(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
+  void OpenPath(const std::string& path) override;
 
  private:
   QWidget* owner_;

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QUrl>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
+#include <set>
 #include <filesystem>
 #include <fstream>
 
@@ -55,6 +62,8 @@ struct TScriptedDialogs : TDialogs {
     informations.push_back(title + "|" + text);
   }
   void Error(const std::string& text) override { errors.push_back(text); }
+  void OpenPath(const std::string& path) override { opened.push_back(path); }
+  std::vector<std::string> opened;
 
  private:
   std::optional<std::string> Next() {
@@ -296,6 +305,101 @@ TEST_F(MainForm, ZlibSettingIsKeptAcrossStarts) {
   EXPECT_TRUE(form->PackWithZlib->isChecked());
   form->PackWithZlib->setChecked(false);
   EXPECT_FALSE(ZlibOnly());
+}
+
+void Drop(QWidget* target, const std::vector<std::string>& files) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& f : files) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(f)));
+  data.setUrls(urls);
+  const QPoint at(10, 10);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+}
+
+TEST_F(MainForm, DroppedFilesJoinTheListByTheirExtension) {
+  const std::string a = dir.File("a.DDS"), b = dir.File("b.dds"), log = dir.File("r.log");
+  Drop(form->LogList->viewport(), {a, b});
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{a, b}));
+  EXPECT_EQ(form->JobKind, jkTexture);
+  EXPECT_EQ(ListButtons(), "1111");
+  Drop(form->LogList->viewport(), {log});  // another kind replaces the list
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{log}));
+  SaveLines(dir.File("p.lst"), {"", "x.log", "  ", "y.log"});
+  Drop(form->LogList->viewport(), {dir.File("p.lst")});  // a list brings its lines
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log", "y.log"}));
+  Drop(form->LogList->viewport(), {dir.File("picture.png"), dir.File("c.log")});
+  ASSERT_EQ(script->errors.size(), 1u);
+  EXPECT_NE(script->errors[0].find("picture.png"), std::string::npos) << script->errors[0];
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
+  Drop(form->LogList->viewport(), {a, log});
+  EXPECT_EQ(script->errors.size(), 2u);  // kinds mixed: nothing added
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
+}
+
+TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
+  for (QToolButton* b : {form->BAddLog, form->BSaveList, form->BRemLog, form->BClearAll, form->BProcess, form->BExit})
+    EXPECT_TRUE(b->toolTip().contains(QLatin1Char('('))) << b->toolTip().toStdString();
+  EXPECT_TRUE(form->BAddLog->toolTip().contains(QStringLiteral("Ctrl+O")));
+  EXPECT_TRUE(form->BProcess->toolTip().contains(QStringLiteral("F5")));
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  const auto textures = MakeTextures(3);
+  script->opens.push_back({1, textures});
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(form->Entries(), textures);
+  form->LogList->setCurrentRow(0);
+  QTest::keyClick(form->LogList, Qt::Key_Delete);
+  EXPECT_EQ(form->Entries().size(), 2u);
+  const std::string saved = GetCurrentDir();
+  script->directories.push_back(dir.File("out"));
+  QTest::keyClick(form.get(), Qt::Key_F5);
+  EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
+  SetCurrentDir(saved);
+  // The results lead to the files: a double click on a written file's line opens it, and the last
+  // line offers the target directory.
+  const QTextBlock last = form->Results->document()->lastBlock();
+  EXPECT_EQ(last.text().toStdString(), "Target directory: " + dir.File("out") + " (double-click to open)");
+  const QTextBlock first = form->Results->document()->firstBlock();
+  for (const QTextBlock& block : {first, last}) {
+    QTextCursor cursor(block);
+    const QPoint at = form->Results->cursorRect(cursor).center();
+    QTest::mouseDClick(form->Results->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+  ASSERT_EQ(script->opened.size(), 2u);
+  EXPECT_EQ(script->opened[0], dir.File("out/tex1.tga"));
+  EXPECT_EQ(script->opened[1], dir.File("out"));
+}
+
+TEST_F(MainForm, DisabledButtonsShowAGreyedPictureNotAPlainSquare) {
+  const QImage image = form->BSaveList->icon().pixmap(16, 16, QIcon::Disabled).toImage();
+  std::set<QRgb> greys;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0) greys.insert(image.pixel(x, y));
+  EXPECT_GE(greys.size(), 3u);  // the floppy's body, shutter and label stay apart
+}
+
+// Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.
+TEST_F(MainForm, Screenshot) {
+  const char* path = std::getenv("EIT_SCREENSHOT");
+  if (path == nullptr) GTEST_SKIP() << "set EIT_SCREENSHOT to a PNG path to make the picture";
+  const std::string saved = GetCurrentDir();
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(std::system(("\"" EIT_CLI "\" samples \"" + s + "\" >/dev/null").c_str()), 0);
+  Add(1, {s + "/stone.dds", s + "/sky.dds", s + "/water.dds", s + "/bricks.dds"});
+  script->directories.push_back(dir.File("out"));
+  form->show();
+  form->BProcessClick();
+  form->Progress->setValue(100);
+  form->Total->setValue(100);
+  form->LogList->setCurrentRow(1);
+  SetCurrentDir(saved);
+  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(path)));
 }
 
 TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
