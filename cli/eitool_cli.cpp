@@ -9,6 +9,8 @@
 
 #include "app/main.h"
 #include "compression/pack_engine.h"
+#include "formats/codepages.h"
+#include "formats/font_tools.h"
 #include "app/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
@@ -22,6 +24,10 @@ constexpr const char* kUsage =
     "Usage:\n"
     "  eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...   textures (.dds), font tables (.tdt) to images\n"
     "  eitool-cli insert -o DIR [--keep-going] [--strict] [-j N] [--zlib] FILE...  replay logs (.log), lists (.lst)\n"
+    "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX] -o DIR\n"
+    "                                                     new glyphs drawn from a font, with their insert log\n"
+    "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
+    "                                                     a line of text set with a font table\n"
     "  eitool-cli samples DIR                             write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
@@ -179,6 +185,108 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   return engine.FailedEntries > 0 ? 1 : 0;
 }
 
+// The value after an option, as a number (decimal, or hexadecimal with 0x).
+int NumberAfter(const std::vector<std::string>& args, std::size_t& i, int least, int most) {
+  const std::string& option = args[i];
+  if (++i == args.size()) throw UsageError{option + " needs a number"};
+  char* end = nullptr;
+  const long value = std::strtol(args[i].c_str(), &end, 0);
+  if (end == args[i].c_str() || *end != '\0' || value < least || value > most)
+    throw UsageError{option + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) +
+                     ", not \"" + args[i] + "\""};
+  return static_cast<int>(value);
+}
+
+std::string TextAfter(const std::vector<std::string>& args, std::size_t& i) {
+  const std::string& option = args[i];
+  if (++i == args.size()) throw UsageError{option + " needs a value"};
+  return args[i];
+}
+
+constexpr const char* kSheetUsage =
+    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX] -o DIR\n"
+    "Draws the characters of the codes FIRST up to END (in the code page) from a TrueType/OpenType font into\n"
+    "DIR/<FONT>_sheet.tga, laid out as the insert wants it, and writes its insert log DIR/<FONT>_sheet.log:\n"
+    "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. The glyphs stand as tall as the\n"
+    "table's own unless --size gives their pixel size. A code the font or code page lacks gets a box.\n";
+constexpr const char* kPreviewUsage =
+    "Usage: eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
+    "Sets TEXT (UTF-8) with the font table and its texture as the game lays glyphs out; characters without a\n"
+    "glyph show as red boxes and are listed.\n";
+
+int RunSheet(const std::vector<std::string>& args) {
+  std::string table, dir;
+  eit::TSheetOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      std::printf("%s", kSheetUsage);
+      return 0;
+    } else if (a == "--font") {
+      options.FontFile = TextAfter(args, i);
+    } else if (a == "--codepage") {
+      options.CodePage = NumberAfter(args, i, 0, 65535);
+    } else if (a == "--first") {
+      options.First = NumberAfter(args, i, 0, 0x100);
+    } else if (a == "--end") {
+      options.End = NumberAfter(args, i, 0, 0x100);
+    } else if (a == "--size") {
+      options.PixelSize = NumberAfter(args, i, 1, 200);
+    } else if (a == "-o" || a == "--output") {
+      dir = TextAfter(args, i);
+    } else if (!a.empty() && a[0] == '-') {
+      throw UsageError{"unknown option " + a};
+    } else if (table.empty()) {
+      table = a;
+    } else {
+      throw UsageError{"sheet takes one font table, not also " + a};
+    }
+  }
+  if (table.empty() || options.FontFile.empty() || dir.empty())
+    throw UsageError{"sheet needs a font table, --font FILE and -o DIR"};
+  eit::CheckCodePage(options.CodePage);
+  if (!eit::ForceDirectories(dir)) throw eit::Exception("Unable to create directory " + dir);
+  const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir);
+  for (const std::string& problem : files.Problems)
+    std::fprintf(stderr, "%s: warning: %s\n", Printable(eit::ExtractFileName(table)).c_str(), Printable(problem).c_str());
+  std::printf("%s\n%s\n", Printable(files.Sheet).c_str(), Printable(files.Log).c_str());
+  return 0;
+}
+
+int RunPreview(const std::vector<std::string>& args) {
+  std::string table, output, text;
+  bool haveText = false;
+  eit::TPreviewOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      std::printf("%s", kPreviewUsage);
+      return 0;
+    } else if (a == "--text") {
+      text = TextAfter(args, i);
+      haveText = true;
+    } else if (a == "--codepage") {
+      options.CodePage = NumberAfter(args, i, 0, 65535);
+    } else if (a == "--scale") {
+      options.Scale = NumberAfter(args, i, 1, 8);
+    } else if (a == "-o" || a == "--output") {
+      output = TextAfter(args, i);
+    } else if (!a.empty() && a[0] == '-') {
+      throw UsageError{"unknown option " + a};
+    } else if (table.empty()) {
+      table = a;
+    } else {
+      throw UsageError{"preview takes one font table, not also " + a};
+    }
+  }
+  if (table.empty() || !haveText || output.empty()) throw UsageError{"preview needs a font table, --text TEXT and -o FILE"};
+  const eit::TPreview preview = eit::WritePreview(table, text, options, output);
+  for (const std::string& problem : preview.Problems)
+    std::fprintf(stderr, "%s: warning: %s\n", Printable(eit::ExtractFileName(table)).c_str(), Printable(problem).c_str());
+  std::printf("%s\n", Printable(output).c_str());
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
   if (args.empty()) throw UsageError{"no command given"};
   const std::string& command = args[0];
@@ -196,6 +304,8 @@ int Run(const std::vector<std::string>& args) {
     return Run(rest);
   }
   if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest);
+  if (command == "sheet") return RunSheet(rest);
+  if (command == "preview") return RunPreview(rest);
   if (command == "samples") {
     if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
       std::printf("Usage: eitool-cli samples DIR\nWrites a small sample set into DIR to try the tool on.\n");

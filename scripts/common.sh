@@ -6,6 +6,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # Packages to build the program and its tests.
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g zlib1g-dev libdeflate0 libdeflate-dev
+                libfreetype-dev fonts-dejavu-core
                 qt6-base-dev qt6-image-formats-plugins
                 libgtest-dev libgmock-dev libbenchmark-dev)
 # clang and its runtimes, for the fuzz targets.

@@ -1,0 +1,78 @@
+#include "formats/codepages.h"
+
+#include <cstdio>
+
+#include "platform/errors.h"
+
+namespace eit {
+
+const std::vector<int>& KnownCodePages() {
+  static const std::vector<int> pages = {1250, 1251, 1252, 1253, 1254, 1257};
+  return pages;
+}
+
+void CheckCodePage(int codePage) {
+  if (CodePageHighHalf(codePage) != nullptr) return;
+  std::string known;
+  for (int page : KnownCodePages()) known += (known.empty() ? "" : ", ") + std::to_string(page);
+  throw Exception("Code page " + std::to_string(codePage) + " is not known; the known ones are " + known);
+}
+
+char32_t CharacterOf(int codePage, std::uint8_t code) {
+  if (code < 0x80) return code;
+  const char16_t* high = CodePageHighHalf(codePage);
+  return high == nullptr ? 0 : high[code - 0x80];
+}
+
+std::optional<std::uint8_t> CodeOf(int codePage, char32_t character) {
+  if (character < 0x80) return static_cast<std::uint8_t>(character);
+  const char16_t* high = CodePageHighHalf(codePage);
+  if (high == nullptr || character == 0) return std::nullopt;
+  for (int i = 0; i < 128; ++i)
+    if (high[i] == character) return static_cast<std::uint8_t>(0x80 + i);
+  return std::nullopt;
+}
+
+std::u32string DecodeUtf8(const std::string& text) {
+  std::u32string out;
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = s[i];
+    const std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    char32_t value = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
+    bool ok = len != 0 && i + len <= n;
+    for (std::size_t k = 1; ok && k < len; ++k) {
+      ok = (s[i + k] & 0xC0) == 0x80;
+      value = value << 6 | (s[i + k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    const char32_t least[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (ok && (value < least[len] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)) ok = false;
+    out.push_back(ok ? value : 0xFFFD);
+    i += ok ? len : 1;
+  }
+  return out;
+}
+
+std::string DescribeCharacter(char32_t character) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+  std::string utf8;
+  const auto c = static_cast<std::uint32_t>(character);
+  if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return code;
+  if (c < 0x80) {
+    utf8 = static_cast<char>(c);
+  } else if (c < 0x800) {
+    utf8 = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+  } else if (c < 0x10000) {
+    utf8 = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+            static_cast<char>(0x80 | (c & 0x3F))};
+  } else {
+    utf8 = {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+            static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+  }
+  return std::string(code) + " '" + utf8 + "'";
+}
+
+}  // namespace eit

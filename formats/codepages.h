@@ -1,0 +1,26 @@
+// Single-byte code pages: the bytes a game's font table is indexed by, and the Unicode text they stand for.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace eit {
+
+// The code pages known: 1250, 1251, 1252, 1253, 1254 and 1257.
+const std::vector<int>& KnownCodePages();
+// The Unicode characters of the bytes 0x80 to 0xFF (0: undefined), or null for an unknown code page.
+const char16_t* CodePageHighHalf(int codePage);
+// Raises an error naming the code page and the known ones when it is not known.
+void CheckCodePage(int codePage);
+// The character a byte stands for in the code page; 0 when undefined.
+char32_t CharacterOf(int codePage, std::uint8_t code);
+// The byte a character is in the code page, or none.
+std::optional<std::uint8_t> CodeOf(int codePage, char32_t character);
+// UTF-8 text as characters; a malformed sequence gives U+FFFD.
+std::u32string DecodeUtf8(const std::string& text);
+// "U+0410 'А'": a character as the user reads it in a message.
+std::string DescribeCharacter(char32_t character);
+
+}  // namespace eit

@@ -1,0 +1,185 @@
+// Glyph sheets drawn from a TrueType/OpenType font with FreeType.
+//
+// Every code gets a cell as in an exported sheet: a white marker line at the left, as long as the
+// glyph's height in the texture, and the glyph drawn white, its alpha the rendered coverage. Two pixels
+// of alpha 1 (invisible) at the ends of the glyph's advance make the glyph scan find the advance as
+// the glyph's width, so that the game spaces the new letters as the font does.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "formats/codepages.h"
+#include "formats/font_tools.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "tga/targa.h"
+
+#ifdef EIT_HAVE_FREETYPE
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#endif
+
+namespace eit {
+
+namespace {
+
+std::string Hex(int code) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
+  return text;
+}
+
+// The height of the glyphs the insert keeps (codes 0x20 to 0x7E): the new ones match it.
+int KeptGlyphHeight(const TMemoryStream& table) {
+  int height = 0;
+  const std::int64_t records = std::min<std::int64_t>(table.Size() / kGlyphRecordSize, KeptCodeLimit - 0x20);
+  for (std::int64_t k = 0; k < records; ++k) {
+    const GlyphRecord g = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
+    if (g.Bottom > g.Top && g.Height != kUnclearedGlyphSize) height = std::max<int>(height, g.Bottom - g.Top);
+  }
+  return height;
+}
+
+void CheckRange(const TSheetOptions& options) {
+  if (options.First < NewGlyphCode || options.End > 0x20 + kFontRecords || options.First >= options.End)
+    throw Exception("The codes of a glyph sheet run from " + Hex(options.First) + " to " + Hex(options.End) +
+                    "; the insert lays new glyphs from 0xC0 up to at most 0x100, so give --first 0xC0 or more and "
+                    "--end 0x100 or less, after it");
+}
+
+}  // namespace
+
+#ifdef EIT_HAVE_FREETYPE
+
+bool CanRenderFonts() { return true; }
+
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& tablePath, const std::string& fontBytes,
+                                const TSheetOptions& options) {
+  CheckCodePage(options.CodePage);
+  CheckRange(options);
+  if (table.Size() < kFontTableSize)
+    throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
+                    std::to_string(kFontTableSize));
+  if (options.PixelSize < 0 || options.PixelSize > 200)
+    throw Exception("A glyph size is 1 to 200 pixels, not " + std::to_string(options.PixelSize));
+
+  struct Library {
+    FT_Library handle = nullptr;
+    FT_Face face = nullptr;
+    ~Library() {
+      if (face != nullptr) FT_Done_Face(face);
+      if (handle != nullptr) FT_Done_FreeType(handle);
+    }
+  } ft;
+  if (FT_Init_FreeType(&ft.handle) != 0) throw Exception("FreeType could not be started");
+  if (FT_New_Memory_Face(ft.handle, reinterpret_cast<const FT_Byte*>(fontBytes.data()),
+                         static_cast<FT_Long>(fontBytes.size()), 0, &ft.face) != 0 ||
+      !FT_IS_SCALABLE(ft.face))
+    throw Exception(options.FontFile + " is not a font FreeType can read (TrueType or OpenType)");
+  FT_Select_Charmap(ft.face, FT_ENCODING_UNICODE);
+
+  TRenderedSheet result;
+  const int kept = KeptGlyphHeight(table);
+  const int lineUnits = std::max(1, ft.face->ascender - ft.face->descender);
+  // Matching: the font's line (ascender to descender) as tall as the table's glyphs.
+  result.PixelSize = options.PixelSize > 0 ? options.PixelSize
+                                           : std::max(1, kept * ft.face->units_per_EM / lineUnits);
+  if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(result.PixelSize)) != 0)
+    throw Exception(options.FontFile + ": the font cannot be drawn " + std::to_string(result.PixelSize) +
+                    " pixels high");
+  const int ascender = static_cast<int>(std::ceil(ft.face->size->metrics.ascender / 64.0));
+  const int descender = static_cast<int>(std::ceil(-ft.face->size->metrics.descender / 64.0));
+  const int height = options.PixelSize > 0 || kept == 0 ? ascender + descender : kept;
+  const int baseline = ascender * height / std::max(1, ascender + descender);
+  result.GlyphHeight = height;
+
+  const int cell = std::max<int>(ReadGlyphRecord(table.Memory()).Height + kCellGap, height + 2);
+  const int count = options.End - options.First;
+  if (static_cast<std::int64_t>(cell) * count > 65535)
+    throw Exception("Glyphs " + std::to_string(height) + " pixels high make a sheet too tall; give a smaller --size");
+  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * count);  // black, alpha 0
+  const int room = kSheetWidth - kGlyphColumn;
+  auto put = [&](int x, int y, std::uint8_t alpha) {
+    std::uint8_t* p = sheet.ScanLine(y) + 4 * x;
+    p[0] = p[1] = p[2] = 255;
+    p[3] = std::max(p[3], alpha);
+  };
+  for (int n = 0; n < count; ++n) {
+    const int code = options.First + n, top = n * cell;
+    sheet.FillRect({0, top, 1, top + height}, clWhite, 255);  // the marker
+    const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
+    std::string problem;
+    if (ch == 0)
+      problem = Hex(code) + " is undefined in code page " + std::to_string(options.CodePage);
+    else if (FT_Get_Char_Index(ft.face, ch) == 0)
+      problem = Hex(code) + ": the font has no glyph for " + DescribeCharacter(ch);
+    else if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0)
+      problem = Hex(code) + ": FreeType could not draw " + DescribeCharacter(ch);
+    if (!problem.empty()) {
+      // A box in the glyph's place keeps every later code in step, and shows in the game what is missing.
+      const int w = std::max(3, height / 2);
+      for (int y = top; y < top + height; ++y)
+        for (int x = kGlyphColumn; x < kGlyphColumn + w; ++x)
+          if (y == top || y == top + height - 1 || x == kGlyphColumn || x == kGlyphColumn + w - 1) put(x, y, 255);
+      result.Problems.push_back(problem);
+      continue;
+    }
+    const FT_GlyphSlot slot = ft.face->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const int left = kGlyphColumn + std::max(0, static_cast<int>(slot->bitmap_left));
+    const int advance = std::clamp(static_cast<int>((slot->advance.x + 32) >> 6), 1, room);
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+      const int y = top + baseline - slot->bitmap_top + static_cast<int>(row);
+      if (y < top || y >= top + height) continue;
+      const unsigned char* src = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+      for (unsigned col = 0; col < bitmap.width; ++col) {
+        const int x = left + static_cast<int>(col);
+        if (x < kSheetWidth && src[col] != 0) put(x, y, src[col]);
+      }
+    }
+    const int base = top + std::clamp(baseline, 0, height - 1);
+    put(kGlyphColumn, base, 1);
+    put(kGlyphColumn + advance - 1, base, 1);
+  }
+  result.Sheet = std::move(sheet);
+  return result;
+}
+
+#else
+
+bool CanRenderFonts() { return false; }
+
+TRenderedSheet RenderGlyphSheet(const TMemoryStream&, const std::string&, const std::string&,
+                                const TSheetOptions& options) {
+  CheckRange(options);
+  throw Exception("This build cannot draw glyphs from font files: it was made without FreeType");
+}
+
+#endif
+
+TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
+                                    const std::string& directory) {
+  TMemoryStream table, font;
+  table.LoadFromFile(tablePath);
+  // The texture must be there for the insert that follows; better to hear it now.
+  if (!FileExists(ChangeFileExt(tablePath, ".dds")))
+    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is missing");
+  font.LoadFromFile(options.FontFile);
+  const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
+  const TRenderedSheet rendered = RenderGlyphSheet(table, tablePath, fontBytes, options);
+  TSheetFiles files;
+  const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
+  files.Sheet = base + ".tga";
+  files.Log = base + ".log";
+  files.Problems = rendered.Problems;
+  {
+    TAtomicFile sheet(files.Sheet);
+    WriteTgaToStream(sheet.Stream(), rendered.Sheet);
+    sheet.Commit();
+  }
+  SaveLines(files.Log, {"#Format: TDT", "#Source: " + AbsolutePath(tablePath), "#Target TGA: " + AbsolutePath(files.Sheet),
+                        "#First: 0x20", "#Last: " + Hex(options.End)});
+  return files;
+}
+
+}  // namespace eit

@@ -1,0 +1,129 @@
+// A line of text set with a font table and its texture.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "formats/codepages.h"
+#include "formats/font_tools.h"
+#include "formats/jobs_internal.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+constexpr int kMargin = 2;
+const std::uint8_t kBackground[3] = {40, 40, 40};  // B, G, R: dark, so white glyphs show
+
+std::string Hex(int code) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
+  return text;
+}
+
+}  // namespace
+
+TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
+                       const TPreviewOptions& options, const std::string& tablePath) {
+  CheckCodePage(options.CodePage);
+  if (options.Scale < 1 || options.Scale > 8)
+    throw Exception("A preview's scale is 1 to 8, not " + std::to_string(options.Scale));
+  const std::int64_t records = table.Size() / kGlyphRecordSize;
+  if (records < 1) throw Exception(tablePath + ": the font table holds no glyph records");
+  struct Placed {
+    GlyphRecord glyph;
+    bool box;  // a red box instead of a glyph
+    int width;
+  };
+  std::vector<Placed> line;
+  TPreview preview;
+  int height = 0, width = 0;
+  // The line's height: the tallest glyph the table keeps, so that boxes stand as tall as letters.
+  for (std::int64_t k = 0; k < std::min<std::int64_t>(records, KeptCodeLimit - 0x20); ++k) {
+    const GlyphRecord g = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
+    if (g.Bottom > g.Top) height = std::max<int>(height, g.Bottom - g.Top);
+  }
+  if (height == 0) height = 12;
+  for (const char32_t ch : DecodeUtf8(text)) {
+    const std::optional<std::uint8_t> code = CodeOf(options.CodePage, ch);
+    Placed p{{}, true, height / 2};
+    if (!code || *code < 0x20 || *code - 0x20 >= records) {
+      preview.Problems.push_back(DescribeCharacter(ch) + (code ? " has code " + Hex(*code) + ", which the table has no record for"
+                                                               : " is not in code page " + std::to_string(options.CodePage)));
+    } else {
+      p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
+      const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
+      p.box = empty && *code != 0x20;  // a space is blank by design
+      p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
+      if (p.box) preview.Problems.push_back(DescribeCharacter(ch) + " (code " + Hex(*code) + ") has an empty glyph");
+      height = std::max<int>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
+    }
+    p.width = std::min(p.width, 4096);
+    width += p.width + 1;
+    line.push_back(p);
+    if (width > 60000) throw Exception("The text is too long for one preview line");
+  }
+  TBitmap picture(TPixelFormat::pf32bit, width + 2 * kMargin, height + 2 * kMargin);
+  for (std::int32_t y = 0; y < picture.Height(); ++y)
+    for (std::int32_t x = 0; x < picture.Width(); ++x) {
+      std::uint8_t* px = picture.ScanLine(y) + 4 * x;
+      px[0] = kBackground[0], px[1] = kBackground[1], px[2] = kBackground[2], px[3] = 255;
+    }
+  const int tbpp = texture.BytesPerPixel();
+  int x = kMargin;
+  for (const Placed& p : line) {
+    if (p.box) {
+      const TRect outline[4] = {{x, kMargin, x + p.width, kMargin + 1},
+                                {x, kMargin + height - 1, x + p.width, kMargin + height},
+                                {x, kMargin, x + 1, kMargin + height},
+                                {x + p.width - 1, kMargin, x + p.width, kMargin + height}};
+      for (const TRect& r : outline) picture.FillRect(r, RGB(230, 30, 30), 255);
+    } else {
+      // Tops aligned; the texture's pixels over the background by their alpha.
+      for (int gy = p.glyph.Top; gy < p.glyph.Bottom && gy < texture.Height(); ++gy) {
+        const int py = kMargin + gy - p.glyph.Top;
+        if (py >= picture.Height()) break;
+        for (int gx = p.glyph.Left; gx < p.glyph.Right && gx < texture.Width(); ++gx) {
+          const int px = x + gx - p.glyph.Left;
+          if (px >= picture.Width()) break;
+          const std::uint8_t* t = texture.ScanLine(gy) + tbpp * gx;
+          const int a = tbpp == 4 ? t[3] : 255;
+          std::uint8_t* o = picture.ScanLine(py) + 4 * px;
+          for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>((t[c] * a + o[c] * (255 - a)) / 255);
+        }
+      }
+    }
+    x += p.width + 1;
+  }
+  if (options.Scale == 1) {
+    preview.Picture = std::move(picture);
+    return preview;
+  }
+  const int s = options.Scale;
+  TBitmap scaled(TPixelFormat::pf32bit, picture.Width() * s, picture.Height() * s);
+  for (std::int32_t y = 0; y < scaled.Height(); ++y)
+    for (std::int32_t sx = 0; sx < scaled.Width(); ++sx)
+      std::memcpy(scaled.ScanLine(y) + 4 * sx, picture.ScanLine(y / s) + 4 * (sx / s), 4);
+  preview.Picture = std::move(scaled);
+  return preview;
+}
+
+TPreview WritePreview(const std::string& tablePath, const std::string& text, const TPreviewOptions& options,
+                      const std::string& outputPath) {
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  const TBitmap texture = detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
+  TPreview preview = RenderPreview(table, texture, text, options, tablePath);
+  const std::string ext = ExtractFileExtLower(outputPath);
+  if (ext != ".tga" && ext != ".bmp")
+    throw Exception(outputPath + ": a preview is written as .tga or .bmp, not \"" + ext + "\"");
+  TAtomicFile file(outputPath);
+  if (ext == ".tga")
+    WriteTgaToStream(file.Stream(), preview.Picture);
+  else
+    preview.Picture.SaveToStream(file.Stream());
+  file.Commit();
+  return preview;
+}
+
+}  // namespace eit
