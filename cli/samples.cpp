@@ -1,4 +1,5 @@
 #include "cli/samples.h"
+#include "cli/sample_font.h"
 
 #include <filesystem>
 
@@ -90,6 +91,31 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
   {
     TAtomicFile file(written.back());
     table.SaveToStream(file.Stream());
+    file.Commit();
+  }
+
+  // A font with letters for the codes 0x20 to 0x7E and nothing from 0x7F on: the start of a translation,
+  // to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with.
+  {
+    TBitmap letters(TPixelFormat::pf32bit, 256, 128);
+    TMemoryStream records;
+    records.SetSize(kFontTableSize);
+    for (int code = 0x20; code < 0x7F; ++code) {
+      const int k = code - 0x20, x = (k % 32) * (kSampleGlyphWidth + 1), y = (k / 32) * (kSampleGlyphHeight + 1);
+      for (int row = 0; row < kSampleGlyphHeight; ++row)
+        for (int col = 0; col < kSampleGlyphWidth; ++col)
+          if (kSampleGlyphs[k][row] >> (kSampleGlyphWidth - 1 - col) & 1)
+            letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, clWhite, 255);
+      const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
+      WriteGlyphRecord(records.Memory() + k * kGlyphRecordSize,
+                       {u(x), u(y), u(x + kSampleGlyphWidth), u(y + kSampleGlyphHeight), u(kSampleGlyphWidth),
+                        u(kSampleGlyphHeight), 0});
+    }
+    written.push_back(JoinPath(dir, "latin.dds"));
+    WriteTexture(written.back(), letters, TTextureForm::Packed);
+    written.push_back(JoinPath(dir, "latin.tdt"));
+    TAtomicFile file(written.back());
+    records.SaveToStream(file.Stream());
     file.Commit();
   }
 
