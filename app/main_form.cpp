@@ -24,6 +24,7 @@
 
 #include "app/icons.h"
 #include "app/qt_dialogs.h"
+#include "app/preview_dialog.h"
 #include "app/result_log.h"
 #include "app/rtf.h"
 #include "compression/pack_engine.h"
@@ -99,7 +100,12 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
     SetZlibOnly(on);
     QSettings().setValue(QStringLiteral("packWithZlib"), on);
   });
+  PreviewFontAction = new QAction(QStringLiteral("Preview font... (Ctrl+P)"), LogList);
+  connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
+  LogList->addAction(PreviewFontAction);
   LogList->addAction(PackWithZlib);
+  auto* previewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+  connect(previewKey, &QShortcut::activated, this, [this] { PreviewFont(); });
 
   Results = new QTextEdit(this);
   Results->setGeometry(0, 215, 688, 183);
@@ -341,6 +347,26 @@ void TMainForm::BProcessClick() {
                           "Process status:");
   });
   if (closeAfterRun_) close();
+}
+
+TPreviewDialog* TMainForm::PreviewFont() {
+  // The selected font tables of the list first, then those the last run rebuilt.
+  std::vector<std::string> tables;
+  auto add = [&](const std::string& path) {
+    if (ExtractFileExtLower(path) == ".tdt" && std::find(tables.begin(), tables.end(), path) == tables.end())
+      tables.push_back(path);
+  };
+  for (QListWidgetItem* item : LogList->selectedItems()) add(item->text().toStdString());
+  for (const auto& [line, path] : resultPaths_) add(path);
+  for (int i = 0; i < LogList->count(); ++i) add(LogList->item(i)->text().toStdString());
+  if (tables.empty()) {
+    dialogs_->Error("Select a font table (.tdt) in the list, or insert one, to preview it.");
+    return nullptr;
+  }
+  auto* dialog = new TPreviewDialog(tables, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+  return dialog;
 }
 
 void TMainForm::BExitClick() { close(); }

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace eit {
 
+class TPreviewDialog;
+
 class TMainForm : public QWidget, private TFrontEnd {
   Q_OBJECT
 
@@ -37,6 +39,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QPushButton *SaveLog, *Stop;
   QProgressBar *Progress, *Total;
   QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
+  QAction* PreviewFontAction;
 
   TJobKind JobKind = jkNone;
   TBatchEngine& Engine() { return engine_; }
@@ -50,6 +53,8 @@ class TMainForm : public QWidget, private TFrontEnd {
   void BExitClick();
   void StopClick();
   void SaveLogClick();
+  // "Preview font" for the selected font table (or one the last run rebuilt); null when there is none.
+  TPreviewDialog* PreviewFont();
   // Files dropped on the list: added as the open dialog adds them, the kind from the extension.
   void DropFiles(const std::vector<std::string>& files);
 

@@ -58,11 +58,15 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
       if (p.box) preview.Problems.push_back(DescribeCharacter(ch) + " (code " + Hex(*code) + ") has an empty glyph");
       height = std::max<int>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
     }
-    p.width = std::min(p.width, 4096);
     width += p.width + 1;
     line.push_back(p);
-    if (width > 60000) throw Exception("The text is too long for one preview line");
   }
+  // A line people read is a few hundred glyphs of a few dozen pixels; a picture past this is a mistake.
+  const std::int64_t pixels = std::int64_t{width + 2 * kMargin} * (height + 2 * kMargin) * options.Scale * options.Scale;
+  if (pixels > (std::int64_t{1} << 24))
+    throw Exception(tablePath + ": a preview of this text would be " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels at scale " + std::to_string(options.Scale) +
+                    ", too large; preview a shorter line");
   TBitmap picture(TPixelFormat::pf32bit, width + 2 * kMargin, height + 2 * kMargin);
   for (std::int32_t y = 0; y < picture.Height(); ++y)
     for (std::int32_t x = 0; x < picture.Width(); ++x) {

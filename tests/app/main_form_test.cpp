@@ -16,12 +16,16 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <deque>
 #include <set>
 #include <filesystem>
 #include <fstream>
 
 #include "app/main_form.h"
+#include "app/preview_dialog.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -382,6 +386,37 @@ TEST_F(MainForm, DisabledButtonsShowAGreyedPictureNotAPlainSquare) {
     for (int x = 0; x < image.width(); ++x)
       if (qAlpha(image.pixel(x, y)) != 0) greys.insert(image.pixel(x, y));
   EXPECT_GE(greys.size(), 3u);  // the floppy's body, shutter and label stay apart
+}
+
+TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(std::system(("\"" EIT_CLI "\" samples \"" + s + "\" >/dev/null").c_str()), 0);
+  EXPECT_EQ(form->PreviewFont(), nullptr);  // nothing to preview yet
+  EXPECT_EQ(script->errors.size(), 1u);
+  Add(2, {s + "/latin.tdt"});
+  form->LogList->setCurrentRow(0);
+  TPreviewDialog* dialog = form->PreviewFont();
+  ASSERT_NE(dialog, nullptr);
+  dialog->Zoom->setValue(1);
+  dialog->Text->setText(QStringLiteral("Hi"));
+  const int two = dialog->Picture->pixmap().width();
+  QTest::keyClicks(dialog->Text, QStringLiteral("!!"));
+  EXPECT_EQ(dialog->Picture->pixmap().width(), two + 2 * (7 + 1));  // two more glyphs, 7 wide, one apart
+  EXPECT_TRUE(dialog->Problems->text().isEmpty());
+  dialog->Text->setText(QString::fromUtf8("H\xD0\x96"));  // a letter the sample font lacks
+  EXPECT_TRUE(dialog->Problems->text().contains(QStringLiteral("U+0416"))) << dialog->Problems->text().toStdString();
+  if (const char* path = std::getenv("EIT_SCREENSHOT_PREVIEW")) {
+    // README's picture of the dialog, after the sample's font got its Cyrillic letters.
+    const std::string sheet = dir.File("sheet");
+    ASSERT_EQ(std::system(("\"" EIT_CLI "\" sheet \"" + s + "/latin.tdt\" --font "
+                           "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o \"" + sheet + "\" >/dev/null && \"" EIT_CLI
+                           "\" insert -o \"" + dir.File("RU") + "\" \"" + sheet + "/latin_sheet.log\" >/dev/null")
+                              .c_str()),
+              0);
+    auto* shown = new TPreviewDialog({dir.File("RU/latin.tdt")}, form.get());
+    shown->show();
+    ASSERT_TRUE(shown->grab().save(QString::fromLocal8Bit(path)));
+  }
 }
 
 // Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.

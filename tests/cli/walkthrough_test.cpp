@@ -42,7 +42,8 @@ TEST(Readme, WalkThroughWorksAsWritten) {
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
   }
   for (const char* output : {"OUT/result.log", "OUT/stone.bmp", "OUT/sky.tga", "SHEET/font.tga", "NEW/stone.dds",
-                             "NEW/sky.dds", "NEW/water.dds", "NEW/bricks.dds", "NEW/font.dds", "NEW/font.tdt"})
+                             "NEW/sky.dds", "NEW/water.dds", "NEW/bricks.dds", "NEW/font.dds", "NEW/font.tdt",
+                             "SHEET2/latin_sheet.tga", "RU/latin.tdt", "preview.tga"})
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
 }
 #endif

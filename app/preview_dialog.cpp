@@ -1,0 +1,85 @@
+#include "app/preview_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cstring>
+#include <exception>
+
+#include "formats/codepages.h"
+#include "formats/jobs_internal.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Preview font"));
+  resize(640, 260);
+  Table = new QComboBox(this);
+  for (const std::string& t : tables) Table->addItem(QString::fromStdString(t));
+  CodePage = new QComboBox(this);
+  for (int page : KnownCodePages()) CodePage->addItem(QString::number(page), page);
+  CodePage->setCurrentText(QStringLiteral("1251"));
+  Text = new QLineEdit(QStringLiteral("Съешь же ещё этих мягких французских булок"), this);
+  Zoom = new QSpinBox(this);
+  Zoom->setRange(1, 8);
+  Zoom->setValue(2);
+  Zoom->setSuffix(QStringLiteral(" x"));
+  Picture = new QLabel(this);
+  Picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(Picture);
+  scroll->setWidgetResizable(true);
+  Problems = new QLabel(this);
+  Problems->setWordWrap(true);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Font table:"), Table);
+  form->addRow(QStringLiteral("Text:"), Text);
+  form->addRow(QStringLiteral("Code page:"), CodePage);
+  form->addRow(QStringLiteral("Zoom:"), Zoom);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(scroll, 1);
+  layout->addWidget(Problems);
+  connect(Table, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
+  connect(CodePage, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
+  connect(Text, &QLineEdit::textChanged, this, &TPreviewDialog::Redraw);
+  connect(Zoom, &QSpinBox::valueChanged, this, &TPreviewDialog::Redraw);
+  Redraw();
+}
+
+TPreviewDialog::~TPreviewDialog() = default;
+
+void TPreviewDialog::Redraw() {
+  const std::string path = Table->currentText().toStdString();
+  try {
+    auto& slot = loaded_[path];
+    if (!slot) {
+      auto fresh = std::make_unique<TLoaded>();
+      fresh->table.LoadFromFile(path);
+      fresh->texture = detail::LoadTextureBitmap(ChangeFileExt(path, ".dds"));
+      slot = std::move(fresh);
+    }
+    const TPreview preview = RenderPreview(slot->table, slot->texture, Text->text().toStdString(),
+                                           {CodePage->currentData().toInt(), Zoom->value()}, path);
+    const TBitmap& b = preview.Picture;
+    QImage image(b.Width(), b.Height(), QImage::Format_ARGB32);
+    for (int y = 0; y < b.Height(); ++y) std::memcpy(image.scanLine(y), b.ScanLine(y), b.RowBytes());
+    Picture->setPixmap(QPixmap::fromImage(image));
+    std::string problems;
+    for (const std::string& p : preview.Problems) problems += (problems.empty() ? "Red boxes: " : "; ") + p;
+    Problems->setText(QString::fromStdString(problems));
+  } catch (const std::exception& e) {
+    loaded_.erase(path);
+    Picture->clear();
+    Problems->setText(QString::fromStdString(e.what()));
+  }
+}
+
+}  // namespace eit

@@ -1,0 +1,44 @@
+// "Preview font": a line of text set with a font table as the game sets it, redrawn as the user types.
+#pragma once
+
+#include <QDialog>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formats/font_tools.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace eit {
+
+class TPreviewDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // tables: the font tables to choose from (list entries, tables an insert run rebuilt).
+  TPreviewDialog(const std::vector<std::string>& tables, QWidget* parent = nullptr);
+  ~TPreviewDialog() override;
+
+  QComboBox *Table, *CodePage;
+  QLineEdit* Text;
+  QSpinBox* Zoom;
+  QLabel *Picture, *Problems;
+
+  // Sets the line again from what the dialog shows.
+  void Redraw();
+
+ private:
+  struct TLoaded {
+    TMemoryStream table;
+    TBitmap texture;
+  };
+  // Tables and textures read once each, so that typing costs only the drawing.
+  std::map<std::string, std::unique_ptr<TLoaded>> loaded_;
+};
+
+}  // namespace eit

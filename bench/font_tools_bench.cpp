@@ -1,0 +1,65 @@
+// A glyph sheet of 64 glyphs drawn from a font file, and the preview of a 60-character line: a
+// translator waits for the one and types into the other. Both should take well under a second.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cli/samples.h"
+#include "formats/font_tools.h"
+#include "formats/jobs_internal.h"
+#include "platform/paths.h"
+
+namespace {
+
+const std::string kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+struct Setup {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "eitool-bench-fonts";
+  eit::TMemoryStream table;
+  std::string fontBytes;
+  eit::TBitmap texture;
+
+  Setup() {
+    std::filesystem::create_directories(dir);
+    eit::WriteSamples(dir.string());
+    table.LoadFromFile((dir / "latin.tdt").string());
+    texture = eit::detail::LoadTextureBitmap((dir / "latin.dds").string());
+    if (std::filesystem::exists(kFont)) {
+      eit::TMemoryStream font;
+      font.LoadFromFile(kFont);
+      fontBytes.assign(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
+    }
+  }
+  ~Setup() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+
+Setup& S() {
+  static Setup setup;
+  return setup;
+}
+
+void BM_GlyphSheetFromFont(benchmark::State& state) {
+  if (S().fontBytes.empty() || !eit::CanRenderFonts()) {
+    state.SkipWithError("no DejaVu Sans or no FreeType here");
+    return;
+  }
+  eit::TSheetOptions options;
+  options.FontFile = kFont;
+  for (auto _ : state) benchmark::DoNotOptimize(eit::RenderGlyphSheet(S().table, "latin.tdt", S().fontBytes, options));
+}
+
+void BM_PreviewLine(benchmark::State& state) {
+  // 60 characters, Cyrillic and Latin, at the dialog's zoom.
+  const std::string text = "Съешь же ещё этих мягких французских булок, да выпей чаю! ABC";
+  for (auto _ : state)
+    benchmark::DoNotOptimize(eit::RenderPreview(S().table, S().texture, text, {1251, 2}, "latin.tdt"));
+}
+
+BENCHMARK(BM_GlyphSheetFromFont)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
