@@ -133,7 +133,17 @@ std::int32_t TDecompressionStream::Read(void* buffer, std::int32_t count) {
     if (streamEnded_) return count - static_cast<std::int32_t>(ZRecord.avail_out);
     if (ZRecord.avail_in == 0) {
       const std::int32_t got = ReadBaseBlock();
-      if (got <= 0) return count - static_cast<std::int32_t>(ZRecord.avail_out);
+      if (got <= 0) {
+        // zlib may hold output of input it has already taken (a full output buffer stopped it): that
+        // comes out before the stream counts as ended. No progress at all is inflate's -5, not an error.
+        const uInt before = ZRecord.avail_out;
+        const int result = detail::Zlib().inflate(&ZRecord, Z_NO_FLUSH);
+        if (result != Z_BUF_ERROR) DecompressCheck(result);
+        if (result == Z_STREAM_END) streamEnded_ = true;
+        if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result));
+        if (ZRecord.avail_out == before || result == Z_BUF_ERROR) return count - static_cast<std::int32_t>(ZRecord.avail_out);
+        continue;
+      }
       ZRecord.avail_in = static_cast<uInt>(got);
       BasePosition = BaseStream->Position();
       Progress(*this);

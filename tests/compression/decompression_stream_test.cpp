@@ -165,6 +165,19 @@ TEST(DecompressionStream, MovesTheBaseBackAndReportsEachBlockRead) {
   EXPECT_GE(base.Position(), where);
 }
 
+TEST(DecompressionStream, OutputZlibHoldsAfterTheInputRanOutStillComes) {
+  // Found by fuzzing: all 25 input bytes go in with the first read of 128, which leaves 256 bytes of
+  // output inside zlib; a second read must still get them.
+  const Bytes data = {0x78, 0x01, 0x73, 0x71, 0x09, 0x56, 0xfc, 0x0f, 0x05, 0xdf, 0x80, 0x34, 0x08,
+                      0x53, 0x03, 0x3d, 0x27, 0x88, 0xef, 0x15, 0x76, 0x3e, 0x19, 0x65, 0x00};
+  TMemoryStream base;
+  testing::Fill(base, data);
+  TDecompressionStream z(base);
+  Bytes out(384);
+  EXPECT_EQ(z.Read(out.data(), 128), 128);
+  EXPECT_EQ(z.Read(out.data() + 128, 256), 256);
+}
+
 TEST(DecompressionStream, UnsupportedOperationsRaiseOfTheirClass) {
   TMemoryStream base, dest;
   testing::Fill(base, testing::ZlibCompress(testing::TextureLike(100), 6));
