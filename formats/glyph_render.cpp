@@ -30,7 +30,7 @@ std::string Hex(int code) {
 }
 
 // The height of the glyphs the insert keeps (codes 0x20 to 0x7E): the new ones match it.
-int KeptGlyphHeight(const TMemoryStream& table) {
+[[maybe_unused]] int KeptGlyphHeight(const TMemoryStream& table) {
   int height = 0;
   const std::int64_t records = std::min<std::int64_t>(table.Size() / kGlyphRecordSize, KeptCodeLimit - 0x20);
   for (std::int64_t k = 0; k < records; ++k) {
