@@ -271,6 +271,20 @@ TEST(HostileEnvironment, SameNamedSourcesOnInsertKeepBothAndSaySo) {
       << run.out;
 }
 
+TEST(HostileEnvironment, NamesThatDifferInCaseOnlyCollideWhereTheFileSystemIgnoresCase) {
+  TempDir dir;
+  Write(dir.File("A/Stone.dds"), testing::MakeTextureImage(4, 4, 24));
+  Write(dir.File("B/stone.dds"), testing::MakeTextureImage(4, 4, 24));
+  const testing::Outcome run = Cli("extract -o " + Quoted(dir.File("T")) + " " + Quoted(dir.File("A/Stone.dds")) + " " +
+                                       Quoted(dir.File("B/stone.dds")),
+                                   dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto files = FilesIn(dir.File("T"));
+  std::sort(files.begin(), files.end());
+  const std::vector<std::string> expected = {"Stone.bmp", "result.log", kWindows ? "stone (2).bmp" : "stone.bmp"};
+  EXPECT_EQ(files, expected);
+}
+
 TEST(HostileEnvironment, FontPairIsNotHalfPublished) {
   TempDir dir;
   const std::string s = dir.File("S");
