@@ -33,19 +33,20 @@ std::string ErrorNamingFile(const std::exception& error, const std::string& file
 class TFrontEnd {
  public:
   virtual ~TFrontEnd() = default;
-  virtual void SetCurrentMessage(const std::string& text) = 0;
-  virtual void SetProgress(int position) = 0;  // the per-log bar, 0 to 100
-  virtual void SetTotal(int position) = 0;     // the whole-run bar, 0 to 100
-  virtual void SetExtracted(const std::string& text) = 0;
-  virtual void AddResult(const std::string& line) = 0;
+  // What a front end does not need does nothing: a plain TFrontEnd shows nothing at all.
+  virtual void SetCurrentMessage(const std::string& /*text*/) {}
+  virtual void SetProgress(int /*position*/) {}  // the per-log bar, 0 to 100
+  virtual void SetTotal(int /*position*/) {}     // the whole-run bar, 0 to 100
+  virtual void SetExtracted(const std::string& /*text*/) {}
+  virtual void AddResult(const std::string& /*line*/) {}
   // A results line about a file written: the window lets a double click open it.
   virtual void AddResultFor(const std::string& line, const std::string& /*path*/) { AddResult(line); }
-  virtual bool HasResults() = 0;
+  virtual bool HasResults() { return false; }
   // Around each job: the window enables Stop and disables Save results, and back.
-  virtual void JobStarting() = 0;
-  virtual void JobEnded() = 0;
+  virtual void JobStarting() {}
+  virtual void JobEnded() {}
   // Lets pending work run: the window processes its events.
-  virtual void ProcessMessages() = 0;
+  virtual void ProcessMessages() {}
   // Before each entry, for front ends that show which one.
   virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
   // An entry failed and the run goes on (keep-going runs only).

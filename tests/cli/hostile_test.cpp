@@ -330,17 +330,7 @@ TEST(HostileEnvironment, OddNamesAndListsWork) {
 
 TEST(HostileEnvironment, ExportNeverReplacesASourceOfTheRun) {
   // A raw texture named like its own export, exported into its own folder (the window allows any name).
-  struct : TFrontEnd {
-    void SetCurrentMessage(const std::string&) override {}
-    void SetProgress(int) override {}
-    void SetTotal(int) override {}
-    void SetExtracted(const std::string&) override {}
-    void AddResult(const std::string&) override {}
-    bool HasResults() override { return false; }
-    void JobStarting() override {}
-    void JobEnded() override {}
-    void ProcessMessages() override {}
-  } quiet;
+  TFrontEnd quiet;  // shows nothing
   TempDir dir;
   const std::string source = dir.File("pic.bmp");
   Write(source, testing::MakeTextureImage(4, 4, 24));

@@ -17,17 +17,7 @@ namespace {
 
 const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-struct Quiet : TFrontEnd {
-  void SetCurrentMessage(const std::string&) override {}
-  void SetProgress(int) override {}
-  void SetTotal(int) override {}
-  void SetExtracted(const std::string&) override {}
-  void AddResult(const std::string&) override {}
-  bool HasResults() override { return false; }
-  void JobStarting() override {}
-  void JobEnded() override {}
-  void ProcessMessages() override {}
-};
+using Quiet = TFrontEnd;  // shows nothing
 
 class FontTools : public ::testing::Test {
  protected:
