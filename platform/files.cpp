@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <mutex>
 #include <random>
+#include <thread>
+#include <chrono>
 
 #include "platform/native.h"
 #include "platform/paths.h"
@@ -17,6 +19,7 @@
 #include <windows.h>
 #else
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -43,6 +46,13 @@ void RemoveNative(const NativeChar* path) { ::unlink(path); }
 // A run has a few at a time (one per output under way); more are still removed by their owners.
 constexpr int kSlots = 256;
 std::atomic<NativeChar*> g_temporaries[kSlots];
+// Set when the process is ending on a signal: a worker that creates a temporary after that removes it
+// again and waits for the end, since the handler may already have passed its slot.
+std::atomic<bool> g_ending{false};
+
+[[noreturn]] void AwaitEnd() {
+  for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+}
 
 int RegisterTemporary(const std::string& path) {
   NativeChar* copy = NativeCopy(path);
@@ -94,6 +104,12 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
     slot_ = RegisterTemporary(temporary_);
     try {
       stream_ = std::make_unique<TFileStream>(temporary_, FileMode::CreateNew);
+      if (g_ending) {
+        stream_.reset();
+        std::error_code ignored;
+        std::filesystem::remove(FsPath(temporary_), ignored);
+        AwaitEnd();
+      }
       break;
     } catch (const EFExistsError&) {
       UnregisterTemporary(slot_);
@@ -167,14 +183,32 @@ std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first
 }
 
 void RemoveTemporariesNow() noexcept {
+  g_ending = true;
   for (auto& slot : g_temporaries)
     if (const NativeChar* path = slot.load()) RemoveNative(path);
 }
 
+namespace {
+
+// Other threads go on writing while the handler cleans up; one that was creating a temporary just
+// then is given a moment to see g_ending (or to have its file caught by a second pass).
+void RemoveTemporariesAtExit() noexcept {
+  RemoveTemporariesNow();
+#ifdef _WIN32
+  Sleep(50);
+#else
+  const struct timespec pause = {0, 50 * 1000 * 1000};
+  nanosleep(&pause, nullptr);
+#endif
+  RemoveTemporariesNow();
+}
+
+}  // namespace
+
 #ifdef _WIN32
 namespace {
 BOOL WINAPI OnConsoleEvent(DWORD event) {
-  RemoveTemporariesNow();
+  RemoveTemporariesAtExit();
   ExitProcess(event == CTRL_C_EVENT ? 130 : event == CTRL_BREAK_EVENT ? 143 : 129);
   return TRUE;
 }
@@ -183,7 +217,7 @@ void InstallInterruptCleanup() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
 #else
 namespace {
 extern "C" void OnSignal(int signal) {
-  RemoveTemporariesNow();
+  RemoveTemporariesAtExit();
   _exit(128 + signal);
 }
 }  // namespace
