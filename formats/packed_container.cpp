@@ -51,7 +51,9 @@ bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemory
   if (!UsingLibdeflate() || unpackedLength == 0) return false;
   const std::int64_t start = source.Position();
   const std::int64_t packedBytes = source.Size() - start;
-  if (packedBytes <= 0) return false;
+  // No more memory than the data could possibly unpack to: a lying length goes the zlib way, which
+  // finds it out before it costs anything.
+  if (packedBytes <= 0 || unpackedLength > packedBytes * kMaxInflateRatio + 1024) return false;
   TMemoryStream packed;
   packed.Reserve(packedBytes);
   if (packed.ReadFrom(source, packedBytes) != packedBytes) {
