@@ -130,12 +130,14 @@ bool PackWhole(const std::uint8_t* data, std::size_t size, TStream& destination)
   std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor*)> c(lib->allocCompressor(kLibdeflateLevel),
                                                                              lib->freeCompressor);
   if (!c) throw ECompressionError(ZlibErrorText(-4));
-  std::vector<std::uint8_t> packed(lib->zlibCompressBound(c.get(), size));
-  const std::size_t n = lib->zlibCompress(c.get(), data, size, packed.data(), packed.size());
+  // Not zeroed first: libdeflate writes what it returns.
+  const std::size_t bound = lib->zlibCompressBound(c.get(), size);
+  const std::unique_ptr<std::uint8_t[]> packed(new std::uint8_t[bound]);
+  const std::size_t n = lib->zlibCompress(c.get(), data, size, packed.get(), bound);
   if (n == 0) throw ECompressionError(ZlibErrorText(-5));
   for (std::size_t done = 0; done < n;) {
     const auto piece = static_cast<std::int32_t>(std::min<std::size_t>(n - done, 1 << 30));
-    destination.WriteBuffer(packed.data() + done, piece);
+    destination.WriteBuffer(packed.get() + done, piece);
     done += static_cast<std::size_t>(piece);
   }
   return true;

@@ -4,6 +4,7 @@
 // exact comparison reads everything only when the sampled rows all agree.
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "formats/formathandlers.h"
 
@@ -28,9 +29,19 @@ std::int64_t RowDistance(const std::uint8_t* texture, const std::uint8_t* edit, 
 }
 
 bool RowEqual(const std::uint8_t* texture, const std::uint8_t* edit, std::int32_t width, int bpp) {
-  for (std::int32_t x = 0; x < width; ++x, texture += bpp, edit += bpp)
-    if (texture[0] != edit[2] || texture[1] != edit[1] || texture[2] != edit[0] || (bpp == 4 && texture[3] != edit[3]))
-      return false;
+  if (bpp == 4) {
+    // Whole pixels at a time, red and blue swapped in a register: a loop the compiler vectorises.
+    std::uint32_t differ = 0;
+    for (std::int32_t x = 0; x < width; ++x) {
+      std::uint32_t t, e;
+      std::memcpy(&t, texture + 4 * x, 4);
+      std::memcpy(&e, edit + 4 * x, 4);
+      differ |= t ^ ((e & 0xFF00FF00u) | (e >> 16 & 0xFFu) | (e & 0xFFu) << 16);
+    }
+    return differ == 0;
+  }
+  for (std::int32_t x = 0; x < width; ++x, texture += 3, edit += 3)
+    if (texture[0] != edit[2] || texture[1] != edit[1] || texture[2] != edit[0]) return false;
   return true;
 }
 

@@ -39,11 +39,11 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
   TMemoryStream table;
   table.LoadFromFile(tablePath);
   CheckTableSize(table, tablePath);  // before the texture is read
-  const TBitmap texture = detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
-  const TBitmap sheet = MakeGlyphSheet(table, texture, tablePath);
-
-  const bool tga = sheet.PixelFormat() == TPixelFormat::pf32bit;
+  detail::TTextureLoad load(ChangeFileExt(tablePath, ".dds"));
+  const bool tga = load.Header.BitCount == 32;
   const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(tablePath), tga ? ".tga" : ".bmp"));
+  const TBitmap texture = load.Pixels();
+  const TBitmap sheet = MakeGlyphSheet(table, texture, tablePath);
   const std::int64_t bytes = detail::WriteImage(outputPath, sheet);
   context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
   context.Reporter->FileWritten(tablePath, outputPath, bytes, "glyph sheet, " + detail::Describe(sheet));

@@ -49,9 +49,10 @@ void WritePackedImage(TMemoryStream& source, TStream& destination);
 // at least 128 bytes.
 void InvertImageHeader(TMemoryStream& image);
 
-// How much of a texture to load: all of it (inserts keep the bytes after the rows), or the header and
-// rows only (exports write nothing else, so memory follows the picture, not the file's claims).
-enum class TLoadExtent { Whole, Pixels };
+// How much of a texture to load: all of it (inserts keep the bytes after the rows), the header and
+// rows only (exports write nothing else, so memory follows the picture, not the file's claims), or
+// the header alone, checked (what an output's name depends on).
+enum class TLoadExtent { Whole, Pixels, Header };
 
 // The loading rule: reads the texture file just opened as source into the empty image, header still
 // inverted, and returns its form. Checks what the rest of the program relies on, raising an error

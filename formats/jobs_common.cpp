@@ -115,6 +115,22 @@ std::string Describe(const TBitmap& bitmap) {
          (bitmap.PixelFormat() == TPixelFormat::pf32bit ? "32" : "24") + "-bit";
 }
 
+TTextureLoad::TTextureLoad(const std::string& path) : Path(path), Source(path, FileMode::OpenRead) {
+  TMemoryStream head;
+  LoadTextureImage(Source, head, path, TLoadExtent::Header);
+  Header = ReadStoredTextureHeader(head);
+}
+
+TBitmap TTextureLoad::Pixels() {
+  TMemoryStream image;
+  Source.SetPosition(0);
+  LoadTextureImage(Source, image, Path, TLoadExtent::Pixels);
+  InvertImageHeader(image);
+  TBitmap bitmap;
+  ImageToBitmapInPlace(image, bitmap);
+  return bitmap;
+}
+
 TBitmap LoadTextureBitmap(const std::string& path) {
   TMemoryStream image;
   {

@@ -13,6 +13,16 @@ namespace eit::detail {
 std::string Describe(const TBitmap& bitmap);
 // Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
 TBitmap LoadTextureBitmap(const std::string& path);
+// The same in two steps: the header first, checked (its bit count decides an output's name, which is
+// claimed before the heavy work, so that parallel entries wait for each other's names only briefly),
+// then the pixels.
+struct TTextureLoad {
+  explicit TTextureLoad(const std::string& path);
+  std::string Path;
+  TFileStream Source;
+  TTextureHeader Header;
+  TBitmap Pixels();
+};
 // Reads an edited image by its log tag, not its extension: a bitmap file or a TGA file.
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
 // Refuses to write an output that is one of the sources, however the paths are spelled.

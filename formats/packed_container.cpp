@@ -171,7 +171,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
   const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
 
-  if (extent == TLoadExtent::Pixels) {
+  if (extent != TLoadExtent::Whole) {
     // An export writes the rows and nothing else, so it reads no more than the header says they take,
     // whatever the container or the file's size claims.
     std::int64_t available;
@@ -191,6 +191,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     if (image.ReadFrom(*from, head) != head) throw EReadError(SReadError);
     if (head < kImageHeaderSize) ShortHeader(head, path);
     const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
+    if (extent == TLoadExtent::Header) return form;
     if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
     // An honest container holds just the header and rows: libdeflate takes it whole from here.
     if (packed && available == kImageHeaderSize + needed) {

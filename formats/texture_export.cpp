@@ -5,9 +5,10 @@
 namespace eit {
 
 void ExportTexture(TJobContext& context, const std::string& sourcePath) {
-  const TBitmap bitmap = detail::LoadTextureBitmap(sourcePath);
-  const bool tga = bitmap.PixelFormat() == TPixelFormat::pf32bit;
+  detail::TTextureLoad load(sourcePath);
+  const bool tga = load.Header.BitCount == 32;
   const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(sourcePath), tga ? ".tga" : ".bmp"));
+  const TBitmap bitmap = load.Pixels();
   const std::int64_t bytes = detail::WriteImage(outputPath, bitmap);
   context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
   context.Reporter->FileWritten(sourcePath, outputPath, bytes, detail::Describe(bitmap));

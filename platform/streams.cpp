@@ -130,7 +130,7 @@ void TMemoryStream::LoadFromStream(TStream& source) {
   source.SetPosition(0);
   const std::int64_t size = source.Size();
   Clear();
-  SetSize(size);
+  SetSizeForOverwrite(size);  // every byte is read over at once
   std::int64_t done = 0;
   while (done < size) {
     const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(size - done, 1 << 30));

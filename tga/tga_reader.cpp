@@ -93,8 +93,9 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
       rle ? (count + 127) / 128 * static_cast<std::int64_t>(1 + pixelBytes) : count * static_cast<std::int64_t>(pixelBytes);
   if (leastBytes > static_cast<std::int64_t>(available)) throw Invalid{"the pixel data are cut short"};
 
-  result.SetPixelFormat(TPixelFormat::pf32bit);
-  result.SetSize(width, height);
+  // The program's own files (uncompressed 32-bit rows) are copied whole: no need to clear first.
+  const bool wholeRows = !rle && !mapped && !grey && bits == 32 && !rightToLeft;
+  result.Reshape(TPixelFormat::pf32bit, width, height, wholeRows ? TBitmap::TInit::Undefined : TBitmap::TInit::Zero);
   if (count == 0) return;  // no rows or no columns: a picture of nothing, as our exports write it
   auto convert = [&](const std::uint8_t* p, std::uint8_t* out) {
     if (!mapped) return ToBgra(p, bits, grey, useAlpha, out);
@@ -108,7 +109,7 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
   };
 
   const std::uint8_t* src = data + at;
-  if (!rle && !mapped && !grey && bits == 32 && !rightToLeft) {
+  if (wholeRows) {
     // What the program itself writes: whole rows at once.
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
     for (std::int32_t row = 0; row < height; ++row) {
