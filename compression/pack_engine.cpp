@@ -61,12 +61,6 @@ TBinding& Binding() {
 
 std::atomic<bool> g_zlibOnly{false};
 
-template <typename F>
-bool LookUp(const TDynamicLibrary& library, const char* name, F& entry) {
-  entry = reinterpret_cast<F>(library.Symbol(name));
-  return entry != nullptr;
-}
-
 const TLibdeflateEntries* Entries() {
   TBinding& binding = Binding();
   std::lock_guard<std::mutex> guard(binding.lock);
@@ -75,13 +69,13 @@ const TLibdeflateEntries* Entries() {
   TDynamicLibrary library = TDynamicLibrary::Load(binding.libraryName);
   auto table = std::make_unique<TLibdeflateEntries>();
   // Every entry point or none: a library missing one is treated as absent.
-  const bool complete = library.IsLoaded() && LookUp(library, "libdeflate_alloc_compressor", table->allocCompressor) &&
-                        LookUp(library, "libdeflate_zlib_compress", table->zlibCompress) &&
-                        LookUp(library, "libdeflate_zlib_compress_bound", table->zlibCompressBound) &&
-                        LookUp(library, "libdeflate_free_compressor", table->freeCompressor) &&
-                        LookUp(library, "libdeflate_alloc_decompressor", table->allocDecompressor) &&
-                        LookUp(library, "libdeflate_zlib_decompress_ex", table->zlibDecompressEx) &&
-                        LookUp(library, "libdeflate_free_decompressor", table->freeDecompressor);
+  const bool complete = library.IsLoaded() && library.Bind("libdeflate_alloc_compressor", table->allocCompressor) &&
+                        library.Bind("libdeflate_zlib_compress", table->zlibCompress) &&
+                        library.Bind("libdeflate_zlib_compress_bound", table->zlibCompressBound) &&
+                        library.Bind("libdeflate_free_compressor", table->freeCompressor) &&
+                        library.Bind("libdeflate_alloc_decompressor", table->allocDecompressor) &&
+                        library.Bind("libdeflate_zlib_decompress_ex", table->zlibDecompressEx) &&
+                        library.Bind("libdeflate_free_decompressor", table->freeDecompressor);
   if (!complete) return nullptr;
   binding.entries = table.get();
   binding.tables.push_back(std::move(table));

@@ -32,12 +32,6 @@ TZlibBinding& Binding() {
   return binding;
 }
 
-template <typename F>
-bool LookUp(const TDynamicLibrary& library, const char* name, F& entry) {
-  entry = reinterpret_cast<F>(library.Symbol(name));
-  return entry != nullptr;
-}
-
 }  // namespace
 
 std::string LoadResString(const TResString& resource) { return resource.Text; }
@@ -56,13 +50,13 @@ void LoadZlibLibrary() {
   TDynamicLibrary library = TDynamicLibrary::Load(binding.libraryName);
   detail::TZlibEntries entries{};
   // A library without all seven entries is as good as none: calling a missing one would crash.
-  const bool complete = library.IsLoaded() && LookUp(library, "deflateInit_", entries.deflateInit_) &&
-                        LookUp(library, "deflate", entries.deflate) &&
-                        LookUp(library, "deflateEnd", entries.deflateEnd) &&
-                        LookUp(library, "inflateInit_", entries.inflateInit_) &&
-                        LookUp(library, "inflate", entries.inflate) &&
-                        LookUp(library, "inflateEnd", entries.inflateEnd) &&
-                        LookUp(library, "inflateReset", entries.inflateReset);
+  const bool complete = library.IsLoaded() && library.Bind("deflateInit_", entries.deflateInit_) &&
+                        library.Bind("deflate", entries.deflate) &&
+                        library.Bind("deflateEnd", entries.deflateEnd) &&
+                        library.Bind("inflateInit_", entries.inflateInit_) &&
+                        library.Bind("inflate", entries.inflate) &&
+                        library.Bind("inflateEnd", entries.inflateEnd) &&
+                        library.Bind("inflateReset", entries.inflateReset);
   if (!complete) throw EZlibError(LoadResString(SLibraryAbsent));
   binding.entries = entries;
   binding.library = std::move(library);

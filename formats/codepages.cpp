@@ -55,6 +55,12 @@ std::u32string DecodeUtf8(const std::string& text) {
   return out;
 }
 
+std::string CodeText(int code) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
+  return text;
+}
+
 std::string DescribeCharacter(char32_t character) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));

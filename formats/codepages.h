@@ -20,6 +20,8 @@ char32_t CharacterOf(int codePage, std::uint8_t code);
 std::optional<std::uint8_t> CodeOf(int codePage, char32_t character);
 // UTF-8 text as characters; a malformed sequence gives U+FFFD.
 std::u32string DecodeUtf8(const std::string& text);
+// "0xC0": a byte's code as messages write it.
+std::string CodeText(int code);
 // "U+0410 'А'": a character as the user reads it in a message.
 std::string DescribeCharacter(char32_t character);
 

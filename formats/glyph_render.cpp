@@ -23,12 +23,6 @@ namespace eit {
 
 namespace {
 
-std::string Hex(int code) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
-  return text;
-}
-
 // The height of the glyphs the insert keeps (codes 0x20 to 0x7E): the new ones match it.
 [[maybe_unused]] int KeptGlyphHeight(const TMemoryStream& table) {
   int height = 0;
@@ -42,7 +36,7 @@ std::string Hex(int code) {
 
 void CheckRange(const TSheetOptions& options) {
   if (options.First < NewGlyphCode || options.End > 0x20 + kFontRecords || options.First >= options.End)
-    throw Exception("The codes of a glyph sheet run from " + Hex(options.First) + " to " + Hex(options.End) +
+    throw Exception("The codes of a glyph sheet run from " + CodeText(options.First) + " to " + CodeText(options.End) +
                     "; the insert lays new glyphs from 0xC0 up to at most 0x100, so give --first 0xC0 or more and "
                     "--end 0x100 or less, after it");
 }
@@ -110,11 +104,11 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
     const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
     std::string problem;
     if (ch == 0)
-      problem = Hex(code) + " is undefined in code page " + std::to_string(options.CodePage);
+      problem = CodeText(code) + " is undefined in code page " + std::to_string(options.CodePage);
     else if (FT_Get_Char_Index(ft.face, ch) == 0)
-      problem = Hex(code) + ": the font has no glyph for " + DescribeCharacter(ch);
+      problem = CodeText(code) + ": the font has no glyph for " + DescribeCharacter(ch);
     else if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0)
-      problem = Hex(code) + ": FreeType could not draw " + DescribeCharacter(ch);
+      problem = CodeText(code) + ": FreeType could not draw " + DescribeCharacter(ch);
     if (!problem.empty()) {
       // A box in the glyph's place keeps every later code in step, and shows in the game what is missing.
       const int w = std::max(3, height / 2);
@@ -178,7 +172,7 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
     sheet.Commit();
   }
   SaveLines(files.Log, {"#Format: TDT", "#Source: " + AbsolutePath(tablePath), "#Target TGA: " + AbsolutePath(files.Sheet),
-                        "#First: 0x20", "#Last: " + Hex(options.End)});
+                        "#First: 0x20", "#Last: " + CodeText(options.End)});
   return files;
 }
 

@@ -121,26 +121,26 @@ TTextureLoad::TTextureLoad(const std::string& path) : Path(path), Source(path, F
   Header = ReadStoredTextureHeader(head);
 }
 
-TBitmap TTextureLoad::Pixels() {
+namespace {
+
+// The rows of the texture file open as source, moved into a bitmap without a second copy.
+TBitmap PixelsOf(TStream& source, const std::string& path) {
   TMemoryStream image;
-  Source.SetPosition(0);
-  LoadTextureImage(Source, image, Path, TLoadExtent::Pixels);
+  source.SetPosition(0);
+  LoadTextureImage(source, image, path, TLoadExtent::Pixels);
   InvertImageHeader(image);
   TBitmap bitmap;
   ImageToBitmapInPlace(image, bitmap);
   return bitmap;
 }
 
+}  // namespace
+
+TBitmap TTextureLoad::Pixels() { return PixelsOf(Source, Path); }
+
 TBitmap LoadTextureBitmap(const std::string& path) {
-  TMemoryStream image;
-  {
-    TFileStream source(path, FileMode::OpenRead);
-    LoadTextureImage(source, image, path, TLoadExtent::Pixels);
-  }
-  InvertImageHeader(image);
-  TBitmap bitmap;
-  ImageToBitmapInPlace(image, bitmap);
-  return bitmap;
+  TFileStream source(path, FileMode::OpenRead);
+  return PixelsOf(source, path);
 }
 
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap) {

@@ -15,12 +15,6 @@ namespace {
 constexpr int kMargin = 2;
 const std::uint8_t kBackground[3] = {40, 40, 40};  // B, G, R: dark, so white glyphs show
 
-std::string Hex(int code) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
-  return text;
-}
-
 }  // namespace
 
 TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
@@ -48,14 +42,14 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
     const std::optional<std::uint8_t> code = CodeOf(options.CodePage, ch);
     Placed p{{}, true, height / 2};
     if (!code || *code < 0x20 || *code - 0x20 >= records) {
-      preview.Problems.push_back(DescribeCharacter(ch) + (code ? " has code " + Hex(*code) + ", which the table has no record for"
+      preview.Problems.push_back(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
                                                                : " is not in code page " + std::to_string(options.CodePage)));
     } else {
       p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
       const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
       p.box = empty && *code != 0x20;  // a space is blank by design
       p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
-      if (p.box) preview.Problems.push_back(DescribeCharacter(ch) + " (code " + Hex(*code) + ") has an empty glyph");
+      if (p.box) preview.Problems.push_back(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
       height = std::max<int>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
     }
     width += p.width + 1;

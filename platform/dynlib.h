@@ -20,6 +20,12 @@ class TDynamicLibrary {
   bool IsLoaded() const { return handle_ != nullptr; }
   // The address of an export, or null when the library lacks it.
   void* Symbol(const char* exportName) const;
+  // Sets entry to the export's address as a function pointer; false when the library lacks it.
+  template <typename F>
+  bool Bind(const char* exportName, F& entry) const {
+    entry = reinterpret_cast<F>(Symbol(exportName));
+    return entry != nullptr;
+  }
   void Release() { handle_.reset(); }
 
  private:
