@@ -110,6 +110,10 @@ TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
     }
   } finish{*this};
 
+  if (TargetDir.find_first_of("\r\n") != std::string::npos &&
+      std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); }))
+    throw Exception("The target directory " + TargetDir + " has a line break in its name, which a result log cannot "
+                    "record; choose another directory");
   ResultLog.clear();
   TotalBytes = 0;
   StopFlag = 0;
@@ -136,20 +140,54 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
   run.Context.Strict = Strict;
   try {
+    // A result log line cannot hold a line break: such a name would come back split, and its record lost.
+    if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
+      throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
+                      "rename the file before extracting it");
     ProcessItem(run);
   } catch (const std::exception& e) {
-    // Every message names a file it concerns; one that names none gets the record's source (in a
-    // replay) or the entry put in front.
-    run.Failed = true;
-    run.Message = e.what();
-    run.Named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
-                std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(),
-                            [&](const std::string& f) { return !f.empty() && Mentions(run.Message, f); });
-    if (!run.Named) run.Message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
-    run.Error = std::current_exception();
+    KeepFailure(run, e);
   }
   // Whatever happened, later entries may take their names now.
   names_->Finish(run.Index);
+}
+
+void TBatchEngine::KeepFailure(TEntryRun& run, const std::exception& e) {
+  // Every message names a file it concerns; one that names none gets the record's source (in a
+  // replay) or the entry put in front.
+  run.Failed = true;
+  run.Message = e.what();
+  run.Named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
+              std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(),
+                          [&](const std::string& f) { return !f.empty() && Mentions(run.Message, f); });
+  if (!run.Named) run.Message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
+  run.Error = std::current_exception();
+  if (!run.Entry.List.empty()) {
+    run.Message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + run.Message;
+    run.Named = false;  // raised with the list's name, not as it was
+  }
+}
+
+void TBatchEngine::ShowReports(TEntryRun& run) {
+  for (TEntryRun::Report& r : run.Reports) {
+    if (r.Kind == TEntryRun::Report::Published) {
+      // An output that cannot take its name ends the entry there, as it would have with one worker;
+      // what the entry wrote after it is dropped with its temporaries.
+      try {
+        r.Files.Publish();
+      } catch (const std::exception& e) {
+        KeepFailure(run, e);
+        break;
+      }
+    } else if (r.Kind == TEntryRun::Report::Written) {
+      FileWritten(r.Source, r.Output, r.Bytes, r.What);
+    } else if (r.Kind == TEntryRun::Report::Skipped) {
+      FileSkipped(r.Source, r.What);
+    } else {
+      Warning(r.Source, r.What);
+    }
+  }
+  run.Reports.clear();
 }
 
 void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
@@ -160,14 +198,7 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
       TFrontEnd& frontEnd;
       ~Ended() { frontEnd.JobEnded(); }
     } ended{frontEnd_};
-    for (const TEntryRun::Report& r : run.Reports) {
-      if (r.Kind == TEntryRun::Report::Written)
-        FileWritten(r.Source, r.Output, r.Bytes, r.What);
-      else if (r.Kind == TEntryRun::Report::Skipped)
-        FileSkipped(r.Source, r.What);
-      else
-        Warning(r.Source, r.What);
-    }
+    ShowReports(run);
   }
   if (run.Failed) {
     if (!KeepGoing) {
@@ -276,6 +307,8 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
     ++shown;
     frontEnd_.SetTotal(static_cast<int>(shown * 100 / n));
     frontEnd_.ProcessMessages();
+    // One worker would have stopped in this log; what later entries wrote is dropped.
+    if (run->ReplayStopped) break;
   }
   return stopped || replayStopped_ ? TRunOutcome::Stopped : TRunOutcome::Completed;
 }

@@ -11,9 +11,10 @@ namespace eit {
 
 struct TBatchEngine::TEntryRun : TJobReporter {
   struct Report {
-    enum { Written, Skipped, Warned } Kind;
+    enum { Written, Skipped, Warned, Published } Kind;
     std::string Source, Output, What;
     std::int64_t Bytes;
+    TFinishedOutput Files;  // Published: what takes its name at this point of the entry
   };
 
   TEntryRun(TBatchEngine& engine, std::size_t index, const TJobEntry& entry, bool direct)
@@ -24,19 +25,26 @@ struct TBatchEngine::TEntryRun : TJobReporter {
     if (Direct)
       Engine.FileWritten(source, output, bytes, what);
     else
-      Reports.push_back({Report::Written, source, output, what, bytes});
+      Reports.push_back({Report::Written, source, output, what, bytes, {}});
   }
   void FileSkipped(const std::string& source, const std::string& reason) override {
     if (Direct)
       Engine.FileSkipped(source, reason);
     else
-      Reports.push_back({Report::Skipped, source, "", reason, 0});
+      Reports.push_back({Report::Skipped, source, "", reason, 0, {}});
   }
   void Warning(const std::string& source, const std::string& text) override {
     if (Direct)
       Engine.Warning(source, text);
     else
-      Reports.push_back({Report::Warned, source, "", text, 0});
+      Reports.push_back({Report::Warned, source, "", text, 0, {}});
+  }
+  // Every earlier entry is done when one worker runs the entries; several wait for the entry's turn.
+  void Publish(TFinishedOutput output) override {
+    if (Direct)
+      output.Publish();
+    else
+      Reports.push_back({Report::Published, "", "", "", 0, std::move(output)});
   }
 
   TBatchEngine& Engine;

@@ -61,10 +61,16 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
   return steps;
 }
 
+std::vector<std::pair<std::size_t, std::string>> NumberedListEntries(const std::vector<std::string>& lines) {
+  std::vector<std::pair<std::size_t, std::string>> entries;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (!FirstToken(lines[i]).empty()) entries.emplace_back(i + 1, lines[i]);
+  return entries;
+}
+
 std::vector<std::string> ProjectListEntries(const std::vector<std::string>& lines) {
   std::vector<std::string> entries;
-  for (const std::string& line : lines)
-    if (!FirstToken(line).empty()) entries.push_back(line);
+  for (auto& entry : NumberedListEntries(lines)) entries.push_back(std::move(entry.second));
   return entries;
 }
 
@@ -90,6 +96,10 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
     }
     if (step.IsRecord) {
       TImportRecord record = step.Record;
+      // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
+      if (record.ImagePath.empty())
+        throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
+                        " names no edited image (a \"#Target BMP: <path>\" or \"#Target TGA: <path>\" line)");
       run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
       // Sources are opened for reading only; outputs are checked against them before creation.
       std::unique_ptr<TFileStream> SourceStream;

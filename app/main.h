@@ -63,6 +63,9 @@ enum class TRunOutcome { Completed, Stopped };
 struct TJobEntry {
   TJobKind Kind;
   std::string Path;
+  // An entry read from a project list: the list and the line, which its errors name.
+  std::string List = {};
+  std::size_t Line = 0;
 };
 
 class TBatchEngine : private TJobReporter {
@@ -108,8 +111,12 @@ class TBatchEngine : private TJobReporter {
   void ReplayLog(TEntryRun& run, const std::string& logPath);
   // Runs one entry to its end, keeping a failure in the run rather than raising it.
   void ExecuteEntry(TEntryRun& run);
-  // Takes a finished entry into the run, in entry order: its results, its log lines or its failure.
+  void KeepFailure(TEntryRun& run, const std::exception& error);
+  // Takes a finished entry into the run, in entry order: its outputs take their names, then its
+  // results, its log lines or its failure.
   void TakeEntry(TEntryRun& run, std::size_t count);
+  // Publishes a parallel entry's outputs and shows its reports, in the order the entry made them.
+  void ShowReports(TEntryRun& run);
   TRunOutcome RunSequential(const std::vector<TJobEntry>& entries);
   TRunOutcome RunParallel(const std::vector<TJobEntry>& entries, int workers);
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,

@@ -46,5 +46,7 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
 
 // The entries of a project list: its lines, without empty or blank ones.
 std::vector<std::string> ProjectListEntries(const std::vector<std::string>& lines);
+// The same with the line number (from 1) of each, for messages that name the list.
+std::vector<std::pair<std::size_t, std::string>> NumberedListEntries(const std::vector<std::string>& lines);
 
 }  // namespace eit

@@ -52,21 +52,47 @@ struct UsageError {
   std::string message;
 };
 
-// Text from files and logs may hold control characters; a terminal must not act on them.
+// Text from files and logs may hold control characters, or bytes that are not text at all; a
+// terminal must neither act on them nor garble the rest of the line.
 std::string Printable(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
-      out += escaped;
-    } else {
-      out += c;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto u = static_cast<unsigned char>(text[i]);
+    const std::size_t n = u < 0x80 ? 1 : (u >> 5) == 0x6 ? 2 : (u >> 4) == 0xE ? 3 : (u >> 3) == 0x1E ? 4 : 0;
+    if (n > 1 && i + n <= text.size() && eit::IsValidUtf8(text.data() + i, n)) {
+      out.append(text, i, n);
+      i += n;
+      continue;
     }
+    if (n == 1 && u >= 0x20 && u != 0x7F) {
+      out += text[i++];
+      continue;
+    }
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+    out += escaped;
+    ++i;
   }
   return out;
+}
+
+// Options come before "--"; everything after it is a file, even when it starts with "-".
+bool IsOption(const std::string& arg, bool& optionsEnded) {
+  if (optionsEnded) return false;
+  if (arg == "--") {
+    optionsEnded = true;
+    return true;
+  }
+  return !arg.empty() && arg[0] == '-';
+}
+
+void CheckCodePageOption(int codePage) {
+  try {
+    eit::CheckCodePage(codePage);
+  } catch (const eit::Exception& e) {
+    throw UsageError{"--codepage: " + e.Message()};
+  }
 }
 
 // Logs name their files by absolute paths, so they replay from any working directory.
@@ -123,6 +149,22 @@ class TConsole : public eit::TFrontEnd {
   bool results_ = false;
 };
 
+void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries) {
+  const std::string ext = eit::ExtractFileExtLower(a);
+  if (extract && (ext == ".dds" || ext == ".tdt")) {
+    entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, Absolute(a)});
+  } else if (!extract && ext == ".log") {
+    entries.push_back({eit::jkReplayLog, Absolute(a)});
+  } else if (!extract && ext == ".lst") {
+    // Lines stay as written: relative ones are taken from the target directory, as in the window.
+    for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
+      entries.push_back({eit::jkProjectList, entry, Absolute(a), line});
+  } else {
+    throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
+                                  : " is neither a result log (.log) nor a project list (.lst)")};
+  }
+}
+
 // extract / insert: -o DIR [--keep-going] FILE...
 int RunJobs(bool extract, const std::vector<std::string>& args) {
   std::string dir;
@@ -130,9 +172,13 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   int workers = 0;  // one per core
   bool strict = false;
   std::vector<eit::TJobEntry> entries;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "-o" || a == "--output") {
+    if (!IsOption(a, optionsEnded)) {
+      AddEntry(extract, a, entries);
+    } else if (a == "--") {
+    } else if (a == "-o" || a == "--output") {
       if (++i == args.size()) throw UsageError{a + " needs a directory"};
       dir = args[i];
     } else if (a == "--help" || a == "-h") {
@@ -151,27 +197,12 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
       if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
         throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
       workers = static_cast<int>(n);
-    } else if (!a.empty() && a[0] == '-') {
-      throw UsageError{"unknown option " + a};
     } else {
-      const std::string ext = eit::ExtractFileExtLower(a);
-      if (extract && (ext == ".dds" || ext == ".tdt")) {
-        entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, Absolute(a)});
-      } else if (!extract && ext == ".log") {
-        entries.push_back({eit::jkReplayLog, Absolute(a)});
-      } else if (!extract && ext == ".lst") {
-        // Lines stay as written: relative ones are taken from the target directory, as in the window.
-        for (const std::string& line : eit::ProjectListEntries(eit::LoadLines(a)))
-          entries.push_back({eit::jkProjectList, line});
-      } else {
-        throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
-                                      : " is neither a result log (.log) nor a project list (.lst)")};
-      }
+      throw UsageError{"unknown option " + a};
     }
   }
   if (dir.empty()) throw UsageError{"no target directory: give -o DIR"};
   if (entries.empty()) throw UsageError{"no files given"};
-  if (!eit::ForceDirectories(dir)) throw eit::Exception("Unable to create directory " + dir);
 
   TConsole console;
   eit::TBatchEngine engine(console);
@@ -180,7 +211,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   engine.Workers = workers;
   engine.Strict = strict;
   // The working directory during a run is the target directory, in both front ends.
-  if (!eit::SetCurrentDir(engine.TargetDir)) throw eit::Exception("Cannot change into directory " + dir);
+  eit::EnterTargetDirectory(dir);
   engine.RunBatch(entries);
   return engine.FailedEntries > 0 ? 1 : 0;
 }
@@ -217,35 +248,40 @@ constexpr const char* kPreviewUsage =
 int RunSheet(const std::vector<std::string>& args) {
   std::string table, dir;
   eit::TSheetOptions options;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
+    if (!IsOption(a, optionsEnded)) {
+      if (!table.empty()) throw UsageError{"sheet takes one font table, not also " + a};
+      table = a;
+    } else if (a == "--") {
+    } else if (a == "--help" || a == "-h") {
       std::printf("%s", kSheetUsage);
       return 0;
     } else if (a == "--font") {
       options.FontFile = TextAfter(args, i);
     } else if (a == "--codepage") {
       options.CodePage = NumberAfter(args, i, 0, 65535);
+      CheckCodePageOption(options.CodePage);
     } else if (a == "--first") {
-      options.First = NumberAfter(args, i, 0, 0x100);
+      // The insert lays new glyphs from 0xC0 on.
+      options.First = NumberAfter(args, i, eit::NewGlyphCode, 0xFF);
     } else if (a == "--end") {
-      options.End = NumberAfter(args, i, 0, 0x100);
+      options.End = NumberAfter(args, i, eit::NewGlyphCode + 1, 0x100);
     } else if (a == "--size") {
       options.PixelSize = NumberAfter(args, i, 1, 200);
     } else if (a == "-o" || a == "--output") {
       dir = TextAfter(args, i);
-    } else if (!a.empty() && a[0] == '-') {
-      throw UsageError{"unknown option " + a};
-    } else if (table.empty()) {
-      table = a;
     } else {
-      throw UsageError{"sheet takes one font table, not also " + a};
+      throw UsageError{"unknown option " + a};
     }
   }
   if (table.empty() || options.FontFile.empty() || dir.empty())
     throw UsageError{"sheet needs a font table, --font FILE and -o DIR"};
-  eit::CheckCodePage(options.CodePage);
-  if (!eit::ForceDirectories(dir)) throw eit::Exception("Unable to create directory " + dir);
+  if (options.First >= options.End)
+    throw UsageError{"--first " + eit::CodeText(options.First) + " must come before --end " +
+                     eit::CodeText(options.End)};
+  eit::MakeDirectory(dir);
   const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir);
   for (const std::string& problem : files.Problems)
     std::fprintf(stderr, "%s: warning: %s\n", Printable(eit::ExtractFileName(table)).c_str(), Printable(problem).c_str());
@@ -257,9 +293,14 @@ int RunPreview(const std::vector<std::string>& args) {
   std::string table, output, text;
   bool haveText = false;
   eit::TPreviewOptions options;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
+    if (!IsOption(a, optionsEnded)) {
+      if (!table.empty()) throw UsageError{"preview takes one font table, not also " + a};
+      table = a;
+    } else if (a == "--") {
+    } else if (a == "--help" || a == "-h") {
       std::printf("%s", kPreviewUsage);
       return 0;
     } else if (a == "--text") {
@@ -267,16 +308,13 @@ int RunPreview(const std::vector<std::string>& args) {
       haveText = true;
     } else if (a == "--codepage") {
       options.CodePage = NumberAfter(args, i, 0, 65535);
+      CheckCodePageOption(options.CodePage);
     } else if (a == "--scale") {
       options.Scale = NumberAfter(args, i, 1, 8);
     } else if (a == "-o" || a == "--output") {
       output = TextAfter(args, i);
-    } else if (!a.empty() && a[0] == '-') {
-      throw UsageError{"unknown option " + a};
-    } else if (table.empty()) {
-      table = a;
     } else {
-      throw UsageError{"preview takes one font table, not also " + a};
+      throw UsageError{"unknown option " + a};
     }
   }
   if (table.empty() || !haveText || output.empty()) throw UsageError{"preview needs a font table, --text TEXT and -o FILE"};
@@ -312,7 +350,7 @@ int Run(const std::vector<std::string>& args) {
       return 0;
     }
     if (rest.size() != 1) throw UsageError{"samples takes one directory"};
-    if (!eit::ForceDirectories(rest[0])) throw eit::Exception("Unable to create directory " + rest[0]);
+    eit::MakeDirectory(rest[0]);
     for (const std::string& path : eit::WriteSamples(rest[0])) std::printf("%s\n", path.c_str());
     return 0;
   }

@@ -1,3 +1,4 @@
+#include "platform/limits.h"
 #include "formats/formathandlers.h"
 #include "formats/jobs_internal.h"
 #include "platform/paths.h"
@@ -19,7 +20,7 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
   CheckTableSize(table, tablePath);
 
   const std::int32_t cellHeight = ReadGlyphRecord(table.Memory()).Height + kCellGap;
-  if (std::int64_t{cellHeight} * kFontRecords > 65535)
+  if (std::int64_t{cellHeight} * kFontRecords > kMaxPictureSide)
     throw Exception(tablePath + ": record 0 gives glyphs " + std::to_string(cellHeight - kCellGap) +
                     " pixels high, too high for a glyph sheet of 224 cells");
   TBitmap sheet(texture.PixelFormat(), kSheetWidth, cellHeight * kFontRecords);  // black, alpha 0
@@ -44,7 +45,7 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
   const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(tablePath), tga ? ".tga" : ".bmp"));
   const TBitmap texture = load.Pixels();
   const TBitmap sheet = MakeGlyphSheet(table, texture, tablePath);
-  const std::int64_t bytes = detail::WriteImage(outputPath, sheet);
+  const std::int64_t bytes = detail::WriteImage(context, outputPath, sheet);
   context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
   context.Reporter->FileWritten(tablePath, outputPath, bytes, "glyph sheet, " + detail::Describe(sheet));
 }

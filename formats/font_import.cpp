@@ -133,13 +133,15 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   }
   const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
   // Both files are complete, and both names free to take, before either takes its name.
-  TAtomicFile textureFile(outputPairTexture), tableFile(outputTable);
-  StoreTextureImage(image, form, textureFile.Stream());
-  table.SaveToStream(tableFile.Stream());
-  const auto [textureBytes, tableBytes] = TAtomicFile::CommitPair(textureFile, tableFile);
+  auto textureFile = std::make_unique<TAtomicFile>(outputPairTexture);
+  auto tableFile = std::make_unique<TAtomicFile>(outputTable);
+  StoreTextureImage(image, form, textureFile->Stream());
+  table.SaveToStream(tableFile->Stream());
+  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile->Finish();
+  context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
   context.Reporter->FileWritten(texturePath, outputPairTexture, textureBytes,
                                 std::string(form == TTextureForm::Packed ? "packed" : "raw") + " font texture, " +
-                                    detail::Describe(texture) + ", " + std::to_string(newCodes) + " new glyphs" +
+                                    detail::Describe(texture) + ", " + std::to_string(newCodes) + (newCodes == 1 ? " new glyph" : " new glyphs") +
                                     note);
   context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
 }

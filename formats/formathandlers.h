@@ -106,6 +106,9 @@ class TJobReporter {
   virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
   // Something about an input that may not be what the user meant; the job goes on.
   virtual void Warning(const std::string& /*source*/, const std::string& /*text*/) {}
+  // A finished output takes its name: now, or when the run's earlier entries are done. Called before
+  // the FileWritten reports of its files.
+  virtual void Publish(TFinishedOutput output) { output.Publish(); }
 };
 
 // The names a run's outputs take, shared by the entries of a run, which may run at once. Names are

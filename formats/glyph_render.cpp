@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/limits.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "platform/files.h"
@@ -73,25 +74,45 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
   FT_Select_Charmap(ft.face, FT_ENCODING_UNICODE);
 
   TRenderedSheet result;
-  const int kept = KeptGlyphHeight(table);
-  const int lineUnits = std::max(1, ft.face->ascender - ft.face->descender);
-  // Matching: the font's line (ascender to descender) as tall as the table's glyphs.
-  result.PixelSize = options.PixelSize > 0 ? options.PixelSize
-                                           : std::max(1, kept * ft.face->units_per_EM / lineUnits);
+  // All sizes in 64 bits, checked against what a sheet can hold before anything is drawn.
+  const int count = options.End - options.First;
+  const std::int64_t maxCell = kMaxPictureSide / count;
+  const std::int64_t kept = KeptGlyphHeight(table);
+  const std::int64_t recordCell = std::int64_t{ReadGlyphRecord(table.Memory()).Height} + kCellGap;
+  if (kept + 2 > maxCell || recordCell > maxCell)
+    throw Exception("A glyph of " + tablePath + " is " + std::to_string(std::max(kept, recordCell - kCellGap)) +
+                    " pixels high; a sheet of " + std::to_string(count) + " glyphs holds glyphs up to " +
+                    std::to_string(maxCell - kCellGap) + " pixels high");
+  // A font that gives no line height (zero vertical metrics) is measured by its em square instead.
+  std::int64_t lineUnits = std::int64_t{ft.face->ascender} - ft.face->descender;
+  if (lineUnits <= 0) lineUnits = std::max<std::int64_t>(1, ft.face->units_per_EM);
+  std::int64_t size = options.PixelSize;
+  if (size == 0) {
+    // Matching: the font's line (ascender to descender) as tall as the table's glyphs, never larger
+    // than a cell (nor twice the table's glyphs), whatever the font's metrics claim.
+    const std::int64_t most = std::max<std::int64_t>(1, std::min(maxCell - 2, 2 * kept + 8));
+    size = std::clamp<std::int64_t>(kept * ft.face->units_per_EM / lineUnits, 1, most);
+  }
+  result.PixelSize = static_cast<int>(size);
   if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(result.PixelSize)) != 0)
     throw Exception(options.FontFile + ": the font cannot be drawn " + std::to_string(result.PixelSize) +
                     " pixels high");
-  const int ascender = static_cast<int>(std::ceil(ft.face->size->metrics.ascender / 64.0));
-  const int descender = static_cast<int>(std::ceil(-ft.face->size->metrics.descender / 64.0));
-  const int height = options.PixelSize > 0 || kept == 0 ? ascender + descender : kept;
-  const int baseline = ascender * height / std::max(1, ascender + descender);
-  result.GlyphHeight = height;
+  const std::int64_t ascender = std::clamp<std::int64_t>(
+      static_cast<std::int64_t>(std::ceil(ft.face->size->metrics.ascender / 64.0)), 0, kMaxPictureSide);
+  const std::int64_t descender = std::clamp<std::int64_t>(
+      static_cast<std::int64_t>(std::ceil(-ft.face->size->metrics.descender / 64.0)), 0, kMaxPictureSide);
+  std::int64_t drawn = options.PixelSize > 0 || kept == 0 ? ascender + descender : kept;
+  if (drawn <= 0) drawn = size;
+  const int baseline = static_cast<int>(ascender * drawn / std::max<std::int64_t>(1, ascender + descender));
 
-  const int cell = std::max<int>(ReadGlyphRecord(table.Memory()).Height + kCellGap, height + 2);
-  const int count = options.End - options.First;
-  if (static_cast<std::int64_t>(cell) * count > 65535)
-    throw Exception("Glyphs " + std::to_string(height) + " pixels high make a sheet too tall; give a smaller --size");
-  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * count);  // black, alpha 0
+  const std::int64_t cell = std::max(recordCell, drawn + 2);
+  if (cell > maxCell)
+    throw Exception("Glyphs " + std::to_string(drawn) + " pixels high make a sheet of " + std::to_string(count) +
+                    " glyphs too tall (at most " + std::to_string(maxCell - 2) + "); give a smaller --size");
+  // Both fit a sheet's 65,535 rows now.
+  const int height = static_cast<int>(drawn), cellRows = static_cast<int>(cell);
+  result.GlyphHeight = height;
+  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cellRows * count);  // black, alpha 0
   const int room = kSheetWidth - kGlyphColumn;
   auto put = [&](int x, int y, std::uint8_t alpha) {
     std::uint8_t* p = sheet.ScanLine(y) + 4 * x;
@@ -99,7 +120,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
     p[3] = std::max(p[3], alpha);
   };
   for (int n = 0; n < count; ++n) {
-    const int code = options.First + n, top = n * cell;
+    const int code = options.First + n, top = n * cellRows;
     sheet.FillRect({0, top, 1, top + height}, clWhite, 255);  // the marker
     const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
     std::string problem;
@@ -166,13 +187,13 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   files.Sheet = base + ".tga";
   files.Log = base + ".log";
   files.Problems = rendered.Problems;
-  {
-    TAtomicFile sheet(files.Sheet);
-    WriteTgaToStream(sheet.Stream(), rendered.Sheet);
-    sheet.Commit();
-  }
-  SaveLines(files.Log, {"#Format: TDT", "#Source: " + AbsolutePath(tablePath), "#Target TGA: " + AbsolutePath(files.Sheet),
-                        "#First: 0x20", "#Last: " + CodeText(options.End)});
+  // The sheet is of no use without its log, nor the log without its sheet: both or neither.
+  TAtomicFile sheet(files.Sheet), log(files.Log);
+  WriteTgaToStream(sheet.Stream(), rendered.Sheet);
+  WriteLines(log.Stream(), {"#Format: TDT", "#Source: " + AbsolutePath(tablePath),
+                            "#Target TGA: " + AbsolutePath(files.Sheet), "#First: 0x20",
+                            "#Last: " + CodeText(options.End)});
+  TAtomicFile::CommitPair(sheet, log);
   return files;
 }
 

@@ -162,13 +162,15 @@ std::string RenamedNote(const std::string& wantedPath, const std::string& source
          ": this one is from " + sourcePath;
 }
 
-std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap) {
-  TAtomicFile file(path);
+std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap) {
+  auto file = std::make_unique<TAtomicFile>(path);
   if (bitmap.PixelFormat() == TPixelFormat::pf32bit)
-    WriteTgaToStream(file.Stream(), bitmap);
+    WriteTgaToStream(file->Stream(), bitmap);
   else
-    bitmap.SaveToStream(file.Stream());
-  return file.Commit();
+    bitmap.SaveToStream(file->Stream());
+  const std::int64_t bytes = file->Finish();
+  context.Reporter->Publish({std::move(file), nullptr});
+  return bytes;
 }
 
 }  // namespace detail

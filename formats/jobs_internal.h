@@ -29,7 +29,8 @@ TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources);
 // What a results line adds when an insert output took another name than the source's.
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath);
-// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically; returns the bytes written.
-std::int64_t WriteImage(const std::string& path, const TBitmap& bitmap);
+// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically, and publishes it through the
+// context's reporter; returns the bytes written.
+std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap);
 
 }  // namespace eit::detail

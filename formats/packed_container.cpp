@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/limits.h"
 #include "compression/dynazlib.h"
 #include "compression/pack_engine.h"
 #include "formats/formathandlers.h"
@@ -17,7 +18,6 @@ constexpr char kRawMagic[4] = {'D', 'D', 'S', '!'};
 // Deflate never expands more than 1032 to 1, so no honest container unpacks to more than this
 // many times its compressed length.
 constexpr std::int64_t kMaxInflateRatio = 1032;
-constexpr std::uint32_t kMaxSide = 65535;
 
 std::uint32_t ReadU32(TStream& stream) {
   std::uint8_t b[4];
@@ -137,13 +137,14 @@ std::int64_t CheckStoredHeader(const std::uint8_t* image, const std::string& pat
   if (bitCount != 24 && bitCount != 32)
     throw Exception(path + ": the texture has " + std::to_string(bitCount) +
                     " bits per pixel; only 24 and 32 are supported");
-  if (width > kMaxSide || height > kMaxSide)
+  if (width > kMaxPictureSide || height > kMaxPictureSide)
     throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels, more than 65535 on a side");
-  const std::int64_t needed = CheckedImageBytes(width, height, bitCount / 8, std::int64_t{1} << 31);
+  // Every texture becomes a picture in memory, so a larger one is refused now, before it is unpacked.
+  const std::int64_t needed = CheckedImageBytes(width, height, bitCount / 8, kMaxPictureBytes);
   if (needed < 0)
     throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels, more than a picture can hold");
+                    " pixels at " + std::to_string(bitCount) + " bits, more than a picture can hold (1 GiB)");
   return needed;
 }
 
@@ -154,6 +155,15 @@ std::int64_t CheckStoredHeader(const std::uint8_t* image, const std::string& pat
   throw Exception(path + ": the texture's pixel data hold " + std::to_string(held) + " bytes, but " +
                   std::to_string(width) + " x " + std::to_string(height) + " pixels at " + std::to_string(bitCount) +
                   " bits need " + std::to_string(width * std::uint64_t{height} * (bitCount / 8)));
+}
+
+void DrainExactly(TStream& from, std::int64_t count) {
+  std::uint8_t scratch[1 << 16];
+  while (count > 0) {
+    const auto chunk = static_cast<std::int32_t>(std::min<std::int64_t>(count, sizeof scratch));
+    if (from.Read(scratch, chunk) != chunk) throw EReadError(SReadError);
+    count -= chunk;
+  }
 }
 
 [[noreturn]] void ShortHeader(std::int64_t size, const std::string& path) {
@@ -206,6 +216,9 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     }
     image.Reserve(kImageHeaderSize + needed);
     if (image.ReadFrom(*from, needed) != needed) throw EReadError(SReadError);
+    // The rest is not needed, but a stream that ends before UnpackedLength is broken: it must be seen
+    // to end there, in a small buffer, whatever the length claims.
+    if (packed) DrainExactly(*from, available - kImageHeaderSize - needed);
     return form;
   }
 

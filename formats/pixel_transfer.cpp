@@ -2,6 +2,7 @@
 //
 // Each row moves straight between the image's bytes and the bitmap row, red and blue exchanged in
 // the same pass: no row buffer is needed, nothing else is allocated, and memory is crossed once.
+#include "platform/limits.h"
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
 
@@ -31,7 +32,7 @@ PixelArea CheckedPixelArea(const TMemoryStream& image) {
                     " bits per pixel; only 24 and 32 are supported");
   const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
   const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
-  if (needed < 0 || needed > image.Size() - kImageHeaderSize || header.Width > 65535 || header.Height > 65535)
+  if (needed < 0 || needed > image.Size() - kImageHeaderSize || header.Width > kMaxPictureSide || header.Height > kMaxPictureSide)
     throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
   return {bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit, bytesPerPixel,
           static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height), needed};

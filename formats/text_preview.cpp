@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
+#include "platform/limits.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "formats/jobs_internal.h"
@@ -31,50 +33,66 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   };
   std::vector<Placed> line;
   TPreview preview;
-  int height = 0, width = 0;
+  // Each problem once, with how often it occurs, in the order first met.
+  std::vector<std::pair<std::string, int>> problems;
+  std::map<std::string, std::size_t> problemAt;
+  auto problem = [&](const std::string& text) {
+    const auto [at, added] = problemAt.emplace(text, problems.size());
+    if (added)
+      problems.emplace_back(text, 1);
+    else
+      ++problems[at->second].second;
+  };
+  // 64 bits: a text of 65,536 glyphs 65,535 wide must be refused, not wrap around.
+  std::int64_t height = 0, width = 0;
   // The line's height: the tallest glyph the table keeps, so that boxes stand as tall as letters.
   for (std::int64_t k = 0; k < std::min<std::int64_t>(records, KeptCodeLimit - 0x20); ++k) {
     const GlyphRecord g = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
-    if (g.Bottom > g.Top) height = std::max<int>(height, g.Bottom - g.Top);
+    if (g.Bottom > g.Top) height = std::max<std::int64_t>(height, g.Bottom - g.Top);
   }
   if (height == 0) height = 12;
   for (const char32_t ch : DecodeUtf8(text)) {
     const std::optional<std::uint8_t> code = CodeOf(options.CodePage, ch);
-    Placed p{{}, true, height / 2};
+    Placed p{{}, true, static_cast<int>(std::min<std::int64_t>(height / 2, 0xFFFF))};
     if (!code || *code < 0x20 || *code - 0x20 >= records) {
-      preview.Problems.push_back(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
+      problem(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
                                                                : " is not in code page " + std::to_string(options.CodePage)));
     } else {
       p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
       const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
       p.box = empty && *code != 0x20;  // a space is blank by design
       p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
-      if (p.box) preview.Problems.push_back(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
-      height = std::max<int>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
+      if (p.box) problem(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
+      height = std::max<std::int64_t>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
     }
     width += p.width + 1;
     line.push_back(p);
   }
+  for (const auto& [text, count] : problems)
+    preview.Problems.push_back(count == 1 ? text : text + " (" + std::to_string(count) + " times)");
   // A line people read is a few hundred glyphs of a few dozen pixels; a picture past this is a mistake.
-  const std::int64_t pixels = std::int64_t{width + 2 * kMargin} * (height + 2 * kMargin) * options.Scale * options.Scale;
-  if (pixels > (std::int64_t{1} << 24))
-    throw Exception(tablePath + ": a preview of this text would be " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels at scale " + std::to_string(options.Scale) +
-                    ", too large; preview a shorter line");
-  TBitmap picture(TPixelFormat::pf32bit, width + 2 * kMargin, height + 2 * kMargin);
+  const std::int64_t shownWidth = (width + 2 * kMargin) * options.Scale, shownHeight = (height + 2 * kMargin) * options.Scale;
+  if (shownWidth > kMaxPictureSide || shownHeight > kMaxPictureSide ||
+      CheckedImageBytes(shownWidth, shownHeight, 1, std::int64_t{1} << 24) < 0)
+    throw Exception(tablePath + ": a preview of this text would be " + std::to_string(shownWidth) + " x " +
+                    std::to_string(shownHeight) + " pixels (at scale " + std::to_string(options.Scale) +
+                    "), more than 16,777,216 pixels or 65535 on a side; preview a shorter line");
+  TBitmap picture(TPixelFormat::pf32bit, static_cast<std::int32_t>(width + 2 * kMargin),
+                  static_cast<std::int32_t>(height + 2 * kMargin));
   for (std::int32_t y = 0; y < picture.Height(); ++y)
     for (std::int32_t x = 0; x < picture.Width(); ++x) {
       std::uint8_t* px = picture.ScanLine(y) + 4 * x;
       px[0] = kBackground[0], px[1] = kBackground[1], px[2] = kBackground[2], px[3] = 255;
     }
   const int tbpp = texture.BytesPerPixel();
+  const auto bottom = static_cast<int>(kMargin + height);
   int x = kMargin;
   for (const Placed& p : line) {
     if (p.box) {
       const TRect outline[4] = {{x, kMargin, x + p.width, kMargin + 1},
-                                {x, kMargin + height - 1, x + p.width, kMargin + height},
-                                {x, kMargin, x + 1, kMargin + height},
-                                {x + p.width - 1, kMargin, x + p.width, kMargin + height}};
+                                {x, bottom - 1, x + p.width, bottom},
+                                {x, kMargin, x + 1, bottom},
+                                {x + p.width - 1, kMargin, x + p.width, bottom}};
       for (const TRect& r : outline) picture.FillRect(r, RGB(230, 30, 30), 255);
     } else {
       // Tops aligned; the texture's pixels over the background by their alpha.

@@ -9,7 +9,7 @@ void ExportTexture(TJobContext& context, const std::string& sourcePath) {
   const bool tga = load.Header.BitCount == 32;
   const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(sourcePath), tga ? ".tga" : ".bmp"));
   const TBitmap bitmap = load.Pixels();
-  const std::int64_t bytes = detail::WriteImage(outputPath, bitmap);
+  const std::int64_t bytes = detail::WriteImage(context, outputPath, bitmap);
   context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
   context.Reporter->FileWritten(sourcePath, outputPath, bytes, detail::Describe(bitmap));
 }

@@ -36,9 +36,10 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   bool renamed = false;
   const std::string outputPath = context.InsertPath(record.OutputPath, renamed);
   if (renamed) detail::CheckNotASource(outputPath, {record.SourcePath, record.ImagePath});
-  TAtomicFile output(outputPath);
-  StoreTextureImage(image, form, output.Stream());
-  const std::int64_t bytes = output.Commit();
+  auto output = std::make_unique<TAtomicFile>(outputPath);
+  StoreTextureImage(image, form, output->Stream());
+  const std::int64_t bytes = output->Finish();
+  context.Reporter->Publish({std::move(output), nullptr});
   context.Reporter->FileWritten(record.SourcePath, outputPath, bytes,
                                 std::string(form == TTextureForm::Packed ? "packed" : "raw") + " texture, " +
                                     detail::Describe(bitmap) +

@@ -1,3 +1,4 @@
+#include "platform/limits.h"
 #include "platform/bitmap.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@ namespace eit {
 namespace {
 
 // Large enough for any texture the games use (16384 x 16384 at 32 bits is 1 GiB).
-constexpr std::int32_t kMaxDimension = 65535;
-constexpr std::int64_t kMaxBitmapBytes = std::int64_t{1} << 30;
 
 struct Span {
   std::int32_t from, to;  // half-open
@@ -28,8 +27,8 @@ Span Clip(std::int32_t from, std::int64_t length, std::int32_t limit) {
 // The byte count of a picture, or EInvalidGraphic when it is beyond the program's limits.
 std::int64_t PictureBytes(TPixelFormat format, std::int32_t width, std::int32_t height) {
   const std::int64_t bytes =
-      CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxBitmapBytes);
-  if (bytes < 0 || width > kMaxDimension || height > kMaxDimension)
+      CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxPictureBytes);
+  if (bytes < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
     throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
                           " pixels: the size is out of range");
   return bytes;

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/limits.h"
 #include "platform/bitmap.h"
 #include "platform/little_endian.h"
 
@@ -22,8 +23,6 @@ namespace eit {
 
 namespace {
 
-constexpr std::int32_t kMaxSide = 65535;
-constexpr std::int64_t kMaxBytes = std::int64_t{1} << 30;
 
 class Invalid {
  public:
@@ -105,7 +104,7 @@ Header ReadHeader(const Input& in) {
   if (planes != 1) throw Invalid("bad plane count");
   // No pixels at all is a picture too: a texture of no rows exports to one and must come back.
   if (h.width < 0 || h.height < 0) throw Invalid("bad width or height");
-  if (h.width > kMaxSide || h.height > kMaxSide || CheckedImageBytes(h.width, h.height, 4, kMaxBytes) < 0)
+  if (h.width > kMaxPictureSide || h.height > kMaxPictureSide || CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0)
     throw Invalid("the picture is too large");
   switch (h.compression) {
     case 0:

@@ -145,13 +145,18 @@ std::int64_t TAtomicFile::Finish() {
   return size_;
 }
 
-void TAtomicFile::Publish() {
+void TAtomicFile::CheckFinalName(const std::string& path) {
   std::error_code ec;
   // A directory (or any non-file) under the final name is never replaced.
-  const auto status = std::filesystem::symlink_status(FsPath(path_), ec);
+  const auto status = std::filesystem::symlink_status(FsPath(path), ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
       !std::filesystem::is_symlink(status))
-    throw EFCreateError("Cannot create file " + path_ + ": a directory or other non-file has that name");
+    throw EFCreateError("Cannot create file " + path + ": a directory or other non-file has that name");
+}
+
+void TAtomicFile::Publish() {
+  CheckFinalName(path_);
+  std::error_code ec;
   std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
   if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));
   committed_ = true;
@@ -165,12 +170,8 @@ std::int64_t TAtomicFile::Commit() {
 
 std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first, TAtomicFile& second) {
   const std::int64_t a = first.Finish(), b = second.Finish();
-  for (const TAtomicFile* file : {&first, &second}) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(FsPath(file->path_), ec);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-      throw EFCreateError("Cannot create file " + file->path_ + ": a directory or other non-file has that name");
-  }
+  CheckFinalName(first.path_);
+  CheckFinalName(second.path_);
   first.Publish();
   try {
     second.Publish();
@@ -180,6 +181,13 @@ std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first
     throw EFCreateError(e.Message() + "; " + first.path_ + " was removed again, since the two belong together");
   }
   return {a, b};
+}
+
+void TFinishedOutput::Publish() {
+  if (Second)
+    TAtomicFile::CommitPair(*First, *Second);
+  else if (First)
+    First->Commit();
 }
 
 void RemoveTemporariesNow() noexcept {
@@ -299,14 +307,18 @@ std::vector<std::string> LoadLines(const std::string& path) {
   return SplitLines(text, size);
 }
 
-void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+void WriteLines(TStream& destination, const std::vector<std::string>& lines) {
   TMemoryStream text;
   for (const std::string& line : lines) {
     text.WriteBuffer(line.data(), static_cast<std::int32_t>(line.size()));
     text.WriteBuffer("\r\n", 2);
   }
+  text.SaveToStream(destination);
+}
+
+void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   TAtomicFile file(path);
-  text.SaveToStream(file.Stream());
+  WriteLines(file.Stream(), lines);
   file.Commit();
 }
 

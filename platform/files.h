@@ -40,6 +40,7 @@ class TAtomicFile {
 
  private:
   void Publish();
+  static void CheckFinalName(const std::string& path);
 
   std::string path_;
   std::string temporary_;
@@ -47,6 +48,15 @@ class TAtomicFile {
   int slot_ = -1;
   std::int64_t size_ = -1;
   bool committed_ = false;
+};
+
+// Finished outputs waiting for their names: one file, or a pair that belongs together. A run of
+// several workers holds them until every earlier entry is done, so that outputs appear in list order;
+// dropped unpublished, their temporaries go.
+struct TFinishedOutput {
+  std::unique_ptr<TAtomicFile> First, Second;
+  // Renames (both or neither, for a pair); raises EFCreateError naming the final path.
+  void Publish();
 };
 
 // Removes every temporary file that exists at this moment. Safe to call from a signal handler.
@@ -71,5 +81,6 @@ bool IsValidUtf8(const char* text, std::size_t size);
 std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> SplitLines(const char* text, std::size_t size);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);
+void WriteLines(TStream& destination, const std::vector<std::string>& lines);
 
 }  // namespace eit

@@ -3,7 +3,9 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "platform/errors.h"
 #include "platform/native.h"
 
 #ifdef _WIN32
@@ -97,6 +99,52 @@ bool SetCurrentDir(const std::string& path) {
   std::error_code ec;
   fs::current_path(FsPath(path), ec);
   return !ec;
+}
+
+namespace {
+
+void RemoveCreated(const std::vector<fs::path>& created) {
+  std::error_code ignored;
+  for (auto it = created.rbegin(); it != created.rend(); ++it) fs::remove(*it, ignored);
+}
+
+// Creates the directory and its missing parents; returns what it created, topmost first.
+std::vector<fs::path> CreateMissing(const std::string& path) {
+  if (path.empty()) throw Exception("Unable to create directory \"\": the name is empty");
+  std::error_code ec;
+  std::vector<fs::path> missing;  // deepest first
+  for (fs::path p = FsPath(path); !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
+    missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
+  std::vector<fs::path> created;
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (fs::create_directory(*it, ec)) created.push_back(*it);
+    if (ec) {
+      RemoveCreated(created);
+      throw Exception("Unable to create directory " + path + ": " + ec.message());
+    }
+  }
+  if (!DirectoryExists(path)) {
+    RemoveCreated(created);
+    throw Exception("Unable to create directory " + path + ": " +
+                    (FileExists(path) ? "a file has that name" : "something other than a directory has that name"));
+  }
+  return created;
+}
+
+}  // namespace
+
+void MakeDirectory(const std::string& path) { CreateMissing(path); }
+
+void EnterTargetDirectory(const std::string& path) {
+  const std::vector<fs::path> created = CreateMissing(path);
+  std::error_code ec;
+  fs::current_path(FsPath(path), ec);
+  if (ec) {
+    RemoveCreated(created);
+    throw Exception("Cannot change into directory " + path + ": " + ec.message());
+  }
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

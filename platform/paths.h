@@ -37,6 +37,12 @@ std::string GetCurrentDir();
 // The path made absolute against the working directory now, with "." and ".." resolved.
 std::string AbsolutePath(const std::string& path);
 bool SetCurrentDir(const std::string& path);
+// The directory made ready for a run: created with its missing parents and made the working
+// directory. Raises "Unable to create directory <dir>: <reason>" or "Cannot change into directory
+// <dir>: <reason>"; what it created is removed again when it cannot enter it.
+void EnterTargetDirectory(const std::string& path);
+// The same without entering it: for outputs named by their full paths.
+void MakeDirectory(const std::string& path);
 // Whether two paths name the same existing file, however they are spelled.
 bool SameFile(const std::string& a, const std::string& b);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/limits.h"
 #include "platform/little_endian.h"
 #include "tga/targa.h"
 
@@ -14,7 +15,6 @@ namespace eit {
 
 namespace {
 
-constexpr std::int64_t kMaxBytes = std::int64_t{1} << 30;
 
 struct Invalid {
   std::string why;
@@ -84,8 +84,8 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
   at += mapBytes;
 
   const std::size_t pixelBytes = static_cast<std::size_t>((bits + 7) / 8);
-  const std::int64_t count = CheckedImageBytes(width, height, 1, kMaxBytes);
-  if (CheckedImageBytes(width, height, 4, kMaxBytes) < 0) throw Invalid{"the image is too large"};
+  const std::int64_t count = CheckedImageBytes(width, height, 1, kMaxPictureBytes);
+  if (CheckedImageBytes(width, height, 4, kMaxPictureBytes) < 0) throw Invalid{"the image is too large"};
   const std::size_t available = size - at;
   // Check the data can describe every pixel before allocating for them: raw data hold each pixel,
   // and one RLE packet holds at most 128.

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/limits.h"
 #include "platform/little_endian.h"
 #include "tga/targa.h"
 
@@ -17,7 +18,7 @@ constexpr std::int32_t kExtensionSize = 495;
 }  // namespace
 
 void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
-  if (bitmap.Width() > 65535 || bitmap.Height() > 65535)
+  if (bitmap.Width() > kMaxPictureSide || bitmap.Height() > kMaxPictureSide)
     throw Exception("Cannot write a TGA image wider or taller than 65535 pixels");
   const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
   std::uint8_t header[18] = {};
