@@ -287,7 +287,8 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
-  // The entries under way finished; every file written is whole and in the log, and no temporary is left.
+  // The entries under way finished; the files written are the first ones of the list, as with one
+  // worker, each whole, in the log and in the results pane; no temporary is left.
   const auto log = LoadLines(dir.File("out/result.log"));
   EXPECT_LT(log.size(), 60u * 3);
   std::size_t files = 0;
@@ -297,6 +298,12 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
     if (name != "result.log") ++files;
   }
   EXPECT_EQ(files * 3, log.size());
+  const std::string results = form->Results->toPlainText().toStdString();
+  for (std::size_t i = 0; i < files; ++i) {
+    const std::string name = "tex" + std::to_string(i) + (i % 2 ? ".tga" : ".bmp");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out/" + name))) << name;
+    EXPECT_NE(results.find("wrote " + dir.File("out/" + name)), std::string::npos) << name;
+  }
   EXPECT_TRUE(form->SaveLog->isEnabled());
   EXPECT_FALSE(form->Stop->isEnabled());
   SetCurrentDir(saved);

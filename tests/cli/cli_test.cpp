@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
+#include <tuple>
 
 #include "formats/formathandlers.h"
 #include "tga/targa.h"
@@ -112,49 +114,84 @@ std::string Without(std::string text, const std::string& dir) {
   return text;
 }
 
-TEST(Cli, ParallelRunsGiveWhatOneWorkerGives) {
+void WriteBytes(const std::string& path, const testing::Bytes& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A batch whose first entry is slow and whose second fails, so that workers run ahead of the
+// failure; names taken twice, and a font pair late in the list.
+struct WorkerCase {
+  const char* name;
+  const char* command;
+  std::function<std::string(const testing::TempDir& dir, const std::string& s)> make;  // the files, as arguments
+};
+
+std::string Args(const std::string& s, std::initializer_list<std::string> names) {
+  std::string args;
+  for (const std::string& n : names) args += " \"" + s + "/" + n + "\"";
+  return args;
+}
+
+const WorkerCase kWorkerCases[] = {
+    {"extract", "extract",
+     [](const testing::TempDir&, const std::string& s) {
+       WriteBytes(s + "/big.dds", testing::MakePackedFile(testing::MakeTextureImage(1024, 1024, 32)));
+       testing::Bytes cut = testing::MakePackedFile(testing::MakeTextureImage(64, 64, 32));
+       cut.resize(200);
+       WriteBytes(s + "/cut.dds", cut);
+       WriteBytes(s + "/B/stone.dds", testing::MakeTextureImage(8, 8, 24));
+       return Args(s, {"big.dds", "cut.dds", "stone.dds", "B/stone.dds", "sky.dds", "water.dds", "bricks.dds",
+                       "font.tdt", "sky.dds"});
+     }},
+    {"insert", "insert",
+     [](const testing::TempDir& dir, const std::string& s) {
+       WriteBytes(s + "/big.dds", testing::MakePackedFile(testing::MakeTextureImage(1024, 1024, 32)));
+       EXPECT_EQ(Cli("extract -o \"" + s + "/E\"" + Args(s, {"big.dds", "stone.dds", "sky.dds", "water.dds"}),
+                     dir)
+                     .status,
+                 0);
+       std::ofstream(s + "/missing.log") << "#Format: DDS\r\n#Source: " << s << "/gone.dds\r\n#Target BMP: " << s
+                                          << "/E/stone.bmp\r\n";
+       return Args(s, {"E/result.log", "missing.log", "E/result.log", "insert_font.log"});
+     }},
+};
+
+class Workers : public ::testing::TestWithParam<WorkerCase> {};
+
+// Whatever the number of workers, a run leaves the same files, says the same and ends the same way,
+// with a failure in the list or without one stopping it.
+TEST_P(Workers, GiveWhatOneWorkerGives) {
   testing::TempDir dir;
   const std::string s = dir.File("S");
   ASSERT_EQ(Cli("samples \"" + s + "\"", dir).status, 0);
-  // Same names from two folders, and a broken texture in the middle.
-  std::filesystem::create_directories(dir.File("B"));
-  for (const char* name : {"stone.dds", "sky.dds", "water.dds"})
-    std::filesystem::copy_file(s + "/" + name, dir.File("B/") + name);
-  std::ofstream(dir.File("B/broken.dds")) << "ELTE but not really";
-  std::string files;
-  for (const char* f : {"S/stone.dds", "B/stone.dds", "S/sky.dds", "B/broken.dds", "S/water.dds", "B/sky.dds",
-                        "B/water.dds", "S/bricks.dds", "S/font.tdt"})
-    files += " \"" + dir.File(f) + "\"";
-  for (const char* mode : {"--keep-going", ""}) {
-    const std::string one = dir.File(std::string("one") + mode), many = dir.File(std::string("many") + mode);
-    const Outcome a = Cli(std::string("extract -j 1 ") + mode + " -o \"" + one + "\"" + files, dir);
-    const Outcome b = Cli(std::string("extract -j 4 ") + mode + " -o \"" + many + "\"" + files, dir);
-    EXPECT_EQ(a.status, 1);
-    EXPECT_EQ(b.status, 1);
-    EXPECT_EQ(Without(b.out, many), Without(a.out, one)) << mode;
-    EXPECT_EQ(Without(b.err, many), Without(a.err, one)) << mode;
-    const auto outputs = Outputs(one), parallel = Outputs(many);
-    if (*mode != '\0') {
-      EXPECT_EQ(parallel, outputs);
-    } else {
-      // Without --keep-going, entries already under way when the failure came may have finished too.
-      for (const auto& [name, bytes] : outputs) EXPECT_EQ(parallel.at(name), bytes) << name;
-      EXPECT_EQ(parallel.count("result.log"), 0u);
+  const std::string args = GetParam().make(dir, s);
+  for (const std::string mode : {"", " --keep-going"}) {
+    std::optional<std::tuple<int, std::string, std::string, std::map<std::string, std::size_t>>> first;
+    for (const char* workers : {"1", "2", "8"}) {
+      const std::string out = dir.File("out" + mode.substr(std::min<std::size_t>(mode.size(), 3)) + workers);
+      const Outcome run = Cli(std::string(GetParam().command) + " -j " + workers + mode + " -o \"" + out + "\"" + args, dir);
+      EXPECT_EQ(run.status, 1) << run.err;
+      std::map<std::string, std::size_t> files;  // name and a hash of the content: short failure messages
+      for (const auto& [name, bytes] : Outputs(out)) files[name] = std::hash<std::string>{}(bytes);
+      auto seen = std::make_tuple(run.status, Without(run.out, out), Without(run.err, out), files);
+      if (!first) {
+        first = seen;
+        EXPECT_EQ(std::get<3>(seen).count("result.log"), mode.empty() ? 0u : std::size_t{GetParam().command[0] == 'e'});
+        continue;
+      }
+      EXPECT_EQ(std::get<1>(seen), std::get<1>(*first)) << "-j " << workers << mode;
+      EXPECT_EQ(std::get<2>(seen), std::get<2>(*first)) << "-j " << workers << mode;
+      EXPECT_EQ(std::get<3>(seen), std::get<3>(*first)) << "-j " << workers << mode;
     }
   }
-  // Replays: the same log twice, so that every record's output takes a second name (its font record
-  // has no code lines and fails, after the textures).
-  const std::string log = " \"" + dir.File("one--keep-going/result.log") + "\"";
-  const Outcome a = Cli("insert --keep-going -j 1 -o \"" + dir.File("i1") + "\"" + log + log, dir);
-  const Outcome b = Cli("insert --keep-going -j 3 -o \"" + dir.File("i3") + "\"" + log + log, dir);
-  EXPECT_EQ(a.status, 1);
-  EXPECT_EQ(b.status, 1);
-  EXPECT_NE(a.out.find("stone (2).dds"), std::string::npos) << a.out;
-  EXPECT_EQ(Without(b.out, dir.File("i3")), Without(a.out, dir.File("i1")));
-  EXPECT_EQ(Without(b.err, dir.File("i3")), Without(a.err, dir.File("i1")));
-  EXPECT_EQ(Outputs(dir.File("i3")), Outputs(dir.File("i1")));
-  EXPECT_EQ(Cli("extract -j 0 -o x a.dds", dir).status, 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cli, Workers, ::testing::ValuesIn(kWorkerCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Cli, WorkerCountIsCheckedAsUsage) { EXPECT_EQ(Cli("extract -j 0 -o x a.dds", testing::TempDir()).status, 2); }
 
 struct EditCase {
   const char* name;

@@ -11,6 +11,7 @@
 #include <zlib.h>
 
 #include "app/main.h"
+#include "formats/font_tools.h"
 #include "platform/files.h"
 #include "support/cli_run.h"
 #include "support/textures.h"
@@ -116,6 +117,9 @@ std::vector<std::string> One(const std::string& s, const std::string& name, cons
   Write(s + "/" + name, bytes);
   return {s + "/" + name};
 }
+std::vector<std::string> One(const std::string& s, const std::string& name, const std::string& text) {
+  return One(s, name, Bytes(text.begin(), text.end()));
+}
 
 // A texture record of a log, with its source and edited image (bmp of w x h) written.
 std::vector<std::string> Record(const std::string& s, const Bytes& source, std::int32_t w, std::int32_t h) {
@@ -125,11 +129,50 @@ std::vector<std::string> Record(const std::string& s, const Bytes& source, std::
   return {s + "/t.log"};
 }
 
+// A texture whose header claims width x height pixels, with no pixel data behind it.
+Bytes ClaimedSize(std::uint32_t width, std::uint32_t height) {
+  Bytes image = testing::MakeTextureImage(1, 1, 32);
+  image.resize(kImageHeaderSize);
+  for (int i = 0; i < 4; ++i) {
+    image[kWidthOffset + i] = static_cast<std::uint8_t>(~(width >> (8 * i)));
+    image[kHeightOffset + i] = static_cast<std::uint8_t>(~(height >> (8 * i)));
+  }
+  return image;
+}
+
 const Hostile kCases[] = {
+    {"unpacked_length_one_beyond_stream", false,
+     [](auto& s) { return One(s, "t.dds", WithUnpackedLength(Packed(16, 16, 32), 128 + 16 * 16 * 4 + 1)); }, "t.dds",
+     "Stream read error"},
+    {"unpacked_length_far_beyond_trailing_bytes", false,
+     [](auto& s) {
+       const Bytes file = testing::MakePackedFile(testing::MakeTextureImage(16, 16, 32, "DDS!", 100));
+       return One(s, "t.dds", WithUnpackedLength(file, 3'000'000'000u));
+     },
+     "t.dds", "Stream read error"},
+    {"picture_beyond_memory_limit", false,
+     [](auto& s) {
+       return One(s, "t.dds", WithUnpackedLength(testing::MakePackedFile(ClaimedSize(16385, 16385)), 0xFFFFFFFFu));
+     },
+     "t.dds", "more than a picture can hold"},
+#ifndef _WIN32
+    {"line_break_in_name", false, [](auto& s) { return One(s, "a\nb.dds", Packed(4, 4, 24)); }, "a\\x0Ab.dds",
+     "a result log cannot record"},
+#endif
+    {"record_without_image", true,
+     [](auto& s) {
+       Write(s + "/t.dds", Packed(4, 4, 24));
+       Write(s + "/t.log", "#Format: DDS\r\n#Source: " + s + "/t.dds\r\n#Target BMP: \r\n");
+       return std::vector<std::string>{s + "/t.log"};
+     },
+     "t.log", "names no edited image"},
+    {"listed_log_missing", true,
+     [](auto& s) { return One(s, "p.lst", std::string("\r\n") + s + "/gone.log\r\n"); }, "p.lst",
+     "line 2: Cannot open file"},
     {"truncated_packed", false, [](auto& s) { return One(s, "t.dds", Cut(Packed(64, 64, 32), 200)); }, "t.dds", ""},
     {"corrupt_packed", false, [](auto& s) { return One(s, "t.dds", Flipped(Packed(64, 64, 32))); }, "t.dds",
      "ZLIB Internal error -3"},
-    {"empty_file", false, [](auto& s) { return One(s, "t.dds", {}); }, "t.dds", "is not a texture file"},
+    {"empty_file", false, [](auto& s) { return One(s, "t.dds", Bytes{}); }, "t.dds", "is not a texture file"},
     {"raw_cut_short", false, [](auto& s) { return One(s, "t.dds", Cut(testing::MakeTextureImage(8, 8, 24), 300)); },
      "t.dds", "pixel data hold"},
     {"sixteen_bits", false, [](auto& s) { return One(s, "t.dds", testing::MakeTextureImage(8, 8, 16)); }, "t.dds",
@@ -226,6 +269,98 @@ TEST_P(HostileInput, FailsNamingTheFileAndLeavesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileInput, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The font tools and the options against sizes past every limit and values out of range: each
+// refused with its exit status, naming what is wrong and where. make() returns the command line.
+struct ToolCase {
+  const char* name;
+  std::function<std::string(const std::string& s)> make;
+  int status;
+  std::string says;  // "{S}" stands for the sample folder
+  bool needsFont = false;
+};
+
+const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+// A font table (texture beside it) whose glyph for 'A' is the given size.
+std::string TableWithA(const std::string& s, std::uint16_t width, std::uint16_t height) {
+  Bytes table = FontTable();
+  WriteGlyphRecord(&table[0x21 * kGlyphRecordSize], {0, 0, 6, height, width, height, 0});
+  Write(s + "/a.dds", Packed(256, 256, 32));
+  Write(s + "/a.tdt", table);
+  return Quoted(s + "/a.tdt");
+}
+
+const ToolCase kToolCases[] = {
+    {"preview_width_wraps",
+     [](auto& s) {
+       return "preview " + TableWithA(s, 0xFFFF, 8) + " --text " + std::string(kWindows ? 8000 : 65536, 'A') +
+              " -o " + Quoted(s + "/p.tga");
+     },
+     1, "{S}/a.tdt: a preview of this text would be"},
+    {"preview_scaled_past_limit",
+     [](auto& s) {
+       return "preview " + TableWithA(s, 6, 8) + " --text " + std::string(1400, 'A') + " --scale 8 -o " +
+              Quoted(s + "/p.tga");
+     },
+     1, "at scale 8"},
+    {"preview_repeated_warning_once",
+     [](auto& s) { return "preview " + TableWithA(s, 6, 8) + " --text \"\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\" -o " + Quoted(s + "/p.tga"); },
+     0, "(3 times)"},
+    {"sheet_glyph_too_high",
+     [](auto& s) {
+       return "sheet " + TableWithA(s, 6, 65535) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
+     },
+     1, "A glyph of {S}/a.tdt is 65535 pixels high", true},
+    {"sheet_log_name_taken",
+     [](auto& s) {
+       fs::create_directories(s + "/o/a_sheet.log");
+       return "sheet " + TableWithA(s, 6, 8) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
+     },
+     1, "Cannot create file {S}/o/a_sheet.log", true},
+    {"sheet_first_below_new_codes", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --first 0xBF -o o"; },
+     2, "--first needs a number from 192 to 255"},
+    {"sheet_unknown_code_page", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --codepage 1255 -o o"; },
+     2, "Code page 1255 is not known"},
+    {"preview_unknown_code_page", [](auto& s) { return "preview " + TableWithA(s, 6, 8) + " --text x --codepage 1 -o o.tga"; },
+     2, "Code page 1 is not known"},
+    {"directory_under_a_file",
+     [](auto& s) {
+       Write(s + "/file", std::string("x"));
+       return "extract -o " + Quoted(s + "/file/out") + " " + Quoted(s + "/a.dds");
+     },
+     1, "Unable to create directory {S}/file/out: "},
+    {"double_dash_ends_options",
+     [](auto& s) {
+       Write(s + "/-x.dds", Packed(4, 4, 24));
+       fs::current_path(s);
+       return "extract -o " + Quoted(s + "/o") + " -- -x.dds";
+     },
+     0, "-x.dds: wrote"},
+};
+
+class HostileTool : public ::testing::TestWithParam<ToolCase> {};
+
+TEST_P(HostileTool, RefusedWithItsStatusAndReason) {
+  if (GetParam().needsFont && (!CanRenderFonts() || !fs::exists(kDejaVu))) GTEST_SKIP() << "no FreeType or DejaVu Sans";
+  TempDir dir;
+  const std::string s = dir.File("S");
+  fs::create_directories(s);
+  const fs::path saved = fs::current_path();
+  const std::string args = GetParam().make(s);
+  const testing::Outcome run = Cli(args, dir);
+  fs::current_path(saved);
+  std::string says = GetParam().says;
+  if (const auto at = says.find("{S}"); at != std::string::npos) says.replace(at, 3, s);
+  EXPECT_EQ(run.status, GetParam().status) << run.err;
+  EXPECT_TRUE(testing::Mentions(run.out + run.err, says)) << run.out << run.err;
+  if (run.status != 0) {
+    EXPECT_FALSE(fs::exists(s + "/o/a_sheet.tga"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostileTool, ::testing::ValuesIn(kToolCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HostileEnvironment, ZeroSizedTexturesRoundTrip) {
