@@ -222,6 +222,12 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     return form;
   }
 
+  // The header first: a texture too large to hold is refused before gigabytes are unpacked.
+  {
+    TMemoryStream head;
+    source.SetPosition(0);
+    LoadTextureImage(source, head, path, TLoadExtent::Header);
+  }
   if (packed) {
     ReadPackedImage(source, image);
   } else {

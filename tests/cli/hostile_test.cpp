@@ -155,6 +155,11 @@ const Hostile kCases[] = {
        return One(s, "t.dds", WithUnpackedLength(testing::MakePackedFile(ClaimedSize(16385, 16385)), 0xFFFFFFFFu));
      },
      "t.dds", "more than a picture can hold"},
+    {"record_source_beyond_memory_limit", true,
+     [](auto& s) {
+       return Record(s, WithUnpackedLength(testing::MakePackedFile(ClaimedSize(16385, 16385)), 0xFFFFFFFFu), 8, 8);
+     },
+     "t.dds", "more than a picture can hold"},
 #ifndef _WIN32
     {"line_break_in_name", false, [](auto& s) { return One(s, "a\nb.dds", Packed(4, 4, 24)); }, "a\\x0Ab.dds",
      "a result log cannot record"},
