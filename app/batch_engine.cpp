@@ -239,12 +239,17 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
   std::size_t next = 0;     // the next entry to start
   bool closed = false;      // no new entry starts: stopped, failed, or all started
   std::size_t running = 0;  // workers still working
+  std::size_t shown = 0;    // entries taken into the run
+  // Finished entries wait with their temporaries until their turn: so many and no more may run ahead of
+  // the first one not taken, which bounds the disk space and the temporaries held.
+  const std::size_t ahead = std::max<std::size_t>(32, static_cast<std::size_t>(workers) * 4);
 
   auto work = [&] {
     for (;;) {
       std::size_t i;
       {
-        std::lock_guard<std::mutex> guard(lock);
+        std::unique_lock<std::mutex> guard(lock);
+        changed.wait(guard, [&] { return closed || next == n || next < shown + ahead; });
         if (closed || next == n) break;
         i = next++;
         runs[i] = std::make_unique<TEntryRun>(*this, i, entries[i], false);
@@ -270,17 +275,18 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
   struct Join {
     std::vector<std::thread>& pool;
     std::mutex& lock;
+    std::condition_variable& changed;
     bool& closed;
     ~Join() {
       {
         std::lock_guard<std::mutex> guard(lock);
         closed = true;
       }
+      changed.notify_all();  // workers waiting for room ahead
       for (std::thread& t : pool) t.join();
     }
-  } join{pool, lock, closed};
+  } join{pool, lock, changed, closed};
 
-  std::size_t shown = 0;
   bool stopped = false;
   while (shown < n) {
     std::unique_lock<std::mutex> guard(lock);
@@ -288,6 +294,7 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
     if (StopFlag != 0 && !closed) {
       closed = true;
       stopped = next < n;
+      changed.notify_all();
     }
     if (!done[shown]) {
       if (running == 0) break;  // stopped before this entry started
@@ -304,7 +311,11 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
       closed = true;
       throw;
     }
-    ++shown;
+    {
+      std::lock_guard<std::mutex> taken(lock);
+      ++shown;
+    }
+    changed.notify_all();
     frontEnd_.SetTotal(static_cast<int>(shown * 100 / n));
     frontEnd_.ProcessMessages();
     // One worker would have stopped in this log; what later entries wrote is dropped.

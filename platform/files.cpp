@@ -43,8 +43,9 @@ void RemoveNative(const NativeChar* path) { ::unlink(path); }
 #endif
 
 // The temporaries that exist now, for a signal handler that has no time for anything but unlink.
-// A run has a few at a time (one per output under way); more are still removed by their owners.
-constexpr int kSlots = 256;
+// A run has a few at a time, and a parallel run holds its finished outputs until their turn (a bounded
+// number of entries, but a log's records each have one); more are still removed by their owners.
+constexpr int kSlots = 4096;
 std::atomic<NativeChar*> g_temporaries[kSlots];
 // Set when the process is ending on a signal: a worker that creates a temporary after that removes it
 // again and waits for the end, since the handler may already have passed its slot.
