@@ -323,9 +323,8 @@ void TMainForm::BProcessClick() {
       if (directory.empty()) throw Exception("Unable to create directory");
       // A typed relative name means "here"; after the change into it, it would mean something else.
       directory = AbsolutePath(directory);
-      ForceDirectories(directory);  // a failure shows up at the first job that writes there
+      EnterTargetDirectory(directory);
       engine_.TargetDir = directory;
-      SetCurrentDir(directory);
       SetRunning(true);
       struct Restore {
         TMainForm& form;

@@ -59,14 +59,10 @@ std::string Printable(const std::string& text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const auto u = static_cast<unsigned char>(text[i]);
-    const std::size_t n = u < 0x80 ? 1 : (u >> 5) == 0x6 ? 2 : (u >> 4) == 0xE ? 3 : (u >> 3) == 0x1E ? 4 : 0;
-    if (n > 1 && i + n <= text.size() && eit::IsValidUtf8(text.data() + i, n)) {
+    const std::size_t n = eit::Utf8SequenceAt(text.data() + i, text.size() - i);
+    if (n > 1 || (n == 1 && u >= 0x20 && u != 0x7F)) {
       out.append(text, i, n);
       i += n;
-      continue;
-    }
-    if (n == 1 && u >= 0x20 && u != 0x7F) {
-      out += text[i++];
       continue;
     }
     char escaped[8];
@@ -177,7 +173,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (!IsOption(a, optionsEnded)) {
       AddEntry(extract, a, entries);
-    } else if (a == "--") {
+    } else if (a == "--") {  // the end of the options, noted by IsOption
     } else if (a == "-o" || a == "--output") {
       if (++i == args.size()) throw UsageError{a + " needs a directory"};
       dir = args[i];
@@ -254,7 +250,7 @@ int RunSheet(const std::vector<std::string>& args) {
     if (!IsOption(a, optionsEnded)) {
       if (!table.empty()) throw UsageError{"sheet takes one font table, not also " + a};
       table = a;
-    } else if (a == "--") {
+    } else if (a == "--") {  // the end of the options, noted by IsOption
     } else if (a == "--help" || a == "-h") {
       std::printf("%s", kSheetUsage);
       return 0;
@@ -299,7 +295,7 @@ int RunPreview(const std::vector<std::string>& args) {
     if (!IsOption(a, optionsEnded)) {
       if (!table.empty()) throw UsageError{"preview takes one font table, not also " + a};
       table = a;
-    } else if (a == "--") {
+    } else if (a == "--") {  // the end of the options, noted by IsOption
     } else if (a == "--help" || a == "-h") {
       std::printf("%s", kPreviewUsage);
       return 0;

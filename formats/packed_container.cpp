@@ -173,61 +173,12 @@ void DrainExactly(TStream& from, std::int64_t count) {
 
 }  // namespace
 
-TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path, TLoadExtent extent) {
-  char magic[4] = {};
-  const std::int32_t got = source.Read(magic, 4);
-  const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
-  if (!packed && !(got == 4 && std::memcmp(magic, kRawMagic, 4) == 0))
-    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
-  const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
+namespace {
 
-  if (extent != TLoadExtent::Whole) {
-    // An export writes the rows and nothing else, so it reads no more than the header says they take,
-    // whatever the container or the file's size claims.
-    std::int64_t available;
-    std::unique_ptr<TDecompressionStream> unpacker;
-    TStream* from = &source;
-    if (packed) {
-      (void)ReadU32(source);
-      available = ReadU32(source);
-      if (available == 0) throw EDecompressionError(LoadResString(SInvalidStreamOp));
-      unpacker = std::make_unique<TDecompressionStream>(source);
-      from = unpacker.get();
-    } else {
-      source.SetPosition(0);
-      available = std::max<std::int64_t>(source.Size(), 0);
-    }
-    const std::int64_t head = std::min<std::int64_t>(available, kImageHeaderSize);
-    if (image.ReadFrom(*from, head) != head) throw EReadError(SReadError);
-    if (head < kImageHeaderSize) ShortHeader(head, path);
-    const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
-    if (extent == TLoadExtent::Header) return form;
-    if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
-    // An honest container holds just the header and rows: libdeflate takes it whole from here.
-    if (packed && available == kImageHeaderSize + needed) {
-      unpacker.reset();
-      source.SetPosition(12);
-      image.Clear();
-      if (UnpackWithLibdeflate(source, static_cast<std::uint32_t>(available), image)) return form;
-      source.SetPosition(12);
-      unpacker = std::make_unique<TDecompressionStream>(source);
-      from = unpacker.get();
-      if (image.ReadFrom(*from, kImageHeaderSize) != kImageHeaderSize) throw EReadError(SReadError);
-    }
-    image.Reserve(kImageHeaderSize + needed);
-    if (image.ReadFrom(*from, needed) != needed) throw EReadError(SReadError);
-    // The rest is not needed, but a stream that ends before UnpackedLength is broken: it must be seen
-    // to end there, in a small buffer, whatever the length claims.
-    if (packed) DrainExactly(*from, available - kImageHeaderSize - needed);
-    return form;
-  }
-
-  // The header first: a texture too large to hold is refused before gigabytes are unpacked.
-  {
-    TMemoryStream head;
-    source.SetPosition(0);
-    LoadTextureImage(source, head, path, TLoadExtent::Header);
-  }
+// Inserts keep the bytes after the rows too, so they take all the stream really holds; the header
+// (needed: the bytes its rows take) is checked already.
+void LoadWhole(TStream& source, bool packed, std::int64_t needed, TMemoryStream& image, const std::string& path) {
+  image.Clear();
   if (packed) {
     ReadPackedImage(source, image);
   } else {
@@ -236,8 +187,64 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   }
   const std::int64_t size = image.Size();
   if (size < kImageHeaderSize) ShortHeader(size, path);
-  const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
   if (needed > size - kImageHeaderSize) ShortPixelArea(image.Memory(), size - kImageHeaderSize, path);
+}
+
+}  // namespace
+
+TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path, TLoadExtent extent) {
+  char magic[4] = {};
+  const std::int32_t got = source.Read(magic, 4);
+  const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
+  if (!packed && !(got == 4 && std::memcmp(magic, kRawMagic, 4) == 0))
+    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
+  const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
+
+  // The header first, whatever the extent: a texture too large to hold is refused before anything
+  // is unpacked. An export then reads no more than the header says the rows take, whatever the
+  // container or the file's size claims.
+  std::int64_t available;
+  std::unique_ptr<TDecompressionStream> unpacker;
+  TStream* from = &source;
+  if (packed) {
+    (void)ReadU32(source);
+    available = ReadU32(source);
+    if (available == 0) throw EDecompressionError(LoadResString(SInvalidStreamOp));
+    unpacker = std::make_unique<TDecompressionStream>(source);
+    from = unpacker.get();
+  } else {
+    source.SetPosition(0);
+    available = std::max<std::int64_t>(source.Size(), 0);
+  }
+  const std::int64_t head = std::min<std::int64_t>(available, kImageHeaderSize);
+  if (image.ReadFrom(*from, head) != head) throw EReadError(SReadError);
+  if (head < kImageHeaderSize) ShortHeader(head, path);
+  const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
+  if (extent == TLoadExtent::Header) return form;
+
+  if (extent == TLoadExtent::Whole) {
+    unpacker.reset();
+    LoadWhole(source, packed, needed, image, path);
+    return form;
+  }
+
+  if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
+  // An honest container holds just the header and rows: libdeflate takes it whole from here.
+  if (packed && available == kImageHeaderSize + needed) {
+    unpacker.reset();
+    source.SetPosition(12);
+    image.Clear();
+    if (UnpackWithLibdeflate(source, static_cast<std::uint32_t>(available), image)) return form;
+    source.SetPosition(12);
+    unpacker = std::make_unique<TDecompressionStream>(source);
+    from = unpacker.get();
+    if (image.ReadFrom(*from, kImageHeaderSize) != kImageHeaderSize) throw EReadError(SReadError);
+  }
+  image.Reserve(kImageHeaderSize + needed);
+  if (image.ReadFrom(*from, needed) != needed) throw EReadError(SReadError);
+  // The rest is not needed, but a stream that ends before UnpackedLength is broken: it must be seen
+  // to end there, in a small buffer, whatever the length claims.
+  if (packed) DrainExactly(*from, available - kImageHeaderSize - needed);
   return form;
 }
 

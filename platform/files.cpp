@@ -277,14 +277,21 @@ std::vector<std::string> SplitLines(const char* text, std::size_t size) {
   return lines;
 }
 
-bool IsValidUtf8(const char* text, std::size_t size) {
+std::size_t Utf8SequenceAt(const char* text, std::size_t size) {
+  if (size == 0) return 0;
   const auto* s = reinterpret_cast<const unsigned char*>(text);
+  const unsigned char c = s[0];
+  const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+  if (n == 0 || n > size || (n == 2 && c < 0xC2)) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((s[k] & 0xC0) != 0x80) return 0;
+  return n;
+}
+
+bool IsValidUtf8(const char* text, std::size_t size) {
   for (std::size_t i = 0; i < size;) {
-    const unsigned char c = s[i];
-    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > size || (n == 2 && c < 0xC2)) return false;
-    for (std::size_t k = 1; k < n; ++k)
-      if ((s[i + k] & 0xC0) != 0x80) return false;
+    const std::size_t n = Utf8SequenceAt(text + i, size - i);
+    if (n == 0) return false;
     i += n;
   }
   return true;

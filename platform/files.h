@@ -78,6 +78,8 @@ std::optional<TFileId> FileIdOf(const std::string& path);
 // valid UTF-8 is read in the ANSI code page on Windows and as bytes elsewhere. Writing ends every
 // line with CR LF and replaces the file whole.
 bool IsValidUtf8(const char* text, std::size_t size);
+// The length of the UTF-8 character that starts text, or 0 when none does.
+std::size_t Utf8SequenceAt(const char* text, std::size_t size);
 std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> SplitLines(const char* text, std::size_t size);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -77,13 +77,6 @@ bool DirectoryExists(const std::string& path) {
   return fs::is_directory(FsPath(path), ec);
 }
 
-bool ForceDirectories(const std::string& path) {
-  if (path.empty()) return false;
-  std::error_code ec;
-  fs::create_directories(FsPath(path), ec);
-  return DirectoryExists(path);
-}
-
 std::string GetCurrentDir() {
   std::error_code ec;
   return Utf8(fs::current_path(ec));

@@ -31,8 +31,6 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-// Creates the directory and every missing parent; true when it exists afterwards.
-bool ForceDirectories(const std::string& path);
 std::string GetCurrentDir();
 // The path made absolute against the working directory now, with "." and ".." resolved.
 std::string AbsolutePath(const std::string& path);

@@ -209,6 +209,17 @@ TEST_F(MainForm, EmptyDirectoryNameRaisesUnableToCreateDirectory) {
   EXPECT_TRUE(script->informations.empty());
 }
 
+TEST_F(MainForm, DirectoryThatCannotBeMadeIsRefusedWithTheReasonBeforeTheRun) {
+  Add(1, MakeTextures(1));
+  std::ofstream(dir.File("file")) << "x";
+  script->directories.push_back(dir.File("file/out"));
+  form->BProcessClick();
+  ASSERT_EQ(script->errors.size(), 1u);
+  EXPECT_EQ(script->errors[0].rfind("Unable to create directory " + dir.File("file/out") + ": ", 0), 0u)
+      << script->errors[0];
+  EXPECT_TRUE(script->informations.empty());
+}
+
 TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
   const std::string saved = GetCurrentDir();
   const auto textures = MakeTextures(2);

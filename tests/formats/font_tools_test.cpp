@@ -32,7 +32,7 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
     options.FontFile = kDejaVu;
     options.CodePage = codePage;
     const std::string out = dir.File("sheet" + std::to_string(codePage));
-    ForceDirectories(out);
+    MakeDirectory(out);
     const TSheetFiles files = WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out);
     // 1251 has every letter from 0xC0 on; 1253 leaves 0xD2 and 0xFF undefined: each gets a box and a line.
     EXPECT_EQ(files.Problems.size(), codePage == 1251 ? 0u : 2u) << codePage;
@@ -50,7 +50,7 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
     Quiet quiet;
     TBatchEngine engine(quiet);
     engine.TargetDir = out + "/new";
-    ForceDirectories(engine.TargetDir);
+    MakeDirectory(engine.TargetDir);
     ASSERT_EQ(engine.RunBatch(jkReplayLog, {files.Log}), TRunOutcome::Completed);
     TMemoryStream table;
     table.LoadFromFile(out + "/new/latin.tdt");
