@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "bench_textures.h"
 #include "ratio_reporter.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "bench_textures.h"
 #include "formats/formathandlers.h"
 #include "platform/little_endian.h"

@@ -7,11 +7,11 @@
 #include <vector>
 
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "compression/pack_engine.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
-#include "app/result_log.h"
+#include "engine/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
 #include "platform/console.h"

@@ -10,7 +10,7 @@
 
 #include <zlib.h>
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "formats/font_tools.h"
 #include "platform/files.h"
 #include "support/cli_run.h"

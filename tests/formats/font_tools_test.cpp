@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "formats/misc.h"

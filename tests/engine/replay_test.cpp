@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/main.h"
+#include "engine/main.h"
 #include "formats/misc.h"
 #include "platform/files.h"
 #include "platform/paths.h"

@@ -1,4 +1,4 @@
-#include "app/preview_dialog.h"
+#include "window/preview_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>

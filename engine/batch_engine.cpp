@@ -6,9 +6,9 @@
 #include <new>
 #include <thread>
 
-#include "app/entry_run.h"
-#include "app/main.h"
-#include "app/result_log.h"
+#include "engine/entry_run.h"
+#include "engine/main.h"
+#include "engine/result_log.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main.h"
+#include "engine/main.h"
 
 namespace eit {
 

@@ -3,8 +3,8 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "app/dialogs.h"
-#include "app/main_form.h"
+#include "window/dialogs.h"
+#include "window/main_form.h"
 #include "platform/files.h"
 
 namespace {

@@ -24,8 +24,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/main_form.h"
-#include "app/preview_dialog.h"
+#include "window/main_form.h"
+#include "window/preview_dialog.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"

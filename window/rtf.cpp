@@ -1,4 +1,4 @@
-#include "app/rtf.h"
+#include "window/rtf.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "app/result_log.h"
+#include "engine/result_log.h"
 
 #include <cctype>
 #include <cstdint>

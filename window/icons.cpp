@@ -1,4 +1,4 @@
-#include "app/icons.h"
+#include "window/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

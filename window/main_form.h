@@ -5,8 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "app/dialogs.h"
-#include "app/main.h"
+#include "window/dialogs.h"
+#include "engine/main.h"
 
 class QAction;
 class QGroupBox;

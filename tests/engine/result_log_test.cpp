@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/result_log.h"
+#include "engine/result_log.h"
 #include "platform/files.h"
 
 namespace eit {

@@ -1,4 +1,4 @@
-#include "app/qt_dialogs.h"
+#include "window/qt_dialogs.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/dialogs.h"
+#include "window/dialogs.h"
 
 namespace eit {
 

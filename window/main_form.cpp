@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "window/main_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,11 +22,11 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/icons.h"
-#include "app/qt_dialogs.h"
-#include "app/preview_dialog.h"
-#include "app/result_log.h"
-#include "app/rtf.h"
+#include "window/icons.h"
+#include "window/qt_dialogs.h"
+#include "window/preview_dialog.h"
+#include "engine/result_log.h"
+#include "window/rtf.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"

@@ -1,7 +1,7 @@
 // Replaying a result log: each record's edited image goes back into a rebuilt file.
-#include "app/entry_run.h"
-#include "app/main.h"
-#include "app/result_log.h"
+#include "engine/entry_run.h"
+#include "engine/main.h"
+#include "engine/result_log.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
