@@ -79,7 +79,7 @@ void RunBatch(benchmark::State& state, int workers) {
     eit::TBatchEngine engine(quiet);
     engine.TargetDir = (S().dir / "out").string();
     engine.Workers = workers;
-    engine.RunBatch(eit::jkTexture, S().sources);
+    engine.RunBatch(eit::TJobKind::Texture, S().sources);
   }
   eit::TBatchEngine engine(quiet);
   engine.Workers = workers;

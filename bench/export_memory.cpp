@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     eit::TBatchEngine engine(quiet);
     engine.TargetDir = argv[2];
     engine.Workers = 0;
-    engine.RunBatch(eit::jkTexture, std::vector<std::string>(argv + 3, argv + argc));
+    engine.RunBatch(eit::TJobKind::Texture, std::vector<std::string>(argv + 3, argv + argc));
     std::printf("%.1f\n", StatusKiB("VmHWM:") / 1024.0);
     return 0;
   }

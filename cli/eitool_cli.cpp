@@ -148,13 +148,13 @@ class TConsole : public eit::TFrontEnd {
 void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries) {
   const std::string ext = eit::ExtractFileExtLower(a);
   if (extract && (ext == ".dds" || ext == ".tdt")) {
-    entries.push_back({ext == ".dds" ? eit::jkTexture : eit::jkFontSheet, Absolute(a)});
+    entries.push_back({ext == ".dds" ? eit::TJobKind::Texture : eit::TJobKind::FontSheet, Absolute(a)});
   } else if (!extract && ext == ".log") {
-    entries.push_back({eit::jkReplayLog, Absolute(a)});
+    entries.push_back({eit::TJobKind::ReplayLog, Absolute(a)});
   } else if (!extract && ext == ".lst") {
     // Lines stay as written: relative ones are taken from the target directory, as in the window.
     for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
-      entries.push_back({eit::jkProjectList, entry, Absolute(a), line});
+      entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
   } else {
     throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
                                   : " is neither a result log (.log) nor a project list (.lst)")};

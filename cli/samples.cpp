@@ -17,13 +17,13 @@ namespace {
 constexpr std::uint16_t kDigits[16] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7249,
                                        0x7BEF, 0x7BCF, 0x7BED, 0x49EF, 0x7927, 0x6B6E, 0x79E7, 0x79E4};
 
-void DrawDigit(TBitmap& b, int x, int y, int digit, TColor color, std::uint8_t alpha) {
+void DrawDigit(TBitmap& b, int x, int y, int digit, TRgb color, std::uint8_t alpha) {
   for (int row = 0; row < 5; ++row)
     for (int col = 0; col < 3; ++col)
       if (kDigits[digit] >> (14 - row * 3 - col) & 1) b.FillRect({x + col, y + row, x + col + 1, y + row + 1}, color, alpha);
 }
 
-void DrawCode(TBitmap& b, int x, int y, int code, TColor color, std::uint8_t alpha) {
+void DrawCode(TBitmap& b, int x, int y, int code, TRgb color, std::uint8_t alpha) {
   DrawDigit(b, x, y, code >> 4 & 15, color, alpha);
   DrawDigit(b, x + 4, y, code & 15, color, alpha);
 }
@@ -54,7 +54,7 @@ TBitmap Gradient(TPixelFormat format, int w, int h, int seed) {
       p[2] = static_cast<std::uint8_t>(y * 255 / h);
       if (b.BytesPerPixel() == 4) p[3] = static_cast<std::uint8_t>(128 + (x * 127) / w);
     }
-  DrawCode(b, 2, 2, 0x10 * seed + seed, clWhite, 255);
+  DrawCode(b, 2, 2, 0x10 * seed + seed, kWhite, 255);
   return b;
 }
 
@@ -80,7 +80,7 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
   table.SetSize(kFontTableSize);
   for (int k = 0; k < kFontRecords; ++k) {
     const int x = (k % kPerRow) * (kCellW + 1), y = (k / kPerRow) * (kCellH + 1);
-    DrawCode(fontTexture, x, y + 4, 0x20 + k, clWhite, 255);
+    DrawCode(fontTexture, x, y + 4, 0x20 + k, kWhite, 255);
     const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
     WriteGlyphRecord(table.Memory() + k * kGlyphRecordSize,
                      {u(x), u(y), u(x + kCellW), u(y + kCellH), u(kCellW), u(kCellH), u(k)});
@@ -105,7 +105,7 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
       for (int row = 0; row < kSampleGlyphHeight; ++row)
         for (int col = 0; col < kSampleGlyphWidth; ++col)
           if (kSampleGlyphs[k][row] >> (kSampleGlyphWidth - 1 - col) & 1)
-            letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, clWhite, 255);
+            letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, kWhite, 255);
       const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
       WriteGlyphRecord(records.Memory() + k * kGlyphRecordSize,
                        {u(x), u(y), u(x + kSampleGlyphWidth), u(y + kSampleGlyphHeight), u(kSampleGlyphWidth),
@@ -124,9 +124,9 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
   TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * 64);
   for (int n = 0; n < 64; ++n) {
     const int y = n * cell, width = 9 + n % 3;
-    sheet.Line(0, y, 0, y + kCellH, clWhite, 255);
-    sheet.FillRect({kGlyphColumn, y, kGlyphColumn + width, y + kCellH}, RGB(40, 90, 200), 255);
-    DrawCode(sheet, kGlyphColumn + 1, y + 4, 0xC0 + n, RGB(255, 230, 80), 255);
+    sheet.Line(0, y, 0, y + kCellH, kWhite, 255);
+    sheet.FillRect({kGlyphColumn, y, kGlyphColumn + width, y + kCellH}, TRgb(40, 90, 200), 255);
+    DrawCode(sheet, kGlyphColumn + 1, y + 4, 0xC0 + n, TRgb(255, 230, 80), 255);
   }
   written.push_back(JoinPath(dir, "font_new_glyphs.tga"));
   {

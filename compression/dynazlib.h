@@ -20,16 +20,11 @@
 
 namespace eit {
 
-// An entry of the program's string table.
-struct TResString {
-  int Id;
-  const char* Text;
-};
-inline constexpr TResString SLibraryAbsent{65520, "zlib32.dll not found"};
-inline constexpr TResString SInvalidStreamOp{65521, "Invalid stream operation"};
-inline constexpr TResString SZlibError{65522, "ZLIB Internal error %d"};
+// The binding's messages.
+inline constexpr const char* SLibraryAbsent = "zlib32.dll not found";
+inline constexpr const char* SInvalidStreamOp = "Invalid stream operation";
+inline constexpr const char* SZlibError = "ZLIB Internal error %d";
 
-std::string LoadResString(const TResString& resource);
 // The text of SZlibError with the zlib result code in place of %d.
 std::string ZlibErrorText(int code);
 

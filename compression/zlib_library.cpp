@@ -34,10 +34,8 @@ TZlibBinding& Binding() {
 
 }  // namespace
 
-std::string LoadResString(const TResString& resource) { return resource.Text; }
-
 std::string ZlibErrorText(int code) {
-  std::string text = LoadResString(SZlibError);
+  std::string text = SZlibError;
   return text.replace(text.find("%d"), 2, std::to_string(code));
 }
 
@@ -57,7 +55,7 @@ void LoadZlibLibrary() {
                         library.Bind("inflate", entries.inflate) &&
                         library.Bind("inflateEnd", entries.inflateEnd) &&
                         library.Bind("inflateReset", entries.inflateReset);
-  if (!complete) throw EZlibError(LoadResString(SLibraryAbsent));
+  if (!complete) throw EZlibError(SLibraryAbsent);
   binding.entries = entries;
   binding.library = std::move(library);
 }

@@ -20,7 +20,7 @@ std::string FormatNameOf(TJobKind kind) {
   return "";
 }
 
-bool IsExportKind(TJobKind kind) { return kind == jkTexture || kind == jkFontSheet; }
+bool IsExportKind(TJobKind kind) { return kind == TJobKind::Texture || kind == TJobKind::FontSheet; }
 
 std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
   std::string message = error.what();
@@ -51,15 +51,15 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries) {
   std::set<TFileId> ids;
   for (const TJobEntry& entry : entries) {
     AddSource(ids, entry.Path);
-    if (entry.Kind == jkFontSheet) AddSource(ids, ChangeFileExt(entry.Path, ".dds"));
-    if (entry.Kind != jkReplayLog && entry.Kind != jkProjectList) continue;
+    if (entry.Kind == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(entry.Path, ".dds"));
+    if (entry.Kind != TJobKind::ReplayLog && entry.Kind != TJobKind::ProjectList) continue;
     if (!FileExists(entry.Path)) continue;  // the entry itself reports what is wrong
     try {
       for (const TReplayStep& step : PlanReplay(LoadLines(entry.Path), entry.Path)) {
         if (!step.IsRecord) continue;
         AddSource(ids, step.Record.SourcePath);
         AddSource(ids, step.Record.ImagePath);
-        if (step.Format == jkFontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
+        if (step.Format == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
       }
     } catch (const std::exception&) {
       // Reported when the entry runs.
@@ -334,14 +334,14 @@ void TBatchEngine::ProcessItem(TEntryRun& run) {
     }
   } ended{frontEnd_, run.Direct};
   switch (run.Entry.Kind) {
-    case jkTexture:
+    case TJobKind::Texture:
       ExportTexture(run.Context, run.Entry.Path);
       break;
-    case jkFontSheet:
+    case TJobKind::FontSheet:
       ExportFontSheet(run.Context, run.Entry.Path);
       break;
-    case jkReplayLog:
-    case jkProjectList:
+    case TJobKind::ReplayLog:
+    case TJobKind::ProjectList:
       ReplayLog(run, run.Entry.Path);
       break;
     default:

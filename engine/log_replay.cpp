@@ -33,7 +33,7 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
 
 std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath) {
   std::vector<TReplayStep> steps;
-  TJobKind format = jkNoFormat;
+  TJobKind format = TJobKind::NoFormat;
   const std::size_t n = lines.size();
   for (std::size_t i = 0; i < n;) {
     TReplayStep step;
@@ -41,19 +41,19 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
     step.Next = i + 1;
     const std::string& line = lines[i];
     const std::string token = FirstToken(line);
-    if (token == LogKeywords[0]) {
-      format = RecordFormatOf(KeywordValue(line, LogKeywords[0]));
-    } else if (token == LogKeywords[1] && (format == jkTexture || format == jkFontSheet)) {
+    if (token == LogKeywords.Format) {
+      format = RecordFormatOf(KeywordValue(line, LogKeywords.Format));
+    } else if (token == LogKeywords.Source && (format == TJobKind::Texture || format == TJobKind::FontSheet)) {
       step.IsRecord = true;
       step.Format = format;
-      step.Record.SourcePath = KeywordValue(line, LogKeywords[1]);
+      step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
       const TTargetLine target = i + 1 < n ? ParseTargetLine(lines[i + 1]) : TTargetLine{};
       step.Record.ImageIsBitmap = target.Bitmap;
       step.Record.ImagePath = target.ImagePath;
-      if (format == jkFontSheet) ReadRange(lines, i + 2, logPath, step.Record);
-      step.Next = i + (format == jkTexture ? 2 : 4);
-    } else if (token == LogKeywords[1]) {
-      step.Record.SourcePath = KeywordValue(line, LogKeywords[1]);
+      if (format == TJobKind::FontSheet) ReadRange(lines, i + 2, logPath, step.Record);
+      step.Next = i + (format == TJobKind::Texture ? 2 : 4);
+    } else if (token == LogKeywords.Source) {
+      step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
     }
     steps.push_back(std::move(step));
     i = steps.back().Next;
@@ -107,7 +107,7 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
         SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
       record.Source = SourceStream.get();
       record.OutputPath = JoinPath(TargetDir, ExtractFileName(record.SourcePath));
-      if (step.Format == jkTexture) {
+      if (step.Format == TJobKind::Texture) {
         ImportTexture(run.Context, record);
       } else {
         SourceStream.reset();  // the font import works from the paths

@@ -13,14 +13,25 @@
 
 namespace eit {
 
-using TJobKind = std::uint8_t;
-inline constexpr TJobKind jkNone = 0, jkFontSheet = 1, jkReplayLog = 2, jkTexture = 3, jkProjectList = 4;
-inline constexpr TJobKind jkNoFormat = 5;  // a replayed record of no known format
+// The kind of a job list's entries; the values are those stored settings and project files know.
+enum class TJobKind : std::uint8_t {
+  None = 0,
+  FontSheet = 1,
+  ReplayLog = 2,
+  Texture = 3,
+  ProjectList = 4,
+  NoFormat = 5,  // a replayed record of no known format
+};
 
 // Indexed by the open dialog's filter (0: ".dds", 1: ".tdt", 2: ".lst", 3: ".log").
-inline constexpr std::array<TJobKind, 4> FilterKinds = {3, 1, 4, 2};
+inline constexpr std::array<TJobKind, 4> FilterKinds = {TJobKind::Texture, TJobKind::FontSheet,
+                                                        TJobKind::ProjectList, TJobKind::ReplayLog};
 inline const std::array<std::string, 4> FormatNames = {"DDS", "TDT", "", ""};
-inline const std::array<std::string, 3> LogKeywords = {"#Format:", "#Source:", "#Target"};
+// The keywords that classify a result log's lines.
+struct TLogKeywords {
+  std::string Format = "#Format:", Source = "#Source:", Target = "#Target";
+};
+inline const TLogKeywords LogKeywords;
 
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);

@@ -35,7 +35,7 @@ TJobKind RecordFormatOf(const std::string& value) {
   const std::string token = FirstToken(value);
   for (std::size_t k = 0; k < FormatNames.size(); ++k)
     if (!token.empty() && token == FormatNames[k]) return FilterKinds[k];
-  return jkNoFormat;
+  return TJobKind::NoFormat;
 }
 
 TTargetLine ParseTargetLine(const std::string& line) {

@@ -15,8 +15,8 @@ namespace eit {
 std::string FirstToken(const std::string& line);
 // The keyword's value: the line without the keyword and the one character after it.
 std::string KeywordValue(const std::string& line, const std::string& keyword);
-// The record format a format line's value selects: jkTexture for "DDS", jkFontSheet for "TDT"
-// (case matters), jkNoFormat for anything else or nothing.
+// The record format a format line's value selects: TJobKind::Texture for "DDS", TJobKind::FontSheet for "TDT"
+// (case matters), TJobKind::NoFormat for anything else or nothing.
 TJobKind RecordFormatOf(const std::string& value);
 
 struct TTargetLine {
@@ -35,7 +35,7 @@ struct TReplayStep {
   std::size_t Line = 0;  // index of the line visited
   std::size_t Next = 0;  // index of the line visited after it
   bool IsRecord = false;
-  TJobKind Format = jkNoFormat;  // the record's format (jkTexture, jkFontSheet), or jkNoFormat
+  TJobKind Format = TJobKind::NoFormat;  // the record's format (TJobKind::Texture, TJobKind::FontSheet), or TJobKind::NoFormat
   TImportRecord Record;          // paths and codes; Source and OutputPath are left to the replay
 };
 

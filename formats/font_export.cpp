@@ -30,7 +30,7 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
     const GlyphRecord glyph = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
     const std::int32_t w = glyph.Right - glyph.Left, h = glyph.Bottom - glyph.Top;
     if (w < 0 || h < 0) continue;  // a reversed rectangle is an empty glyph
-    sheet.Line(0, y, 0, y + h, clWhite, markerAlpha);
+    sheet.Line(0, y, 0, y + h, kWhite, markerAlpha);
     sheet.CopyRect({kGlyphColumn, y, kGlyphColumn + w, y + h}, texture, {glyph.Left, glyph.Top, glyph.Right, glyph.Bottom});
   }
   return sheet;

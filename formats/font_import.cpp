@@ -64,7 +64,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
       penY = r.Top;
       lineBottom = std::max(lineBottom, r.Top + r.Height);
     } else if (r.Width != kUnclearedGlyphSize && r.Height != kUnclearedGlyphSize) {
-      texture.FillRect({r.Left, r.Top, r.Left + r.Width, r.Top + r.Height}, clBlack, 0);
+      texture.FillRect({r.Left, r.Top, r.Left + r.Width, r.Top + r.Height}, kBlack, 0);
     }
   }
   // New glyphs, one empty column apart, in lines that break at the texture's right edge.

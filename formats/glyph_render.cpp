@@ -121,7 +121,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
   };
   for (int n = 0; n < count; ++n) {
     const int code = options.First + n, top = n * cellRows;
-    sheet.FillRect({0, top, 1, top + height}, clWhite, 255);  // the marker
+    sheet.FillRect({0, top, 1, top + height}, kWhite, 255);  // the marker
     const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
     std::string problem;
     if (ch == 0)

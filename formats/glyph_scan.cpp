@@ -9,7 +9,7 @@ std::int32_t ScanGlyphBoxes(const TBitmap& sheet, std::vector<GlyphBox>& boxes) 
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception("The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha");
   const std::int32_t width = sheet.Width(), height = sheet.Height();
-  const TColor marker = sheet.Pixel(0, 0);
+  const TRgb marker = sheet.Pixel(0, 0);
   for (std::int32_t y = 0; y < height; ++y) {
     GlyphBox box{width, y, 0, 0};
     bool found = false;

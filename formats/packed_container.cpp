@@ -209,7 +209,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   if (packed) {
     (void)ReadU32(source);
     available = ReadU32(source);
-    if (available == 0) throw EDecompressionError(LoadResString(SInvalidStreamOp));
+    if (available == 0) throw EDecompressionError(SInvalidStreamOp);
     unpacker = std::make_unique<TDecompressionStream>(source);
     from = unpacker.get();
   } else {

@@ -93,7 +93,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
                                 {x, bottom - 1, x + p.width, bottom},
                                 {x, kMargin, x + 1, bottom},
                                 {x + p.width - 1, kMargin, x + p.width, bottom}};
-      for (const TRect& r : outline) picture.FillRect(r, RGB(230, 30, 30), 255);
+      for (const TRect& r : outline) picture.FillRect(r, TRgb(230, 30, 30), 255);
     } else {
       // Tops aligned; the texture's pixels over the background by their alpha.
       for (int gy = p.glyph.Top; gy < p.glyph.Bottom && gy < texture.Height(); ++gy) {

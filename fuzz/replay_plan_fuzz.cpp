@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const eit::TReplayStep& step : steps) {
     // Every step starts where the one before said, and the plan moves forward.
     if (step.Line != expected || step.Next <= step.Line || step.Line >= lines.size()) __builtin_trap();
-    if (step.IsRecord && step.Format != eit::jkTexture && step.Format != eit::jkFontSheet) __builtin_trap();
-    if (step.IsRecord && step.Format == eit::jkFontSheet && step.Record.RangeError.empty() &&
+    if (step.IsRecord && step.Format != eit::TJobKind::Texture && step.Format != eit::TJobKind::FontSheet) __builtin_trap();
+    if (step.IsRecord && step.Format == eit::TJobKind::FontSheet && step.Record.RangeError.empty() &&
         (step.Record.FirstCode < 0 || step.Record.EndCode < 0))
       __builtin_trap();
     expected = step.Next;

@@ -74,20 +74,19 @@ void TBitmap::Reshape(TPixelFormat format, std::int32_t width, std::int32_t heig
   height_ = height;
 }
 
-void TBitmap::FillRect(const TRect& rect, TColor color, std::uint8_t alpha) {
+void TBitmap::FillRect(const TRect& rect, TRgb color, std::uint8_t alpha) {
   const Span xs = Clip(rect.Left, std::int64_t{rect.Right} - rect.Left, width_);
   const Span ys = Clip(rect.Top, std::int64_t{rect.Bottom} - rect.Top, height_);
   if (xs.to == xs.from || ys.to == ys.from) return;
   const int bpp = BytesPerPixel();
-  const std::uint8_t pixel[4] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
-                                 static_cast<std::uint8_t>(color), alpha};
+  const std::uint8_t pixel[4] = {color.B, color.G, color.R, alpha};
   for (std::int32_t y = ys.from; y < ys.to; ++y) {
     std::uint8_t* p = ScanLine(y) + static_cast<std::size_t>(xs.from) * bpp;
     for (std::int32_t x = xs.from; x < xs.to; ++x, p += bpp) std::memcpy(p, pixel, static_cast<std::size_t>(bpp));
   }
 }
 
-void TBitmap::Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, TColor color,
+void TBitmap::Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, TRgb color,
                    std::uint8_t alpha) {
   // Straight lines, the only kind the program draws, are clipped rectangles.
   if (x0 == x1 || y0 == y1) {
@@ -104,8 +103,7 @@ void TBitmap::Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32
   const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   std::int64_t x = x0, y = y0, err = dx + dy;
   const int bpp = BytesPerPixel();
-  const std::uint8_t pixel[4] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
-                                 static_cast<std::uint8_t>(color), alpha};
+  const std::uint8_t pixel[4] = {color.B, color.G, color.R, alpha};
   while (!(x == x1 && y == y1)) {
     if (x >= 0 && x < width_ && y >= 0 && y < height_)
       std::memcpy(ScanLine(static_cast<std::int32_t>(y)) + x * bpp, pixel, static_cast<std::size_t>(bpp));
@@ -170,10 +168,10 @@ void TBitmap::ConvertTo(TPixelFormat format) {
   *this = std::move(converted);
 }
 
-TColor TBitmap::Pixel(std::int32_t x, std::int32_t y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
+TRgb TBitmap::Pixel(std::int32_t x, std::int32_t y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;
   const std::uint8_t* p = ScanLine(y) + static_cast<std::size_t>(x) * BytesPerPixel();
-  return RGB(p[2], p[1], p[0]);
+  return {p[2], p[1], p[0]};
 }
 
 }  // namespace eit

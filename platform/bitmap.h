@@ -22,13 +22,13 @@ struct TRect {
   std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
-// Red in the low byte, then green, then blue: 0x00BBGGRR.
-using TColor = std::uint32_t;
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return TColor{r} | TColor{g} << 8 | TColor{b} << 16;
-}
+struct TRgb {
+  constexpr TRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) : R(r), G(g), B(b) {}
+  std::uint8_t R, G, B;
+  bool operator==(const TRgb&) const = default;
+};
+inline constexpr TRgb kBlack{0, 0, 0};
+inline constexpr TRgb kWhite{255, 255, 255};
 
 // Raised for a picture file that is truncated, inconsistent or of an unsupported kind.
 class EInvalidGraphic : public Exception {
@@ -71,15 +71,15 @@ class TBitmap {
   void ConvertTo(TPixelFormat format);
 
   // The drawing surface. Colours write red, green and blue; 32-bit pixels also get the alpha given.
-  void FillRect(const TRect& rect, TColor color, std::uint8_t alpha = 0);
+  void FillRect(const TRect& rect, TRgb color, std::uint8_t alpha = 0);
   // A one-pixel line from (x0, y0) towards (x1, y1); the end point itself is not drawn.
-  void Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, TColor color,
+  void Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, TRgb color,
             std::uint8_t alpha = 0);
   // Copies source's rectangle to dest of the same size, bytes unchanged. Both bitmaps must have the
   // same pixel format. Only the part inside both bitmaps moves.
   void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
-  // The colour of one pixel, without alpha; clBlack outside the bitmap.
-  TColor Pixel(std::int32_t x, std::int32_t y) const;
+  // The colour of one pixel, without alpha; kBlack outside the bitmap.
+  TRgb Pixel(std::int32_t x, std::int32_t y) const;
 
   // A standard uncompressed Windows BMP: 24 bits, bottom-up, rows padded to 4 bytes. A 32-bit
   // bitmap is written with a version-5 header and an alpha mask, so that its alpha survives.

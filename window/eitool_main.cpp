@@ -10,7 +10,7 @@
 namespace {
 
 // No exception may cross Qt's event loop: the handlers catch their own, and this catches the rest.
-class TApplication : public QApplication {
+class TCatchingApplication : public QApplication {
  public:
   using QApplication::QApplication;
   bool notify(QObject* receiver, QEvent* event) override {
@@ -28,11 +28,11 @@ class TApplication : public QApplication {
 
 int main(int argc, char** argv) {
   eit::InstallInterruptCleanup();
-  TApplication application(argc, argv);
-  TApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
-  TApplication::setOrganizationName(QStringLiteral("eitool"));
+  TCatchingApplication application(argc, argv);
+  TCatchingApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
+  TCatchingApplication::setOrganizationName(QStringLiteral("eitool"));
   eit::TMainForm form;
   form.show();
-  TApplication::exec();
+  TCatchingApplication::exec();
   return 0;
 }

@@ -220,7 +220,7 @@ void TMainForm::BAddLogClick() {
 void TMainForm::AddFiles(TJobKind kind, const std::vector<std::string>& files) {
   if (kind != JobKind) LogList->clear();
   JobKind = kind;
-  if (JobKind == jkProjectList) {
+  if (JobKind == TJobKind::ProjectList) {
     if (!files.empty()) {
       const std::vector<std::string> lines = ProjectListEntries(LoadLines(files.front()));
       LogList->clear();
@@ -236,17 +236,17 @@ void TMainForm::DropFiles(const std::vector<std::string>& files) {
     if (engine_.Running()) throw Exception("A run is under way: files can be added when it has ended");
     // The kind comes from the extension, as the open dialog's filter would give it.
     std::vector<std::string> known, unknown;
-    TJobKind kind = jkNone;
+    TJobKind kind = TJobKind::None;
     bool mixed = false;
     for (const std::string& f : files) {
       const std::string ext = ExtractFileExtLower(f);
-      const TJobKind k = ext == ".dds" ? jkTexture : ext == ".tdt" ? jkFontSheet : ext == ".lst" ? jkProjectList
-                         : ext == ".log" ? jkReplayLog : jkNone;
-      if (k == jkNone) {
+      const TJobKind k = ext == ".dds" ? TJobKind::Texture : ext == ".tdt" ? TJobKind::FontSheet : ext == ".lst" ? TJobKind::ProjectList
+                         : ext == ".log" ? TJobKind::ReplayLog : TJobKind::None;
+      if (k == TJobKind::None) {
         unknown.push_back(ExtractFileName(f));
         continue;
       }
-      mixed = mixed || (kind != jkNone && k != kind);
+      mixed = mixed || (kind != TJobKind::None && k != kind);
       kind = k;
       known.push_back(f);
     }

@@ -41,7 +41,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
   QAction* PreviewFontAction;
 
-  TJobKind JobKind = jkNone;
+  TJobKind JobKind = TJobKind::None;
   TBatchEngine& Engine() { return engine_; }
   std::vector<std::string> Entries() const;
 

@@ -201,7 +201,7 @@ struct EditCase {
 
 TEST(Cli, InsertWarnsAboutEditsThatLookWrongAndStrictRefusesThem) {
   const EditCase cases[] = {
-      {"honest", [](TBitmap& b) { b.FillRect({2, 2, 6, 6}, clWhite, 200); }, ""},
+      {"honest", [](TBitmap& b) { b.FillRect({2, 2, 6, 6}, kWhite, 200); }, ""},
       {"flipped",
        [](TBitmap& b) {
          for (std::int32_t y = 0, z = b.Height() - 1; y < z; ++y, --z)

@@ -431,8 +431,8 @@ TEST(HostileEnvironment, FontPairIsNotHalfPublished) {
   Write(s + "/f.dds", Packed(256, 256, 32));
   Write(s + "/f.tdt", FontTable());
   TBitmap sheet(TPixelFormat::pf32bit, 100, 20);
-  sheet.Line(0, 0, 0, 8, clWhite, 255);
-  sheet.FillRect({3, 0, 8, 8}, clWhite, 255);
+  sheet.Line(0, 0, 0, 8, kWhite, 255);
+  sheet.FillRect({3, 0, 8, 8}, kWhite, 255);
   WriteTGA((s + "/f.tga").c_str(), sheet, 1);
   Write(s + "/f.log", "#Format: TDT\r\n#Source: " + s + "/f.tdt\r\n#Target TGA: " + s +
                           "/f.tga\r\n#First: 0x20\r\n#Last: 0xC1\r\n");
@@ -478,7 +478,7 @@ TEST(HostileEnvironment, ExportNeverReplacesASourceOfTheRun) {
   TBatchEngine engine(quiet);
   engine.TargetDir = dir.Path().string();
   try {
-    engine.RunBatch(jkTexture, {source});
+    engine.RunBatch(TJobKind::Texture, {source});
     FAIL();
   } catch (const Exception& e) {
     EXPECT_NE(e.Message().find("Cannot create file " + source), std::string::npos) << e.Message();

@@ -59,11 +59,11 @@ class Replay : public ::testing::Test {
   void Extract(const std::vector<std::string>& sources) {
     engine.TargetDir = dir.File("out");
     std::filesystem::create_directories(engine.TargetDir);
-    engine.RunBatch(jkTexture, sources);
+    engine.RunBatch(TJobKind::Texture, sources);
   }
   void Insert(const std::vector<std::string>& logPaths, const std::string& target = "") {
     engine.TargetDir = target.empty() ? dir.File("new") : target;
-    engine.RunBatch(jkReplayLog, logPaths);
+    engine.RunBatch(TJobKind::ReplayLog, logPaths);
   }
   // The sources' bytes, to prove nothing touched them.
   std::vector<Bytes> Snapshot() {
@@ -110,7 +110,7 @@ TEST_F(Replay, EditedPixelsLandExactlyWhereTheyWereMade) {
 TEST_F(Replay, TwentyFourBitImageIntoThirtyTwoBitTextureBecomesOpaque) {
   const std::string source = Save("src/t.dds", testing::MakeTextureImage(3, 2, 32));
   TBitmap picture(TPixelFormat::pf24bit, 3, 2);
-  picture.FillRect({0, 0, 3, 2}, RGB(10, 20, 30));
+  picture.FillRect({0, 0, 3, 2}, TRgb(10, 20, 30));
   picture.SaveToFile(dir.File("t.bmp"));
   Insert({Log({"#Format: DDS", "#Source: " + source, "#Target BMP: " + dir.File("t.bmp")})});
   const Bytes out = Read(dir.File("new/t.dds"));
@@ -182,7 +182,7 @@ TEST_F(Replay, StopIsHonouredAfterEachLine) {
   frontEnd.onMessages = [this] { engine.RequestStop(); };
   engine.TargetDir = dir.File("new");
   const TRunOutcome outcome = engine.RunBatch(
-      jkReplayLog, {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"), "#Format: DDS",
+      TJobKind::ReplayLog, {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"), "#Format: DDS",
                          "#Source: " + b, "#Target BMP: " + dir.File("x.bmp")})});
   EXPECT_EQ(outcome, TRunOutcome::Stopped);
   EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));  // stopped after the format line
@@ -204,7 +204,7 @@ struct FontFixture {
       if (code == 0x7E) r.Left = 100, r.Top = 40, r.Width = 8, r.Height = 12;
       if (code == 0x90) r.Width = 64;  // never cleared
       r.Right = static_cast<std::uint16_t>(r.Left + r.Width), r.Bottom = static_cast<std::uint16_t>(r.Top + r.Height);
-      texture.FillRect({r.Left, r.Top, r.Left + std::min<int>(r.Width, 4), r.Bottom}, RGB(code, 1, 2), 255);
+      texture.FillRect({r.Left, r.Top, r.Left + std::min<int>(r.Width, 4), r.Bottom}, TRgb(code, 1, 2), 255);
       WriteGlyphRecord(&table[static_cast<std::size_t>(k) * kGlyphRecordSize], r);
     }
   }
@@ -220,8 +220,8 @@ TBitmap Sheet(const std::vector<std::pair<int, int>>& sizes) {
   TBitmap sheet(TPixelFormat::pf32bit, 100, std::max(height, 1));
   int y = 0, n = 0;
   for (const auto& [w, h] : sizes) {
-    sheet.Line(0, y, 0, y + h, clWhite, 255);
-    sheet.FillRect({3, y, 3 + w, y + h}, RGB(static_cast<std::uint8_t>(++n), 9, 9), 255);
+    sheet.Line(0, y, 0, y + h, kWhite, 255);
+    sheet.FillRect({3, y, 3 + w, y + h}, TRgb(static_cast<std::uint8_t>(++n), 9, 9), 255);
     y += h + 20;
   }
   return sheet;
@@ -275,12 +275,12 @@ TEST_F(FontReplay, NewGlyphsFollowTheKeptOnesAndOldAreasAreCleared) {
   const TBitmap t = NewTexture();
   const GlyphRecord a0 = font.Record(font.table, 0xA0), k41 = font.Record(font.table, 0x41),
                     w64 = font.Record(font.table, 0x90);
-  EXPECT_EQ(t.Pixel(a0.Left, a0.Top), clBlack);                     // cleared
-  EXPECT_EQ(t.Pixel(k41.Left, k41.Top), RGB(0x41, 1, 2));           // kept
-  EXPECT_EQ(t.Pixel(w64.Left, w64.Top), RGB(0x90, 1, 2));           // 64 wide: not cleared
-  EXPECT_EQ(t.Pixel(108, 40), RGB(1, 9, 9));                        // the first new glyph
-  EXPECT_EQ(t.Pixel(119, 53), RGB(2, 9, 9));
-  EXPECT_EQ(t.Pixel(118, 40), clBlack);                             // the empty column between
+  EXPECT_EQ(t.Pixel(a0.Left, a0.Top), kBlack);                     // cleared
+  EXPECT_EQ(t.Pixel(k41.Left, k41.Top), TRgb(0x41, 1, 2));           // kept
+  EXPECT_EQ(t.Pixel(w64.Left, w64.Top), TRgb(0x90, 1, 2));           // 64 wide: not cleared
+  EXPECT_EQ(t.Pixel(108, 40), TRgb(1, 9, 9));                        // the first new glyph
+  EXPECT_EQ(t.Pixel(119, 53), TRgb(2, 9, 9));
+  EXPECT_EQ(t.Pixel(118, 40), kBlack);                             // the empty column between
 }
 
 TEST_F(FontReplay, ExactFitStaysOnTheLine) {

@@ -23,9 +23,9 @@ TEST(ResultLogReading, KeywordsValuesAndFormats) {
   EXPECT_EQ(FirstToken(""), "");
   EXPECT_EQ(KeywordValue("#Source: C:\\my art\\a.dds", "#Source:"), "C:\\my art\\a.dds");
   EXPECT_EQ(KeywordValue("#Source:", "#Source:"), "");
-  EXPECT_EQ(RecordFormatOf("DDS"), jkTexture);
-  EXPECT_EQ(RecordFormatOf("TDT extra words"), jkFontSheet);
-  for (const char* other : {"dds", "BMP", "", "  "}) EXPECT_EQ(RecordFormatOf(other), jkNoFormat) << other;
+  EXPECT_EQ(RecordFormatOf("DDS"), TJobKind::Texture);
+  EXPECT_EQ(RecordFormatOf("TDT extra words"), TJobKind::FontSheet);
+  for (const char* other : {"dds", "BMP", "", "  "}) EXPECT_EQ(RecordFormatOf(other), TJobKind::NoFormat) << other;
   // A very long line is handled like any other.
   const std::string longPath(100000, 'x');
   EXPECT_EQ(KeywordValue("#Source: " + longPath, "#Source:"), longPath);

@@ -51,7 +51,7 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
     TBatchEngine engine(quiet);
     engine.TargetDir = out + "/new";
     MakeDirectory(engine.TargetDir);
-    ASSERT_EQ(engine.RunBatch(jkReplayLog, {files.Log}), TRunOutcome::Completed);
+    ASSERT_EQ(engine.RunBatch(TJobKind::ReplayLog, {files.Log}), TRunOutcome::Completed);
     TMemoryStream table;
     table.LoadFromFile(out + "/new/latin.tdt");
     TMemoryStream image;

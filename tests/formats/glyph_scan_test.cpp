@@ -9,8 +9,8 @@ void Opaque(TBitmap& b, std::int32_t x, std::int32_t y) { b.ScanLine(y)[4 * x + 
 
 TEST(GlyphScan, EachMarkerRunWithVisiblePixelsIsOneBox) {
   TBitmap sheet(TPixelFormat::pf32bit, 100, 60);
-  sheet.Line(0, 0, 0, 10, clWhite);
-  sheet.Line(0, 30, 0, 42, clWhite);
+  sheet.Line(0, 0, 0, 10, kWhite);
+  sheet.Line(0, 30, 0, 42, kWhite);
   for (int y = 0; y < 10; ++y)
     for (int x = 3; x < 10; ++x) Opaque(sheet, x, y);
   std::vector<GlyphBox> boxes = {GlyphBox{1, 2, 3, 4}};
@@ -20,8 +20,8 @@ TEST(GlyphScan, EachMarkerRunWithVisiblePixelsIsOneBox) {
 
 TEST(GlyphScan, BoxesAreTightAroundVisiblePixelsAndColumnZeroIsIgnored) {
   TBitmap sheet(TPixelFormat::pf32bit, 50, 40);
-  sheet.Line(0, 0, 0, 12, clWhite, 255);  // opaque markers are not glyph pixels
-  sheet.Line(0, 20, 0, 25, clWhite);
+  sheet.Line(0, 0, 0, 12, kWhite, 255);  // opaque markers are not glyph pixels
+  sheet.Line(0, 20, 0, 25, kWhite);
   Opaque(sheet, 7, 4), Opaque(sheet, 12, 9);
   Opaque(sheet, 5, 22);
   Opaque(sheet, 30, 30);  // outside any run
@@ -32,8 +32,8 @@ TEST(GlyphScan, BoxesAreTightAroundVisiblePixelsAndColumnZeroIsIgnored) {
 
 TEST(GlyphScan, MarkerColourIsTakenFromTheTopLeftPixelIgnoringAlpha) {
   TBitmap sheet(TPixelFormat::pf32bit, 10, 10);
-  sheet.FillRect({0, 0, 1, 3}, RGB(200, 0, 0), 0);
-  sheet.FillRect({0, 3, 1, 5}, RGB(200, 0, 0), 255);
+  sheet.FillRect({0, 0, 1, 3}, TRgb(200, 0, 0), 0);
+  sheet.FillRect({0, 3, 1, 5}, TRgb(200, 0, 0), 255);
   Opaque(sheet, 2, 4);
   std::vector<GlyphBox> boxes;
   EXPECT_EQ(ScanGlyphBoxes(sheet, boxes), 1);

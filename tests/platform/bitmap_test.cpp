@@ -11,7 +11,7 @@ namespace {
 std::string Picture(const TBitmap& b) {
   std::string s;
   for (int y = 0; y < b.Height(); ++y) {
-    for (int x = 0; x < b.Width(); ++x) s += b.Pixel(x, y) == clBlack ? '.' : b.Pixel(x, y) == clWhite ? 'W' : 'o';
+    for (int x = 0; x < b.Width(); ++x) s += b.Pixel(x, y) == kBlack ? '.' : b.Pixel(x, y) == kWhite ? 'W' : 'o';
     s += '\n';
   }
   return s;
@@ -31,24 +31,24 @@ TEST(Bitmap, NewPicturesAreAllZeroAndSizesAreChecked) {
 
 TEST(Bitmap, FillRectClipsAndWritesAlpha) {
   TBitmap b(TPixelFormat::pf32bit, 5, 4);
-  b.FillRect({-3, 2, 2, 100}, clWhite, 255);
+  b.FillRect({-3, 2, 2, 100}, kWhite, 255);
   EXPECT_EQ(Picture(b), ".....\n.....\nWW...\nWW...\n");
   EXPECT_EQ(b.ScanLine(3)[3], 255);
-  b.FillRect({4, 0, 2, 5}, clWhite);  // Right < Left: empty
-  b.FillRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, clBlack);
+  b.FillRect({4, 0, 2, 5}, kWhite);  // Right < Left: empty
+  b.FillRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, kBlack);
   EXPECT_EQ(Picture(b), ".....\n.....\n.....\n.....\n");
 }
 
 TEST(Bitmap, LinesStopBeforeTheirEndPointAndStayInside) {
   TBitmap b(TPixelFormat::pf24bit, 4, 5);
-  b.Line(0, 1, 0, 4, clWhite);  // rows 1..3
-  b.Line(3, 4, 3, 2, clWhite);  // upwards: rows 4 and 3
-  b.Line(1, 0, 1, 0, clWhite);  // empty
-  b.Line(-10, 0, 100, 0, RGB(1, 2, 3));
-  b.Line(2, -5, 2, 2, clWhite);  // enters from above: rows 0 and 1
+  b.Line(0, 1, 0, 4, kWhite);  // rows 1..3
+  b.Line(3, 4, 3, 2, kWhite);  // upwards: rows 4 and 3
+  b.Line(1, 0, 1, 0, kWhite);  // empty
+  b.Line(-10, 0, 100, 0, TRgb(1, 2, 3));
+  b.Line(2, -5, 2, 2, kWhite);  // enters from above: rows 0 and 1
   EXPECT_EQ(Picture(b), "ooWo\nW.W.\nW...\nW..W\n...W\n");
   TBitmap d(TPixelFormat::pf24bit, 4, 4);
-  d.Line(0, 0, 3, 3, clWhite);  // a diagonal, end excluded
+  d.Line(0, 0, 3, 3, kWhite);  // a diagonal, end excluded
   EXPECT_EQ(Picture(d), "W...\n.W..\n..W.\n....\n");
 }
 
@@ -74,8 +74,8 @@ TEST(Bitmap, CopyRectMovesBytesUnchangedAndClipsBothSides) {
 TEST(Bitmap, PixelReadsRedGreenBlueWithoutAlpha) {
   TBitmap b(TPixelFormat::pf32bit, 2, 1);
   b.ScanLine(0)[0] = 3, b.ScanLine(0)[1] = 2, b.ScanLine(0)[2] = 1, b.ScanLine(0)[3] = 99;
-  EXPECT_EQ(b.Pixel(0, 0), RGB(1, 2, 3));
-  EXPECT_EQ(b.Pixel(5, 0), clBlack);
+  EXPECT_EQ(b.Pixel(0, 0), TRgb(1, 2, 3));
+  EXPECT_EQ(b.Pixel(5, 0), kBlack);
 }
 
 TEST(CheckedImageBytes, NeverOverflows) {

@@ -124,24 +124,24 @@ TEST_F(MainForm, StartsWithItsLayoutAndOnlyAddAndExitEnabled) {
   EXPECT_EQ(form->Extracted->text().toStdString(), "Extracted: 0");
   EXPECT_EQ(form->GroupBox1->title().toStdString(), " Process ");
   EXPECT_EQ(form->Progress->geometry(), QRect(12, 32, 671, 13));
-  EXPECT_EQ(form->JobKind, jkNone);
+  EXPECT_EQ(form->JobKind, TJobKind::None);
 }
 
 TEST_F(MainForm, AddingAnotherKindReplacesTheListTheSameKindAppends) {
   Add(1, {"a.dds", "b.dds"});
   Add(1, {"a.dds"});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"a.dds", "b.dds", "a.dds"}));
-  EXPECT_EQ(form->JobKind, jkTexture);
+  EXPECT_EQ(form->JobKind, TJobKind::Texture);
   EXPECT_EQ(ListButtons(), "1111");
   Add(2, {"f.tdt"});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"f.tdt"}));
-  EXPECT_EQ(form->JobKind, jkFontSheet);
+  EXPECT_EQ(form->JobKind, TJobKind::FontSheet);
   // Cancelling leaves the list and its buttons as they were.
   script->opens.push_back({3, std::nullopt});
   form->BAddLogClick();
   EXPECT_EQ(form->Entries().size(), 1u);
   EXPECT_EQ(ListButtons(), "1111");
-  EXPECT_EQ(form->JobKind, jkFontSheet);
+  EXPECT_EQ(form->JobKind, TJobKind::FontSheet);
 }
 
 TEST_F(MainForm, ProjectListRoundTripAndOnlyTheFirstListIsRead) {
@@ -155,7 +155,7 @@ TEST_F(MainForm, ProjectListRoundTripAndOnlyTheFirstListIsRead) {
   std::ofstream(other) << "x.log\n";
   Add(3, {saved, other});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"C:\\logs\\one.log", "two words.log", "three.log"}));
-  EXPECT_EQ(form->JobKind, jkProjectList);
+  EXPECT_EQ(form->JobKind, TJobKind::ProjectList);
   Add(3, {other});  // same kind: still replaced
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log"}));
   const std::string empty = dir.File("empty.lst");
@@ -170,7 +170,7 @@ TEST_F(MainForm, UnreadableProjectListShowsTheErrorWithAFullStop) {
   Add(3, {missing});
   ASSERT_EQ(script->errors.size(), 1u);
   EXPECT_EQ(script->errors[0], "Cannot open file " + missing + ".");
-  EXPECT_EQ(form->JobKind, jkProjectList);
+  EXPECT_EQ(form->JobKind, TJobKind::ProjectList);
   EXPECT_EQ(ListButtons(), "0000");
 }
 
@@ -188,7 +188,7 @@ TEST_F(MainForm, RemovingSelectedEntriesAndClearing) {
   form->BClearAllClick();
   EXPECT_TRUE(form->Entries().empty());
   EXPECT_EQ(ListButtons(), "0000");
-  EXPECT_EQ(form->JobKind, jkTexture);
+  EXPECT_EQ(form->JobKind, TJobKind::Texture);
 }
 
 TEST_F(MainForm, CancelledChooserWritesNothingAndStillCompletes) {
@@ -346,7 +346,7 @@ TEST_F(MainForm, DroppedFilesJoinTheListByTheirExtension) {
   const std::string a = dir.File("a.DDS"), b = dir.File("b.dds"), log = dir.File("r.log");
   Drop(form->LogList->viewport(), {a, b});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{a, b}));
-  EXPECT_EQ(form->JobKind, jkTexture);
+  EXPECT_EQ(form->JobKind, TJobKind::Texture);
   EXPECT_EQ(ListButtons(), "1111");
   Drop(form->LogList->viewport(), {log});  // another kind replaces the list
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{log}));
@@ -477,7 +477,7 @@ TEST_F(MainForm, ExtractThenInsertFromTheWindowRebuildsTheTextures) {
   script->directories.push_back(dir.File("out"));
   form->BProcessClick();
   Add(4, {dir.File("out/result.log")});
-  EXPECT_EQ(form->JobKind, jkReplayLog);
+  EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
   script->directories.push_back(dir.File("new"));
   form->BProcessClick();
   ASSERT_TRUE(script->errors.empty()) << script->errors[0];
