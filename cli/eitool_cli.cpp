@@ -7,6 +7,7 @@
 #include <vector>
 
 
+#include "platform/limits.h"
 #include "engine/main.h"
 #include "compression/pack_engine.h"
 #include "formats/codepages.h"
@@ -265,7 +266,7 @@ int RunSheet(const std::vector<std::string>& args) {
     } else if (a == "--end") {
       options.End = NumberAfter(args, i, eit::NewGlyphCode + 1, 0x100);
     } else if (a == "--size") {
-      options.PixelSize = NumberAfter(args, i, 1, 200);
+      options.PixelSize = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
     } else if (a == "-o" || a == "--output") {
       dir = TextAfter(args, i);
     } else {
@@ -306,7 +307,7 @@ int RunPreview(const std::vector<std::string>& args) {
       options.CodePage = NumberAfter(args, i, 0, 65535);
       CheckCodePageOption(options.CodePage);
     } else if (a == "--scale") {
-      options.Scale = NumberAfter(args, i, 1, 8);
+      options.Scale = NumberAfter(args, i, 1, eit::kMaxPreviewScale);
     } else if (a == "-o" || a == "--output") {
       output = TextAfter(args, i);
     } else {

@@ -1,3 +1,4 @@
+#include "platform/limits.h"
 #include "compression/pack_engine.h"
 
 #include <algorithm>
@@ -130,7 +131,7 @@ bool PackWhole(const std::uint8_t* data, std::size_t size, TStream& destination)
   const std::size_t n = lib->zlibCompress(c.get(), data, size, packed.get(), bound);
   if (n == 0) throw ECompressionError(ZlibErrorText(-5));
   for (std::size_t done = 0; done < n;) {
-    const auto piece = static_cast<std::int32_t>(std::min<std::size_t>(n - done, 1 << 30));
+    const auto piece = static_cast<std::int32_t>(std::min<std::size_t>(n - done, kTransferPieceBytes));
     destination.WriteBuffer(packed.get() + done, piece);
     done += static_cast<std::size_t>(piece);
   }

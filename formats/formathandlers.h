@@ -29,11 +29,23 @@ inline constexpr std::int32_t kBitCountOffset = 88;
 // The form a texture file had, decided by its first four bytes; the form it is stored in again.
 enum class TTextureForm { Packed, Raw };
 
+// A texture's header fields. Once checked (DecodeTextureHeader), the sides and the bit count are
+// within the program's limits and PixelBytes is what the rows take.
 struct TTextureHeader {
   std::uint32_t Width = 0;
   std::uint32_t Height = 0;
   std::uint32_t BitCount = 0;
+  std::int64_t PixelBytes = 0;  // the rows' bytes from offset 128
+  int BytesPerPixel() const { return BitCount == 32 ? 4 : 3; }
+  TPixelFormat Format() const { return BitCount == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit; }
 };
+
+// Decodes the header of image (at least 128 bytes; inverted as stored, or not) and checks it: a bit
+// count of 24 or 32, sides and picture bytes within the program's limits. The one place these
+// faults are named; errors begin with path (or "The texture" when it is empty).
+TTextureHeader DecodeTextureHeader(const std::uint8_t* image, bool inverted, const std::string& path);
+// Raises, naming path as DecodeTextureHeader does, when held bytes of pixel data miss any row.
+void CheckPixelArea(const TTextureHeader& header, std::int64_t held, const std::string& path);
 
 // Unpacks the container at source (any position) into destination, which must be empty; the
 // destination is left at its end. Raises EZlibError and its kin, EReadError "Stream read error" when
@@ -63,10 +75,10 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
 // The storing rule: writes the image (header inverted) to the new file in the given form.
 void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination);
 
-// The header fields; the header must be un-inverted already.
+// The header fields, unchecked (PixelBytes left 0); the header must be un-inverted already.
 TTextureHeader ReadTextureHeader(const TMemoryStream& image);
-// The same read through the inversion, from an image as stored.
-TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image);
+// The header of an image as stored (inverted), checked as DecodeTextureHeader does.
+TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image, const std::string& path);
 
 // Moves the pixel rows of an image whose header is un-inverted into bitmap, which takes the image's
 // size and a 24- or 32-bit format; red and blue change places on the way.

@@ -55,8 +55,9 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
   if (table.Size() < kFontTableSize)
     throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
                     std::to_string(kFontTableSize));
-  if (options.PixelSize < 0 || options.PixelSize > 200)
-    throw Exception("A glyph size is 1 to 200 pixels, not " + std::to_string(options.PixelSize));
+  if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
+    throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
+                    std::to_string(options.PixelSize));
 
   struct Library {
     FT_Library handle = nullptr;

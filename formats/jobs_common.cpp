@@ -118,7 +118,7 @@ std::string Describe(const TBitmap& bitmap) {
 TTextureLoad::TTextureLoad(const std::string& path) : Path(path), Source(path, FileMode::OpenRead) {
   TMemoryStream head;
   LoadTextureImage(Source, head, path, TLoadExtent::Header);
-  Header = ReadStoredTextureHeader(head);
+  Header = ReadStoredTextureHeader(head, path);
 }
 
 namespace {

@@ -119,43 +119,37 @@ TTextureHeader ReadTextureHeader(const TMemoryStream& image) {
           HeaderField(image.Memory(), kBitCountOffset, false)};
 }
 
-TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image) {
+TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image, const std::string& path) {
   if (image.Size() < kImageHeaderSize)
     throw Exception("A texture image of " + std::to_string(image.Size()) + " bytes has no complete header");
-  return {HeaderField(image.Memory(), kWidthOffset, true), HeaderField(image.Memory(), kHeightOffset, true),
-          HeaderField(image.Memory(), kBitCountOffset, true)};
+  return DecodeTextureHeader(image.Memory(), true, path);
+}
+
+TTextureHeader DecodeTextureHeader(const std::uint8_t* image, bool inverted, const std::string& path) {
+  TTextureHeader h{HeaderField(image, kWidthOffset, inverted), HeaderField(image, kHeightOffset, inverted),
+                   HeaderField(image, kBitCountOffset, inverted)};
+  const std::string texture = path.empty() ? "The texture" : path + ": the texture";
+  if (h.BitCount != 24 && h.BitCount != 32)
+    throw Exception(texture + " has " + std::to_string(h.BitCount) + " bits per pixel; only 24 and 32 are supported");
+  const std::string claims = texture + " claims " + std::to_string(h.Width) + " x " + std::to_string(h.Height) + " pixels";
+  if (h.Width > kMaxPictureSide || h.Height > kMaxPictureSide)
+    throw Exception(claims + ", more than " + std::to_string(kMaxPictureSide) + " on a side");
+  // Every texture becomes a picture in memory, so a larger one is refused now, before it is unpacked.
+  h.PixelBytes = CheckedImageBytes(h.Width, h.Height, h.BytesPerPixel(), kMaxPictureBytes);
+  if (h.PixelBytes < 0)
+    throw Exception(claims + " at " + std::to_string(h.BitCount) + " bits, more than a picture can hold (" +
+                    std::to_string(kMaxPictureBytes >> 30) + " GiB)");
+  return h;
+}
+
+void CheckPixelArea(const TTextureHeader& h, std::int64_t held, const std::string& path) {
+  if (h.PixelBytes <= held) return;
+  throw Exception((path.empty() ? "The texture" : path + ": the texture") + "'s pixel data hold " +
+                  std::to_string(held) + " bytes, but " + std::to_string(h.Width) + " x " + std::to_string(h.Height) +
+                  " pixels at " + std::to_string(h.BitCount) + " bits need " + std::to_string(h.PixelBytes));
 }
 
 namespace {
-
-// The checks the rest of the program relies on, made once on the header as stored (inverted).
-// Returns the bytes the rows take.
-std::int64_t CheckStoredHeader(const std::uint8_t* image, const std::string& path) {
-  const std::uint32_t width = HeaderField(image, kWidthOffset, true);
-  const std::uint32_t height = HeaderField(image, kHeightOffset, true);
-  const std::uint32_t bitCount = HeaderField(image, kBitCountOffset, true);
-  if (bitCount != 24 && bitCount != 32)
-    throw Exception(path + ": the texture has " + std::to_string(bitCount) +
-                    " bits per pixel; only 24 and 32 are supported");
-  if (width > kMaxPictureSide || height > kMaxPictureSide)
-    throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels, more than 65535 on a side");
-  // Every texture becomes a picture in memory, so a larger one is refused now, before it is unpacked.
-  const std::int64_t needed = CheckedImageBytes(width, height, bitCount / 8, kMaxPictureBytes);
-  if (needed < 0)
-    throw Exception(path + ": the texture claims " + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels at " + std::to_string(bitCount) + " bits, more than a picture can hold (1 GiB)");
-  return needed;
-}
-
-[[noreturn]] void ShortPixelArea(const std::uint8_t* image, std::int64_t held, const std::string& path) {
-  const std::uint32_t width = HeaderField(image, kWidthOffset, true);
-  const std::uint32_t height = HeaderField(image, kHeightOffset, true);
-  const std::uint32_t bitCount = HeaderField(image, kBitCountOffset, true);
-  throw Exception(path + ": the texture's pixel data hold " + std::to_string(held) + " bytes, but " +
-                  std::to_string(width) + " x " + std::to_string(height) + " pixels at " + std::to_string(bitCount) +
-                  " bits need " + std::to_string(width * std::uint64_t{height} * (bitCount / 8)));
-}
 
 void DrainExactly(TStream& from, std::int64_t count) {
   std::uint8_t scratch[1 << 16];
@@ -176,8 +170,9 @@ void DrainExactly(TStream& from, std::int64_t count) {
 namespace {
 
 // Inserts keep the bytes after the rows too, so they take all the stream really holds; the header
-// (needed: the bytes its rows take) is checked already.
-void LoadWhole(TStream& source, bool packed, std::int64_t needed, TMemoryStream& image, const std::string& path) {
+// is checked already.
+void LoadWhole(TStream& source, bool packed, const TTextureHeader& header, TMemoryStream& image,
+               const std::string& path) {
   image.Clear();
   if (packed) {
     ReadPackedImage(source, image);
@@ -187,7 +182,7 @@ void LoadWhole(TStream& source, bool packed, std::int64_t needed, TMemoryStream&
   }
   const std::int64_t size = image.Size();
   if (size < kImageHeaderSize) ShortHeader(size, path);
-  if (needed > size - kImageHeaderSize) ShortPixelArea(image.Memory(), size - kImageHeaderSize, path);
+  CheckPixelArea(header, size - kImageHeaderSize, path);
 }
 
 }  // namespace
@@ -219,16 +214,17 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   const std::int64_t head = std::min<std::int64_t>(available, kImageHeaderSize);
   if (image.ReadFrom(*from, head) != head) throw EReadError(SReadError);
   if (head < kImageHeaderSize) ShortHeader(head, path);
-  const std::int64_t needed = CheckStoredHeader(image.Memory(), path);
+  const TTextureHeader header = DecodeTextureHeader(image.Memory(), true, path);
+  const std::int64_t needed = header.PixelBytes;
   if (extent == TLoadExtent::Header) return form;
 
   if (extent == TLoadExtent::Whole) {
     unpacker.reset();
-    LoadWhole(source, packed, needed, image, path);
+    LoadWhole(source, packed, header, image, path);
     return form;
   }
 
-  if (needed > available - kImageHeaderSize) ShortPixelArea(image.Memory(), available - kImageHeaderSize, path);
+  CheckPixelArea(header, available - kImageHeaderSize, path);
   // An honest container holds just the header and rows: libdeflate takes it whole from here.
   if (packed && available == kImageHeaderSize + needed) {
     unpacker.reset();

@@ -26,16 +26,11 @@ struct PixelArea {
 
 // The pixel area the header describes, checked against the bytes present.
 PixelArea CheckedPixelArea(const TMemoryStream& image) {
-  const TTextureHeader header = ReadTextureHeader(image);
-  if (header.BitCount != 24 && header.BitCount != 32)
-    throw Exception("The texture has " + std::to_string(header.BitCount) +
-                    " bits per pixel; only 24 and 32 are supported");
-  const int bytesPerPixel = header.BitCount == 32 ? 4 : 3;
-  const std::int64_t needed = CheckedImageBytes(header.Width, header.Height, bytesPerPixel);
-  if (needed < 0 || needed > image.Size() - kImageHeaderSize || header.Width > kMaxPictureSide || header.Height > kMaxPictureSide)
-    throw Exception("The texture's pixel data are shorter than its " + std::to_string(header.Height) + " rows");
-  return {bytesPerPixel == 4 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit, bytesPerPixel,
-          static_cast<std::int32_t>(header.Width), static_cast<std::int32_t>(header.Height), needed};
+  (void)ReadTextureHeader(image);  // a complete header
+  const TTextureHeader header = DecodeTextureHeader(image.Memory(), false, "");
+  CheckPixelArea(header, image.Size() - kImageHeaderSize, "");
+  return {header.Format(), header.BytesPerPixel(), static_cast<std::int32_t>(header.Width),
+          static_cast<std::int32_t>(header.Height), header.PixelBytes};
 }
 
 }  // namespace

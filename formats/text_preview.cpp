@@ -22,8 +22,9 @@ const std::uint8_t kBackground[3] = {40, 40, 40};  // B, G, R: dark, so white gl
 TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
                        const TPreviewOptions& options, const std::string& tablePath) {
   CheckCodePage(options.CodePage);
-  if (options.Scale < 1 || options.Scale > 8)
-    throw Exception("A preview's scale is 1 to 8, not " + std::to_string(options.Scale));
+  if (options.Scale < 1 || options.Scale > kMaxPreviewScale)
+    throw Exception("A preview's scale is 1 to " + std::to_string(kMaxPreviewScale) + ", not " +
+                    std::to_string(options.Scale));
   const std::int64_t records = table.Size() / kGlyphRecordSize;
   if (records < 1) throw Exception(tablePath + ": the font table holds no glyph records");
   struct Placed {
@@ -53,7 +54,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   if (height == 0) height = 12;
   for (const char32_t ch : DecodeUtf8(text)) {
     const std::optional<std::uint8_t> code = CodeOf(options.CodePage, ch);
-    Placed p{{}, true, static_cast<int>(std::min<std::int64_t>(height / 2, 0xFFFF))};
+    Placed p{{}, true, static_cast<int>(std::min<std::int64_t>(height / 2, kMaxPictureSide))};
     if (!code || *code < 0x20 || *code - 0x20 >= records) {
       problem(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
                                                                : " is not in code page " + std::to_string(options.CodePage)));
@@ -73,10 +74,10 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   // A line people read is a few hundred glyphs of a few dozen pixels; a picture past this is a mistake.
   const std::int64_t shownWidth = (width + 2 * kMargin) * options.Scale, shownHeight = (height + 2 * kMargin) * options.Scale;
   if (shownWidth > kMaxPictureSide || shownHeight > kMaxPictureSide ||
-      CheckedImageBytes(shownWidth, shownHeight, 1, std::int64_t{1} << 24) < 0)
+      CheckedImageBytes(shownWidth, shownHeight, 1, kMaxPreviewPixels) < 0)
     throw Exception(tablePath + ": a preview of this text would be " + std::to_string(shownWidth) + " x " +
                     std::to_string(shownHeight) + " pixels (at scale " + std::to_string(options.Scale) +
-                    "), more than 16,777,216 pixels or 65535 on a side; preview a shorter line");
+                    "), more than 16,777,216 pixels or " + std::to_string(kMaxPictureSide) + " on a side; preview a shorter line");
   TBitmap picture(TPixelFormat::pf32bit, static_cast<std::int32_t>(width + 2 * kMargin),
                   static_cast<std::int32_t>(height + 2 * kMargin));
   for (std::int32_t y = 0; y < picture.Height(); ++y)

@@ -16,7 +16,7 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   TMemoryStream image;
   record.Source->SetPosition(0);
   const TTextureForm form = LoadTextureImage(*record.Source, image, record.SourcePath);
-  const TTextureHeader header = ReadStoredTextureHeader(image);
+  const TTextureHeader header = ReadStoredTextureHeader(image, record.SourcePath);
   TBitmap bitmap = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
   if (static_cast<std::uint32_t>(bitmap.Width()) != header.Width ||
       static_cast<std::uint32_t>(bitmap.Height()) != header.Height)

@@ -39,7 +39,7 @@ std::int64_t PictureBytes(TPixelFormat format, std::int32_t width, std::int32_t 
 std::int64_t CheckedImageBytes(std::int64_t width, std::int64_t height, std::int64_t bytesPerPixel,
                                std::int64_t limit) {
   if (width < 0 || height < 0 || bytesPerPixel < 0) return -1;
-  limit = std::min(limit, std::int64_t{1} << 31);
+  limit = std::min(limit, kMaxBufferBytes);
   // Each factor is at most 2^31 here, so the row fits 62 bits, and the row is checked before it
   // multiplies by the height.
   if (width > limit || height > limit || bytesPerPixel > limit) return -1;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/limits.h"
 #include "platform/errors.h"
 #include "platform/streams.h"
 
@@ -103,9 +104,9 @@ class TBitmap {
   std::int64_t blockBytes_ = 0;  // -1 for an adopted block, which Reshape never reuses
 };
 
-// The byte count of width x height x bytesPerPixel, or -1 when it would exceed limit (at most 2 GiB).
+// The byte count of width x height x bytesPerPixel, or -1 when it would exceed limit (at most kMaxBufferBytes).
 // Every size product in the program goes through here, so none of them can overflow.
 std::int64_t CheckedImageBytes(std::int64_t width, std::int64_t height, std::int64_t bytesPerPixel,
-                               std::int64_t limit = std::int64_t{1} << 31);
+                               std::int64_t limit = kMaxBufferBytes);
 
 }  // namespace eit

@@ -1,3 +1,4 @@
+#include "platform/limits.h"
 #include "platform/streams.h"
 
 #include <algorithm>
@@ -133,7 +134,7 @@ void TMemoryStream::LoadFromStream(TStream& source) {
   SetSizeForOverwrite(size);  // every byte is read over at once
   std::int64_t done = 0;
   while (done < size) {
-    const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(size - done, 1 << 30));
+    const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(size - done, kTransferPieceBytes));
     source.ReadBuffer(data_ + done, n);
     done += n;
   }
@@ -167,7 +168,7 @@ void TMemoryStream::LoadFromFile(const std::string& path) {
 void TMemoryStream::SaveToStream(TStream& destination) const {
   std::int64_t done = 0;
   while (done < size_) {
-    const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(size_ - done, 1 << 30));
+    const auto n = static_cast<std::int32_t>(std::min<std::int64_t>(size_ - done, kTransferPieceBytes));
     destination.WriteBuffer(data_ + done, n);
     done += n;
   }

@@ -19,7 +19,7 @@ constexpr std::int32_t kExtensionSize = 495;
 
 void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
   if (bitmap.Width() > kMaxPictureSide || bitmap.Height() > kMaxPictureSide)
-    throw Exception("Cannot write a TGA image wider or taller than 65535 pixels");
+    throw Exception("Cannot write a TGA image wider or taller than " + std::to_string(kMaxPictureSide) + " pixels");
   const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
   std::uint8_t header[18] = {};
   header[2] = 2;  // uncompressed true-colour
@@ -32,9 +32,9 @@ void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
   stream.WriteBuffer(header, sizeof header);
   const std::int64_t start = stream.Position() - static_cast<std::int64_t>(sizeof header);
   const std::int64_t total = static_cast<std::int64_t>(bitmap.RowBytes()) * bitmap.Height();
-  constexpr std::int64_t kPiece = std::int64_t{1} << 30;
-  for (std::int64_t done = 0; done < total; done += kPiece)
-    stream.WriteBuffer(bitmap.ScanLine(0) + done, static_cast<std::int32_t>(std::min(total - done, kPiece)));
+  for (std::int64_t done = 0; done < total; done += kTransferPieceBytes)
+    stream.WriteBuffer(bitmap.ScanLine(0) + done,
+                       static_cast<std::int32_t>(std::min(total - done, kTransferPieceBytes)));
 
   // The extension area says the alpha is straight ("useful alpha"), not premultiplied.
   std::vector<std::uint8_t> extension(kExtensionSize, 0);

@@ -1,3 +1,4 @@
+#include "platform/limits.h"
 #include "window/preview_dialog.h"
 
 #include <QComboBox>
@@ -28,7 +29,7 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   CodePage->setCurrentText(QStringLiteral("1251"));
   Text = new QLineEdit(QStringLiteral("Съешь же ещё этих мягких французских булок"), this);
   Zoom = new QSpinBox(this);
-  Zoom->setRange(1, 8);
+  Zoom->setRange(1, kMaxPreviewScale);
   Zoom->setValue(2);
   Zoom->setSuffix(QStringLiteral(" x"));
   Picture = new QLabel(this);
