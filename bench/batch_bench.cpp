@@ -77,13 +77,13 @@ void RunBatch(benchmark::State& state, int workers) {
   Quiet quiet;
   for (auto _ : state) {
     eit::TBatchEngine engine(quiet);
-    engine.TargetDir = (S().dir / "out").string();
-    engine.Workers = workers;
-    engine.RunBatch(eit::TJobKind::Texture, S().sources);
+    eit::TRunRequest request;
+    request.Entries = eit::EntriesOf(eit::TJobKind::Texture, S().sources);
+    request.TargetDir = (S().dir / "out").string();
+    request.Workers = workers;
+    engine.Run(request);
   }
-  eit::TBatchEngine engine(quiet);
-  engine.Workers = workers;
-  state.counters["workers"] = engine.WorkersFor(kEntries);
+  state.counters["workers"] = eit::TBatchEngine::WorkersFor(workers, kEntries);
 }
 
 void BM_BatchOneWorker(benchmark::State& state) { RunBatch(state, 1); }

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 
 namespace eit::bench {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 #include "formats/misc.h"
 #include "bench_textures.h"
 #include "compression/pack_engine.h"
@@ -63,7 +63,6 @@ double PeakMemoryPerImage() {
 #endif
 
 void ExportTexture(benchmark::State& state, bool zlibOnly) {
-  eit::SetZlibOnly(zlibOnly);
   eit::bench::NullReporter reporter;
   std::vector<std::string> log;
   for (auto _ : state) {
@@ -72,6 +71,7 @@ void ExportTexture(benchmark::State& state, bool zlibOnly) {
     std::filesystem::remove(S().dir / "out" / "big.tga");
     state.ResumeTiming();
     eit::TJobContext context;
+    context.Engine = zlibOnly ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
     context.TargetDir = (S().dir / "out").string();
     context.ResultLog = &log;
     context.Reporter = &reporter;
@@ -83,7 +83,6 @@ void ExportTexture(benchmark::State& state, bool zlibOnly) {
   if (!zlibOnly) state.counters["peak_memory_per_image"] = PeakMemoryPerImage();  // target: at most 2.2
 #endif
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));
-  eit::SetZlibOnly(false);
 }
 
 // With the default engine (libdeflate) and with zlib asked for.

@@ -8,7 +8,7 @@
 
 #include "engine/main.h"
 #include "bench_textures.h"
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 #include "platform/little_endian.h"
 
 namespace {
@@ -30,9 +30,11 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::string(argv[1]) == "--batch") {
     Quiet quiet;
     eit::TBatchEngine engine(quiet);
-    engine.TargetDir = argv[2];
-    engine.Workers = 0;
-    engine.RunBatch(eit::TJobKind::Texture, std::vector<std::string>(argv + 3, argv + argc));
+    eit::TRunRequest request;
+    request.Entries = eit::EntriesOf(eit::TJobKind::Texture, std::vector<std::string>(argv + 3, argv + argc));
+    request.TargetDir = argv[2];
+    request.Workers = 0;
+    engine.Run(request);
     std::printf("%.1f\n", StatusKiB("VmHWM:") / 1024.0);
     return 0;
   }

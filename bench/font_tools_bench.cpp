@@ -7,7 +7,7 @@
 
 #include "cli/samples.h"
 #include "formats/font_tools.h"
-#include "formats/jobs_internal.h"
+#include "engine/font_tool_files.h"
 #include "platform/paths.h"
 
 namespace {
@@ -24,7 +24,7 @@ struct Setup {
     std::filesystem::create_directories(dir);
     eit::WriteSamples(dir.string());
     table.LoadFromFile((dir / "latin.tdt").string());
-    texture = eit::detail::LoadTextureBitmap((dir / "latin.dds").string());
+    texture = eit::LoadFontTexture((dir / "latin.tdt").string());
     if (std::filesystem::exists(kFont)) {
       eit::TMemoryStream font;
       font.LoadFromFile(kFont);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 #include "formats/misc.h"
 #include "bench_textures.h"
 #include "compression/pack_engine.h"
@@ -53,7 +53,6 @@ Setup& S() {
 }
 
 void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
-  eit::SetZlibOnly(zlibOnly);
   eit::bench::NullReporter reporter;
   std::vector<std::string> log;
   const std::string output = (S().dir / "out" / "big.dds").string();
@@ -68,6 +67,7 @@ void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
     record.OutputPath = output;
     record.ImagePath = S().picture;
     eit::TJobContext context;
+    context.Engine = zlibOnly ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
     context.TargetDir = (S().dir / "out").string();
     context.ResultLog = &log;
     context.Reporter = &reporter;
@@ -75,7 +75,6 @@ void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
     eit::ImportTexture(context, record);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kImageBytes));
-  eit::SetZlibOnly(false);
 }
 
 // With the default engine (libdeflate) and with zlib asked for.

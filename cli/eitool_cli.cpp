@@ -11,7 +11,7 @@
 #include "engine/main.h"
 #include "compression/pack_engine.h"
 #include "formats/codepages.h"
-#include "formats/font_tools.h"
+#include "engine/font_tool_files.h"
 #include "engine/result_log.h"
 #include "cli/file_info.h"
 #include "cli/samples.h"
@@ -163,12 +163,12 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
 }
 
 // extract / insert: -o DIR [--keep-going] FILE...
-int RunJobs(bool extract, const std::vector<std::string>& args) {
+int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine engine) {
   std::string dir;
-  bool keepGoing = false;
-  int workers = 0;  // one per core
-  bool strict = false;
-  std::vector<eit::TJobEntry> entries;
+  eit::TRunRequest request;
+  request.Workers = 0;  // one per core
+  request.Engine = engine;
+  std::vector<eit::TJobEntry>& entries = request.Entries;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -182,18 +182,18 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
       std::printf("%s", extract ? kExtractUsage : kInsertUsage);
       return 0;
     } else if (a == "--keep-going") {
-      keepGoing = true;
+      request.KeepGoing = true;
     } else if (a == "--strict" && !extract) {
-      strict = true;
+      request.Strict = true;
     } else if (a == "--zlib") {
-      eit::SetZlibOnly(true);
+      request.Engine = eit::TPackEngine::Zlib;
     } else if (a == "-j" || a == "--jobs") {
       if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
       char* end = nullptr;
       const long n = std::strtol(args[i].c_str(), &end, 10);
       if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
         throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
-      workers = static_cast<int>(n);
+      request.Workers = static_cast<int>(n);
     } else {
       throw UsageError{"unknown option " + a};
     }
@@ -202,15 +202,11 @@ int RunJobs(bool extract, const std::vector<std::string>& args) {
   if (entries.empty()) throw UsageError{"no files given"};
 
   TConsole console;
-  eit::TBatchEngine engine(console);
-  engine.TargetDir = Absolute(dir);
-  engine.KeepGoing = keepGoing;
-  engine.Workers = workers;
-  engine.Strict = strict;
+  eit::TBatchEngine batch(console);
+  request.TargetDir = Absolute(dir);
   // The working directory during a run is the target directory, in both front ends.
   eit::EnterTargetDirectory(dir);
-  engine.RunBatch(entries);
-  return engine.FailedEntries > 0 ? 1 : 0;
+  return batch.Run(request).FailedEntries > 0 ? 1 : 0;
 }
 
 // The value after an option, as a number (decimal, or hexadecimal with 0x).
@@ -322,7 +318,7 @@ int RunPreview(const std::vector<std::string>& args) {
   return 0;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPackEngine::Fastest) {
   if (args.empty()) throw UsageError{"no command given"};
   const std::string& command = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -331,14 +327,11 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   if (command == "--version") {
-    std::printf("eitool-cli %s\n%s\n", EIT_VERSION, eit::PackEngineDescription().c_str());
+    std::printf("eitool-cli %s\n%s\n", EIT_VERSION, eit::PackEngineDescription(engine).c_str());
     return 0;
   }
-  if (command == "--zlib") {
-    eit::SetZlibOnly(true);
-    return Run(rest);
-  }
-  if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest);
+  if (command == "--zlib") return Run(rest, eit::TPackEngine::Zlib);
+  if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest, engine);
   if (command == "sheet") return RunSheet(rest);
   if (command == "preview") return RunPreview(rest);
   if (command == "samples") {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "formats/formathandlers.h"
+#include "engine/result_log.h"
 #include "platform/files.h"
 #include "platform/little_endian.h"
 #include "platform/paths.h"
@@ -135,8 +135,7 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
     file.Commit();
   }
   written.push_back(JoinPath(dir, "insert_font.log"));
-  SaveLines(written.back(), {"#Format: TDT", "#Source: " + JoinPath(dir, "font.tdt"),
-                             "#Target TGA: " + JoinPath(dir, "font_new_glyphs.tga"), "#First: 0x20", "#Last: 0x100"});
+  SaveLines(written.back(), FontRecord(JoinPath(dir, "font.tdt"), JoinPath(dir, "font_new_glyphs.tga"), 0x20, 0x100));
   return written;
 }
 

@@ -60,8 +60,6 @@ TBinding& Binding() {
   return binding;
 }
 
-std::atomic<bool> g_zlibOnly{false};
-
 const TLibdeflateEntries* Entries() {
   TBinding& binding = Binding();
   std::lock_guard<std::mutex> guard(binding.lock);
@@ -86,12 +84,10 @@ const TLibdeflateEntries* Entries() {
 
 }  // namespace
 
-void SetZlibOnly(bool zlibOnly) { g_zlibOnly = zlibOnly; }
-bool ZlibOnly() { return g_zlibOnly; }
 bool LibdeflateAvailable() { return Entries() != nullptr; }
-bool UsingLibdeflate() { return !g_zlibOnly && LibdeflateAvailable(); }
+bool UsingLibdeflate(TPackEngine engine) { return engine == TPackEngine::Fastest && LibdeflateAvailable(); }
 
-std::string PackEngineDescription() {
+std::string PackEngineDescription(TPackEngine engine) {
   bool zlib = true;
   try {
     LoadZlibLibrary();
@@ -102,12 +98,13 @@ std::string PackEngineDescription() {
   std::string text = "zlib: " + (zlib ? zlib_testing::DefaultLibraryName() : std::string("not found")) +
                      "; libdeflate: " + (deflate ? Binding().libraryName : std::string("not found"));
   text += "; textures are packed and unpacked with ";
-  text += UsingLibdeflate() ? "libdeflate (level " + std::to_string(kLibdeflateLevel) + ")" : "zlib (level 1)";
+  text += UsingLibdeflate(engine) ? "libdeflate (level " + std::to_string(kLibdeflateLevel) + ")" : "zlib (level 1)";
   return text;
 }
 
-bool UnpackWhole(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, std::size_t outSize) {
-  if (g_zlibOnly) return false;
+bool UnpackWhole(TPackEngine engine, const std::uint8_t* in, std::size_t inSize, std::uint8_t* out,
+                 std::size_t outSize) {
+  if (engine == TPackEngine::Zlib) return false;
   const TLibdeflateEntries* lib = Entries();
   if (lib == nullptr) return false;
   libdeflate_decompressor* d = lib->allocDecompressor();
@@ -118,8 +115,8 @@ bool UnpackWhole(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, 
   return result == kLibdeflateSuccess && madeOut == outSize;
 }
 
-bool PackWhole(const std::uint8_t* data, std::size_t size, TStream& destination) {
-  if (g_zlibOnly) return false;
+bool PackWhole(TPackEngine engine, const std::uint8_t* data, std::size_t size, TStream& destination) {
+  if (engine == TPackEngine::Zlib) return false;
   const TLibdeflateEntries* lib = Entries();
   if (lib == nullptr) return false;
   std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor*)> c(lib->allocCompressor(kLibdeflateLevel),

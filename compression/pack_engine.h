@@ -14,23 +14,24 @@ namespace eit {
 // 1's on 24- and 32-bit textures (README has the measured table).
 inline constexpr int kLibdeflateLevel = 1;
 
-// Packs and unpacks through zlib only (eitool-cli --zlib, the window's setting): packed bytes are then
-// exactly what zlib level 1 writes.
-void SetZlibOnly(bool zlibOnly);
-bool ZlibOnly();
+// What packs and unpacks the container, chosen per run: libdeflate where it is present, or zlib only
+// (eitool-cli --zlib, the window's setting), whose packed bytes are exactly what zlib level 1 writes.
+enum class TPackEngine { Fastest, Zlib };
+
 // Whether libdeflate is loaded with every entry point it needs; it is tried once per process.
 bool LibdeflateAvailable();
-// Whether the container goes through libdeflate now.
-bool UsingLibdeflate();
+// Whether the container goes through libdeflate with this choice.
+bool UsingLibdeflate(TPackEngine engine);
 // What --version says: the libraries found and which one packs and unpacks.
-std::string PackEngineDescription();
+std::string PackEngineDescription(TPackEngine engine);
 
 // Decodes the whole zlib stream in into exactly outSize bytes at out. False when the stream is not
 // exactly that long or not valid, or libdeflate is not in use: the caller then takes the zlib path,
 // which gives the same result and errors as always.
-bool UnpackWhole(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, std::size_t outSize);
+bool UnpackWhole(TPackEngine engine, const std::uint8_t* in, std::size_t inSize, std::uint8_t* out,
+                 std::size_t outSize);
 // Appends the zlib stream of data to destination at kLibdeflateLevel. False when libdeflate is not in
 // use (nothing written).
-bool PackWhole(const std::uint8_t* data, std::size_t size, TStream& destination);
+bool PackWhole(TPackEngine engine, const std::uint8_t* data, std::size_t size, TStream& destination);
 
 }  // namespace eit

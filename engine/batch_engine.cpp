@@ -77,68 +77,83 @@ TBatchEngine::~TBatchEngine() = default;
 void TBatchEngine::ResetDisplay() {
   frontEnd_.SetCurrentMessage("");
   frontEnd_.SetExtracted("");
-  ExtractedCount = 0;
+  extractedCount_ = 0;
   progress_ = 0;
   frontEnd_.SetProgress(0);
   frontEnd_.SetTotal(0);
 }
 
-int TBatchEngine::WorkersFor(std::size_t count) const {
-  int workers = Workers;
+int TBatchEngine::WorkersFor(int workers, std::size_t count) {
   if (workers <= 0) workers = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
   return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(workers), std::max<std::size_t>(count, 1)));
 }
 
-TRunOutcome TBatchEngine::RunBatch(TJobKind kind, const std::vector<std::string>& entries) {
-  std::vector<TJobEntry> jobs;
-  for (const std::string& entry : entries) jobs.push_back({kind, entry});
-  return RunBatch(jobs);
+std::vector<TJobEntry> EntriesOf(TJobKind kind, const std::vector<std::string>& paths) {
+  std::vector<TJobEntry> entries;
+  for (const std::string& path : paths) entries.push_back({kind, path});
+  return entries;
 }
 
-TRunOutcome TBatchEngine::RunBatch(const std::vector<TJobEntry>& entries) {
+TRunReport TBatchEngine::Run(const TRunRequest& request) {
   if (running_) throw Exception("A run is already under way");
   running_ = true;
-  TOutputNames names;
-  names.SourceIds = RunSources(entries);
-  names_ = &names;
+  request_ = &request;
+  report_ = {};
+  stop_ = 0;
   struct Finish {
     TBatchEngine& engine;
     ~Finish() {
       engine.running_ = false;
-      engine.names_ = nullptr;
+      engine.request_ = nullptr;
       if (std::uncaught_exceptions() > 0) engine.ResetDisplay();
     }
   } finish{*this};
+  report_.Outcome = RunEntries(request.Entries);
+  return std::move(report_);
+}
 
-  if (TargetDir.find_first_of("\r\n") != std::string::npos &&
-      std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); }))
-    throw Exception("The target directory " + TargetDir + " has a line break in its name, which a result log cannot "
+TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
+  TOutputNames names;
+  names.SourceIds = RunSources(entries);
+  names_ = &names;
+  struct Forget {
+    TOutputNames*& names;
+    ~Forget() { names = nullptr; }
+  } forget{names_};
+  const std::string& target = request_->TargetDir;
+  const bool exports = std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); });
+  if (exports && target.find_first_of("\r\n") != std::string::npos)
+    throw Exception("The target directory " + target + " has a line break in its name, which a result log cannot "
                     "record; choose another directory");
-  ResultLog.clear();
-  TotalBytes = 0;
-  StopFlag = 0;
-  FailedEntries = 0;
   replayStopped_ = false;
   frontEnd_.SetTotal(0);
-  const int workers = WorkersFor(entries.size());
+  const int workers = WorkersFor(request_->Workers, entries.size());
   const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
-  const bool exports = std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); });
   ResetDisplay();
-  if (TotalBytes != 0) frontEnd_.AddResult("Total " + std::to_string(TotalBytes) + " bytes extracted.");
-  if (!ResultLog.empty() && exports) SaveLines(JoinPath(TargetDir, "result.log"), ResultLog);
+  if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
+  if (!report_.ResultLog.empty() && exports) SaveLines(JoinPath(target, "result.log"), report_.ResultLog);
   return outcome;
 }
 
+void TBatchEngine::ShowResult(const std::string& line, const std::string& path) {
+  report_.Results.push_back(line);
+  if (path.empty())
+    frontEnd_.AddResult(line);
+  else
+    frontEnd_.AddResultFor(line, path);
+}
+
 void TBatchEngine::ExecuteEntry(TEntryRun& run) {
-  run.Log = {"#Format: " + FormatNameOf(run.Entry.Kind), "#Source: " + run.Entry.Path};
+  run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
   run.CurrentFiles = {run.Entry.Path, ChangeFileExt(run.Entry.Path, ".dds")};
-  run.Context.TargetDir = TargetDir;
+  run.Context.TargetDir = request_->TargetDir;
   run.Context.ResultLog = &run.Log;
   run.Context.Reporter = &run;
   run.Context.Names = names_;
   run.Context.Entry = run.Index;
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
-  run.Context.Strict = Strict;
+  run.Context.Strict = request_->Strict;
+  run.Context.Engine = request_->Engine;
   try {
     // A result log line cannot hold a line break: such a name would come back split, and its record lost.
     if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
@@ -201,15 +216,16 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
     ShowReports(run);
   }
   if (run.Failed) {
-    if (!KeepGoing) {
+    if (!request_->KeepGoing) {
       if (run.Named) std::rethrow_exception(run.Error);
       throw Exception(run.Message);
     }
     // Only complete records go into result.log.
-    ++FailedEntries;
+    ++report_.FailedEntries;
+    report_.Failures.push_back(run.Message);
     frontEnd_.EntryFailed(run.Entry.Path, run.Message);
   } else {
-    ResultLog.insert(ResultLog.end(), run.Log.begin(), run.Log.end());
+    report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());
   }
   replayStopped_ = replayStopped_ || run.ReplayStopped;
   frontEnd_.EntryFinished(run.Index + 1, count);
@@ -220,12 +236,11 @@ TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries) {
   for (std::size_t i = 0; i < n; ++i) {
     frontEnd_.EntryStarting(i, n, entries[i].Path);
     TEntryRun run(*this, i, entries[i], true);
-    CurrentSource.clear();
     ExecuteEntry(run);
     TakeEntry(run, n);
     frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
     frontEnd_.ProcessMessages();
-    if (StopFlag != 0 && (i + 1 < n || replayStopped_)) return TRunOutcome::Stopped;
+    if (stop_ != 0 && (i + 1 < n || replayStopped_)) return TRunOutcome::Stopped;
   }
   return TRunOutcome::Completed;
 }
@@ -291,7 +306,7 @@ TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int
   while (shown < n) {
     std::unique_lock<std::mutex> guard(lock);
     changed.wait_for(guard, std::chrono::milliseconds(50), [&] { return done[shown] || running == 0; });
-    if (StopFlag != 0 && !closed) {
+    if (stop_ != 0 && !closed) {
       closed = true;
       stopped = next < n;
       changed.notify_all();
@@ -358,20 +373,23 @@ void TBatchEngine::ShowProgress(int position) {
 
 void TBatchEngine::FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                                const std::string& what) {
-  TotalBytes += bytes;
-  ++ExtractedCount;
-  frontEnd_.SetExtracted("Extracted: " + std::to_string(ExtractedCount));
-  frontEnd_.AddResultFor(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) +
-                             " bytes)",
-                         output);
+  report_.TotalBytes += bytes;
+  report_.Written.push_back(output);
+  ++extractedCount_;
+  frontEnd_.SetExtracted("Extracted: " + std::to_string(extractedCount_));
+  ShowResult(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
+             output);
 }
 
 void TBatchEngine::Warning(const std::string& source, const std::string& text) {
-  frontEnd_.AddWarning(ExtractFileName(source) + ": warning: " + text);
+  const std::string line = ExtractFileName(source) + ": warning: " + text;
+  report_.Results.push_back(line);
+  report_.Warnings.push_back(line);
+  frontEnd_.AddWarning(line);
 }
 
 void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {
-  frontEnd_.AddResult(ExtractFileName(source) + ": skipped: " + reason);
+  ShowResult(ExtractFileName(source) + ": skipped: " + reason);
 }
 
 }  // namespace eit

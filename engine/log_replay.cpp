@@ -12,7 +12,7 @@ namespace {
 // The font record's range from its two code lines, or what is wrong with them.
 void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std::string& logPath,
                TImportRecord& record) {
-  const char* patterns[2] = {"#First:", "#Last:"};
+  const char* patterns[2] = {kFirstKeyword, kLastKeyword};
   std::int32_t* codes[2] = {&record.FirstCode, &record.EndCode};
   for (int k = 0; k < 2; ++k) {
     const std::size_t index = at + static_cast<std::size_t>(k);
@@ -91,7 +91,6 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
     }
     if (!step.Record.SourcePath.empty()) {
       run.CurrentSource = step.Record.SourcePath;
-      if (show) CurrentSource = run.CurrentSource;
       if (show) frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(run.CurrentSource) + "...");
     }
     if (step.IsRecord) {
@@ -99,14 +98,15 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
       // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
       if (record.ImagePath.empty())
         throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
-                        " names no edited image (a \"#Target BMP: <path>\" or \"#Target TGA: <path>\" line)");
+                        " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
+                        TargetLine(false, "<path>") + "\" line)");
       run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
       // Sources are opened for reading only; outputs are checked against them before creation.
       std::unique_ptr<TFileStream> SourceStream;
       if (FileExists(record.SourcePath))
         SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
       record.Source = SourceStream.get();
-      record.OutputPath = JoinPath(TargetDir, ExtractFileName(record.SourcePath));
+      record.OutputPath = JoinPath(request_->TargetDir, ExtractFileName(record.SourcePath));
       if (step.Format == TJobKind::Texture) {
         ImportTexture(run.Context, record);
       } else {
@@ -119,7 +119,7 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
       ShowProgress(std::min(progress_ + 1, 100));
       frontEnd_.ProcessMessages();
     }
-    if (StopFlag != 0) {
+    if (stop_ != 0) {
       run.ReplayStopped = step.Next < n;
       return;
     }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 
 namespace eit {
 
@@ -79,40 +79,50 @@ struct TJobEntry {
   std::size_t Line = 0;
 };
 
+// What a front end asks of a run.
+struct TRunRequest {
+  std::vector<TJobEntry> Entries;
+  std::string TargetDir;  // exists already
+  // Entries run at a time: 0 for one per core; 1 runs them one after the other on the calling thread.
+  // Any number gives the same files, names, result.log and results lines, in entry order.
+  int Workers = 1;
+  // A failed entry is reported and the run goes on; result.log then holds the completed records.
+  bool KeepGoing = false;
+  // Inserts fail a record whose edited image draws a warning, instead of warning.
+  bool Strict = false;
+  TPackEngine Engine = TPackEngine::Fastest;
+};
+// Entries of one kind, one per path.
+std::vector<TJobEntry> EntriesOf(TJobKind kind, const std::vector<std::string>& paths);
+
+// What a run did, for the front end that asked for it.
+struct TRunReport {
+  TRunOutcome Outcome = TRunOutcome::Completed;
+  std::vector<std::string> Results;   // the results lines, as the front end was shown them
+  std::vector<std::string> Written;   // every file written, in entry order
+  std::vector<std::string> Warnings;  // warnings about edited images
+  std::vector<std::string> Failures;  // the failed entries' messages (keep-going runs)
+  std::vector<std::string> ResultLog; // the lines of result.log (export runs)
+  std::int64_t TotalBytes = 0;
+  std::int32_t FailedEntries = 0;
+};
+
 class TBatchEngine : private TJobReporter {
  public:
   explicit TBatchEngine(TFrontEnd& frontEnd);
   ~TBatchEngine() override;
 
-  // The run state, one set per engine.
-  std::vector<std::string> ResultLog;
-  std::string TargetDir;
-  std::string CurrentSource;  // the record under way (runs of one worker)
-  std::int64_t TotalBytes = 0;
-  std::int32_t ExtractedCount = 0;
-  std::atomic<std::int32_t> StopFlag{0};
-  // A failed entry is reported and the run goes on; result.log then holds the completed records.
-  bool KeepGoing = false;
-  // Inserts fail a record whose edited image draws a warning, instead of warning.
-  bool Strict = false;
-  // Entries run at a time: 0 for one per core; 1 runs them one after the other on the calling thread.
-  // Any number gives the same files, names, result.log and results lines, in entry order.
-  int Workers = 1;
-  std::int32_t FailedEntries = 0;
-
-  // Runs every entry with the job of its kind, into TargetDir, which exists already. Writes
+  // Runs every entry with the job of its kind, into the request's TargetDir. Writes
   // TargetDir/result.log when export entries left lines. Raises the first job error (in entry order)
   // unless KeepGoing; the bars and labels are reset either way. With several workers the calling
   // thread only shows progress and results, letting the front end process its messages meanwhile;
   // Stop and a failure start no new entry and let the ones under way finish.
-  TRunOutcome RunBatch(const std::vector<TJobEntry>& entries);
-  TRunOutcome RunBatch(TJobKind kind, const std::vector<std::string>& entries);
-  // Moves the per-log bar, letting pending work run when it moved.
-  void ShowProgress(int position);
-  void RequestStop() { StopFlag = 1; }
+  TRunReport Run(const TRunRequest& request);
+  void RequestStop() { stop_ = 1; }
+  bool StopRequested() const { return stop_ != 0; }
   bool Running() const { return running_; }
-  // The workers a run of count entries uses.
-  int WorkersFor(std::size_t count) const;
+  // The workers a run of count entries uses when asked for so many (0: one per core).
+  static int WorkersFor(int workers, std::size_t count);
 
  private:
   struct TEntryRun;  // one entry under way: its context, log lines and reports
@@ -128,6 +138,7 @@ class TBatchEngine : private TJobReporter {
   void TakeEntry(TEntryRun& run, std::size_t count);
   // Publishes a parallel entry's outputs and shows its reports, in the order the entry made them.
   void ShowReports(TEntryRun& run);
+  TRunOutcome RunEntries(const std::vector<TJobEntry>& entries);
   TRunOutcome RunSequential(const std::vector<TJobEntry>& entries);
   TRunOutcome RunParallel(const std::vector<TJobEntry>& entries, int workers);
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
@@ -135,8 +146,16 @@ class TBatchEngine : private TJobReporter {
   void FileSkipped(const std::string& source, const std::string& reason) override;
   void Warning(const std::string& source, const std::string& text) override;
   void ResetDisplay();
+  // A results line: into the report and to the front end (with the file it names, when there is one).
+  void ShowResult(const std::string& line, const std::string& path = "");
+  // Moves the per-log bar, letting pending work run when it moved.
+  void ShowProgress(int position);
 
   TFrontEnd& frontEnd_;
+  const TRunRequest* request_ = nullptr;
+  TRunReport report_;
+  std::atomic<std::int32_t> stop_{0};
+  std::int32_t extractedCount_ = 0;
   TOutputNames* names_ = nullptr;
   int progress_ = 0;
   bool running_ = false;

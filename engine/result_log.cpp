@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 
 namespace eit {
 
@@ -17,6 +18,22 @@ int HexDigit(char c) {
 }
 
 }  // namespace
+
+std::string FormatLine(TJobKind kind) { return LogKeywords.Format + " " + FormatNameOf(kind); }
+std::string SourceLine(const std::string& path) { return LogKeywords.Source + " " + path; }
+std::string TargetLine(bool bitmap, const std::string& imagePath) {
+  return LogKeywords.Target + (bitmap ? " BMP: " : " TGA: ") + imagePath;
+}
+std::string CodeLine(const char* keyword, std::int32_t code) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(code));
+  return std::string(keyword) + " " + hex;
+}
+std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
+                                    std::int32_t end) {
+  return {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
+          CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
+}
 
 std::string FirstToken(const std::string& line) {
   std::size_t start = 0;
@@ -41,7 +58,7 @@ TJobKind RecordFormatOf(const std::string& value) {
 TTargetLine ParseTargetLine(const std::string& line) {
   const std::size_t colon = line.find(':');
   TTargetLine target;
-  target.Bitmap = colon != std::string::npos && line.substr(0, colon) == "#Target BMP";
+  target.Bitmap = colon != std::string::npos && line.substr(0, colon) == LogKeywords.Target + " BMP";
   if (colon != std::string::npos && colon + 2 <= line.size()) target.ImagePath = line.substr(colon + 2);
   return target;
 }

@@ -1,5 +1,8 @@
-// Reading result logs: how a line is classified and what its value is. Writing is plain: lines go
-// into the engine's ResultLog and out through SaveLines.
+// The result log: the one place that knows its lines, for writing and for reading.
+//
+// A record is "#Format: DDS" or "#Format: TDT" (once, before the records of that format), then
+// "#Source: <file>", "#Target BMP: <image>" or "#Target TGA: <image>", and for a font the range of
+// codes its new glyphs replace, "#First: 0x20" and "#Last: 0x100".
 #pragma once
 
 #include <cstdint>
@@ -7,9 +10,28 @@
 #include <string>
 #include <vector>
 
+#include "engine/jobs.h"
 #include "engine/main.h"
 
 namespace eit {
+
+// The code lines' keywords, beside LogKeywords.
+inline constexpr const char* kFirstKeyword = "#First:";
+inline constexpr const char* kLastKeyword = "#Last:";
+
+// --- Writing --------------------------------------------------------------------------------
+
+// "#Format: " and the format name of the kind (empty for the replay kinds).
+std::string FormatLine(TJobKind kind);
+std::string SourceLine(const std::string& path);
+std::string TargetLine(bool bitmap, const std::string& imagePath);
+// "#First: 0x20"
+std::string CodeLine(const char* keyword, std::int32_t code);
+// The four lines of a font record whose new glyphs come from the sheet at imagePath (TGA).
+std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
+                                    std::int32_t end);
+
+// --- Reading --------------------------------------------------------------------------------
 
 // The first blank-delimited token (blanks: spaces and tabs).
 std::string FirstToken(const std::string& line);

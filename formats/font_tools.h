@@ -31,15 +31,6 @@ bool CanRenderFonts();
 TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& tablePath, const std::string& fontBytes,
                                 const TSheetOptions& options);
 
-struct TSheetFiles {
-  std::string Sheet, Log;
-  std::vector<std::string> Problems;
-};
-// Writes "<table>_sheet.tga" and its insert log "<table>_sheet.log" (with its #First/#Last lines) into
-// directory, so that an insert of the log lays the new glyphs in without any editing.
-TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory);
-
 struct TPreviewOptions {
   int CodePage = 1251;
   int Scale = 1;  // 1 to 8, nearest neighbour
@@ -53,9 +44,5 @@ struct TPreview {
 // column; a character without a code, or whose glyph is empty, as a red box.
 TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
                        const TPreviewOptions& options, const std::string& tablePath);
-// The same from a font table file (its texture beside it) into a picture file: TGA, or BMP by the
-// extension of outputPath.
-TPreview WritePreview(const std::string& tablePath, const std::string& text, const TPreviewOptions& options,
-                      const std::string& outputPath);
 
 }  // namespace eit

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "compression/pack_engine.h"
 #include "platform/bitmap.h"
 #include "platform/files.h"
 #include "platform/streams.h"
@@ -51,12 +52,13 @@ void CheckPixelArea(const TTextureHeader& header, std::int64_t held, const std::
 // destination is left at its end. Raises EZlibError and its kin, EReadError "Stream read error" when
 // the zlib stream ends before UnpackedLength bytes, EDecompressionError "Invalid stream operation"
 // when UnpackedLength is 0.
-void ReadPackedImage(TStream& source, TMemoryStream& destination);
+void ReadPackedImage(TStream& source, TMemoryStream& destination, TPackEngine engine = TPackEngine::Fastest);
 // The same, unpacking no more than limit bytes (all of UnpackedLength when limit is negative).
-void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit);
+void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit,
+                     TPackEngine engine = TPackEngine::Fastest);
 // Writes source, whole, as a packed container (zlib level 1) into a new, empty destination, which is
 // left at offset 8.
-void WritePackedImage(TMemoryStream& source, TStream& destination);
+void WritePackedImage(TMemoryStream& source, TStream& destination, TPackEngine engine = TPackEngine::Fastest);
 // Flips the bits of the 124 header bytes in place and leaves the position at 128. The image must hold
 // at least 128 bytes.
 void InvertImageHeader(TMemoryStream& image);
@@ -71,9 +73,10 @@ enum class TLoadExtent { Whole, Pixels, Header };
 // naming path when it does not hold: the magic, a complete header, a bit count of 24 or 32, sides of
 // at most 65535 pixels and a pixel area holding every row.
 TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path,
-                              TLoadExtent extent = TLoadExtent::Whole);
+                              TLoadExtent extent = TLoadExtent::Whole, TPackEngine engine = TPackEngine::Fastest);
 // The storing rule: writes the image (header inverted) to the new file in the given form.
-void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination);
+void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination,
+                       TPackEngine engine = TPackEngine::Fastest);
 
 // The header fields, unchecked (PixelBytes left 0); the header must be un-inverted already.
 TTextureHeader ReadTextureHeader(const TMemoryStream& image);
@@ -106,89 +109,7 @@ struct GlyphRecord {
 GlyphRecord ReadGlyphRecord(const std::uint8_t* record);
 void WriteGlyphRecord(std::uint8_t* record, const GlyphRecord& glyph);
 
-// --- Jobs ----------------------------------------------------------------------------------
-
-// What a job tells the run about the files it writes or passes over.
-class TJobReporter {
- public:
-  virtual ~TJobReporter() = default;
-  // what: a short description of the content, such as "256 x 128, 32-bit".
-  virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                           const std::string& what) = 0;
-  virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
-  // Something about an input that may not be what the user meant; the job goes on.
-  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/) {}
-  // A finished output takes its name: now, or when the run's earlier entries are done. Called before
-  // the FileWritten reports of its files.
-  virtual void Publish(TFinishedOutput output) { output.Publish(); }
-};
-
-// The names a run's outputs take, shared by the entries of a run, which may run at once. Names are
-// decided in entry order, whatever order the entries reach them in: an entry's claim waits until every
-// earlier entry has made its last claim (or ended). So a run gives the same names with any number of
-// workers: a later output whose name is taken gets "name (2).ext", and nothing written in the run is
-// overwritten. Names compare case-folded where the file system ignores case.
-class TOutputNames {
- public:
-  // Every source of the run (textures, tables, logs, edited images): no output may replace one.
-  std::set<TFileId> SourceIds;
-
-  // Wanted path, or a distinct one; renamed says which. Raises EFCreateError "Cannot create file
-  // <path>" when the path is one of the run's sources.
-  std::string Claim(std::size_t entry, const std::string& wanted, bool& renamed);
-  // A font's rebuilt table and texture, which the game finds by one base name: both get the same
-  // distinct name. Returns the table's path; the texture's is that with ".dds".
-  std::string ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed);
-  // The entry claims nothing more: later entries may go ahead.
-  void Finish(std::size_t entry);
-  void CheckNotASource(const std::string& path) const;
-
- private:
-  void WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry);
-  std::mutex lock_;
-  std::condition_variable turnChanged_;
-  std::size_t turn_ = 0;
-  std::set<std::size_t> finished_;  // entries ended before their turn came
-  std::set<std::string> taken_;
-};
-
-// The run a job belongs to: one per entry.
-struct TJobContext {
-  std::string TargetDir;
-  std::vector<std::string>* ResultLog = nullptr;
-  TJobReporter* Reporter = nullptr;
-  TOutputNames* Names = nullptr;  // null: a context of its own (one job alone)
-  std::size_t Entry = 0;
-  // An entry that writes one output (an export) lets later entries go ahead once it is named.
-  bool SingleOutput = false;
-  // Inserts look at each edited image for signs of a mistake (upside down, alpha lost, not edited);
-  // strict makes each such warning fail its record, nothing written.
-  bool CheckEdits = true;
-  bool Strict = false;
-
-  // TargetDir + separator + name, made distinct from the outputs already written in this run.
-  std::string ExportPath(const std::string& name);
-  // The same for an insert output wanted at path (in TargetDir). Sets renamed when the name changed.
-  std::string InsertPath(const std::string& path, bool& renamed);
-  std::string InsertPairPath(const std::string& tablePath, bool& renamed);
-
- private:
-  TOutputNames& Names_();
-  std::shared_ptr<TOutputNames> own_;
-};
-
-// One record of a result log under replay, as the imports need it.
-struct TImportRecord {
-  std::string SourcePath;      // the "#Source: " value
-  TStream* Source = nullptr;   // the source opened for reading; null when it does not exist
-  std::string OutputPath;      // target directory + the source's file name
-  bool ImageIsBitmap = false;  // "#Target BMP" (else TGA)
-  std::string ImagePath;
-  // Font records: the range of codes, FirstCode up to but not including EndCode. RangeError says
-  // what is wrong with the code lines when they give no range.
-  std::int32_t FirstCode = 0, EndCode = 0;
-  std::string RangeError;
-};
+// --- Glyphs ----------------------------------------------------------------------------
 
 inline constexpr std::int32_t KeptCodeLimit = 0x7F;
 inline constexpr std::int32_t NewGlyphCode = 0xC0;
@@ -199,18 +120,12 @@ inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
 // 0, rows from 128). One line per warning, empty when nothing looks wrong.
 std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
 
-// Puts the edited image back into the record's texture and writes the rebuilt texture, in the
-// source's form, to OutputPath. A missing image skips the record (reported, nothing written).
-// Everything is read and checked before the output is created; the output is written atomically
-// and never over a source.
-void ImportTexture(TJobContext& context, const TImportRecord& record);
-// Lays the sheet's new glyphs into the font texture for the codes from 0xC0 on, clears the old areas
-// from 0x7F on, and writes the rebuilt texture and font table under the target directory.
-void ImportFontSheet(TJobContext& context, const TImportRecord& record);
-
-// Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
-// appends its "#Target BMP: " or "#Target TGA: " line to the result log.
-void ExportTexture(TJobContext& context, const std::string& sourcePath);
+// Raises, naming tablePath, when the font table holds fewer than 224 records.
+void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath);
+// Raises when the range of codes from first up to endCode needs more records than the table holds.
+void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath);
+// Raises when the font texture cannot take new glyphs (it is not 32-bit).
+void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath);
 // The glyph sheet of a font table (at least 224 records) over its texture: a marker line and the
 // glyph for each record, one cell below the other. tablePath names the table in errors.
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath);
@@ -222,8 +137,5 @@ struct TFontFiles {
 };
 std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t firstCode,
                           std::int32_t endCode, const TFontFiles& names);
-// Writes the glyph sheet of the font table at tablePath (its texture beside it, ".dds") into the
-// target directory and appends the target line.
-void ExportFontSheet(TJobContext& context, const std::string& tablePath);
 
 }  // namespace eit

@@ -11,9 +11,6 @@
 #include "platform/limits.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
-#include "platform/files.h"
-#include "platform/paths.h"
-#include "tga/targa.h"
 
 #ifdef EIT_HAVE_FREETYPE
 #include <ft2build.h>
@@ -173,29 +170,5 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream&, const std::string&, const 
 
 #endif
 
-TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory) {
-  TMemoryStream table, font;
-  table.LoadFromFile(tablePath);
-  // The texture must be there for the insert that follows; better to hear it now.
-  if (!FileExists(ChangeFileExt(tablePath, ".dds")))
-    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is missing");
-  font.LoadFromFile(options.FontFile);
-  const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
-  const TRenderedSheet rendered = RenderGlyphSheet(table, tablePath, fontBytes, options);
-  TSheetFiles files;
-  const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
-  files.Sheet = base + ".tga";
-  files.Log = base + ".log";
-  files.Problems = rendered.Problems;
-  // The sheet is of no use without its log, nor the log without its sheet: both or neither.
-  TAtomicFile sheet(files.Sheet), log(files.Log);
-  WriteTgaToStream(sheet.Stream(), rendered.Sheet);
-  WriteLines(log.Stream(), {"#Format: TDT", "#Source: " + AbsolutePath(tablePath),
-                            "#Target TGA: " + AbsolutePath(files.Sheet), "#First: 0x20",
-                            "#Last: " + CodeText(options.End)});
-  TAtomicFile::CommitPair(sheet, log);
-  return files;
-}
 
 }  // namespace eit

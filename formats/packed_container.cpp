@@ -38,8 +38,8 @@ std::uint32_t HeaderField(const std::uint8_t* image, std::int32_t offset, bool i
 
 }  // namespace
 
-void ReadPackedImage(TStream& source, TMemoryStream& destination) {
-  ReadPackedImage(source, destination, -1);
+void ReadPackedImage(TStream& source, TMemoryStream& destination, TPackEngine engine) {
+  ReadPackedImage(source, destination, -1, engine);
 }
 
 namespace {
@@ -47,8 +47,9 @@ namespace {
 // libdeflate decodes the whole stream at once, straight into the image. Only a stream that ends
 // exactly at UnpackedLength takes this way; anything else (more data, too little, corrupt) goes the
 // zlib way, which gives the result and the errors it always has.
-bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemoryStream& destination) {
-  if (!UsingLibdeflate() || unpackedLength == 0) return false;
+bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemoryStream& destination,
+                          TPackEngine engine) {
+  if (!UsingLibdeflate(engine) || unpackedLength == 0) return false;
   const std::int64_t start = source.Position();
   const std::int64_t packedBytes = source.Size() - start;
   // No more memory than the data could possibly unpack to: a lying length goes the zlib way, which
@@ -61,7 +62,7 @@ bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemory
     return false;
   }
   destination.SetSizeForOverwrite(unpackedLength);
-  if (UnpackWhole(packed.Memory(), static_cast<std::size_t>(packedBytes), destination.Memory(), unpackedLength)) {
+  if (UnpackWhole(engine, packed.Memory(), static_cast<std::size_t>(packedBytes), destination.Memory(), unpackedLength)) {
     destination.SetPosition(unpackedLength);
     return true;
   }
@@ -72,12 +73,12 @@ bool UnpackWithLibdeflate(TStream& source, std::uint32_t unpackedLength, TMemory
 
 }  // namespace
 
-void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit) {
+void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t limit, TPackEngine engine) {
   source.SetPosition(4);
   (void)ReadU32(source);  // PackedLength: not needed to read
   const std::uint32_t unpackedLength = ReadU32(source);
   const std::int64_t wanted = limit < 0 ? std::int64_t{unpackedLength} : std::min<std::int64_t>(unpackedLength, limit);
-  if (wanted == unpackedLength && UnpackWithLibdeflate(source, unpackedLength, destination)) return;
+  if (wanted == unpackedLength && UnpackWithLibdeflate(source, unpackedLength, destination, engine)) return;
   // Reserve the whole image at once, but only as much as the data could possibly unpack to, so a
   // lying length field costs nothing before the copy finds it out.
   const std::int64_t packedBytes = std::max<std::int64_t>(source.Size() - source.Position(), 0);
@@ -88,13 +89,13 @@ void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t l
   if (destination.ReadFrom(unpacker, wanted) != wanted) throw EReadError(SReadError);
 }
 
-void WritePackedImage(TMemoryStream& source, TStream& destination) {
+void WritePackedImage(TMemoryStream& source, TStream& destination, TPackEngine engine) {
   const std::int64_t unpackedLength = source.Size();
   if (unpackedLength > 0xFFFFFFFF) throw Exception("A texture image of more than 4 GiB cannot be packed");
   destination.WriteBuffer(kPackedMagic, 4);
   WriteU32(destination, 0);  // PackedLength, patched below
   WriteU32(destination, static_cast<std::uint32_t>(unpackedLength));
-  if (!PackWhole(source.Memory(), static_cast<std::size_t>(unpackedLength), destination)) {
+  if (!PackWhole(engine, source.Memory(), static_cast<std::size_t>(unpackedLength), destination)) {
     TCompressionStream packer(cmlFast, destination);
     if (unpackedLength > 0) packer.CopyFrom(source, 0);
     packer.Finish();
@@ -172,10 +173,10 @@ namespace {
 // Inserts keep the bytes after the rows too, so they take all the stream really holds; the header
 // is checked already.
 void LoadWhole(TStream& source, bool packed, const TTextureHeader& header, TMemoryStream& image,
-               const std::string& path) {
+               const std::string& path, TPackEngine engine) {
   image.Clear();
   if (packed) {
-    ReadPackedImage(source, image);
+    ReadPackedImage(source, image, engine);
   } else {
     source.SetPosition(0);
     image.CopyFrom(source, 0);
@@ -187,7 +188,8 @@ void LoadWhole(TStream& source, bool packed, const TTextureHeader& header, TMemo
 
 }  // namespace
 
-TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path, TLoadExtent extent) {
+TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::string& path, TLoadExtent extent,
+                              TPackEngine engine) {
   char magic[4] = {};
   const std::int32_t got = source.Read(magic, 4);
   const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
@@ -220,7 +222,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
 
   if (extent == TLoadExtent::Whole) {
     unpacker.reset();
-    LoadWhole(source, packed, header, image, path);
+    LoadWhole(source, packed, header, image, path, engine);
     return form;
   }
 
@@ -230,7 +232,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     unpacker.reset();
     source.SetPosition(12);
     image.Clear();
-    if (UnpackWithLibdeflate(source, static_cast<std::uint32_t>(available), image)) return form;
+    if (UnpackWithLibdeflate(source, static_cast<std::uint32_t>(available), image, engine)) return form;
     source.SetPosition(12);
     unpacker = std::make_unique<TDecompressionStream>(source);
     from = unpacker.get();
@@ -244,9 +246,9 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   return form;
 }
 
-void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination) {
+void StoreTextureImage(TMemoryStream& image, TTextureForm form, TStream& destination, TPackEngine engine) {
   if (form == TTextureForm::Packed)
-    WritePackedImage(image, destination);
+    WritePackedImage(image, destination, engine);
   else
     image.SaveToStream(destination);
 }

@@ -7,8 +7,6 @@
 #include "platform/limits.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
-#include "formats/jobs_internal.h"
-#include "platform/paths.h"
 
 namespace eit {
 
@@ -125,22 +123,5 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   return preview;
 }
 
-TPreview WritePreview(const std::string& tablePath, const std::string& text, const TPreviewOptions& options,
-                      const std::string& outputPath) {
-  TMemoryStream table;
-  table.LoadFromFile(tablePath);
-  const TBitmap texture = detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
-  TPreview preview = RenderPreview(table, texture, text, options, tablePath);
-  const std::string ext = ExtractFileExtLower(outputPath);
-  if (ext != ".tga" && ext != ".bmp")
-    throw Exception(outputPath + ": a preview is written as .tga or .bmp, not \"" + ext + "\"");
-  TAtomicFile file(outputPath);
-  if (ext == ".tga")
-    WriteTgaToStream(file.Stream(), preview.Picture);
-  else
-    preview.Picture.SaveToStream(file.Stream());
-  file.Commit();
-  return preview;
-}
 
 }  // namespace eit

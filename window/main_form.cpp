@@ -70,7 +70,6 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<TQtDialogs>(this)),
       engine_(*this) {
   setWindowTitle(QStringLiteral("Extract\\Insert Tool"));
-  engine_.Workers = 0;  // one entry per core; the window only shows progress
   setFixedSize(688, 464);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
@@ -95,11 +94,8 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
   PackWithZlib = new QAction(QStringLiteral("Pack textures with zlib (byte for byte as zlib level 1)"), LogList);
   PackWithZlib->setCheckable(true);
   PackWithZlib->setChecked(QSettings().value(QStringLiteral("packWithZlib"), false).toBool());
-  SetZlibOnly(PackWithZlib->isChecked());
-  connect(PackWithZlib, &QAction::toggled, this, [](bool on) {
-    SetZlibOnly(on);
-    QSettings().setValue(QStringLiteral("packWithZlib"), on);
-  });
+  connect(PackWithZlib, &QAction::toggled, this,
+          [](bool on) { QSettings().setValue(QStringLiteral("packWithZlib"), on); });
   PreviewFontAction = new QAction(QStringLiteral("Preview font... (Ctrl+P)"), LogList);
   connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
   LogList->addAction(PreviewFontAction);
@@ -314,9 +310,8 @@ void TMainForm::BProcessClick() {
   Guarded([this] {
     if (LogList->count() == 0) return;
     Results->clear();
-    engine_.ResultLog.clear();
-    engine_.TargetDir = GetCurrentDir();
-    std::string directory = engine_.TargetDir;
+    targetDir_ = GetCurrentDir();
+    std::string directory = targetDir_;
     TRunOutcome outcome = TRunOutcome::Completed;
     resultPaths_.clear();
     if (dialogs_->SelectDirectory(directory)) {
@@ -324,7 +319,7 @@ void TMainForm::BProcessClick() {
       // A typed relative name means "here"; after the change into it, it would mean something else.
       directory = AbsolutePath(directory);
       EnterTargetDirectory(directory);
-      engine_.TargetDir = directory;
+      targetDir_ = directory;
       SetRunning(true);
       struct Restore {
         TMainForm& form;
@@ -340,12 +335,21 @@ void TMainForm::BProcessClick() {
           form.resultPaths_[form.Results->document()->blockCount() - 1] = directory;
         }
       } offer{*this, directory};
-      outcome = engine_.RunBatch(JobKind, Entries());
+      outcome = engine_.Run(RequestFor(directory)).Outcome;
     }
     dialogs_->Information(outcome == TRunOutcome::Stopped ? "Operation stopped!" : "Operation complete!",
                           "Process status:");
   });
   if (closeAfterRun_) close();
+}
+
+TRunRequest TMainForm::RequestFor(const std::string& directory) const {
+  TRunRequest request;
+  request.Entries = EntriesOf(JobKind, Entries());
+  request.TargetDir = directory;
+  request.Workers = workers_;
+  request.Engine = PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest;
+  return request;
 }
 
 TPreviewDialog* TMainForm::PreviewFont() {
@@ -424,10 +428,10 @@ bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
 void TMainForm::JobStarting() {
   Results->setFocus();
   SaveLog->setEnabled(false);
-  Stop->setEnabled(engine_.StopFlag == 0);
+  Stop->setEnabled(!engine_.StopRequested());
 }
 void TMainForm::JobEnded() {
-  Stop->setEnabled(engine_.Running() && engine_.StopFlag == 0);
+  Stop->setEnabled(engine_.Running() && !engine_.StopRequested());
   if (HasResults()) SaveLog->setEnabled(true);
 }
 void TMainForm::ProcessMessages() { QCoreApplication::processEvents(); }

@@ -43,6 +43,12 @@ class TMainForm : public QWidget, private TFrontEnd {
 
   TJobKind JobKind = TJobKind::None;
   TBatchEngine& Engine() { return engine_; }
+  // Entries run at a time (0: one per core; the window only shows progress).
+  void SetWorkers(int workers) { workers_ = workers; }
+  // The directory the last run was asked to write into (the working directory when none was chosen).
+  const std::string& TargetDir() const { return targetDir_; }
+  // What a run of the list into directory asks of the engine.
+  TRunRequest RequestFor(const std::string& directory) const;
   std::vector<std::string> Entries() const;
 
   void BAddLogClick();
@@ -87,6 +93,8 @@ class TMainForm : public QWidget, private TFrontEnd {
   int selectLogFilter_ = 1;
   std::map<int, std::string> resultPaths_;  // results pane line -> the file or folder it names
   bool closeAfterRun_ = false;
+  int workers_ = 0;
+  std::string targetDir_;
 };
 
 }  // namespace eit

@@ -14,7 +14,7 @@
 #include <exception>
 
 #include "formats/codepages.h"
-#include "formats/jobs_internal.h"
+#include "engine/font_tool_files.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -64,7 +64,7 @@ void TPreviewDialog::Redraw() {
     if (!slot) {
       auto fresh = std::make_unique<TLoaded>();
       fresh->table.LoadFromFile(path);
-      fresh->texture = detail::LoadTextureBitmap(ChangeFileExt(path, ".dds"));
+      fresh->texture = LoadFontTexture(path);
       slot = std::move(fresh);
     }
     const TPreview preview = RenderPreview(slot->table, slot->texture, Text->text().toStdString(),

@@ -13,6 +13,7 @@
 #include "engine/main.h"
 #include "formats/font_tools.h"
 #include "platform/files.h"
+#include "support/engine.h"
 #include "support/cli_run.h"
 #include "support/textures.h"
 #include "tga/targa.h"
@@ -476,9 +477,8 @@ TEST(HostileEnvironment, ExportNeverReplacesASourceOfTheRun) {
   Write(source, testing::MakeTextureImage(4, 4, 24));
   const std::string before = testing::Slurp(source);
   TBatchEngine engine(quiet);
-  engine.TargetDir = dir.Path().string();
   try {
-    engine.RunBatch(TJobKind::Texture, {source});
+    engine.Run(testing::Request(TJobKind::Texture, {source}, dir.Path().string()));
     FAIL();
   } catch (const Exception& e) {
     EXPECT_NE(e.Message().find("Cannot create file " + source), std::string::npos) << e.Message();

@@ -7,6 +7,7 @@
 #include "formats/misc.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/engine.h"
 #include "support/textures.h"
 #include "tga/targa.h"
 
@@ -57,13 +58,11 @@ class Replay : public ::testing::Test {
   }
   // Extracts the sources into out/, then replays out/result.log into new/.
   void Extract(const std::vector<std::string>& sources) {
-    engine.TargetDir = dir.File("out");
-    std::filesystem::create_directories(engine.TargetDir);
-    engine.RunBatch(TJobKind::Texture, sources);
+    std::filesystem::create_directories(dir.File("out"));
+    report = engine.Run(testing::Request(TJobKind::Texture, sources, dir.File("out")));
   }
   void Insert(const std::vector<std::string>& logPaths, const std::string& target = "") {
-    engine.TargetDir = target.empty() ? dir.File("new") : target;
-    engine.RunBatch(TJobKind::ReplayLog, logPaths);
+    report = engine.Run(testing::Request(TJobKind::ReplayLog, logPaths, target.empty() ? dir.File("new") : target));
   }
   // The sources' bytes, to prove nothing touched them.
   std::vector<Bytes> Snapshot() {
@@ -75,6 +74,7 @@ class Replay : public ::testing::Test {
   testing::TempDir dir;
   TQuietFrontEnd frontEnd;
   TBatchEngine engine;
+  TRunReport report;
   int logs = 0;
 };
 
@@ -180,10 +180,13 @@ TEST_F(Replay, StopIsHonouredAfterEachLine) {
   const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
   TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("x.bmp"));
   frontEnd.onMessages = [this] { engine.RequestStop(); };
-  engine.TargetDir = dir.File("new");
-  const TRunOutcome outcome = engine.RunBatch(
-      TJobKind::ReplayLog, {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"), "#Format: DDS",
-                         "#Source: " + b, "#Target BMP: " + dir.File("x.bmp")})});
+  const TRunOutcome outcome =
+      engine
+          .Run(testing::Request(TJobKind::ReplayLog,
+                                {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"),
+                                      "#Format: DDS", "#Source: " + b, "#Target BMP: " + dir.File("x.bmp")})},
+                                dir.File("new")))
+          .Outcome;
   EXPECT_EQ(outcome, TRunOutcome::Stopped);
   EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));  // stopped after the format line
 }

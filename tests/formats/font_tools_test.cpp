@@ -5,10 +5,11 @@
 
 #include "engine/main.h"
 #include "formats/codepages.h"
-#include "formats/font_tools.h"
+#include "engine/font_tool_files.h"
 #include "formats/misc.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/engine.h"
 #include "support/cli_run.h"
 #include "tga/targa.h"
 
@@ -49,9 +50,9 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
 
     Quiet quiet;
     TBatchEngine engine(quiet);
-    engine.TargetDir = out + "/new";
-    MakeDirectory(engine.TargetDir);
-    ASSERT_EQ(engine.RunBatch(TJobKind::ReplayLog, {files.Log}), TRunOutcome::Completed);
+    MakeDirectory(out + "/new");
+    ASSERT_EQ(engine.Run(testing::Request(TJobKind::ReplayLog, {files.Log}, out + "/new")).Outcome,
+              TRunOutcome::Completed);
     TMemoryStream table;
     table.LoadFromFile(out + "/new/latin.tdt");
     TMemoryStream image;

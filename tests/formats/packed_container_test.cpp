@@ -14,17 +14,17 @@ std::uint32_t U32At(const std::uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 1
 TTextureForm Load(const Bytes& file, TMemoryStream& image, const std::string& name = "t.dds") {
   TMemoryStream source;
   testing::Fill(source, file);
-  return LoadTextureImage(source, image, name);
+  return LoadTextureImage(source, image, name, TLoadExtent::Whole, testing::PackEngine());
 }
 
 TEST(PackedContainer, WrittenContainerHasItsLengthsAndReadsBack) {
   for (const bool zlibOnly : {true, false}) {
-  const testing::ZlibOnlyScope engine(zlibOnly);
+  const TPackEngine engine = zlibOnly ? TPackEngine::Zlib : TPackEngine::Fastest;
   const Bytes image = testing::MakeTextureImage(64, 32, 32, "ELTE");
   TMemoryStream source, file;
   testing::Fill(source, image);
   source.SetPosition(77);  // where the source stands does not matter
-  WritePackedImage(source, file);
+  WritePackedImage(source, file, engine);
   EXPECT_EQ(file.Position(), 8);
   const std::int64_t packed = file.Size() - 12;
   EXPECT_EQ(std::string(reinterpret_cast<char*>(file.Memory()), 4), "ELTE");
@@ -32,12 +32,12 @@ TEST(PackedContainer, WrittenContainerHasItsLengthsAndReadsBack) {
   EXPECT_EQ(U32At(file.Memory() + 8), image.size());
   // A zlib stream every inflater reads; with zlib as the engine, byte for byte what zlib level 1 writes.
   EXPECT_EQ(testing::ZlibUncompress(file.Memory() + 12, static_cast<std::size_t>(packed), image.size()), image);
-  if (!UsingLibdeflate()) {
+  if (!UsingLibdeflate(engine)) {
     EXPECT_EQ(Bytes(file.Memory() + 12, file.Memory() + file.Size()), testing::ZlibCompress(image, 1));
   }
   TMemoryStream back;
   file.SetPosition(0);
-  ReadPackedImage(file, back);
+  ReadPackedImage(file, back, engine);
   EXPECT_EQ(back.Position(), back.Size());
   EXPECT_EQ(testing::ContentOf(back), image);
   }
@@ -60,7 +60,7 @@ TEST(PackedContainer, ShorterUnpackedLengthYieldsOnlyThatManyBytes) {
   file[8] = 200, file[9] = 0, file[10] = 0, file[11] = 0;
   TMemoryStream source, loaded;
   testing::Fill(source, file);
-  ReadPackedImage(source, loaded);
+  ReadPackedImage(source, loaded, testing::PackEngine());
   EXPECT_EQ(testing::ContentOf(loaded), Bytes(image.begin(), image.begin() + 200));
 }
 
@@ -71,7 +71,7 @@ TEST(PackedContainer, LengthBeyondTheDataFailsWithReadErrorWithoutReservingIt) {
   TMemoryStream source, loaded;
   testing::Fill(source, file);
   try {
-    ReadPackedImage(source, loaded);
+    ReadPackedImage(source, loaded, testing::PackEngine());
     FAIL();
   } catch (const EReadError& e) {
     EXPECT_STREQ(e.what(), "Stream read error");
@@ -86,7 +86,7 @@ TEST(PackedContainer, ZeroUnpackedLengthAndCorruptDataRaiseTheirErrors) {
   TMemoryStream source, loaded;
   testing::Fill(source, zero);
   try {
-    ReadPackedImage(source, loaded);
+    ReadPackedImage(source, loaded, testing::PackEngine());
     FAIL();
   } catch (const EDecompressionError& e) {
     EXPECT_STREQ(e.what(), "Invalid stream operation");
@@ -106,9 +106,9 @@ TEST(PackedContainer, ImageMagicInsideTheContainerIsKept) {
   const Bytes image = testing::MakeTextureImage(8, 8, 32, "XyZ!");
   TMemoryStream loaded, stored, reloaded;
   Load(testing::MakePackedFile(image), loaded);
-  StoreTextureImage(loaded, TTextureForm::Packed, stored);
+  StoreTextureImage(loaded, TTextureForm::Packed, stored, testing::PackEngine());
   stored.SetPosition(0);
-  LoadTextureImage(stored, reloaded, "again.dds");
+  LoadTextureImage(stored, reloaded, "again.dds", TLoadExtent::Whole, testing::PackEngine());
   EXPECT_EQ(std::string(reinterpret_cast<char*>(reloaded.Memory()), 4), "XyZ!");
   EXPECT_EQ(testing::ContentOf(reloaded), image);
 }
@@ -118,7 +118,7 @@ TEST(RawTexture, LoadsAsAnExactCopyAndStoresByteForByte) {
   TMemoryStream loaded, stored;
   EXPECT_EQ(Load(file, loaded), TTextureForm::Raw);
   EXPECT_EQ(testing::ContentOf(loaded), file);
-  StoreTextureImage(loaded, TTextureForm::Raw, stored);
+  StoreTextureImage(loaded, TTextureForm::Raw, stored, testing::PackEngine());
   EXPECT_EQ(testing::ContentOf(stored), file);
 }
 

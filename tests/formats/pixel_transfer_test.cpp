@@ -116,14 +116,14 @@ TEST(TextureRoundTrip, LoadToBitmapAndBackGivesTheSameFile) {
       const Bytes file = std::string(magic) == "ELTE" ? testing::MakePackedFile(image) : image;
       TMemoryStream source, loaded, stored;
       testing::Fill(source, file);
-      const TTextureForm form = LoadTextureImage(source, loaded, "x.dds");
+      const TTextureForm form = LoadTextureImage(source, loaded, "x.dds", TLoadExtent::Whole, testing::PackEngine());
       InvertImageHeader(loaded);
       TBitmap bitmap;
       ImageToBitmap(loaded, bitmap);
       BitmapToImage(bitmap, loaded);
       InvertImageHeader(loaded);
-      StoreTextureImage(loaded, form, stored);
-      if (std::string(magic) == "DDS!" || !UsingLibdeflate()) {
+      StoreTextureImage(loaded, form, stored, testing::PackEngine());
+      if (std::string(magic) == "DDS!" || !UsingLibdeflate(testing::PackEngine())) {
         EXPECT_EQ(testing::ContentOf(stored), std::string(magic) == "ELTE" ? testing::MakePackedFile(image, 1) : file)
             << magic << bits;
       } else {

@@ -1,19 +1,25 @@
-// Running a piece of a test with zlib as the packing engine.
+// The packing engine the tests run with: zlib when the environment asks for it (EIT_ZLIB_ONLY=1, so
+// that CTest runs the container, export and import tests once with each), libdeflate where present.
 #pragma once
 
+#include <cstdlib>
+
 #include "compression/pack_engine.h"
+#include "engine/main.h"
 
 namespace eit::testing {
 
-class ZlibOnlyScope {
- public:
-  explicit ZlibOnlyScope(bool zlibOnly = true) : saved_(ZlibOnly()) { SetZlibOnly(zlibOnly); }
-  ~ZlibOnlyScope() { SetZlibOnly(saved_); }
-  ZlibOnlyScope(const ZlibOnlyScope&) = delete;
-  ZlibOnlyScope& operator=(const ZlibOnlyScope&) = delete;
+inline TPackEngine PackEngine() {
+  return std::getenv("EIT_ZLIB_ONLY") != nullptr ? TPackEngine::Zlib : TPackEngine::Fastest;
+}
 
- private:
-  bool saved_;
-};
+// A run of paths of one kind into target, one worker, with the tests' engine.
+inline TRunRequest Request(TJobKind kind, const std::vector<std::string>& paths, const std::string& target) {
+  TRunRequest request;
+  request.Entries = EntriesOf(kind, paths);
+  request.TargetDir = target;
+  request.Engine = PackEngine();
+  return request;
+}
 
 }  // namespace eit::testing

@@ -1,6 +1,5 @@
-// The packing engine for a whole test run, chosen from the environment, so that CTest runs the
-// container, export and import tests once with each: EIT_ZLIB_ONLY=1 asks for zlib, EIT_HIDE_LIBDEFLATE=1
-// looks for libdeflate under a name that does not exist.
+// Libdeflate hidden for a whole test run when the environment asks (EIT_HIDE_LIBDEFLATE=1): it is then
+// looked for under a name that does not exist. EIT_ZLIB_ONLY=1 is read by testing::PackEngine().
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,7 +12,6 @@ namespace {
 class EngineFromEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    if (std::getenv("EIT_ZLIB_ONLY") != nullptr) eit::SetZlibOnly(true);
     if (std::getenv("EIT_HIDE_LIBDEFLATE") != nullptr) eit::libdeflate_testing::ReloadFrom("libdeflate-hidden-by-test");
   }
 };

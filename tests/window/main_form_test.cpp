@@ -84,7 +84,7 @@ class MainForm : public ::testing::Test {
     script = dialogs.get();
     form = std::make_unique<TMainForm>(std::move(dialogs));
     // One entry at a time, so that where a run stops is known; the workers have their own test.
-    form->Engine().Workers = 1;
+    form->SetWorkers(1);
   }
   std::string ListButtons() const {
     std::string s;
@@ -198,7 +198,7 @@ TEST_F(MainForm, CancelledChooserWritesNothingAndStillCompletes) {
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
   EXPECT_TRUE(form->Results->toPlainText().isEmpty());
-  EXPECT_EQ(form->Engine().TargetDir, GetCurrentDir());
+  EXPECT_EQ(form->TargetDir(), GetCurrentDir());
 }
 
 TEST_F(MainForm, EmptyDirectoryNameRaisesUnableToCreateDirectory) {
@@ -292,7 +292,7 @@ TEST_F(MainForm, TypedRelativeDirectoryIsTakenFromWhereTheUserWas) {
 
 TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   const std::string saved = GetCurrentDir();
-  form->Engine().Workers = 2;
+  form->SetWorkers(2);
   Add(1, MakeTextures(60, 256));
   script->directories.push_back(dir.File("out"));
   QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
@@ -322,11 +322,11 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
 
 TEST_F(MainForm, ZlibSettingIsKeptAcrossStarts) {
   form->PackWithZlib->setChecked(true);
-  EXPECT_TRUE(ZlibOnly());
+  EXPECT_EQ(form->RequestFor("d").Engine, TPackEngine::Zlib);
   form = std::make_unique<TMainForm>(std::make_unique<TScriptedDialogs>());
   EXPECT_TRUE(form->PackWithZlib->isChecked());
   form->PackWithZlib->setChecked(false);
-  EXPECT_FALSE(ZlibOnly());
+  EXPECT_EQ(form->RequestFor("d").Engine, TPackEngine::Fastest);
 }
 
 void Drop(QWidget* target, const std::vector<std::string>& files) {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 #include "formats/misc.h"
 #include "platform/paths.h"
 #ifdef EIT_HAVE_QT

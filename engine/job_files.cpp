@@ -1,21 +1,10 @@
-// What the four jobs share: output naming, the font table record layout, picture descriptions.
-#include "formats/formathandlers.h"
-#include "formats/jobs_internal.h"
-#include "platform/little_endian.h"
+// What the jobs share: output naming, loading sources, writing images, picture descriptions.
+#include "engine/job_files.h"
+
+#include "engine/result_log.h"
 #include "platform/paths.h"
 
 namespace eit {
-
-GlyphRecord ReadGlyphRecord(const std::uint8_t* record) {
-  auto at = [record](int field) { return static_cast<std::uint16_t>(le::U16(record + 2 * field)); };
-  return {at(0), at(1), at(2), at(3), at(4), at(5), at(6)};
-}
-
-void WriteGlyphRecord(std::uint8_t* record, const GlyphRecord& glyph) {
-  const std::uint16_t fields[7] = {glyph.Left, glyph.Top, glyph.Right, glyph.Bottom, glyph.Width, glyph.Height,
-                                   glyph.Extra};
-  for (int i = 0; i < 7; ++i) le::PutU16(record + 2 * i, fields[i]);
-}
 
 namespace {
 
@@ -115,19 +104,20 @@ std::string Describe(const TBitmap& bitmap) {
          (bitmap.PixelFormat() == TPixelFormat::pf32bit ? "32" : "24") + "-bit";
 }
 
-TTextureLoad::TTextureLoad(const std::string& path) : Path(path), Source(path, FileMode::OpenRead) {
+TTextureLoad::TTextureLoad(const std::string& path, TPackEngine engine)
+    : Path(path), Engine(engine), Source(path, FileMode::OpenRead) {
   TMemoryStream head;
-  LoadTextureImage(Source, head, path, TLoadExtent::Header);
+  LoadTextureImage(Source, head, path, TLoadExtent::Header, engine);
   Header = ReadStoredTextureHeader(head, path);
 }
 
 namespace {
 
 // The rows of the texture file open as source, moved into a bitmap without a second copy.
-TBitmap PixelsOf(TStream& source, const std::string& path) {
+TBitmap PixelsOf(TStream& source, const std::string& path, TPackEngine engine) {
   TMemoryStream image;
   source.SetPosition(0);
-  LoadTextureImage(source, image, path, TLoadExtent::Pixels);
+  LoadTextureImage(source, image, path, TLoadExtent::Pixels, engine);
   InvertImageHeader(image);
   TBitmap bitmap;
   ImageToBitmapInPlace(image, bitmap);
@@ -136,11 +126,16 @@ TBitmap PixelsOf(TStream& source, const std::string& path) {
 
 }  // namespace
 
-TBitmap TTextureLoad::Pixels() { return PixelsOf(Source, Path); }
+TBitmap TTextureLoad::Pixels() { return PixelsOf(Source, Path, Engine); }
 
-TBitmap LoadTextureBitmap(const std::string& path) {
+TBitmap LoadTextureBitmap(const std::string& path, TPackEngine engine) {
   TFileStream source(path, FileMode::OpenRead);
-  return PixelsOf(source, path);
+  return PixelsOf(source, path, engine);
+}
+
+void LoadWholeTexture(TStream& source, const std::string& path, TPackEngine engine, TLoadedTexture& loaded) {
+  source.SetPosition(0);
+  loaded.Form = LoadTextureImage(source, loaded.Image, path, TLoadExtent::Whole, engine);
 }
 
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap) {
@@ -160,6 +155,17 @@ void CheckNotASource(const std::string& output, std::initializer_list<std::strin
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath) {
   return "; renamed, since another record of this run already wrote " + ExtractFileName(wantedPath) +
          ": this one is from " + sourcePath;
+}
+
+std::string ExportName(const std::string& source, const TTextureHeader& header) {
+  return ChangeFileExt(ExtractFileName(source), header.BitCount == 32 ? ".tga" : ".bmp");
+}
+
+void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
+                 const TBitmap& picture, const std::string& what) {
+  const std::int64_t bytes = WriteImage(context, outputPath, picture);
+  context.ResultLog->push_back(TargetLine(picture.PixelFormat() != TPixelFormat::pf32bit, outputPath));
+  context.Reporter->FileWritten(source, outputPath, bytes, what + Describe(picture));
 }
 
 std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap) {

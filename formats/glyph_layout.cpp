@@ -1,4 +1,4 @@
-// The font sheet import: new glyphs for the codes from 0xC0 on.
+// New glyphs for the codes from 0xC0 on, laid into a font texture.
 //
 // Every old glyph area from 0x7F on is cleared before any new glyph is placed; clearing code by code
 // in between would erase parts of new glyphs placed earlier whenever they are wider than the old ones.
@@ -7,9 +7,7 @@
 #include <cstring>
 
 #include "formats/formathandlers.h"
-#include "formats/jobs_internal.h"
 #include "formats/misc.h"
-#include "platform/paths.h"
 
 namespace eit {
 
@@ -21,7 +19,9 @@ std::string Hex(std::int32_t code) {
   return text;
 }
 
-void CheckRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath) {
+}  // namespace
+
+void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath) {
   const std::int64_t records = table.Size() / kGlyphRecordSize;
   const std::int32_t end = std::max(endCode, first);
   if (first < 0 || end - first > records)
@@ -30,18 +30,16 @@ void CheckRange(const TMemoryStream& table, std::int32_t first, std::int32_t end
                     " records; correct the #First/#Last lines");
 }
 
-void CheckTexture(const TBitmap& texture, const std::string& texturePath) {
+void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(texturePath + ": the font texture is 24-bit; new glyphs need a 32-bit texture, whose alpha "
                                   "marks them");
 }
 
-}  // namespace
-
 std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t first,
                           std::int32_t endCode, const TFontFiles& names) {
-  CheckRange(table, first, endCode, names.Table);
-  CheckTexture(texture, names.Texture);
+  CheckGlyphRange(table, first, endCode, names.Table);
+  CheckGlyphTexture(texture, names.Texture);
   const std::int32_t end = std::max(endCode, first);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
@@ -89,61 +87,6 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
   }
 
   return newCodes;
-}
-
-void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
-  if (!FileExists(record.ImagePath)) {
-    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
-    return;
-  }
-  if (!record.RangeError.empty()) throw Exception(record.RangeError);
-  const std::string& tablePath = record.SourcePath;
-  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
-  const std::string outputTexture = ChangeFileExt(record.OutputPath, ".dds");
-  detail::CheckNotASource(record.OutputPath, {tablePath, texturePath, record.ImagePath});
-  detail::CheckNotASource(outputTexture, {tablePath, texturePath, record.ImagePath});
-
-  // Read and check every input before any output exists.
-  TMemoryStream table;
-  table.LoadFromFile(tablePath);
-  CheckRange(table, record.FirstCode, record.EndCode, tablePath);
-  TMemoryStream image;
-  TTextureForm form;
-  {
-    TFileStream source(texturePath, FileMode::OpenRead);
-    form = LoadTextureImage(source, image, texturePath);
-  }
-  InvertImageHeader(image);
-  TBitmap texture;
-  ImageToBitmap(image, texture);
-  CheckTexture(texture, texturePath);
-  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
-  const std::int32_t newCodes =
-      LayNewGlyphs(table, texture, sheet, record.FirstCode, record.EndCode, {tablePath, texturePath, record.ImagePath});
-
-  BitmapToImage(texture, image);
-  InvertImageHeader(image);
-  // The pair keeps one base name, even when it must take another one.
-  bool renamed = false;
-  const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
-  const std::string outputPairTexture = ChangeFileExt(outputTable, ".dds");
-  if (renamed) {
-    detail::CheckNotASource(outputTable, {tablePath, texturePath, record.ImagePath});
-    detail::CheckNotASource(outputPairTexture, {tablePath, texturePath, record.ImagePath});
-  }
-  const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
-  // Both files are complete, and both names free to take, before either takes its name.
-  auto textureFile = std::make_unique<TAtomicFile>(outputPairTexture);
-  auto tableFile = std::make_unique<TAtomicFile>(outputTable);
-  StoreTextureImage(image, form, textureFile->Stream());
-  table.SaveToStream(tableFile->Stream());
-  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile->Finish();
-  context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
-  context.Reporter->FileWritten(texturePath, outputPairTexture, textureBytes,
-                                std::string(form == TTextureForm::Packed ? "packed" : "raw") + " font texture, " +
-                                    detail::Describe(texture) + ", " + std::to_string(newCodes) + (newCodes == 1 ? " new glyph" : " new glyphs") +
-                                    note);
-  context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
 }
 
 }  // namespace eit

@@ -1,9 +1,10 @@
-// Helpers the job files share; not for other folders.
+// What the jobs share: how they read sources and write outputs. For the engine's files only.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
-#include "formats/formathandlers.h"
+#include "engine/jobs.h"
 #include "platform/files.h"
 #include "tga/targa.h"
 
@@ -12,17 +13,24 @@ namespace eit::detail {
 // "256 x 128, 32-bit"
 std::string Describe(const TBitmap& bitmap);
 // Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
-TBitmap LoadTextureBitmap(const std::string& path);
+TBitmap LoadTextureBitmap(const std::string& path, TPackEngine engine = TPackEngine::Fastest);
 // The same in two steps: the header first, checked (its bit count decides an output's name, which is
 // claimed before the heavy work, so that parallel entries wait for each other's names only briefly),
 // then the pixels.
 struct TTextureLoad {
-  explicit TTextureLoad(const std::string& path);
+  TTextureLoad(const std::string& path, TPackEngine engine);
   std::string Path;
+  TPackEngine Engine;
   TFileStream Source;
   TTextureHeader Header;
   TBitmap Pixels();
 };
+// A texture file loaded whole (inserts keep every byte), header still inverted, and its form.
+struct TLoadedTexture {
+  TMemoryStream Image;
+  TTextureForm Form = TTextureForm::Raw;
+};
+void LoadWholeTexture(TStream& source, const std::string& path, TPackEngine engine, TLoadedTexture& loaded);
 // Reads an edited image by its log tag, not its extension: a bitmap file or a TGA file.
 TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
 // Refuses to write an output that is one of the sources, however the paths are spelled.
@@ -32,5 +40,11 @@ std::string RenamedNote(const std::string& wantedPath, const std::string& source
 // Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically, and publishes it through the
 // context's reporter; returns the bytes written.
 std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap);
+// An export's output: the picture written under the run's name for it, its result log line and its
+// results line.
+void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
+                 const TBitmap& picture, const std::string& what);
+// The name an export of source takes in the target directory: its own with the picture's extension.
+std::string ExportName(const std::string& source, const TTextureHeader& header);
 
 }  // namespace eit::detail

@@ -1,23 +1,18 @@
-#include "platform/limits.h"
+// The glyph sheet of a font table: what an export writes for a font.
 #include "formats/formathandlers.h"
-#include "formats/jobs_internal.h"
-#include "platform/paths.h"
+#include "platform/limits.h"
 
 namespace eit {
 
-namespace {
-
-void CheckTableSize(const TMemoryStream& table, const std::string& tablePath) {
+void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath) {
   if (table.Size() < kFontTableSize)
     throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
                     std::to_string(kFontRecords) + " records of " + std::to_string(kGlyphRecordSize) + " bytes (" +
                     std::to_string(kFontTableSize) + " bytes)");
 }
 
-}  // namespace
-
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath) {
-  CheckTableSize(table, tablePath);
+  CheckFontTableSize(table, tablePath);
 
   const std::int32_t cellHeight = ReadGlyphRecord(table.Memory()).Height + kCellGap;
   if (std::int64_t{cellHeight} * kFontRecords > kMaxPictureSide)
@@ -34,20 +29,6 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
     sheet.CopyRect({kGlyphColumn, y, kGlyphColumn + w, y + h}, texture, {glyph.Left, glyph.Top, glyph.Right, glyph.Bottom});
   }
   return sheet;
-}
-
-void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
-  TMemoryStream table;
-  table.LoadFromFile(tablePath);
-  CheckTableSize(table, tablePath);  // before the texture is read
-  detail::TTextureLoad load(ChangeFileExt(tablePath, ".dds"));
-  const bool tga = load.Header.BitCount == 32;
-  const std::string outputPath = context.ExportPath(ChangeFileExt(ExtractFileName(tablePath), tga ? ".tga" : ".bmp"));
-  const TBitmap texture = load.Pixels();
-  const TBitmap sheet = MakeGlyphSheet(table, texture, tablePath);
-  const std::int64_t bytes = detail::WriteImage(context, outputPath, sheet);
-  context.ResultLog->push_back((tga ? "#Target TGA: " : "#Target BMP: ") + outputPath);
-  context.Reporter->FileWritten(tablePath, outputPath, bytes, "glyph sheet, " + detail::Describe(sheet));
 }
 
 }  // namespace eit

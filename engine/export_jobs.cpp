@@ -1,0 +1,23 @@
+// The exports: a texture as a picture, a font table as a glyph sheet over its texture.
+#include "engine/job_files.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+void ExportTexture(TJobContext& context, const std::string& sourcePath) {
+  detail::TTextureLoad load(sourcePath, context.Engine);
+  const std::string outputPath = context.ExportPath(detail::ExportName(sourcePath, load.Header));
+  detail::WriteExport(context, sourcePath, outputPath, load.Pixels(), "");
+}
+
+void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  CheckFontTableSize(table, tablePath);  // before the texture is read
+  detail::TTextureLoad load(ChangeFileExt(tablePath, ".dds"), context.Engine);
+  const std::string outputPath = context.ExportPath(detail::ExportName(tablePath, load.Header));
+  const TBitmap sheet = MakeGlyphSheet(table, load.Pixels(), tablePath);
+  detail::WriteExport(context, tablePath, outputPath, sheet, "glyph sheet, ");
+}
+
+}  // namespace eit

@@ -1,0 +1,55 @@
+#include "engine/font_tool_files.h"
+
+#include "engine/job_files.h"
+#include "engine/result_log.h"
+#include "formats/codepages.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+TBitmap LoadFontTexture(const std::string& tablePath) {
+  return detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
+}
+
+TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
+                                    const std::string& directory) {
+  TMemoryStream table, font;
+  table.LoadFromFile(tablePath);
+  // The texture must be there for the insert that follows; better to hear it now.
+  if (!FileExists(ChangeFileExt(tablePath, ".dds")))
+    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is missing");
+  font.LoadFromFile(options.FontFile);
+  const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
+  const TRenderedSheet rendered = RenderGlyphSheet(table, tablePath, fontBytes, options);
+  TSheetFiles files;
+  const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
+  files.Sheet = base + ".tga";
+  files.Log = base + ".log";
+  files.Problems = rendered.Problems;
+  // The sheet is of no use without its log, nor the log without its sheet: both or neither.
+  TAtomicFile sheet(files.Sheet), log(files.Log);
+  WriteTgaToStream(sheet.Stream(), rendered.Sheet);
+  WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End));
+  TAtomicFile::CommitPair(sheet, log);
+  return files;
+}
+
+TPreview WritePreview(const std::string& tablePath, const std::string& text, const TPreviewOptions& options,
+                      const std::string& outputPath) {
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  const TBitmap texture = LoadFontTexture(tablePath);
+  TPreview preview = RenderPreview(table, texture, text, options, tablePath);
+  const std::string ext = ExtractFileExtLower(outputPath);
+  if (ext != ".tga" && ext != ".bmp")
+    throw Exception(outputPath + ": a preview is written as .tga or .bmp, not \"" + ext + "\"");
+  TAtomicFile file(outputPath);
+  if (ext == ".tga")
+    WriteTgaToStream(file.Stream(), preview.Picture);
+  else
+    preview.Picture.SaveToStream(file.Stream());
+  file.Commit();
+  return preview;
+}
+
+}  // namespace eit

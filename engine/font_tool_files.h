@@ -1,0 +1,28 @@
+// The translators' tools on files: a glyph sheet drawn from a font with its insert log, a preview
+// picture, and the font texture the window's preview shows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "formats/font_tools.h"
+
+namespace eit {
+
+struct TSheetFiles {
+  std::string Sheet, Log;
+  std::vector<std::string> Problems;
+};
+// Writes "<table>_sheet.tga" and its insert log "<table>_sheet.log" (with its #First/#Last lines) into
+// directory, so that an insert of the log lays the new glyphs in without any editing.
+TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
+                                    const std::string& directory);
+
+// The same from a font table file (its texture beside it) into a picture file: TGA, or BMP by the
+// extension of outputPath.
+TPreview WritePreview(const std::string& tablePath, const std::string& text, const TPreviewOptions& options,
+                      const std::string& outputPath);
+// The pixels of the font texture beside the table at tablePath (".dds").
+TBitmap LoadFontTexture(const std::string& tablePath);
+
+}  // namespace eit

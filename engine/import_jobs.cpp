@@ -1,0 +1,128 @@
+// The inserts: an edited picture back into its texture, new glyphs into a font's texture and table.
+#include "engine/job_files.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+std::string FormText(TTextureForm form) { return form == TTextureForm::Packed ? "packed" : "raw"; }
+
+// The edit in the texture's pixel format, or an error naming both when the sizes differ.
+void FitEdit(TBitmap& edit, const TTextureHeader& header, const TImportRecord& record) {
+  if (static_cast<std::uint32_t>(edit.Width()) != header.Width ||
+      static_cast<std::uint32_t>(edit.Height()) != header.Height)
+    throw Exception(record.ImagePath + ": the edited image is " + std::to_string(edit.Width()) + " x " +
+                    std::to_string(edit.Height()) + " pixels, but the texture " + record.SourcePath + " is " +
+                    std::to_string(header.Width) + " x " + std::to_string(header.Height) +
+                    "; save the image at the texture's size");
+  edit.ConvertTo(header.Format());
+}
+
+void WarnAboutEdit(TJobContext& context, const TImportRecord& record, const TBitmap& edit, const TMemoryStream& image) {
+  if (!context.CheckEdits) return;
+  for (const std::string& warning : EditWarnings(edit, image)) {
+    if (context.Strict) throw Exception(record.ImagePath + ": " + warning + " (--strict)");
+    context.Reporter->Warning(record.SourcePath, record.ImagePath + ": " + warning);
+  }
+}
+
+}  // namespace
+
+void ImportTexture(TJobContext& context, const TImportRecord& record) {
+  if (!FileExists(record.ImagePath)) {
+    context.Reporter->FileSkipped(record.SourcePath, "the edited image " + record.ImagePath + " does not exist");
+    return;
+  }
+  if (record.Source == nullptr) throw EFOpenError("Cannot open file " + record.SourcePath);
+  detail::CheckNotASource(record.OutputPath, {record.SourcePath, record.ImagePath});
+
+  // Read and check everything before the output exists.
+  detail::TLoadedTexture texture;
+  detail::LoadWholeTexture(*record.Source, record.SourcePath, context.Engine, texture);
+  const TTextureHeader header = ReadStoredTextureHeader(texture.Image, record.SourcePath);
+  TBitmap edit = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+  FitEdit(edit, header, record);
+  WarnAboutEdit(context, record, edit, texture.Image);
+  BitmapToImage(edit, texture.Image);
+
+  bool renamed = false;
+  const std::string outputPath = context.InsertPath(record.OutputPath, renamed);
+  if (renamed) detail::CheckNotASource(outputPath, {record.SourcePath, record.ImagePath});
+  auto output = std::make_unique<TAtomicFile>(outputPath);
+  StoreTextureImage(texture.Image, texture.Form, output->Stream(), context.Engine);
+  const std::int64_t bytes = output->Finish();
+  context.Reporter->Publish({std::move(output), nullptr});
+  context.Reporter->FileWritten(record.SourcePath, outputPath, bytes,
+                                FormText(texture.Form) + " texture, " + detail::Describe(edit) +
+                                    (renamed ? detail::RenamedNote(record.OutputPath, record.SourcePath) : ""));
+}
+
+namespace {
+
+// A font's table and texture with its new glyphs laid in, ready to be written.
+struct TRebuiltFont {
+  TMemoryStream Table;
+  detail::TLoadedTexture Texture;
+  TBitmap Pixels;
+  std::int32_t NewCodes = 0;
+};
+
+void RebuildFont(TJobContext& context, const TImportRecord& record, const std::string& texturePath,
+                 TRebuiltFont& font) {
+  font.Table.LoadFromFile(record.SourcePath);
+  CheckGlyphRange(font.Table, record.FirstCode, record.EndCode, record.SourcePath);
+  {
+    TFileStream source(texturePath, FileMode::OpenRead);
+    detail::LoadWholeTexture(source, texturePath, context.Engine, font.Texture);
+  }
+  InvertImageHeader(font.Texture.Image);
+  ImageToBitmap(font.Texture.Image, font.Pixels);
+  CheckGlyphTexture(font.Pixels, texturePath);
+  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+  font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, record.FirstCode, record.EndCode,
+                               {record.SourcePath, texturePath, record.ImagePath});
+  BitmapToImage(font.Pixels, font.Texture.Image);
+  InvertImageHeader(font.Texture.Image);
+}
+
+}  // namespace
+
+void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
+  if (!FileExists(record.ImagePath)) {
+    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
+    return;
+  }
+  if (!record.RangeError.empty()) throw Exception(record.RangeError);
+  const std::string& tablePath = record.SourcePath;
+  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
+  const auto checkOutputs = [&](const std::string& table) {
+    detail::CheckNotASource(table, {tablePath, texturePath, record.ImagePath});
+    detail::CheckNotASource(ChangeFileExt(table, ".dds"), {tablePath, texturePath, record.ImagePath});
+  };
+  checkOutputs(record.OutputPath);
+
+  // Read and check every input before any output exists.
+  TRebuiltFont font;
+  RebuildFont(context, record, texturePath, font);
+  // The pair keeps one base name, even when it must take another one.
+  bool renamed = false;
+  const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
+  const std::string outputTexture = ChangeFileExt(outputTable, ".dds");
+  if (renamed) checkOutputs(outputTable);
+  const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
+  // Both files are complete, and both names free to take, before either takes its name.
+  auto textureFile = std::make_unique<TAtomicFile>(outputTexture);
+  auto tableFile = std::make_unique<TAtomicFile>(outputTable);
+  StoreTextureImage(font.Texture.Image, font.Texture.Form, textureFile->Stream(), context.Engine);
+  font.Table.SaveToStream(tableFile->Stream());
+  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile->Finish();
+  context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
+  context.Reporter->FileWritten(texturePath, outputTexture, textureBytes,
+                                FormText(font.Texture.Form) + " font texture, " + detail::Describe(font.Pixels) +
+                                    ", " + std::to_string(font.NewCodes) +
+                                    (font.NewCodes == 1 ? " new glyph" : " new glyphs") + note);
+  context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
+}
+
+}  // namespace eit

@@ -1,0 +1,116 @@
+// The jobs: each reads its sources, runs the pure steps of formats/ over them, and writes its outputs
+// atomically under the names the run gives them. Only the engine's files include this.
+#pragma once
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "formats/formathandlers.h"
+#include "platform/files.h"
+
+namespace eit {
+
+// What a job tells the run about the files it writes or passes over.
+class TJobReporter {
+ public:
+  virtual ~TJobReporter() = default;
+  // what: a short description of the content, such as "256 x 128, 32-bit".
+  virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
+                           const std::string& what) = 0;
+  virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
+  // Something about an input that may not be what the user meant; the job goes on.
+  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/) {}
+  // A finished output takes its name: now, or when the run's earlier entries are done. Called before
+  // the FileWritten reports of its files.
+  virtual void Publish(TFinishedOutput output) { output.Publish(); }
+};
+
+// The names a run's outputs take, shared by the entries of a run, which may run at once. Names are
+// decided in entry order, whatever order the entries reach them in: an entry's claim waits until every
+// earlier entry has made its last claim (or ended). So a run gives the same names with any number of
+// workers: a later output whose name is taken gets "name (2).ext", and nothing written in the run is
+// overwritten. Names compare case-folded where the file system ignores case.
+class TOutputNames {
+ public:
+  // Every source of the run (textures, tables, logs, edited images): no output may replace one.
+  std::set<TFileId> SourceIds;
+
+  // Wanted path, or a distinct one; renamed says which. Raises EFCreateError "Cannot create file
+  // <path>" when the path is one of the run's sources.
+  std::string Claim(std::size_t entry, const std::string& wanted, bool& renamed);
+  // A font's rebuilt table and texture, which the game finds by one base name: both get the same
+  // distinct name. Returns the table's path; the texture's is that with ".dds".
+  std::string ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed);
+  // The entry claims nothing more: later entries may go ahead.
+  void Finish(std::size_t entry);
+  void CheckNotASource(const std::string& path) const;
+
+ private:
+  void WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry);
+  std::mutex lock_;
+  std::condition_variable turnChanged_;
+  std::size_t turn_ = 0;
+  std::set<std::size_t> finished_;  // entries ended before their turn came
+  std::set<std::string> taken_;
+};
+
+// The run a job belongs to: one per entry.
+struct TJobContext {
+  std::string TargetDir;
+  std::vector<std::string>* ResultLog = nullptr;
+  TJobReporter* Reporter = nullptr;
+  TOutputNames* Names = nullptr;  // null: a context of its own (one job alone)
+  std::size_t Entry = 0;
+  // An entry that writes one output (an export) lets later entries go ahead once it is named.
+  bool SingleOutput = false;
+  // Inserts look at each edited image for signs of a mistake (upside down, alpha lost, not edited);
+  // strict makes each such warning fail its record, nothing written.
+  bool CheckEdits = true;
+  bool Strict = false;
+  TPackEngine Engine = TPackEngine::Fastest;
+
+  // TargetDir + separator + name, made distinct from the outputs already written in this run.
+  std::string ExportPath(const std::string& name);
+  // The same for an insert output wanted at path (in TargetDir). Sets renamed when the name changed.
+  std::string InsertPath(const std::string& path, bool& renamed);
+  std::string InsertPairPath(const std::string& tablePath, bool& renamed);
+
+ private:
+  TOutputNames& Names_();
+  std::shared_ptr<TOutputNames> own_;
+};
+
+// One record of a result log under replay, as the imports need it.
+struct TImportRecord {
+  std::string SourcePath;      // the "#Source: " value
+  TStream* Source = nullptr;   // the source opened for reading; null when it does not exist
+  std::string OutputPath;      // target directory + the source's file name
+  bool ImageIsBitmap = false;  // "#Target BMP" (else TGA)
+  std::string ImagePath;
+  // Font records: the range of codes, FirstCode up to but not including EndCode. RangeError says
+  // what is wrong with the code lines when they give no range.
+  std::int32_t FirstCode = 0, EndCode = 0;
+  std::string RangeError;
+};
+
+// Puts the edited image back into the record's texture and writes the rebuilt texture, in the
+// source's form, to OutputPath. A missing image skips the record (reported, nothing written).
+// Everything is read and checked before the output is created; the output is written atomically
+// and never over a source.
+void ImportTexture(TJobContext& context, const TImportRecord& record);
+// Lays the sheet's new glyphs into the font texture for the codes from 0xC0 on, clears the old areas
+// from 0x7F on, and writes the rebuilt texture and font table under the target directory.
+void ImportFontSheet(TJobContext& context, const TImportRecord& record);
+
+// Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
+// appends its "#Target BMP: " or "#Target TGA: " line to the result log.
+void ExportTexture(TJobContext& context, const std::string& sourcePath);
+// Writes the glyph sheet of the font table at tablePath (its texture beside it, ".dds") into the
+// target directory and appends the target line.
+void ExportFontSheet(TJobContext& context, const std::string& tablePath);
+
+}  // namespace eit
