@@ -5,8 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "window/dialogs.h"
 #include "engine/main.h"
+#include "window/dialogs.h"
 
 class QAction;
 class QGroupBox;
@@ -22,6 +22,18 @@ namespace eit {
 
 class TPreviewDialog;
 
+// The window's fixed layout in pixels, widget by object name (the group's widgets inside the group).
+struct TWidgetPlace {
+  const char* Name;
+  int Left, Top, Width, Height;
+};
+inline constexpr int kFormWidth = 688, kFormHeight = 464;
+inline constexpr TWidgetPlace kFormLayout[] = {
+    {"ToolBar1", 0, 0, 688, 26},    {"LogList", 0, 26, 688, 189},  {"Results", 0, 215, 688, 183},
+    {"GroupBox1", 0, 398, 688, 66}, {"Extracted", 334, 14, 57, 13}, {"SaveLog", 506, 10, 105, 19},
+    {"Stop", 612, 10, 71, 19},      {"Progress", 12, 32, 671, 13}, {"Total", 12, 48, 671, 13},
+};
+
 class TMainForm : public QWidget, private TFrontEnd {
   Q_OBJECT
 
@@ -30,26 +42,14 @@ class TMainForm : public QWidget, private TFrontEnd {
   explicit TMainForm(std::unique_ptr<TDialogs> dialogs = nullptr, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  // Widgets, by the names the rest of the program knows them by.
-  QToolButton *BAddLog, *BSaveList, *BRemLog, *BClearAll, *BProcess, *BExit;
-  QListWidget* LogList;
-  QTextEdit* Results;
-  QGroupBox* GroupBox1;
-  QLabel *CurrentMessage, *Extracted;
-  QPushButton *SaveLog, *Stop;
-  QProgressBar *Progress, *Total;
-  QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
-  QAction* PreviewFontAction;
-
   TJobKind JobKind = TJobKind::None;
-  TBatchEngine& Engine() { return engine_; }
+  std::vector<std::string> Entries() const;
   // Entries run at a time (0: one per core; the window only shows progress).
   void SetWorkers(int workers) { workers_ = workers; }
   // The directory the last run was asked to write into (the working directory when none was chosen).
   const std::string& TargetDir() const { return targetDir_; }
   // What a run of the list into directory asks of the engine.
   TRunRequest RequestFor(const std::string& directory) const;
-  std::vector<std::string> Entries() const;
 
   void BAddLogClick();
   void BSaveListClick();
@@ -69,12 +69,21 @@ class TMainForm : public QWidget, private TFrontEnd {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildToolBar();
+  void BuildList();
+  void BuildProcessGroup();
+  void BindCommands();
+  // Every enabled state, derived from the run and the list; called after each change of either.
+  void updateActions();
   // Every handler runs through here: a failure ends the handler and is shown in the error box.
   template <typename Handler>
   void Guarded(Handler handler);
-  void EnableListButtons(bool enabled);
   void AddFiles(TJobKind kind, const std::vector<std::string>& files);
+  // An add, a removal or a run ended: the list's buttons follow the list again.
+  void ListSettled();
   void SetRunning(bool running);
+  void RunInto(const std::string& directory, TRunOutcome& outcome);
+  void OfferTargetDirectory(const std::string& directory);
 
   // TFrontEnd
   void SetCurrentMessage(const std::string& text) override;
@@ -88,6 +97,18 @@ class TMainForm : public QWidget, private TFrontEnd {
   void JobEnded() override;
   void ProcessMessages() override;
 
+  // Widgets, by the names the rest of the program knows them by (also their object names).
+  QToolBar* ToolBar1;
+  QToolButton *BAddLog, *BSaveList, *BRemLog, *BClearAll, *BProcess, *BExit;
+  QListWidget* LogList;
+  QTextEdit* Results;
+  QGroupBox* GroupBox1;
+  QLabel *CurrentMessage, *Extracted;
+  QPushButton *SaveLog, *Stop;
+  QProgressBar *Progress, *Total;
+  QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
+  QAction* PreviewFontAction;
+
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;
   int selectLogFilter_ = 1;
@@ -95,6 +116,15 @@ class TMainForm : public QWidget, private TFrontEnd {
   bool closeAfterRun_ = false;
   int workers_ = 0;
   std::string targetDir_;
+  // The run's state and the list's, from which updateActions() derives every enabled state.
+  bool running_ = false;
+  bool stopAsked_ = false;
+  bool inJob_ = false;
+  bool saveable_ = false;   // results not yet saved since the last job
+  // Remove, process and save follow the list as the last add, removal or run left it (an add under
+  // way, or one that failed, holds them off); clear follows the list the same way but for adds.
+  bool listReady_ = false;
+  bool clearReady_ = false;
 };
 
 }  // namespace eit

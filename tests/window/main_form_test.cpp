@@ -35,6 +35,14 @@
 namespace eit {
 namespace {
 
+// A part of the window by its object name, which is the name the program knows it by.
+template <typename T>
+T* Part(const TMainForm& form, const char* name) {
+  T* part = form.findChild<T*>(QString::fromLatin1(name));
+  if (part == nullptr) ADD_FAILURE() << "the window has no " << name;
+  return part;
+}
+
 // Dialogs that answer from a script and remember what they were asked.
 struct TScriptedDialogs : TDialogs {
   struct Open {
@@ -88,7 +96,7 @@ class MainForm : public ::testing::Test {
   }
   std::string ListButtons() const {
     std::string s;
-    for (QToolButton* b : {form->BSaveList, form->BRemLog, form->BClearAll, form->BProcess})
+    for (QToolButton* b : {Part<QToolButton>(*form, "BSaveList"), Part<QToolButton>(*form, "BRemLog"), Part<QToolButton>(*form, "BClearAll"), Part<QToolButton>(*form, "BProcess")})
       s += b->isEnabled() ? '1' : '0';
     return s;
   }
@@ -117,13 +125,24 @@ TEST_F(MainForm, StartsWithItsLayoutAndOnlyAddAndExitEnabled) {
   EXPECT_EQ(form->windowTitle().toStdString(), "Extract\\Insert Tool");
   EXPECT_EQ(form->size(), QSize(688, 464));
   EXPECT_EQ(ListButtons(), "0000");
-  EXPECT_TRUE(form->BAddLog->isEnabled());
-  EXPECT_TRUE(form->BExit->isEnabled());
-  EXPECT_FALSE(form->Stop->isEnabled());
-  EXPECT_FALSE(form->SaveLog->isEnabled());
-  EXPECT_EQ(form->Extracted->text().toStdString(), "Extracted: 0");
-  EXPECT_EQ(form->GroupBox1->title().toStdString(), " Process ");
-  EXPECT_EQ(form->Progress->geometry(), QRect(12, 32, 671, 13));
+  EXPECT_TRUE(Part<QToolButton>(*form, "BAddLog")->isEnabled());
+  EXPECT_TRUE(Part<QToolButton>(*form, "BExit")->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "SaveLog")->isEnabled());
+  EXPECT_EQ(Part<QLabel>(*form, "Extracted")->text().toStdString(), "Extracted: 0");
+  EXPECT_EQ(Part<QGroupBox>(*form, "GroupBox1")->title().toStdString(), " Process ");
+  for (const TWidgetPlace& place : kFormLayout) {
+    const QWidget* widget = Part<QWidget>(*form, place.Name);
+    ASSERT_NE(widget, nullptr);
+    const QRect at = widget->geometry();
+    EXPECT_EQ(at.topLeft(), QPoint(place.Left, place.Top)) << place.Name;
+    EXPECT_EQ(at.height(), place.Height) << place.Name;
+    // A label grows when the system's font needs more room; nothing else moves.
+    if (std::string_view(place.Name) == "Extracted")
+      EXPECT_GE(at.width(), place.Width);
+    else
+      EXPECT_EQ(at.width(), place.Width) << place.Name;
+  }
   EXPECT_EQ(form->JobKind, TJobKind::None);
 }
 
@@ -176,12 +195,12 @@ TEST_F(MainForm, UnreadableProjectListShowsTheErrorWithAFullStop) {
 
 TEST_F(MainForm, RemovingSelectedEntriesAndClearing) {
   Add(1, {"a.dds", "b.dds", "c.dds"});
-  form->LogList->item(0)->setSelected(true);
-  form->LogList->item(1)->setSelected(true);
+  Part<QListWidget>(*form, "LogList")->item(0)->setSelected(true);
+  Part<QListWidget>(*form, "LogList")->item(1)->setSelected(true);
   form->BRemLogClick();
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"c.dds"}));
-  EXPECT_EQ(form->LogList->currentRow(), 0);
-  form->LogList->item(0)->setSelected(true);
+  EXPECT_EQ(Part<QListWidget>(*form, "LogList")->currentRow(), 0);
+  Part<QListWidget>(*form, "LogList")->item(0)->setSelected(true);
   form->BRemLogClick();
   EXPECT_EQ(ListButtons(), "0000");
   Add(1, {"a.dds"});
@@ -193,11 +212,11 @@ TEST_F(MainForm, RemovingSelectedEntriesAndClearing) {
 
 TEST_F(MainForm, CancelledChooserWritesNothingAndStillCompletes) {
   Add(1, MakeTextures(1));
-  form->Results->setPlainText("old text");
+  Part<QTextEdit>(*form, "Results")->setPlainText("old text");
   script->directories.push_back(std::nullopt);
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
-  EXPECT_TRUE(form->Results->toPlainText().isEmpty());
+  EXPECT_TRUE(Part<QTextEdit>(*form, "Results")->toPlainText().isEmpty());
   EXPECT_EQ(form->TargetDir(), GetCurrentDir());
 }
 
@@ -233,12 +252,12 @@ TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
                                            "#Target BMP: " + JoinPath(target, "tex0.bmp"), "#Format: DDS",
                                            "#Source: " + textures[1], "#Target TGA: " + JoinPath(target, "tex1.tga")}));
   EXPECT_EQ(ListButtons(), "1111");
-  EXPECT_TRUE(form->BAddLog->isEnabled());
-  EXPECT_FALSE(form->Stop->isEnabled());
-  EXPECT_TRUE(form->SaveLog->isEnabled());  // the pane has a line per file written
-  EXPECT_EQ(form->Extracted->text().toStdString(), "");
-  EXPECT_EQ(form->Total->value(), 0);
-  EXPECT_NE(form->Results->toPlainText().toStdString().find("tex1.dds: wrote"), std::string::npos);
+  EXPECT_TRUE(Part<QToolButton>(*form, "BAddLog")->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());
+  EXPECT_TRUE(Part<QPushButton>(*form, "SaveLog")->isEnabled());  // the pane has a line per file written
+  EXPECT_EQ(Part<QLabel>(*form, "Extracted")->text().toStdString(), "");
+  EXPECT_EQ(Part<QProgressBar>(*form, "Total")->value(), 0);
+  EXPECT_NE(Part<QTextEdit>(*form, "Results")->toPlainText().toStdString().find("tex1.dds: wrote"), std::string::npos);
   // The next run's chooser opens where this one wrote.
   script->directories.push_back(std::nullopt);
   form->BProcessClick();
@@ -259,9 +278,9 @@ TEST_F(MainForm, FailingEntryEndsTheRunWithoutLogAndLeavesTheWindowConsistent) {
   EXPECT_TRUE(script->informations.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/result.log")));
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex2.bmp")));
-  EXPECT_FALSE(form->Stop->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());
   EXPECT_EQ(ListButtons(), "1111");
-  EXPECT_EQ(form->Total->value(), 0);
+  EXPECT_EQ(Part<QProgressBar>(*form, "Total")->value(), 0);
   SetCurrentDir(saved);
 }
 
@@ -271,7 +290,7 @@ TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
   script->directories.push_back(dir.File("out"));
   // The real button, pressed while the run lets the window process its events after the first entry:
   // a disabled button would ignore the click.
-  QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
+  QTimer::singleShot(0, form.get(), [this] { Part<QPushButton>(*form, "Stop")->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
   EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 3u);
@@ -295,7 +314,7 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   form->SetWorkers(2);
   Add(1, MakeTextures(60, 256));
   script->directories.push_back(dir.File("out"));
-  QTimer::singleShot(0, form.get(), [this] { form->Stop->click(); });
+  QTimer::singleShot(0, form.get(), [this] { Part<QPushButton>(*form, "Stop")->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
   // The entries under way finished; the files written are the first ones of the list, as with one
@@ -309,23 +328,23 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
     if (name != "result.log") ++files;
   }
   EXPECT_EQ(files * 3, log.size());
-  const std::string results = form->Results->toPlainText().toStdString();
+  const std::string results = Part<QTextEdit>(*form, "Results")->toPlainText().toStdString();
   for (std::size_t i = 0; i < files; ++i) {
     const std::string name = "tex" + std::to_string(i) + (i % 2 ? ".tga" : ".bmp");
     EXPECT_TRUE(std::filesystem::exists(dir.File("out/" + name))) << name;
     EXPECT_NE(results.find("wrote " + dir.File("out/" + name)), std::string::npos) << name;
   }
-  EXPECT_TRUE(form->SaveLog->isEnabled());
-  EXPECT_FALSE(form->Stop->isEnabled());
+  EXPECT_TRUE(Part<QPushButton>(*form, "SaveLog")->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());
   SetCurrentDir(saved);
 }
 
 TEST_F(MainForm, ZlibSettingIsKeptAcrossStarts) {
-  form->PackWithZlib->setChecked(true);
+  Part<QAction>(*form, "PackWithZlib")->setChecked(true);
   EXPECT_EQ(form->RequestFor("d").Engine, TPackEngine::Zlib);
   form = std::make_unique<TMainForm>(std::make_unique<TScriptedDialogs>());
-  EXPECT_TRUE(form->PackWithZlib->isChecked());
-  form->PackWithZlib->setChecked(false);
+  EXPECT_TRUE(Part<QAction>(*form, "PackWithZlib")->isChecked());
+  Part<QAction>(*form, "PackWithZlib")->setChecked(false);
   EXPECT_EQ(form->RequestFor("d").Engine, TPackEngine::Fastest);
 }
 
@@ -344,29 +363,29 @@ void Drop(QWidget* target, const std::vector<std::string>& files) {
 
 TEST_F(MainForm, DroppedFilesJoinTheListByTheirExtension) {
   const std::string a = dir.File("a.DDS"), b = dir.File("b.dds"), log = dir.File("r.log");
-  Drop(form->LogList->viewport(), {a, b});
+  Drop(Part<QListWidget>(*form, "LogList")->viewport(), {a, b});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{a, b}));
   EXPECT_EQ(form->JobKind, TJobKind::Texture);
   EXPECT_EQ(ListButtons(), "1111");
-  Drop(form->LogList->viewport(), {log});  // another kind replaces the list
+  Drop(Part<QListWidget>(*form, "LogList")->viewport(), {log});  // another kind replaces the list
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{log}));
   SaveLines(dir.File("p.lst"), {"", "x.log", "  ", "y.log"});
-  Drop(form->LogList->viewport(), {dir.File("p.lst")});  // a list brings its lines
+  Drop(Part<QListWidget>(*form, "LogList")->viewport(), {dir.File("p.lst")});  // a list brings its lines
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log", "y.log"}));
-  Drop(form->LogList->viewport(), {dir.File("picture.png"), dir.File("c.log")});
+  Drop(Part<QListWidget>(*form, "LogList")->viewport(), {dir.File("picture.png"), dir.File("c.log")});
   ASSERT_EQ(script->errors.size(), 1u);
   EXPECT_NE(script->errors[0].find("picture.png"), std::string::npos) << script->errors[0];
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
-  Drop(form->LogList->viewport(), {a, log});
+  Drop(Part<QListWidget>(*form, "LogList")->viewport(), {a, log});
   EXPECT_EQ(script->errors.size(), 2u);  // kinds mixed: nothing added
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
 }
 
 TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
-  for (QToolButton* b : {form->BAddLog, form->BSaveList, form->BRemLog, form->BClearAll, form->BProcess, form->BExit})
+  for (QToolButton* b : {Part<QToolButton>(*form, "BAddLog"), Part<QToolButton>(*form, "BSaveList"), Part<QToolButton>(*form, "BRemLog"), Part<QToolButton>(*form, "BClearAll"), Part<QToolButton>(*form, "BProcess"), Part<QToolButton>(*form, "BExit")})
     EXPECT_TRUE(b->toolTip().contains(QLatin1Char('('))) << b->toolTip().toStdString();
-  EXPECT_TRUE(form->BAddLog->toolTip().contains(QStringLiteral("Ctrl+O")));
-  EXPECT_TRUE(form->BProcess->toolTip().contains(QStringLiteral("F5")));
+  EXPECT_TRUE(Part<QToolButton>(*form, "BAddLog")->toolTip().contains(QStringLiteral("Ctrl+O")));
+  EXPECT_TRUE(Part<QToolButton>(*form, "BProcess")->toolTip().contains(QStringLiteral("F5")));
   form->show();
   QApplication::setActiveWindow(form.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -374,8 +393,8 @@ TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
   script->opens.push_back({1, textures});
   QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->Entries(), textures);
-  form->LogList->setCurrentRow(0);
-  QTest::keyClick(form->LogList, Qt::Key_Delete);
+  Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
+  QTest::keyClick(Part<QListWidget>(*form, "LogList"), Qt::Key_Delete);
   EXPECT_EQ(form->Entries().size(), 2u);
   const std::string saved = GetCurrentDir();
   script->directories.push_back(dir.File("out"));
@@ -384,13 +403,13 @@ TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
   SetCurrentDir(saved);
   // The results lead to the files: a double click on a written file's line opens it, and the last
   // line offers the target directory.
-  const QTextBlock last = form->Results->document()->lastBlock();
+  const QTextBlock last = Part<QTextEdit>(*form, "Results")->document()->lastBlock();
   EXPECT_EQ(last.text().toStdString(), "Target directory: " + dir.File("out") + " (double-click to open)");
-  const QTextBlock first = form->Results->document()->firstBlock();
+  const QTextBlock first = Part<QTextEdit>(*form, "Results")->document()->firstBlock();
   for (const QTextBlock& block : {first, last}) {
     QTextCursor cursor(block);
-    const QPoint at = form->Results->cursorRect(cursor).center();
-    QTest::mouseDClick(form->Results->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    const QPoint at = Part<QTextEdit>(*form, "Results")->cursorRect(cursor).center();
+    QTest::mouseDClick(Part<QTextEdit>(*form, "Results")->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
   ASSERT_EQ(script->opened.size(), 2u);
   EXPECT_EQ(script->opened[0], dir.File("out/tex1.tga"));
@@ -398,7 +417,7 @@ TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
 }
 
 TEST_F(MainForm, DisabledButtonsShowAGreyedPictureNotAPlainSquare) {
-  const QImage image = form->BSaveList->icon().pixmap(16, 16, QIcon::Disabled).toImage();
+  const QImage image = Part<QToolButton>(*form, "BSaveList")->icon().pixmap(16, 16, QIcon::Disabled).toImage();
   std::set<QRgb> greys;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
@@ -412,7 +431,7 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   EXPECT_EQ(form->PreviewFont(), nullptr);  // nothing to preview yet
   EXPECT_EQ(script->errors.size(), 1u);
   Add(2, {s + "/latin.tdt"});
-  form->LogList->setCurrentRow(0);
+  Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
   TPreviewDialog* dialog = form->PreviewFont();
   ASSERT_NE(dialog, nullptr);
   dialog->Zoom->setValue(1);
@@ -448,21 +467,21 @@ TEST_F(MainForm, Screenshot) {
   script->directories.push_back(dir.File("out"));
   form->show();
   form->BProcessClick();
-  form->Progress->setValue(100);
-  form->Total->setValue(100);
-  form->LogList->setCurrentRow(1);
+  Part<QProgressBar>(*form, "Progress")->setValue(100);
+  Part<QProgressBar>(*form, "Total")->setValue(100);
+  Part<QListWidget>(*form, "LogList")->setCurrentRow(1);
   SetCurrentDir(saved);
   ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(path)));
 }
 
 TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {
-  form->Results->setPlainText(QString::fromUtf8("first {line}\nzweite Zeile \xC3\xA4"));
+  Part<QTextEdit>(*form, "Results")->setPlainText(QString::fromUtf8("first {line}\nzweite Zeile \xC3\xA4"));
   const std::string path = dir.File("run1.txt");
   script->saves.push_back(path);
-  form->SaveLog->setEnabled(true);
+  Part<QPushButton>(*form, "SaveLog")->setEnabled(true);
   form->SaveLogClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Operation status|run1.txt"}));
-  EXPECT_FALSE(form->SaveLog->isEnabled());
+  EXPECT_FALSE(Part<QPushButton>(*form, "SaveLog")->isEnabled());
   std::ifstream in(path, std::ios::binary);
   const std::string rtf(std::istreambuf_iterator<char>(in), {});
   EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);

@@ -1,0 +1,312 @@
+// The window's handlers: the list, the run, the results, and what the engine shows through it.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+#include <algorithm>
+#include <exception>
+
+#include "engine/result_log.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "window/main_form.h"
+#include "window/preview_dialog.h"
+#include "window/rtf.h"
+
+namespace eit {
+
+template <typename Handler>
+void TMainForm::Guarded(Handler handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    dialogs_->Error(WithFullStop(e.what()));
+  }
+}
+
+std::vector<std::string> TMainForm::Entries() const {
+  std::vector<std::string> entries;
+  for (int i = 0; i < LogList->count(); ++i) entries.push_back(LogList->item(i)->text().toStdString());
+  return entries;
+}
+
+TRunRequest TMainForm::RequestFor(const std::string& directory) const {
+  TRunRequest request;
+  request.Entries = EntriesOf(JobKind, Entries());
+  request.TargetDir = directory;
+  request.Workers = workers_;
+  request.Engine = PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest;
+  return request;
+}
+
+void TMainForm::SetRunning(bool running) {
+  running_ = running;
+  stopAsked_ = false;
+  if (!running) listReady_ = clearReady_ = LogList->count() > 0;
+  updateActions();
+}
+
+void TMainForm::ListSettled() {
+  if (LogList->count() > 0) listReady_ = clearReady_ = true;
+  updateActions();
+}
+
+void TMainForm::BAddLogClick() {
+  // Remove, process and save wait for an add that ends well with entries in the list.
+  listReady_ = false;
+  updateActions();
+  Guarded([this] {
+    int filter = selectLogFilter_;
+    const auto files = dialogs_->SelectLog(filter);
+    if (files) {
+      selectLogFilter_ = filter;
+      AddFiles(FilterKinds[static_cast<std::size_t>(filter - 1)], *files);
+    }
+    ListSettled();  // not after a failed add: its list may be what was there before
+  });
+}
+
+void TMainForm::AddFiles(TJobKind kind, const std::vector<std::string>& files) {
+  if (kind != JobKind) LogList->clear();
+  JobKind = kind;
+  if (JobKind == TJobKind::ProjectList) {
+    if (!files.empty()) {
+      const std::vector<std::string> lines = ProjectListEntries(LoadLines(files.front()));
+      LogList->clear();
+      for (const std::string& line : lines) LogList->addItem(QString::fromStdString(line));
+    }
+  } else {
+    for (const std::string& f : files) LogList->addItem(QString::fromStdString(f));
+  }
+}
+
+namespace {
+
+TJobKind KindOfExtension(const std::string& path) {
+  const std::string ext = ExtractFileExtLower(path);
+  return ext == ".dds"   ? TJobKind::Texture
+         : ext == ".tdt" ? TJobKind::FontSheet
+         : ext == ".lst" ? TJobKind::ProjectList
+         : ext == ".log" ? TJobKind::ReplayLog
+                         : TJobKind::None;
+}
+
+}  // namespace
+
+void TMainForm::DropFiles(const std::vector<std::string>& files) {
+  Guarded([&] {
+    if (engine_.Running()) throw Exception("A run is under way: files can be added when it has ended");
+    // The kind comes from the extension, as the open dialog's filter would give it.
+    std::vector<std::string> known;
+    std::string refused;
+    TJobKind kind = TJobKind::None;
+    bool mixed = false;
+    for (const std::string& f : files) {
+      const TJobKind k = KindOfExtension(f);
+      if (k == TJobKind::None) {
+        refused += (refused.empty() ? "" : ", ") + ExtractFileName(f);
+        continue;
+      }
+      mixed = mixed || (kind != TJobKind::None && k != kind);
+      kind = k;
+      known.push_back(f);
+    }
+    if (mixed) throw Exception("Drop files of one kind at a time (textures, font tables, result logs or project lists)");
+    if (!known.empty()) AddFiles(kind, known);
+    ListSettled();
+    if (!refused.empty())
+      throw Exception("Not added, since only .dds, .tdt, .log and .lst files can be processed: " + refused);
+  });
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const bool onList = watched == LogList->viewport();
+  if (onList && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->mimeData()->hasUrls()) {
+      drag->acceptProposedAction();
+      return true;
+    }
+  }
+  if (onList && event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    std::vector<std::string> files;
+    for (const QUrl& url : drop->mimeData()->urls())
+      if (url.isLocalFile()) files.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
+    drop->acceptProposedAction();
+    DropFiles(files);
+    return true;
+  }
+  if (watched == Results->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const int block = Results->cursorForPosition(click->position().toPoint()).blockNumber();
+    const auto found = resultPaths_.find(block);
+    if (found != resultPaths_.end()) dialogs_->OpenPath(found->second);
+    return found != resultPaths_.end();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::BSaveListClick() {
+  Guarded([this] {
+    if (const auto path = dialogs_->SaveLST()) SaveLines(*path, Entries());
+  });
+}
+
+void TMainForm::BRemLogClick() {
+  Guarded([this] {
+    for (QListWidgetItem* item : LogList->selectedItems()) delete item;
+    if (LogList->count() > 0)
+      LogList->setCurrentRow(LogList->count() - 1, QItemSelectionModel::NoUpdate);
+    else
+      listReady_ = clearReady_ = false;
+    updateActions();
+  });
+}
+
+void TMainForm::BClearAllClick() {
+  Guarded([this] {
+    LogList->clear();
+    listReady_ = clearReady_ = false;
+    updateActions();
+  });
+}
+
+void TMainForm::OfferTargetDirectory(const std::string& directory) {
+  // The last line leads to the results, whatever ended the run.
+  Results->append(QString::fromStdString("Target directory: " + directory + " (double-click to open)").toHtmlEscaped());
+  resultPaths_[Results->document()->blockCount() - 1] = directory;
+}
+
+void TMainForm::RunInto(const std::string& directory, TRunOutcome& outcome) {
+  SetRunning(true);
+  struct Restore {
+    TMainForm& form;
+    std::string directory;
+    ~Restore() {
+      form.SetRunning(false);
+      form.OfferTargetDirectory(directory);
+    }
+  } restore{*this, directory};
+  outcome = engine_.Run(RequestFor(directory)).Outcome;
+}
+
+void TMainForm::BProcessClick() {
+  Guarded([this] {
+    if (LogList->count() == 0) return;
+    Results->clear();
+    targetDir_ = GetCurrentDir();
+    std::string directory = targetDir_;
+    TRunOutcome outcome = TRunOutcome::Completed;
+    resultPaths_.clear();
+    if (dialogs_->SelectDirectory(directory)) {
+      if (directory.empty()) throw Exception("Unable to create directory");
+      // A typed relative name means "here"; after the change into it, it would mean something else.
+      directory = AbsolutePath(directory);
+      EnterTargetDirectory(directory);
+      targetDir_ = directory;
+      RunInto(directory, outcome);
+    }
+    dialogs_->Information(outcome == TRunOutcome::Stopped ? "Operation stopped!" : "Operation complete!",
+                          "Process status:");
+  });
+  if (closeAfterRun_) close();
+}
+
+TPreviewDialog* TMainForm::PreviewFont() {
+  // The selected font tables of the list first, then those the last run rebuilt.
+  std::vector<std::string> tables;
+  auto add = [&](const std::string& path) {
+    if (ExtractFileExtLower(path) == ".tdt" && std::find(tables.begin(), tables.end(), path) == tables.end())
+      tables.push_back(path);
+  };
+  for (QListWidgetItem* item : LogList->selectedItems()) add(item->text().toStdString());
+  for (const auto& [line, path] : resultPaths_) add(path);
+  for (int i = 0; i < LogList->count(); ++i) add(LogList->item(i)->text().toStdString());
+  if (tables.empty()) {
+    dialogs_->Error("Select a font table (.tdt) in the list, or insert one, to preview it.");
+    return nullptr;
+  }
+  auto* dialog = new TPreviewDialog(tables, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+  return dialog;
+}
+
+void TMainForm::BExitClick() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // The run stops after the entry under way, whose temporaries go with it; the window closes then.
+  if (engine_.Running()) {
+    closeAfterRun_ = true;
+    StopClick();
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TMainForm::StopClick() {
+  engine_.RequestStop();
+  stopAsked_ = true;
+  updateActions();
+}
+
+void TMainForm::SaveLogClick() {
+  Guarded([this] {
+    const auto path = dialogs_->SaveRes();
+    if (!path) return;
+    std::vector<std::string> lines;
+    for (QTextBlock block = Results->document()->begin(); block.isValid(); block = block.next())
+      lines.push_back(block.text().toStdString());
+    const std::string rtf = RtfDocument(lines);
+    TAtomicFile file(*path);
+    file.Stream().WriteBuffer(rtf.data(), static_cast<std::int32_t>(rtf.size()));
+    file.Commit();
+    dialogs_->Information(ExtractFileName(*path), "Operation status");
+    saveable_ = false;
+    updateActions();
+  });
+}
+
+// --- TFrontEnd ------------------------------------------------------------------------------
+
+void TMainForm::SetCurrentMessage(const std::string& text) {
+  CurrentMessage->setText(QString::fromStdString(text));
+  CurrentMessage->adjustSize();
+}
+void TMainForm::SetProgress(int position) { Progress->setValue(position); }
+void TMainForm::SetTotal(int position) { Total->setValue(position); }
+void TMainForm::SetExtracted(const std::string& text) {
+  Extracted->setText(QString::fromStdString(text));
+  // At least its 57 pixels; wider when the font the system offers needs it.
+  Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
+}
+void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
+void TMainForm::AddResultFor(const std::string& line, const std::string& path) {
+  AddResult(line);
+  resultPaths_[Results->document()->blockCount() - 1] = path;
+}
+bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
+void TMainForm::JobStarting() {
+  Results->setFocus();
+  inJob_ = true;
+  updateActions();
+}
+void TMainForm::JobEnded() {
+  inJob_ = false;
+  saveable_ = HasResults();
+  updateActions();
+}
+void TMainForm::ProcessMessages() { QCoreApplication::processEvents(); }
+
+}  // namespace eit
