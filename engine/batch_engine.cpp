@@ -1,8 +1,5 @@
 #include <algorithm>
 #include <exception>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <new>
 #include <thread>
 
@@ -243,100 +240,6 @@ TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries) {
     if (stop_ != 0 && (i + 1 < n || replayStopped_)) return TRunOutcome::Stopped;
   }
   return TRunOutcome::Completed;
-}
-
-TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int workers) {
-  const std::size_t n = entries.size();
-  std::mutex lock;
-  std::condition_variable changed;
-  std::vector<std::unique_ptr<TEntryRun>> runs(n);
-  std::vector<bool> done(n, false);
-  std::size_t next = 0;     // the next entry to start
-  bool closed = false;      // no new entry starts: stopped, failed, or all started
-  std::size_t running = 0;  // workers still working
-  std::size_t shown = 0;    // entries taken into the run
-  // Finished entries wait with their temporaries until their turn: so many and no more may run ahead of
-  // the first one not taken, which bounds the disk space and the temporaries held.
-  const std::size_t ahead = std::max<std::size_t>(32, static_cast<std::size_t>(workers) * 4);
-
-  auto work = [&] {
-    for (;;) {
-      std::size_t i;
-      {
-        std::unique_lock<std::mutex> guard(lock);
-        changed.wait(guard, [&] { return closed || next == n || next < shown + ahead; });
-        if (closed || next == n) break;
-        i = next++;
-        runs[i] = std::make_unique<TEntryRun>(*this, i, entries[i], false);
-      }
-      ExecuteEntry(*runs[i]);
-      {
-        std::lock_guard<std::mutex> guard(lock);
-        done[i] = true;
-      }
-      changed.notify_all();
-    }
-    {
-      std::lock_guard<std::mutex> guard(lock);
-      --running;
-    }
-    changed.notify_all();
-  };
-
-  std::vector<std::thread> pool;
-  running = static_cast<std::size_t>(workers);
-  for (int w = 0; w < workers; ++w) pool.emplace_back(work);
-  // Whatever ends the run, the workers finish the entries under way and are joined.
-  struct Join {
-    std::vector<std::thread>& pool;
-    std::mutex& lock;
-    std::condition_variable& changed;
-    bool& closed;
-    ~Join() {
-      {
-        std::lock_guard<std::mutex> guard(lock);
-        closed = true;
-      }
-      changed.notify_all();  // workers waiting for room ahead
-      for (std::thread& t : pool) t.join();
-    }
-  } join{pool, lock, changed, closed};
-
-  bool stopped = false;
-  while (shown < n) {
-    std::unique_lock<std::mutex> guard(lock);
-    changed.wait_for(guard, std::chrono::milliseconds(50), [&] { return done[shown] || running == 0; });
-    if (stop_ != 0 && !closed) {
-      closed = true;
-      stopped = next < n;
-      changed.notify_all();
-    }
-    if (!done[shown]) {
-      if (running == 0) break;  // stopped before this entry started
-      guard.unlock();
-      frontEnd_.ProcessMessages();
-      continue;
-    }
-    std::unique_ptr<TEntryRun> run = std::move(runs[shown]);
-    guard.unlock();
-    try {
-      TakeEntry(*run, n);
-    } catch (...) {
-      std::lock_guard<std::mutex> closing(lock);
-      closed = true;
-      throw;
-    }
-    {
-      std::lock_guard<std::mutex> taken(lock);
-      ++shown;
-    }
-    changed.notify_all();
-    frontEnd_.SetTotal(static_cast<int>(shown * 100 / n));
-    frontEnd_.ProcessMessages();
-    // One worker would have stopped in this log; what later entries wrote is dropped.
-    if (run->ReplayStopped) break;
-  }
-  return stopped || replayStopped_ ? TRunOutcome::Stopped : TRunOutcome::Completed;
 }
 
 void TBatchEngine::ProcessItem(TEntryRun& run) {

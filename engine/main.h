@@ -125,7 +125,8 @@ class TBatchEngine : private TJobReporter {
   static int WorkersFor(int workers, std::size_t count);
 
  private:
-  struct TEntryRun;  // one entry under way: its context, log lines and reports
+  struct TEntryRun;     // one entry under way: its context, log lines and reports
+  struct TParallelRun;  // the entries of a run with several workers
   // Runs the job of the entry's kind.
   void ProcessItem(TEntryRun& run);
   // Replays one result log: each record's edited image goes back into a rebuilt file.
