@@ -45,34 +45,38 @@ void CheckRange(const TSheetOptions& options) {
 
 bool CanRenderFonts() { return true; }
 
-TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& tablePath, const std::string& fontBytes,
-                                const TSheetOptions& options) {
-  CheckCodePage(options.CodePage);
-  CheckRange(options);
-  if (table.Size() < kFontTableSize)
-    throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
-                    std::to_string(kFontTableSize));
-  if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
-    throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
-                    std::to_string(options.PixelSize));
+namespace {
 
-  struct Library {
-    FT_Library handle = nullptr;
-    FT_Face face = nullptr;
-    ~Library() {
-      if (face != nullptr) FT_Done_Face(face);
-      if (handle != nullptr) FT_Done_FreeType(handle);
-    }
-  } ft;
-  if (FT_Init_FreeType(&ft.handle) != 0) throw Exception("FreeType could not be started");
-  if (FT_New_Memory_Face(ft.handle, reinterpret_cast<const FT_Byte*>(fontBytes.data()),
-                         static_cast<FT_Long>(fontBytes.size()), 0, &ft.face) != 0 ||
-      !FT_IS_SCALABLE(ft.face))
-    throw Exception(options.FontFile + " is not a font FreeType can read (TrueType or OpenType)");
-  FT_Select_Charmap(ft.face, FT_ENCODING_UNICODE);
+struct TFreeType {
+  FT_Library handle = nullptr;
+  FT_Face face = nullptr;
+  TFreeType(const std::string& fontBytes, const std::string& fontFile) {
+    if (FT_Init_FreeType(&handle) != 0) throw Exception("FreeType could not be started");
+    if (FT_New_Memory_Face(handle, reinterpret_cast<const FT_Byte*>(fontBytes.data()),
+                           static_cast<FT_Long>(fontBytes.size()), 0, &face) != 0 ||
+        !FT_IS_SCALABLE(face))
+      throw Exception(fontFile + " is not a font FreeType can read (TrueType or OpenType)");
+    FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+  }
+  ~TFreeType() {
+    if (face != nullptr) FT_Done_Face(face);
+    if (handle != nullptr) FT_Done_FreeType(handle);
+  }
+  TFreeType(const TFreeType&) = delete;
+  TFreeType& operator=(const TFreeType&) = delete;
+};
 
-  TRenderedSheet result;
-  // All sizes in 64 bits, checked against what a sheet can hold before anything is drawn.
+// Where the glyphs go in their cells: every size in 64 bits, checked against what a sheet can hold
+// before anything is drawn.
+struct TSheetMetrics {
+  int PixelSize = 0;
+  int Height = 0;    // the marker lines' length
+  int Baseline = 0;  // from a cell's top
+  int CellRows = 0;
+};
+
+TSheetMetrics MeasureSheet(const TFreeType& ft, const TMemoryStream& table, const std::string& tablePath,
+                           const TSheetOptions& options) {
   const int count = options.End - options.First;
   const std::int64_t maxCell = kMaxPictureSide / count;
   const std::int64_t kept = KeptGlyphHeight(table);
@@ -91,68 +95,100 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
     const std::int64_t most = std::max<std::int64_t>(1, std::min(maxCell - 2, 2 * kept + 8));
     size = std::clamp<std::int64_t>(kept * ft.face->units_per_EM / lineUnits, 1, most);
   }
-  result.PixelSize = static_cast<int>(size);
-  if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(result.PixelSize)) != 0)
-    throw Exception(options.FontFile + ": the font cannot be drawn " + std::to_string(result.PixelSize) +
-                    " pixels high");
-  const std::int64_t ascender = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(std::ceil(ft.face->size->metrics.ascender / 64.0)), 0, kMaxPictureSide);
-  const std::int64_t descender = std::clamp<std::int64_t>(
-      static_cast<std::int64_t>(std::ceil(-ft.face->size->metrics.descender / 64.0)), 0, kMaxPictureSide);
+  TSheetMetrics m;
+  m.PixelSize = static_cast<int>(size);
+  if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(m.PixelSize)) != 0)
+    throw Exception(options.FontFile + ": the font cannot be drawn " + std::to_string(m.PixelSize) + " pixels high");
+  const auto pixels = [](FT_Pos units) {
+    return std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(units / 64.0)), 0, kMaxPictureSide);
+  };
+  const std::int64_t ascender = pixels(ft.face->size->metrics.ascender);
+  const std::int64_t descender = pixels(-ft.face->size->metrics.descender);
   std::int64_t drawn = options.PixelSize > 0 || kept == 0 ? ascender + descender : kept;
   if (drawn <= 0) drawn = size;
-  const int baseline = static_cast<int>(ascender * drawn / std::max<std::int64_t>(1, ascender + descender));
-
+  m.Baseline = static_cast<int>(ascender * drawn / std::max<std::int64_t>(1, ascender + descender));
   const std::int64_t cell = std::max(recordCell, drawn + 2);
   if (cell > maxCell)
     throw Exception("Glyphs " + std::to_string(drawn) + " pixels high make a sheet of " + std::to_string(count) +
                     " glyphs too tall (at most " + std::to_string(maxCell - 2) + "); give a smaller --size");
   // Both fit a sheet's 65,535 rows now.
-  const int height = static_cast<int>(drawn), cellRows = static_cast<int>(cell);
-  result.GlyphHeight = height;
-  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cellRows * count);  // black, alpha 0
-  const int room = kSheetWidth - kGlyphColumn;
-  auto put = [&](int x, int y, std::uint8_t alpha) {
-    std::uint8_t* p = sheet.ScanLine(y) + 4 * x;
-    p[0] = p[1] = p[2] = 255;
-    p[3] = std::max(p[3], alpha);
-  };
+  m.Height = static_cast<int>(drawn);
+  m.CellRows = static_cast<int>(cell);
+  return m;
+}
+
+// Glyph pixels are white, their alpha the coverage (the most of what is drawn there).
+void Put(TBitmap& sheet, int x, int y, std::uint8_t alpha) {
+  std::uint8_t* p = sheet.ScanLine(y) + 4 * x;
+  p[0] = p[1] = p[2] = 255;
+  p[3] = std::max(p[3], alpha);
+}
+
+// Why the code cannot be drawn (empty when it can: its glyph is then loaded and rendered).
+std::string LoadGlyph(const TFreeType& ft, int code, const TSheetOptions& options) {
+  const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
+  if (ch == 0) return CodeText(code) + " is undefined in code page " + std::to_string(options.CodePage);
+  if (FT_Get_Char_Index(ft.face, ch) == 0) return CodeText(code) + ": the font has no glyph for " + DescribeCharacter(ch);
+  if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0)
+    return CodeText(code) + ": FreeType could not draw " + DescribeCharacter(ch);
+  return "";
+}
+
+// A box in the glyph's place keeps every later code in step, and shows in the game what is missing.
+void DrawPlaceholder(TBitmap& sheet, int top, const TSheetMetrics& m) {
+  const int w = std::max(3, m.Height / 2);
+  for (int y = top; y < top + m.Height; ++y)
+    for (int x = kGlyphColumn; x < kGlyphColumn + w; ++x)
+      if (y == top || y == top + m.Height - 1 || x == kGlyphColumn || x == kGlyphColumn + w - 1) Put(sheet, x, y, 255);
+}
+
+void DrawGlyph(TBitmap& sheet, const FT_GlyphSlot slot, int top, const TSheetMetrics& m) {
+  const FT_Bitmap& bitmap = slot->bitmap;
+  const int left = kGlyphColumn + std::max(0, static_cast<int>(slot->bitmap_left));
+  const int advance = std::clamp(static_cast<int>((slot->advance.x + 32) >> 6), 1, kSheetWidth - kGlyphColumn);
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const int y = top + m.Baseline - slot->bitmap_top + static_cast<int>(row);
+    if (y < top || y >= top + m.Height) continue;
+    const unsigned char* src = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    for (unsigned col = 0; col < bitmap.width; ++col) {
+      const int x = left + static_cast<int>(col);
+      if (x < kSheetWidth && src[col] != 0) Put(sheet, x, y, src[col]);
+    }
+  }
+  const int base = top + std::clamp(m.Baseline, 0, m.Height - 1);
+  Put(sheet, kGlyphColumn, base, 1);
+  Put(sheet, kGlyphColumn + advance - 1, base, 1);
+}
+
+}  // namespace
+
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& tablePath, const std::string& fontBytes,
+                                const TSheetOptions& options) {
+  CheckCodePage(options.CodePage);
+  CheckRange(options);
+  if (table.Size() < kFontTableSize)
+    throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
+                    std::to_string(kFontTableSize));
+  if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
+    throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
+                    std::to_string(options.PixelSize));
+  const TFreeType ft(fontBytes, options.FontFile);
+  const TSheetMetrics m = MeasureSheet(ft, table, tablePath, options);
+  TRenderedSheet result;
+  result.PixelSize = m.PixelSize;
+  result.GlyphHeight = m.Height;
+  const int count = options.End - options.First;
+  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, m.CellRows * count);  // black, alpha 0
   for (int n = 0; n < count; ++n) {
-    const int code = options.First + n, top = n * cellRows;
-    sheet.FillRect({0, top, 1, top + height}, kWhite, 255);  // the marker
-    const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
-    std::string problem;
-    if (ch == 0)
-      problem = CodeText(code) + " is undefined in code page " + std::to_string(options.CodePage);
-    else if (FT_Get_Char_Index(ft.face, ch) == 0)
-      problem = CodeText(code) + ": the font has no glyph for " + DescribeCharacter(ch);
-    else if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0)
-      problem = CodeText(code) + ": FreeType could not draw " + DescribeCharacter(ch);
-    if (!problem.empty()) {
-      // A box in the glyph's place keeps every later code in step, and shows in the game what is missing.
-      const int w = std::max(3, height / 2);
-      for (int y = top; y < top + height; ++y)
-        for (int x = kGlyphColumn; x < kGlyphColumn + w; ++x)
-          if (y == top || y == top + height - 1 || x == kGlyphColumn || x == kGlyphColumn + w - 1) put(x, y, 255);
+    const int code = options.First + n, top = n * m.CellRows;
+    sheet.FillRect({0, top, 1, top + m.Height}, kWhite, 255);  // the marker
+    const std::string problem = LoadGlyph(ft, code, options);
+    if (problem.empty()) {
+      DrawGlyph(sheet, ft.face->glyph, top, m);
+    } else {
+      DrawPlaceholder(sheet, top, m);
       result.Problems.push_back(problem);
-      continue;
     }
-    const FT_GlyphSlot slot = ft.face->glyph;
-    const FT_Bitmap& bitmap = slot->bitmap;
-    const int left = kGlyphColumn + std::max(0, static_cast<int>(slot->bitmap_left));
-    const int advance = std::clamp(static_cast<int>((slot->advance.x + 32) >> 6), 1, room);
-    for (unsigned row = 0; row < bitmap.rows; ++row) {
-      const int y = top + baseline - slot->bitmap_top + static_cast<int>(row);
-      if (y < top || y >= top + height) continue;
-      const unsigned char* src = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-      for (unsigned col = 0; col < bitmap.width; ++col) {
-        const int x = left + static_cast<int>(col);
-        if (x < kSheetWidth && src[col] != 0) put(x, y, src[col]);
-      }
-    }
-    const int base = top + std::clamp(baseline, 0, height - 1);
-    put(kGlyphColumn, base, 1);
-    put(kGlyphColumn + advance - 1, base, 1);
   }
   result.Sheet = std::move(sheet);
   return result;

@@ -15,6 +15,124 @@ namespace {
 constexpr int kMargin = 2;
 const std::uint8_t kBackground[3] = {40, 40, 40};  // B, G, R: dark, so white glyphs show
 
+struct TPlaced {
+  GlyphRecord glyph;
+  bool box;  // a red box instead of a glyph
+  int width;
+};
+
+// Each problem once, with how often it occurs, in the order first met.
+class TProblems {
+ public:
+  void Add(const std::string& text) {
+    const auto [at, added] = at_.emplace(text, counts_.size());
+    if (added)
+      counts_.emplace_back(text, 1);
+    else
+      ++counts_[at->second].second;
+  }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (const auto& [text, count] : counts_)
+      lines.push_back(count == 1 ? text : text + " (" + std::to_string(count) + " times)");
+    return lines;
+  }
+
+ private:
+  std::vector<std::pair<std::string, int>> counts_;
+  std::map<std::string, std::size_t> at_;
+};
+
+// The line laid out: each character's glyph or box, and the line's size (64 bits: a text of 65,536
+// glyphs 65,535 wide must be refused, not wrap around).
+struct TLine {
+  std::vector<TPlaced> glyphs;
+  std::int64_t width = 0, height = 0;
+};
+
+TLine LayLine(const TMemoryStream& table, const std::string& text, int codePage, TProblems& problems) {
+  const std::int64_t records = table.Size() / kGlyphRecordSize;
+  TLine line;
+  // The line's height: the tallest glyph the table keeps, so that boxes stand as tall as letters.
+  for (std::int64_t k = 0; k < std::min<std::int64_t>(records, KeptCodeLimit - 0x20); ++k) {
+    const GlyphRecord g = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
+    if (g.Bottom > g.Top) line.height = std::max<std::int64_t>(line.height, g.Bottom - g.Top);
+  }
+  if (line.height == 0) line.height = 12;
+  for (const char32_t ch : DecodeUtf8(text)) {
+    const std::optional<std::uint8_t> code = CodeOf(codePage, ch);
+    TPlaced p{{}, true, static_cast<int>(std::min<std::int64_t>(line.height / 2, kMaxPictureSide))};
+    if (!code || *code < 0x20 || *code - 0x20 >= records) {
+      problems.Add(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
+                                                 : " is not in code page " + std::to_string(codePage)));
+    } else {
+      p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
+      const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
+      p.box = empty && *code != 0x20;  // a space is blank by design
+      p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
+      if (p.box) problems.Add(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
+      line.height = std::max<std::int64_t>(line.height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
+    }
+    line.width += p.width + 1;
+    line.glyphs.push_back(p);
+  }
+  return line;
+}
+
+void DrawBox(TBitmap& picture, int x, int width, int bottom) {
+  const TRect outline[4] = {{x, kMargin, x + width, kMargin + 1},
+                            {x, bottom - 1, x + width, bottom},
+                            {x, kMargin, x + 1, bottom},
+                            {x + width - 1, kMargin, x + width, bottom}};
+  for (const TRect& r : outline) picture.FillRect(r, TRgb(230, 30, 30), 255);
+}
+
+// Tops aligned; the texture's pixels over the background by their alpha.
+void DrawGlyph(TBitmap& picture, const TBitmap& texture, const GlyphRecord& glyph, int x) {
+  const int tbpp = texture.BytesPerPixel();
+  for (int gy = glyph.Top; gy < glyph.Bottom && gy < texture.Height(); ++gy) {
+    const int py = kMargin + gy - glyph.Top;
+    if (py >= picture.Height()) break;
+    for (int gx = glyph.Left; gx < glyph.Right && gx < texture.Width(); ++gx) {
+      const int px = x + gx - glyph.Left;
+      if (px >= picture.Width()) break;
+      const std::uint8_t* t = texture.ScanLine(gy) + tbpp * gx;
+      const int a = tbpp == 4 ? t[3] : 255;
+      std::uint8_t* o = picture.ScanLine(py) + 4 * px;
+      for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>((t[c] * a + o[c] * (255 - a)) / 255);
+    }
+  }
+}
+
+TBitmap DrawLine(const TLine& line, const TBitmap& texture) {
+  TBitmap picture(TPixelFormat::pf32bit, static_cast<std::int32_t>(line.width + 2 * kMargin),
+                  static_cast<std::int32_t>(line.height + 2 * kMargin));
+  for (std::int32_t y = 0; y < picture.Height(); ++y)
+    for (std::int32_t x = 0; x < picture.Width(); ++x) {
+      std::uint8_t* px = picture.ScanLine(y) + 4 * x;
+      px[0] = kBackground[0], px[1] = kBackground[1], px[2] = kBackground[2], px[3] = 255;
+    }
+  const auto bottom = static_cast<int>(kMargin + line.height);
+  int x = kMargin;
+  for (const TPlaced& p : line.glyphs) {
+    if (p.box)
+      DrawBox(picture, x, p.width, bottom);
+    else
+      DrawGlyph(picture, texture, p.glyph, x);
+    x += p.width + 1;
+  }
+  return picture;
+}
+
+TBitmap Enlarged(TBitmap picture, int s) {
+  if (s == 1) return picture;
+  TBitmap scaled(TPixelFormat::pf32bit, picture.Width() * s, picture.Height() * s);
+  for (std::int32_t y = 0; y < scaled.Height(); ++y)
+    for (std::int32_t sx = 0; sx < scaled.Width(); ++sx)
+      std::memcpy(scaled.ScanLine(y) + 4 * sx, picture.ScanLine(y / s) + 4 * (sx / s), 4);
+  return scaled;
+}
+
 }  // namespace
 
 TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
@@ -23,105 +141,22 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   if (options.Scale < 1 || options.Scale > kMaxPreviewScale)
     throw Exception("A preview's scale is 1 to " + std::to_string(kMaxPreviewScale) + ", not " +
                     std::to_string(options.Scale));
-  const std::int64_t records = table.Size() / kGlyphRecordSize;
-  if (records < 1) throw Exception(tablePath + ": the font table holds no glyph records");
-  struct Placed {
-    GlyphRecord glyph;
-    bool box;  // a red box instead of a glyph
-    int width;
-  };
-  std::vector<Placed> line;
+  if (table.Size() / kGlyphRecordSize < 1) throw Exception(tablePath + ": the font table holds no glyph records");
+  TProblems problems;
+  const TLine line = LayLine(table, text, options.CodePage, problems);
   TPreview preview;
-  // Each problem once, with how often it occurs, in the order first met.
-  std::vector<std::pair<std::string, int>> problems;
-  std::map<std::string, std::size_t> problemAt;
-  auto problem = [&](const std::string& text) {
-    const auto [at, added] = problemAt.emplace(text, problems.size());
-    if (added)
-      problems.emplace_back(text, 1);
-    else
-      ++problems[at->second].second;
-  };
-  // 64 bits: a text of 65,536 glyphs 65,535 wide must be refused, not wrap around.
-  std::int64_t height = 0, width = 0;
-  // The line's height: the tallest glyph the table keeps, so that boxes stand as tall as letters.
-  for (std::int64_t k = 0; k < std::min<std::int64_t>(records, KeptCodeLimit - 0x20); ++k) {
-    const GlyphRecord g = ReadGlyphRecord(table.Memory() + k * kGlyphRecordSize);
-    if (g.Bottom > g.Top) height = std::max<std::int64_t>(height, g.Bottom - g.Top);
-  }
-  if (height == 0) height = 12;
-  for (const char32_t ch : DecodeUtf8(text)) {
-    const std::optional<std::uint8_t> code = CodeOf(options.CodePage, ch);
-    Placed p{{}, true, static_cast<int>(std::min<std::int64_t>(height / 2, kMaxPictureSide))};
-    if (!code || *code < 0x20 || *code - 0x20 >= records) {
-      problem(DescribeCharacter(ch) + (code ? " has code " + CodeText(*code) + ", which the table has no record for"
-                                                               : " is not in code page " + std::to_string(options.CodePage)));
-    } else {
-      p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
-      const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
-      p.box = empty && *code != 0x20;  // a space is blank by design
-      p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
-      if (p.box) problem(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
-      height = std::max<std::int64_t>(height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
-    }
-    width += p.width + 1;
-    line.push_back(p);
-  }
-  for (const auto& [text, count] : problems)
-    preview.Problems.push_back(count == 1 ? text : text + " (" + std::to_string(count) + " times)");
+  preview.Problems = problems.Lines();
   // A line people read is a few hundred glyphs of a few dozen pixels; a picture past this is a mistake.
-  const std::int64_t shownWidth = (width + 2 * kMargin) * options.Scale, shownHeight = (height + 2 * kMargin) * options.Scale;
+  const std::int64_t shownWidth = (line.width + 2 * kMargin) * options.Scale;
+  const std::int64_t shownHeight = (line.height + 2 * kMargin) * options.Scale;
   if (shownWidth > kMaxPictureSide || shownHeight > kMaxPictureSide ||
       CheckedImageBytes(shownWidth, shownHeight, 1, kMaxPreviewPixels) < 0)
     throw Exception(tablePath + ": a preview of this text would be " + std::to_string(shownWidth) + " x " +
                     std::to_string(shownHeight) + " pixels (at scale " + std::to_string(options.Scale) +
-                    "), more than 16,777,216 pixels or " + std::to_string(kMaxPictureSide) + " on a side; preview a shorter line");
-  TBitmap picture(TPixelFormat::pf32bit, static_cast<std::int32_t>(width + 2 * kMargin),
-                  static_cast<std::int32_t>(height + 2 * kMargin));
-  for (std::int32_t y = 0; y < picture.Height(); ++y)
-    for (std::int32_t x = 0; x < picture.Width(); ++x) {
-      std::uint8_t* px = picture.ScanLine(y) + 4 * x;
-      px[0] = kBackground[0], px[1] = kBackground[1], px[2] = kBackground[2], px[3] = 255;
-    }
-  const int tbpp = texture.BytesPerPixel();
-  const auto bottom = static_cast<int>(kMargin + height);
-  int x = kMargin;
-  for (const Placed& p : line) {
-    if (p.box) {
-      const TRect outline[4] = {{x, kMargin, x + p.width, kMargin + 1},
-                                {x, bottom - 1, x + p.width, bottom},
-                                {x, kMargin, x + 1, bottom},
-                                {x + p.width - 1, kMargin, x + p.width, bottom}};
-      for (const TRect& r : outline) picture.FillRect(r, TRgb(230, 30, 30), 255);
-    } else {
-      // Tops aligned; the texture's pixels over the background by their alpha.
-      for (int gy = p.glyph.Top; gy < p.glyph.Bottom && gy < texture.Height(); ++gy) {
-        const int py = kMargin + gy - p.glyph.Top;
-        if (py >= picture.Height()) break;
-        for (int gx = p.glyph.Left; gx < p.glyph.Right && gx < texture.Width(); ++gx) {
-          const int px = x + gx - p.glyph.Left;
-          if (px >= picture.Width()) break;
-          const std::uint8_t* t = texture.ScanLine(gy) + tbpp * gx;
-          const int a = tbpp == 4 ? t[3] : 255;
-          std::uint8_t* o = picture.ScanLine(py) + 4 * px;
-          for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>((t[c] * a + o[c] * (255 - a)) / 255);
-        }
-      }
-    }
-    x += p.width + 1;
-  }
-  if (options.Scale == 1) {
-    preview.Picture = std::move(picture);
-    return preview;
-  }
-  const int s = options.Scale;
-  TBitmap scaled(TPixelFormat::pf32bit, picture.Width() * s, picture.Height() * s);
-  for (std::int32_t y = 0; y < scaled.Height(); ++y)
-    for (std::int32_t sx = 0; sx < scaled.Width(); ++sx)
-      std::memcpy(scaled.ScanLine(y) + 4 * sx, picture.ScanLine(y / s) + 4 * (sx / s), 4);
-  preview.Picture = std::move(scaled);
+                    "), more than 16,777,216 pixels or " + std::to_string(kMaxPictureSide) +
+                    " on a side; preview a shorter line");
+  preview.Picture = Enlarged(DrawLine(line, texture), options.Scale);
   return preview;
 }
-
 
 }  // namespace eit
