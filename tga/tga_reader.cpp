@@ -48,82 +48,72 @@ void ToBgra(const std::uint8_t* p, int bits, bool grey, bool useAlpha, std::uint
   }
 }
 
-void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
+// The header's fields, checked: only what this reader supports gets past.
+struct TTgaHeader {
+  std::uint32_t idLength, mapType, type, mapFirst, mapLength, mapBits;
+  std::int32_t width, height;
+  int bits;
+  bool useAlpha, rightToLeft, topFirst, rle, mapped, grey;
+};
+
+TTgaHeader ReadHeader(const std::uint8_t* data, std::size_t size) {
   if (size < 18) throw Invalid{"the header is cut short"};
-  const std::uint32_t idLength = data[0], mapType = data[1], type = data[2];
-  const std::uint32_t mapFirst = U16(data + 3), mapLength = U16(data + 5), mapBits = data[7];
-  const std::int32_t width = static_cast<std::int32_t>(U16(data + 12));
-  const std::int32_t height = static_cast<std::int32_t>(U16(data + 14));
-  const int bits = data[16];
+  TTgaHeader h{};
+  h.idLength = data[0], h.mapType = data[1], h.type = data[2];
+  h.mapFirst = U16(data + 3), h.mapLength = U16(data + 5), h.mapBits = data[7];
+  h.width = static_cast<std::int32_t>(U16(data + 12));
+  h.height = static_cast<std::int32_t>(U16(data + 14));
+  h.bits = data[16];
   const std::uint8_t descriptor = data[17];
-  const bool useAlpha = (descriptor & 0x0F) != 0;
-  const bool rightToLeft = (descriptor & 0x10) != 0, topFirst = (descriptor & 0x20) != 0;
-  const std::uint32_t base = type & ~8u;
-  const bool rle = (type & 8) != 0;
-  if ((type != 1 && type != 2 && type != 3 && type != 9 && type != 10 && type != 11))
-    throw Invalid{"unsupported image type " + std::to_string(type)};
-  if (mapType > 1) throw Invalid{"unknown colour map type " + std::to_string(mapType)};
-  const bool mapped = base == 1, grey = base == 3;
-  if (mapped && (mapType != 1 || (bits != 8 && bits != 16)))
+  h.useAlpha = (descriptor & 0x0F) != 0;
+  h.rightToLeft = (descriptor & 0x10) != 0, h.topFirst = (descriptor & 0x20) != 0;
+  const std::uint32_t base = h.type & ~8u;
+  h.rle = (h.type & 8) != 0;
+  if ((h.type != 1 && h.type != 2 && h.type != 3 && h.type != 9 && h.type != 10 && h.type != 11))
+    throw Invalid{"unsupported image type " + std::to_string(h.type)};
+  if (h.mapType > 1) throw Invalid{"unknown colour map type " + std::to_string(h.mapType)};
+  h.mapped = base == 1, h.grey = base == 3;
+  if (h.mapped && (h.mapType != 1 || (h.bits != 8 && h.bits != 16)))
     throw Invalid{"a colour-mapped image needs a colour map and 8 or 16-bit indices"};
-  if (base == 2 && bits != 15 && bits != 16 && bits != 24 && bits != 32)
-    throw Invalid{"unsupported bit depth " + std::to_string(bits)};
-  if (grey && bits != 8 && bits != 16) throw Invalid{"unsupported grey bit depth " + std::to_string(bits)};
-  if (mapType == 1 && mapBits != 15 && mapBits != 16 && mapBits != 24 && mapBits != 32)
-    throw Invalid{"unsupported colour map entry size " + std::to_string(mapBits)};
+  if (base == 2 && h.bits != 15 && h.bits != 16 && h.bits != 24 && h.bits != 32)
+    throw Invalid{"unsupported bit depth " + std::to_string(h.bits)};
+  if (h.grey && h.bits != 8 && h.bits != 16) throw Invalid{"unsupported grey bit depth " + std::to_string(h.bits)};
+  if (h.mapType == 1 && h.mapBits != 15 && h.mapBits != 16 && h.mapBits != 24 && h.mapBits != 32)
+    throw Invalid{"unsupported colour map entry size " + std::to_string(h.mapBits)};
+  return h;
+}
 
-  // The ID, then the colour map, then the pixels.
-  std::size_t at = 18 + idLength;
-  const std::size_t mapEntry = (mapBits + 7) / 8;
-  const std::size_t mapBytes = mapType == 1 ? mapLength * mapEntry : 0;
-  if (at + mapBytes > size) throw Invalid{"the colour map is cut short"};
-  std::vector<std::uint8_t> palette(mapped ? mapLength * 4 : 0);
-  for (std::uint32_t i = 0; mapped && i < mapLength; ++i)
-    ToBgra(data + at + i * mapEntry, static_cast<int>(mapBits), false, useAlpha,
-           &palette[i * 4]);
-  at += mapBytes;
+// Stored pixels to B, G, R, A at their place in the bitmap.
+struct TPixelWriter {
+  const TTgaHeader& h;
+  std::vector<std::uint8_t> palette;
+  TBitmap& result;
 
-  const std::size_t pixelBytes = static_cast<std::size_t>((bits + 7) / 8);
-  const std::int64_t count = CheckedImageBytes(width, height, 1, kMaxPictureBytes);
-  if (CheckedImageBytes(width, height, 4, kMaxPictureBytes) < 0) throw Invalid{"the image is too large"};
-  const std::size_t available = size - at;
-  // Check the data can describe every pixel before allocating for them: raw data hold each pixel,
-  // and one RLE packet holds at most 128.
-  const std::int64_t leastBytes =
-      rle ? (count + 127) / 128 * static_cast<std::int64_t>(1 + pixelBytes) : count * static_cast<std::int64_t>(pixelBytes);
-  if (leastBytes > static_cast<std::int64_t>(available)) throw Invalid{"the pixel data are cut short"};
-
-  // The program's own files (uncompressed 32-bit rows) are copied whole: no need to clear first.
-  const bool wholeRows = !rle && !mapped && !grey && bits == 32 && !rightToLeft;
-  result.Reshape(TPixelFormat::pf32bit, width, height, wholeRows ? TBitmap::TInit::Undefined : TBitmap::TInit::Zero);
-  if (count == 0) return;  // no rows or no columns: a picture of nothing, as our exports write it
-  auto convert = [&](const std::uint8_t* p, std::uint8_t* out) {
-    if (!mapped) return ToBgra(p, bits, grey, useAlpha, out);
-    const std::uint32_t raw = bits == 8 ? p[0] : U16(p);
-    if (raw < mapFirst || raw - mapFirst >= mapLength) throw Invalid{"a colour index lies outside the colour map"};
-    std::memcpy(out, &palette[(raw - mapFirst) * 4], 4);
-  };
-  auto target = [&](std::int64_t n) {
-    const auto row = static_cast<std::int32_t>(n / width), column = static_cast<std::int32_t>(n % width);
-    return result.ScanLine(topFirst ? row : height - 1 - row) + 4 * (rightToLeft ? width - 1 - column : column);
-  };
-
-  const std::uint8_t* src = data + at;
-  if (wholeRows) {
-    // What the program itself writes: whole rows at once.
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
-    for (std::int32_t row = 0; row < height; ++row) {
-      std::uint8_t* out = result.ScanLine(topFirst ? row : height - 1 - row);
-      std::memcpy(out, src + static_cast<std::size_t>(row) * rowBytes, rowBytes);
-      if (!useAlpha)
-        for (std::size_t x = 3; x < rowBytes; x += 4) out[x] = 255;
-    }
-    return;
+  void Convert(const std::uint8_t* p, std::uint8_t* out) const {
+    if (!h.mapped) return ToBgra(p, h.bits, h.grey, h.useAlpha, out);
+    const std::uint32_t raw = h.bits == 8 ? p[0] : U16(p);
+    if (raw < h.mapFirst || raw - h.mapFirst >= h.mapLength) throw Invalid{"a colour index lies outside the colour map"};
+    std::memcpy(out, &palette[(raw - h.mapFirst) * 4], 4);
   }
-  if (!rle) {
-    for (std::int64_t n = 0; n < count; ++n) convert(src + n * static_cast<std::int64_t>(pixelBytes), target(n));
-    return;
+  std::uint8_t* Target(std::int64_t n) const {
+    const auto row = static_cast<std::int32_t>(n / h.width), column = static_cast<std::int32_t>(n % h.width);
+    return result.ScanLine(h.topFirst ? row : h.height - 1 - row) + 4 * (h.rightToLeft ? h.width - 1 - column : column);
   }
+};
+
+// What the program itself writes (uncompressed 32-bit rows): whole rows at once.
+void DecodeWholeRows(const TTgaHeader& h, const std::uint8_t* src, TBitmap& result) {
+  const std::size_t rowBytes = static_cast<std::size_t>(h.width) * 4;
+  for (std::int32_t row = 0; row < h.height; ++row) {
+    std::uint8_t* out = result.ScanLine(h.topFirst ? row : h.height - 1 - row);
+    std::memcpy(out, src + static_cast<std::size_t>(row) * rowBytes, rowBytes);
+    if (!h.useAlpha)
+      for (std::size_t x = 3; x < rowBytes; x += 4) out[x] = 255;
+  }
+}
+
+void DecodeRle(const TPixelWriter& w, const std::uint8_t* src, std::size_t available, std::int64_t count,
+               std::size_t pixelBytes) {
   std::size_t pos = 0;
   for (std::int64_t n = 0; n < count;) {
     if (pos >= available) throw Invalid{"the RLE data are cut short"};
@@ -133,14 +123,46 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
     if (packet & 0x80) {
       if (available - pos < pixelBytes) throw Invalid{"the RLE data are cut short"};
       std::uint8_t pixel[4];
-      convert(src + pos, pixel);
+      w.Convert(src + pos, pixel);
       pos += pixelBytes;
-      for (std::int64_t i = 0; i < run; ++i) std::memcpy(target(n++), pixel, 4);
+      for (std::int64_t i = 0; i < run; ++i) std::memcpy(w.Target(n++), pixel, 4);
     } else {
       if ((available - pos) / pixelBytes < static_cast<std::size_t>(run)) throw Invalid{"the RLE data are cut short"};
-      for (std::int64_t i = 0; i < run; ++i, pos += pixelBytes) convert(src + pos, target(n++));
+      for (std::int64_t i = 0; i < run; ++i, pos += pixelBytes) w.Convert(src + pos, w.Target(n++));
     }
   }
+}
+
+void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
+  const TTgaHeader h = ReadHeader(data, size);
+  // The ID, then the colour map, then the pixels.
+  std::size_t at = 18 + h.idLength;
+  const std::size_t mapEntry = (h.mapBits + 7) / 8;
+  const std::size_t mapBytes = h.mapType == 1 ? h.mapLength * mapEntry : 0;
+  if (at + mapBytes > size) throw Invalid{"the colour map is cut short"};
+  TPixelWriter writer{h, std::vector<std::uint8_t>(h.mapped ? h.mapLength * 4 : 0), result};
+  for (std::uint32_t i = 0; h.mapped && i < h.mapLength; ++i)
+    ToBgra(data + at + i * mapEntry, static_cast<int>(h.mapBits), false, h.useAlpha, &writer.palette[i * 4]);
+  at += mapBytes;
+
+  const std::size_t pixelBytes = static_cast<std::size_t>((h.bits + 7) / 8);
+  const std::int64_t count = CheckedImageBytes(h.width, h.height, 1, kMaxPictureBytes);
+  if (CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0) throw Invalid{"the image is too large"};
+  const std::size_t available = size - at;
+  // Check the data can describe every pixel before allocating for them: raw data hold each pixel,
+  // and one RLE packet holds at most 128.
+  const std::int64_t leastBytes = h.rle ? (count + 127) / 128 * static_cast<std::int64_t>(1 + pixelBytes)
+                                        : count * static_cast<std::int64_t>(pixelBytes);
+  if (leastBytes > static_cast<std::int64_t>(available)) throw Invalid{"the pixel data are cut short"};
+
+  // The program's own files are copied whole: no need to clear first.
+  const bool wholeRows = !h.rle && !h.mapped && !h.grey && h.bits == 32 && !h.rightToLeft;
+  result.Reshape(TPixelFormat::pf32bit, h.width, h.height, wholeRows ? TBitmap::TInit::Undefined : TBitmap::TInit::Zero);
+  if (count == 0) return;  // no rows or no columns: a picture of nothing, as our exports write it
+  const std::uint8_t* src = data + at;
+  if (wholeRows) return DecodeWholeRows(h, src, result);
+  if (h.rle) return DecodeRle(writer, src, available, count, pixelBytes);
+  for (std::int64_t n = 0; n < count; ++n) writer.Convert(src + n * static_cast<std::int64_t>(pixelBytes), writer.Target(n));
 }
 
 }  // namespace
