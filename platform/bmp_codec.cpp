@@ -74,6 +74,8 @@ struct Header {
   std::size_t afterHeader = 0;  // where the palette begins
 };
 
+void CheckCompression(const Input& in, Header& h);
+
 Header ReadHeader(const Input& in) {
   if (!in.Has(0, 18) || in.data[0] != 'B' || in.data[1] != 'M') throw Invalid("not a BMP file");
   Header h;
@@ -106,6 +108,13 @@ Header ReadHeader(const Input& in) {
   if (h.width < 0 || h.height < 0) throw Invalid("bad width or height");
   if (h.width > kMaxPictureSide || h.height > kMaxPictureSide || CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0)
     throw Invalid("the picture is too large");
+  CheckCompression(in, h);
+  return h;
+}
+
+// The compression and what it needs: a bit count it works with, and its colour masks.
+void CheckCompression(const Input& in, Header& h) {
+  const std::uint32_t size = h.headerSize;
   switch (h.compression) {
     case 0:
       if (h.bpp != 1 && h.bpp != 2 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32)
@@ -136,7 +145,6 @@ Header ReadHeader(const Input& in) {
     default:
       throw Invalid("unsupported compression " + std::to_string(h.compression));
   }
-  return h;
 }
 
 std::vector<std::uint8_t> ReadPalette(const Input& in, const Header& h) {
@@ -196,62 +204,49 @@ class Decoder {
     if (needed > static_cast<std::int64_t>(available_)) throw Invalid("the pixel data are cut short");
     Allocate();
     if (h_.width == 0 || h_.height == 0) return;
-    Channel r, g, b, a;
-    bool fourthByteAlpha = false;
-    if (h_.bpp == 16 || h_.bpp == 32) {
-      const bool defaults = !h_.hasMasks;
-      const std::uint32_t* m = h_.masks;
-      const std::uint32_t def16[4] = {0x7C00, 0x03E0, 0x001F, 0}, def32[4] = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-      const std::uint32_t* use = defaults ? (h_.bpp == 16 ? def16 : def32) : m;
-      r = MakeChannel(use[0], static_cast<int>(h_.bpp));
-      g = MakeChannel(use[1], static_cast<int>(h_.bpp));
-      b = MakeChannel(use[2], static_cast<int>(h_.bpp));
-      if (h_.bpp == 32) a = MakeChannel(use[3], 32);
-      fourthByteAlpha = h_.bpp == 32;
-      if (r.mask == 0 && g.mask == 0 && b.mask == 0) throw Invalid("all colour masks are empty");
-    }
+    if (h_.bpp == 16 || h_.bpp == 32) MakeChannels();
     bool anyAlpha = false;
-    for (std::int64_t y = 0; y < h_.height; ++y) {
-      const std::uint8_t* src = pixels_ + y * stride;
-      std::uint8_t* dst = Row(y);
-      switch (h_.bpp) {
-        case 1:
-        case 2:
-        case 4:
-        case 8: {
-          const std::uint32_t bits = h_.bpp, mask = (1u << bits) - 1;
-          for (std::int32_t x = 0; x < h_.width; ++x) {
-            const std::uint64_t bit = std::uint64_t{static_cast<std::uint32_t>(x)} * bits;
-            const std::uint32_t index = (src[bit / 8] >> (8 - bits - bit % 8)) & mask;
-            PutIndex(dst + 3 * x, index);
-          }
-          break;
-        }
-        case 24:
-          std::memcpy(dst, src, static_cast<std::size_t>(h_.width) * 3);
-          break;
-        case 16:
-          for (std::int32_t x = 0; x < h_.width; ++x) {
-            const std::uint32_t v = std::uint32_t{src[2 * x]} | std::uint32_t{src[2 * x + 1]} << 8;
-            dst[3 * x] = b.Get(v), dst[3 * x + 1] = g.Get(v), dst[3 * x + 2] = r.Get(v);
-          }
-          break;
-        case 32:
-          for (std::int32_t x = 0; x < h_.width; ++x) {
-            const std::uint8_t* s = src + 4 * x;
-            const std::uint32_t v = std::uint32_t{s[0]} | std::uint32_t{s[1]} << 8 | std::uint32_t{s[2]} << 16 |
-                                    std::uint32_t{s[3]} << 24;
-            std::uint8_t* d = dst + 4 * x;
-            d[0] = b.Get(v), d[1] = g.Get(v), d[2] = r.Get(v), d[3] = a.Get(v);
-            anyAlpha = anyAlpha || d[3] != 0;
-          }
-          break;
-      }
-    }
+    for (std::int64_t y = 0; y < h_.height; ++y) DecodeRow(pixels_ + y * stride, Row(y), anyAlpha);
     // Editors that do not know alpha leave the fourth byte 0: such a picture is opaque.
-    if (fourthByteAlpha && !anyAlpha)
+    if (h_.bpp == 32 && !anyAlpha)
       for (std::int32_t y = 0; y < h_.height; ++y)
         for (std::int32_t x = 0; x < h_.width; ++x) out_.ScanLine(y)[4 * x + 3] = 255;
+  }
+
+  void MakeChannels() {
+    const std::uint32_t def16[4] = {0x7C00, 0x03E0, 0x001F, 0}, def32[4] = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    const std::uint32_t* use = h_.hasMasks ? h_.masks : h_.bpp == 16 ? def16 : def32;
+    r_ = MakeChannel(use[0], static_cast<int>(h_.bpp));
+    g_ = MakeChannel(use[1], static_cast<int>(h_.bpp));
+    b_ = MakeChannel(use[2], static_cast<int>(h_.bpp));
+    if (h_.bpp == 32) a_ = MakeChannel(use[3], 32);
+    if (r_.mask == 0 && g_.mask == 0 && b_.mask == 0) throw Invalid("all colour masks are empty");
+  }
+
+  void DecodeRow(const std::uint8_t* src, std::uint8_t* dst, bool& anyAlpha) {
+    if (h_.bpp <= 8) {
+      const std::uint32_t bits = h_.bpp, mask = (1u << bits) - 1;
+      for (std::int32_t x = 0; x < h_.width; ++x) {
+        const std::uint64_t bit = std::uint64_t{static_cast<std::uint32_t>(x)} * bits;
+        PutIndex(dst + 3 * x, (src[bit / 8] >> (8 - bits - bit % 8)) & mask);
+      }
+    } else if (h_.bpp == 24) {
+      std::memcpy(dst, src, static_cast<std::size_t>(h_.width) * 3);
+    } else if (h_.bpp == 16) {
+      for (std::int32_t x = 0; x < h_.width; ++x) {
+        const std::uint32_t v = std::uint32_t{src[2 * x]} | std::uint32_t{src[2 * x + 1]} << 8;
+        dst[3 * x] = b_.Get(v), dst[3 * x + 1] = g_.Get(v), dst[3 * x + 2] = r_.Get(v);
+      }
+    } else {
+      for (std::int32_t x = 0; x < h_.width; ++x) {
+        const std::uint8_t* s = src + 4 * x;
+        const std::uint32_t v =
+            std::uint32_t{s[0]} | std::uint32_t{s[1]} << 8 | std::uint32_t{s[2]} << 16 | std::uint32_t{s[3]} << 24;
+        std::uint8_t* d = dst + 4 * x;
+        d[0] = b_.Get(v), d[1] = g_.Get(v), d[2] = r_.Get(v), d[3] = a_.Get(v);
+        anyAlpha = anyAlpha || d[3] != 0;
+      }
+    }
   }
 
   void DecodeRle() {
@@ -305,6 +300,7 @@ class Decoder {
   const std::uint8_t* pixels_ = nullptr;
   std::size_t available_ = 0;
   std::int64_t written_ = 0;
+  Channel r_, g_, b_, a_;
 };
 
 using le::PutU16;
