@@ -62,6 +62,73 @@ constexpr int kCellW = 8, kCellH = 12, kPerRow = 28;
 
 }  // namespace
 
+namespace {
+
+std::uint16_t U16(int v) { return static_cast<std::uint16_t>(v); }
+
+void SaveStream(const std::string& path, const TMemoryStream& bytes) {
+  TAtomicFile file(path);
+  bytes.SaveToStream(file.Stream());
+  file.Commit();
+}
+
+// A font of the codes 0x20 to 0xFF, each glyph showing its own code.
+void WriteCodeFont(const std::string& dir, std::vector<std::string>& written) {
+  TBitmap fontTexture(TPixelFormat::pf32bit, 256, 256);
+  TMemoryStream table;
+  table.SetSize(kFontTableSize);
+  for (int k = 0; k < kFontRecords; ++k) {
+    const int x = (k % kPerRow) * (kCellW + 1), y = (k / kPerRow) * (kCellH + 1);
+    DrawCode(fontTexture, x, y + 4, 0x20 + k, kWhite, 255);
+    WriteGlyphRecord(table.Memory() + k * kGlyphRecordSize,
+                     {U16(x), U16(y), U16(x + kCellW), U16(y + kCellH), U16(kCellW), U16(kCellH), U16(k)});
+  }
+  written.push_back(JoinPath(dir, "font.dds"));
+  WriteTexture(written.back(), fontTexture, TTextureForm::Packed);
+  written.push_back(JoinPath(dir, "font.tdt"));
+  SaveStream(written.back(), table);
+}
+
+// A font with letters for the codes 0x20 to 0x7E and nothing from 0x7F on: the start of a translation,
+// to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with.
+void WriteLatinFont(const std::string& dir, std::vector<std::string>& written) {
+  TBitmap letters(TPixelFormat::pf32bit, 256, 128);
+  TMemoryStream records;
+  records.SetSize(kFontTableSize);
+  for (int code = 0x20; code < 0x7F; ++code) {
+    const int k = code - 0x20, x = (k % 32) * (kSampleGlyphWidth + 1), y = (k / 32) * (kSampleGlyphHeight + 1);
+    for (int row = 0; row < kSampleGlyphHeight; ++row)
+      for (int col = 0; col < kSampleGlyphWidth; ++col)
+        if (kSampleGlyphs[k][row] >> (kSampleGlyphWidth - 1 - col) & 1)
+          letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, kWhite, 255);
+    WriteGlyphRecord(records.Memory() + k * kGlyphRecordSize,
+                     {U16(x), U16(y), U16(x + kSampleGlyphWidth), U16(y + kSampleGlyphHeight),
+                      U16(kSampleGlyphWidth), U16(kSampleGlyphHeight), 0});
+  }
+  written.push_back(JoinPath(dir, "latin.dds"));
+  WriteTexture(written.back(), letters, TTextureForm::Packed);
+  written.push_back(JoinPath(dir, "latin.tdt"));
+  SaveStream(written.back(), records);
+}
+
+// The edited sheet a translator would draw: new glyphs for 0xC0 to 0xFF, one per marker line.
+void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
+  const int cell = kCellH + kCellGap;
+  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * 64);
+  for (int n = 0; n < 64; ++n) {
+    const int y = n * cell, width = 9 + n % 3;
+    sheet.Line(0, y, 0, y + kCellH, kWhite, 255);
+    sheet.FillRect({kGlyphColumn, y, kGlyphColumn + width, y + kCellH}, TRgb(40, 90, 200), 255);
+    DrawCode(sheet, kGlyphColumn + 1, y + 4, 0xC0 + n, TRgb(255, 230, 80), 255);
+  }
+  written.push_back(JoinPath(dir, "font_new_glyphs.tga"));
+  TAtomicFile file(written.back());
+  WriteTgaToStream(file.Stream(), sheet);
+  file.Commit();
+}
+
+}  // namespace
+
 std::vector<std::string> WriteSamples(const std::string& directory) {
   const std::string dir = AbsolutePath(directory);
   std::vector<std::string> written;
@@ -73,67 +140,9 @@ std::vector<std::string> WriteSamples(const std::string& directory) {
   texture("bricks.dds", TPixelFormat::pf24bit, 48, 32, 2, TTextureForm::Raw);
   texture("water.dds", TPixelFormat::pf32bit, 64, 64, 3, TTextureForm::Raw);
   texture("sky.dds", TPixelFormat::pf32bit, 128, 64, 4, TTextureForm::Packed);
-
-  // A font of the codes 0x20 to 0xFF, each glyph showing its own code.
-  TBitmap fontTexture(TPixelFormat::pf32bit, 256, 256);
-  TMemoryStream table;
-  table.SetSize(kFontTableSize);
-  for (int k = 0; k < kFontRecords; ++k) {
-    const int x = (k % kPerRow) * (kCellW + 1), y = (k / kPerRow) * (kCellH + 1);
-    DrawCode(fontTexture, x, y + 4, 0x20 + k, kWhite, 255);
-    const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
-    WriteGlyphRecord(table.Memory() + k * kGlyphRecordSize,
-                     {u(x), u(y), u(x + kCellW), u(y + kCellH), u(kCellW), u(kCellH), u(k)});
-  }
-  written.push_back(JoinPath(dir, "font.dds"));
-  WriteTexture(written.back(), fontTexture, TTextureForm::Packed);
-  written.push_back(JoinPath(dir, "font.tdt"));
-  {
-    TAtomicFile file(written.back());
-    table.SaveToStream(file.Stream());
-    file.Commit();
-  }
-
-  // A font with letters for the codes 0x20 to 0x7E and nothing from 0x7F on: the start of a translation,
-  // to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with.
-  {
-    TBitmap letters(TPixelFormat::pf32bit, 256, 128);
-    TMemoryStream records;
-    records.SetSize(kFontTableSize);
-    for (int code = 0x20; code < 0x7F; ++code) {
-      const int k = code - 0x20, x = (k % 32) * (kSampleGlyphWidth + 1), y = (k / 32) * (kSampleGlyphHeight + 1);
-      for (int row = 0; row < kSampleGlyphHeight; ++row)
-        for (int col = 0; col < kSampleGlyphWidth; ++col)
-          if (kSampleGlyphs[k][row] >> (kSampleGlyphWidth - 1 - col) & 1)
-            letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, kWhite, 255);
-      const auto u = [](int v) { return static_cast<std::uint16_t>(v); };
-      WriteGlyphRecord(records.Memory() + k * kGlyphRecordSize,
-                       {u(x), u(y), u(x + kSampleGlyphWidth), u(y + kSampleGlyphHeight), u(kSampleGlyphWidth),
-                        u(kSampleGlyphHeight), 0});
-    }
-    written.push_back(JoinPath(dir, "latin.dds"));
-    WriteTexture(written.back(), letters, TTextureForm::Packed);
-    written.push_back(JoinPath(dir, "latin.tdt"));
-    TAtomicFile file(written.back());
-    records.SaveToStream(file.Stream());
-    file.Commit();
-  }
-
-  // The edited sheet a translator would draw: new glyphs for 0xC0 to 0xFF, one per marker line.
-  const int cell = kCellH + kCellGap;
-  TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, cell * 64);
-  for (int n = 0; n < 64; ++n) {
-    const int y = n * cell, width = 9 + n % 3;
-    sheet.Line(0, y, 0, y + kCellH, kWhite, 255);
-    sheet.FillRect({kGlyphColumn, y, kGlyphColumn + width, y + kCellH}, TRgb(40, 90, 200), 255);
-    DrawCode(sheet, kGlyphColumn + 1, y + 4, 0xC0 + n, TRgb(255, 230, 80), 255);
-  }
-  written.push_back(JoinPath(dir, "font_new_glyphs.tga"));
-  {
-    TAtomicFile file(written.back());
-    WriteTgaToStream(file.Stream(), sheet);
-    file.Commit();
-  }
+  WriteCodeFont(dir, written);
+  WriteLatinFont(dir, written);
+  WriteNewGlyphs(dir, written);
   written.push_back(JoinPath(dir, "insert_font.log"));
   SaveLines(written.back(), FontRecord(JoinPath(dir, "font.tdt"), JoinPath(dir, "font_new_glyphs.tga"), 0x20, 0x100));
   return written;
