@@ -57,4 +57,42 @@ TEST(ResultLogReading, CodeLinesFollowScanfRules) {
 }
 
 }  // namespace
+TEST(ResultLogReading, ReplayPlanOfATextureAndAFontRecord) {
+  const std::vector<std::string> lines = {
+      FormatLine(TJobKind::Texture), SourceLine("a.dds"), TargetLine(true, "a.bmp"),
+      FormatLine(TJobKind::FontSheet), SourceLine("f.tdt"), TargetLine(false, "f.tga"), CodeLine(kFirstKeyword, 0x20),
+      CodeLine(kLastKeyword, 0x100), FormatLine(TJobKind::ReplayLog), SourceLine("passed over.dds")};
+  ASSERT_EQ(lines[7], "#Last: 0x100");
+  struct Step {
+    std::size_t line, next;
+    bool record;
+    std::string source, image;
+    bool bitmap;
+    std::int32_t first, end;
+  };
+  const Step expected[] = {{0, 1, false, "", "", false, 0, 0},
+                           {1, 3, true, "a.dds", "a.bmp", true, 0, 0},
+                           {3, 4, false, "", "", false, 0, 0},
+                           {4, 8, true, "f.tdt", "f.tga", false, 0x20, 0x100},
+                           {8, 9, false, "", "", false, 0, 0},
+                           {9, 10, false, "passed over.dds", "", false, 0, 0}};
+  const std::vector<TReplayStep> steps = PlanReplay(lines, "x.log");
+  ASSERT_EQ(steps.size(), std::size(expected));
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    const TReplayStep& s = steps[k];
+    const Step& e = expected[k];
+    EXPECT_EQ(s.Line, e.line) << k;
+    EXPECT_EQ(s.Next, e.next) << k;
+    EXPECT_EQ(s.IsRecord, e.record) << k;
+    EXPECT_EQ(s.Record.SourcePath, e.source) << k;
+    EXPECT_EQ(s.Record.ImagePath, e.image) << k;
+    EXPECT_EQ(s.Record.ImageIsBitmap, e.bitmap) << k;
+    EXPECT_EQ(s.Record.FirstCode, e.first) << k;
+    EXPECT_EQ(s.Record.EndCode, e.end) << k;
+    EXPECT_TRUE(s.Record.RangeError.empty()) << k;
+  }
+  EXPECT_EQ(steps[1].Format, TJobKind::Texture);
+  EXPECT_EQ(steps[3].Format, TJobKind::FontSheet);
+}
+
 }  // namespace eit
