@@ -22,7 +22,7 @@ struct Setup {
 
   Setup() {
     std::filesystem::create_directories(dir);
-    eit::WriteSamples(dir.string());
+    eit::WriteSamples(dir.string(), eit::TPackEngine::Fastest);
     table.LoadFromFile((dir / "latin.tdt").string());
     texture = eit::LoadFontTexture((dir / "latin.tdt").string());
     if (std::filesystem::exists(kFont)) {

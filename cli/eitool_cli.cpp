@@ -341,7 +341,7 @@ int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPa
     }
     if (rest.size() != 1) throw UsageError{"samples takes one directory"};
     eit::MakeDirectory(rest[0]);
-    for (const std::string& path : eit::WriteSamples(rest[0])) std::printf("%s\n", path.c_str());
+    for (const std::string& path : eit::WriteSamples(rest[0], engine)) std::printf("%s\n", path.c_str());
     return 0;
   }
   if (command == "info") {

@@ -29,7 +29,7 @@ void DrawCode(TBitmap& b, int x, int y, int code, TRgb color, std::uint8_t alpha
 }
 
 // Stores the picture as a texture file of the given form.
-void WriteTexture(const std::string& path, const TBitmap& picture, TTextureForm form) {
+void WriteTexture(const std::string& path, const TBitmap& picture, TTextureForm form, TPackEngine engine) {
   TMemoryStream image;
   std::uint8_t head[kImageHeaderSize] = {'D', 'D', 'S', '!'};
   le::PutU32(head + 4, 124);  // the header's own size, as DDS headers carry it
@@ -40,7 +40,7 @@ void WriteTexture(const std::string& path, const TBitmap& picture, TTextureForm 
   BitmapToImage(picture, image);
   InvertImageHeader(image);
   TAtomicFile file(path);
-  StoreTextureImage(image, form, file.Stream());
+  StoreTextureImage(image, form, file.Stream(), engine);
   file.Commit();
 }
 
@@ -73,7 +73,7 @@ void SaveStream(const std::string& path, const TMemoryStream& bytes) {
 }
 
 // A font of the codes 0x20 to 0xFF, each glyph showing its own code.
-void WriteCodeFont(const std::string& dir, std::vector<std::string>& written) {
+void WriteCodeFont(const std::string& dir, TPackEngine engine, std::vector<std::string>& written) {
   TBitmap fontTexture(TPixelFormat::pf32bit, 256, 256);
   TMemoryStream table;
   table.SetSize(kFontTableSize);
@@ -84,14 +84,14 @@ void WriteCodeFont(const std::string& dir, std::vector<std::string>& written) {
                      {U16(x), U16(y), U16(x + kCellW), U16(y + kCellH), U16(kCellW), U16(kCellH), U16(k)});
   }
   written.push_back(JoinPath(dir, "font.dds"));
-  WriteTexture(written.back(), fontTexture, TTextureForm::Packed);
+  WriteTexture(written.back(), fontTexture, TTextureForm::Packed, engine);
   written.push_back(JoinPath(dir, "font.tdt"));
   SaveStream(written.back(), table);
 }
 
 // A font with letters for the codes 0x20 to 0x7E and nothing from 0x7F on: the start of a translation,
 // to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with.
-void WriteLatinFont(const std::string& dir, std::vector<std::string>& written) {
+void WriteLatinFont(const std::string& dir, TPackEngine engine, std::vector<std::string>& written) {
   TBitmap letters(TPixelFormat::pf32bit, 256, 128);
   TMemoryStream records;
   records.SetSize(kFontTableSize);
@@ -106,7 +106,7 @@ void WriteLatinFont(const std::string& dir, std::vector<std::string>& written) {
                       U16(kSampleGlyphWidth), U16(kSampleGlyphHeight), 0});
   }
   written.push_back(JoinPath(dir, "latin.dds"));
-  WriteTexture(written.back(), letters, TTextureForm::Packed);
+  WriteTexture(written.back(), letters, TTextureForm::Packed, engine);
   written.push_back(JoinPath(dir, "latin.tdt"));
   SaveStream(written.back(), records);
 }
@@ -129,19 +129,19 @@ void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
 
 }  // namespace
 
-std::vector<std::string> WriteSamples(const std::string& directory) {
+std::vector<std::string> WriteSamples(const std::string& directory, TPackEngine engine) {
   const std::string dir = AbsolutePath(directory);
   std::vector<std::string> written;
   auto texture = [&](const char* name, TPixelFormat format, int w, int h, int seed, TTextureForm form) {
     written.push_back(JoinPath(dir, name));
-    WriteTexture(written.back(), Gradient(format, w, h, seed), form);
+    WriteTexture(written.back(), Gradient(format, w, h, seed), form, engine);
   };
   texture("stone.dds", TPixelFormat::pf24bit, 64, 64, 1, TTextureForm::Packed);
   texture("bricks.dds", TPixelFormat::pf24bit, 48, 32, 2, TTextureForm::Raw);
   texture("water.dds", TPixelFormat::pf32bit, 64, 64, 3, TTextureForm::Raw);
   texture("sky.dds", TPixelFormat::pf32bit, 128, 64, 4, TTextureForm::Packed);
-  WriteCodeFont(dir, written);
-  WriteLatinFont(dir, written);
+  WriteCodeFont(dir, engine, written);
+  WriteLatinFont(dir, engine, written);
   WriteNewGlyphs(dir, written);
   written.push_back(JoinPath(dir, "insert_font.log"));
   SaveLines(written.back(), FontRecord(JoinPath(dir, "font.tdt"), JoinPath(dir, "font_new_glyphs.tga"), 0x20, 0x100));

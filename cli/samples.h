@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "compression/pack_engine.h"
+
 namespace eit {
 
-// Writes the samples into directory (which must exist); returns the paths written.
-std::vector<std::string> WriteSamples(const std::string& directory);
+// Writes the samples into directory (which must exist), packing with engine; returns the paths written.
+std::vector<std::string> WriteSamples(const std::string& directory, TPackEngine engine);
 
 }  // namespace eit

@@ -7,17 +7,12 @@
 #pragma once
 
 #include <cstdint>
-#include <condition_variable>
-#include <functional>
 #include <memory>
-#include <mutex>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "compression/pack_engine.h"
 #include "platform/bitmap.h"
-#include "platform/files.h"
 #include "platform/streams.h"
 
 namespace eit {
