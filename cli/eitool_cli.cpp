@@ -13,7 +13,9 @@
 #include "formats/codepages.h"
 #include "engine/font_tool_files.h"
 #include "engine/result_log.h"
+#include "engine/target_folder.h"
 #include "cli/file_info.h"
+#include "cli/terminal.h"
 #include "cli/samples.h"
 #include "platform/console.h"
 #include "platform/files.h"
@@ -23,8 +25,10 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...   textures (.dds), font tables (.tdt) to images\n"
-    "  eitool-cli insert -o DIR [--keep-going] [--strict] [-j N] [--zlib] FILE...  replay logs (.log), lists (.lst)\n"
+    "  eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE...\n"
+    "                                                     textures (.dds), font tables (.tdt) to images\n"
+    "  eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
+    "                                                     replay logs (.log), lists (.lst)\n"
     "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX] -o DIR\n"
     "                                                     new glyphs drawn from a font, with their insert log\n"
     "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
@@ -33,46 +37,32 @@ constexpr const char* kUsage =
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
     "\n"
-    "extract writes DIR/result.log; edit the images it names, then give that log to insert.\n"
+    "extract writes DIR/result.log; edit the images it names, then give that log to insert. A second extract\n"
+    "into DIR adds to its result.log and replaces no image unless told: --overwrite or --keep-both.\n"
     "-j N runs N files at a time (default: one per core); --zlib packs textures with zlib, byte for byte as\n"
     "zlib level 1 does, instead of the faster libdeflate.\n"
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
 
 constexpr const char* kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--keep-going] [-j N] [--zlib] FILE...\n"
+    "Usage: eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE...\n"
     "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
-    "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n";
+    "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
+    "An image that exists in DIR already (it may hold your edits) stops the run before anything is written:\n"
+    "--overwrite replaces such images, --keep-both writes the new ones as \"name (2).bmp\". An existing\n"
+    "result.log keeps its records, but for the images written again; one that is not a result log is\n"
+    "replaced only with --overwrite.\n";
 constexpr const char* kInsertUsage =
-    "Usage: eitool-cli insert -o DIR [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
+    "Usage: eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
     "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n"
     "An edited image that looks upside down, has lost the texture's alpha or equals the texture gets a\n"
-    "\"warning:\" line; --strict makes each such warning fail its record instead, nothing written.\n";
+    "\"warning:\" line; --strict makes each such warning fail its record instead, nothing written.\n"
+    "A log moved with its folder still names the images where they were (a warning says so when the image\n"
+    "beside the log is not used); --here takes each record's image from the log's own folder by its name.\n";
 
 struct UsageError {
   std::string message;
 };
-
-// Text from files and logs may hold control characters, or bytes that are not text at all; a
-// terminal must neither act on them nor garble the rest of the line.
-std::string Printable(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto u = static_cast<unsigned char>(text[i]);
-    const std::size_t n = eit::Utf8SequenceAt(text.data() + i, text.size() - i);
-    if (n > 1 || (n == 1 && u >= 0x20 && u != 0x7F)) {
-      out.append(text, i, n);
-      i += n;
-      continue;
-    }
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
-    out += escaped;
-    ++i;
-  }
-  return out;
-}
 
 // Options come before "--"; everything after it is a file, even when it starts with "-".
 bool IsOption(const std::string& arg, bool& optionsEnded) {
@@ -95,57 +85,6 @@ void CheckCodePageOption(int codePage) {
 // Logs name their files by absolute paths, so they replay from any working directory.
 std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
 
-// The terminal front end: results on standard output, progress on standard error.
-class TConsole : public eit::TFrontEnd {
- public:
-  TConsole() : bar_(eit::StderrTakesEscapes()) {}
-  ~TConsole() override { ClearBar(); }
-
-  void SetCurrentMessage(const std::string&) override {}
-  void SetProgress(int) override {}
-  void SetTotal(int) override {}
-  void SetExtracted(const std::string&) override {}
-  void AddResult(const std::string& line) override {
-    ClearBar();
-    std::printf("%s\n", Printable(line).c_str());
-    std::fflush(stdout);
-    results_ = true;
-  }
-  bool HasResults() override { return results_; }
-  void JobStarting() override {}
-  void JobEnded() override {}
-  void ProcessMessages() override {}
-  void EntryStarting(std::size_t index, std::size_t count, const std::string& entry) override {
-    if (!bar_) {
-      std::fprintf(stderr, "[%zu/%zu] %s\n", index + 1, count, Printable(entry).c_str());
-      return;
-    }
-    const int width = 30, done = static_cast<int>(index * width / count);
-    std::fprintf(stderr, "\r[%s%s] %zu/%zu %s\033[K", std::string(static_cast<std::size_t>(done), '#').c_str(),
-                 std::string(static_cast<std::size_t>(width - done), ' ').c_str(), index + 1, count,
-                 Printable(eit::ExtractFileName(entry)).c_str());
-    std::fflush(stderr);
-    barShown_ = true;
-  }
-  void AddWarning(const std::string& line) override {
-    ClearBar();
-    std::fprintf(stderr, "%s\n", Printable(line).c_str());  // "<file>: warning: ..."
-  }
-  void EntryFailed(const std::string&, const std::string& message) override {
-    ClearBar();
-    std::fprintf(stderr, "eitool-cli: %s\n", Printable(message).c_str());
-  }
-
- private:
-  void ClearBar() {
-    if (barShown_) std::fprintf(stderr, "\r\033[K");
-    barShown_ = false;
-  }
-  bool bar_;
-  bool barShown_ = false;
-  bool results_ = false;
-};
-
 void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries) {
   const std::string ext = eit::ExtractFileExtLower(a);
   if (extract && (ext == ".dds" || ext == ".tdt")) {
@@ -162,6 +101,21 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
   }
 }
 
+// An extract into a folder that holds images from an earlier run replaces none of them unasked: the
+// user may have painted on them. Nothing is written when it refuses.
+void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
+  request.ExistingImages = keepBoth ? eit::TRunRequest::TExisting::KeepBoth : eit::TRunRequest::TExisting::Replace;
+  request.ReplaceForeignLog = overwrite;
+  const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
+  if (!log.Problem.empty() && !overwrite) throw eit::Exception(log.Problem + "; give --overwrite to replace it");
+  if (overwrite || keepBoth) return;
+  const std::vector<std::string> existing = eit::ExistingImages(request);
+  if (!existing.empty())
+    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir) +
+                         "; give --overwrite to replace them, or --keep-both to keep them and give the new images "
+                         "other names");
+}
+
 // extract / insert: -o DIR [--keep-going] FILE...
 int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine engine) {
   std::string dir;
@@ -169,6 +123,7 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
   request.Workers = 0;  // one per core
   request.Engine = engine;
   std::vector<eit::TJobEntry>& entries = request.Entries;
+  bool overwrite = false, keepBoth = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -185,6 +140,12 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
       request.KeepGoing = true;
     } else if (a == "--strict" && !extract) {
       request.Strict = true;
+    } else if (a == "--here" && !extract) {
+      request.ImagesBesideLog = true;
+    } else if (a == "--overwrite" && extract) {
+      overwrite = true;
+    } else if (a == "--keep-both" && extract) {
+      keepBoth = true;
     } else if (a == "--zlib") {
       request.Engine = eit::TPackEngine::Zlib;
     } else if (a == "-j" || a == "--jobs") {
@@ -200,10 +161,12 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
   }
   if (dir.empty()) throw UsageError{"no target directory: give -o DIR"};
   if (entries.empty()) throw UsageError{"no files given"};
+  if (overwrite && keepBoth) throw UsageError{"give --overwrite or --keep-both, not both"};
 
-  TConsole console;
+  eit::TConsole console;
   eit::TBatchEngine batch(console);
   request.TargetDir = Absolute(dir);
+  if (extract) CheckSecondRun(request, overwrite, keepBoth);
   // The working directory during a run is the target directory, in both front ends.
   eit::EnterTargetDirectory(dir);
   return batch.Run(request).FailedEntries > 0 ? 1 : 0;
@@ -277,8 +240,8 @@ int RunSheet(const std::vector<std::string>& args) {
   eit::MakeDirectory(dir);
   const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir);
   for (const std::string& problem : files.Problems)
-    std::fprintf(stderr, "%s: warning: %s\n", Printable(eit::ExtractFileName(table)).c_str(), Printable(problem).c_str());
-  std::printf("%s\n%s\n", Printable(files.Sheet).c_str(), Printable(files.Log).c_str());
+    std::fprintf(stderr, "%s: warning: %s\n", eit::Printable(eit::ExtractFileName(table)).c_str(), eit::Printable(problem).c_str());
+  std::printf("%s\n%s\n", eit::Printable(files.Sheet).c_str(), eit::Printable(files.Log).c_str());
   return 0;
 }
 
@@ -313,8 +276,8 @@ int RunPreview(const std::vector<std::string>& args) {
   if (table.empty() || !haveText || output.empty()) throw UsageError{"preview needs a font table, --text TEXT and -o FILE"};
   const eit::TPreview preview = eit::WritePreview(table, text, options, output);
   for (const std::string& problem : preview.Problems)
-    std::fprintf(stderr, "%s: warning: %s\n", Printable(eit::ExtractFileName(table)).c_str(), Printable(problem).c_str());
-  std::printf("%s\n", Printable(output).c_str());
+    std::fprintf(stderr, "%s: warning: %s\n", eit::Printable(eit::ExtractFileName(table)).c_str(), eit::Printable(problem).c_str());
+  std::printf("%s\n", eit::Printable(output).c_str());
   return 0;
 }
 
@@ -353,9 +316,9 @@ int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPa
     int status = 0;
     for (const std::string& path : rest) {
       try {
-        std::printf("%s\n", Printable(eit::DescribeFile(path)).c_str());
+        std::printf("%s\n", eit::Printable(eit::DescribeFile(path)).c_str());
       } catch (const std::exception& e) {
-        std::fprintf(stderr, "eitool-cli: %s\n", Printable(eit::ErrorNamingFile(e, path)).c_str());
+        std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, path)).c_str());
         status = 1;
       }
     }
@@ -373,10 +336,10 @@ int main(int argc, char** argv) {
   try {
     status = Run(eit::CommandLineArguments(argc, argv));
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n\n%s", Printable(e.message).c_str(), kUsage);
+    std::fprintf(stderr, "eitool-cli: %s\n\n%s", eit::Printable(e.message).c_str(), kUsage);
     return 2;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n", Printable(eit::ErrorNamingFile(e, "")).c_str());
+    std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, "")).c_str());
     return 1;
   }
   // The list of files written is the run's report: when it cannot be written, the run did not succeed.

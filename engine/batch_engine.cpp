@@ -6,6 +6,7 @@
 #include "engine/entry_run.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
+#include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -44,7 +45,7 @@ void AddSource(std::set<TFileId>& ids, const std::string& path) {
 
 // Every file the run reads, known before anything is written, so that no output of the run
 // replaces a file a later entry still needs.
-std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries) {
+std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesBesideLog) {
   std::set<TFileId> ids;
   for (const TJobEntry& entry : entries) {
     AddSource(ids, entry.Path);
@@ -56,6 +57,7 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries) {
         if (!step.IsRecord) continue;
         AddSource(ids, step.Record.SourcePath);
         AddSource(ids, step.Record.ImagePath);
+        if (imagesBesideLog) AddSource(ids, ImageBesideLog(entry.Path, step.Record.ImagePath));
         if (step.Format == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
       }
     } catch (const std::exception&) {
@@ -111,7 +113,8 @@ TRunReport TBatchEngine::Run(const TRunRequest& request) {
 
 TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   TOutputNames names;
-  names.SourceIds = RunSources(entries);
+  names.SourceIds = RunSources(entries, request_->ImagesBesideLog);
+  names.KeepExisting = request_->ExistingImages == TRunRequest::TExisting::KeepBoth;
   names_ = &names;
   struct Forget {
     TOutputNames*& names;
@@ -122,13 +125,18 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   if (exports && target.find_first_of("\r\n") != std::string::npos)
     throw Exception("The target directory " + target + " has a line break in its name, which a result log cannot "
                     "record; choose another directory");
+  // The folder's map is read before anything is written: what is not a result log is not merged into.
+  const TTargetLog targetLog = exports ? ReadTargetLog(target) : TTargetLog{};
+  if (!targetLog.Problem.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
+    throw Exception(targetLog.Problem);
   replayStopped_ = false;
   frontEnd_.SetTotal(0);
   const int workers = WorkersFor(request_->Workers, entries.size());
   const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
   ResetDisplay();
   if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
-  if (!report_.ResultLog.empty() && exports) SaveLines(JoinPath(target, "result.log"), report_.ResultLog);
+  if (!report_.ResultLog.empty() && exports)
+    SaveLines(targetLog.Path, MergeResultLog(targetLog.Lines, report_.ResultLog, report_.Written));
   return outcome;
 }
 

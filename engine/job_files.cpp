@@ -27,12 +27,13 @@ void TOutputNames::WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t e
   turnChanged_.wait(lock, [&] { return turn_ >= entry; });
 }
 
-std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bool& renamed) {
+std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bool& renamed, bool isExport) {
   std::unique_lock<std::mutex> lock(lock_);
   WaitForTurn(lock, entry);
   std::string path = wanted;
+  const bool keep = isExport && KeepExisting;
   // Same name from another folder: keep both files rather than overwrite the earlier output.
-  for (int n = 2; taken_.count(OutputKey(path)) != 0; ++n) path = Numbered(wanted, n);
+  for (int n = 2; taken_.count(OutputKey(path)) != 0 || (keep && FileExists(path)); ++n) path = Numbered(wanted, n);
   renamed = path != wanted;
   CheckNotASource(path);
   taken_.insert(OutputKey(path));
@@ -80,7 +81,7 @@ TOutputNames& TJobContext::Names_() {
 
 std::string TJobContext::ExportPath(const std::string& name) {
   bool renamed = false;
-  const std::string path = Names_().Claim(Entry, JoinPath(TargetDir, name), renamed);
+  const std::string path = Names_().Claim(Entry, JoinPath(TargetDir, name), renamed, true);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }

@@ -39,9 +39,14 @@ class TOutputNames {
   // Every source of the run (textures, tables, logs, edited images): no output may replace one.
   std::set<TFileId> SourceIds;
 
+  // Exports keep the files already in the target directory (they take new names beside them), instead
+  // of replacing them.
+  bool KeepExisting = false;
+
   // Wanted path, or a distinct one; renamed says which. Raises EFCreateError "Cannot create file
-  // <path>" when the path is one of the run's sources.
-  std::string Claim(std::size_t entry, const std::string& wanted, bool& renamed);
+  // <path>" when the path is one of the run's sources. An export's claim also passes over existing
+  // files when KeepExisting says so.
+  std::string Claim(std::size_t entry, const std::string& wanted, bool& renamed, bool isExport = false);
   // A font's rebuilt table and texture, which the game finds by one base name: both get the same
   // distinct name. Returns the table's path; the texture's is that with ".dds".
   std::string ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed);

@@ -74,6 +74,51 @@ std::vector<std::string> ProjectListEntries(const std::vector<std::string>& line
   return entries;
 }
 
+std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath) {
+  return JoinPath(ExtractFileDir(AbsolutePath(logPath)), ExtractFileName(imagePath));
+}
+
+namespace {
+
+// A log moved with its folder still names the images where they were; the ones beside it, which the
+// user may have edited since, would be passed over without a word.
+std::optional<std::string> MovedLogWarning(const std::string& logPath, const std::string& imagePath) {
+  const std::string beside = ImageBesideLog(logPath, imagePath);
+  const std::string named = AbsolutePath(imagePath);
+  if (ExtractFileDir(named) == ExtractFileDir(beside) || !FileExists(beside) || SameFile(beside, named))
+    return std::nullopt;
+  return "this log names " + named + "; the image beside it, " + beside + ", is not used";
+}
+
+}  // namespace
+
+void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, const TReplayStep& step) {
+  TImportRecord record = step.Record;
+  // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
+  if (record.ImagePath.empty())
+    throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
+                    " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
+                    TargetLine(false, "<path>") + "\" line)");
+  if (request_->ImagesBesideLog)
+    record.ImagePath = ImageBesideLog(logPath, record.ImagePath);
+  else if (const auto warning = MovedLogWarning(logPath, record.ImagePath))
+    run.Warning(record.SourcePath, *warning);
+  run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
+  // Sources are opened for reading only; outputs are checked against them before creation.
+  std::unique_ptr<TFileStream> SourceStream;
+  if (FileExists(record.SourcePath))
+    SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
+  record.Source = SourceStream.get();
+  record.OutputPath = JoinPath(request_->TargetDir, ExtractFileName(record.SourcePath));
+  if (step.Format == TJobKind::Texture) {
+    ImportTexture(run.Context, record);
+  } else {
+    SourceStream.reset();  // the font import works from the paths
+    record.Source = nullptr;
+    ImportFontSheet(run.Context, record);
+  }
+}
+
 void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
   const std::vector<std::string> lines = LoadLines(logPath);
   const std::vector<TReplayStep> steps = PlanReplay(lines, logPath);
@@ -93,28 +138,7 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
       run.CurrentSource = step.Record.SourcePath;
       if (show) frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(run.CurrentSource) + "...");
     }
-    if (step.IsRecord) {
-      TImportRecord record = step.Record;
-      // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
-      if (record.ImagePath.empty())
-        throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
-                        " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
-                        TargetLine(false, "<path>") + "\" line)");
-      run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
-      // Sources are opened for reading only; outputs are checked against them before creation.
-      std::unique_ptr<TFileStream> SourceStream;
-      if (FileExists(record.SourcePath))
-        SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
-      record.Source = SourceStream.get();
-      record.OutputPath = JoinPath(request_->TargetDir, ExtractFileName(record.SourcePath));
-      if (step.Format == TJobKind::Texture) {
-        ImportTexture(run.Context, record);
-      } else {
-        SourceStream.reset();  // the font import works from the paths
-        record.Source = nullptr;
-        ImportFontSheet(run.Context, record);
-      }
-    }
+    if (step.IsRecord) ReplayRecord(run, logPath, step);
     if (show) {
       ShowProgress(std::min(progress_ + 1, 100));
       frontEnd_.ProcessMessages();

@@ -70,6 +70,8 @@ class TFrontEnd {
 
 enum class TRunOutcome { Completed, Stopped };
 
+struct TReplayStep;
+
 // One entry of a run: its job kind and its text (a file path).
 struct TJobEntry {
   TJobKind Kind;
@@ -91,7 +93,17 @@ struct TRunRequest {
   // Inserts fail a record whose edited image draws a warning, instead of warning.
   bool Strict = false;
   TPackEngine Engine = TPackEngine::Fastest;
+  // Images an export would write over: replaced (as always), or kept, the new ones taking other names
+  // ("stone (2).bmp"). Front ends ask first (ExistingImages).
+  enum class TExisting { Replace, KeepBoth } ExistingImages = TExisting::Replace;
+  // A result.log in the target directory that is not a result log: replaced, or (by default) the run
+  // refuses before writing anything. A result log is merged into, never replaced.
+  bool ReplaceForeignLog = false;
+  // Inserts take each record's image from the log's own folder, by its file name.
+  bool ImagesBesideLog = false;
 };
+// Where insert --here takes a record's image from: the log's own folder, by the image's file name.
+std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath);
 // Entries of one kind, one per path.
 std::vector<TJobEntry> EntriesOf(TJobKind kind, const std::vector<std::string>& paths);
 
@@ -131,6 +143,7 @@ class TBatchEngine : private TJobReporter {
   void ProcessItem(TEntryRun& run);
   // Replays one result log: each record's edited image goes back into a rebuilt file.
   void ReplayLog(TEntryRun& run, const std::string& logPath);
+  void ReplayRecord(TEntryRun& run, const std::string& logPath, const TReplayStep& step);
   // Runs one entry to its end, keeping a failure in the run rather than raising it.
   void ExecuteEntry(TEntryRun& run);
   void KeepFailure(TEntryRun& run, const std::exception& error);

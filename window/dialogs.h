@@ -7,6 +7,8 @@
 
 namespace eit {
 
+enum class TReplaceAnswer { Replace, KeepBoth, Cancel };
+
 class TDialogs {
  public:
   virtual ~TDialogs() = default;
@@ -20,6 +22,10 @@ class TDialogs {
   virtual bool SelectDirectory(std::string& directory) = 0;
   virtual void Information(const std::string& text, const std::string& title) = 0;
   virtual void Error(const std::string& text) = 0;
+  // Existing images a run would replace: the text, then "Replace them?" with Replace, Keep both, Cancel.
+  virtual TReplaceAnswer AskReplaceImages(const std::string& text) = 0;
+  // A yes or no question: true for yes.
+  virtual bool Confirm(const std::string& text) = 0;
   // Opens a file or folder with the desktop's default program.
   virtual void OpenPath(const std::string& /*path*/) {}
 };

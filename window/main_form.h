@@ -82,7 +82,9 @@ class TMainForm : public QWidget, private TFrontEnd {
   // An add, a removal or a run ended: the list's buttons follow the list again.
   void ListSettled();
   void SetRunning(bool running);
-  void RunInto(const std::string& directory, TRunOutcome& outcome);
+  // A second run into a folder replaces no image and no other file unasked; false when cancelled.
+  bool AskAboutTarget(TRunRequest& request);
+  void RunInto(const TRunRequest& request, TRunOutcome& outcome);
   void OfferTargetDirectory(const std::string& directory);
 
   // TFrontEnd

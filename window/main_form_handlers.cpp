@@ -16,6 +16,7 @@
 #include <exception>
 
 #include "engine/result_log.h"
+#include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "window/main_form.h"
@@ -187,7 +188,29 @@ void TMainForm::OfferTargetDirectory(const std::string& directory) {
   resultPaths_[Results->document()->blockCount() - 1] = directory;
 }
 
-void TMainForm::RunInto(const std::string& directory, TRunOutcome& outcome) {
+bool TMainForm::AskAboutTarget(TRunRequest& request) {
+  if (!IsExportKind(JobKind)) return true;
+  const TTargetLog log = ReadTargetLog(request.TargetDir);
+  if (!log.Problem.empty()) {
+    if (DirectoryExists(log.Path)) throw Exception(log.Problem);
+    if (!dialogs_->Confirm(log.Problem + ". Replace it with this run's result log?")) return false;
+    request.ReplaceForeignLog = true;
+  }
+  const std::vector<std::string> existing = ExistingImages(request);
+  if (existing.empty()) return true;
+  switch (dialogs_->AskReplaceImages(ExistingImagesText(existing, request.TargetDir))) {
+    case TReplaceAnswer::Replace:
+      request.ExistingImages = TRunRequest::TExisting::Replace;
+      return true;
+    case TReplaceAnswer::KeepBoth:
+      request.ExistingImages = TRunRequest::TExisting::KeepBoth;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TMainForm::RunInto(const TRunRequest& request, TRunOutcome& outcome) {
   SetRunning(true);
   struct Restore {
     TMainForm& form;
@@ -196,8 +219,8 @@ void TMainForm::RunInto(const std::string& directory, TRunOutcome& outcome) {
       form.SetRunning(false);
       form.OfferTargetDirectory(directory);
     }
-  } restore{*this, directory};
-  outcome = engine_.Run(RequestFor(directory)).Outcome;
+  } restore{*this, request.TargetDir};
+  outcome = engine_.Run(request).Outcome;
 }
 
 void TMainForm::BProcessClick() {
@@ -214,7 +237,9 @@ void TMainForm::BProcessClick() {
       directory = AbsolutePath(directory);
       EnterTargetDirectory(directory);
       targetDir_ = directory;
-      RunInto(directory, outcome);
+      TRunRequest request = RequestFor(directory);
+      if (!AskAboutTarget(request)) return;  // cancelled: nothing is written
+      RunInto(request, outcome);
     }
     dialogs_->Information(outcome == TRunOutcome::Stopped ? "Operation stopped!" : "Operation complete!",
                           "Process status:");

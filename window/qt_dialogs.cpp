@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QUrl>
 #include <QTreeView>
@@ -132,6 +133,24 @@ void TQtDialogs::Information(const std::string& text, const std::string& title) 
 
 void TQtDialogs::Error(const std::string& text) {
   QMessageBox::critical(owner_, kTitle, QString::fromStdString(text));
+}
+
+TReplaceAnswer TQtDialogs::AskReplaceImages(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text + ". Replace them?"),
+                  QMessageBox::NoButton, owner_);
+  QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+  QPushButton* keep = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(keep);  // the answer that loses nothing
+  box.exec();
+  if (box.clickedButton() == replace) return TReplaceAnswer::Replace;
+  if (box.clickedButton() == keep) return TReplaceAnswer::KeepBoth;
+  return TReplaceAnswer::Cancel;
+}
+
+bool TQtDialogs::Confirm(const std::string& text) {
+  return QMessageBox::question(owner_, kTitle, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace eit

@@ -17,6 +17,8 @@ class TQtDialogs : public TDialogs {
   void Information(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
   void OpenPath(const std::string& path) override;
+  TReplaceAnswer AskReplaceImages(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
 
  private:
   QWidget* owner_;

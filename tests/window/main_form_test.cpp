@@ -75,7 +75,20 @@ struct TScriptedDialogs : TDialogs {
   }
   void Error(const std::string& text) override { errors.push_back(text); }
   void OpenPath(const std::string& path) override { opened.push_back(path); }
+  TReplaceAnswer AskReplaceImages(const std::string& text) override {
+    questions.push_back(text);
+    const TReplaceAnswer a = replaceAnswers.empty() ? TReplaceAnswer::Cancel : replaceAnswers.front();
+    if (!replaceAnswers.empty()) replaceAnswers.pop_front();
+    return a;
+  }
+  bool Confirm(const std::string& text) override {
+    questions.push_back(text);
+    return confirmAnswer;
+  }
   std::vector<std::string> opened;
+  std::deque<TReplaceAnswer> replaceAnswers;  // none left: Cancel
+  bool confirmAnswer = false;
+  std::vector<std::string> questions;
 
  private:
   std::optional<std::string> Next() {
@@ -237,6 +250,50 @@ TEST_F(MainForm, DirectoryThatCannotBeMadeIsRefusedWithTheReasonBeforeTheRun) {
   EXPECT_EQ(script->errors[0].rfind("Unable to create directory " + dir.File("file/out") + ": ", 0), 0u)
       << script->errors[0];
   EXPECT_TRUE(script->informations.empty());
+}
+
+TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
+  const std::string saved = GetCurrentDir();
+  const auto textures = MakeTextures(2);  // tex0.dds (24-bit), tex1.dds (32-bit)
+  const std::string target = dir.File("out");
+  const struct {
+    std::optional<TReplaceAnswer> answer;  // none: Cancel
+    bool painted;                          // the painted tex0.bmp survives
+    std::vector<std::string> logImages;
+  } rows[] = {
+      {TReplaceAnswer::Replace, false, {"tex1.tga", "tex0.bmp"}},
+      {TReplaceAnswer::KeepBoth, true, {"tex0.bmp", "tex1.tga", "tex0 (2).bmp"}},
+      {std::nullopt, true, {"tex0.bmp", "tex1.tga"}},
+  };
+  for (const auto& row : rows) {
+    std::filesystem::remove_all(target);
+    Add(1, textures);
+    script->directories.push_back(target);
+    form->BProcessClick();
+    TBitmap painted;
+    painted.LoadFromFile(target + "/tex0.bmp");
+    painted.FillRect({0, 0, 1, 1}, TRgb(250, 1, 2), 255);
+    painted.SaveToFile(target + "/tex0.bmp");
+    script->questions.clear();
+    script->informations.clear();
+    Part<QToolButton>(*form, "BClearAll")->click();
+    Add(1, {textures[0]});
+    script->directories.push_back(target);
+    if (row.answer) script->replaceAnswers.push_back(*row.answer);
+    form->BProcessClick();
+    ASSERT_EQ(script->questions.size(), 1u);
+    EXPECT_EQ(script->questions[0], "1 image in " + target + " already exists and would be replaced: tex0.bmp");
+    EXPECT_EQ(script->informations.empty(), !row.answer);  // Cancel runs nothing and says nothing
+    TBitmap now;
+    now.LoadFromFile(target + "/tex0.bmp");
+    EXPECT_EQ(now.Pixel(0, 0) == TRgb(250, 1, 2), row.painted);
+    std::vector<std::string> images;
+    for (const std::string& line : LoadLines(target + "/result.log"))
+      if (line.rfind("#Target", 0) == 0) images.push_back(ExtractFileName(line.substr(line.find(':') + 2)));
+    EXPECT_EQ(images, row.logImages);
+    Part<QToolButton>(*form, "BClearAll")->click();
+  }
+  SetCurrentDir(saved);
 }
 
 TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {

@@ -1,0 +1,67 @@
+// The terminal side of eitool-cli: text made safe to print, and the front end that shows a run.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "engine/main.h"
+#include "platform/console.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+// Control characters and bytes that are not UTF-8 text, escaped as \xNN.
+std::string Printable(const std::string& text);
+
+// The terminal front end: results on standard output, progress on standard error.
+class TConsole : public TFrontEnd {
+ public:
+  TConsole() : bar_(StderrTakesEscapes()) {}
+  ~TConsole() override { ClearBar(); }
+
+  void SetCurrentMessage(const std::string&) override {}
+  void SetProgress(int) override {}
+  void SetTotal(int) override {}
+  void SetExtracted(const std::string&) override {}
+  void AddResult(const std::string& line) override {
+    ClearBar();
+    std::printf("%s\n", Printable(line).c_str());
+    std::fflush(stdout);
+    results_ = true;
+  }
+  bool HasResults() override { return results_; }
+  void JobStarting() override {}
+  void JobEnded() override {}
+  void ProcessMessages() override {}
+  void EntryStarting(std::size_t index, std::size_t count, const std::string& entry) override {
+    if (!bar_) {
+      std::fprintf(stderr, "[%zu/%zu] %s\n", index + 1, count, Printable(entry).c_str());
+      return;
+    }
+    const int width = 30, done = static_cast<int>(index * width / count);
+    std::fprintf(stderr, "\r[%s%s] %zu/%zu %s\033[K", std::string(static_cast<std::size_t>(done), '#').c_str(),
+                 std::string(static_cast<std::size_t>(width - done), ' ').c_str(), index + 1, count,
+                 Printable(ExtractFileName(entry)).c_str());
+    std::fflush(stderr);
+    barShown_ = true;
+  }
+  void AddWarning(const std::string& line) override {
+    ClearBar();
+    std::fprintf(stderr, "%s\n", Printable(line).c_str());  // "<file>: warning: ..."
+  }
+  void EntryFailed(const std::string&, const std::string& message) override {
+    ClearBar();
+    std::fprintf(stderr, "eitool-cli: %s\n", Printable(message).c_str());
+  }
+
+ private:
+  void ClearBar() {
+    if (barShown_) std::fprintf(stderr, "\r\033[K");
+    barShown_ = false;
+  }
+  bool bar_;
+  bool barShown_ = false;
+  bool results_ = false;
+};
+
+}  // namespace eit

@@ -1,0 +1,158 @@
+// A second run into a folder: painted images are not replaced unasked, result.log stays the folder's
+// map, and a moved log says which images it uses.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/jobs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/cli_run.h"
+#include "tga/targa.h"
+
+namespace eit {
+namespace {
+
+using testing::Cli;
+using testing::Outcome;
+
+std::string Q(const std::string& path) { return "\"" + path + "\""; }
+
+// Paints one pixel of an exported image, as an editor would save it.
+void Paint(const std::string& path, int x, int y, TRgb colour) {
+  const bool tga = ExtractFileExtLower(path) == ".tga";
+  TBitmap picture;
+  if (tga)
+    ReadTGA(path.c_str(), picture);
+  else
+    picture.LoadFromFile(path);
+  picture.FillRect({x, y, x + 1, y + 1}, colour, 255);
+  TFileStream file(path, FileMode::Create);
+  if (tga)
+    WriteTgaToStream(file, picture);
+  else
+    picture.SaveToStream(file);
+}
+
+TRgb ImagePixel(const std::string& path, int x, int y) {
+  TBitmap picture;
+  if (ExtractFileExtLower(path) == ".tga")
+    ReadTGA(path.c_str(), picture);
+  else
+    picture.LoadFromFile(path);
+  return picture.Pixel(x, y);
+}
+
+TRgb TexturePixel(const std::string& path, int x, int y) {
+  TFileStream source(path, FileMode::OpenRead);
+  TMemoryStream image;
+  LoadTextureImage(source, image, path);
+  InvertImageHeader(image);
+  TBitmap picture;
+  ImageToBitmap(image, picture);
+  return picture.Pixel(x, y);
+}
+
+const TRgb kPainted(250, 1, 2), kPaintedLater(3, 250, 4);
+
+class SecondRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(Cli("samples " + Q(S), dir).status, 0);
+    FirstRun();
+  }
+  void FirstRun() {
+    const Outcome first = Cli("extract -o " + Q(out) + " " + Q(S + "/stone.dds") + " " + Q(S + "/sky.dds"), dir);
+    ASSERT_EQ(first.status, 0) << first.err;
+    Paint(out + "/stone.bmp", 0, 0, kPainted);  // an hour of work
+  }
+  // The second run: stone.dds again, by mistake, and one more texture.
+  Outcome Again(const std::string& flags) {
+    return Cli("extract -o " + Q(out) + " " + flags + " " + Q(S + "/stone.dds") + " " + Q(S + "/bricks.dds"), dir);
+  }
+  // Every image the log names gets an edit, so that the insert has no unedited picture to warn about.
+  Outcome InsertAll(const std::string& log, const std::string& target, const std::string& flags = "") {
+    for (const std::string& line : LoadLines(log))
+      if (line.rfind("#Target", 0) == 0) Paint(line.substr(line.find(':') + 2), 1, 1, kPaintedLater);
+    return Cli("insert -o " + Q(target) + " " + flags + " " + Q(log), dir);
+  }
+
+  testing::TempDir dir;
+  const std::string S = dir.File("S"), out = dir.File("OUT");
+};
+
+TEST_F(SecondRun, PaintedImagesAreKeptUnlessReplacingIsAskedFor) {
+  const struct {
+    const char* flags;
+    int status;
+    bool paintedKept;
+    std::vector<std::string> logImages;  // the merged log's images, in order
+    std::vector<std::string> rebuilt;    // what its insert writes
+  } rows[] = {
+      {"", 1, true, {"stone.bmp", "sky.tga"}, {"stone.dds", "sky.dds"}},
+      {"--overwrite", 0, false, {"sky.tga", "stone.bmp", "bricks.bmp"}, {"sky.dds", "stone.dds", "bricks.dds"}},
+      {"--keep-both", 0, true, {"stone.bmp", "sky.tga", "stone (2).bmp", "bricks.bmp"},
+       {"stone.dds", "sky.dds", "stone (2).dds", "bricks.dds"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.flags);
+    std::filesystem::remove_all(out);
+    FirstRun();
+    const Outcome again = Again(row.flags);
+    EXPECT_EQ(again.status, row.status) << again.err;
+    if (row.status != 0) {
+      EXPECT_NE(again.err.find("1 image in " + out + " already exists and would be replaced: stone.bmp"),
+                std::string::npos) << again.err;
+      EXPECT_NE(again.err.find("--keep-both"), std::string::npos);
+      EXPECT_FALSE(std::filesystem::exists(out + "/bricks.bmp"));  // nothing written
+    }
+    EXPECT_EQ(ImagePixel(out + "/stone.bmp", 0, 0) == kPainted, row.paintedKept);
+    std::vector<std::string> images;
+    for (const std::string& line : LoadLines(out + "/result.log"))
+      if (line.rfind("#Target", 0) == 0) images.push_back(ExtractFileName(line.substr(line.find(':') + 2)));
+    EXPECT_EQ(images, row.logImages);
+
+    const std::string target = dir.File(std::string("NEW") + row.flags);
+    const Outcome insert = InsertAll(out + "/result.log", target);
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    EXPECT_EQ(insert.err.find("warning"), std::string::npos) << insert.err;
+    for (const std::string& name : row.rebuilt) EXPECT_TRUE(std::filesystem::exists(target + "/" + name)) << name;
+    EXPECT_EQ(TexturePixel(target + "/stone.dds", 0, 0) == kPainted, row.paintedKept);
+  }
+}
+
+TEST_F(SecondRun, AFileNamedResultLogThatIsNoLogIsReplacedOnlyWhenAskedFor) {
+  SaveLines(out + "/result.log", {"my notes", "about the stone"});
+  Outcome again = Again("--keep-both");
+  EXPECT_EQ(again.status, 1);
+  EXPECT_NE(again.err.find(JoinPath(out, "result.log") + " is not a result log"), std::string::npos) << again.err;
+  EXPECT_EQ(LoadLines(out + "/result.log")[0], "my notes");
+  EXPECT_FALSE(std::filesystem::exists(out + "/bricks.bmp"));
+  again = Again("--overwrite");
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(LoadLines(out + "/result.log")[0], "#Format: DDS");
+}
+
+TEST_F(SecondRun, AMovedFolderSaysWhichImagesItUsesAndHereTakesItsOwn) {
+  const std::string moved = dir.File("MOVED");
+  std::filesystem::copy(out, moved, std::filesystem::copy_options::recursive);
+  Paint(moved + "/stone.bmp", 2, 2, kPaintedLater);  // edited on the copy
+  Paint(moved + "/sky.tga", 2, 2, kPaintedLater);
+  Paint(out + "/sky.tga", 3, 3, kPaintedLater);  // the first place's are edited too, so nothing is unedited
+
+  const Outcome plain = Cli("insert -o " + Q(dir.File("A")) + " " + Q(moved + "/result.log"), dir);
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_NE(plain.err.find("stone.dds: warning: this log names " + JoinPath(out, "stone.bmp") +
+                           "; the image beside it, " + JoinPath(moved, "stone.bmp") + ", is not used"),
+            std::string::npos) << plain.err;
+  EXPECT_NE(TexturePixel(dir.File("A/stone.dds"), 2, 2), kPaintedLater);
+
+  const Outcome here = Cli("insert -o " + Q(dir.File("B")) + " --here " + Q(moved + "/result.log"), dir);
+  EXPECT_EQ(here.status, 0) << here.err;
+  EXPECT_EQ(here.err.find("warning"), std::string::npos) << here.err;
+  EXPECT_EQ(TexturePixel(dir.File("B/stone.dds"), 2, 2), kPaintedLater);
+  EXPECT_EQ(TexturePixel(dir.File("B/stone.dds"), 0, 0), kPainted);
+}
+
+}  // namespace
+}  // namespace eit
