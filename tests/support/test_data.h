@@ -89,7 +89,8 @@ class TempDir {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // With the system's own separators, as the program writes paths.
+  std::string File(const std::string& name) const { return (path_ / name).make_preferred().string(); }
   const std::filesystem::path& Path() const { return path_; }
 
  private:

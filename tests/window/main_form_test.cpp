@@ -15,6 +15,10 @@
 #include <QTextEdit>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QSettings>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
 #include <QToolButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,11 +28,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "window/icons.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/cli_run.h"
 #include "support/test_data.h"
 #include "support/textures.h"
 
@@ -266,6 +272,7 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
       {std::nullopt, true, {"tex0.bmp", "tex1.tga"}},
   };
   for (const auto& row : rows) {
+    SetCurrentDir(saved);  // a run leaves the working directory in its target
     std::filesystem::remove_all(target);
     Add(1, textures);
     script->directories.push_back(target);
@@ -484,7 +491,7 @@ TEST_F(MainForm, DisabledButtonsShowAGreyedPictureNotAPlainSquare) {
 
 TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   const std::string s = dir.File("samples");
-  ASSERT_EQ(std::system(("\"" EIT_CLI "\" samples \"" + s + "\" >/dev/null").c_str()), 0);
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
   EXPECT_EQ(form->PreviewFont(), nullptr);  // nothing to preview yet
   EXPECT_EQ(script->errors.size(), 1u);
   Add(2, {s + "/latin.tdt"});
@@ -514,12 +521,53 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
 }
 
 // Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.
+// The Windows program's icon resource is a file, made from the same drawing as the window's icon:
+// EIT_WRITE_ICON=1 writes it anew (PNG entries, as Windows Vista and later read them).
+TEST(WindowIcon, TheIconResourceIsTheWindowsDrawing) {
+  const QString path = QStringLiteral(EIT_SOURCE_DIR "/window/eitool.ico");
+  const std::vector<int> sizes = {16, 32, 48, 256};
+  if (std::getenv("EIT_WRITE_ICON") != nullptr) {
+    std::vector<QByteArray> pngs;
+    for (int size : sizes) {
+      QBuffer buffer;
+      buffer.open(QIODevice::WriteOnly);
+      WindowIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+      pngs.push_back(buffer.data());
+    }
+    QByteArray ico;
+    auto put16 = [&](int v) { ico.append(char(v & 255)).append(char(v >> 8 & 255)); };
+    auto put32 = [&](qsizetype v) { put16(int(v & 0xFFFF)), put16(int(v >> 16 & 0xFFFF)); };
+    put16(0), put16(1), put16(int(sizes.size()));
+    qsizetype offset = 6 + 16 * qsizetype(sizes.size());
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+      ico.append(char(sizes[k] & 255)).append(char(sizes[k] & 255)).append(char(0)).append(char(0));
+      put16(1), put16(32), put32(pngs[k].size()), put32(offset);
+      offset += pngs[k].size();
+    }
+    for (const QByteArray& png : pngs) ico.append(png);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ico);
+  }
+  QImageReader reader(path, "ico");
+  ASSERT_EQ(reader.imageCount(), int(sizes.size())) << reader.errorString().toStdString();
+  for (std::size_t k = 0; k < sizes.size(); ++k) {
+    const int size = sizes[k];
+    ASSERT_TRUE(reader.jumpToImage(int(k)));
+    const QImage stored = reader.read().convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn = WindowIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(stored.size(), drawn.size()) << size;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) ASSERT_EQ(stored.pixel(x, y), drawn.pixel(x, y)) << size << " at " << x << ", " << y;
+  }
+}
+
 TEST_F(MainForm, Screenshot) {
   const char* path = std::getenv("EIT_SCREENSHOT");
   if (path == nullptr) GTEST_SKIP() << "set EIT_SCREENSHOT to a PNG path to make the picture";
   const std::string saved = GetCurrentDir();
   const std::string s = dir.File("samples");
-  ASSERT_EQ(std::system(("\"" EIT_CLI "\" samples \"" + s + "\" >/dev/null").c_str()), 0);
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
   Add(1, {s + "/stone.dds", s + "/sky.dds", s + "/water.dds", s + "/bricks.dds"});
   script->directories.push_back(dir.File("out"));
   form->show();
@@ -590,6 +638,10 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QStandardPaths::setTestModeEnabled(true);  // settings go to a test location, not the user's
+  // Files in that location on every system (the native format on Windows is the user's registry).
+  QCoreApplication::setOrganizationName(QStringLiteral("eitool-tests"));
+  QCoreApplication::setApplicationName(QStringLiteral("eitool_gui_tests"));
+  QSettings::setDefaultFormat(QSettings::IniFormat);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
