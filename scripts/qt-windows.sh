@@ -51,6 +51,9 @@ deploy_qt_windows() {
   cp "$QT_WINDOWS/plugins/styles/qwindowsvistastyle.dll" "$dir/styles/"
   cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll \
      /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$dir/"
+  # A font for systems whose own Qt cannot list (wine without Windows' fonts); Windows never needs it.
+  mkdir -p "$dir/fonts"
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$dir/fonts/"
   # The plugins beside the program, whatever the working directory.
   printf '[Paths]\r\nPlugins = .\r\n' >"$dir/qt.conf"
 }

@@ -1,6 +1,9 @@
-# The Windows stage of scripts/test: the MinGW-w64 cross build, its tests under wine, and a CLI round
-# trip in a folder named with Cyrillic and Greek letters whose outputs must equal the Linux build's.
-# Sourced after common.sh, with the Linux release build done.
+# The Windows stage of scripts/test: the MinGW-w64 cross build (the window too, when Qt for Windows is
+# found or made: scripts/qt-windows.sh), its tests under wine, a CLI round trip in a folder named with
+# Cyrillic and Greek letters whose outputs must equal the Linux build's, and a run of the real window
+# from the zip's folder on a virtual display. Sourced after common.sh, with the Linux release build done.
+source "$ROOT/scripts/qt-windows.sh"
+source "$ROOT/scripts/windows-package.sh"
 
 windows_stage() {
   echo "==> Windows build (MinGW-w64) and tests under wine"
@@ -15,14 +18,22 @@ windows_stage() {
     cmake --build "$ROOT/build/windows-gtest-build" -j "$JOBS" >/dev/null
     cmake --install "$ROOT/build/windows-gtest-build" >/dev/null
   fi
+  find_qt_windows
+  local qt=(-DEIT_WINDOW=OFF)
+  [ -z "$QT_WINDOWS" ] || qt=(-DEIT_WINDOW=ON -DEIT_QT_WINDOWS="$QT_WINDOWS" -DQT_HOST_PATH=/usr)
   configure_and_build windows -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest"
+    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" "${qt[@]}"
 
   # A private, headless wine; UTF-8 so that non-ASCII arguments reach the programs whole.
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
   unset DISPLAY WAYLAND_DISPLAY
   [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
   (cd "$ROOT/build/windows" && wine "$ROOT/build/windows/tests/eitool_tests.exe" --gtest_brief=1)
+  if [ -n "$QT_WINDOWS" ]; then
+    # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
+    deploy_qt_windows "$ROOT/build/windows/tests" with-test
+    (cd "$ROOT/build/windows/tests" && QT_QPA_PLATFORM=offscreen wine ./eitool_gui_tests.exe --gtest_brief=1)
+  fi
 
   local top="$ROOT/build/windows-roundtrip" cli_win="$ROOT/build/windows/cli/eitool-cli.exe"
   local cli_linux="$ROOT/build/release/cli/eitool-cli"
@@ -49,5 +60,35 @@ windows_stage() {
     cmp "$top/linux/Текстуры и Ελληνικά/$file" "$top/windows/Текстуры и Ελληνικά/$file"
     count=$((count + 1))
   done
-  echo "--> Windows round trip: $count outputs equal the Linux build's; stage took $((SECONDS - started)) s"
+  echo "--> Windows round trip: $count outputs equal the Linux build's"
+  [ -z "$QT_WINDOWS" ] || window_round_trip
+  echo "--> Windows stage took $((SECONDS - started)) s"
+}
+
+# The real window, started from the zip's folder unpacked in a Cyrillic folder on a virtual display, as a
+# user would: a texture and then a font table from a Cyrillic folder, each processed into one new folder
+# (the steps come from a script, since no one clicks here); its outputs and result.log must equal the
+# Linux CLI's doing the same.
+window_round_trip() {
+  local top="$ROOT/build/windows-window" cli_linux="$ROOT/build/release/cli/eitool-cli"
+  rm -rf "$top"
+  mkdir -p "$top/Программа" "$top/Текстуры" "$top/linux"
+  stage_windows_zip "$ROOT/build/windows" "$top/eitool-windows-x64.zip"
+  (cd "$top/Программа" && unzip -q ../eitool-windows-x64.zip)
+  "$cli_linux" samples "$top/Текстуры" >/dev/null
+  "$cli_linux" extract -o "$top/linux" "$top/Текстуры/stone.dds" >/dev/null
+  "$cli_linux" extract -o "$top/linux" "$top/Текстуры/font.tdt" >/dev/null
+  local wtop="Z:${top//\//\\}"
+  printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
+    "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" >"$top/script"
+  EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
+    wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
+  cat "$top/script.out"
+  [ "$(grep -c "Operation complete!" "$top/script.out")" = 2 ] || { echo "the window did not complete both runs" >&2; return 1; }
+  local file
+  for file in stone.bmp font.tga; do cmp "$top/linux/$file" "$top/Вывод/$file"; done
+  # The same records, the paths spelled each system's way.
+  diff <(sed "s#$top/linux/#$top/Вывод/#" "$top/linux/result.log") \
+       <(sed 's#: Z:\\#: \\#; s#\\#/#g' "$top/Вывод/result.log")
+  echo "--> the window on Windows: 2 runs, stone.bmp, font.tga and result.log equal the Linux CLI's"
 }

@@ -1,11 +1,15 @@
 // The program's entry: the window and the message loop.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <cstdlib>
 #include <exception>
 
+#include "platform/console.h"
+#include "platform/files.h"
 #include "window/dialogs.h"
 #include "window/main_form.h"
-#include "platform/files.h"
+#include "window/window_script.h"
 
 namespace {
 
@@ -24,15 +28,35 @@ class TCatchingApplication : public QApplication {
   }
 };
 
+// A check's run: the script's steps once the window shows, then the program ends.
+int RunScripted(const std::string& script) {
+  auto dialogs = std::make_unique<eit::TScriptDialogs>(script + ".out");
+  eit::TScriptDialogs& answers = *dialogs;
+  eit::TMainForm form(std::move(dialogs));
+  form.show();
+  int status = 0;
+  QTimer::singleShot(0, &form, [&] {
+    status = eit::RunWindowScript(form, answers, eit::LoadLines(script)) ? 0 : 2;
+    QCoreApplication::quit();
+  });
+  TCatchingApplication::exec();
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   eit::InstallInterruptCleanup();
+  // Files given to the program (dropped on its icon, "Open with") join the list as dropped files do.
+  const std::vector<std::string> arguments = eit::CommandLineArguments(argc, argv);
   TCatchingApplication application(argc, argv);
   TCatchingApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
   TCatchingApplication::setOrganizationName(QStringLiteral("eitool"));
+  eit::LoadShippedFonts();
+  if (const char* script = std::getenv("EIT_WINDOW_SCRIPT")) return RunScripted(script);
   eit::TMainForm form;
   form.show();
+  if (!arguments.empty()) form.DropFiles(arguments);
   TCatchingApplication::exec();
   return 0;
 }

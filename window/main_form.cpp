@@ -2,6 +2,9 @@
 #include "window/main_form.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -67,7 +70,14 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
       engine_(*this) {
   setWindowTitle(QStringLiteral("Extract\\Insert Tool"));
   setFixedSize(kFormWidth, kFormHeight);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  // 8-point MS Sans Serif, or the sans serif closest to it where the system lacks it (Qt cannot draw
+  // its bitmap form, and wine has none): never the serif fallback.
+  QFont font;
+  font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"),
+                    QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  setFont(font);
   setWindowIcon(WindowIcon());
   BuildToolBar();
   BuildList();
@@ -83,6 +93,13 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+void LoadShippedFonts() {
+  if (!QFontDatabase::families().isEmpty()) return;
+  const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+    QFontDatabase::addApplicationFont(fonts.filePath(name));
+}
 
 void TMainForm::BuildToolBar() {
   ToolBar1 = Placed(new QToolBar(this), "ToolBar1");

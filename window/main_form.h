@@ -34,6 +34,10 @@ inline constexpr TWidgetPlace kFormLayout[] = {
     {"Stop", 612, 10, 71, 19},      {"Progress", 12, 32, 671, 13}, {"Total", 12, 48, 671, 13},
 };
 
+// Where Qt can list none of the system's fonts (wine without Windows' own fonts), the fonts shipped in the
+// program's "fonts" folder, so that text shows; call once the application exists.
+void LoadShippedFonts();
+
 class TMainForm : public QWidget, private TFrontEnd {
   Q_OBJECT
 

@@ -635,8 +635,10 @@ TEST(ErrorBox, FullStopOnlyAfterCharactersAboveIt) {
 }  // namespace eit
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise (README's picture of the Windows window is taken on "windows").
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  eit::LoadShippedFonts();
   QStandardPaths::setTestModeEnabled(true);  // settings go to a test location, not the user's
   // Files in that location on every system (the native format on Windows is the user's registry).
   QCoreApplication::setOrganizationName(QStringLiteral("eitool-tests"));

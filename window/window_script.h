@@ -1,0 +1,40 @@
+// The real window driven by a script instead of a user, for the checks that start the program as users
+// do, where no one can click (EIT_WINDOW_SCRIPT=<file>). Each line of the file is a step:
+//   add <file>          the file is added to the list as a dropped file is
+//   process <directory> Process, with <directory> chosen in the directory chooser
+// Every message the window would show goes to <file>.out, one per line. A question about images that
+// exist already is answered "Keep both"; any other question "No".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/dialogs.h"
+
+namespace eit {
+
+class TMainForm;
+
+class TScriptDialogs : public TDialogs {
+ public:
+  explicit TScriptDialogs(std::string outPath) : outPath_(std::move(outPath)) {}
+  std::optional<std::vector<std::string>> SelectLog(int&) override { return std::nullopt; }
+  std::optional<std::string> SaveLST() override { return std::nullopt; }
+  std::optional<std::string> SaveRes() override { return std::nullopt; }
+  bool SelectDirectory(std::string& directory) override;
+  void Information(const std::string& text, const std::string& title) override;
+  void Error(const std::string& text) override;
+  TReplaceAnswer AskReplaceImages(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+
+  std::string NextDirectory;
+
+ private:
+  void Note(const std::string& line);
+  std::string outPath_;
+};
+
+// Runs the script's steps on the window; false when a line is not a step.
+bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector<std::string>& lines);
+
+}  // namespace eit
