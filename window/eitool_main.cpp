@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <cstdlib>
 #include <exception>
 
 #include "platform/console.h"
@@ -36,7 +35,13 @@ int RunScripted(const std::string& script) {
   form.show();
   int status = 0;
   QTimer::singleShot(0, &form, [&] {
-    status = eit::RunWindowScript(form, answers, eit::LoadLines(script)) ? 0 : 2;
+    // No message box may wait here for a click that never comes: a failure ends the run, noted.
+    try {
+      status = eit::RunWindowScript(form, answers, eit::LoadLines(script)) ? 0 : 2;
+    } catch (const std::exception& e) {
+      answers.Error(e.what());
+      status = 1;
+    }
     QCoreApplication::quit();
   });
   TCatchingApplication::exec();
@@ -53,7 +58,9 @@ int main(int argc, char** argv) {
   TCatchingApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
   TCatchingApplication::setOrganizationName(QStringLiteral("eitool"));
   eit::LoadShippedFonts();
-  if (const char* script = std::getenv("EIT_WINDOW_SCRIPT")) return RunScripted(script);
+  // Read by Qt, which takes the wide environment on Windows: the path may hold any letters.
+  const QString script = qEnvironmentVariable("EIT_WINDOW_SCRIPT");
+  if (!script.isEmpty()) return RunScripted(script.toStdString());
   eit::TMainForm form;
   form.show();
   if (!arguments.empty()) form.DropFiles(arguments);
