@@ -64,12 +64,21 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
   }
   if (!FileExists(log.Path)) return log;
   log.Exists = true;
+  TMemoryStream bytes;
   try {
-    log.Lines = LoadLines(log.Path);
+    bytes.LoadFromFile(log.Path);
   } catch (const std::exception& e) {
     log.Problem = ErrorNamingFile(e, log.Path);
     return log;
   }
+  // A result log is text: a file with NUL bytes in it is something else, whatever its lines say.
+  const char* text = reinterpret_cast<const char*>(bytes.Memory());
+  const auto size = static_cast<std::size_t>(bytes.Size());
+  if (std::find(text, text + size, '\0') != text + size) {
+    log.Problem = log.Path + " is not a result log (it holds binary data), so this run's records cannot be added to it";
+    return log;
+  }
+  log.Lines = LoadLines(log.Path);  // as every log is read: an older one in the ANSI code page becomes UTF-8
   for (std::size_t i = 0; i < log.Lines.size(); ++i) {
     const std::string token = FirstToken(log.Lines[i]);
     if (token.empty() || IsLogKeyword(token)) continue;

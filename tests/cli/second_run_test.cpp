@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "engine/jobs.h"
 #include "platform/files.h"
@@ -122,15 +123,18 @@ TEST_F(SecondRun, PaintedImagesAreKeptUnlessReplacingIsAskedFor) {
 }
 
 TEST_F(SecondRun, AFileNamedResultLogThatIsNoLogIsReplacedOnlyWhenAskedFor) {
-  SaveLines(out + "/result.log", {"my notes", "about the stone"});
-  Outcome again = Again("--keep-both");
-  EXPECT_EQ(again.status, 1);
-  EXPECT_NE(again.err.find(JoinPath(out, "result.log") + " is not a result log"), std::string::npos) << again.err;
-  EXPECT_EQ(LoadLines(out + "/result.log")[0], "my notes");
-  EXPECT_FALSE(std::filesystem::exists(out + "/bricks.bmp"));
-  again = Again("--overwrite");
-  EXPECT_EQ(again.status, 0) << again.err;
-  EXPECT_EQ(LoadLines(out + "/result.log")[0], "#Format: DDS");
+  for (const std::string& content : {std::string("my notes\nabout the stone\n"), std::string("\0\1binary", 8)}) {
+    std::ofstream(out + "/result.log", std::ios::binary | std::ios::trunc) << content;
+    Outcome again = Again("--keep-both");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find(JoinPath(out, "result.log") + " is not a result log"), std::string::npos) << again.err;
+    EXPECT_EQ(testing::Slurp(out + "/result.log"), content);
+    EXPECT_FALSE(std::filesystem::exists(out + "/bricks.bmp"));
+    again = Again("--overwrite");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(LoadLines(out + "/result.log")[0], "#Format: DDS");
+    std::filesystem::remove(out + "/bricks.bmp");
+  }
 }
 
 TEST_F(SecondRun, AMovedFolderSaysWhichImagesItUsesAndHereTakesItsOwn) {
