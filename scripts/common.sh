@@ -9,6 +9,8 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g zlib1g-dev l
                 libfreetype-dev fonts-dejavu-core
                 qt6-base-dev qt6-image-formats-plugins
                 libgtest-dev libgmock-dev libbenchmark-dev)
+# The Debian package's checks.
+PACKAGE_PACKAGES=(lintian desktop-file-utils appstream)
 # clang and its runtimes, for the fuzz targets.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build (MinGW-w64 cross compiler and its zlib; Qt's host tools for the window), its test run

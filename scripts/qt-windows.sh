@@ -47,7 +47,12 @@ deploy_qt_windows() {
   [ "${2:-}" = with-test ] && cp "$QT_WINDOWS/bin/Qt6Test.dll" "$dir/"
   mkdir -p "$dir/platforms" "$dir/styles"
   cp "$QT_WINDOWS/plugins/platforms/qwindows.dll" "$dir/platforms/"
-  [ "${2:-}" = with-test ] && cp "$QT_WINDOWS/plugins/platforms/qoffscreen.dll" "$dir/platforms/"
+  if [ "${2:-}" = with-test ]; then
+    # The tests also draw offscreen and read the icon resource.
+    mkdir -p "$dir/imageformats"
+    cp "$QT_WINDOWS/plugins/platforms/qoffscreen.dll" "$dir/platforms/"
+    cp "$QT_WINDOWS/plugins/imageformats/qico.dll" "$dir/imageformats/"
+  fi
   cp "$QT_WINDOWS/plugins/styles/qwindowsvistastyle.dll" "$dir/styles/"
   cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll \
      /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$dir/"

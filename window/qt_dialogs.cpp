@@ -124,7 +124,13 @@ bool TQtDialogs::SelectDirectory(std::string& directory) {
 }
 
 void TQtDialogs::OpenPath(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) return;
+  // Qt only prints its reason to standard error, which a window user never sees.
+#ifdef Q_OS_WIN
+  Error("Cannot open " + path + ": no program is set up to open it.");
+#else
+  Error("Cannot open " + path + ": the desktop has no program to open it (the package xdg-utils opens files).");
+#endif
 }
 
 void TQtDialogs::Information(const std::string& text, const std::string& title) {

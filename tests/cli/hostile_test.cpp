@@ -590,8 +590,7 @@ TEST(HostileEnvironment, SigtermDuringAnExtractLeavesNoTemporary) {
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    freopen("/dev/null", "w", stdout);
-    freopen("/dev/null", "w", stderr);
+    if (freopen("/dev/null", "w", stdout) == nullptr || freopen("/dev/null", "w", stderr) == nullptr) _exit(126);
     execv(argv[0], argv.data());
     _exit(127);
   }
