@@ -29,7 +29,8 @@ constexpr const char* kUsage =
     "                                                     textures (.dds), font tables (.tdt) to images\n"
     "  eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "                                                     replay logs (.log), lists (.lst)\n"
-    "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX] -o DIR\n"
+    "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX]\n"
+    "                  [--mono] [--face N] -o DIR\n"
     "                                                     new glyphs drawn from a font, with their insert log\n"
     "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "                                                     a line of text set with a font table\n"
@@ -191,11 +192,14 @@ std::string TextAfter(const std::vector<std::string>& args, std::size_t& i) {
 }
 
 constexpr const char* kSheetUsage =
-    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX] -o DIR\n"
+    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX]\n"
+    "                        [--mono] [--face N] -o DIR\n"
     "Draws the characters of the codes FIRST up to END (in the code page) from a TrueType/OpenType font into\n"
     "DIR/<FONT>_sheet.tga, laid out as the insert wants it, and writes its insert log DIR/<FONT>_sheet.log:\n"
     "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. The glyphs stand as tall as the\n"
-    "table's own unless --size gives their pixel size. A code the font or code page lacks gets a box.\n";
+    "table's own unless --size gives their pixel size. A code the font or code page lacks gets a box.\n"
+    "--mono draws without anti-aliasing (every pixel opaque or clear), for pixel fonts; --face N takes face N\n"
+    "of a font collection (.ttc; the first is 0).\n";
 constexpr const char* kPreviewUsage =
     "Usage: eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "Sets TEXT (UTF-8) with the font table and its texture as the game lays glyphs out; characters without a\n"
@@ -224,6 +228,10 @@ int RunSheet(const std::vector<std::string>& args) {
       options.First = NumberAfter(args, i, eit::NewGlyphCode, 0xFF);
     } else if (a == "--end") {
       options.End = NumberAfter(args, i, eit::NewGlyphCode + 1, 0x100);
+    } else if (a == "--mono") {
+      options.Mono = true;
+    } else if (a == "--face") {
+      options.Face = NumberAfter(args, i, 0, 1023);
     } else if (a == "--size") {
       options.PixelSize = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
     } else if (a == "-o" || a == "--output") {

@@ -15,6 +15,8 @@ struct TSheetOptions {
   int First = NewGlyphCode;  // the codes drawn: First up to, not including, End
   int End = 0x100;
   int PixelSize = 0;  // 0: as tall as the table's own glyphs (codes below 0x7F)
+  int Face = 0;       // the face of a font collection (.ttc)
+  bool Mono = false;  // without anti-aliasing (alpha 0 or 255), for pixel fonts
 };
 
 struct TRenderedSheet {

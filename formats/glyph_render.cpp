@@ -50,13 +50,36 @@ namespace {
 struct TFreeType {
   FT_Library handle = nullptr;
   FT_Face face = nullptr;
-  TFreeType(const std::string& fontBytes, const std::string& fontFile) {
+  TFreeType(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
     if (FT_Init_FreeType(&handle) != 0) throw Exception("FreeType could not be started");
-    if (FT_New_Memory_Face(handle, reinterpret_cast<const FT_Byte*>(fontBytes.data()),
-                           static_cast<FT_Long>(fontBytes.size()), 0, &face) != 0 ||
-        !FT_IS_SCALABLE(face))
+    if (Open(fontBytes, 0) != 0 || !FT_IS_SCALABLE(face))
       throw Exception(fontFile + " is not a font FreeType can read (TrueType or OpenType)");
+    const FT_Long faces = face->num_faces;
+    if (faceIndex < 0 || faceIndex >= faces) throw Exception(fontFile + " has no face " + std::to_string(faceIndex) +
+                                                             "; its faces are: " + FaceList(fontBytes, faces));
+    if (faceIndex > 0 && (Open(fontBytes, faceIndex) != 0 || !FT_IS_SCALABLE(face)))
+      throw Exception(fontFile + ": FreeType cannot read its face " + std::to_string(faceIndex));
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+  }
+  FT_Error Open(const std::string& bytes, FT_Long index) {
+    if (face != nullptr) FT_Done_Face(face);
+    face = nullptr;
+    return FT_New_Memory_Face(handle, reinterpret_cast<const FT_Byte*>(bytes.data()), static_cast<FT_Long>(bytes.size()),
+                              index, &face);
+  }
+  // "0 DejaVu Sans Book, 1 ..." for the error that names a face the file does not have.
+  std::string FaceList(const std::string& bytes, FT_Long faces) {
+    std::string list;
+    for (FT_Long i = 0; i < faces && i < 64; ++i) {
+      FT_Face f = nullptr;
+      if (FT_New_Memory_Face(handle, reinterpret_cast<const FT_Byte*>(bytes.data()),
+                             static_cast<FT_Long>(bytes.size()), i, &f) != 0)
+        continue;
+      list += (list.empty() ? "" : ", ") + std::to_string(i) + " " + (f->family_name ? f->family_name : "?") + " " +
+              (f->style_name ? f->style_name : "");
+      FT_Done_Face(f);
+    }
+    return list;
   }
   ~TFreeType() {
     if (face != nullptr) FT_Done_Face(face);
@@ -129,7 +152,8 @@ std::string LoadGlyph(const TFreeType& ft, int code, const TSheetOptions& option
   const char32_t ch = CharacterOf(options.CodePage, static_cast<std::uint8_t>(code));
   if (ch == 0) return CodeText(code) + " is undefined in code page " + std::to_string(options.CodePage);
   if (FT_Get_Char_Index(ft.face, ch) == 0) return CodeText(code) + ": the font has no glyph for " + DescribeCharacter(ch);
-  if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0)
+  const FT_Int32 target = options.Mono ? FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME : FT_LOAD_TARGET_NORMAL;
+  if (FT_Load_Char(ft.face, ch, FT_LOAD_RENDER | target) != 0)
     return CodeText(code) + ": FreeType could not draw " + DescribeCharacter(ch);
   return "";
 }
@@ -150,9 +174,11 @@ void DrawGlyph(TBitmap& sheet, const FT_GlyphSlot slot, int top, const TSheetMet
     const int y = top + m.Baseline - slot->bitmap_top + static_cast<int>(row);
     if (y < top || y >= top + m.Height) continue;
     const unsigned char* src = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;  // one bit a pixel, the first in the top bit
     for (unsigned col = 0; col < bitmap.width; ++col) {
       const int x = left + static_cast<int>(col);
-      if (x < kSheetWidth && src[col] != 0) Put(sheet, x, y, src[col]);
+      const std::uint8_t alpha = mono ? ((src[col >> 3] >> (7 - (col & 7))) & 1) * 255 : src[col];
+      if (x < kSheetWidth && alpha != 0) Put(sheet, x, y, alpha);
     }
   }
   const int base = top + std::clamp(m.Baseline, 0, m.Height - 1);
@@ -172,7 +198,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& t
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
     throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
                     std::to_string(options.PixelSize));
-  const TFreeType ft(fontBytes, options.FontFile);
+  TFreeType ft(fontBytes, options.FontFile, options.Face);
   const TSheetMetrics m = MeasureSheet(ft, table, tablePath, options);
   TRenderedSheet result;
   result.PixelSize = m.PixelSize;

@@ -39,6 +39,13 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   scroll->setWidgetResizable(true);
   Problems = new QLabel(this);
   Problems->setWordWrap(true);
+  Problems->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // A long list of missing characters scrolls instead of squashing the picture.
+  auto* problemsScroll = new QScrollArea(this);
+  problemsScroll->setWidget(Problems);
+  problemsScroll->setWidgetResizable(true);
+  problemsScroll->setFrameShape(QFrame::NoFrame);
+  problemsScroll->setMaximumHeight(6 * problemsScroll->fontMetrics().lineSpacing());
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Font table:"), Table);
   form->addRow(QStringLiteral("Text:"), Text);
@@ -47,7 +54,7 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(scroll, 1);
-  layout->addWidget(Problems);
+  layout->addWidget(problemsScroll);
   connect(Table, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
   connect(CodePage, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
   connect(Text, &QLineEdit::textChanged, this, &TPreviewDialog::Redraw);

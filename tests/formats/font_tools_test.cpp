@@ -1,6 +1,8 @@
 // Glyph sheets from a font file and text previews, judged by what users see: boxes, places, pixels.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <filesystem>
 
 #include "engine/main.h"
@@ -68,6 +70,29 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
         for (int x = g.Left; x < g.Right; ++x) visible += texture.ScanLine(y)[4 * x + 3] > 128;
       EXPECT_GT(visible, 2) << std::hex << code;
     }
+  }
+}
+
+TEST_F(FontTools, PixelFontsAndFacesOfACollection) {
+  if (!CanRenderFonts() || !std::filesystem::exists(kDejaVu)) GTEST_SKIP() << "no FreeType or no DejaVu Sans here";
+  TSheetOptions options;
+  options.FontFile = kDejaVu;
+  options.Mono = true;  // every glyph pixel opaque or clear; alpha 1 marks only the advance
+  const std::string out = dir.File("mono");
+  MakeDirectory(out);
+  TBitmap sheet;
+  ReadTGA(WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out).Sheet.c_str(), sheet);
+  std::set<int> alphas;
+  for (std::int32_t y = 0; y < sheet.Height(); ++y)
+    for (std::int32_t x = 0; x < sheet.Width(); ++x) alphas.insert(sheet.ScanLine(y)[4 * x + 3]);
+  EXPECT_EQ(alphas, (std::set<int>{0, 1, 255}));
+  options.Mono = false;
+  options.Face = 1;  // DejaVu Sans is one face: the error names the ones there are
+  try {
+    WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out);
+    ADD_FAILURE() << "face 1 of a one-face font was drawn";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("has no face 1; its faces are: 0 DejaVu Sans Book"), std::string::npos) << e.Message();
   }
 }
 
