@@ -52,6 +52,15 @@ struct TFreeType {
   FT_Face face = nullptr;
   TFreeType(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
     if (FT_Init_FreeType(&handle) != 0) throw Exception("FreeType could not be started");
+    // A constructor that throws runs no destructor: what FreeType holds goes here then.
+    try {
+      OpenFace(fontBytes, fontFile, faceIndex);
+    } catch (...) {
+      Release();
+      throw;
+    }
+  }
+  void OpenFace(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
     if (Open(fontBytes, 0) != 0 || !FT_IS_SCALABLE(face))
       throw Exception(fontFile + " is not a font FreeType can read (TrueType or OpenType)");
     const FT_Long faces = face->num_faces;
@@ -60,6 +69,12 @@ struct TFreeType {
     if (faceIndex > 0 && (Open(fontBytes, faceIndex) != 0 || !FT_IS_SCALABLE(face)))
       throw Exception(fontFile + ": FreeType cannot read its face " + std::to_string(faceIndex));
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+  }
+  void Release() {
+    if (face != nullptr) FT_Done_Face(face);
+    if (handle != nullptr) FT_Done_FreeType(handle);
+    face = nullptr;
+    handle = nullptr;
   }
   FT_Error Open(const std::string& bytes, FT_Long index) {
     if (face != nullptr) FT_Done_Face(face);
@@ -81,10 +96,7 @@ struct TFreeType {
     }
     return list;
   }
-  ~TFreeType() {
-    if (face != nullptr) FT_Done_Face(face);
-    if (handle != nullptr) FT_Done_FreeType(handle);
-  }
+  ~TFreeType() { Release(); }
   TFreeType(const TFreeType&) = delete;
   TFreeType& operator=(const TFreeType&) = delete;
 };
