@@ -1,8 +1,9 @@
 #include "engine/result_log.h"
 
+#include "formats/codepages.h"
+
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 namespace eit {
 
@@ -24,11 +25,7 @@ std::string SourceLine(const std::string& path) { return LogKeywords.Source + " 
 std::string TargetLine(bool bitmap, const std::string& imagePath) {
   return LogKeywords.Target + (bitmap ? " BMP: " : " TGA: ") + imagePath;
 }
-std::string CodeLine(const char* keyword, std::int32_t code) {
-  char hex[16];
-  std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(code));
-  return std::string(keyword) + " " + hex;
-}
+std::string CodeLine(const char* keyword, std::int32_t code) { return std::string(keyword) + " " + CodeText(code); }
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
                                     std::int32_t end) {
   return {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),

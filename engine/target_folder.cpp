@@ -78,7 +78,7 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
     log.Problem = log.Path + " is not a result log (it holds binary data), so this run's records cannot be added to it";
     return log;
   }
-  log.Lines = LoadLines(log.Path);  // as every log is read: an older one in the ANSI code page becomes UTF-8
+  log.Lines = TextLines(text, size);  // as every log is read: an older one in the ANSI code page becomes UTF-8
   for (std::size_t i = 0; i < log.Lines.size(); ++i) {
     const std::string token = FirstToken(log.Lines[i]);
     if (token.empty() || IsLogKeyword(token)) continue;

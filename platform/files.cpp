@@ -300,8 +300,10 @@ bool IsValidUtf8(const char* text, std::size_t size) {
 std::vector<std::string> LoadLines(const std::string& path) {
   TMemoryStream bytes;
   bytes.LoadFromFile(path);
-  const auto* text = reinterpret_cast<const char*>(bytes.Memory());
-  const auto size = static_cast<std::size_t>(bytes.Size());
+  return TextLines(reinterpret_cast<const char*>(bytes.Memory()), static_cast<std::size_t>(bytes.Size()));
+}
+
+std::vector<std::string> TextLines(const char* text, std::size_t size) {
 #ifdef _WIN32
   // Logs and lists of earlier tools are in the user's ANSI code page; paths inside the program are UTF-8.
   if (size > 0 && size < 0x7FFFFFFF && !IsValidUtf8(text, size)) {

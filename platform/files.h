@@ -82,6 +82,9 @@ bool IsValidUtf8(const char* text, std::size_t size);
 std::size_t Utf8SequenceAt(const char* text, std::size_t size);
 std::vector<std::string> LoadLines(const std::string& path);
 std::vector<std::string> SplitLines(const char* text, std::size_t size);
+// The lines of a file's bytes already read, as LoadLines reads them (older text in the ANSI code page on
+// Windows becomes UTF-8).
+std::vector<std::string> TextLines(const char* text, std::size_t size);
 void SaveLines(const std::string& path, const std::vector<std::string>& lines);
 void WriteLines(TStream& destination, const std::vector<std::string>& lines);
 

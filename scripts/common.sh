@@ -10,13 +10,13 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g zlib1g-dev l
                 qt6-base-dev qt6-image-formats-plugins
                 libgtest-dev libgmock-dev libbenchmark-dev)
 # The Debian package's checks.
-PACKAGE_PACKAGES=(lintian desktop-file-utils appstream)
+PACKAGE_PACKAGES=(lintian desktop-file-utils appstream man-db)
 # clang and its runtimes, for the fuzz targets.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build (MinGW-w64 cross compiler and its zlib; Qt's host tools for the window), its test run
 # (wine, and a virtual display for the real window) and its package (zip).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest qt6-base-dev-tools wine wine64 fonts-wine xvfb xauth
-                  zip unzip)
+                  xz-utils zip unzip)
 
 # Installs the Debian packages that are not installed yet; a second run installs nothing.
 ensure_packages() {

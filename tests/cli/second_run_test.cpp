@@ -19,30 +19,29 @@ using testing::Outcome;
 
 std::string Q(const std::string& path) { return "\"" + path + "\""; }
 
-// Paints one pixel of an exported image, as an editor would save it.
-void Paint(const std::string& path, int x, int y, TRgb colour) {
-  const bool tga = ExtractFileExtLower(path) == ".tga";
+bool IsTga(const std::string& path) { return ExtractFileExtLower(path) == ".tga"; }
+
+TBitmap LoadPicture(const std::string& path) {
   TBitmap picture;
-  if (tga)
+  if (IsTga(path))
     ReadTGA(path.c_str(), picture);
   else
     picture.LoadFromFile(path);
+  return picture;
+}
+
+// Paints one pixel of an exported image, as an editor would save it.
+void Paint(const std::string& path, int x, int y, TRgb colour) {
+  TBitmap picture = LoadPicture(path);
   picture.FillRect({x, y, x + 1, y + 1}, colour, 255);
   TFileStream file(path, FileMode::Create);
-  if (tga)
+  if (IsTga(path))
     WriteTgaToStream(file, picture);
   else
     picture.SaveToStream(file);
 }
 
-TRgb ImagePixel(const std::string& path, int x, int y) {
-  TBitmap picture;
-  if (ExtractFileExtLower(path) == ".tga")
-    ReadTGA(path.c_str(), picture);
-  else
-    picture.LoadFromFile(path);
-  return picture.Pixel(x, y);
-}
+TRgb ImagePixel(const std::string& path, int x, int y) { return LoadPicture(path).Pixel(x, y); }
 
 TRgb TexturePixel(const std::string& path, int x, int y) {
   TFileStream source(path, FileMode::OpenRead);
