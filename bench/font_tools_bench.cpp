@@ -49,7 +49,7 @@ void BM_GlyphSheetFromFont(benchmark::State& state) {
   }
   eit::TSheetOptions options;
   options.FontFile = kFont;
-  for (auto _ : state) benchmark::DoNotOptimize(eit::RenderGlyphSheet(S().table, "latin.tdt", S().fontBytes, options));
+  for (auto _ : state) benchmark::DoNotOptimize(eit::RenderGlyphSheet(S().table, S().texture, "latin.tdt", S().fontBytes, options));
 }
 
 void BM_PreviewLine(benchmark::State& state) {

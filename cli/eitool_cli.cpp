@@ -192,18 +192,32 @@ std::string TextAfter(const std::vector<std::string>& args, std::size_t& i) {
 }
 
 constexpr const char* kSheetUsage =
-    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0xC0] [--end 0x100] [--size PX]\n"
-    "                        [--mono] [--face N] -o DIR\n"
+    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
+    "                        [--mono | --no-mono] [--face N] [--allow-missing] -o DIR\n"
     "Draws the characters of the codes FIRST up to END (in the code page) from a TrueType/OpenType font into\n"
     "DIR/<FONT>_sheet.tga, laid out as the insert wants it, and writes its insert log DIR/<FONT>_sheet.log:\n"
-    "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. The glyphs stand as tall as the\n"
-    "table's own unless --size gives their pixel size. A code the font or code page lacks gets a box.\n"
-    "--mono draws without anti-aliasing (every pixel opaque or clear), for pixel fonts; --face N takes face N\n"
-    "of a font collection (.ttc; the first is 0).\n";
+    "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. FIRST is by default the code\n"
+    "page's first letter from 0x80 on (0x7F to 0xFF; 0xC0 keeps the old layout); END at most 0x100.\n"
+    "The letters stand on the table's own baseline with capitals as tall as its own (--size PX: capitals PX\n"
+    "pixels high), whole inside the glyph boxes, and must fit the font's texture. A code the font lacks gets\n"
+    "a box, and the log lists it; a font that lacks more than half of the letters is refused unless\n"
+    "--allow-missing. --mono draws without anti-aliasing (every pixel opaque or clear), as is the default\n"
+    "when the table's own glyphs are; --no-mono draws smooth edges. --face N takes face N of a font\n"
+    "collection (.ttc; the first is 0).\n";
 constexpr const char* kPreviewUsage =
     "Usage: eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "Sets TEXT (UTF-8) with the font table and its texture as the game lays glyphs out; characters without a\n"
     "glyph show as red boxes and are listed.\n";
+
+// A character code: the range in messages reads as codes do.
+int CodeAfter(const std::vector<std::string>& args, std::size_t& i, int least, int most) {
+  try {
+    return NumberAfter(args, i, least, most);
+  } catch (const UsageError&) {
+    throw UsageError{args[i - 1] + " needs a code from " + eit::CodeText(least) + " to " + eit::CodeText(most) +
+                     (i < args.size() ? ", not \"" + args[i] + "\"" : "")};
+  }
+}
 
 int RunSheet(const std::vector<std::string>& args) {
   std::string table, dir;
@@ -224,12 +238,14 @@ int RunSheet(const std::vector<std::string>& args) {
       options.CodePage = NumberAfter(args, i, 0, 65535);
       CheckCodePageOption(options.CodePage);
     } else if (a == "--first") {
-      // The insert lays new glyphs from 0xC0 on.
-      options.First = NumberAfter(args, i, eit::NewGlyphCode, 0xFF);
+      // The insert keeps the codes below 0x7F.
+      options.First = CodeAfter(args, i, eit::KeptCodeLimit, 0xFF);
     } else if (a == "--end") {
-      options.End = NumberAfter(args, i, eit::NewGlyphCode + 1, 0x100);
-    } else if (a == "--mono") {
-      options.Mono = true;
+      options.End = CodeAfter(args, i, eit::KeptCodeLimit + 1, 0x100);
+    } else if (a == "--mono" || a == "--no-mono") {
+      options.Mono = a == "--mono" ? eit::TMono::On : eit::TMono::Off;
+    } else if (a == "--allow-missing") {
+      options.AllowMissing = true;
     } else if (a == "--face") {
       options.Face = NumberAfter(args, i, 0, 1023);
     } else if (a == "--size") {
@@ -242,13 +258,16 @@ int RunSheet(const std::vector<std::string>& args) {
   }
   if (table.empty() || options.FontFile.empty() || dir.empty())
     throw UsageError{"sheet needs a font table, --font FILE and -o DIR"};
-  if (options.First >= options.End)
-    throw UsageError{"--first " + eit::CodeText(options.First) + " must come before --end " +
+  if (eit::SheetFirstCode(options) >= options.End)
+    throw UsageError{(options.First != 0 ? "--first " : "the first letter of code page " +
+                                                           std::to_string(options.CodePage) + ", ") +
+                     eit::CodeText(eit::SheetFirstCode(options)) + ", must come before --end " +
                      eit::CodeText(options.End)};
   eit::MakeDirectory(dir);
-  const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir);
-  for (const std::string& problem : files.Problems)
-    std::fprintf(stderr, "%s: warning: %s\n", eit::Printable(eit::ExtractFileName(table)).c_str(), eit::Printable(problem).c_str());
+  const std::string name = eit::Printable(eit::ExtractFileName(table));
+  const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir, [&](const std::string& note) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), eit::Printable(note).c_str());
+  });
   std::printf("%s\n%s\n", eit::Printable(files.Sheet).c_str(), eit::Printable(files.Log).c_str());
   return 0;
 }

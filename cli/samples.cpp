@@ -90,20 +90,22 @@ void WriteCodeFont(const std::string& dir, TPackEngine engine, std::vector<std::
 }
 
 // A font with letters for the codes 0x20 to 0x7E and nothing from 0x7F on: the start of a translation,
-// to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with.
+// to draw the new alphabet into from a font file (eitool-cli sheet) and to preview text with. Its boxes
+// leave room above the capitals, as a font that is to carry accents must.
 void WriteLatinFont(const std::string& dir, TPackEngine engine, std::vector<std::string>& written) {
-  TBitmap letters(TPixelFormat::pf32bit, 256, 128);
+  constexpr int kAccentRows = 3, kBoxHeight = kSampleGlyphHeight + kAccentRows;
+  TBitmap letters(TPixelFormat::pf32bit, 256, 256);
   TMemoryStream records;
   records.SetSize(kFontTableSize);
   for (int code = 0x20; code < 0x7F; ++code) {
-    const int k = code - 0x20, x = (k % 32) * (kSampleGlyphWidth + 1), y = (k / 32) * (kSampleGlyphHeight + 1);
+    const int k = code - 0x20, x = (k % 32) * (kSampleGlyphWidth + 1), y = (k / 32) * (kBoxHeight + 1);
     for (int row = 0; row < kSampleGlyphHeight; ++row)
       for (int col = 0; col < kSampleGlyphWidth; ++col)
         if (kSampleGlyphs[k][row] >> (kSampleGlyphWidth - 1 - col) & 1)
-          letters.FillRect({x + col, y + row, x + col + 1, y + row + 1}, kWhite, 255);
+          letters.FillRect({x + col, y + kAccentRows + row, x + col + 1, y + kAccentRows + row + 1}, kWhite, 255);
     WriteGlyphRecord(records.Memory() + k * kGlyphRecordSize,
-                     {U16(x), U16(y), U16(x + kSampleGlyphWidth), U16(y + kSampleGlyphHeight),
-                      U16(kSampleGlyphWidth), U16(kSampleGlyphHeight), 0});
+                     {U16(x), U16(y), U16(x + kSampleGlyphWidth), U16(y + kBoxHeight), U16(kSampleGlyphWidth),
+                      U16(kBoxHeight), 0});
   }
   written.push_back(JoinPath(dir, "latin.dds"));
   WriteTexture(written.back(), letters, TTextureForm::Packed, engine);

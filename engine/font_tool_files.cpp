@@ -12,15 +12,17 @@ TBitmap LoadFontTexture(const std::string& tablePath) {
 }
 
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory) {
+                                    const std::string& directory, const std::function<void(const std::string&)>& note) {
   TMemoryStream table, font;
   table.LoadFromFile(tablePath);
-  // The texture must be there for the insert that follows; better to hear it now.
+  // The texture must be there for the insert that follows, and its kept glyphs give the letters'
+  // measures: better to hear now that it is missing.
   if (!FileExists(ChangeFileExt(tablePath, ".dds")))
     throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is missing");
+  const TBitmap texture = LoadFontTexture(tablePath);
   font.LoadFromFile(options.FontFile);
   const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
-  const TRenderedSheet rendered = RenderGlyphSheet(table, tablePath, fontBytes, options);
+  const TRenderedSheet rendered = RenderGlyphSheet(table, texture, tablePath, fontBytes, options, note);
   TSheetFiles files;
   const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
   files.Sheet = base + ".tga";
@@ -29,7 +31,8 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   // The sheet is of no use without its log, nor the log without its sheet: both or neither.
   TAtomicFile sheet(files.Sheet), log(files.Log);
   WriteTgaToStream(sheet.Stream(), rendered.Sheet);
-  WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End));
+  WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End,
+                                      rendered.First, rendered.Placeholders));
   TAtomicFile::CommitPair(sheet, log);
   return files;
 }

@@ -2,6 +2,7 @@
 // picture, and the font texture the window's preview shows.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,12 @@ struct TSheetFiles {
   std::string Sheet, Log;
   std::vector<std::string> Problems;
 };
-// Writes "<table>_sheet.tga" and its insert log "<table>_sheet.log" (with its #First/#Last lines) into
-// directory, so that an insert of the log lays the new glyphs in without any editing.
+// Writes "<table>_sheet.tga" and its insert log "<table>_sheet.log" (with its code lines) into
+// directory, so that an insert of the log lays the new glyphs in without any editing. note hears what
+// was decided before drawing (the letters, their size).
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory);
+                                    const std::string& directory,
+                                    const std::function<void(const std::string&)>& note = {});
 
 // The same from a font table file (its texture beside it) into a picture file: TGA, or BMP by the
 // extension of outputPath.

@@ -1,5 +1,6 @@
 // The inserts: an edited picture back into its texture, new glyphs into a font's texture and table.
 #include "engine/job_files.h"
+#include "formats/codepages.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -80,10 +81,22 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   ImageToBitmap(font.Texture.Image, font.Pixels);
   CheckGlyphTexture(font.Pixels, texturePath);
   const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
-  font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, record.FirstCode, record.EndCode,
+  font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
                                {record.SourcePath, texturePath, record.ImagePath});
   BitmapToImage(font.Pixels, font.Texture.Image);
   InvertImageHeader(font.Texture.Image);
+}
+
+// Boxes the sheet drew for letters its font had not are in the game now: one line says which.
+void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
+  std::string codes;
+  int count = 0;
+  for (const std::int32_t code : record.Placeholders)
+    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes += " " + CodeText(code), ++count;
+  if (count == 0) return;
+  context.Reporter->Warning(record.SourcePath, "the new glyphs of" + codes + (count == 1 ? " is a placeholder box" : " are placeholder boxes") +
+                                                   " (the sheet's font had no glyph for them); draw them in " +
+                                                   record.ImagePath + " and delete the log's #Placeholders: line");
 }
 
 }  // namespace
@@ -123,6 +136,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
                                     ", " + std::to_string(font.NewCodes) +
                                     (font.NewCodes == 1 ? " new glyph" : " new glyphs") + note);
   context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
+  PlaceholderWarning(context, record);
 }
 
 }  // namespace eit

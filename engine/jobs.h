@@ -99,6 +99,8 @@ struct TImportRecord {
   // Font records: the range of codes, FirstCode up to but not including EndCode. RangeError says
   // what is wrong with the code lines when they give no range.
   std::int32_t FirstCode = 0, EndCode = 0;
+  std::int32_t NewCode = NewGlyphCode;  // the first code that takes a glyph from the sheet
+  std::vector<std::int32_t> Placeholders;  // codes the sheet drew as boxes, as its log says
   std::string RangeError;
 };
 

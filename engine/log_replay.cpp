@@ -27,6 +27,24 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
                         (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
     return;
   }
+  // The optional lines right after "#Last:", in either order.
+  for (std::size_t index = at + 2; index < lines.size() && index < at + 4; ++index) {
+    const std::string token = FirstToken(lines[index]);
+    if (token == kPlaceholdersKeyword) {
+      record.Placeholders = ParsePlaceholders(lines[index]);
+    } else if (token == kNewKeyword) {
+      const std::optional<std::int32_t> code = ParseCodeLine(lines[index], kNewKeyword);
+      if (!code || *code < KeptCodeLimit || *code > 0x100) {
+        record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": \"" + lines[index] +
+                            "\" should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as "
+                            "in \"#New: 0x80\"";
+        return;
+      }
+      record.NewCode = *code;
+    } else {
+      break;
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "formats/codepages.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 
@@ -27,9 +28,16 @@ std::string TargetLine(bool bitmap, const std::string& imagePath) {
 }
 std::string CodeLine(const char* keyword, std::int32_t code) { return std::string(keyword) + " " + CodeText(code); }
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
-                                    std::int32_t end) {
-  return {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
-          CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
+                                    std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders) {
+  std::vector<std::string> lines = {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
+                                    CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
+  if (newCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, newCode));
+  if (!placeholders.empty()) {
+    std::string codes = kPlaceholdersKeyword;
+    for (const int code : placeholders) codes += " " + CodeText(code);
+    lines.push_back(codes);
+  }
+  return lines;
 }
 
 std::string FirstToken(const std::string& line) {
@@ -58,6 +66,27 @@ TTargetLine ParseTargetLine(const std::string& line) {
   target.Bitmap = colon != std::string::npos && line.substr(0, colon) == LogKeywords.Target + " BMP";
   if (colon != std::string::npos && colon + 2 <= line.size()) target.ImagePath = line.substr(colon + 2);
   return target;
+}
+
+std::vector<std::int32_t> ParsePlaceholders(const std::string& line) {
+  std::vector<std::int32_t> codes;
+  std::size_t i = std::string(kPlaceholdersKeyword).size();
+  while (i < line.size()) {
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    std::size_t end = i;
+    while (end < line.size() && !IsSpace(line[end])) ++end;
+    const std::string token = line.substr(i, end - i);
+    i = end;
+    if (token.size() < 3 || token.size() > 4 || token.compare(0, 2, "0x") != 0) continue;
+    int value = 0;
+    bool hex = true;
+    for (std::size_t k = 2; k < token.size(); ++k) {
+      hex = hex && HexDigit(token[k]) >= 0;
+      value = value * 16 + std::max(0, HexDigit(token[k]));
+    }
+    if (hex) codes.push_back(value);
+  }
+  return codes;
 }
 
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword) {

@@ -2,7 +2,10 @@
 //
 // A record is "#Format: DDS" or "#Format: TDT" (once, before the records of that format), then
 // "#Source: <file>", "#Target BMP: <image>" or "#Target TGA: <image>", and for a font the range of
-// codes its new glyphs replace, "#First: 0x20" and "#Last: 0x100".
+// codes its new glyphs replace, "#First: 0x20" and "#Last: 0x100", then two optional lines: "#New: 0x80",
+// the first code that takes a glyph from the sheet (0xC0 without it), and "#Placeholders: 0x8C 0x9C",
+// the codes whose glyphs are boxes standing in for letters the font had not. Readers that know neither
+// pass them over.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +21,8 @@ namespace eit {
 // The code lines' keywords, beside LogKeywords.
 inline constexpr const char* kFirstKeyword = "#First:";
 inline constexpr const char* kLastKeyword = "#Last:";
+inline constexpr const char* kNewKeyword = "#New:";
+inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
 
 // --- Writing --------------------------------------------------------------------------------
 
@@ -27,9 +32,11 @@ std::string SourceLine(const std::string& path);
 std::string TargetLine(bool bitmap, const std::string& imagePath);
 // "#First: 0x20"
 std::string CodeLine(const char* keyword, std::int32_t code);
-// The four lines of a font record whose new glyphs come from the sheet at imagePath (TGA).
+// The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, a "#New:"
+// line when newCode is not 0xC0, and a "#Placeholders:" line when there are any.
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
-                                    std::int32_t end);
+                                    std::int32_t end, std::int32_t newCode = NewGlyphCode,
+                                    const std::vector<int>& placeholders = {});
 
 // --- Reading --------------------------------------------------------------------------------
 
@@ -51,6 +58,8 @@ TTargetLine ParseTargetLine(const std::string& line);
 // hexadecimal number (scanf's own leading blanks, sign and 0x prefix allowed). Empty when the line
 // does not match, or the number is negative or does not fit 32-bit signed.
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword);
+// The codes of a "#Placeholders: 0x8C 0x9C" line; what is no code is passed over.
+std::vector<std::int32_t> ParsePlaceholders(const std::string& line);
 
 // One step of a replay: a line visited, and the record that starts there when it is one.
 struct TReplayStep {

@@ -17,7 +17,7 @@ std::string TextureOf(const TJobEntry& entry) {
 
 bool IsLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
-         token == kFirstKeyword || token == kLastKeyword;
+         token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword;
 }
 
 bool SameImage(const std::string& a, const std::string& b) { return a == b || SameFile(a, b); }

@@ -1,5 +1,6 @@
 #include "formats/codepages.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/errors.h"
@@ -16,6 +17,35 @@ void CheckCodePage(int codePage) {
   std::string known;
   for (int page : KnownCodePages()) known += (known.empty() ? "" : ", ") + std::to_string(page);
   throw Exception("Code page " + std::to_string(codePage) + " is not known; the known ones are " + known);
+}
+
+std::string CodePageName(int codePage) {
+  switch (codePage) {
+    case 1250: return "Central European";
+    case 1251: return "Cyrillic";
+    case 1252: return "Western European";
+    case 1253: return "Greek";
+    case 1254: return "Turkish";
+    case 1257: return "Baltic";
+    default: return "code page " + std::to_string(codePage);
+  }
+}
+
+bool IsLetter(char32_t c) {
+  if (c < 0x80) return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  if (c == 0xAA || c == 0xB5 || c == 0xBA) return true;  // the ordinals and micro are letters too
+  if (c >= 0xC0 && c <= 0x24F) return c != 0xD7 && c != 0xF7;  // Latin, without x and the division sign
+  if (c >= 0x386 && c <= 0x3FF) return c != 0x387;            // Greek, without the ano teleia
+  if (c >= 0x400 && c <= 0x52F) return c < 0x482 || c > 0x489;  // Cyrillic, without its signs
+  if (c >= 0x5D0 && c <= 0x5EA) return true;                  // Hebrew
+  if (c >= 0x620 && c <= 0x64A) return true;                  // Arabic
+  return c >= 0x1E00 && c <= 0x1EFF;                          // Latin extended additional
+}
+
+int FirstLetterCode(int codePage, int from) {
+  for (int code = std::max(from, 0); code < 0x100; ++code)
+    if (IsLetter(CharacterOf(codePage, static_cast<std::uint8_t>(code)))) return code;
+  return 0x100;
 }
 
 char32_t CharacterOf(int codePage, std::uint8_t code) {

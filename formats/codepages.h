@@ -12,6 +12,13 @@ namespace eit {
 const std::vector<int>& KnownCodePages();
 // The Unicode characters of the bytes 0x80 to 0xFF (0: undefined), or null for an unknown code page.
 const char16_t* CodePageHighHalf(int codePage);
+// "Cyrillic": the script or region of a known code page, for messages.
+std::string CodePageName(int codePage);
+// Whether the character is a letter of an alphabet (Latin, Greek, Cyrillic, Hebrew, Arabic, Baltic
+// and Central European forms included), as far as the known code pages hold them.
+bool IsLetter(char32_t character);
+// The first code at or above from that stands for a letter in the code page; 0x100 when none does.
+int FirstLetterCode(int codePage, int from);
 // Raises an error naming the code page and the known ones when it is not known.
 void CheckCodePage(int codePage);
 // The character a byte stands for in the code page; 0 when undefined.

@@ -2,6 +2,8 @@
 // table to see before it goes into the game.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,29 +11,55 @@
 
 namespace eit {
 
+enum class TMono : std::uint8_t { Auto, On, Off };
+
 struct TSheetOptions {
   std::string FontFile;   // TrueType or OpenType
   int CodePage = 1251;
-  int First = NewGlyphCode;  // the codes drawn: First up to, not including, End
+  // The codes drawn: First up to, not including, End. First 0: from the code page's first letter at
+  // or above 0x80 (the insert's #New: line says so when it is not 0xC0).
+  int First = 0;
   int End = 0x100;
-  int PixelSize = 0;  // 0: as tall as the table's own glyphs (codes below 0x7F)
+  int PixelSize = 0;  // the capitals' height; 0: as tall as the table's own capitals
   int Face = 0;       // the face of a font collection (.ttc)
-  bool Mono = false;  // without anti-aliasing (alpha 0 or 255), for pixel fonts
+  // Without anti-aliasing (alpha 0 or 255), for pixel fonts; Auto: when the kept glyphs have no grey.
+  TMono Mono = TMono::Auto;
+  bool AllowMissing = false;  // draw a font that lacks more than half of the letters asked for
 };
+
+// What the letters a table keeps (codes 0x20 to 0x7E) measure in its texture: each 0 when nothing
+// could be measured.
+struct TKeptLetters {
+  int BoxHeight = 0;  // the glyph boxes' height (the most common one)
+  int Baseline = 0;   // rows from a box's top down to the baseline
+  int CapHeight = 0;  // rows from the tops of capitals (H, E, T ...) to the baseline
+  bool OnlyOpaqueOrClear = false;  // every pixel's alpha 0 or 255: a pixel font
+};
+TKeptLetters MeasureKeptLetters(const TMemoryStream& table, const TBitmap& texture);
+// Whether the glyph is the box a sheet puts where the font had no glyph: an outline filling its
+// rectangle, clear inside.
+bool IsPlaceholderGlyph(const TBitmap& texture, const GlyphRecord& glyph);
 
 struct TRenderedSheet {
   TBitmap Sheet;  // 32-bit: a marker line and a white glyph (alpha = coverage) per code, in code order
-  std::vector<std::string> Problems;  // codes drawn as a placeholder box, and why
+  int First = 0;  // the first code drawn
+  std::vector<int> Placeholders;  // codes drawn as a box: the font has no glyph for them
+  std::vector<std::string> Problems;  // one line per placeholder, and why
   int PixelSize = 0;
   int GlyphHeight = 0;  // the marker lines' length: the glyphs' height in the texture
 };
 
 // Whether this build can draw from font files (FreeType was found when it was built).
 bool CanRenderFonts();
-// The sheet for the codes of options over the font table (224 records from 0x20) and the font file's
-// bytes. Errors name tablePath or the font file.
-TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const std::string& tablePath, const std::string& fontBytes,
-                                const TSheetOptions& options);
+// The code a sheet for the options starts at: First, or the first letter at or above 0x80.
+int SheetFirstCode(const TSheetOptions& options);
+// The sheet for the codes of options over the font table (224 records from 0x20), its texture and
+// the font file's bytes: the new letters as tall as the kept capitals, on the kept baseline, whole,
+// and fitting the texture beside the kept glyphs. note hears each decision before anything is drawn.
+// Errors name tablePath or the font file.
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
+                                const std::string& fontBytes, const TSheetOptions& options,
+                                const std::function<void(const std::string&)>& note = {});
 
 struct TPreviewOptions {
   int CodePage = 1251;
@@ -43,7 +71,7 @@ struct TPreview {
 };
 // The text (UTF-8) set as the game sets it, as far as the records tell: each character's glyph
 // rectangle from the texture, left to right, tops aligned, advancing by the record's Width and one
-// column; a character without a code, or whose glyph is empty, as a red box.
+// column; a character without a code, whose glyph is empty or a sheet's placeholder box, as a red box.
 TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const std::string& text,
                        const TPreviewOptions& options, const std::string& tablePath);
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compression/pack_engine.h"
@@ -124,13 +125,24 @@ void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath);
 // The glyph sheet of a font table (at least 224 records) over its texture: a marker line and the
 // glyph for each record, one cell below the other. tablePath names the table in errors.
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath);
-// The new glyphs of the sheet laid into the texture for the codes from 0xC0 up to endCode, and the
-// table's records for them rewritten; the old areas from 0x7F on are cleared first. The table holds
-// the records from firstCode on. Returns the number of new glyphs. Names go into error messages.
+// The codes a font record handles: the table's records from First, the range up to End (exclusive),
+// and New, the first code that takes a glyph from the sheet (0xC0 unless the log says otherwise).
+struct TGlyphRange {
+  std::int32_t First = 0x20, End = 0x100, New = NewGlyphCode;
+};
+// The new glyphs of the sheet laid into the texture for the codes from New up to End, and the
+// table's records for them rewritten; the old areas from 0x7F on are cleared first, so the codes from
+// 0x7F up to New keep their records and lose their pixels. Returns the number of new glyphs. Names
+// go into error messages.
 struct TFontFiles {
   std::string Table, Texture, Sheet;
 };
-std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t firstCode,
-                          std::int32_t endCode, const TFontFiles& names);
+std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, const TGlyphRange& range,
+                          const TFontFiles& names);
+// Where LayNewGlyphs would run out of room: the code of the first new glyph (sizes w x h, one per code
+// from New on) that the texture cannot take beside the kept ones, or -1 when all of them fit.
+std::int32_t FirstGlyphThatDoesNotFit(const TMemoryStream& table, const TGlyphRange& range,
+                                      const std::vector<std::pair<std::int32_t, std::int32_t>>& sizes,
+                                      std::int32_t textureW, std::int32_t textureH);
 
 }  // namespace eit

@@ -1,4 +1,4 @@
-// New glyphs for the codes from 0xC0 on, laid into a font texture.
+// New glyphs for the codes from 0xC0 (or the log's #New: code) on, laid into a font texture.
 //
 // Every old glyph area from 0x7F on is cleared before any new glyph is placed; clearing code by code
 // in between would erase parts of new glyphs placed earlier whenever they are wider than the old ones.
@@ -36,56 +36,94 @@ void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath) {
                                   "marks them");
 }
 
-std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, std::int32_t first,
-                          std::int32_t endCode, const TFontFiles& names) {
-  CheckGlyphRange(table, first, endCode, names.Table);
+namespace {
+
+// The pen that places new glyphs: after the last kept glyph, one empty column apart, in lines that
+// break at the texture's right edge. Placing and checking use it alike, so a sheet checked to fit
+// does fit.
+class TGlyphPen {
+ public:
+  TGlyphPen(const TMemoryStream& table, std::int32_t first, std::int32_t end) {
+    for (std::int32_t c = first; c < std::min(end, KeptCodeLimit); ++c) {
+      const GlyphRecord r = ReadGlyphRecord(table.Memory() + (c - first) * kGlyphRecordSize);
+      x_ = r.Left + r.Width;
+      y_ = r.Top;
+      lineBottom_ = std::max(lineBottom_, r.Top + r.Height);
+    }
+  }
+  // Where a glyph w x h goes, or false when the texture has no room left for it.
+  bool Place(std::int32_t w, std::int32_t h, std::int32_t textureW, std::int32_t textureH, std::int32_t& x,
+             std::int32_t& y) {
+    if (x_ + w > textureW) x_ = 0, y_ = lineBottom_;
+    if (w > textureW || y_ + h > textureH) return false;
+    x = x_, y = y_;
+    x_ += w + 1;
+    lineBottom_ = std::max(lineBottom_, y_ + h);
+    return true;
+  }
+
+ private:
+  std::int32_t x_ = 0, y_ = 0, lineBottom_ = 0;
+};
+
+std::int32_t NewFrom(std::int32_t first, std::int32_t newCode) { return std::max(first, newCode); }
+
+}  // namespace
+
+std::int32_t FirstGlyphThatDoesNotFit(const TMemoryStream& table, const TGlyphRange& range,
+                                      const std::vector<std::pair<std::int32_t, std::int32_t>>& sizes,
+                                      std::int32_t textureW, std::int32_t textureH) {
+  TGlyphPen pen(table, range.First, range.End);
+  std::int32_t code = NewFrom(range.First, range.New), x = 0, y = 0;
+  for (const auto& [w, h] : sizes) {
+    if (!pen.Place(w, h, textureW, textureH, x, y)) return code;
+    ++code;
+  }
+  return -1;
+}
+
+std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, const TGlyphRange& range,
+                          const TFontFiles& names) {
+  const std::int32_t first = range.First;
+  CheckGlyphRange(table, first, range.End, names.Table);
   CheckGlyphTexture(texture, names.Texture);
-  const std::int32_t end = std::max(endCode, first);
+  const std::int32_t end = std::max(range.End, first), from = NewFrom(first, range.New);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
                                        "since its glyphs are found by their alpha");
   std::vector<GlyphBox> boxes;
   ScanGlyphBoxes(sheet, boxes);
-  const std::int32_t newCodes = std::max(0, end - std::max(first, NewGlyphCode));
+  const std::int32_t newCodes = std::max(0, end - from);
   if (static_cast<std::int32_t>(boxes.size()) < newCodes)
     throw Exception(names.Sheet + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
-                    Hex(std::max(first, NewGlyphCode)) + " to " + Hex(end - 1) + " need " + std::to_string(newCodes) +
+                    Hex(from) + " to " + Hex(end - 1) + " need " + std::to_string(newCodes) +
                     "; every new glyph needs a marker line and at least one visible pixel");
 
-  // Kept glyphs move the pen; old areas from 0x7F on are cleared (glyphs 64 wide or high stay).
-  std::int32_t penX = 0, penY = 0, lineBottom = 0;
+  // Old areas from 0x7F on are cleared (glyphs 64 wide or high stay).
   auto recordAt = [&](std::int32_t code) { return table.Memory() + (code - first) * kGlyphRecordSize; };
-  for (std::int32_t c = first; c < end; ++c) {
+  TGlyphPen pen(table, first, end);
+  for (std::int32_t c = std::max(first, KeptCodeLimit); c < end; ++c) {
     const GlyphRecord r = ReadGlyphRecord(recordAt(c));
-    if (c < KeptCodeLimit) {
-      penX = r.Left + r.Width;
-      penY = r.Top;
-      lineBottom = std::max(lineBottom, r.Top + r.Height);
-    } else if (r.Width != kUnclearedGlyphSize && r.Height != kUnclearedGlyphSize) {
+    if (r.Width != kUnclearedGlyphSize && r.Height != kUnclearedGlyphSize)
       texture.FillRect({r.Left, r.Top, r.Left + r.Width, r.Top + r.Height}, kBlack, 0);
-    }
   }
-  // New glyphs, one empty column apart, in lines that break at the texture's right edge.
   std::size_t boxIndex = 0;
-  for (std::int32_t c = std::max(first, NewGlyphCode); c < end; ++c) {
+  for (std::int32_t c = from; c < end; ++c) {
     const GlyphBox& b = boxes[boxIndex++];
     const std::int32_t bw = b.Right - b.Left, bh = b.Bottom - b.Top;
-    if (penX + bw > texture.Width()) penX = 0, penY = lineBottom;
-    if (bw > texture.Width() || penY + bh > texture.Height())
+    std::int32_t x = 0, y = 0;
+    if (!pen.Place(bw, bh, texture.Width(), texture.Height(), x, y))
       throw Exception(names.Texture + ": the new glyph for " + Hex(c) + " (" + std::to_string(bw) + " x " +
                       std::to_string(bh) + ") does not fit the " + std::to_string(texture.Width()) + " x " +
                       std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs");
     GlyphRecord r = ReadGlyphRecord(recordAt(c));
     const auto u = [](std::int32_t v) { return static_cast<std::uint16_t>(v); };
-    r.Left = u(penX), r.Top = u(penY), r.Right = u(penX + bw), r.Bottom = u(penY + bh), r.Width = u(bw), r.Height = u(bh);
+    r.Left = u(x), r.Top = u(y), r.Right = u(x + bw), r.Bottom = u(y + bh), r.Width = u(bw), r.Height = u(bh);
     WriteGlyphRecord(recordAt(c), r);
     for (std::int32_t j = 0; j < bh; ++j)
-      std::memcpy(texture.ScanLine(penY + j) + 4 * penX, sheet.ScanLine(b.Top + j) + 4 * b.Left,
+      std::memcpy(texture.ScanLine(y + j) + 4 * x, sheet.ScanLine(b.Top + j) + 4 * b.Left,
                   static_cast<std::size_t>(bw) * 4);
-    penX += bw + 1;
-    lineBottom = std::max(lineBottom, penY + bh);
   }
-
   return newCodes;
 }
 

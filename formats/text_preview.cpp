@@ -50,7 +50,8 @@ struct TLine {
   std::int64_t width = 0, height = 0;
 };
 
-TLine LayLine(const TMemoryStream& table, const std::string& text, int codePage, TProblems& problems) {
+TLine LayLine(const TMemoryStream& table, const TBitmap& texture, const std::string& text, int codePage,
+              TProblems& problems) {
   const std::int64_t records = table.Size() / kGlyphRecordSize;
   TLine line;
   // The line's height: the tallest glyph the table keeps, so that boxes stand as tall as letters.
@@ -68,9 +69,14 @@ TLine LayLine(const TMemoryStream& table, const std::string& text, int codePage,
     } else {
       p.glyph = ReadGlyphRecord(table.Memory() + (*code - 0x20) * kGlyphRecordSize);
       const bool empty = p.glyph.Right <= p.glyph.Left || p.glyph.Bottom <= p.glyph.Top;
-      p.box = empty && *code != 0x20;  // a space is blank by design
+      const bool placeholder = !empty && IsPlaceholderGlyph(texture, p.glyph);
+      p.box = (empty && *code != 0x20) || placeholder;  // a space is blank by design
       p.width = p.glyph.Width > 0 ? p.glyph.Width : p.width;
-      if (p.box) problems.Add(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
+      if (placeholder)
+        problems.Add(DescribeCharacter(ch) + " (code " + CodeText(*code) +
+                     ") is a placeholder box: the font its sheet was drawn from had no glyph for it");
+      else if (p.box)
+        problems.Add(DescribeCharacter(ch) + " (code " + CodeText(*code) + ") has an empty glyph");
       line.height = std::max<std::int64_t>(line.height, empty ? 0 : p.glyph.Bottom - p.glyph.Top);
     }
     line.width += p.width + 1;
@@ -143,7 +149,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
                     std::to_string(options.Scale));
   if (table.Size() / kGlyphRecordSize < 1) throw Exception(tablePath + ": the font table holds no glyph records");
   TProblems problems;
-  const TLine line = LayLine(table, text, options.CodePage, problems);
+  const TLine line = LayLine(table, texture, text, options.CodePage, problems);
   TPreview preview;
   preview.Problems = problems.Lines();
   // A line people read is a few hundred glyphs of a few dozen pixels; a picture past this is a mistake.

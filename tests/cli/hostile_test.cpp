@@ -290,10 +290,16 @@ struct ToolCase {
 const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 // A font table (texture beside it) whose glyph for 'A' is the given size.
-std::string TableWithA(const std::string& s, std::uint16_t width, std::uint16_t height) {
+// A font table whose record of "A" (or every record, when all) is width x height, over a texture of
+// arbitrary pixels (or a blank one, whose letters can be measured by nothing but the font's own).
+std::string TableWithA(const std::string& s, std::uint16_t width, std::uint16_t height, bool all = false,
+                       bool blank = false) {
   Bytes table = FontTable();
-  WriteGlyphRecord(&table[0x21 * kGlyphRecordSize], {0, 0, 6, height, width, height, 0});
-  Write(s + "/a.dds", Packed(256, 256, 32));
+  for (int k = all ? 0 : 0x21; k < (all ? kFontRecords : 0x22); ++k)
+    WriteGlyphRecord(&table[static_cast<std::size_t>(k) * kGlyphRecordSize], {0, 0, 6, height, width, height, 0});
+  Bytes texture = testing::MakeTextureImage(256, 256, 32);
+  if (blank) std::fill(texture.begin() + kImageHeaderSize, texture.end(), std::uint8_t{0});
+  Write(s + "/a.dds", testing::MakePackedFile(texture));
   Write(s + "/a.tdt", table);
   return Quoted(s + "/a.tdt");
 }
@@ -316,17 +322,20 @@ const ToolCase kToolCases[] = {
      0, "(3 times)"},
     {"sheet_glyph_too_high",
      [](auto& s) {
-       return "sheet " + TableWithA(s, 6, 65535) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
+       return "sheet " + TableWithA(s, 6, 65535, true) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
      },
      1, "A glyph of {S}/a.tdt is 65535 pixels high", true},
     {"sheet_log_name_taken",
      [](auto& s) {
        fs::create_directories(s + "/o/a_sheet.log");
-       return "sheet " + TableWithA(s, 6, 8) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
+       return "sheet " + TableWithA(s, 6, 8, false, true) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
      },
      1, "Cannot create file {S}/o/a_sheet.log", true},
-    {"sheet_first_below_new_codes", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --first 0xBF -o o"; },
-     2, "--first needs a number from 192 to 255"},
+    {"sheet_first_below_new_codes", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --first 0x7E -o o"; },
+     2, "--first needs a code from 0x7F to 0xFF"},
+    {"sheet_letters_fit_no_size",
+     [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o"); },
+     1, "rows below the baseline, where 0 are free); no size fits", true},
     {"sheet_unknown_code_page", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --codepage 1255 -o o"; },
      2, "Code page 1255 is not known"},
     {"preview_unknown_code_page", [](auto& s) { return "preview " + TableWithA(s, 6, 8) + " --text x --codepage 1 -o o.tga"; },

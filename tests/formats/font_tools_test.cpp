@@ -4,6 +4,7 @@
 #include <set>
 
 #include <filesystem>
+#include <fstream>
 
 #include "engine/main.h"
 #include "formats/codepages.h"
@@ -14,6 +15,9 @@
 #include "support/engine.h"
 #include "support/cli_run.h"
 #include "tga/targa.h"
+#ifdef EIT_TEST_FREETYPE
+#include "support/kept_font.h"
+#endif
 
 namespace eit {
 namespace {
@@ -28,8 +32,86 @@ class FontTools : public ::testing::Test {
   testing::TempDir dir;
 };
 
-TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
-  if (!CanRenderFonts() || !std::filesystem::exists(kDejaVu)) GTEST_SKIP() << "no FreeType or no DejaVu Sans here";
+// The rows of a sheet's cell that hold ink (alpha above the advance marks' 1), or -1 when none.
+struct TCellInk {
+  int Top = -1, Bottom = -1;      // any ink
+  int SolidTop = -1, SolidBottom = -1;  // at least half-covered
+};
+TCellInk InkOf(const TBitmap& sheet, const GlyphBox& box) {
+  TCellInk ink;
+  for (int y = box.Top; y < box.Bottom; ++y)
+    for (int x = kGlyphColumn; x < sheet.Width(); ++x) {
+      const int a = sheet.ScanLine(y)[4 * x + 3];
+      if (a > 1 && ink.Top < 0) ink.Top = y - box.Top;
+      if (a > 1) ink.Bottom = y - box.Top;
+      if (a >= 128 && ink.SolidTop < 0) ink.SolidTop = y - box.Top;
+      if (a >= 128) ink.SolidBottom = y - box.Top;
+    }
+  return ink;
+}
+
+TBitmap ReadSheet(const std::string& path) {
+  TBitmap sheet;
+  ReadTGA(path.c_str(), sheet);
+  return sheet;
+}
+
+std::vector<GlyphBox> BoxesOf(const TBitmap& sheet) {
+  std::vector<GlyphBox> boxes;
+  ScanGlyphBoxes(sheet, boxes);
+  return boxes;
+}
+
+bool Installed(const std::string& font) { return CanRenderFonts() && std::filesystem::exists(font); }
+
+#ifdef EIT_TEST_FREETYPE
+// Real fonts x code pages over a game font drawn from the same font: every new letter whole inside its
+// box, the capitals as tall as the kept H, the letters on the kept baseline.
+TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) {
+  const std::vector<std::string> fonts = {kDejaVu, "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
+                                          "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+                                          "/usr/share/fonts/opentype/urw-base35/NimbusSans-Regular.otf"};  // CFF
+  // Capitals with flat tops and bottoms in each code page's upper half.
+  const std::vector<std::pair<int, std::vector<int>>> pages = {{1250, {0xA3, 0xD0}},
+                                                               {1251, {0xC1, 0xC3, 0xC5, 0xCD, 0xCF, 0xD2, 0xD8}},
+                                                               {1253, {0xC3, 0xC5, 0xC7, 0xD0, 0xD4}},
+                                                               {1254, {0xC6}}};
+  for (const std::string& font : fonts) {
+    if (!Installed(font)) {
+      ADD_FAILURE() << font << " is not installed (scripts/common.sh installs it)";
+      continue;
+    }
+    const testing::TKeptFont kept = testing::WriteKeptFont(font, 14, dir.File("kept"));
+    for (const auto& [codePage, capitals] : pages) {
+      TSheetOptions options;
+      options.FontFile = font;
+      options.CodePage = codePage;
+      std::string notes;
+      const TSheetFiles files = WriteGlyphSheetFromFont(dir.File("kept.tdt"), options, dir.Path().string(),
+                                                        [&](const std::string& note) { notes += note + "\n"; });
+      const std::string row = font + " in " + std::to_string(codePage) + "\n" + notes;
+      EXPECT_EQ(notes.find("would not fit"), std::string::npos) << row;
+      const TBitmap sheet = ReadSheet(files.Sheet);
+      const std::vector<GlyphBox> boxes = BoxesOf(sheet);
+      const int first = FirstLetterCode(codePage, 0x80);
+      ASSERT_EQ(boxes.size(), static_cast<std::size_t>(0x100 - first)) << row;
+      for (const GlyphBox& box : boxes) {
+        ASSERT_EQ(box.Bottom - box.Top, kept.Height) << row;
+        const TCellInk ink = InkOf(sheet, box);
+        EXPECT_TRUE(ink.Top != 0 && ink.Bottom != kept.Height - 1) << row << " cut at the cell's edge, row " << box.Top;
+      }
+      for (const int code : capitals) {
+        const TCellInk ink = InkOf(sheet, boxes[static_cast<std::size_t>(code - first)]);
+        EXPECT_EQ(kept.Baseline - ink.SolidTop, kept.CapHeight) << row << CodeText(code);
+        EXPECT_EQ(ink.SolidBottom + 1, kept.Baseline) << row << CodeText(code);
+      }
+    }
+  }
+}
+#endif
+
+TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewLetterVisible) {
+  if (!Installed(kDejaVu)) GTEST_SKIP() << "no FreeType or no DejaVu Sans here";
   for (const int codePage : {1251, 1253}) {
     TSheetOptions options;
     options.FontFile = kDejaVu;
@@ -37,18 +119,13 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
     const std::string out = dir.File("sheet" + std::to_string(codePage));
     MakeDirectory(out);
     const TSheetFiles files = WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out);
-    // 1251 has every letter from 0xC0 on; 1253 leaves 0xD2 and 0xFF undefined: each gets a box and a line.
-    EXPECT_EQ(files.Problems.size(), codePage == 1251 ? 0u : 2u) << codePage;
-    if (codePage == 1253) {
-      EXPECT_NE(files.Problems[0].find("0xD2 is undefined in code page 1253"), std::string::npos);
-    }
-    TBitmap sheet;
-    ReadTGA(files.Sheet.c_str(), sheet);
-    std::vector<GlyphBox> boxes;
-    ScanGlyphBoxes(sheet, boxes);
-    ASSERT_EQ(boxes.size(), 64u);  // one per code, in code order, placeholders included
-    for (std::size_t i = 1; i < boxes.size(); ++i) EXPECT_GT(boxes[i].Top, boxes[i - 1].Top);
-    EXPECT_EQ(boxes[0].Bottom - boxes[0].Top, 12);  // as tall as the table's own glyphs
+    EXPECT_TRUE(files.Problems.empty()) << codePage;
+    // Every letter of the code page from its first one at or above 0x80: 0x80 (Ђ) and 0x83 (ƒ).
+    const int first = codePage == 1251 ? 0x80 : 0x83;
+    EXPECT_NE(testing::Slurp(files.Log).find("#Last: 0x100\r\n#New: " + CodeText(first) + "\r\n"), std::string::npos);
+    const std::vector<GlyphBox> boxes = BoxesOf(ReadSheet(files.Sheet));
+    ASSERT_EQ(boxes.size(), static_cast<std::size_t>(0x100 - first));  // undefined codes too: blank
+    EXPECT_EQ(boxes[0].Bottom - boxes[0].Top, 15);  // as tall as the table's own glyphs
 
     Quiet quiet;
     TBatchEngine engine(quiet);
@@ -57,13 +134,9 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
               TRunOutcome::Completed);
     TMemoryStream table;
     table.LoadFromFile(out + "/new/latin.tdt");
-    TMemoryStream image;
-    TFileStream textureFile(out + "/new/latin.dds", FileMode::OpenRead);
-    LoadTextureImage(textureFile, image, "latin.dds");
-    InvertImageHeader(image);
-    TBitmap texture;
-    ImageToBitmap(image, texture);
-    for (int code = 0xC0; code < 0x100; ++code) {
+    const TBitmap texture = LoadFontTexture(out + "/new/latin.tdt");
+    for (int code = first; code < 0x100; ++code) {
+      if (!IsLetter(CharacterOf(codePage, static_cast<std::uint8_t>(code)))) continue;
       const GlyphRecord g = ReadGlyphRecord(table.Memory() + (code - 0x20) * kGlyphRecordSize);
       int visible = 0;
       for (int y = g.Top; y < g.Bottom; ++y)
@@ -73,26 +146,122 @@ TEST_F(FontTools, SheetFromAFontInsertsAsItStandsWithEveryNewGlyphVisible) {
   }
 }
 
+// What the sheet command refuses (and says why), and what it takes: each row a command line over the
+// sample font, its exit status and a piece of what it says.
+TEST_F(FontTools, SheetOptionsGiveAnInsertableLogOrAreRefusedWithWhatWouldDo) {
+  if (!Installed(kDejaVu)) GTEST_SKIP() << "no FreeType or no DejaVu Sans here";
+  const std::string symbols = "/usr/share/fonts/opentype/urw-base35/StandardSymbolsPS.otf";
+  struct Row {
+    std::string options, font;
+    int status;
+    std::string says;
+  } rows[] = {
+      {"--size 12", kDejaVu, 1, "--size 12: the letters would not fit whole in the 15-pixel glyph boxes"},
+      {"--size 12", kDejaVu, 1, "; the largest size that fits is 9"},
+      {"--size 9", kDejaVu, 0, "capitals 9 pixels high"},
+      {"--size 6", kDejaVu, 0, "capitals 6 pixels high"},
+      {"--first 0xE0", kDejaVu, 0, "0xE0 to 0xFF: drawing 32 characters"},
+      {"--end 0x101", kDejaVu, 2, "--end needs a code from 0x80 to 0x100"},
+      {"--codepage 1250 --end 0x85", kDejaVu, 2, "the first letter of code page 1250, 0x8A, must come before --end 0x85"},
+      {"", symbols, 1, "has no glyphs for 94 of the 95 letters of code page 1251 (Cyrillic) from 0x80"},
+      {"--allow-missing", symbols, 0, "warning: StandardSymbolsPS.otf (Standard Symbols PS) has no glyph for"},
+  };
+  for (const Row& row : rows) {
+    if (!Installed(row.font)) {
+      ADD_FAILURE() << row.font << " is not installed (scripts/common.sh installs it)";
+      continue;
+    }
+    const std::string out = dir.File("out");
+    const testing::Outcome sheet = testing::Cli("sheet " + testing::Quoted(dir.File("S/latin.tdt")) + " --font " +
+                                                    testing::Quoted(row.font) + " " + row.options + " -o " + testing::Quoted(out),
+                                                dir);
+    EXPECT_EQ(sheet.status, row.status) << row.options << "\n" << sheet.err;
+    EXPECT_NE(sheet.err.find(row.says), std::string::npos) << row.options << "\n" << sheet.err;
+    if (row.status != 0) continue;
+    // Whatever the options, the log inserts as it stands.
+    const testing::Outcome insert = testing::Cli("insert -o " + testing::Quoted(dir.File("new")) + " " +
+                                                     testing::Quoted(dir.File("out/latin_sheet.log")), dir);
+    EXPECT_EQ(insert.status, 0) << row.options << "\n" << insert.err;
+  }
+}
+
+TEST_F(FontTools, PlaceholdersAreNamedInTheLogWarnedOfByTheInsertAndBoxedInThePreview) {
+  const std::string symbols = "/usr/share/fonts/opentype/urw-base35/StandardSymbolsPS.otf";
+  if (!Installed(symbols)) GTEST_SKIP() << "no FreeType or no Standard Symbols PS here";
+  const auto run = [&](const std::string& arguments) { return testing::Cli(arguments, dir); };
+  // A symbol font has Greek letters but no Latin ones with accents: 1254's Turkish letters are boxes.
+  ASSERT_EQ(run("sheet " + testing::Quoted(dir.File("S/latin.tdt")) + " --codepage 1254 --font " + testing::Quoted(symbols) +
+                " -o " + testing::Quoted(dir.File("out"))).status, 0);
+  const std::string log = testing::Slurp(dir.File("out/latin_sheet.log"));
+  EXPECT_NE(log.find("\r\n#Placeholders: 0x83 0x84 "), std::string::npos) << log;
+  const testing::Outcome insert = run("insert -o " + testing::Quoted(dir.File("new")) + " " +
+                                      testing::Quoted(dir.File("out/latin_sheet.log")));
+  EXPECT_EQ(insert.status, 0) << insert.err;
+  EXPECT_NE(insert.err.find("warning: the new glyphs of 0x83 0x84 "), std::string::npos) << insert.err;
+  EXPECT_NE(insert.err.find(" are placeholder boxes"), std::string::npos) << insert.err;
+  const testing::Outcome preview = run("preview " + testing::Quoted(dir.File("new/latin.tdt")) +
+                                       " --codepage 1254 --text \"\xC5\x9E\" -o " + testing::Quoted(dir.File("p.tga")));
+  EXPECT_EQ(preview.status, 0);
+  EXPECT_NE(preview.err.find("U+015E '\xC5\x9E' (code 0xDE) is a placeholder box"), std::string::npos) << preview.err;
+}
+
+// Two font files as one collection (.ttc): each font's tables stay where they were, moved by where the
+// font now starts.
+void WriteCollection(const std::vector<std::string>& fonts, const std::string& path) {
+  std::string out = std::string("ttcf") + '\0' + '\1' + '\0' + '\0' + std::string(4 + 4 * fonts.size(), '\0');
+  const auto put = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>(v >> (24 - 8 * i));
+  };
+  put(8, static_cast<std::uint32_t>(fonts.size()));
+  for (std::size_t k = 0; k < fonts.size(); ++k) {
+    std::string font = testing::Slurp(fonts[k]);
+    const auto base = static_cast<std::uint32_t>(out.size());
+    put(12 + 4 * k, base);
+    const int tables = static_cast<std::uint8_t>(font[4]) << 8 | static_cast<std::uint8_t>(font[5]);
+    for (int t = 0; t < tables; ++t) {
+      const std::size_t at = 12 + 16 * static_cast<std::size_t>(t) + 8;
+      std::uint32_t offset = 0;
+      for (int i = 0; i < 4; ++i) offset = offset << 8 | static_cast<std::uint8_t>(font[at + i]);
+      for (int i = 0; i < 4; ++i) font[at + i] = static_cast<char>((offset + base) >> (24 - 8 * i));
+    }
+    out += font;
+  }
+  std::ofstream(path, std::ios::binary) << out;
+}
+
+// Pixel fonts: the sample's one-bit letters make a one-bit sheet by themselves, unless smooth edges
+// are asked for. A collection: each face drawable, one it lacks refused with the list of its faces.
 TEST_F(FontTools, PixelFontsAndFacesOfACollection) {
-  if (!CanRenderFonts() || !std::filesystem::exists(kDejaVu)) GTEST_SKIP() << "no FreeType or no DejaVu Sans here";
-  TSheetOptions options;
-  options.FontFile = kDejaVu;
-  options.Mono = true;  // every glyph pixel opaque or clear; alpha 1 marks only the advance
-  const std::string out = dir.File("mono");
-  MakeDirectory(out);
-  TBitmap sheet;
-  ReadTGA(WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out).Sheet.c_str(), sheet);
-  std::set<int> alphas;
-  for (std::int32_t y = 0; y < sheet.Height(); ++y)
-    for (std::int32_t x = 0; x < sheet.Width(); ++x) alphas.insert(sheet.ScanLine(y)[4 * x + 3]);
-  EXPECT_EQ(alphas, (std::set<int>{0, 1, 255}));
-  options.Mono = false;
-  options.Face = 1;  // DejaVu Sans is one face: the error names the ones there are
+  const std::string serif = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+  if (!Installed(kDejaVu) || !Installed(serif)) GTEST_SKIP() << "no FreeType or no DejaVu fonts here";
+  WriteCollection({kDejaVu, serif}, dir.File("dejavu.ttc"));
+  const auto sheet = [&](TMono mono, int face) {
+    TSheetOptions options;
+    options.FontFile = dir.File("dejavu.ttc");
+    options.Mono = mono;
+    options.Face = face;
+    return ReadSheet(WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, dir.Path().string()).Sheet);
+  };
+  const auto alphas = [](const TBitmap& picture) {
+    std::set<int> seen;
+    for (std::int32_t y = 0; y < picture.Height(); ++y)
+      for (std::int32_t x = 0; x < picture.Width(); ++x) seen.insert(picture.ScanLine(y)[4 * x + 3]);
+    return seen;
+  };
+  EXPECT_EQ(alphas(sheet(TMono::Auto, 0)), (std::set<int>{0, 1, 255}));  // alpha 1 marks only the advance
+  EXPECT_GT(alphas(sheet(TMono::Off, 0)).size(), 3u);
+  const TBitmap sans = sheet(TMono::On, 0), serifSheet = sheet(TMono::On, 1);
+  bool same = sans.Height() == serifSheet.Height();
+  for (std::int32_t y = 0; same && y < sans.Height(); ++y)
+    same = std::equal(sans.ScanLine(y), sans.ScanLine(y) + sans.RowBytes(), serifSheet.ScanLine(y));
+  EXPECT_FALSE(same) << "face 1 drew the same glyphs as face 0";
   try {
-    WriteGlyphSheetFromFont(dir.File("S/latin.tdt"), options, out);
-    ADD_FAILURE() << "face 1 of a one-face font was drawn";
+    sheet(TMono::On, 2);
+    ADD_FAILURE() << "face 2 of a two-face collection was drawn";
   } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find("has no face 1; its faces are: 0 DejaVu Sans Book"), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("has no face 2; its faces are: 0 DejaVu Sans Book, 1 DejaVu Serif Book"),
+              std::string::npos)
+        << e.Message();
   }
 }
 
@@ -110,8 +279,8 @@ TEST_F(FontTools, PreviewPlacesGlyphsByTheirRecordsAndBoxesWhatIsMissing) {
   ASSERT_EQ(preview.Problems.size(), 1u);
   EXPECT_NE(preview.Problems[0].find("U+0416"), std::string::npos) << preview.Problems[0];
   const TBitmap& p = preview.Picture;
-  EXPECT_EQ(p.Height(), 12 + 4);
-  EXPECT_EQ(p.Width(), 2 + (7 + 1) + (6 + 1) + (7 + 1) + 2);
+  EXPECT_EQ(p.Height(), 15 + 4);
+  EXPECT_EQ(p.Width(), 2 + (7 + 1) + (7 + 1) + (7 + 1) + 2);
   auto column = [&](int x) {  // what the column shows: 'w' white glyph pixels, 'r' red box, '.' nothing
     char seen = '.';
     for (int y = 0; y < p.Height(); ++y) {
@@ -123,11 +292,11 @@ TEST_F(FontTools, PreviewPlacesGlyphsByTheirRecordsAndBoxesWhatIsMissing) {
   };
   std::string columns;
   for (int x = 0; x < p.Width(); ++x) columns += column(x);
-  // I at 2..8, the box at 10..15 (half the glyph height), I again at 17..23.
+  // I at 2..8, the box at 10..16 (half the glyph height), I again at 18..24.
   EXPECT_EQ(columns.substr(0, 2), "..");
   EXPECT_NE(columns.substr(2, 7).find('w'), std::string::npos) << columns;
-  EXPECT_EQ(columns.substr(10, 6), "rrrrrr") << columns;
-  EXPECT_NE(columns.substr(17, 7).find('w'), std::string::npos) << columns;
+  EXPECT_EQ(columns.substr(10, 7), "rrrrrrr") << columns;
+  EXPECT_NE(columns.substr(18, 7).find('w'), std::string::npos) << columns;
   EXPECT_THROW(RenderPreview(table, texture, "x", {866, 1}, "latin.tdt"), Exception);
 }
 

@@ -25,7 +25,7 @@ TEST(GlyphLayout, NewGlyphsFollowTheLastKeptOneAndBreakAtTheRightEdge) {
   sheet.Line(0, 30, 0, 32, kWhite, 255);
   sheet.FillRect({3, 30, 9, 32}, TRgb(0, 200, 0), 255);
 
-  EXPECT_EQ(LayNewGlyphs(table, texture, sheet, first, end, {"t.tdt", "t.dds", "s.tga"}), 2);
+  EXPECT_EQ(LayNewGlyphs(table, texture, sheet, {first, end}, {"t.tdt", "t.dds", "s.tga"}), 2);
   const auto fields = [](const GlyphRecord& g) {
     return std::vector<int>{g.Left, g.Top, g.Right, g.Bottom, g.Width, g.Height};
   };

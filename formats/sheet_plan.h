@@ -1,0 +1,47 @@
+// What a glyph sheet drawn from a font will hold, decided before anything is drawn: each code's cell
+// and the size, box and baseline of the letters. Only built with FreeType.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "formats/font_tools.h"
+#include "formats/freetype_face.h"
+
+namespace eit {
+
+enum class TCellKind : std::uint8_t { Glyph, Blank, Box };  // Blank: undefined code; Box: the font lacks it
+struct TSheetCell {
+  int Code = 0;
+  char32_t Character = 0;
+  TCellKind Kind = TCellKind::Glyph;
+};
+
+struct TSheetMetrics {
+  int PixelSize = 0;
+  int Height = 0;    // the marker lines' length: the glyph boxes' height
+  int Baseline = 0;  // rows from a box's top down to the baseline
+  int CellRows = 0;
+  bool Mono = false;
+};
+
+using TNote = std::function<void(const std::string&)>;
+
+// Every code from first up to options.End, as the font and code page can draw it; the letters drawn and
+// those that cannot be go to note. Raises when the font lacks more than half of the letters, unless
+// options allow it.
+std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& options, int first, const TNote& note);
+
+// The size and place of the letters: capitals as tall as the kept ones (or options.PixelSize), on the
+// kept baseline, every glyph whole inside its box, and all of them fitting the texture beside the
+// kept glyphs. Raises with the largest size that would fit when none given or chosen does.
+TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, const TBitmap& texture,
+                            const std::vector<TSheetCell>& cells, const TSheetOptions& options,
+                            const std::string& tablePath, const TNote& note);
+
+// The width of a blank cell (its two advance marks' distance) and of a placeholder box.
+inline int BlankWidth(int height) { return std::max(1, height / 4); }
+inline int BoxWidth(int height) { return std::max(3, height / 2); }
+
+}  // namespace eit
