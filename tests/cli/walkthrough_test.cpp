@@ -40,10 +40,15 @@ TEST(Readme, WalkThroughWorksAsWritten) {
                               " >out.txt 2>err.txt";
     const int raw = std::system(shell.c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
+    // The translations' previews show every letter: no red box, so nothing to warn of.
+    if (command.find(" preview ") != std::string::npos) {
+      EXPECT_EQ(testing::Slurp(dir.File("err.txt")), "") << command;
+    }
   }
   for (const char* output : {"OUT/result.log", "OUT/stone.bmp", "OUT/sky.tga", "SHEET/font.tga", "NEW/stone.dds",
                              "NEW/sky.dds", "NEW/water.dds", "NEW/bricks.dds", "NEW/font.dds", "NEW/font.tdt",
-                             "SHEET2/latin_sheet.tga", "RU/latin.tdt", "preview.tga"})
+                             "SHEET2/latin_sheet.tga", "RU/latin.tdt", "preview.tga", "SHEET3/latin_sheet.tga", "PL/latin.tdt",
+                             "preview-pl.tga"})
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
 }
 #endif

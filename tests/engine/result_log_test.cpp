@@ -95,4 +95,35 @@ TEST(ResultLogReading, ReplayPlanOfATextureAndAFontRecord) {
   EXPECT_EQ(steps[3].Format, TJobKind::FontSheet);
 }
 
+// The optional lines after "#Last:": what a record takes from them, and what is refused.
+TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
+  struct Row {
+    std::vector<std::string> extra;
+    std::int32_t newCode;
+    std::vector<std::int32_t> placeholders;
+    std::string error;  // a piece of the record's range error, or nothing
+  } rows[] = {
+      {{}, 0xC0, {}, ""},
+      {{"#New: 0x80"}, 0x80, {}, ""},
+      {{"#Placeholders: 0x8C 0x9c junk 0x1234 0xA5", "#New: 0x7F"}, 0x7F, {0x8C, 0x9C, 0xA5}, ""},
+      {{"#New: 0x7E"}, 0xC0, {}, "\"#New: 0x7E\" should name the first code that takes a glyph from the sheet, 0x7F to 0x100"},
+      {{"#New: 0x101"}, 0xC0, {}, "line 6:"},
+      {{"#Format: DDS", "#New: 0x80"}, 0xC0, {}, ""},  // not right after the record: passed over
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> lines = FontRecord("f.tdt", "f.tga", 0x20, 0x100);
+    lines.insert(lines.end(), row.extra.begin(), row.extra.end());
+    const std::vector<TReplayStep> steps = PlanReplay(lines, "x.log");
+    ASSERT_GE(steps.size(), 2u);
+    const TImportRecord& r = steps[1].Record;
+    const std::string name = row.extra.empty() ? "no extra line" : row.extra[0];
+    EXPECT_EQ(r.NewCode, row.newCode) << name;
+    EXPECT_EQ(r.Placeholders, row.placeholders) << name;
+    EXPECT_EQ(r.RangeError.find(row.error) != std::string::npos, true) << name << ": " << r.RangeError;
+    EXPECT_EQ(r.RangeError.empty(), row.error.empty()) << name;
+  }
+  // Written as read: the lines the sheet writes.
+  EXPECT_EQ(FontRecord("f.tdt", "f.tga", 0x20, 0x100, 0x8A, {0x8C, 0xA5}).back(), "#Placeholders: 0x8C 0xA5");
+}
+
 }  // namespace eit
