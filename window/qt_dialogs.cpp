@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,9 +56,13 @@ class TDirectoryChooser : public QDialog {
     tree_.setModel(&model_);
     for (int column = 1; column < model_.columnCount(); ++column) tree_.hideColumn(column);
     tree_.header()->hide();
-    tree_.setCurrentIndex(model_.index(start));
-    tree_.scrollTo(model_.index(start));
+    // The model reads folders in the background: the start folder can be shown once its parent is read.
+    connect(&model_, &QFileSystemModel::directoryLoaded, this, [this, start](const QString& loaded) {
+      if (!startShown_ && QDir(loaded) == QFileInfo(start).dir()) ShowStart(start);
+    });
+    ShowStart(start);
     name_.setText(QDir::toNativeSeparators(start));
+    name_.selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Directory name:"), this));
@@ -81,9 +86,21 @@ class TDirectoryChooser : public QDialog {
     });
     if (ok) accept();
   }
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    name_.setFocus();  // typing a name is the quickest way, and it replaces the one shown
+  }
+  void ShowStart(const QString& start) {
+    const QModelIndex index = model_.index(start);
+    if (!index.isValid()) return;
+    tree_.setCurrentIndex(index);
+    tree_.scrollTo(index);  // which expands the folders above it
+    startShown_ = index.parent().isValid() && model_.rowCount(index.parent()) > 0;
+  }
   QFileSystemModel model_;
   QTreeView tree_;
   QLineEdit name_;
+  bool startShown_ = false;
 };
 
 }  // namespace

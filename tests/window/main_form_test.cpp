@@ -23,6 +23,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <deque>
 #include <set>
 #include <filesystem>
@@ -31,6 +33,7 @@
 #include "window/icons.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
+#include "window/qt_dialogs.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -621,6 +624,34 @@ TEST(DirectoryChooser, AsksBeforeCreatingAndNoReturnsToTheChooser) {
   EXPECT_FALSE(ConfirmDirectoryChoice("/new", false, [&] { return ++asked, false; }));
   EXPECT_TRUE(ConfirmDirectoryChoice("/new", false, [&] { return ++asked, true; }));
   EXPECT_EQ(asked, 2);
+}
+
+TEST(DirectoryChooser, OpensAtTheRememberedFolderWithItsNameReadyToType) {
+  testing::TempDir dir;
+  std::filesystem::create_directories(dir.File("a/b/c"));
+  const QString remembered = QDir(QString::fromStdString(dir.File("a/b/c"))).absolutePath();
+  QSettings().setValue(QStringLiteral("lastTargetDirectory"), remembered);
+  QWidget owner;
+  TQtDialogs dialogs(&owner);
+  QString focusedName, shownFolder;
+  bool parentOpen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* chooser = QApplication::activeModalWidget();
+    ASSERT_NE(chooser, nullptr);
+    auto* tree = chooser->findChild<QTreeView*>();
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    (void)QTest::qWaitFor([&] { return model->filePath(tree->currentIndex()) == remembered; }, 5000);
+    shownFolder = model->filePath(tree->currentIndex());
+    parentOpen = tree->isExpanded(tree->currentIndex().parent());
+    if (auto* name = qobject_cast<QLineEdit*>(chooser->focusWidget())) focusedName = name->text();
+    chooser->close();
+  });
+  std::string directory;
+  EXPECT_FALSE(dialogs.SelectDirectory(directory));
+  EXPECT_EQ(shownFolder, remembered);
+  EXPECT_TRUE(parentOpen);
+  EXPECT_EQ(focusedName, QDir::toNativeSeparators(remembered));
+  QSettings().remove(QStringLiteral("lastTargetDirectory"));
 }
 
 TEST(ErrorBox, FullStopOnlyAfterCharactersAboveIt) {
