@@ -189,11 +189,70 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
   return cells;
 }
 
+namespace {
+
+// The size whose glyphs stand whole in their boxes: the one with capitals cap pixels high (cap 0: the
+// largest), or a smaller one, said, when cap was not asked for; otherwise refused.
+int WholeSize(const TSizer& sizer, int cap, bool asked, int height, int baseline, const std::string& boxes,
+              const TNote& say) {
+  const auto whole = [&](int s) { return WhyNotWhole(sizer.Measure(s, height), height, baseline).empty(); };
+  // With no size fitting, the smallest one's reason is the one to mend.
+  const auto noSize = [&](const std::string& head) {
+    return Exception(head + " letters would not fit whole in " + boxes + " (" +
+                     WhyNotWhole(sizer.Measure(1, height), height, baseline) + "); no size fits");
+  };
+  if (cap == 0) {
+    const int size = LargestSize(TSizer::kMaxSize, whole);
+    if (size == 0) throw noSize("The");
+    return size;
+  }
+  const int size = sizer.SizeForCap(cap);
+  const std::string why = WhyNotWhole(sizer.Measure(size, height), height, baseline);
+  if (why.empty()) return size;
+  const int fit = LargestSize(size - 1, whole);
+  if (fit > 0 && sizer.CapAt(fit) == cap) return fit;  // the same capitals, a little narrower: no need to say
+  const std::string head = asked ? "--size " + N(cap) + ": the" : "The";
+  if (fit == 0) throw noSize(head);
+  if (asked)
+    throw Exception(head + " letters would not fit whole in " + boxes + " (" + why + "); the largest size that fits is " +
+                    N(sizer.CapAt(fit)));
+  say("capitals " + N(cap) + " pixels high, as the kept ones, would not fit whole in " + boxes + " (" + why +
+      "): drawn " + N(sizer.CapAt(fit)) + " pixels high instead");
+  return fit;
+}
+
+// The size, at most size, whose glyphs fit the texture beside the kept ones with the same capitals;
+// refused, with the largest size that fits, when there is none.
+int RoomySize(const TSizer& sizer, int size, int height, int baseline, const TMemoryStream& table,
+              const TBitmap& texture, const TGlyphRange& range, const std::string& tablePath) {
+  const auto laidOut = [&](int s, std::int32_t* failing) {
+    const TSizeMeasure g = sizer.Measure(s, height);
+    if (!WhyNotWhole(g, height, baseline).empty()) return false;
+    std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
+    for (const int w : g.Widths) sizes.emplace_back(w, height);
+    const std::int32_t code = FirstGlyphThatDoesNotFit(table, range, sizes, texture.Width(), texture.Height());
+    if (failing != nullptr) *failing = code;
+    return code < 0;
+  };
+  std::int32_t failing = -1;
+  if (laidOut(size, &failing)) return size;
+  const int fit = LargestSize(size - 1, [&](int s) { return laidOut(s, nullptr); });
+  if (fit > 0 && sizer.CapAt(fit) == sizer.CapAt(size)) return fit;
+  throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(size)) +
+                  " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
+                  " texture beside the kept glyphs (no room from " + CodeText(failing) + " on)" +
+                  (fit > 0 ? "; the largest --size that fits is " + N(sizer.CapAt(fit)) + ", or draw fewer codes"
+                           : "; draw fewer codes") +
+                  " with --first and --end");
+}
+
+}  // namespace
+
 TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, const TBitmap& texture,
                             const std::vector<TSheetCell>& cells, const TSheetOptions& options,
                             const std::string& tablePath, const TNote& note) {
   const TKeptLetters kept = MeasureKeptLetters(table, texture);
-  const auto say = [&](const std::string& text) {
+  const TNote say = [&](const std::string& text) {
     if (note) note(text);
   };
   TSheetMetrics m;
@@ -208,57 +267,11 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
     throw Exception("A glyph of " + tablePath + " is " + N(height) + " pixels high; a sheet of " + N(count) +
                     " glyphs holds glyphs up to " + N(kMaxPictureSide / std::max<std::int64_t>(1, count) - kCellGap) +
                     " pixels high");
-  const auto whole = [&](int s) { return WhyNotWhole(sizer.Measure(s, height), height, baseline).empty(); };
   const std::string boxes = "the " + N(height) + "-pixel glyph boxes of " + tablePath;
-  int size = 0;
-  if (cap > 0) {
-    size = sizer.SizeForCap(cap);
-    const std::string why = WhyNotWhole(sizer.Measure(size, height), height, baseline);
-    if (!why.empty()) {
-      const int fit = LargestSize(size - 1, whole);
-      if (fit > 0 && sizer.CapAt(fit) == cap) {
-        size = fit;  // the same capitals, a little narrower: no need to say
-      } else if (options.PixelSize > 0 || fit == 0) {
-        // With no size fitting, the smallest one's reason is the one to mend.
-        const std::string reason = fit > 0 ? why : WhyNotWhole(sizer.Measure(1, height), height, baseline);
-        throw Exception((options.PixelSize > 0 ? "--size " + N(cap) + ": the" : "The") + " letters would not fit whole in " +
-                        boxes + " (" + reason + ")" +
-                        (fit > 0 ? "; the largest size that fits is " + N(sizer.CapAt(fit)) : "; no size fits"));
-      } else {
-        say("capitals " + N(cap) + " pixels high, as the kept ones, would not fit whole in " + boxes + " (" + why +
-          "): drawn " + N(sizer.CapAt(fit)) + " pixels high instead");
-        size = fit;
-      }
-    }
-  } else {
-    size = LargestSize(TSizer::kMaxSize, whole);
-    if (size == 0)
-      throw Exception("The letters would not fit whole in " + boxes + " (" +
-                      WhyNotWhole(sizer.Measure(1, height), height, baseline) + "); no size fits");
-  }
-  // The texture keeps its size: the new glyphs must fit in beside the kept ones.
+  int size = WholeSize(sizer, cap, options.PixelSize > 0, height, baseline, boxes, say);
+  // The texture keeps its size (the game may rely on it): the new glyphs must fit in beside the kept ones.
   const TGlyphRange range{0x20, options.End, cells.empty() ? options.End : cells.front().Code};
-  const auto laidOut = [&](int s, std::int32_t* failing) {
-    const TSizeMeasure g = sizer.Measure(s, height);
-    if (!WhyNotWhole(g, height, baseline).empty()) return false;
-    std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
-    for (const int w : g.Widths) sizes.emplace_back(w, height);
-    const std::int32_t code = FirstGlyphThatDoesNotFit(table, range, sizes, texture.Width(), texture.Height());
-    if (failing != nullptr) *failing = code;
-    return code < 0;
-  };
-  std::int32_t failing = -1;
-  if (!laidOut(size, &failing)) {
-    const int fit = LargestSize(size - 1, [&](int s) { return laidOut(s, nullptr); });
-    if (fit == 0 || sizer.CapAt(fit) != sizer.CapAt(size))
-      throw Exception(tablePath + ": the " + N(count) + " new glyphs, capitals " + N(sizer.CapAt(size)) +
-                    " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
-                    " texture beside the kept glyphs (no room from " + CodeText(failing) + " on)" +
-                    (fit > 0 ? "; the largest --size that fits is " + N(sizer.CapAt(fit)) + ", or draw fewer codes"
-                             : "; draw fewer codes") +
-                    " with --first and --end");
-    size = fit;
-  }
+  size = RoomySize(sizer, size, height, baseline, table, texture, range, tablePath);
   say("capitals " + N(sizer.CapAt(size)) + " pixels high (font size " + N(size) + "), in " + N(height) +
       "-pixel glyph boxes with the baseline " + N(baseline) + " rows down");
   m.PixelSize = size;

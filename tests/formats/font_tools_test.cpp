@@ -107,6 +107,23 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
       }
     }
   }
+  // A texture with no room for the new glyphs beside the kept ones: nothing written, the way out named.
+  testing::WriteKeptFont(kDejaVu, 14, dir.File("tight"), 46);
+  TSheetOptions options;
+  options.FontFile = kDejaVu;
+  const std::string out = dir.File("tight_out");
+  MakeDirectory(out);
+  try {
+    WriteGlyphSheetFromFont(dir.File("tight.tdt"), options, out);
+    ADD_FAILURE() << "a sheet was written that the texture cannot take";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("new glyphs, capitals 10 pixels high, do not fit its 1024 x 46 texture beside the kept "
+                               "glyphs (no room from 0x"),
+              std::string::npos)
+        << e.Message();
+    EXPECT_NE(e.Message().find("the largest --size that fits is"), std::string::npos) << e.Message();
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 #endif
 
