@@ -37,7 +37,7 @@ struct TCellInk {
   int Top = -1, Bottom = -1;      // any ink
   int SolidTop = -1, SolidBottom = -1;  // at least half-covered
 };
-TCellInk InkOf(const TBitmap& sheet, const GlyphBox& box) {
+[[maybe_unused]] TCellInk InkOf(const TBitmap& sheet, const GlyphBox& box) {
   TCellInk ink;
   for (int y = box.Top; y < box.Bottom; ++y)
     for (int x = kGlyphColumn; x < sheet.Width(); ++x) {
