@@ -1,4 +1,5 @@
-// Arbitrary bytes as a result log: line splitting, record reading and replay planning.
+// Arbitrary bytes as a result log: line splitting, record reading (the optional #New: and
+// #Placeholders: lines too) and replay planning.
 #include <cstddef>
 #include <cstdint>
 
@@ -16,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (step.IsRecord && step.Format == eit::TJobKind::FontSheet && step.Record.RangeError.empty() &&
         (step.Record.FirstCode < 0 || step.Record.EndCode < 0))
       __builtin_trap();
+    // A "#New:" line is taken only in the range the insert can lay glyphs in; placeholders are byte codes.
+    if (step.Record.RangeError.empty() && (step.Record.NewCode < eit::KeptCodeLimit || step.Record.NewCode > 0x100))
+      __builtin_trap();
+    for (const std::int32_t code : step.Record.Placeholders)
+      if (code < 0 || code > 0xFF) __builtin_trap();
     expected = step.Next;
   }
   if (!lines.empty() && expected < lines.size()) __builtin_trap();
