@@ -92,7 +92,7 @@ void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
   std::string codes;
   int count = 0;
   for (const std::int32_t code : record.Placeholders)
-    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes += " " + CodeText(code), ++count;
+    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code)), ++count;
   if (count == 0) return;
   context.Reporter->Warning(record.SourcePath, "the new glyphs of" + codes + (count == 1 ? " is a placeholder box" : " are placeholder boxes") +
                                                    " (the sheet's font had no glyph for them); draw them in " +

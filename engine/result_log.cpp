@@ -34,7 +34,7 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
   if (newCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, newCode));
   if (!placeholders.empty()) {
     std::string codes = kPlaceholdersKeyword;
-    for (const int code : placeholders) codes += " " + CodeText(code);
+    for (const int code : placeholders) codes.append(" ").append(CodeText(code));
     lines.push_back(codes);
   }
   return lines;

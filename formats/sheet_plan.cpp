@@ -16,6 +16,9 @@ std::string Utf8(char32_t ch) {
   return quote == std::string::npos ? described : described.substr(quote + 1, described.size() - quote - 2);
 }
 
+// The character as a list shows it: blanks that print as nothing by their code.
+std::string Name(char32_t ch, int code) { return ch == 0xA0 || ch == 0xAD ? CodeText(code) : Utf8(ch); }
+
 std::string FontName(const TFreeType& ft, const std::string& fontFile) {
   const std::string family = ft.face->family_name != nullptr ? ft.face->family_name : "";
   const std::size_t slash = fontFile.find_last_of("/\\");
@@ -159,15 +162,14 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
     letters += letter;
     if (cell.Character == 0) {
       cell.Kind = TCellKind::Blank;
-      undefined += " " + CodeText(code);
+      undefined.append(" ").append(CodeText(code));
     } else if (!ft.HasGlyph(cell.Character)) {
       cell.Kind = TCellKind::Box;
-      missing += (missing.empty() ? " " : ", ") + CodeText(code) + " " + Utf8(cell.Character);
+      missing.append(missing.empty() ? " " : ", ").append(CodeText(code));
+      if (Name(cell.Character, code) != CodeText(code)) missing.append(" ").append(Utf8(cell.Character));
       missingLetters += letter, ++missingCount;
     } else {
-      // Blanks that print as nothing are named by their code.
-      const bool invisible = cell.Character == 0xA0 || cell.Character == 0xAD;
-      drawn += " " + (invisible ? CodeText(code) : Utf8(cell.Character)), ++drawnCount;
+      drawn.append(" ").append(Name(cell.Character, code)), ++drawnCount;
     }
     cells.push_back(cell);
   }
