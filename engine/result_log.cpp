@@ -40,6 +40,11 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
   return lines;
 }
 
+bool IsResultLogKeyword(const std::string& token) {
+  return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
+         token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword;
+}
+
 std::string FirstToken(const std::string& line) {
   std::size_t start = 0;
   while (start < line.size() && IsBlank(line[start])) ++start;

@@ -40,6 +40,8 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
 
 // --- Reading --------------------------------------------------------------------------------
 
+// Whether a line's first token is one of the log's keywords (record and code lines alike).
+bool IsResultLogKeyword(const std::string& token);
 // The first blank-delimited token (blanks: spaces and tabs).
 std::string FirstToken(const std::string& line);
 // The keyword's value: the line without the keyword and the one character after it.

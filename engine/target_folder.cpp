@@ -15,11 +15,6 @@ std::string TextureOf(const TJobEntry& entry) {
   return entry.Kind == TJobKind::FontSheet ? ChangeFileExt(entry.Path, ".dds") : entry.Path;
 }
 
-bool IsLogKeyword(const std::string& token) {
-  return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
-         token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword;
-}
-
 bool SameImage(const std::string& a, const std::string& b) { return a == b || SameFile(a, b); }
 
 }  // namespace
@@ -81,7 +76,7 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
   log.Lines = TextLines(text, size);  // as every log is read: an older one in the ANSI code page becomes UTF-8
   for (std::size_t i = 0; i < log.Lines.size(); ++i) {
     const std::string token = FirstToken(log.Lines[i]);
-    if (token.empty() || IsLogKeyword(token)) continue;
+    if (token.empty() || IsResultLogKeyword(token)) continue;
     log.Problem = log.Path + " is not a result log (line " + std::to_string(i + 1) +
                   " is none of its lines), so this run's records cannot be added to it";
     log.Lines.clear();

@@ -29,6 +29,8 @@ std::optional<std::uint8_t> CodeOf(int codePage, char32_t character);
 std::u32string DecodeUtf8(const std::string& text);
 // "0xC0": a byte's code as messages write it.
 std::string CodeText(int code);
+// The character in UTF-8, or "U+0085" for one that prints as nothing or is no character.
+std::string CharacterText(char32_t character);
 // "U+0410 'А'": a character as the user reads it in a message.
 std::string DescribeCharacter(char32_t character);
 

@@ -3,29 +3,19 @@
 // Every old glyph area from 0x7F on is cleared before any new glyph is placed; clearing code by code
 // in between would erase parts of new glyphs placed earlier whenever they are wider than the old ones.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "formats/codepages.h"
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
 
 namespace eit {
 
-namespace {
-
-std::string Hex(std::int32_t code) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(code));
-  return text;
-}
-
-}  // namespace
-
 void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath) {
   const std::int64_t records = table.Size() / kGlyphRecordSize;
   const std::int32_t end = std::max(endCode, first);
   if (first < 0 || end - first > records)
-    throw Exception(tablePath + ": the range " + Hex(first) + " to " + Hex(endCode) + " covers " +
+    throw Exception(tablePath + ": the range " + CodeText(first) + " to " + CodeText(endCode) + " covers " +
                     std::to_string(end - first) + " codes, but the font table holds " + std::to_string(records) +
                     " records; correct the #First/#Last lines");
 }
@@ -96,7 +86,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
   const std::int32_t newCodes = std::max(0, end - from);
   if (static_cast<std::int32_t>(boxes.size()) < newCodes)
     throw Exception(names.Sheet + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
-                    Hex(from) + " to " + Hex(end - 1) + " need " + std::to_string(newCodes) +
+                    CodeText(from) + " to " + CodeText(end - 1) + " need " + std::to_string(newCodes) +
                     "; every new glyph needs a marker line and at least one visible pixel");
 
   // Old areas from 0x7F on are cleared (glyphs 64 wide or high stay).
@@ -113,7 +103,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
     const std::int32_t bw = b.Right - b.Left, bh = b.Bottom - b.Top;
     std::int32_t x = 0, y = 0;
     if (!pen.Place(bw, bh, texture.Width(), texture.Height(), x, y))
-      throw Exception(names.Texture + ": the new glyph for " + Hex(c) + " (" + std::to_string(bw) + " x " +
+      throw Exception(names.Texture + ": the new glyph for " + CodeText(c) + " (" + std::to_string(bw) + " x " +
                       std::to_string(bh) + ") does not fit the " + std::to_string(texture.Width()) + " x " +
                       std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs");
     GlyphRecord r = ReadGlyphRecord(recordAt(c));

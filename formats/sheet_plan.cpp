@@ -10,14 +10,9 @@ namespace eit {
 
 namespace {
 
-std::string Utf8(char32_t ch) {
-  const std::string described = DescribeCharacter(ch);  // "U+0410 'А'"
-  const std::size_t quote = described.find('\'');
-  return quote == std::string::npos ? described : described.substr(quote + 1, described.size() - quote - 2);
-}
-
 // The character as a list shows it: blanks that print as nothing by their code.
-std::string Name(char32_t ch, int code) { return ch == 0xA0 || ch == 0xAD ? CodeText(code) : Utf8(ch); }
+bool PrintsAsNothing(char32_t ch) { return ch == 0xA0 || ch == 0xAD; }
+std::string Name(char32_t ch, int code) { return PrintsAsNothing(ch) ? CodeText(code) : CharacterText(ch); }
 
 std::string FontName(const TFreeType& ft, const std::string& fontFile) {
   const std::string family = ft.face->family_name != nullptr ? ft.face->family_name : "";
@@ -113,12 +108,12 @@ std::string N(std::int64_t n) { return std::to_string(n); }
 std::string WhyNotWhole(const TSizeMeasure& m, int height, int baseline) {
   if (!m.Drawn) return "the font cannot be drawn that large";
   if (m.Up > baseline)
-    return Utf8(m.Tallest) + " reaches " + N(m.Up) + " rows above the baseline, where " + N(baseline) + " are free";
+    return CharacterText(m.Tallest) + " reaches " + N(m.Up) + " rows above the baseline, where " + N(baseline) + " are free";
   if (m.Down > height - baseline)
-    return Utf8(m.Deepest) + " reaches " + N(m.Down) + " rows below the baseline, where " + N(height - baseline) +
+    return CharacterText(m.Deepest) + " reaches " + N(m.Down) + " rows below the baseline, where " + N(height - baseline) +
            " are free";
   if (m.Right > kSheetWidth - kGlyphColumn)
-    return Utf8(m.Widest) + " is " + N(m.Right) + " pixels wide, where a sheet holds " + N(kSheetWidth - kGlyphColumn);
+    return CharacterText(m.Widest) + " is " + N(m.Right) + " pixels wide, where a sheet holds " + N(kSheetWidth - kGlyphColumn);
   return "";
 }
 
@@ -166,7 +161,7 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
     } else if (!ft.HasGlyph(cell.Character)) {
       cell.Kind = TCellKind::Box;
       missing.append(missing.empty() ? " " : ", ").append(CodeText(code));
-      if (Name(cell.Character, code) != CodeText(code)) missing.append(" ").append(Utf8(cell.Character));
+      if (!PrintsAsNothing(cell.Character)) missing.append(" ").append(CharacterText(cell.Character));
       missingLetters += letter, ++missingCount;
     } else {
       drawn.append(" ").append(Name(cell.Character, code)), ++drawnCount;
