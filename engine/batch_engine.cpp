@@ -23,6 +23,8 @@ bool IsExportKind(TJobKind kind) { return kind == TJobKind::Texture || kind == T
 std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
   std::string message = error.what();
   if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) message = "there is not enough memory for this file";
+  // The streams' own words say only that bytes were missing; the user needs to hear why.
+  if (message == SReadError) message += " (the file ends before all of its data: it is cut short or damaged)";
   if (file.empty() || message.find(file) != std::string::npos) return message;
   return file + ": " + message;
 }

@@ -144,7 +144,7 @@ Bytes ClaimedSize(std::uint32_t width, std::uint32_t height) {
 const Hostile kCases[] = {
     {"unpacked_length_one_beyond_stream", false,
      [](auto& s) { return One(s, "t.dds", WithUnpackedLength(Packed(16, 16, 32), 128 + 16 * 16 * 4 + 1)); }, "t.dds",
-     "Stream read error"},
+     "Stream read error (the file ends before all of its data: it is cut short or damaged)"},
     {"unpacked_length_far_beyond_trailing_bytes", false,
      [](auto& s) {
        const Bytes file = testing::MakePackedFile(testing::MakeTextureImage(16, 16, 32, "DDS!", 100));
