@@ -23,6 +23,10 @@ class TConsole : public TFrontEnd {
   void SetProgress(int) override {}
   void SetTotal(int) override {}
   void SetExtracted(const std::string&) override {}
+  void Notice(const std::string& text) override {
+    ClearBar();
+    std::fprintf(stderr, "%s\n", Printable(text).c_str());
+  }
   void AddResult(const std::string& line) override {
     ClearBar();
     std::printf("%s\n", Printable(line).c_str());

@@ -3,6 +3,7 @@
 #include <new>
 #include <thread>
 
+#include "compression/dynazlib.h"
 #include "engine/entry_run.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
@@ -20,9 +21,14 @@ std::string FormatNameOf(TJobKind kind) {
 
 bool IsExportKind(TJobKind kind) { return kind == TJobKind::Texture || kind == TJobKind::FontSheet; }
 
+bool IsOutOfMemory(const std::exception& error) {
+  return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ||
+         (dynamic_cast<const EZlibError*>(&error) != nullptr && error.what() == ZlibErrorText(Z_MEM_ERROR));
+}
+
 std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
   std::string message = error.what();
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) message = "there is not enough memory for this file";
+  if (IsOutOfMemory(error)) message = "there is not enough memory for this file";
   // The streams' own words say only that bytes were missing; the user needs to hear why.
   if (message == SReadError) message += " (the file ends before all of its data: it is cut short or damaged)";
   if (file.empty() || message.find(file) != std::string::npos) return message;
@@ -138,7 +144,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   ResetDisplay();
   if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
   if (!report_.ResultLog.empty() && exports)
-    SaveLines(targetLog.Path, MergeResultLog(targetLog.Lines, report_.ResultLog, report_.Written));
+    PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog, frontEnd_);
   return outcome;
 }
 
@@ -179,7 +185,8 @@ void TBatchEngine::KeepFailure(TEntryRun& run, const std::exception& e) {
   // replay) or the entry put in front.
   run.Failed = true;
   run.Message = e.what();
-  run.Named = dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
+  run.OutOfMemory = IsOutOfMemory(e);
+  run.Named = !run.OutOfMemory &&
               std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(),
                           [&](const std::string& f) { return !f.empty() && Mentions(run.Message, f); });
   if (!run.Named) run.Message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
@@ -238,9 +245,9 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
   frontEnd_.EntryFinished(run.Index + 1, count);
 }
 
-TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries) {
+TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries, std::size_t from) {
   const std::size_t n = entries.size();
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = from; i < n; ++i) {
     frontEnd_.EntryStarting(i, n, entries[i].Path);
     TEntryRun run(*this, i, entries[i], true);
     ExecuteEntry(run);

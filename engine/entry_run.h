@@ -61,6 +61,7 @@ struct TBatchEngine::TEntryRun : TJobReporter {
   bool ReplayStopped = false;
   bool Failed = false;
   bool Named = false;  // the error names its file as it stands
+  bool OutOfMemory = false;
   std::string Message;
   std::exception_ptr Error;
 };

@@ -4,6 +4,8 @@
 #include "engine/result_log.h"
 #include "platform/paths.h"
 
+#include <algorithm>
+
 namespace eit {
 
 namespace {
@@ -27,32 +29,42 @@ void TOutputNames::WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t e
   turnChanged_.wait(lock, [&] { return turn_ >= entry; });
 }
 
+template <typename Busy>
+std::string TOutputNames::FreeName(const std::string& wanted, Busy busy) {
+  if (!busy(wanted)) return wanted;
+  int& last = lastNumber_[OutputKey(wanted)];
+  int n = std::max(2, last + 1);
+  std::string path;
+  while (busy(path = Numbered(wanted, n))) ++n;
+  last = n;
+  return path;
+}
+
 std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bool& renamed, bool isExport) {
   std::unique_lock<std::mutex> lock(lock_);
   WaitForTurn(lock, entry);
-  std::string path = wanted;
   const bool keep = isExport && KeepExisting;
   // Same name from another folder: keep both files rather than overwrite the earlier output.
-  for (int n = 2; taken_.count(OutputKey(path)) != 0 || (keep && FileExists(path)); ++n) path = Numbered(wanted, n);
+  const std::string path = FreeName(wanted, [&](const std::string& p) {
+    return taken_.count(OutputKey(p)) != 0 || (keep && FileExists(p));
+  });
   renamed = path != wanted;
   CheckNotASource(path);
-  taken_.insert(OutputKey(path));
+  taken_.emplace(OutputKey(path), entry);
   return path;
 }
 
 std::string TOutputNames::ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed) {
   std::unique_lock<std::mutex> lock(lock_);
   WaitForTurn(lock, entry);
-  std::string table = wantedTable;
-  auto taken = [this](const std::string& t) {
+  const std::string table = FreeName(wantedTable, [this](const std::string& t) {
     return taken_.count(OutputKey(t)) != 0 || taken_.count(OutputKey(ChangeFileExt(t, ".dds"))) != 0;
-  };
-  for (int n = 2; taken(table); ++n) table = Numbered(wantedTable, n);
+  });
   renamed = table != wantedTable;
   CheckNotASource(table);
   CheckNotASource(ChangeFileExt(table, ".dds"));
-  taken_.insert(OutputKey(table));
-  taken_.insert(OutputKey(ChangeFileExt(table, ".dds")));
+  taken_.emplace(OutputKey(table), entry);
+  taken_.emplace(OutputKey(ChangeFileExt(table, ".dds")), entry);
   return table;
 }
 
@@ -64,6 +76,14 @@ void TOutputNames::Finish(std::size_t entry) {
     while (finished_.count(turn_) != 0) finished_.erase(turn_++);
   }
   turnChanged_.notify_all();
+}
+
+void TOutputNames::Rollback(std::size_t entry) {
+  std::lock_guard<std::mutex> guard(lock_);
+  std::erase_if(taken_, [&](const auto& claim) { return claim.second >= entry; });
+  lastNumber_.clear();  // numbers given out may be free again
+  std::erase_if(finished_, [&](std::size_t e) { return e >= entry; });
+  turn_ = std::min(turn_, entry);
 }
 
 void TOutputNames::CheckNotASource(const std::string& path) const {

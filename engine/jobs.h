@@ -5,7 +5,9 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <map>
 #include <set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -52,15 +54,23 @@ class TOutputNames {
   std::string ClaimPair(std::size_t entry, const std::string& wantedTable, bool& renamed);
   // The entry claims nothing more: later entries may go ahead.
   void Finish(std::size_t entry);
+  // Forgets what entry and every later one claimed, to run them again from there; no entry may be
+  // claiming meanwhile.
+  void Rollback(std::size_t entry);
   void CheckNotASource(const std::string& path) const;
 
  private:
   void WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry);
+  // The wanted path, or the first "name (N)" that is free: numbers already given for it are not tried
+  // again, so that a name wanted many times costs no more each time.
+  template <typename Busy>
+  std::string FreeName(const std::string& wanted, Busy busy);
   std::mutex lock_;
   std::condition_variable turnChanged_;
   std::size_t turn_ = 0;
   std::set<std::size_t> finished_;  // entries ended before their turn came
-  std::set<std::string> taken_;
+  std::map<std::string, std::size_t> taken_;  // by the entry that claimed it
+  std::unordered_map<std::string, int> lastNumber_;
 };
 
 // The run a job belongs to: one per entry.

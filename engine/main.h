@@ -36,6 +36,8 @@ inline const TLogKeywords LogKeywords;
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);
 bool IsExportKind(TJobKind kind);
+// Whether the error is the system running out of memory (which another moment may not repeat).
+bool IsOutOfMemory(const std::exception& error);
 // The error's message, with the file put in front when it does not name it already.
 std::string ErrorNamingFile(const std::exception& error, const std::string& file);
 
@@ -49,6 +51,9 @@ class TFrontEnd {
   virtual void SetProgress(int /*position*/) {}  // the per-log bar, 0 to 100
   virtual void SetTotal(int /*position*/) {}     // the whole-run bar, 0 to 100
   virtual void SetExtracted(const std::string& /*text*/) {}
+  // Something the run waits for or decided on its own, worth telling at once (the window shows it as
+  // the current message).
+  virtual void Notice(const std::string& text) { SetCurrentMessage(text); }
   virtual void AddResult(const std::string& /*line*/) {}
   // A results line about a file written: the window lets a double click open it.
   virtual void AddResultFor(const std::string& line, const std::string& /*path*/) { AddResult(line); }
@@ -153,7 +158,7 @@ class TBatchEngine : private TJobReporter {
   // Publishes a parallel entry's outputs and shows its reports, in the order the entry made them.
   void ShowReports(TEntryRun& run);
   TRunOutcome RunEntries(const std::vector<TJobEntry>& entries);
-  TRunOutcome RunSequential(const std::vector<TJobEntry>& entries);
+  TRunOutcome RunSequential(const std::vector<TJobEntry>& entries, std::size_t from = 0);
   TRunOutcome RunParallel(const std::vector<TJobEntry>& entries, int workers);
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                    const std::string& what) override;

@@ -2,9 +2,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
+#include <memory>
 
 #include "engine/entry_run.h"
+#include "platform/worker_thread.h"
 
 namespace eit {
 
@@ -20,19 +21,51 @@ struct TBatchEngine::TParallelRun {
 
   // A worker: takes the next entry while the run is open and there is room ahead.
   void Work() {
-    for (;;) {
-      std::size_t i;
-      {
-        std::unique_lock<std::mutex> guard(Lock);
-        Changed.wait(guard, [&] { return Closed || Next == Entries.size() || Next < Shown + Ahead; });
-        if (Closed || Next == Entries.size()) break;
-        i = Next++;
-        Runs[i] = std::make_unique<TEntryRun>(Engine, i, Entries[i], false);
+    try {
+      for (;;) {
+        std::unique_ptr<TEntryRun> run;
+        {
+          std::unique_lock<std::mutex> guard(Lock);
+          Changed.wait(guard, [&] { return Closed || Next == Entries.size() || Next < Shown + Ahead; });
+          if (Closed || Next == Entries.size()) break;
+          run = std::make_unique<TEntryRun>(Engine, Next, Entries[Next], false);
+          ++Next;
+          ++Busy;
+        }
+        Execute(*run);
+        const std::size_t i = run->Index;
+        Mark([&] {
+          Runs[i] = std::move(run);
+          Done[i] = true;
+          --Busy;
+        });
       }
-      Engine.ExecuteEntry(*Runs[i]);
-      Mark([&] { Done[i] = true; });
+    } catch (...) {
+      // No memory left for this worker's own bookkeeping: the others, or the calling thread, go on.
     }
     Mark([&] { --Running; });
+  }
+
+  // Runs the entry; whatever escapes the engine's own handling fails the entry, never the process.
+  void Execute(TEntryRun& run) {
+    try {
+      Engine.ExecuteEntry(run);
+      return;
+    } catch (const std::exception& e) {
+      run.Failed = true;
+      run.OutOfMemory = IsOutOfMemory(e);
+      run.Error = std::current_exception();
+      try {
+        run.Message = ErrorNamingFile(e, run.Entry.Path);
+      } catch (...) {
+        run.Named = true;  // raised as it is
+      }
+    } catch (...) {
+      run.Failed = true;
+      run.Named = true;
+      run.Error = std::current_exception();
+    }
+    Engine.names_->Finish(run.Index);
   }
 
   // Closes the run: no new entry starts; the workers finish the entries under way.
@@ -52,6 +85,10 @@ struct TBatchEngine::TParallelRun {
   // The calling thread: shows each finished entry in list order, letting the front end process its
   // messages while it waits. Returns the outcome; raises what taking an entry raises.
   TRunOutcome TakeInOrder();
+  // Ends the workers' part of the run at the first entry not taken: the entries under way finish, and
+  // what they and those after them wrote ahead is dropped with their names; the calling thread runs
+  // the rest one at a time.
+  void HandOver(std::unique_lock<std::mutex>& guard);
 
   TBatchEngine& Engine;
   const std::vector<TJobEntry>& Entries;
@@ -62,9 +99,25 @@ struct TBatchEngine::TParallelRun {
   std::size_t Next = 0;     // the next entry to start
   bool Closed = false;      // no new entry starts: stopped, failed, or all started
   std::size_t Running = 0;  // workers still working
+  std::size_t Busy = 0;     // entries under way
+  bool OneAtATime = false;  // the rest of the run is the calling thread's, from Shown on
   std::size_t Shown = 0;    // entries taken into the run
   const std::size_t Ahead;
 };
+
+void TBatchEngine::TParallelRun::HandOver(std::unique_lock<std::mutex>& guard) {
+  Closed = true;
+  OneAtATime = true;
+  Changed.notify_all();
+  while (Busy > 0) {
+    guard.unlock();
+    Engine.frontEnd_.ProcessMessages();
+    guard.lock();
+    Changed.wait_for(guard, std::chrono::milliseconds(50), [&] { return Busy == 0; });
+  }
+  for (std::size_t i = Shown; i < Next; ++i) Runs[i].reset();  // their temporaries go with them
+  Engine.names_->Rollback(Shown);
+}
 
 TRunOutcome TBatchEngine::TParallelRun::TakeInOrder() {
   const std::size_t n = Entries.size();
@@ -78,10 +131,21 @@ TRunOutcome TBatchEngine::TParallelRun::TakeInOrder() {
       Changed.notify_all();
     }
     if (!Done[Shown]) {
-      if (Running == 0) break;  // stopped before this entry started
+      if (Running == 0 && Busy == 0) {
+        if (Closed) break;  // stopped before this entry started
+        // No worker is left: none could be started, or memory ran out for their own needs.
+        HandOver(guard);
+        break;
+      }
       guard.unlock();
       Engine.frontEnd_.ProcessMessages();
       continue;
+    }
+    // Memory that ran out beside other workers may not run out for one: the entry runs again, with
+    // the rest of the list, as one worker runs them, so that only what fails alone fails.
+    if (Runs[Shown]->OutOfMemory) {
+      HandOver(guard);
+      break;
     }
     std::unique_ptr<TEntryRun> run = std::move(Runs[Shown]);
     guard.unlock();
@@ -102,19 +166,32 @@ TRunOutcome TBatchEngine::TParallelRun::TakeInOrder() {
 
 TRunOutcome TBatchEngine::RunParallel(const std::vector<TJobEntry>& entries, int workers) {
   TParallelRun run(*this, entries, workers);
-  std::vector<std::thread> pool;
-  run.Running = static_cast<std::size_t>(workers);
-  for (int w = 0; w < workers; ++w) pool.emplace_back([&run] { run.Work(); });
+  std::vector<std::unique_ptr<TWorkerThread>> pool;
+  pool.reserve(static_cast<std::size_t>(workers));
   // Whatever ends the run, the workers finish the entries under way and are joined.
   struct Join {
     TParallelRun& run;
-    std::vector<std::thread>& pool;
+    std::vector<std::unique_ptr<TWorkerThread>>& pool;
     ~Join() {
       run.Close();  // also wakes the workers waiting for room ahead
-      for (std::thread& t : pool) t.join();
+      pool.clear();
     }
   } join{run, pool};
-  return run.TakeInOrder();
+  // A thread the system cannot give (no memory for its stack, a limit on threads) leaves fewer workers.
+  for (int w = 0; w < workers; ++w) {
+    run.Mark([&] { ++run.Running; });
+    try {
+      pool.push_back(std::make_unique<TWorkerThread>([&run] { run.Work(); }));
+    } catch (const std::exception&) {
+      run.Mark([&] { --run.Running; });
+      break;
+    }
+  }
+  const TRunOutcome outcome = run.TakeInOrder();
+  if (!run.OneAtATime) return outcome;
+  // The workers' stacks and buffers are given back before the rest runs.
+  pool.clear();
+  return RunSequential(entries, run.Shown);
 }
 
 }  // namespace eit

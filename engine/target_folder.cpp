@@ -1,9 +1,13 @@
 #include "engine/target_folder.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <unordered_map>
 
 #include "engine/job_files.h"
 #include "engine/result_log.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -14,8 +18,6 @@ namespace {
 std::string TextureOf(const TJobEntry& entry) {
   return entry.Kind == TJobKind::FontSheet ? ChangeFileExt(entry.Path, ".dds") : entry.Path;
 }
-
-bool SameImage(const std::string& a, const std::string& b) { return a == b || SameFile(a, b); }
 
 }  // namespace
 
@@ -74,20 +76,89 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
     return log;
   }
   log.Lines = TextLines(text, size);  // as every log is read: an older one in the ANSI code page becomes UTF-8
-  for (std::size_t i = 0; i < log.Lines.size(); ++i) {
-    const std::string token = FirstToken(log.Lines[i]);
-    if (token.empty() || IsResultLogKeyword(token)) continue;
-    log.Problem = log.Path + " is not a result log (line " + std::to_string(i + 1) +
-                  " is none of its lines), so this run's records cannot be added to it";
+  // Comments and lines of other tools are passed over by the insert, and kept here; only a text with no
+  // line of a result log at all is someone else's file.
+  bool anyText = false;
+  for (const std::string& line : log.Lines) {
+    const std::string token = FirstToken(line);
+    if (IsResultLogKeyword(token)) return log;
+    anyText = anyText || !token.empty();
+  }
+  if (anyText) {
+    log.Problem = log.Path + " is not a result log (none of its lines is a line of one), so this run's records "
+                  "cannot be added to it";
     log.Lines.clear();
-    break;
   }
   return log;
 }
 
-std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines, const std::vector<std::string>& newLines,
-                                        const std::vector<std::string>& written) {
+namespace {
+
+// One record of this run: its lines in the run's log and the image it wrote.
+struct TRunRecord {
+  std::size_t Begin = 0, End = 0;
+  std::string Source, Image;
+  bool Kept = false;  // an old record of the same source and image stands for it
+  std::optional<TFileId> Id;
+  bool IdRead = false;
+};
+
+// Lines a record owns: dropped with it. Any other line under it is the user's, and stays.
+bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format && IsResultLogKeyword(token); }
+
+// The run's records, found by image file name (in one letter case: the cheap test that rules out
+// almost every old record before a path is compared or a file looked at).
+class TRunRecords {
+ public:
+  explicit TRunRecords(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::string token = FirstToken(lines[i]);
+      if (token == LogKeywords.Format || records_.empty()) {
+        records_.emplace_back();
+        records_.back().Begin = i;
+      }
+      TRunRecord& r = records_.back();
+      r.End = i + 1;
+      if (token == LogKeywords.Source && r.Source.empty()) r.Source = KeywordValue(lines[i], LogKeywords.Source);
+      if (token == LogKeywords.Target && r.Image.empty()) r.Image = ParseTargetLine(lines[i]).ImagePath;
+    }
+    for (std::size_t k = 0; k < records_.size(); ++k)
+      if (!records_[k].Image.empty()) byName_.emplace(FoldCase(ExtractFileName(records_[k].Image)), k);
+  }
+
+  // The run's record that wrote this image again, or null.
+  TRunRecord* WroteAgain(const std::string& image) {
+    if (image.empty()) return nullptr;
+    const auto [from, to] = byName_.equal_range(FoldCase(ExtractFileName(image)));
+    if (from == to) return nullptr;
+    const std::string key = AbsolutePath(image);
+    std::optional<TFileId> id;
+    bool idRead = false;
+    for (auto it = from; it != to; ++it) {
+      TRunRecord& r = records_[it->second];
+      if (AbsolutePath(r.Image) == key) return &r;
+      // Another spelling of the same file (a link, letter case on Windows).
+      if (!idRead) id = FileIdOf(image), idRead = true;
+      if (!r.IdRead) r.Id = FileIdOf(r.Image), r.IdRead = true;
+      if (id && r.Id && *id == *r.Id) return &r;
+    }
+    return nullptr;
+  }
+
+  const std::vector<TRunRecord>& Records() const { return records_; }
+
+ private:
+  std::vector<TRunRecord> records_;
+  std::unordered_multimap<std::string, std::size_t> byName_;
+};
+
+}  // namespace
+
+std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines,
+                                        const std::vector<std::string>& newLines) {
+  TRunRecords run(newLines);
   std::vector<std::string> merged;
+  merged.reserve(oldLines.size() + newLines.size());
   // A format line whose records all go goes with them.
   std::size_t formatAt = 0, had = 0, kept = 0;
   bool inFormat = false;
@@ -107,26 +178,58 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
       continue;
     }
     // A record: its source line and what follows up to the next record or format line.
-    std::size_t end = i + 1;
+    std::size_t end = i + 1, target = 0;
     std::string image;
     for (; end < oldLines.size(); ++end) {
       const std::string t = FirstToken(oldLines[end]);
       if (t == LogKeywords.Format || t == LogKeywords.Source) break;
-      if (t == LogKeywords.Target && image.empty()) image = ParseTargetLine(oldLines[end]).ImagePath;
+      if (t == LogKeywords.Target && image.empty()) image = ParseTargetLine(oldLines[end]).ImagePath, target = end;
     }
     ++had;
-    const bool again = !image.empty() && std::any_of(written.begin(), written.end(),
-                                                      [&](const std::string& w) { return SameImage(w, image); });
-    if (!again) {
+    TRunRecord* again = run.WroteAgain(image);
+    const std::string source = KeywordValue(oldLines[i], LogKeywords.Source);
+    if (again == nullptr || (!again->Kept && (again->Source == source || SameFile(again->Source, source)))) {
+      // Not written again, or written again from the same source: the record stays where it is, with
+      // the lines the user added to it (a font's codes, comments).
       ++kept;
-      merged.insert(merged.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(i),
-                    oldLines.begin() + static_cast<std::ptrdiff_t>(end));
+      for (std::size_t k = i; k < end; ++k) merged.push_back(oldLines[k]);
+      if (again != nullptr) {
+        again->Kept = true;
+        for (std::size_t k = again->Begin; k < again->End; ++k)
+          if (FirstToken(newLines[k]) == LogKeywords.Target) merged[merged.size() - (end - target)] = newLines[k];
+      }
+    } else {
+      // Another source's image now: the record goes, and only the user's own lines under it stay.
+      for (std::size_t k = i; k < end; ++k)
+        if (!IsRecordLine(FirstToken(oldLines[k]))) merged.push_back(oldLines[k]);
     }
     i = end;
   }
   closeFormat();
-  merged.insert(merged.end(), newLines.begin(), newLines.end());
+  for (const TRunRecord& r : run.Records())
+    if (!r.Kept) merged.insert(merged.end(), newLines.begin() + static_cast<std::ptrdiff_t>(r.Begin),
+                               newLines.begin() + static_cast<std::ptrdiff_t>(r.End));
   return merged;
+}
+
+void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign,
+                      TFrontEnd& frontEnd) {
+  const std::string logPath = JoinPath(targetDir, "result.log");
+  const std::string lockPath = logPath + ".lock";
+  std::unique_ptr<TFileLock> lock = TFileLock::TryTake(lockPath);
+  if (!lock) {
+    frontEnd.Notice("Waiting for another run to finish writing " + logPath + "...");
+    while (!(lock = TFileLock::TryTake(lockPath))) {
+      frontEnd.ProcessMessages();
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    frontEnd.SetCurrentMessage("");
+  }
+  // The log as it stands now, with whatever another run added since this one began.
+  const TTargetLog log = ReadTargetLog(targetDir);
+  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path)))
+    throw Exception(log.Problem + "; the images of this run are written, but not listed in it");
+  SaveLines(log.Path, MergeResultLog(log.Lines, lines));
 }
 
 }  // namespace eit

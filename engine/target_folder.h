@@ -26,9 +26,17 @@ struct TTargetLog {
 };
 TTargetLog ReadTargetLog(const std::string& targetDir);
 
-// The folder's map after a run: the old log's records in their order, except those whose image the run
-// wrote again, then the run's records. Lines before the old log's first record stay at the top.
-std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines, const std::vector<std::string>& newLines,
-                                        const std::vector<std::string>& written);
+// The folder's map after a run: the old log's lines in their order, then the run's records. An old
+// record whose image the run wrote again stays where it is when the run wrote it from the same source
+// (keeping the lines the user added to it) and goes otherwise; lines that are no record's (comments,
+// lines of other tools) always stay. Takes time in proportion to the lines.
+std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines, const std::vector<std::string>& newLines);
+
+// Merges the run's records into <targetDir>/result.log and publishes it, holding the folder's lock
+// (result.log.lock) meanwhile, so that runs into one folder at once each add their records to the log
+// the other left. Waits (saying so) while another run holds it. A result.log that is not a result log
+// is replaced only when replaceForeign; a directory never.
+void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign,
+                      TFrontEnd& frontEnd);
 
 }  // namespace eit

@@ -50,25 +50,12 @@ std::atomic<NativeChar*> g_temporaries[kSlots];
 // Set when the process is ending on a signal: a worker that creates a temporary after that removes it
 // again and waits for the end, since the handler may already have passed its slot.
 std::atomic<bool> g_ending{false};
+// Threads between deciding to create a temporary and having it registered and created: the handler
+// waits for them, so that no file appears after its last pass.
+std::atomic<int> g_creating{0};
 
 [[noreturn]] void AwaitEnd() {
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
-}
-
-int RegisterTemporary(const std::string& path) {
-  NativeChar* copy = NativeCopy(path);
-  if (copy == nullptr) return -1;
-  for (int i = 0; i < kSlots; ++i) {
-    NativeChar* expected = nullptr;
-    if (g_temporaries[i].compare_exchange_strong(expected, copy)) return i;
-  }
-  std::free(copy);
-  return -1;
-}
-
-void UnregisterTemporary(int slot) {
-  if (slot < 0) return;
-  std::free(g_temporaries[slot].exchange(nullptr));
 }
 
 // Names longer than this do not fit most file systems (NTFS counts UTF-16 units, others bytes).
@@ -86,6 +73,22 @@ std::string Reason(const std::error_code& ec) { return ec.message(); }
 
 }  // namespace
 
+int RegisterForCleanup(const std::string& path) {
+  NativeChar* copy = NativeCopy(path);
+  if (copy == nullptr) return -1;
+  for (int i = 0; i < kSlots; ++i) {
+    NativeChar* expected = nullptr;
+    if (g_temporaries[i].compare_exchange_strong(expected, copy)) return i;
+  }
+  std::free(copy);
+  return -1;
+}
+
+void UnregisterFromCleanup(int slot) {
+  if (slot < 0) return;
+  std::free(g_temporaries[slot].exchange(nullptr));
+}
+
 TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
   // The temporary lives beside the final file so that the rename never crosses file systems.
   static std::mutex lock;
@@ -101,27 +104,34 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
     std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", static_cast<unsigned long long>(random));
     const std::string tempName = FittingStem(name, kNameLimit - std::strlen(suffix)) + suffix;
     temporary_ = path.size() == name.size() ? tempName : path.substr(0, path.size() - name.size()) + tempName;
-    // Known before it exists, so that a signal in between cannot leave it behind.
-    slot_ = RegisterTemporary(temporary_);
+    // Known before it exists, so that a signal in between cannot leave it behind; and a process that
+    // is ending creates nothing more.
+    g_creating.fetch_add(1);
+    if (g_ending) {
+      g_creating.fetch_sub(1);
+      AwaitEnd();
+    }
+    slot_ = RegisterForCleanup(temporary_);
     try {
       stream_ = std::make_unique<TFileStream>(temporary_, FileMode::CreateNew);
-      if (g_ending) {
-        stream_.reset();
-        std::error_code ignored;
-        std::filesystem::remove(FsPath(temporary_), ignored);
-        AwaitEnd();
-      }
+      g_creating.fetch_sub(1);
       break;
     } catch (const EFExistsError&) {
-      UnregisterTemporary(slot_);
+      g_creating.fetch_sub(1);
+      UnregisterFromCleanup(slot_);
       slot_ = -1;
       if (attempt < 16) continue;
       throw EFCreateError("Cannot create file " + path);
     } catch (const EFCreateError& e) {
-      UnregisterTemporary(slot_);
+      g_creating.fetch_sub(1);
+      UnregisterFromCleanup(slot_);
       slot_ = -1;
       throw EFCreateError("Cannot create file " + path + (e.SystemError() != 0 ? ": " + SystemReason(e.SystemError()) : ""),
                           e.SystemError());
+    } catch (...) {
+      g_creating.fetch_sub(1);
+      UnregisterFromCleanup(slot_);
+      throw;
     }
   }
   stream_->SetShownName(path_);
@@ -133,7 +143,7 @@ TAtomicFile::~TAtomicFile() {
     std::error_code ignored;
     std::filesystem::remove(FsPath(temporary_), ignored);
   }
-  UnregisterTemporary(slot_);
+  UnregisterFromCleanup(slot_);
 }
 
 std::int64_t TAtomicFile::Finish() {
@@ -199,16 +209,23 @@ void RemoveTemporariesNow() noexcept {
 
 namespace {
 
-// Other threads go on writing while the handler cleans up; one that was creating a temporary just
-// then is given a moment to see g_ending (or to have its file caught by a second pass).
-void RemoveTemporariesAtExit() noexcept {
-  RemoveTemporariesNow();
+void Pause(int milliseconds) noexcept {
 #ifdef _WIN32
-  Sleep(50);
+  Sleep(static_cast<DWORD>(milliseconds));
 #else
-  const struct timespec pause = {0, 50 * 1000 * 1000};
+  const struct timespec pause = {0, milliseconds * 1000L * 1000L};
   nanosleep(&pause, nullptr);
 #endif
+}
+
+// Other threads go on writing while the handler cleans up. Those creating a temporary just then are
+// waited for (not for ever: the handler may have interrupted one of them), so that every temporary
+// that will exist is registered before the last pass.
+void RemoveTemporariesAtExit() noexcept {
+  g_ending = true;
+  for (int waited = 0; g_creating.load() != 0 && waited < 1000; ++waited) Pause(1);
+  RemoveTemporariesNow();
+  Pause(20);
   RemoveTemporariesNow();
 }
 

@@ -1,6 +1,7 @@
 // Outputs written whole or not at all, and text files of lines.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -57,6 +58,31 @@ struct TFinishedOutput {
   std::unique_ptr<TAtomicFile> First, Second;
   // Renames (both or neither, for a pair); raises EFCreateError naming the final path.
   void Publish();
+};
+
+// A file that the interrupt cleanup removes while it is registered (a temporary, a lock file); -1 when
+// it could not be registered.
+int RegisterForCleanup(const std::string& path);
+void UnregisterFromCleanup(int slot);
+
+// An exclusive lock on a name in a folder, between processes: a lock file that is removed when the
+// lock is released, and released by the system when the process dies however it ends (a file lock
+// on POSIX, a file open unshared and deleted on close on Windows).
+class TFileLock {
+ public:
+  // Takes the lock, or returns null when another holder has it. Raises EFCreateError naming the
+  // lock file when it cannot be made (a folder that cannot be written).
+  static std::unique_ptr<TFileLock> TryTake(const std::string& path);
+  ~TFileLock();
+  TFileLock(const TFileLock&) = delete;
+  TFileLock& operator=(const TFileLock&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  TFileLock(std::string path, std::intptr_t handle) : path_(std::move(path)), handle_(handle) {}
+  std::string path_;
+  std::intptr_t handle_;
+  int slot_ = -1;
 };
 
 // Removes every temporary file that exists at this moment. Safe to call from a signal handler.

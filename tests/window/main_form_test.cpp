@@ -270,7 +270,7 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
     bool painted;                          // the painted tex0.bmp survives
     std::vector<std::string> logImages;
   } rows[] = {
-      {TReplaceAnswer::Replace, false, {"tex1.tga", "tex0.bmp"}},
+      {TReplaceAnswer::Replace, false, {"tex0.bmp", "tex1.tga"}},  // the record stays where it was
       {TReplaceAnswer::KeepBoth, true, {"tex0.bmp", "tex1.tga", "tex0 (2).bmp"}},
       {std::nullopt, true, {"tex0.bmp", "tex1.tga"}},
   };
