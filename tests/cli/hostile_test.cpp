@@ -550,6 +550,26 @@ TEST(HostileEnvironment, ExportOfABombTakesMemoryForThePictureOnly) {
   EXPECT_NE(run.out.find("1 x 1, 32-bit"), std::string::npos) << run.out;
 }
 
+// Eight workers under an address-space limit that one worker fits in: threads that cannot start and
+// memory that runs out beside other workers change nothing; the run ends as one worker's does.
+TEST(HostileEnvironment, TheWorkerCountNeverChangesWhatALowMemoryLimitLets) {
+  if (kAddressSanitizer || kWindows) GTEST_SKIP() << "the sanitizers' reservations fit no limit; Windows has none";
+  TempDir dir;
+  std::string args;
+  const Bytes packed = testing::MakePackedFile(testing::MakeTextureImage(2048, 2048, 32));
+  for (int i = 0; i < 4; ++i) {
+    Write(dir.File("S/t" + std::to_string(i) + ".dds"), packed);
+    args += " " + Quoted(dir.File("S/t" + std::to_string(i) + ".dds"));
+  }
+  for (const char* workers : {"1", "8"}) {
+    const std::string target = dir.File(std::string("T") + workers);
+    const testing::Outcome run =
+        Cli(std::string("extract -j ") + workers + " -o " + Quoted(target) + args, dir, "ulimit -v 40000; ");
+    EXPECT_EQ(run.status, 0) << workers << ": " << run.err;
+    EXPECT_EQ(FilesIn(target).size(), 5u) << workers;  // four images and result.log, no temporary
+  }
+}
+
 #ifndef _WIN32
 TEST(HostileEnvironment, FifoIsRefusedAndFullDiskPublishesNothing) {
   TempDir dir;

@@ -2,8 +2,12 @@
 // map, and a moved log says which images it uses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <thread>
 
 #include "engine/jobs.h"
 #include "platform/files.h"
@@ -155,6 +159,133 @@ TEST_F(SecondRun, AMovedFolderSaysWhichImagesItUsesAndHereTakesItsOwn) {
   EXPECT_EQ(here.err.find("warning"), std::string::npos) << here.err;
   EXPECT_EQ(TexturePixel(dir.File("B/stone.dds"), 2, 2), kPaintedLater);
   EXPECT_EQ(TexturePixel(dir.File("B/stone.dds"), 0, 0), kPainted);
+}
+
+// The lines a user adds to a font record before the insert, when it has none yet.
+void AddFontCodes(const std::string& log) {
+  std::vector<std::string> lines = LoadLines(log), out;
+  bool font = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out.push_back(lines[i]);
+    if (lines[i].rfind("#Format:", 0) == 0) font = lines[i] == "#Format: TDT";
+    const bool hasCodes = i + 1 < lines.size() && lines[i + 1].rfind("#First:", 0) == 0;
+    if (font && lines[i].rfind("#Target", 0) == 0 && !hasCodes) {
+      out.push_back("#First: 0x20");
+      out.push_back("#Last: 0x100");
+    }
+  }
+  SaveLines(log, out);
+}
+
+std::set<std::string> LogImages(const std::string& log) {
+  std::set<std::string> images;
+  for (const std::string& line : LoadLines(log))
+    if (line.rfind("#Target", 0) == 0) images.insert(ExtractFileName(line.substr(line.find(':') + 2)));
+  return images;
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || defined(_WIN32)
+constexpr const char* kLowMemory = "";  // the sanitizers' reservations fit no limit; Windows has none
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr const char* kLowMemory = "";
+#else
+constexpr const char* kLowMemory = "ulimit -v 20000; ";
+#endif
+#else
+constexpr const char* kLowMemory = "ulimit -v 20000; ";  // room for one run, not for eight threads' stacks
+#endif
+
+// Every way a second run meets the folder's map leaves a log whose insert rebuilds what both runs
+// extracted, with one worker and with eight.
+TEST(SecondRuns, TheMergedLogRebuildsEveryImageOfBothRuns) {
+  const struct {
+    const char* what;
+    bool atOnce;            // the two runs start together
+    std::string addedLines;  // put into result.log between the runs
+    const char* flags;      // of the second run
+    const char* prefix;     // of the second run
+    std::set<std::string> images;
+  } rows[] = {
+      {"two runs into one folder at once", true, "", "", "", {"stone.bmp", "sky.tga", "bricks.bmp", "font.tga"}},
+      {"a comment and a line of another tool", false, "; my notes\n#first: 0x20\n", "", "",
+       {"stone.bmp", "sky.tga", "bricks.bmp", "font.tga"}},
+      {"--overwrite over a log with a comment", false, "; my notes\n", "--overwrite", "",
+       {"stone.bmp", "sky.tga", "bricks.bmp", "font.tga"}},
+      {"a font with the user's lines extracted again", false, "", "--overwrite", "",
+       {"stone.bmp", "sky.tga", "bricks.bmp", "font.tga"}},
+      {"a low address-space limit", false, "", "", kLowMemory, {"stone.bmp", "sky.tga", "bricks.bmp", "font.tga"}},
+  };
+  testing::TempDir dir, other;
+  const std::string S = dir.File("S");
+  ASSERT_EQ(Cli("samples " + Q(S), dir).status, 0);
+  for (const auto& row : rows) {
+    for (const char* workers : {"-j 1", "-j 8"}) {
+      SCOPED_TRACE(std::string(row.what) + ", " + workers);
+      const std::string out = dir.File("OUT");
+      std::filesystem::remove_all(out);
+      const bool fontAgain = std::string(row.what).find("font") != std::string::npos;
+      const std::string first = "extract " + std::string(workers) + " -o " + Q(out) + " " + Q(S + "/stone.dds") + " " +
+                                Q(S + "/sky.dds") + (fontAgain ? " " + Q(S + "/font.tdt") : "");
+      const std::string second = "extract " + std::string(workers) + " " + row.flags + " -o " + Q(out) + " " +
+                                 Q(S + "/bricks.dds") + " " + Q(S + "/font.tdt");
+      if (row.atOnce) {
+        Outcome a, b;
+        std::thread one([&] { a = Cli(first, dir); });
+        b = Cli(second, other);
+        one.join();
+        ASSERT_EQ(a.status, 0) << a.err;
+        ASSERT_EQ(b.status, 0) << b.err;
+      } else {
+        const Outcome a = Cli(first, dir);
+        ASSERT_EQ(a.status, 0) << a.err;
+        std::ofstream(out + "/result.log", std::ios::binary | std::ios::app) << row.addedLines;
+        if (fontAgain) AddFontCodes(out + "/result.log");
+        const Outcome b = Cli(second, dir, row.prefix);
+        ASSERT_EQ(b.status, 0) << b.err;
+      }
+      const std::vector<std::string> log = LoadLines(out + "/result.log");
+      EXPECT_EQ(LogImages(out + "/result.log"), row.images);
+      for (const std::string& line : {std::string("; my notes"), std::string("#first: 0x20")})
+        EXPECT_EQ(std::count(log.begin(), log.end(), line), row.addedLines.find(line) != std::string::npos ? 1 : 0)
+            << line;
+      if (fontAgain) {
+        // The codes the user gave stay with the font, once.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "#First: 0x20"), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "#Last: 0x100"), 1);
+      }
+      AddFontCodes(out + "/result.log");
+      const std::string target = dir.File("NEW");
+      std::filesystem::remove_all(target);
+      const Outcome insert = Cli("insert " + std::string(workers) + " -o " + Q(target) + " " + Q(out + "/result.log"), dir);
+      EXPECT_EQ(insert.status, 0) << insert.err;
+      for (const char* name : {"stone.dds", "sky.dds", "bricks.dds", "font.dds", "font.tdt"})
+        EXPECT_TRUE(std::filesystem::exists(target + "/" + name)) << name;
+      EXPECT_FALSE(std::filesystem::exists(out + "/result.log.lock"));
+    }
+  }
+}
+
+// A run that finds another writing the folder's map waits for it, says so, and then adds its records.
+TEST(SecondRuns, ARunWaitsForTheFoldersLock) {
+  testing::TempDir dir;
+  const std::string S = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Q(S), dir).status, 0);
+  std::filesystem::create_directories(out);
+  std::unique_ptr<TFileLock> held = TFileLock::TryTake(out + "/result.log.lock");
+  ASSERT_TRUE(held);
+  EXPECT_FALSE(TFileLock::TryTake(out + "/result.log.lock"));  // one holder at a time
+  Outcome run;
+  std::thread waiting([&] { run = Cli("extract -o " + Q(out) + " " + Q(S + "/stone.dds"), dir); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  EXPECT_FALSE(std::filesystem::exists(out + "/result.log"));
+  held.reset();
+  waiting.join();
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Waiting for another run to finish writing " + JoinPath(out, "result.log")), std::string::npos)
+      << run.err;
+  EXPECT_EQ(LogImages(out + "/result.log"), std::set<std::string>{"stone.bmp"});
+  EXPECT_FALSE(std::filesystem::exists(out + "/result.log.lock"));
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "engine/result_log.h"
+#include "engine/target_folder.h"
 #include "platform/files.h"
+#include "platform/paths.h"
+#include "support/test_data.h"
 
 namespace eit {
 namespace {
@@ -126,4 +131,68 @@ TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
   EXPECT_EQ(FontRecord("f.tdt", "f.tga", 0x20, 0x100, 0x8A, {0x8C, 0xA5}).back(), "#Placeholders: 0x8C 0xA5");
 }
 
+}  // namespace eit
+
+namespace eit {
+namespace {
+
+// The folder's map after a second run, line by line: what the user added stays, records written again
+// from their source stay where they were, others' images written again lose their records.
+TEST(ResultLogMerge, KeepsEveryLineThatIsNotARecordWrittenAgain) {
+  const std::string d = AbsolutePath("OUT") + PathDelim;
+  auto texture = [&](const std::string& source, const std::string& image) {
+    return std::vector<std::string>{FormatLine(TJobKind::Texture), SourceLine("/s/" + source), TargetLine(true, d + image)};
+  };
+  auto font = [&](const std::string& source, const std::string& image) {
+    return std::vector<std::string>{FormatLine(TJobKind::FontSheet), SourceLine("/s/" + source), TargetLine(false, d + image)};
+  };
+  auto join = [](std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> lines;
+    for (const auto& p : parts) lines.insert(lines.end(), p.begin(), p.end());
+    return lines;
+  };
+  using Lines = std::vector<std::string>;
+  const struct {
+    const char* what;
+    Lines old, now, merged;
+  } rows[] = {
+      {"a new image is added after the old records", texture("a.dds", "a.bmp"), texture("b.dds", "b.bmp"),
+       join({texture("a.dds", "a.bmp"), texture("b.dds", "b.bmp")})},
+      {"comments and lines of other tools stay where they were",
+       join({{"; my notes", ""}, texture("a.dds", "a.bmp"), {"#first: 0x20", "note about a"}}), texture("b.dds", "b.bmp"),
+       join({{"; my notes", ""}, texture("a.dds", "a.bmp"), {"#first: 0x20", "note about a"}, texture("b.dds", "b.bmp")})},
+      {"a font extracted again keeps its codes, in its place",
+       join({font("f.tdt", "f.tga"), {"#First: 0x20", "#Last: 0x100", "#New: 0x80"}, texture("a.dds", "a.bmp")}),
+       font("f.tdt", "f.tga"),
+       join({font("f.tdt", "f.tga"), {"#First: 0x20", "#Last: 0x100", "#New: 0x80"}, texture("a.dds", "a.bmp")})},
+      {"an image now another source's loses its record, not the user's lines",
+       join({texture("x/a.dds", "a.bmp"), {"; from level 1"}, texture("c.dds", "c.bmp")}), texture("y/a.dds", "a.bmp"),
+       join({{"; from level 1"}, texture("c.dds", "c.bmp"), texture("y/a.dds", "a.bmp")})},
+      {"a format line whose records all went goes with them", join({font("f.tdt", "f.tga"), texture("c.dds", "c.bmp")}),
+       texture("g.dds", "f.tga"), join({texture("c.dds", "c.bmp"), texture("g.dds", "f.tga")})},
+      {"the same image named twice keeps the first record only",
+       join({texture("a.dds", "a.bmp"), texture("a.dds", "a.bmp")}), texture("a.dds", "a.bmp"),
+       texture("a.dds", "a.bmp")},
+  };
+  for (const auto& row : rows) EXPECT_EQ(MergeResultLog(row.old, row.now), row.merged) << row.what;
+}
+
+TEST(ResultLogMerge, OnlyBinaryDataOrTextWithoutALogLineIsForeign) {
+  testing::TempDir dir;
+  const struct {
+    std::string content;
+    bool foreign;
+  } rows[] = {{"", false},
+              {"\r\n\r\n", false},
+              {"; a comment only\r\n#Format: DDS\r\n", false},
+              {"#first: 0x20\r\n#Target BMP: x.bmp\r\n", false},
+              {"my notes\r\nabout the stone\r\n", true},
+              {std::string("#Format: DDS\r\n\0\1", 16), true}};
+  for (const auto& row : rows) {
+    std::ofstream(dir.File("result.log"), std::ios::binary | std::ios::trunc) << row.content;
+    EXPECT_EQ(!ReadTargetLog(dir.Path().string()).Problem.empty(), row.foreign) << row.content;
+  }
+}
+
+}  // namespace
 }  // namespace eit
