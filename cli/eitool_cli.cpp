@@ -34,7 +34,7 @@ constexpr const char* kUsage =
     "                                                     new glyphs drawn from a font, with their insert log\n"
     "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "                                                     a line of text set with a font table\n"
-    "  eitool-cli samples DIR                             write a small sample set to try the tool on\n"
+    "  eitool-cli samples [--overwrite] DIR               write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
     "\n"
@@ -169,8 +169,15 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
   request.TargetDir = Absolute(dir);
   if (extract) CheckSecondRun(request, overwrite, keepBoth);
   // The working directory during a run is the target directory, in both front ends.
-  eit::EnterTargetDirectory(dir);
-  return batch.Run(request).FailedEntries > 0 ? 1 : 0;
+  eit::TMadeDirectories made;
+  made.Enter(dir);
+  const eit::TRunReport report = batch.Run(request);
+  const int status = report.FailedEntries > 0 ? 1 : 0;
+  if (status != 0)
+    std::fprintf(stderr, "eitool-cli: %d failed (named above); %zu %s written\n", report.FailedEntries,
+                 report.Written.size(), report.Written.size() == 1 ? "file" : "files");
+  if (status == 0) made.Keep();
+  return status;
 }
 
 // The value after an option, as a number (decimal, or hexadecimal with 0x).
@@ -243,7 +250,10 @@ int RunSheet(const std::vector<std::string>& args) {
     } else if (a == "--end") {
       options.End = CodeAfter(args, i, eit::KeptCodeLimit + 1, 0x100);
     } else if (a == "--mono" || a == "--no-mono") {
-      options.Mono = a == "--mono" ? eit::TMono::On : eit::TMono::Off;
+      const eit::TMono asked = a == "--mono" ? eit::TMono::On : eit::TMono::Off;
+      if (options.Mono != eit::TMono::Auto && options.Mono != asked)
+        throw UsageError{"give --mono or --no-mono, not both"};
+      options.Mono = asked;
     } else if (a == "--allow-missing") {
       options.AllowMissing = true;
     } else if (a == "--face") {
@@ -263,11 +273,13 @@ int RunSheet(const std::vector<std::string>& args) {
                                                            std::to_string(options.CodePage) + ", ") +
                      eit::CodeText(eit::SheetFirstCode(options)) + ", must come before --end " +
                      eit::CodeText(options.End)};
-  eit::MakeDirectory(dir);
+  eit::TMadeDirectories made;
+  made.Make(dir);
   const std::string name = eit::Printable(eit::ExtractFileName(table));
   const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir, [&](const std::string& note) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), eit::Printable(note).c_str());
   });
+  made.Keep();
   std::printf("%s\n%s\n", eit::Printable(files.Sheet).c_str(), eit::Printable(files.Log).c_str());
   return 0;
 }
@@ -308,6 +320,50 @@ int RunPreview(const std::vector<std::string>& args) {
   return 0;
 }
 
+constexpr const char* kSamplesUsage =
+    "Usage: eitool-cli samples [--overwrite] DIR\n"
+    "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
+    "replaced only with --overwrite.\n";
+
+int RunSamples(const std::vector<std::string>& args, eit::TPackEngine engine) {
+  std::string dir;
+  bool overwrite = false, optionsEnded = false;
+  for (const std::string& a : args) {
+    if (!IsOption(a, optionsEnded)) {
+      if (!dir.empty()) throw UsageError{"samples takes one directory, not also " + a};
+      dir = a;
+    } else if (a == "--") {  // the end of the options, noted by IsOption
+    } else if (a == "--help" || a == "-h") {
+      std::printf("%s", kSamplesUsage);
+      return 0;
+    } else if (a == "--overwrite") {
+      overwrite = true;
+    } else {
+      throw UsageError{"unknown option " + a};
+    }
+  }
+  if (dir.empty()) throw UsageError{"samples needs a directory"};
+  // The user's own stone.dds may sit there: it is not ours to replace unasked.
+  std::vector<std::string> existing;
+  for (const std::string& name : eit::SampleFileNames())
+    if (eit::FileExists(eit::JoinPath(dir, name)) || eit::DirectoryExists(eit::JoinPath(dir, name)))
+      existing.push_back(name);
+  if (!existing.empty() && !overwrite) {
+    std::string names;
+    for (const std::string& name : existing) names += (names.empty() ? "" : ", ") + name;
+    throw eit::Exception(std::to_string(existing.size()) + (existing.size() == 1 ? " file" : " files") + " in " + dir +
+                         (existing.size() == 1 ? " already exists" : " already exist") +
+                         " and would be replaced: " + names + "; give --overwrite to replace them, or choose "
+                         "another directory");
+  }
+  eit::TMadeDirectories made;
+  made.Make(dir);
+  const std::vector<std::string> written = eit::WriteSamples(dir, engine);
+  made.Keep();
+  for (const std::string& path : written) std::printf("%s\n", eit::Printable(path).c_str());
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPackEngine::Fastest) {
   if (args.empty()) throw UsageError{"no command given"};
   const std::string& command = args[0];
@@ -324,16 +380,7 @@ int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPa
   if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest, engine);
   if (command == "sheet") return RunSheet(rest);
   if (command == "preview") return RunPreview(rest);
-  if (command == "samples") {
-    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
-      std::printf("Usage: eitool-cli samples DIR\nWrites a small sample set into DIR to try the tool on.\n");
-      return 0;
-    }
-    if (rest.size() != 1) throw UsageError{"samples takes one directory"};
-    eit::MakeDirectory(rest[0]);
-    for (const std::string& path : eit::WriteSamples(rest[0], engine)) std::printf("%s\n", path.c_str());
-    return 0;
-  }
+  if (command == "samples") return RunSamples(rest, engine);
   if (command == "info") {
     if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
       std::printf("Usage: eitool-cli info FILE...\nSays what each file is.\n");

@@ -131,6 +131,13 @@ void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
 
 }  // namespace
 
+const std::vector<std::string>& SampleFileNames() {
+  static const std::vector<std::string> names = {"stone.dds", "bricks.dds", "water.dds", "sky.dds",
+                                                 "font.dds", "font.tdt", "latin.dds", "latin.tdt",
+                                                 "font_new_glyphs.tga", "insert_font.log"};
+  return names;
+}
+
 std::vector<std::string> WriteSamples(const std::string& directory, TPackEngine engine) {
   const std::string dir = AbsolutePath(directory);
   std::vector<std::string> written;

@@ -8,6 +8,8 @@
 
 namespace eit {
 
+// The names of the files WriteSamples writes, in its order.
+const std::vector<std::string>& SampleFileNames();
 // Writes the samples into directory (which must exist), packing with engine; returns the paths written.
 std::vector<std::string> WriteSamples(const std::string& directory, TPackEngine engine);
 

@@ -180,21 +180,32 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   names_->Finish(run.Index);
 }
 
-void TBatchEngine::KeepFailure(TEntryRun& run, const std::exception& e) {
+std::string TBatchEngine::FailureText(const TEntryRun& run, const std::exception& e, bool& named) const {
   // Every message names a file it concerns; one that names none gets the record's source (in a
   // replay) or the entry put in front.
-  run.Failed = true;
-  run.Message = e.what();
-  run.OutOfMemory = IsOutOfMemory(e);
-  run.Named = !run.OutOfMemory &&
-              std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(),
-                          [&](const std::string& f) { return !f.empty() && Mentions(run.Message, f); });
-  if (!run.Named) run.Message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
-  run.Error = std::current_exception();
+  std::string message = e.what();
+  named = !IsOutOfMemory(e) && std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(), [&](const std::string& f) {
+    return !f.empty() && Mentions(message, f);
+  });
+  if (!named) message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
   if (!run.Entry.List.empty()) {
-    run.Message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + run.Message;
-    run.Named = false;  // raised with the list's name, not as it was
+    message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + message;
+    named = false;  // raised with the list's name, not as it was
   }
+  return message;
+}
+
+void TBatchEngine::KeepFailure(TEntryRun& run, const std::exception& e) {
+  run.Failed = true;
+  run.OutOfMemory = IsOutOfMemory(e);
+  run.Message = FailureText(run, e, run.Named);
+  run.Error = std::current_exception();
+}
+
+void TBatchEngine::RecordFailed(const std::string& entry, const std::string& message) {
+  ++report_.FailedEntries;
+  report_.Failures.push_back(message);
+  frontEnd_.EntryFailed(entry, message);
 }
 
 void TBatchEngine::ShowReports(TEntryRun& run) {
@@ -212,6 +223,8 @@ void TBatchEngine::ShowReports(TEntryRun& run) {
       FileWritten(r.Source, r.Output, r.Bytes, r.What);
     } else if (r.Kind == TEntryRun::Report::Skipped) {
       FileSkipped(r.Source, r.What);
+    } else if (r.Kind == TEntryRun::Report::Failed) {
+      RecordFailed(run.Entry.Path, r.What);
     } else {
       Warning(r.Source, r.What);
     }
@@ -235,9 +248,7 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
       throw Exception(run.Message);
     }
     // Only complete records go into result.log.
-    ++report_.FailedEntries;
-    report_.Failures.push_back(run.Message);
-    frontEnd_.EntryFailed(run.Entry.Path, run.Message);
+    RecordFailed(run.Entry.Path, run.Message);
   } else {
     report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());
   }

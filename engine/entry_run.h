@@ -11,7 +11,7 @@ namespace eit {
 
 struct TBatchEngine::TEntryRun : TJobReporter {
   struct Report {
-    enum { Written, Skipped, Warned, Published } Kind;
+    enum { Written, Skipped, Warned, Published, Failed } Kind;
     std::string Source, Output, What;
     std::int64_t Bytes;
     TFinishedOutput Files;  // Published: what takes its name at this point of the entry
@@ -38,6 +38,13 @@ struct TBatchEngine::TEntryRun : TJobReporter {
       Engine.Warning(source, text);
     else
       Reports.push_back({Report::Warned, source, "", text, 0, {}});
+  }
+  // A record of a log failed and the log goes on (keep-going runs).
+  void RecordFailed(const std::string& message) {
+    if (Direct)
+      Engine.RecordFailed(Entry.Path, message);
+    else
+      Reports.push_back({Report::Failed, "", "", message, 0, {}});
   }
   // Every earlier entry is done when one worker runs the entries; several wait for the entry's turn.
   void Publish(TFinishedOutput output) override {

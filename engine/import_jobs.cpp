@@ -94,7 +94,8 @@ void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
   for (const std::int32_t code : record.Placeholders)
     if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code)), ++count;
   if (count == 0) return;
-  context.Reporter->Warning(record.SourcePath, "the new glyphs of" + codes + (count == 1 ? " is a placeholder box" : " are placeholder boxes") +
+  context.Reporter->Warning(record.SourcePath, (count == 1 ? "the new glyph of" + codes + " is a placeholder box"
+                                                            : "the new glyphs of" + codes + " are placeholder boxes") +
                                                    " (the sheet's font had no glyph for them); draw them in " +
                                                    record.ImagePath + " and delete the log's #Placeholders: line");
 }

@@ -1,4 +1,6 @@
 // Replaying a result log: each record's edited image goes back into a rebuilt file.
+#include <set>
+
 #include "engine/entry_run.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
@@ -27,11 +29,14 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
                         (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
     return;
   }
-  // The optional lines right after "#Last:", in either order.
-  for (std::size_t index = at + 2; index < lines.size() && index < at + 4; ++index) {
+  // The optional lines right after "#Last:", in any order; the codes of several "#Placeholders:" lines
+  // are joined, each once.
+  std::set<std::int32_t> placeholders;
+  for (std::size_t index = at + 2; index < lines.size(); ++index) {
     const std::string token = FirstToken(lines[index]);
     if (token == kPlaceholdersKeyword) {
-      record.Placeholders = ParsePlaceholders(lines[index]);
+      for (const std::int32_t code : ParsePlaceholders(lines[index]))
+        if (placeholders.insert(code).second) record.Placeholders.push_back(code);
     } else if (token == kNewKeyword) {
       const std::optional<std::int32_t> code = ParseCodeLine(lines[index], kNewKeyword);
       if (!code || *code < KeptCodeLimit || *code > 0x100) {
@@ -113,7 +118,7 @@ std::optional<std::string> MovedLogWarning(const std::string& logPath, const std
 void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, const TReplayStep& step) {
   TImportRecord record = step.Record;
   // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
-  if (record.ImagePath.empty())
+  if (FirstToken(record.ImagePath).empty())
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
                     " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
                     TargetLine(false, "<path>") + "\" line)");
@@ -121,6 +126,9 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
     record.ImagePath = ImageBesideLog(logPath, record.ImagePath);
   else if (const auto warning = MovedLogWarning(logPath, record.ImagePath))
     run.Warning(record.SourcePath, *warning);
+  if (DirectoryExists(record.ImagePath))
+    throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
+                    ", " + record.ImagePath + ", is a folder, not an image file");
   run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
   // Sources are opened for reading only; outputs are checked against them before creation.
   std::unique_ptr<TFileStream> SourceStream;
@@ -156,7 +164,19 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
       run.CurrentSource = step.Record.SourcePath;
       if (show) frontEnd_.SetCurrentMessage("Processing " + ExtractFileName(run.CurrentSource) + "...");
     }
-    if (step.IsRecord) ReplayRecord(run, logPath, step);
+    if (step.IsRecord && !request_->KeepGoing) {
+      ReplayRecord(run, logPath, step);
+    } else if (step.IsRecord) {
+      // A failed record is named and the log goes on; memory that runs out beside other workers is the
+      // run's to handle (it runs the entry again, one at a time).
+      try {
+        ReplayRecord(run, logPath, step);
+      } catch (const std::exception& e) {
+        if (IsOutOfMemory(e) && !run.Direct) throw;
+        bool named = false;
+        run.RecordFailed(FailureText(run, e, named));
+      }
+    }
     if (show) {
       ShowProgress(std::min(progress_ + 1, 100));
       frontEnd_.ProcessMessages();

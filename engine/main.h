@@ -118,10 +118,10 @@ struct TRunReport {
   std::vector<std::string> Results;   // the results lines, as the front end was shown them
   std::vector<std::string> Written;   // every file written, in entry order
   std::vector<std::string> Warnings;  // warnings about edited images
-  std::vector<std::string> Failures;  // the failed entries' messages (keep-going runs)
+  std::vector<std::string> Failures;  // the failed entries' and records' messages (keep-going runs)
   std::vector<std::string> ResultLog; // the lines of result.log (export runs)
   std::int64_t TotalBytes = 0;
-  std::int32_t FailedEntries = 0;
+  std::int32_t FailedEntries = 0;      // entries, and records of logs, that failed (keep-going runs)
 };
 
 class TBatchEngine : private TJobReporter {
@@ -152,6 +152,10 @@ class TBatchEngine : private TJobReporter {
   // Runs one entry to its end, keeping a failure in the run rather than raising it.
   void ExecuteEntry(TEntryRun& run);
   void KeepFailure(TEntryRun& run, const std::exception& error);
+  // The message a failure is shown with, naming its file; named says whether the error named it itself.
+  std::string FailureText(const TEntryRun& run, const std::exception& error, bool& named) const;
+  // A failure the run goes on after (keep-going runs): an entry, or a record of a log.
+  void RecordFailed(const std::string& entry, const std::string& message);
   // Takes a finished entry into the run, in entry order: its outputs take their names, then its
   // results, its log lines or its failure.
   void TakeEntry(TEntryRun& run, std::size_t count);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/limits.h"
+#include "platform/paths.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 
@@ -148,6 +149,11 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
     throw Exception("A preview's scale is 1 to " + std::to_string(kMaxPreviewScale) + ", not " +
                     std::to_string(options.Scale));
   if (table.Size() / kGlyphRecordSize < 1) throw Exception(tablePath + ": the font table holds no glyph records");
+  // Every glyph of an empty texture would be blank: a preview of it would show nothing and say nothing.
+  if (texture.Width() == 0 || texture.Height() == 0)
+    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is " +
+                    std::to_string(texture.Width()) + " x " + std::to_string(texture.Height()) +
+                    " pixels: it holds no glyph to show");
   TProblems problems;
   const TLine line = LayLine(table, texture, text, options.CodePage, problems);
   TPreview preview;

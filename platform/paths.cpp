@@ -140,6 +140,30 @@ void EnterTargetDirectory(const std::string& path) {
   }
 }
 
+void TMadeDirectories::Make(const std::string& path) {
+  for (const fs::path& p : CreateMissing(path)) made_.push_back(Utf8(p));
+}
+
+void TMadeDirectories::Enter(const std::string& path) {
+  const std::string previous = GetCurrentDir();
+  Make(path);
+  EnterTargetDirectory(path);
+  previousDir_ = previous;
+}
+
+void TMadeDirectories::Keep() {
+  made_.clear();
+  previousDir_.clear();
+}
+
+TMadeDirectories::~TMadeDirectories() {
+  if (made_.empty()) return;
+  // Windows removes no directory that is a process's working directory.
+  if (!previousDir_.empty()) SetCurrentDir(previousDir_);
+  std::error_code ignored;
+  for (auto it = made_.rbegin(); it != made_.rend(); ++it) fs::remove(FsPath(*it), ignored);
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
   return fs::equivalent(FsPath(a), FsPath(b), ec) && !ec;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace eit {
 
@@ -41,6 +42,25 @@ bool SetCurrentDir(const std::string& path);
 void EnterTargetDirectory(const std::string& path);
 // The same without entering it: for outputs named by their full paths.
 void MakeDirectory(const std::string& path);
+// The directories a command makes for its outputs, removed again (deepest first, and only while empty)
+// when the command ends without keeping them: a failed command leaves no folder it made.
+class TMadeDirectories {
+ public:
+  TMadeDirectories() = default;
+  ~TMadeDirectories();
+  TMadeDirectories(const TMadeDirectories&) = delete;
+  TMadeDirectories& operator=(const TMadeDirectories&) = delete;
+  // MakeDirectory and EnterTargetDirectory, noting what they made (Enter also the directory to go back
+  // to before removing).
+  void Make(const std::string& path);
+  void Enter(const std::string& path);
+  void Keep();
+
+ private:
+  std::vector<std::string> made_;  // topmost first
+  std::string previousDir_;
+};
+
 // Whether two paths name the same existing file, however they are spelled.
 bool SameFile(const std::string& a, const std::string& b);
 

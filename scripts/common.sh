@@ -26,10 +26,31 @@ ensure_packages() {
   done
   ((${#missing[@]})) || return 0
   echo "==> installing: ${missing[*]}"
-  local sudo=""
+  apt_get update -qq
+  apt_get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# apt-get, waiting while another package manager holds its lock (on a fresh machine the boot-time
+# upgrade often does), for at most APT_WAIT_SECONDS (default 900), saying so.
+apt_get() {
+  local sudo="" waited=0 limit="${APT_WAIT_SECONDS:-900}" out status
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  out="$(mktemp)"
+  while :; do
+    set +e
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=60 "$@" 2>&1 | tee "$out"
+    status=${PIPESTATUS[0]}
+    set -e
+    if [ "$status" -ne 0 ] && [ "$waited" -lt "$limit" ] &&
+        grep -qE "Could not get lock|Unable to lock|Unable to acquire the dpkg frontend lock" "$out"; then
+      echo "==> waiting for the package manager: another apt or dpkg run holds its lock (${waited}s of ${limit}s)"
+      sleep 10
+      waited=$((waited + 10))
+      continue
+    fi
+    rm -f "$out"
+    return "$status"
+  done
 }
 
 # configure_and_build DIR [cmake options...]
