@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -18,6 +19,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -58,6 +60,12 @@ std::atomic<int> g_creating{0};
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
+// The folder a temporary lies in, as a path the system opens.
+std::string FolderOf(const std::string& path) {
+  const std::string dir = ExtractFileDir(path);
+  return dir.empty() ? (path.size() > ExtractFileName(path).size() ? std::string(1, PathDelim) : ".") : dir;
+}
+
 // Names longer than this do not fit most file systems (NTFS counts UTF-16 units, others bytes).
 constexpr std::size_t kNameLimit = 255;
 
@@ -70,6 +78,33 @@ std::string FittingStem(const std::string& name, std::size_t room) {
 }
 
 std::string Reason(const std::error_code& ec) { return ec.message(); }
+
+#ifndef _WIN32
+// The folders that hold temporaries, open by descriptor, one for all the temporaries of a folder: a
+// temporary is removed through it even when its folder was renamed during the run.
+std::mutex g_folderLock;
+std::map<std::string, std::pair<int, int>> g_folders;  // folder -> descriptor, users
+
+int HoldFolder(const std::string& folder) {
+  std::lock_guard<std::mutex> guard(g_folderLock);
+  auto it = g_folders.find(folder);
+  if (it == g_folders.end()) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    it = g_folders.emplace(folder, std::make_pair(fd, 0)).first;
+  }
+  ++it->second.second;
+  return it->second.first;
+}
+
+void ReleaseFolder(const std::string& folder) {
+  std::lock_guard<std::mutex> guard(g_folderLock);
+  const auto it = g_folders.find(folder);
+  if (it == g_folders.end() || --it->second.second > 0) return;
+  ::close(it->second.first);
+  g_folders.erase(it);
+}
+#endif
 
 }  // namespace
 
@@ -135,14 +170,24 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
     }
   }
   stream_->SetShownName(path_);
+#ifndef _WIN32
+  folderName_ = AbsolutePath(FolderOf(temporary_));
+  folder_ = HoldFolder(folderName_);
+#endif
 }
 
 TAtomicFile::~TAtomicFile() {
   if (!committed_) {
     stream_.reset();
+#ifndef _WIN32
+    if (folder_ >= 0) ::unlinkat(folder_, ExtractFileName(temporary_).c_str(), 0);
+#endif
     std::error_code ignored;
     std::filesystem::remove(FsPath(temporary_), ignored);
   }
+#ifndef _WIN32
+  if (folder_ >= 0) ReleaseFolder(folderName_);
+#endif
   UnregisterFromCleanup(slot_);
 }
 

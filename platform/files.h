@@ -49,6 +49,8 @@ class TAtomicFile {
   int slot_ = -1;
   std::int64_t size_ = -1;
   bool committed_ = false;
+  int folder_ = -1;         // POSIX: the folder, held open to remove the temporary should it move
+  std::string folderName_;
 };
 
 // Finished outputs waiting for their names: one file, or a pair that belongs together. A run of

@@ -346,6 +346,40 @@ const ToolCase kToolCases[] = {
        return "extract -o " + Quoted(s + "/file/out") + " " + Quoted(s + "/a.dds");
      },
      1, "Unable to create directory {S}/file/out: "},
+    {"sheet_mono_and_no_mono", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --mono --no-mono -o o"; },
+     2, "give --mono or --no-mono, not both"},
+    {"sheet_missing_font_leaves_no_folder",
+     [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font " + Quoted(s + "/none.ttf") + " -o " + Quoted(s + "/new/o"); },
+     1, "{S}/none.ttf", true},
+    {"extract_failed_leaves_no_folder",
+     [](auto& s) { return "extract -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/none.dds"); }, 1, "{S}/none.dds"},
+    {"samples_keep_the_users_files",
+     [](auto& s) {
+       Write(s + "/stone.dds", std::string("mine"));
+       return "samples " + Quoted(s);
+     },
+     1, "1 file in {S} already exists and would be replaced: stone.dds; give --overwrite"},
+    {"preview_of_an_empty_texture",
+     [](auto& s) {
+       const std::string table = TableWithA(s, 6, 8);
+       Write(s + "/a.dds", testing::MakeTextureImage(0, 0, 32));
+       return "preview " + table + " --text A -o " + Quoted(s + "/new/p.tga");
+     },
+     1, "{S}/a.tdt: its texture {S}/a.dds is 0 x 0 pixels: it holds no glyph to show"},
+    {"record_image_is_a_folder",
+     [](auto& s) {
+       Write(s + "/a.dds", Packed(4, 4, 24));
+       Write(s + "/r.log", "#Format: DDS\r\n#Source: " + s + "/a.dds\r\n#Target BMP: .\r\n");
+       return "insert -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/r.log");
+     },
+     1, "{S}/r.log: line 3: the edited image of {S}/a.dds, ., is a folder, not an image file"},
+    {"record_image_is_blank",
+     [](auto& s) {
+       Write(s + "/a.dds", Packed(4, 4, 24));
+       Write(s + "/r.log", "#Format: DDS\r\n#Source: " + s + "/a.dds\r\n#Target BMP:   \r\n");
+       return "insert -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/r.log");
+     },
+     1, "{S}/r.log: line 3: the record of {S}/a.dds names no edited image"},
     {"double_dash_ends_options",
      [](auto& s) {
        Write(s + "/-x.dds", Packed(4, 4, 24));
@@ -367,11 +401,12 @@ TEST_P(HostileTool, RefusedWithItsStatusAndReason) {
   const testing::Outcome run = Cli(args, dir);
   fs::current_path(saved);
   std::string says = GetParam().says;
-  if (const auto at = says.find("{S}"); at != std::string::npos) says.replace(at, 3, s);
+  for (std::size_t at; (at = says.find("{S}")) != std::string::npos;) says.replace(at, 3, s);
   EXPECT_EQ(run.status, GetParam().status) << run.err;
   EXPECT_TRUE(testing::Mentions(run.out + run.err, says)) << run.out << run.err;
   if (run.status != 0) {
     EXPECT_FALSE(fs::exists(s + "/o/a_sheet.tga"));
+    EXPECT_FALSE(fs::exists(s + "/new")) << "a failed command leaves no folder it made";
   }
 }
 

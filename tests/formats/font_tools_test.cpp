@@ -211,11 +211,18 @@ TEST_F(FontTools, PlaceholdersAreNamedInTheLogWarnedOfByTheInsertAndBoxedInThePr
                 " -o " + testing::Quoted(dir.File("out"))).status, 0);
   const std::string log = testing::Slurp(dir.File("out/latin_sheet.log"));
   EXPECT_NE(log.find("\r\n#Placeholders: 0x83 0x84 "), std::string::npos) << log;
+  // A user's second line and a line repeated many times join the first: each code is named once.
+  std::vector<std::string> lines = LoadLines(dir.File("out/latin_sheet.log"));
+  const std::string first = lines.back();
+  lines.push_back("#Placeholders: 0x83 0xFF");
+  for (int i = 0; i < 2000; ++i) lines.push_back(first);
+  SaveLines(dir.File("out/latin_sheet.log"), lines);
   const testing::Outcome insert = run("insert -o " + testing::Quoted(dir.File("new")) + " " +
                                       testing::Quoted(dir.File("out/latin_sheet.log")));
   EXPECT_EQ(insert.status, 0) << insert.err;
   EXPECT_NE(insert.err.find("warning: the new glyphs of 0x83 0x84 "), std::string::npos) << insert.err;
-  EXPECT_NE(insert.err.find(" are placeholder boxes"), std::string::npos) << insert.err;
+  EXPECT_NE(insert.err.find(" 0xFF are placeholder boxes"), std::string::npos) << insert.err;
+  EXPECT_EQ(insert.err.find("0x84", insert.err.find("0x84") + 1), std::string::npos) << insert.err;
   const testing::Outcome preview = run("preview " + testing::Quoted(dir.File("new/latin.tdt")) +
                                        " --codepage 1254 --text \"\xC5\x9E\" -o " + testing::Quoted(dir.File("p.tga")));
   EXPECT_EQ(preview.status, 0);

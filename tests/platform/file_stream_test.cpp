@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/files.h"
 #include "platform/streams.h"
 #include "support/test_data.h"
 
@@ -81,6 +82,36 @@ TEST(FileStream, ReadWriteInterleavesAndPatchesInPlace) {
   }
   EXPECT_EQ(ReadAll(path), "01ab4567Z");
 }
+
+// The folder's lock between runs: one holder at a time, the lock file gone when released, and taken
+// again after.
+TEST(FileLock, OneHolderAtATimeAndNoFileLeftBehind) {
+  testing::TempDir dir;
+  const std::string path = dir.File("result.log.lock");
+  {
+    std::unique_ptr<TFileLock> first = TFileLock::TryTake(path);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(TFileLock::TryTake(path));
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(TFileLock::TryTake(path));
+  EXPECT_THROW(TFileLock::TryTake(dir.File("no such folder/result.log.lock")), EFCreateError);
+}
+
+#ifndef _WIN32
+// A target folder renamed while an output is under way keeps no temporary: it goes where the folder went.
+TEST(AtomicFile, ATemporaryGoesEvenWhenItsFolderWasRenamed) {
+  testing::TempDir dir;
+  std::filesystem::create_directories(dir.File("D"));
+  {
+    TAtomicFile file(dir.File("D/x.bmp"));
+    file.Stream().WriteBuffer("abc", 3);
+    std::filesystem::rename(dir.File("D"), dir.File("E"));
+    EXPECT_THROW(file.Commit(), EStreamError);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("E")));
+}
+#endif
 
 }  // namespace
 }  // namespace eit
