@@ -60,11 +60,6 @@ std::atomic<int> g_creating{0};
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
-// The folder a temporary lies in, as a path the system opens.
-std::string FolderOf(const std::string& path) {
-  const std::string dir = ExtractFileDir(path);
-  return dir.empty() ? (path.size() > ExtractFileName(path).size() ? std::string(1, PathDelim) : ".") : dir;
-}
 
 // Names longer than this do not fit most file systems (NTFS counts UTF-16 units, others bytes).
 constexpr std::size_t kNameLimit = 255;
@@ -80,6 +75,12 @@ std::string FittingStem(const std::string& name, std::size_t room) {
 std::string Reason(const std::error_code& ec) { return ec.message(); }
 
 #ifndef _WIN32
+// The folder a temporary lies in, as a path the system opens.
+std::string FolderOf(const std::string& path) {
+  const std::string dir = ExtractFileDir(path);
+  return dir.empty() ? (path.size() > ExtractFileName(path).size() ? std::string(1, PathDelim) : ".") : dir;
+}
+
 // The folders that hold temporaries, open by descriptor, one for all the temporaries of a folder: a
 // temporary is removed through it even when its folder was renamed during the run.
 std::mutex g_folderLock;
