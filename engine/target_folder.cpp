@@ -216,19 +216,24 @@ void PublishResultLog(const std::string& targetDir, const std::vector<std::strin
                       TFrontEnd& frontEnd) {
   const std::string logPath = JoinPath(targetDir, "result.log");
   const std::string lockPath = logPath + ".lock";
-  std::unique_ptr<TFileLock> lock = TFileLock::TryTake(lockPath);
-  if (!lock) {
-    frontEnd.Notice("Waiting for another run to finish writing " + logPath + "...");
-    while (!(lock = TFileLock::TryTake(lockPath))) {
-      frontEnd.ProcessMessages();
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const std::string unlisted = "; the images of this run are written, but not listed in " + logPath;
+  std::unique_ptr<TFileLock> lock;
+  try {
+    lock = TFileLock::TryTake(lockPath);
+    if (!lock) {
+      frontEnd.Notice("Waiting for another run to finish writing " + logPath + "...");
+      while (!(lock = TFileLock::TryTake(lockPath))) {
+        frontEnd.ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      frontEnd.SetCurrentMessage("");
     }
-    frontEnd.SetCurrentMessage("");
+  } catch (const EFCreateError& e) {
+    throw EFCreateError(e.Message() + unlisted, e.SystemError());
   }
   // The log as it stands now, with whatever another run added since this one began.
   const TTargetLog log = ReadTargetLog(targetDir);
-  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path)))
-    throw Exception(log.Problem + "; the images of this run are written, but not listed in it");
+  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path))) throw Exception(log.Problem + unlisted);
   SaveLines(log.Path, MergeResultLog(log.Lines, lines));
 }
 

@@ -304,6 +304,13 @@ std::string TableWithA(const std::string& s, std::uint16_t width, std::uint16_t 
   return Quoted(s + "/a.tdt");
 }
 
+// An insert of a log whose one record names image as its edited image.
+std::string InsertOfImage(const std::string& s, const std::string& image) {
+  Write(s + "/a.dds", Packed(4, 4, 24));
+  Write(s + "/r.log", "#Format: DDS\r\n#Source: " + s + "/a.dds\r\n#Target BMP: " + image + "\r\n");
+  return "insert -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/r.log");
+}
+
 const ToolCase kToolCases[] = {
     {"preview_width_wraps",
      [](auto& s) {
@@ -366,20 +373,10 @@ const ToolCase kToolCases[] = {
        return "preview " + table + " --text A -o " + Quoted(s + "/new/p.tga");
      },
      1, "{S}/a.tdt: its texture {S}/a.dds is 0 x 0 pixels: it holds no glyph to show"},
-    {"record_image_is_a_folder",
-     [](auto& s) {
-       Write(s + "/a.dds", Packed(4, 4, 24));
-       Write(s + "/r.log", "#Format: DDS\r\n#Source: " + s + "/a.dds\r\n#Target BMP: .\r\n");
-       return "insert -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/r.log");
-     },
-     1, "{S}/r.log: line 3: the edited image of {S}/a.dds, ., is a folder, not an image file"},
-    {"record_image_is_blank",
-     [](auto& s) {
-       Write(s + "/a.dds", Packed(4, 4, 24));
-       Write(s + "/r.log", "#Format: DDS\r\n#Source: " + s + "/a.dds\r\n#Target BMP:   \r\n");
-       return "insert -o " + Quoted(s + "/new/o") + " " + Quoted(s + "/r.log");
-     },
-     1, "{S}/r.log: line 3: the record of {S}/a.dds names no edited image"},
+    {"record_image_is_a_folder", [](auto& s) { return InsertOfImage(s, "."); }, 1,
+     "{S}/r.log: line 3: the edited image of {S}/a.dds, ., is a folder, not an image file"},
+    {"record_image_is_blank", [](auto& s) { return InsertOfImage(s, "  "); }, 1,
+     "{S}/r.log: line 3: the record of {S}/a.dds names no edited image"},
     {"double_dash_ends_options",
      [](auto& s) {
        Write(s + "/-x.dds", Packed(4, 4, 24));
