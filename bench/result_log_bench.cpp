@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/jobs.h"
 #include "engine/result_log.h"
 #include "engine/target_folder.h"
 #include "platform/files.h"
@@ -46,5 +47,25 @@ void BM_PublishResultLog(benchmark::State& state) {
   std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_PublishResultLog)->Args({100000, 200})->Args({3000, 3000})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// An insert of a list that names one log 20,000 times: every record wants the same output name, and
+// each further "water (N).dds" must cost no more than the first.
+void BM_ClaimOneNameManyTimes(benchmark::State& state) {
+  const auto count = static_cast<std::size_t>(state.range(0));
+  for (auto _ : state) {
+    eit::TOutputNames names;
+    bool renamed = false;
+    for (std::size_t i = 0; i < count; ++i) {
+      benchmark::DoNotOptimize(names.Claim(i, "/out/water.dds", renamed));
+      names.Finish(i);
+    }
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ClaimOneNameManyTimes)->Arg(2000)->Arg(20000)->Complexity()->Unit(benchmark::kMillisecond);
 
 }  // namespace
