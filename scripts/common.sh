@@ -60,3 +60,14 @@ configure_and_build() {
   cmake -S "$ROOT" -B "$ROOT/build/$dir" -G Ninja "$@" >/dev/null
   cmake --build "$ROOT/build/$dir" -j "$JOBS"
 }
+
+# Makes Debian's source packages reachable (apt-get source): a deb-src entry with the same archive and key
+# as the system's own, added once.
+ensure_deb_src() {
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  apt-get source --print-uris "$1" >/dev/null 2>&1 && return 0
+  printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" "Components: main" \
+    "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" | $sudo tee /etc/apt/sources.list.d/eitool-deb-src.sources >/dev/null
+  apt_get update -qq || { $sudo rm -f /etc/apt/sources.list.d/eitool-deb-src.sources; return 1; }
+}

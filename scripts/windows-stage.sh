@@ -3,6 +3,7 @@
 # Cyrillic and Greek letters whose outputs must equal the Linux build's, and a run of the real window
 # from the zip's folder on a virtual display. Sourced after common.sh, with the Linux release build done.
 source "$ROOT/scripts/qt-windows.sh"
+source "$ROOT/scripts/freetype-windows.sh"
 source "$ROOT/scripts/windows-package.sh"
 
 windows_stage() {
@@ -19,10 +20,11 @@ windows_stage() {
     cmake --install "$ROOT/build/windows-gtest-build" >/dev/null
   fi
   find_qt_windows
+  find_freetype_windows
   local qt=(-DEIT_WINDOW=OFF)
   [ -z "$QT_WINDOWS" ] || qt=(-DEIT_WINDOW=ON -DEIT_QT_WINDOWS="$QT_WINDOWS" -DQT_HOST_PATH=/usr)
   configure_and_build windows -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" "${qt[@]}"
+    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" -DEIT_FREETYPE_WINDOWS="$FREETYPE_WINDOWS" "${qt[@]}"
 
   # A private, headless wine; UTF-8 so that non-ASCII arguments reach the programs whole.
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
@@ -52,11 +54,18 @@ windows_stage() {
       "${run[@]}" extract -o "Вывод" S/stone.dds S/sky.dds S/water.dds S/bricks.dds >/dev/null
       "${run[@]}" extract -o "Σελίδα" S/font.tdt >/dev/null
       "${run[@]}" insert -o "Νέα" "Вывод/result.log" S/insert_font.log >/dev/null
+      # A translation: letters drawn from the font the zip ships, laid into the font, previewed.
+      mkdir -p fonts
+      cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf fonts/
+      "${run[@]}" sheet S/latin.tdt --font fonts/DejaVuSans.ttf --codepage 1251 -o "Лист" >/dev/null 2>&1
+      "${run[@]}" insert -o "Русский" "Лист/latin_sheet.log" >/dev/null
+      "${run[@]}" preview "Русский/latin.tdt" --text "Съешь же ещё этих мягких булок" -o "Русский/preview.tga" >/dev/null
     )
   done
   local file count=0
   for file in Вывод/stone.bmp Вывод/sky.tga Вывод/water.tga Вывод/bricks.bmp Σελίδα/font.tga Νέα/stone.dds \
-              Νέα/sky.dds Νέα/water.dds Νέα/bricks.dds Νέα/font.dds Νέα/font.tdt; do
+              Νέα/sky.dds Νέα/water.dds Νέα/bricks.dds Νέα/font.dds Νέα/font.tdt Лист/latin_sheet.tga \
+              Русский/latin.dds Русский/latin.tdt Русский/preview.tga; do
     cmp "$top/linux/Текстуры и Ελληνικά/$file" "$top/windows/Текстуры и Ελληνικά/$file"
     count=$((count + 1))
   done
