@@ -63,6 +63,7 @@ constexpr const char* kInsertUsage =
 
 struct UsageError {
   std::string message;
+  const char* usage = nullptr;  // the command's own, shown with the message; null: the whole usage
 };
 
 // Options come before "--"; everything after it is a file, even when it starts with "-".
@@ -364,7 +365,26 @@ int RunSamples(const std::vector<std::string>& args, eit::TPackEngine engine) {
   return 0;
 }
 
+int RunCommand(const std::vector<std::string>& args, eit::TPackEngine engine);
+
+// A usage error of a command shows that command's usage, not all of them.
 int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPackEngine::Fastest) {
+  const std::string command = args.empty() ? "" : args[0];
+  const char* usage = command == "extract" ? kExtractUsage
+                      : command == "insert" ? kInsertUsage
+                      : command == "sheet"  ? kSheetUsage
+                      : command == "preview" ? kPreviewUsage
+                      : command == "samples" ? kSamplesUsage
+                                             : nullptr;
+  try {
+    return RunCommand(args, engine);
+  } catch (UsageError& e) {
+    if (e.usage == nullptr) e.usage = usage;
+    throw;
+  }
+}
+
+int RunCommand(const std::vector<std::string>& args, eit::TPackEngine engine) {
   if (args.empty()) throw UsageError{"no command given"};
   const std::string& command = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -410,7 +430,7 @@ int main(int argc, char** argv) {
   try {
     status = Run(eit::CommandLineArguments(argc, argv));
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n\n%s", eit::Printable(e.message).c_str(), kUsage);
+    std::fprintf(stderr, "eitool-cli: %s\n\n%s", eit::Printable(e.message).c_str(), e.usage != nullptr ? e.usage : kUsage);
     return 2;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, "")).c_str());

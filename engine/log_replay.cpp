@@ -46,6 +46,12 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
         return;
       }
       record.NewCode = *code;
+      if (record.EndCode < record.NewCode) {
+        record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] +
+                            "\" ends the range before its new glyphs start (\"" + lines[index] + "\", line " +
+                            std::to_string(index + 1) + "); #Last: is the code after the last new glyph";
+        return;
+      }
     } else {
       break;
     }

@@ -114,4 +114,15 @@ std::string DescribeCharacter(char32_t character) {
   return text == code ? text : std::string(code) + " '" + text + "'";
 }
 
+std::string CharacterName(char32_t character, int code) {
+  // The few of the known code pages that show nothing by themselves.
+  static const std::pair<char32_t, const char*> kInvisible[] = {{0xA0, "NO-BREAK SPACE"}, {0xAD, "SOFT HYPHEN"}};
+  char unicode[16];
+  std::snprintf(unicode, sizeof unicode, "U+%04X", static_cast<unsigned>(character));
+  for (const auto& [ch, name] : kInvisible)
+    if (ch == character) return CodeText(code) + " (" + unicode + " " + name + ")";
+  if (character >= 0x300 && character < 0x370) return CodeText(code) + " (" + unicode + ", a combining mark)";
+  return CharacterText(character) + " (" + CodeText(code) + ")";
+}
+
 }  // namespace eit

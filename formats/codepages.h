@@ -33,5 +33,8 @@ std::string CodeText(int code);
 std::string CharacterText(char32_t character);
 // "U+0410 'А'": a character as the user reads it in a message.
 std::string DescribeCharacter(char32_t character);
+// A character of a code page as messages name it: its text and code ("Ѓ (0x81)"); one that prints as
+// nothing or only marks another by its code and Unicode name ("0xAD (U+00AD SOFT HYPHEN)").
+std::string CharacterName(char32_t character, int code);
 
 }  // namespace eit

@@ -22,8 +22,9 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
 
 void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
-    throw Exception(texturePath + ": the font texture is 24-bit; new glyphs need a 32-bit texture, whose alpha "
-                                  "marks them");
+    throw Exception(texturePath + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
+                                  "textures, whose alpha marks them: choose another of the game's fonts (eitool-cli "
+                                  "info names each texture's bit depth)");
 }
 
 namespace {

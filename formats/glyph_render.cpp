@@ -88,9 +88,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
                                 const std::function<void(const std::string&)>& note) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
-  if (table.Size() < kFontTableSize)
-    throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
-                    std::to_string(kFontTableSize));
+  CheckFontTableSize(table, tablePath);
   CheckGlyphTexture(texture, tablePath + "'s texture");
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
     throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
@@ -98,18 +96,17 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
   const TFreeType ft(fontBytes, options.FontFile, options.Face);
   TRenderedSheet result;
   result.First = FirstCodeOf(options);
-  const std::vector<TSheetCell> cells = PlanCells(ft, options, result.First, note);
+  std::vector<TSheetCell> cells = PlanCells(ft, options, result.First, note);
   const TSheetMetrics m = ChooseMetrics(ft, table, texture, cells, options, tablePath, note);
   result.PixelSize = m.PixelSize;
   result.GlyphHeight = m.Height;
-  if (!ft.SetSize(m.PixelSize)) throw Exception(options.FontFile + ": the font cannot be drawn at its size");
   const auto count = static_cast<int>(cells.size());
   TBitmap sheet(TPixelFormat::pf32bit, kSheetWidth, m.CellRows * count);  // black, alpha 0
   for (int n = 0; n < count; ++n) {
     const TSheetCell& cell = cells[static_cast<std::size_t>(n)];
     const int top = n * m.CellRows;
     sheet.FillRect({0, top, 1, top + m.Height}, kWhite, 255);  // the marker
-    if (cell.Kind == TCellKind::Glyph && ft.Render(cell.Character, m.Mono)) {
+    if (cell.Kind == TCellKind::Glyph && cell.Size > 0 && ft.SetSize(cell.Size) && ft.Render(cell.Character, m.Mono)) {
       DrawGlyph(sheet, ft.face->glyph, top, m);
     } else if (cell.Kind == TCellKind::Blank) {
       PutAdvance(sheet, top, m, BlankWidth(m.Height));
@@ -117,7 +114,8 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
       DrawPlaceholder(sheet, top, m);
       result.Placeholders.push_back(cell.Code);
       result.Problems.push_back(CodeText(cell.Code) + (cell.Kind == TCellKind::Box ? ": the font has no glyph for "
-                                                                                    : ": FreeType could not draw ") +
+                                                       : cell.Size == 0 ? ": no size fits the glyph boxes whole for "
+                                                                        : ": FreeType could not draw ") +
                                 DescribeCharacter(cell.Character));
     }
   }

@@ -1,10 +1,16 @@
 // The glyph sheet of a font table: what an export writes for a font.
+#include <cstring>
+
 #include "formats/formathandlers.h"
 #include "platform/limits.h"
 
 namespace eit {
 
 void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath) {
+  // A texture given where its table was meant reads as records of nonsense: say what it is instead.
+  if (table.Size() >= 4 && (std::memcmp(table.Memory(), "ELTE", 4) == 0 || std::memcmp(table.Memory(), "DDS!", 4) == 0))
+    throw Exception(tablePath + " is a texture, not a font table: give the font's table (.tdt), which names the glyphs "
+                                "of the texture of the same name beside it");
   if (table.Size() < kFontTableSize)
     throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
                     std::to_string(kFontRecords) + " records of " + std::to_string(kGlyphRecordSize) + " bytes (" +

@@ -10,52 +10,62 @@ namespace eit {
 
 namespace {
 
-// The character as a list shows it: blanks that print as nothing by their code.
+// Blanks that print as nothing are listed by their code.
 bool PrintsAsNothing(char32_t ch) { return ch == 0xA0 || ch == 0xAD; }
-std::string Name(char32_t ch, int code) { return PrintsAsNothing(ch) ? CodeText(code) : CharacterText(ch); }
 
-std::string FontName(const TFreeType& ft, const std::string& fontFile) {
-  const std::string family = ft.face->family_name != nullptr ? ft.face->family_name : "";
-  const std::size_t slash = fontFile.find_last_of("/\\");
-  const std::string file = slash == std::string::npos ? fontFile : fontFile.substr(slash + 1);
-  return family.empty() ? file : file + " (" + family + ")";
+std::string N(std::int64_t n) { return std::to_string(n); }
+
+// The largest size from 1 to limit that ok accepts, 0 when none does; every size it returns was tried.
+template <typename Ok>
+int LargestSize(int limit, const Ok& ok) {
+  int lo = 0, hi = limit + 1;
+  while (hi - lo > 1) {
+    const int mid = lo + (hi - lo) / 2;
+    (ok(mid) ? lo : hi) = mid;
+  }
+  return lo;
 }
-
-// What the glyphs of a sheet measure at one size.
-struct TSizeMeasure {
-  bool Drawn = false;  // FreeType could set the size
-  int CapTop = 0;
-  int Up = 0, Down = 0, Right = 0;  // the furthest any glyph reaches
-  char32_t Tallest = 0, Deepest = 0, Widest = 0;
-  std::vector<int> Widths;  // each cell's, in code order
-};
 
 class TSizer {
  public:
-  TSizer(const TFreeType& ft, const std::vector<TSheetCell>& cells, bool mono)
-      : ft_(ft), cells_(cells), mono_(mono), capRef_(CapReference()) {}
+  TSizer(const TFreeType& ft, bool mono, int height, int baseline)
+      : ft_(ft), mono_(mono), height_(height), baseline_(baseline), capRef_(FindCapReference()) {}
 
-  TSizeMeasure Measure(int size, int height) const {
-    TSizeMeasure m;
-    if (!ft_.SetSize(size)) return m;
-    m.Drawn = true;
-    m.CapTop = CapTop(size);
-    for (const TSheetCell& cell : cells_) {
-      if (cell.Kind != TCellKind::Glyph) {
-        m.Widths.push_back(cell.Kind == TCellKind::Blank ? BlankWidth(height) : BoxWidth(height));
-        continue;
+  // Why the character drawn at size would not stand whole in its box; empty when it would. Sets width
+  // to the columns it takes (ink or advance), 0 when FreeType cannot draw it (a box stands in).
+  std::string WhyNotWhole(char32_t ch, int size, int& width) const {
+    width = 0;
+    if (!ft_.SetSize(size)) return "the font cannot be drawn at that size";
+    if (!ft_.Render(ch, mono_)) return "";
+    const TGlyphExtent e = ExtentOf(ft_.face->glyph);
+    width = e.Right;
+    if (e.Up > baseline_)
+      return CharacterText(ch) + " reaches " + N(e.Up) + " rows above the baseline, where " + N(baseline_) + " are free";
+    if (e.Down > height_ - baseline_)
+      return CharacterText(ch) + " reaches " + N(e.Down) + " rows below the baseline, where " + N(height_ - baseline_) +
+             " are free";
+    if (e.Right > kSheetWidth - kGlyphColumn)
+      return CharacterText(ch) + " is " + N(e.Right) + " pixels wide, where a sheet holds " + N(kSheetWidth - kGlyphColumn);
+    return "";
+  }
+  bool Whole(char32_t ch, int size) const {
+    int width = 0;
+    return WhyNotWhole(ch, size, width).empty();
+  }
+
+  // Each cell's size when the sheet's is base: base, or for a glyph that would not stand whole at it
+  // the largest that does (0 when none does); and the columns each cell takes.
+  void Fit(std::vector<TSheetCell>& cells, int base, std::vector<int>& widths) const {
+    widths.clear();
+    for (TSheetCell& cell : cells) {
+      int width = 0;
+      cell.Size = base;
+      if (cell.Kind == TCellKind::Glyph && !WhyNotWhole(cell.Character, base, width).empty()) {
+        cell.Size = LargestSize(base - 1, [&](int s) { return Whole(cell.Character, s); });
+        if (cell.Size > 0) WhyNotWhole(cell.Character, cell.Size, width);
       }
-      if (!ft_.Render(cell.Character, mono_)) {
-        m.Widths.push_back(BoxWidth(height));
-        continue;
-      }
-      const TGlyphExtent e = ExtentOf(ft_.face->glyph);
-      m.Widths.push_back(e.Right);
-      if (e.Up > m.Up) m.Up = e.Up, m.Tallest = cell.Character;
-      if (e.Down > m.Down) m.Down = e.Down, m.Deepest = cell.Character;
-      if (e.Right > m.Right) m.Right = e.Right, m.Widest = cell.Character;
+      widths.push_back(cell.Kind == TCellKind::Blank ? BlankWidth(height_) : width > 0 ? width : BoxWidth(height_));
     }
-    return m;
   }
 
   // The size whose capitals are cap pixels high: the one nearest the font's proportion, or the
@@ -74,12 +84,13 @@ class TSizer {
   }
 
   int CapAt(int size) const { return ft_.SetSize(size) ? CapTop(size) : 0; }
+  // The capital cap heights are measured by (H, Н or Η), 0 when the font has none.
+  char32_t CapReference() const { return capRef_; }
 
   static constexpr int kMaxSize = 2 * kMaxGlyphPixelSize;
 
  private:
-  // A flat-topped capital the font has, to measure cap heights by; 0 when it has none.
-  char32_t CapReference() const {
+  char32_t FindCapReference() const {
     for (const char32_t ch : std::u32string(U"HEITНЕТΗΕΤ"))
       if (ft_.HasGlyph(ch)) return ch;
     return 0;
@@ -97,55 +108,41 @@ class TSizer {
   }
 
   const TFreeType& ft_;
-  const std::vector<TSheetCell>& cells_;
   bool mono_;
+  int height_, baseline_;
   char32_t capRef_;
 };
 
-std::string N(std::int64_t n) { return std::to_string(n); }
-
-// Why glyphs measured at one size would not stand whole in their boxes; empty when they would.
-std::string WhyNotWhole(const TSizeMeasure& m, int height, int baseline) {
-  if (!m.Drawn) return "the font cannot be drawn that large";
-  if (m.Up > baseline)
-    return CharacterText(m.Tallest) + " reaches " + N(m.Up) + " rows above the baseline, where " + N(baseline) + " are free";
-  if (m.Down > height - baseline)
-    return CharacterText(m.Deepest) + " reaches " + N(m.Down) + " rows below the baseline, where " + N(height - baseline) +
-           " are free";
-  if (m.Right > kSheetWidth - kGlyphColumn)
-    return CharacterText(m.Widest) + " is " + N(m.Right) + " pixels wide, where a sheet holds " + N(kSheetWidth - kGlyphColumn);
-  return "";
-}
-
-// The largest size from 1 to limit that ok accepts, 0 when none does; every size it returns was tried.
-template <typename Ok>
-int LargestSize(int limit, const Ok& ok) {
-  int lo = 0, hi = limit + 1;
-  while (hi - lo > 1) {
-    const int mid = lo + (hi - lo) / 2;
-    (ok(mid) ? lo : hi) = mid;
-  }
-  return lo;
-}
-
 // The glyph boxes' height and baseline: the kept letters', or the font's own line where there are none.
-void ChooseBox(const TFreeType& ft, const TSizer& sizer, const TKeptLetters& kept, int& cap, int& height,
-               int& baseline) {
+void ChooseBox(const TFreeType& ft, const TKeptLetters& kept, int& cap, int& height, int& baseline) {
   height = kept.BoxHeight;
   baseline = kept.Baseline;
+  const double ascender = ft.face->ascender, descender = -static_cast<double>(ft.face->descender);
   if (height == 0) {
+    // No kept letters to measure: the font's own line, for capitals cap pixels high.
     if (cap == 0) cap = 12;
-    const TSizeMeasure m = sizer.Measure(sizer.SizeForCap(cap), 1);
-    height = std::max(1, m.Up + m.Down);
-    baseline = m.Up;
+    const TSizer probe(ft, false, 1, 1);
+    probe.SizeForCap(cap);
+    const int size = probe.SizeForCap(cap);
+    const double em = std::max(1.0, static_cast<double>(ft.face->units_per_EM));
+    const int up = static_cast<int>(std::ceil(std::max(ascender, 0.0) * size / em));
+    const int down = static_cast<int>(std::ceil(std::max(descender, 0.0) * size / em));
+    height = std::max(1, up + down);
+    baseline = std::max(1, up);
   } else if (baseline == 0 || baseline > height) {
-    const double ascender = ft.face->ascender, descender = -static_cast<double>(ft.face->descender);
     baseline = std::clamp(static_cast<int>(std::lround(height * ascender / std::max(1.0, ascender + descender))), 1,
                           height);
   }
 }
 
 }  // namespace
+
+std::string FontName(const TFreeType& ft, const std::string& fontFile) {
+  const std::string family = ft.face->family_name != nullptr ? ft.face->family_name : "";
+  const std::size_t slash = fontFile.find_last_of("/\\");
+  const std::string file = slash == std::string::npos ? fontFile : fontFile.substr(slash + 1);
+  return family.empty() ? file : file + " (" + family + ")";
+}
 
 std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& options, int first, const TNote& note) {
   std::vector<TSheetCell> cells;
@@ -160,11 +157,10 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
       undefined.append(" ").append(CodeText(code));
     } else if (!ft.HasGlyph(cell.Character)) {
       cell.Kind = TCellKind::Box;
-      missing.append(missing.empty() ? " " : ", ").append(CodeText(code));
-      if (!PrintsAsNothing(cell.Character)) missing.append(" ").append(CharacterText(cell.Character));
+      missing.append(missing.empty() ? " " : ", ").append(CharacterName(cell.Character, code));
       missingLetters += letter, ++missingCount;
     } else {
-      drawn.append(" ").append(Name(cell.Character, code)), ++drawnCount;
+      drawn.append(" ").append(PrintsAsNothing(cell.Character) ? CodeText(code) : CharacterText(cell.Character)), ++drawnCount;
     }
     cells.push_back(cell);
   }
@@ -188,57 +184,79 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
 
 namespace {
 
-// The size whose glyphs stand whole in their boxes: the one with capitals cap pixels high (cap 0: the
-// largest), or a smaller one, said, when cap was not asked for; otherwise refused.
-int WholeSize(const TSizer& sizer, int cap, bool asked, int height, int baseline, const std::string& boxes,
-              const TNote& say) {
-  const auto whole = [&](int s) { return WhyNotWhole(sizer.Measure(s, height), height, baseline).empty(); };
-  // With no size fitting, the smallest one's reason is the one to mend.
-  const auto noSize = [&](const std::string& head) {
-    return Exception(head + " letters would not fit whole in " + boxes + " (" +
-                     WhyNotWhole(sizer.Measure(1, height), height, baseline) + "); no size fits");
-  };
-  if (cap == 0) {
-    const int size = LargestSize(TSizer::kMaxSize, whole);
-    if (size == 0) throw noSize("The");
-    return size;
-  }
+// The sheet's size, from the capitals cap pixels high: the capitals themselves must stand whole in their
+// boxes (a cap height asked for is refused otherwise, with the largest that fits; the kept one is drawn
+// smaller, said).
+int CapitalsSize(const TSizer& sizer, int cap, bool asked, const std::string& boxes, const std::string& font,
+                 const TNote& say) {
   const int size = sizer.SizeForCap(cap);
-  const std::string why = WhyNotWhole(sizer.Measure(size, height), height, baseline);
+  const char32_t capital = sizer.CapReference();
+  int width = 0;
+  const std::string why = capital == 0 ? "" : sizer.WhyNotWhole(capital, size, width);
   if (why.empty()) return size;
-  const int fit = LargestSize(size - 1, whole);
-  if (fit > 0 && sizer.CapAt(fit) == cap) return fit;  // the same capitals, a little narrower: no need to say
-  const std::string head = asked ? "--size " + N(cap) + ": the" : "The";
-  if (fit == 0) throw noSize(head);
+  const int fit = LargestSize(size - 1, [&](int s) { return sizer.Whole(capital, s); });
+  if (fit == 0)
+    throw Exception("The capitals of " + font + " would not stand whole in " + boxes + " at any size (" + why +
+                    "): the font's measures do not suit the table; choose another font");
   if (asked)
-    throw Exception(head + " letters would not fit whole in " + boxes + " (" + why + "); the largest size that fits is " +
-                    N(sizer.CapAt(fit)));
+    throw Exception("--size " + N(cap) + ": capitals " + N(cap) + " pixels high would not fit whole in " + boxes + " (" +
+                    why + "); the largest cap height that fits is " + N(sizer.CapAt(fit)));
   say("capitals " + N(cap) + " pixels high, as the kept ones, would not fit whole in " + boxes + " (" + why +
-      "): drawn " + N(sizer.CapAt(fit)) + " pixels high instead");
+      "): cap height " + N(sizer.CapAt(fit)) + " instead");
   return fit;
 }
 
-// The size, at most size, whose glyphs fit the texture beside the kept ones with the same capitals;
-// refused, with the largest size that fits, when there is none.
-int RoomySize(const TSizer& sizer, int size, int height, int baseline, const TMemoryStream& table,
+// Says which glyphs are drawn smaller than the sheet's size; raises for one that fits at no size.
+void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int base, const std::string& boxes,
+               const std::string& font, const TNote& say) {
+  std::string shrunk, unfit, why;
+  int count = 0, unfitCount = 0;
+  for (const TSheetCell& cell : cells) {
+    if (cell.Kind != TCellKind::Glyph || cell.Size == base) continue;
+    if (cell.Size == 0) {
+      int width = 0;
+      if (unfitCount++ == 0) why = sizer.WhyNotWhole(cell.Character, 1, width);
+      unfit.append(unfitCount == 1 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
+      continue;
+    }
+    shrunk.append(count++ == 0 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
+  }
+  // Never cut: a glyph that fits at no size gets a box, as one the font lacks, for the user to draw.
+  if (unfitCount > 0)
+    say("warning: " + N(unfitCount) + (unfitCount == 1 ? " character of " : " characters of ") + font +
+        " would not stand whole in " + boxes + " at any size (" + why + "); boxes stand in their place, to be drawn "
+        "by hand in the sheet:" + unfit);
+  if (count > 0)
+    say(N(count) + (count == 1 ? " character does" : " characters do") + " not fit whole in " + boxes +
+        " at cap height " + N(sizer.CapAt(base)) + ": " + (count == 1 ? "it is" : "they are") +
+        " drawn smaller, each by itself, the others keep it:" + shrunk);
+}
+
+// The sheet's size, at most base, whose glyphs fit the texture beside the kept ones with the same
+// capitals; refused, with the largest cap height that fits, when there is none. Leaves each cell's size.
+int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int height, const TMemoryStream& table,
               const TBitmap& texture, const TGlyphRange& range, const std::string& tablePath) {
+  std::vector<int> widths;
   const auto laidOut = [&](int s, std::int32_t* failing) {
-    const TSizeMeasure g = sizer.Measure(s, height);
-    if (!WhyNotWhole(g, height, baseline).empty()) return false;
+    sizer.Fit(cells, s, widths);
     std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
-    for (const int w : g.Widths) sizes.emplace_back(w, height);
+    for (const int w : widths) sizes.emplace_back(w, height);
     const std::int32_t code = FirstGlyphThatDoesNotFit(table, range, sizes, texture.Width(), texture.Height());
     if (failing != nullptr) *failing = code;
     return code < 0;
   };
   std::int32_t failing = -1;
-  if (laidOut(size, &failing)) return size;
-  const int fit = LargestSize(size - 1, [&](int s) { return laidOut(s, nullptr); });
-  if (fit > 0 && sizer.CapAt(fit) == sizer.CapAt(size)) return fit;
-  throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(size)) +
+  if (laidOut(base, &failing)) return base;
+  const int fit = LargestSize(base - 1, [&](int s) { return laidOut(s, nullptr); });
+  if (fit > 0 && sizer.CapAt(fit) == sizer.CapAt(base)) {
+    laidOut(fit, nullptr);
+    return fit;
+  }
+  throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(base)) +
                   " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
                   " texture beside the kept glyphs (no room from " + CodeText(failing) + " on)" +
-                  (fit > 0 ? "; the largest --size that fits is " + N(sizer.CapAt(fit)) + ", or draw fewer codes"
+                  (fit > 0 ? "; the largest cap height that fits is " + N(sizer.CapAt(fit)) + " (--size " +
+                                 N(sizer.CapAt(fit)) + "), or draw fewer codes"
                            : "; draw fewer codes") +
                   " with --first and --end");
 }
@@ -246,7 +264,7 @@ int RoomySize(const TSizer& sizer, int size, int height, int baseline, const TMe
 }  // namespace
 
 TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, const TBitmap& texture,
-                            const std::vector<TSheetCell>& cells, const TSheetOptions& options,
+                            std::vector<TSheetCell>& cells, const TSheetOptions& options,
                             const std::string& tablePath, const TNote& note) {
   const TKeptLetters kept = MeasureKeptLetters(table, texture);
   const TNote say = [&](const std::string& text) {
@@ -256,21 +274,24 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
   m.Mono = options.Mono == TMono::On || (options.Mono == TMono::Auto && kept.OnlyOpaqueOrClear);
   if (options.Mono == TMono::Auto && m.Mono)
     say("the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (--no-mono: smooth edges)");
-  const TSizer sizer(ft, cells, m.Mono);
   int cap = options.PixelSize > 0 ? options.PixelSize : kept.CapHeight, height = 0, baseline = 0;
-  ChooseBox(ft, sizer, kept, cap, height, baseline);
+  ChooseBox(ft, kept, cap, height, baseline);
   const auto count = static_cast<std::int64_t>(cells.size());
   if (count * (std::int64_t{height} + kCellGap) > kMaxPictureSide)
-    throw Exception("A glyph of " + tablePath + " is " + N(height) + " pixels high; a sheet of " + N(count) +
+    throw Exception(tablePath + ": its glyph boxes are " + N(height) + " pixels high; a sheet of " + N(count) +
                     " glyphs holds glyphs up to " + N(kMaxPictureSide / std::max<std::int64_t>(1, count) - kCellGap) +
                     " pixels high");
+  const TSizer sizer(ft, m.Mono, height, baseline);
+  if (cap == 0) cap = std::max(1, baseline * 7 / 10);
   const std::string boxes = "the " + N(height) + "-pixel glyph boxes of " + tablePath;
-  int size = WholeSize(sizer, cap, options.PixelSize > 0, height, baseline, boxes, say);
+  const std::string font = FontName(ft, options.FontFile);
+  int size = CapitalsSize(sizer, cap, options.PixelSize > 0, boxes, font, say);
   // The texture keeps its size (the game may rely on it): the new glyphs must fit in beside the kept ones.
   const TGlyphRange range{0x20, options.End, cells.empty() ? options.End : cells.front().Code};
-  size = RoomySize(sizer, size, height, baseline, table, texture, range, tablePath);
-  say("capitals " + N(sizer.CapAt(size)) + " pixels high (font size " + N(size) + "), in " + N(height) +
-      "-pixel glyph boxes with the baseline " + N(baseline) + " rows down");
+  size = RoomySize(sizer, cells, size, height, table, texture, range, tablePath);
+  SayShrunk(sizer, cells, size, boxes, font, say);
+  say("cap height " + N(sizer.CapAt(size)) + (options.PixelSize > 0 ? "" : ", as the kept capitals") + ", in " +
+      N(height) + "-pixel glyph boxes with the baseline " + N(baseline) + " rows down");
   m.PixelSize = size;
   m.Height = height;
   m.Baseline = baseline;

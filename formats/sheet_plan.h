@@ -16,6 +16,7 @@ struct TSheetCell {
   int Code = 0;
   char32_t Character = 0;
   TCellKind Kind = TCellKind::Glyph;
+  int Size = 0;  // the pixel size its glyph is drawn at: the sheet's, or smaller for one that would not fit
 };
 
 struct TSheetMetrics {
@@ -34,11 +35,15 @@ using TNote = std::function<void(const std::string&)>;
 std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& options, int first, const TNote& note);
 
 // The size and place of the letters: capitals as tall as the kept ones (or options.PixelSize), on the
-// kept baseline, every glyph whole inside its box, and all of them fitting the texture beside the
-// kept glyphs. Raises with the largest size that would fit when none given or chosen does.
+// kept baseline, and all of them fitting the texture beside the kept glyphs. A glyph that would not
+// stand whole in its box at that size is drawn smaller by itself (its cell's Size), and said; the
+// others keep the size. Raises with the largest cap height that would fit when the capitals themselves
+// do not, or the texture has no room.
 TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, const TBitmap& texture,
-                            const std::vector<TSheetCell>& cells, const TSheetOptions& options,
+                            std::vector<TSheetCell>& cells, const TSheetOptions& options,
                             const std::string& tablePath, const TNote& note);
+// The font as messages name it: its file, and its family when it has one.
+std::string FontName(const TFreeType& ft, const std::string& fontFile);
 
 // The width of a blank cell (its two advance marks' distance) and of a placeholder box.
 inline int BlankWidth(int height) { return std::max(1, height / 4); }

@@ -148,7 +148,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   if (options.Scale < 1 || options.Scale > kMaxPreviewScale)
     throw Exception("A preview's scale is 1 to " + std::to_string(kMaxPreviewScale) + ", not " +
                     std::to_string(options.Scale));
-  if (table.Size() / kGlyphRecordSize < 1) throw Exception(tablePath + ": the font table holds no glyph records");
+  CheckFontTableSize(table, tablePath);
   // Every glyph of an empty texture would be blank: a preview of it would show nothing and say nothing.
   if (texture.Width() == 0 || texture.Height() == 0)
     throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is " +

@@ -331,7 +331,7 @@ const ToolCase kToolCases[] = {
      [](auto& s) {
        return "sheet " + TableWithA(s, 6, 65535, true) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o");
      },
-     1, "A glyph of {S}/a.tdt is 65535 pixels high", true},
+     1, "{S}/a.tdt: its glyph boxes are 65535 pixels high", true},
     {"sheet_log_name_taken",
      [](auto& s) {
        fs::create_directories(s + "/o/a_sheet.log");
@@ -342,7 +342,8 @@ const ToolCase kToolCases[] = {
      2, "--first needs a code from 0x7F to 0xFF"},
     {"sheet_letters_fit_no_size",
      [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font " + Quoted(kDejaVu) + " -o " + Quoted(s + "/o"); },
-     1, "rows below the baseline, where 0 are free); no size fits", true},
+     0, "would not stand whole in the 8-pixel glyph boxes of {S}/a.tdt at any size (Џ reaches 1 rows below the "
+        "baseline, where 0 are free); boxes stand in their place, to be drawn by hand in the sheet: Џ (0x8F)", true},
     {"sheet_unknown_code_page", [](auto& s) { return "sheet " + TableWithA(s, 6, 8) + " --font f --codepage 1255 -o o"; },
      2, "Code page 1255 is not known"},
     {"preview_unknown_code_page", [](auto& s) { return "preview " + TableWithA(s, 6, 8) + " --text x --codepage 1 -o o.tga"; },

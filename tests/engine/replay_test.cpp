@@ -340,7 +340,9 @@ TEST_F(FontReplay, TwentyFourBitFontTextureIsRefused) {
     InsertFont(Sheet({{5, 5}}), "0xC0", "0xC1");
     FAIL();
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), texture + ": the font texture is 24-bit; new glyphs need a 32-bit texture, whose alpha marks them");
+    EXPECT_EQ(e.Message(), texture + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
+                               "textures, whose alpha marks them: choose another of the game's fonts (eitool-cli info "
+                               "names each texture's bit depth)");
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
   EXPECT_EQ(Snapshot(), before);

@@ -121,7 +121,7 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
                                "glyphs (no room from 0x"),
               std::string::npos)
         << e.Message();
-    EXPECT_NE(e.Message().find("the largest --size that fits is"), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("the largest cap height that fits is"), std::string::npos) << e.Message();
   }
   EXPECT_TRUE(std::filesystem::is_empty(out));
 }
@@ -173,10 +173,13 @@ TEST_F(FontTools, SheetOptionsGiveAnInsertableLogOrAreRefusedWithWhatWouldDo) {
     int status;
     std::string says;
   } rows[] = {
-      {"--size 12", kDejaVu, 1, "--size 12: the letters would not fit whole in the 15-pixel glyph boxes"},
-      {"--size 12", kDejaVu, 1, "; the largest size that fits is 9"},
-      {"--size 9", kDejaVu, 0, "capitals 9 pixels high"},
-      {"--size 6", kDejaVu, 0, "capitals 6 pixels high"},
+      {"--size 13", kDejaVu, 1, "--size 13: capitals 13 pixels high would not fit whole in the 15-pixel glyph boxes"},
+      {"--size 13", kDejaVu, 1, "; the largest cap height that fits is 12"},
+      // Letters with accents that would not stand whole at that height are drawn smaller, each by itself.
+      {"--size 12", kDejaVu, 0, "at cap height 12: they are drawn smaller, each by itself, the others keep it: Ѓ (0x81)"},
+      {"--size 12", kDejaVu, 0, ", Ё (0xA8), Ї (0xAF), Й (0xC9)\n"},
+      {"--size 9", kDejaVu, 0, "cap height 9, in 15-pixel glyph boxes"},
+      {"--size 6", kDejaVu, 0, "cap height 6, in"},
       {"--first 0xE0", kDejaVu, 0, "0xE0 to 0xFF: drawing 32 characters"},
       {"--end 0x101", kDejaVu, 2, "--end needs a code from 0x80 to 0x100"},
       {"--codepage 1250 --end 0x85", kDejaVu, 2, "the first letter of code page 1250, 0x8A, must come before --end 0x85"},
