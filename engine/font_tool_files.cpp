@@ -31,8 +31,10 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   // The sheet is of no use without its log, nor the log without its sheet: both or neither.
   TAtomicFile sheet(files.Sheet), log(files.Log);
   WriteTgaToStream(sheet.Stream(), rendered.Sheet);
+  std::vector<std::pair<int, int>> alike;
+  for (const TAlikePair& pair : rendered.Alike) alike.emplace_back(pair.CodeA, pair.CodeB);
   WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End,
-                                      rendered.First, rendered.Placeholders));
+                                      rendered.First, rendered.Placeholders, alike));
   TAtomicFile::CommitPair(sheet, log);
   return files;
 }

@@ -1,6 +1,7 @@
 // The inserts: an edited picture back into its texture, new glyphs into a font's texture and table.
 #include "engine/job_files.h"
 #include "formats/codepages.h"
+#include "formats/font_tools.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -87,6 +88,28 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   InvertImageHeader(font.Texture.Image);
 }
 
+// Letters the sheet drew alike that are alike still in the rebuilt font (not touched up): one line says
+// which, by code (the log knows no code page).
+void AlikeWarning(TJobContext& context, const TImportRecord& record, const TRebuiltFont& font) {
+  const auto ink = [&](std::int32_t code) {
+    const std::int64_t at = std::int64_t{code - record.FirstCode} * kGlyphRecordSize;
+    if (code < record.FirstCode || at + kGlyphRecordSize > font.Table.Size()) return TGlyphInk{};
+    const GlyphRecord g = ReadGlyphRecord(font.Table.Memory() + at);
+    return GlyphInk(font.Pixels, g.Left, g.Top, g.Right, g.Bottom);
+  };
+  std::string still;
+  for (const auto& [a, b] : record.Alike) {
+    const TGlyphInk x = ink(a), y = ink(b);
+    const int differ = InkDifference(x, y);
+    if (x.Columns == 0 || differ < 0 || differ > 1) continue;
+    still.append(still.empty() ? "" : ", ").append(CodeText(a)).append(differ == 0 ? " = " : " \u2248 ").append(CodeText(b));
+  }
+  if (!still.empty())
+    context.Reporter->Warning(record.SourcePath, "glyphs that look alike, as the sheet found them: " + still +
+                                                     " ('=' the same, '\u2248' one pixel apart); the game would show "
+                                                     "one for the other: touch them up in " + record.ImagePath);
+}
+
 // Boxes the sheet drew for letters its font had not are in the game now: one line says which.
 void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
   std::string codes;
@@ -138,6 +161,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
                                     (font.NewCodes == 1 ? " new glyph" : " new glyphs") + note);
   context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
   PlaceholderWarning(context, record);
+  AlikeWarning(context, record, font);
 }
 
 }  // namespace eit

@@ -111,6 +111,7 @@ struct TImportRecord {
   std::int32_t FirstCode = 0, EndCode = 0;
   std::int32_t NewCode = NewGlyphCode;  // the first code that takes a glyph from the sheet
   std::vector<std::int32_t> Placeholders;  // codes the sheet drew as boxes, as its log says
+  std::vector<std::pair<std::int32_t, std::int32_t>> Alike;  // letters the sheet drew alike, as its log says
   std::string RangeError;
 };
 

@@ -32,11 +32,15 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
   // The optional lines right after "#Last:", in any order; the codes of several "#Placeholders:" lines
   // are joined, each once.
   std::set<std::int32_t> placeholders;
+  std::set<std::pair<std::int32_t, std::int32_t>> alike;
   for (std::size_t index = at + 2; index < lines.size(); ++index) {
     const std::string token = FirstToken(lines[index]);
     if (token == kPlaceholdersKeyword) {
       for (const std::int32_t code : ParsePlaceholders(lines[index]))
         if (placeholders.insert(code).second) record.Placeholders.push_back(code);
+    } else if (token == kAlikeKeyword) {
+      for (const auto& pair : ParseAlike(lines[index]))
+        if (alike.insert(pair).second) record.Alike.push_back(pair);
     } else if (token == kNewKeyword) {
       const std::optional<std::int32_t> code = ParseCodeLine(lines[index], kNewKeyword);
       if (!code || *code < KeptCodeLimit || *code > 0x100) {

@@ -28,7 +28,8 @@ std::string TargetLine(bool bitmap, const std::string& imagePath) {
 }
 std::string CodeLine(const char* keyword, std::int32_t code) { return std::string(keyword) + " " + CodeText(code); }
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
-                                    std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders) {
+                                    std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders,
+                                    const std::vector<std::pair<int, int>>& alike) {
   std::vector<std::string> lines = {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
                                     CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
   if (newCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, newCode));
@@ -37,12 +38,18 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
     for (const int code : placeholders) codes.append(" ").append(CodeText(code));
     lines.push_back(codes);
   }
+  if (!alike.empty()) {
+    std::string pairs = kAlikeKeyword;
+    for (const auto& [a, b] : alike) pairs.append(" ").append(CodeText(a)).append("=").append(CodeText(b));
+    lines.push_back(pairs);
+  }
   return lines;
 }
 
 bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
-         token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword;
+         token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
+         token == kAlikeKeyword;
 }
 
 std::string FirstToken(const std::string& line) {
@@ -92,6 +99,38 @@ std::vector<std::int32_t> ParsePlaceholders(const std::string& line) {
     if (hex) codes.push_back(value);
   }
   return codes;
+}
+
+namespace {
+
+// "0xE8": the code, or -1.
+int CodeToken(const std::string& token) {
+  if (token.size() < 3 || token.size() > 4 || token.compare(0, 2, "0x") != 0) return -1;
+  int value = 0;
+  for (std::size_t k = 2; k < token.size(); ++k) {
+    if (HexDigit(token[k]) < 0) return -1;
+    value = value * 16 + HexDigit(token[k]);
+  }
+  return value;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> pairs;
+  std::size_t i = std::string(kAlikeKeyword).size();
+  while (i < line.size()) {
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    std::size_t end = i;
+    while (end < line.size() && !IsSpace(line[end])) ++end;
+    const std::string token = line.substr(i, end - i);
+    i = end;
+    const std::size_t eq = token.find('=');
+    if (eq == std::string::npos) continue;
+    const int a = CodeToken(token.substr(0, eq)), b = CodeToken(token.substr(eq + 1));
+    if (a >= 0 && b >= 0) pairs.emplace_back(a, b);
+  }
+  return pairs;
 }
 
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword) {

@@ -4,8 +4,8 @@
 // "#Source: <file>", "#Target BMP: <image>" or "#Target TGA: <image>", and for a font the range of
 // codes its new glyphs replace, "#First: 0x20" and "#Last: 0x100", then two optional lines: "#New: 0x80",
 // the first code that takes a glyph from the sheet (0xC0 without it), and "#Placeholders: 0x8C 0x9C",
-// the codes whose glyphs are boxes standing in for letters the font had not. Readers that know neither
-// pass them over.
+// the codes whose glyphs are boxes standing in for letters the font had not, and "#Alike: 0xE8=0xED",
+// letters the sheet drew alike. Readers that know none of them pass them over.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,7 @@ inline constexpr const char* kFirstKeyword = "#First:";
 inline constexpr const char* kLastKeyword = "#Last:";
 inline constexpr const char* kNewKeyword = "#New:";
 inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
+inline constexpr const char* kAlikeKeyword = "#Alike:";
 
 // --- Writing --------------------------------------------------------------------------------
 
@@ -34,9 +35,11 @@ std::string TargetLine(bool bitmap, const std::string& imagePath);
 std::string CodeLine(const char* keyword, std::int32_t code);
 // The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, a "#New:"
 // line when newCode is not 0xC0, and a "#Placeholders:" line when there are any.
+// And an "#Alike: 0xE8=0xED" line for letters the sheet drew alike.
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
                                     std::int32_t end, std::int32_t newCode = NewGlyphCode,
-                                    const std::vector<int>& placeholders = {});
+                                    const std::vector<int>& placeholders = {},
+                                    const std::vector<std::pair<int, int>>& alike = {});
 
 // --- Reading --------------------------------------------------------------------------------
 
@@ -62,6 +65,8 @@ TTargetLine ParseTargetLine(const std::string& line);
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword);
 // The codes of a "#Placeholders: 0x8C 0x9C" line; what is no code is passed over.
 std::vector<std::int32_t> ParsePlaceholders(const std::string& line);
+// The pairs of an "#Alike: 0xE8=0xED 0x9F=0xBF" line; what is no pair of codes is passed over.
+std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line);
 
 // One step of a replay: a line visited, and the record that starts there when it is one.
 struct TReplayStep {

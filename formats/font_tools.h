@@ -40,11 +40,38 @@ TKeptLetters MeasureKeptLetters(const TMemoryStream& table, const TBitmap& textu
 // rectangle, clear inside.
 bool IsPlaceholderGlyph(const TBitmap& texture, const GlyphRecord& glyph);
 
+// A glyph's ink: its pixels of alpha 128 and more, row by row, between its first and last inked
+// columns (where it stands in its box does not tell two letters apart); every row of the box.
+struct TGlyphInk {
+  int Rows = 0, Columns = 0;  // Columns 0: no ink
+  std::vector<bool> Bits;
+};
+TGlyphInk GlyphInk(const TBitmap& picture, int left, int top, int right, int bottom);
+// The pixels two inks differ in; -1 when their shapes differ.
+int InkDifference(const TGlyphInk& a, const TGlyphInk& b);
+struct TInkedGlyph {
+  int Code = 0;
+  char32_t Character = 0;
+  bool Kept = false;  // one of the table's own glyphs, not a new one
+  TGlyphInk Ink;
+};
+// Two letters whose glyphs came out the same (Differences 0) or one pixel apart.
+struct TAlikePair {
+  int CodeA = 0, CodeB = 0;
+  char32_t A = 0, B = 0;
+  int Differences = 0;
+};
+// The pairs of glyphs, at least one of them new, that are alike, in code order.
+std::vector<TAlikePair> FindAlikeGlyphs(const std::vector<TInkedGlyph>& glyphs);
+// "и (0xE8) = н (0xED), ź (0x9F) ≈ ż (0xBF)" ('≈': one pixel apart).
+std::string AlikeText(const std::vector<TAlikePair>& pairs);
+
 struct TRenderedSheet {
   TBitmap Sheet;  // 32-bit: a marker line and a white glyph (alpha = coverage) per code, in code order
   int First = 0;  // the first code drawn
   std::vector<int> Placeholders;  // codes drawn as a box: the font has no glyph for them
   std::vector<std::string> Problems;  // one line per placeholder, and why
+  std::vector<TAlikePair> Alike;      // letters that came out alike, to be touched up
   int PixelSize = 0;
   int GlyphHeight = 0;  // the marker lines' length: the glyphs' height in the texture
 };

@@ -81,6 +81,53 @@ void DrawGlyph(TBitmap& sheet, const FT_GlyphSlot slot, int top, const TSheetMet
   PutAdvance(sheet, top, m, ExtentOf(slot).Advance);
 }
 
+// The ink of the character drawn large, on a fixed baseline: letters a font draws alike at this size
+// (Latin T and Cyrillic Т) are alike by design, and no touch-up tells them apart.
+TGlyphInk LargeInk(const TFreeType& ft, char32_t ch) {
+  constexpr int kSize = 64, kRows = 2 * kSize, kBaseline = 3 * kSize / 2;
+  TGlyphInk ink;
+  if (!ft.HasGlyph(ch) || !ft.SetSize(kSize) || !ft.Render(ch, false)) return ink;
+  const FT_GlyphSlot slot = ft.face->glyph;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  TBitmap picture(TPixelFormat::pf32bit, std::max(1, static_cast<int>(bitmap.width)), kRows);
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const int y = kBaseline - slot->bitmap_top + static_cast<int>(row);
+    if (y < 0 || y >= kRows) continue;
+    for (unsigned col = 0; col < bitmap.width; ++col) picture.ScanLine(y)[4 * col + 3] = GlyphAlpha(bitmap, col, row);
+  }
+  return GlyphInk(picture, 0, 0, picture.Width(), kRows);
+}
+
+bool AlikeByDesign(const TFreeType& ft, char32_t a, char32_t b) {
+  const TGlyphInk x = LargeInk(ft, a), y = LargeInk(ft, b);
+  const int differ = InkDifference(x, y);
+  if (differ < 0 || x.Columns == 0) return false;
+  const auto inked = std::count(x.Bits.begin(), x.Bits.end(), true);
+  return differ <= std::max<std::int64_t>(2, inked / 50);
+}
+
+// The new letters against each other and against the kept ones, as drawn in the sheet.
+std::vector<TAlikePair> AlikeLetters(const TFreeType& ft, const TBitmap& sheet, const std::vector<TSheetCell>& cells,
+                                     const TSheetMetrics& m, const TMemoryStream& table, const TBitmap& texture,
+                                     int codePage) {
+  std::vector<TInkedGlyph> glyphs;
+  for (int code = 0x20; code < KeptCodeLimit; ++code) {
+    const char32_t ch = CharacterOf(codePage, static_cast<std::uint8_t>(code));
+    const GlyphRecord g = ReadGlyphRecord(table.Memory() + (code - 0x20) * kGlyphRecordSize);
+    if (!IsLetter(ch) || g.Bottom - g.Top != m.Height) continue;
+    glyphs.push_back({code, ch, true, GlyphInk(texture, g.Left, g.Top, g.Right, g.Bottom)});
+  }
+  for (std::size_t n = 0; n < cells.size(); ++n) {
+    const TSheetCell& cell = cells[n];
+    if (cell.Kind != TCellKind::Glyph || cell.Size == 0 || !IsLetter(cell.Character)) continue;
+    const int top = static_cast<int>(n) * m.CellRows;
+    glyphs.push_back({cell.Code, cell.Character, false, GlyphInk(sheet, kGlyphColumn, top, kSheetWidth, top + m.Height)});
+  }
+  std::vector<TAlikePair> pairs = FindAlikeGlyphs(glyphs);
+  std::erase_if(pairs, [&](const TAlikePair& p) { return AlikeByDesign(ft, p.A, p.B); });
+  return pairs;
+}
+
 }  // namespace
 
 TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
@@ -119,6 +166,12 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
                                 DescribeCharacter(cell.Character));
     }
   }
+  result.Alike = AlikeLetters(ft, sheet, cells, m, table, texture, options.CodePage);
+  if (!result.Alike.empty() && note)
+    note("warning: " + std::to_string(result.Alike.size()) +
+         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") + " out alike, and the game "
+         "would show one for the other: " + AlikeText(result.Alike) + " ('=' the same, '\u2248' one pixel apart); "
+         "touch them up in the sheet, or choose a larger cap height or smooth drawing");
   result.Sheet = std::move(sheet);
   return result;
 }

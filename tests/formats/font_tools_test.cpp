@@ -9,6 +9,8 @@
 #include "engine/main.h"
 #include "formats/codepages.h"
 #include "engine/font_tool_files.h"
+#include "engine/result_log.h"
+#include "formats/font_tools.h"
 #include "formats/misc.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -202,6 +204,53 @@ TEST_F(FontTools, SheetOptionsGiveAnInsertableLogOrAreRefusedWithWhatWouldDo) {
     const testing::Outcome insert = testing::Cli("insert -o " + testing::Quoted(dir.File("new")) + " " +
                                                      testing::Quoted(dir.File("out/latin_sheet.log")), dir);
     EXPECT_EQ(insert.status, 0) << row.options << "\n" << insert.err;
+  }
+}
+
+// Letters drawn alike are named, from the sheet as written: every pair the log lists is alike there (the
+// same pixels, or one apart), the pairs a row expects are listed, and letters alike by design are not.
+TEST_F(FontTools, LettersThatComeOutAlikeAreNamedAndThoseAlikeByDesignAreNot) {
+  const std::string liberation = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
+  const struct {
+    std::string font;
+    int codePage;
+    std::vector<std::string> listed, notListed;  // "0xE8=0xED"
+  } rows[] = {
+      {liberation, 1251, {"0xE8=0xED"}, {"0x54=0xD2", "0x6F=0xEE", "0x41=0xC0"}},  // и = н; T/Т, o/о, A/А by design
+      {kDejaVu, 1250, {"0x9F=0xBF"}, {}},  // ź ≈ ż
+      {kDejaVu, 1251, {}, {"0x54=0xD2", "0x6F=0xEE", "0x70=0xF0"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.font + " " + std::to_string(row.codePage));
+    if (!Installed(row.font)) GTEST_SKIP() << "no FreeType or " << row.font;
+    const std::string out = dir.File("alike" + std::to_string(row.codePage));
+    ASSERT_EQ(testing::Cli("sheet " + testing::Quoted(dir.File("S/latin.tdt")) + " --codepage " +
+                               std::to_string(row.codePage) + " --font " + testing::Quoted(row.font) + " -o " +
+                               testing::Quoted(out), dir).status, 0);
+    std::string alikeLine;
+    for (const std::string& line : LoadLines(out + "/latin_sheet.log"))
+      if (line.rfind("#Alike:", 0) == 0) alikeLine = line + " ";
+    for (const std::string& pair : row.listed) EXPECT_NE(alikeLine.find(" " + pair + " "), std::string::npos) << alikeLine;
+    for (const std::string& pair : row.notListed) EXPECT_EQ(alikeLine.find(" " + pair + " "), std::string::npos) << alikeLine;
+    // Each pair listed is alike in the pictures the insert lays in: the sheet's new glyphs, the texture's kept ones.
+    const TBitmap sheet = ReadSheet(out + "/latin_sheet.tga");
+    const std::vector<GlyphBox> boxes = BoxesOf(sheet);
+    TMemoryStream table;
+    table.LoadFromFile(dir.File("S/latin.tdt"));
+    const TBitmap texture = LoadFontTexture(dir.File("S/latin.tdt"));
+    const int first = FirstLetterCode(row.codePage, 0x80);
+    const auto ink = [&](int code) {
+      if (code < 0x7F) {
+        const GlyphRecord g = ReadGlyphRecord(table.Memory() + (code - 0x20) * kGlyphRecordSize);
+        return GlyphInk(texture, g.Left, g.Top, g.Right, g.Bottom);
+      }
+      const GlyphBox& box = boxes.at(static_cast<std::size_t>(code - first));
+      return GlyphInk(sheet, kGlyphColumn, box.Top, sheet.Width(), box.Bottom);
+    };
+    for (const auto& [a, b] : ParseAlike(alikeLine)) {
+      const int differ = InkDifference(ink(a), ink(b));
+      EXPECT_TRUE(differ == 0 || differ == 1) << CodeText(a) << " " << CodeText(b) << ": " << differ;
+    }
   }
 }
 
