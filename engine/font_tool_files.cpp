@@ -23,10 +23,7 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   font.LoadFromFile(options.FontFile);
   const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
   const TRenderedSheet rendered = RenderGlyphSheet(table, texture, tablePath, fontBytes, options, note);
-  TSheetFiles files;
-  const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
-  files.Sheet = base + ".tga";
-  files.Log = base + ".log";
+  TSheetFiles files = SheetFilesFor(tablePath, directory);
   files.Problems = rendered.Problems;
   // The sheet is of no use without its log, nor the log without its sheet: both or neither.
   TAtomicFile sheet(files.Sheet), log(files.Log);
@@ -55,6 +52,36 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
     preview.Picture.SaveToStream(file.Stream());
   file.Commit();
   return preview;
+}
+
+TSheetFiles SheetFilesFor(const std::string& tablePath, const std::string& directory) {
+  TSheetFiles files;
+  const std::string base = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), "") + "_sheet");
+  files.Sheet = base + ".tga";
+  files.Log = base + ".log";
+  return files;
+}
+
+TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
+                          const std::string& fontBytes, const TSheetOptions& options, const std::string& sentence,
+                          int sentenceScale) {
+  TLetterDraft draft;
+  try {
+    draft.Sheet = RenderGlyphSheet(table, texture, tablePath, fontBytes, options,
+                                   [&](const std::string& note) { draft.Notes.push_back(note); });
+    // The insert's own step, on copies: what the game will have.
+    TMemoryStream rebuiltTable;
+    rebuiltTable.WriteBuffer(table.Memory(), static_cast<std::int32_t>(table.Size()));
+    TBitmap rebuilt(texture.PixelFormat(), texture.Width(), texture.Height());
+    rebuilt.CopyRect({0, 0, texture.Width(), texture.Height()}, texture, {0, 0, texture.Width(), texture.Height()});
+    LayNewGlyphs(rebuiltTable, rebuilt, draft.Sheet.Sheet, {0x20, options.End, draft.Sheet.First},
+                 {tablePath, ChangeFileExt(tablePath, ".dds"), "the drawn sheet"});
+    draft.Sentence = RenderPreview(rebuiltTable, rebuilt, sentence, {options.CodePage, sentenceScale}, tablePath);
+  } catch (const std::exception& e) {
+    draft = {};
+    draft.Error = e.what();
+  }
+  return draft;
 }
 
 }  // namespace eit

@@ -28,4 +28,19 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
 // The pixels of the font texture beside the table at tablePath (".dds").
 TBitmap LoadFontTexture(const std::string& tablePath);
 
+// What drawing new letters gives, in memory: the sheet as sheet draws it, with everything sheet says,
+// and a sentence set with the font as the insert would rebuild it.
+struct TLetterDraft {
+  TRenderedSheet Sheet;
+  std::vector<std::string> Notes;  // in sheet's order; warnings start with "warning: "
+  TPreview Sentence;               // the sentence after the insert (its problems: characters without glyphs)
+  std::string Error;               // why nothing could be drawn; the rest is empty then
+};
+// The same steps sheet, the insert and preview take. sentenceScale enlarges the sentence (1 to 8).
+TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
+                          const std::string& fontBytes, const TSheetOptions& options, const std::string& sentence,
+                          int sentenceScale = 1);
+// The two files WriteGlyphSheetFromFont writes into directory for the table.
+TSheetFiles SheetFilesFor(const std::string& tablePath, const std::string& directory);
+
 }  // namespace eit

@@ -76,6 +76,17 @@ struct TRenderedSheet {
   int GlyphHeight = 0;  // the marker lines' length: the glyphs' height in the texture
 };
 
+// An outline font face found in the system's font folders, for a translator to choose from.
+struct TFontChoice {
+  std::string File;
+  int Face = 0;  // of a collection (.ttc)
+  std::string Family, Style;
+  std::vector<int> CodePages;  // the known code pages whose letters it has every one of
+};
+// The outline fonts under folders (searched through, links not followed), by family and style; bitmap
+// fonts and files FreeType cannot read are passed over. Empty in a build without FreeType.
+std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>& folders);
+
 // Whether this build can draw from font files (FreeType was found when it was built).
 bool CanRenderFonts();
 // The code a sheet for the options starts at: First, or the first letter at or above 0x80.

@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -162,6 +163,28 @@ TMadeDirectories::~TMadeDirectories() {
   if (!previousDir_.empty()) SetCurrentDir(previousDir_);
   std::error_code ignored;
   for (auto it = made_.rbegin(); it != made_.rend(); ++it) fs::remove(FsPath(*it), ignored);
+}
+
+std::vector<std::string> SystemFontFolders() {
+  std::vector<std::string> candidates;
+  const auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string(value != nullptr ? value : "");
+  };
+#ifdef _WIN32
+  if (!env("WINDIR").empty()) candidates.push_back(env("WINDIR") + "\\Fonts");
+  if (!env("LOCALAPPDATA").empty()) candidates.push_back(env("LOCALAPPDATA") + "\\Microsoft\\Windows\\Fonts");
+#else
+  candidates = {"/usr/share/fonts", "/usr/local/share/fonts"};
+  if (!env("HOME").empty()) {
+    candidates.push_back(env("HOME") + "/.local/share/fonts");
+    candidates.push_back(env("HOME") + "/.fonts");
+  }
+#endif
+  std::vector<std::string> folders;
+  for (const std::string& c : candidates)
+    if (DirectoryExists(c)) folders.push_back(c);
+  return folders;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

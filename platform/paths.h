@@ -61,6 +61,9 @@ class TMadeDirectories {
   std::string previousDir_;
 };
 
+// The folders the system keeps its fonts in (and the user's own), those that exist.
+std::vector<std::string> SystemFontFolders();
+
 // Whether two paths name the same existing file, however they are spelled.
 bool SameFile(const std::string& a, const std::string& b);
 

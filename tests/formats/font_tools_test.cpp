@@ -179,7 +179,7 @@ TEST_F(FontTools, SheetOptionsGiveAnInsertableLogOrAreRefusedWithWhatWouldDo) {
       {"--size 13", kDejaVu, 1, "; the largest cap height that fits is 12"},
       // Letters with accents that would not stand whole at that height are drawn smaller, each by itself.
       {"--size 12", kDejaVu, 0, "at cap height 12: they are drawn smaller, each by itself, the others keep it: Ѓ (0x81)"},
-      {"--size 12", kDejaVu, 0, ", Ё (0xA8), Ї (0xAF), Й (0xC9)\n"},
+      {"--size 12", kDejaVu, 0, ", Ё (0xA8), Ї (0xAF), Й (0xC9)"},
       {"--size 9", kDejaVu, 0, "cap height 9, in 15-pixel glyph boxes"},
       {"--size 6", kDejaVu, 0, "cap height 6, in"},
       {"--first 0xE0", kDejaVu, 0, "0xE0 to 0xFF: drawing 32 characters"},
