@@ -59,7 +59,25 @@ void BM_PreviewLine(benchmark::State& state) {
     benchmark::DoNotOptimize(eit::RenderPreview(S().table, S().texture, text, {1251, 2}, "latin.tdt"));
 }
 
+// What "Draw new letters" does on each change of choice: the 127 characters of code page 1251 drawn and
+// sized, laid into a copy of the font, and a sentence set with it. Target: well under 100 ms.
+void BM_DraftLetters(benchmark::State& state) {
+  if (S().fontBytes.empty() || !eit::CanRenderFonts()) {
+    state.SkipWithError("no DejaVu Sans or no FreeType here");
+    return;
+  }
+  eit::TSheetOptions options;
+  options.FontFile = kFont;
+  for (auto _ : state) {
+    const eit::TLetterDraft draft = eit::DraftLetters(S().table, S().texture, "latin.tdt", S().fontBytes, options,
+                                                      "Съешь же ещё этих мягких французских булок", 2);
+    if (!draft.Error.empty()) state.SkipWithError(draft.Error.c_str());
+    benchmark::DoNotOptimize(draft);
+  }
+}
+
 BENCHMARK(BM_GlyphSheetFromFont)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DraftLetters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewLine)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -55,6 +55,46 @@ void CloseFontStream(FT_Stream) {}
 
 }  // namespace
 
+namespace {
+
+void AddFaces(FT_Library library, const std::string& file, std::vector<TFontChoice>& fonts) {
+  std::unique_ptr<TFileStream> stream;
+  try {
+    stream = std::make_unique<TFileStream>(file, FileMode::OpenRead);
+  } catch (const std::exception&) {
+    return;
+  }
+  FT_StreamRec record{};
+  record.size = static_cast<unsigned long>(stream->Size());
+  record.descriptor.pointer = stream.get();
+  record.read = ReadFontStream;
+  record.close = CloseFontStream;
+  FT_Open_Args args{};
+  args.flags = FT_OPEN_STREAM;
+  args.stream = &record;
+  for (FT_Long index = 0, faces = 1; index < faces && index < 64; ++index) {
+    FT_Face face = nullptr;
+    if (FT_Open_Face(library, &args, index, &face) != 0) break;
+    faces = face->num_faces;
+    FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+    if (FT_IS_SCALABLE(face))
+      fonts.push_back({file, static_cast<int>(index), face->family_name ? face->family_name : "",
+                       face->style_name ? face->style_name : "", CoveredCodePages(face)});
+    FT_Done_Face(face);
+  }
+}
+
+}  // namespace
+
+std::vector<TFontChoice> OutlineFacesOf(const std::string& file) {
+  std::vector<TFontChoice> fonts;
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0) return fonts;
+  AddFaces(library, file, fonts);
+  FT_Done_FreeType(library);
+  return fonts;
+}
+
 std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>& folders) {
   std::vector<TFontChoice> fonts;
   FT_Library library = nullptr;
@@ -62,34 +102,8 @@ std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>& folder
   for (const std::string& folder : folders) {
     std::error_code ec;
     for (auto it = std::filesystem::recursive_directory_iterator(FsPath(folder), ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-      if (!it->is_regular_file(ec) || !IsFontFile(it->path())) continue;
-      const std::string file = Utf8(it->path());
-      std::unique_ptr<TFileStream> stream;
-      try {
-        stream = std::make_unique<TFileStream>(file, FileMode::OpenRead);
-      } catch (const std::exception&) {
-        continue;
-      }
-      FT_StreamRec record{};
-      record.size = static_cast<unsigned long>(stream->Size());
-      record.descriptor.pointer = stream.get();
-      record.read = ReadFontStream;
-      record.close = CloseFontStream;
-      FT_Open_Args args{};
-      args.flags = FT_OPEN_STREAM;
-      args.stream = &record;
-      for (FT_Long index = 0, faces = 1; index < faces && index < 64; ++index) {
-        FT_Face face = nullptr;
-        if (FT_Open_Face(library, &args, index, &face) != 0) break;
-        faces = face->num_faces;
-        FT_Select_Charmap(face, FT_ENCODING_UNICODE);
-        if (FT_IS_SCALABLE(face))
-          fonts.push_back({file, static_cast<int>(index), face->family_name ? face->family_name : "",
-                           face->style_name ? face->style_name : "", CoveredCodePages(face)});
-        FT_Done_Face(face);
-      }
-    }
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+      if (it->is_regular_file(ec) && IsFontFile(it->path())) AddFaces(library, Utf8(it->path()), fonts);
   }
   FT_Done_FreeType(library);
   std::sort(fonts.begin(), fonts.end(), [](const TFontChoice& a, const TFontChoice& b) {
@@ -101,6 +115,7 @@ std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>& folder
 #else
 
 std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>&) { return {}; }
+std::vector<TFontChoice> OutlineFacesOf(const std::string&) { return {}; }
 
 #endif
 

@@ -86,6 +86,8 @@ struct TFontChoice {
 // The outline fonts under folders (searched through, links not followed), by family and style; bitmap
 // fonts and files FreeType cannot read are passed over. Empty in a build without FreeType.
 std::vector<TFontChoice> ListOutlineFonts(const std::vector<std::string>& folders);
+// The outline faces of one font file (none for a bitmap font or a file FreeType cannot read).
+std::vector<TFontChoice> OutlineFacesOf(const std::string& file);
 
 // Whether this build can draw from font files (FreeType was found when it was built).
 bool CanRenderFonts();

@@ -28,6 +28,8 @@ class TDialogs {
   virtual bool Confirm(const std::string& text) = 0;
   // Opens a file or folder with the desktop's default program.
   virtual void OpenPath(const std::string& /*path*/) {}
+  // "Choose a font": a TrueType or OpenType file; empty when cancelled.
+  virtual std::optional<std::string> SelectFontFile() { return std::nullopt; }
 };
 
 // The chooser's confirm step: an empty name or an existing directory is accepted as it is; a name

@@ -132,9 +132,15 @@ void TMainForm::BuildList() {
   PreviewFontAction->setObjectName(QStringLiteral("PreviewFontAction"));
   connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
   LogList->addAction(PreviewFontAction);
+  DrawLettersAction = new QAction(QStringLiteral("Draw new letters... (Ctrl+L)"), LogList);
+  DrawLettersAction->setObjectName(QStringLiteral("DrawLettersAction"));
+  connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
+  LogList->addAction(DrawLettersAction);
   LogList->addAction(PackWithZlib);
   auto* previewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(previewKey, &QShortcut::activated, this, [this] { PreviewFont(); });
+  auto* drawKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+  connect(drawKey, &QShortcut::activated, this, [this] { DrawLetters(); });
 }
 
 void TMainForm::BuildProcessGroup() {

@@ -21,6 +21,7 @@ class QToolButton;
 namespace eit {
 
 class TPreviewDialog;
+class TDrawLettersDialog;
 
 // The window's fixed layout in pixels, widget by object name (the group's widgets inside the group).
 struct TWidgetPlace {
@@ -65,6 +66,9 @@ class TMainForm : public QWidget, private TFrontEnd {
   void SaveLogClick();
   // "Preview font" for the selected font table (or one the last run rebuilt); null when there is none.
   TPreviewDialog* PreviewFont();
+  // "Draw new letters" for the selected font table (or another of the list's, or one the last run rebuilt);
+  // null when there is none. A log it writes may join the list.
+  TDrawLettersDialog* DrawLetters(const std::string& table = "");
   // Files dropped on the list: added as the open dialog adds them, the kind from the extension.
   void DropFiles(const std::vector<std::string>& files);
 
@@ -90,6 +94,9 @@ class TMainForm : public QWidget, private TFrontEnd {
   bool AskAboutTarget(TRunRequest& request);
   void RunInto(const TRunRequest& request, TRunOutcome& outcome);
   void OfferTargetDirectory(const std::string& directory);
+  // The font tables the font dialogs offer: first, the selected ones of the list, then those the last run
+  // rebuilt, then the rest of the list's.
+  std::vector<std::string> FontTables() const;
 
   // TFrontEnd
   void SetCurrentMessage(const std::string& text) override;
@@ -114,6 +121,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QProgressBar *Progress, *Total;
   QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
   QAction* PreviewFontAction;
+  QAction* DrawLettersAction;
 
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;

@@ -19,6 +19,7 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/draw_letters_dialog.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
 #include "window/rtf.h"
@@ -247,8 +248,7 @@ void TMainForm::BProcessClick() {
   if (closeAfterRun_) close();
 }
 
-TPreviewDialog* TMainForm::PreviewFont() {
-  // The selected font tables of the list first, then those the last run rebuilt.
+std::vector<std::string> TMainForm::FontTables() const {
   std::vector<std::string> tables;
   auto add = [&](const std::string& path) {
     if (ExtractFileExtLower(path) == ".tdt" && std::find(tables.begin(), tables.end(), path) == tables.end())
@@ -257,12 +257,41 @@ TPreviewDialog* TMainForm::PreviewFont() {
   for (QListWidgetItem* item : LogList->selectedItems()) add(item->text().toStdString());
   for (const auto& [line, path] : resultPaths_) add(path);
   for (int i = 0; i < LogList->count(); ++i) add(LogList->item(i)->text().toStdString());
+  return tables;
+}
+
+TPreviewDialog* TMainForm::PreviewFont() {
+  const std::vector<std::string> tables = FontTables();
   if (tables.empty()) {
     dialogs_->Error("Select a font table (.tdt) in the list, or insert one, to preview it.");
     return nullptr;
   }
   auto* dialog = new TPreviewDialog(tables, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &TPreviewDialog::DrawLettersAsked, this,
+          [this](const QString& table) { DrawLetters(table.toStdString()); });
+  dialog->show();
+  return dialog;
+}
+
+TDrawLettersDialog* TMainForm::DrawLetters(const std::string& table) {
+  std::vector<std::string> tables = FontTables();
+  if (!table.empty()) {
+    std::erase(tables, table);
+    tables.insert(tables.begin(), table);
+  }
+  if (tables.empty()) {
+    dialogs_->Error("Select a font table (.tdt) in the list, or add one, to draw new letters into it.");
+    return nullptr;
+  }
+  // The fonts shipped beside the program, then the system's.
+  std::vector<std::string> folders = {JoinPath(QCoreApplication::applicationDirPath().toStdString(), "fonts")};
+  for (const std::string& f : SystemFontFolders()) folders.push_back(f);
+  auto* dialog = new TDrawLettersDialog(tables, folders, *dialogs_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &TDrawLettersDialog::LogWritten, this, [this](const QString& log) {
+    Guarded([&] { AddFiles(TJobKind::ReplayLog, {log.toStdString()}); });
+  });
   dialog->show();
   return dialog;
 }

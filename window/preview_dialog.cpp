@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -51,6 +52,10 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   form->addRow(QStringLiteral("Text:"), Text);
   form->addRow(QStringLiteral("Code page:"), CodePage);
   form->addRow(QStringLiteral("Zoom:"), Zoom);
+  auto* draw = new QPushButton(QStringLiteral("Draw new letters..."), this);
+  draw->setObjectName(QStringLiteral("DrawLetters"));
+  connect(draw, &QPushButton::clicked, this, [this] { emit DrawLettersAsked(Table->currentText()); });
+  form->addRow(QString(), draw);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(scroll, 1);

@@ -32,6 +32,10 @@ class TPreviewDialog : public QDialog {
   // Sets the line again from what the dialog shows.
   void Redraw();
 
+ signals:
+  // "Draw new letters..." for the table shown.
+  void DrawLettersAsked(const QString& table);
+
  private:
   struct TLoaded {
     TMemoryStream table;

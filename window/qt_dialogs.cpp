@@ -121,6 +121,13 @@ std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) 
   return files;
 }
 
+std::optional<std::string> TQtDialogs::SelectFontFile() {
+  const QString file = QFileDialog::getOpenFileName(owner_, QStringLiteral("Choose a font"), QString(),
+                                                    QStringLiteral("Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)"));
+  if (file.isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(file).toStdString();
+}
+
 std::optional<std::string> TQtDialogs::SaveLST() {
   return SaveFile(owner_, QStringLiteral("Select file..."), QStringLiteral("Project list files (*.lst)"),
                   QStringLiteral("lst"));

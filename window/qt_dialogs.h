@@ -19,6 +19,7 @@ class TQtDialogs : public TDialogs {
   void OpenPath(const std::string& path) override;
   TReplaceAnswer AskReplaceImages(const std::string& text) override;
   bool Confirm(const std::string& text) override;
+  std::optional<std::string> SelectFontFile() override;
 
  private:
   QWidget* owner_;

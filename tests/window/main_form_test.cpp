@@ -33,6 +33,8 @@
 #include "window/icons.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
+#include "window/draw_letters_dialog.h"
+#include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
 #include "compression/pack_engine.h"
 #include "platform/files.h"
@@ -521,6 +523,80 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
     shown->show();
     ASSERT_TRUE(shown->grab().save(QString::fromLocal8Bit(path)));
   }
+}
+
+// "Draw new letters" through its seam: choices in, the letters, the sentence and what sheet would say
+// out; "Write sheet" writes what eitool-cli sheet writes, asks before replacing, and offers the log.
+TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
+  const std::string dejavu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  const std::string liberation = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
+  if (!CanRenderFonts() || !std::filesystem::exists(dejavu)) GTEST_SKIP() << "no FreeType or DejaVu Sans";
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  EXPECT_EQ(form->DrawLetters(), nullptr);  // no font table yet
+  Add(2, {s + "/latin.tdt"});
+  Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
+  TDrawLettersDialog* dialog = form->DrawLetters();
+  ASSERT_NE(dialog, nullptr);
+  const struct {
+    std::string font;
+    int codePage, capHeight;
+    std::string says;
+    bool drawn;
+    std::size_t alike;  // pairs of letters that came out alike
+  } rows[] = {
+      {dejavu, 1251, 0, "drawing 127 characters", true, 2},
+      {dejavu, 1251, 0, "cap height 8, as the kept capitals, in 15-pixel glyph boxes", true, 2},
+      {dejavu, 1251, 12, "9 characters do not fit whole", true, 2},
+      {dejavu, 1251, 13, "--size 13: capitals 13 pixels high would not fit whole", false, 0},
+      {dejavu, 1250, 0, "code page 1250 (Central European), 0x8A to 0xFF", true, 12},
+      {liberation, 1251, 0, "\u0438 (0xE8) = \u043D (0xED)", true, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.font + " " + std::to_string(row.codePage) + " " + std::to_string(row.capHeight));
+    dialog->AddFontFile(row.font);
+    dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(row.codePage));
+    dialog->CapHeight->setValue(row.capHeight);
+    EXPECT_TRUE(dialog->Notes->text().contains(QString::fromStdString(row.says))) << dialog->Notes->text().toStdString();
+    EXPECT_EQ(!dialog->Letters->pixmap().isNull(), row.drawn);
+    EXPECT_EQ(!dialog->Preview->pixmap().isNull(), row.drawn);
+    EXPECT_EQ(dialog->WriteSheet->isEnabled(), row.drawn);
+    EXPECT_EQ(dialog->Draft().Sheet.Alike.size(), row.alike);
+  }
+  if (const char* path = std::getenv("EIT_SCREENSHOT_DRAW")) {
+    // README's picture of the dialog: Russian letters from Liberation Serif, и = н marked.
+    dialog->AddFontFile(liberation);
+    dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1251));
+    dialog->CapHeight->setValue(0);
+    dialog->show();
+    ASSERT_TRUE(dialog->grab().save(QString::fromLocal8Bit(path)));
+  }
+  // The same choices as eitool-cli sheet's defaults: the same sheet, byte for byte, and the same log but
+  // for where the sheet lies.
+  dialog->AddFontFile(dejavu);
+  dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1251));
+  dialog->CapHeight->setValue(0);
+  const std::string written = dir.File("written"), cli = dir.File("cli");
+  script->directories.push_back(written);
+  script->confirmAnswer = true;
+  const std::string log = dialog->WriteSheetFiles();
+  EXPECT_EQ(log, JoinPath(written, "latin_sheet.log"));
+  ASSERT_EQ(testing::Cli("sheet \"" + s + "/latin.tdt\" --font \"" + dejavu + "\" -o \"" + cli + "\"", dir).status, 0);
+  EXPECT_EQ(testing::Slurp(written + "/latin_sheet.tga"), testing::Slurp(cli + "/latin_sheet.tga"));
+  std::vector<std::string> ours = LoadLines(log), theirs = LoadLines(cli + "/latin_sheet.log");
+  ASSERT_EQ(ours.size(), theirs.size());
+  ours[2] = theirs[2] = "";  // the target line names each one's own folder
+  EXPECT_EQ(ours, theirs);
+  EXPECT_EQ(form->Entries(), std::vector<std::string>{log});  // offered, and taken into the list
+  EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
+  // A second write into the same folder asks first; no is no.
+  script->questions.clear();
+  script->confirmAnswer = false;
+  script->directories.push_back(written);
+  EXPECT_EQ(dialog->WriteSheetFiles(), "");
+  ASSERT_EQ(script->questions.size(), 1u);
+  EXPECT_NE(script->questions[0].find("latin_sheet.tga, latin_sheet.log in " + written + " already exist"),
+            std::string::npos) << script->questions[0];
 }
 
 // Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.

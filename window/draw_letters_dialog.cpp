@@ -1,0 +1,310 @@
+#include "window/draw_letters_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "formats/codepages.h"
+#include "platform/files.h"
+#include "platform/limits.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+constexpr int kLettersPerRow = 16, kLetterZoom = 3;
+
+QImage ImageOf(const TBitmap& b) {
+  QImage image(b.Width(), b.Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < b.Height(); ++y) std::memcpy(image.scanLine(y), b.ScanLine(y), b.RowBytes());
+  return image;
+}
+
+// The code a sheet of the code page starts at when none is asked for.
+int DefaultFirstCode(int codePage) {
+  TSheetOptions options;
+  options.CodePage = codePage;
+  return SheetFirstCode(options);
+}
+
+QScrollArea* Scrolled(QWidget* widget, QWidget* parent) {
+  auto* scroll = new QScrollArea(parent);
+  scroll->setWidget(widget);
+  scroll->setWidgetResizable(true);
+  return scroll;
+}
+
+}  // namespace
+
+// The game font and the font file read once each, so that a change of choice costs only the drawing.
+struct TDrawLettersDialog::TLoaded {
+  std::string tablePath, fontPath;
+  TMemoryStream table;
+  TBitmap texture;
+  std::string fontBytes;
+};
+
+TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
+                                       const std::vector<std::string>& fontFolders, TDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), loaded_(std::make_unique<TLoaded>()) {
+  setWindowTitle(QStringLiteral("Draw new letters"));
+  resize(780, 720);
+  Table = new QComboBox(this);
+  for (const std::string& t : tables) Table->addItem(QString::fromStdString(t));
+  Font = new QComboBox(this);
+  Font->setObjectName(QStringLiteral("Font"));
+  Browse = new QPushButton(QStringLiteral("Browse..."), this);
+  CodePage = new QComboBox(this);
+  for (int page : KnownCodePages())
+    CodePage->addItem(QString::fromStdString(std::to_string(page) + " " + CodePageName(page)), page);
+  CodePage->setCurrentIndex(static_cast<int>(std::find(KnownCodePages().begin(), KnownCodePages().end(), 1251) -
+                                             KnownCodePages().begin()));
+  FirstCode = new QSpinBox(this);
+  FirstCode->setRange(KeptCodeLimit, 0xFF);
+  FirstCode->setDisplayIntegerBase(16);
+  FirstCode->setPrefix(QStringLiteral("0x"));
+  CapHeight = new QSpinBox(this);
+  CapHeight->setRange(0, kMaxGlyphPixelSize);
+  CapHeight->setSpecialValueText(QStringLiteral("as the kept capitals"));
+  CapHeight->setSuffix(QStringLiteral(" pixels"));
+  Drawing = new QComboBox(this);
+  Drawing->addItem(QStringLiteral("as the kept glyphs"), static_cast<int>(TMono::Auto));
+  Drawing->addItem(QStringLiteral("one-bit (pixel font)"), static_cast<int>(TMono::On));
+  Drawing->addItem(QStringLiteral("smooth"), static_cast<int>(TMono::Off));
+  Sentence = new QLineEdit(QStringLiteral("Съешь же ещё этих мягких французских булок"), this);
+  Letters = new QLabel(this);
+  Letters->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Preview = new QLabel(this);
+  Preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Notes = new QLabel(this);
+  Notes->setWordWrap(true);
+  Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  WriteSheet = new QPushButton(QStringLiteral("Write sheet..."), this);
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+
+  auto* fontRow = new QHBoxLayout;
+  fontRow->addWidget(Font, 1);
+  fontRow->addWidget(Browse);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Game font table:"), Table);
+  form->addRow(QStringLiteral("Font:"), fontRow);
+  form->addRow(QStringLiteral("Code page:"), CodePage);
+  form->addRow(QStringLiteral("First code:"), FirstCode);
+  form->addRow(QStringLiteral("Cap height:"), CapHeight);
+  form->addRow(QStringLiteral("Drawing:"), Drawing);
+  form->addRow(QStringLiteral("Sentence:"), Sentence);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(WriteSheet);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(new QLabel(QStringLiteral("New letters (red: boxes for letters the font lacks; orange: letters "
+                                              "that come out alike):"),
+                               this));
+  layout->addWidget(Scrolled(Letters, this), 3);
+  layout->addWidget(new QLabel(QStringLiteral("The sentence in the game font after the insert:"), this));
+  layout->addWidget(Scrolled(Preview, this), 1);
+  auto* notesScroll = Scrolled(Notes, this);
+  notesScroll->setFrameShape(QFrame::NoFrame);
+  layout->addWidget(notesScroll, 2);
+  layout->addLayout(buttons);
+
+  fonts_ = ListOutlineFonts(fontFolders);
+  ListFonts(CodePage->currentData().toInt());
+  FirstCode->setValue(DefaultFirstCode(CodePage->currentData().toInt()));
+
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Browse, &QPushButton::clicked, this, [this] {
+    if (const auto file = dialogs_.SelectFontFile()) AddFontFile(*file);
+  });
+  connect(WriteSheet, &QPushButton::clicked, this, [this] {
+    try {
+      WriteSheetFiles();
+    } catch (const std::exception& e) {
+      dialogs_.Error(e.what());
+    }
+  });
+  connect(CodePage, &QComboBox::currentIndexChanged, this, [this] {
+    const int page = CodePage->currentData().toInt();
+    const QSignalBlocker quiet(FirstCode);  // one redraw for the whole change
+    FirstCode->setValue(DefaultFirstCode(page));
+    ListFonts(page);
+    Redraw();
+  });
+  for (QComboBox* box : {Table, Font, Drawing}) connect(box, &QComboBox::currentIndexChanged, this, &TDrawLettersDialog::Redraw);
+  for (QSpinBox* box : {FirstCode, CapHeight}) connect(box, &QSpinBox::valueChanged, this, &TDrawLettersDialog::Redraw);
+  connect(Sentence, &QLineEdit::textChanged, this, &TDrawLettersDialog::Redraw);
+  Redraw();
+}
+
+TDrawLettersDialog::~TDrawLettersDialog() = default;
+
+void TDrawLettersDialog::ListFonts(int codePage) {
+  const QVariant chosen = Font->currentData();
+  const QSignalBlocker quiet(Font);
+  Font->clear();
+  // The fonts that have every letter of the code page first: those are the ones that can serve.
+  for (const bool covering : {true, false})
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+      const TFontChoice& f = fonts_[i];
+      if ((std::find(f.CodePages.begin(), f.CodePages.end(), codePage) != f.CodePages.end()) != covering) continue;
+      const std::string name = f.Family + (f.Style.empty() ? "" : " " + f.Style) +
+                               (covering ? "" : " (lacks letters of " + std::to_string(codePage) + ")");
+      Font->addItem(QString::fromStdString(name), static_cast<int>(i));
+      Font->setItemData(Font->count() - 1, QString::fromStdString(f.File), Qt::ToolTipRole);
+    }
+  const int again = Font->findData(chosen);
+  Font->setCurrentIndex(again >= 0 ? again : 0);
+}
+
+void TDrawLettersDialog::AddFontFile(const std::string& path) {
+  std::vector<TFontChoice> faces = OutlineFacesOf(path);
+  // One FreeType cannot draw from stays in the list, so that the reason shows when it is chosen.
+  if (faces.empty()) faces.push_back({path, 0, ExtractFileName(path), "", {}});
+  const auto first = static_cast<int>(fonts_.size());
+  fonts_.insert(fonts_.end(), faces.begin(), faces.end());
+  ListFonts(CodePage->currentData().toInt());
+  Font->setCurrentIndex(Font->findData(first));  // redraws
+}
+
+TSheetOptions TDrawLettersDialog::Options() const {
+  TSheetOptions options;
+  const int font = Font->currentData().isValid() ? Font->currentData().toInt() : -1;
+  if (font >= 0 && font < static_cast<int>(fonts_.size())) {
+    options.FontFile = fonts_[static_cast<std::size_t>(font)].File;
+    options.Face = fonts_[static_cast<std::size_t>(font)].Face;
+  }
+  options.CodePage = CodePage->currentData().toInt();
+  options.First = FirstCode->value();
+  options.PixelSize = CapHeight->value();
+  options.Mono = static_cast<TMono>(Drawing->currentData().toInt());
+  return options;
+}
+
+void TDrawLettersDialog::Redraw() {
+  const TSheetOptions options = Options();
+  const std::string tablePath = Table->currentText().toStdString();
+  draft_ = {};
+  try {
+    if (tablePath.empty()) throw Exception("Choose a game font table (.tdt)");
+    if (options.FontFile.empty()) throw Exception("Choose a font to draw from (Browse... takes any font file)");
+    if (loaded_->tablePath != tablePath) {
+      loaded_->tablePath.clear();
+      loaded_->table.Clear();
+      loaded_->table.LoadFromFile(tablePath);
+      loaded_->texture = LoadFontTexture(tablePath);
+      loaded_->tablePath = tablePath;
+    }
+    if (loaded_->fontPath != options.FontFile) {
+      TMemoryStream font;
+      font.LoadFromFile(options.FontFile);
+      loaded_->fontBytes.assign(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
+      loaded_->fontPath = options.FontFile;
+    }
+    draft_ = DraftLetters(loaded_->table, loaded_->texture, tablePath, loaded_->fontBytes, options,
+                          Sentence->text().toStdString(), 2);
+  } catch (const std::exception& e) {
+    draft_.Error = e.what();
+  }
+  ShowLetters();
+  ShowSentence();
+  ShowNotes();
+  WriteSheet->setEnabled(draft_.Error.empty());
+}
+
+void TDrawLettersDialog::ShowLetters() {
+  const TRenderedSheet& s = draft_.Sheet;
+  if (!draft_.Error.empty() || s.GlyphHeight <= 0) {
+    Letters->clear();
+    return;
+  }
+  const int rows = s.GlyphHeight + kCellGap;
+  const int count = s.Sheet.Height() / rows;
+  // Each letter in a cell as wide as the widest one's ink, on white, in rows of sixteen.
+  int width = 4;
+  for (int n = 0; n < count; ++n)
+    for (int y = n * rows; y < n * rows + s.GlyphHeight; ++y)
+      for (int x = kGlyphColumn; x < s.Sheet.Width(); ++x)
+        if (s.Sheet.ScanLine(y)[4 * x + 3] > 1) width = std::max(width, x - kGlyphColumn + 2);
+  const std::set<int> boxes(s.Placeholders.begin(), s.Placeholders.end());
+  std::set<int> alike;
+  for (const TAlikePair& p : s.Alike) alike.insert(p.CodeA), alike.insert(p.CodeB);
+  const int columns = std::min(count, kLettersPerRow), lines = (count + kLettersPerRow - 1) / kLettersPerRow;
+  QImage image((width + 1) * columns + 1, (s.GlyphHeight + 1) * lines + 1, QImage::Format_RGB32);
+  image.fill(QColor(200, 200, 200));
+  for (int n = 0; n < count; ++n) {
+    const int code = s.First + n, left = 1 + (n % kLettersPerRow) * (width + 1), top = 1 + (n / kLettersPerRow) * (s.GlyphHeight + 1);
+    const QColor paper = alike.count(code) != 0 ? QColor(255, 200, 120) : QColor(Qt::white);
+    const QColor ink = boxes.count(code) != 0 ? QColor(220, 0, 0) : QColor(Qt::black);
+    for (int y = 0; y < s.GlyphHeight; ++y)
+      for (int x = 0; x < width; ++x) {
+        const int sx = kGlyphColumn + x;
+        const int a = sx < s.Sheet.Width() ? s.Sheet.ScanLine(n * rows + y)[4 * sx + 3] : 0;
+        const int alpha = a > 1 ? a : 0;  // the advance marks are invisible
+        image.setPixelColor(left + x, top + y,
+                            QColor((ink.red() * alpha + paper.red() * (255 - alpha)) / 255,
+                                   (ink.green() * alpha + paper.green() * (255 - alpha)) / 255,
+                                   (ink.blue() * alpha + paper.blue() * (255 - alpha)) / 255));
+      }
+  }
+  Letters->setPixmap(QPixmap::fromImage(image.scaled(image.width() * kLetterZoom, image.height() * kLetterZoom)));
+}
+
+void TDrawLettersDialog::ShowSentence() {
+  if (!draft_.Error.empty() || draft_.Sentence.Picture.Width() == 0) {
+    Preview->clear();
+    return;
+  }
+  Preview->setPixmap(QPixmap::fromImage(ImageOf(draft_.Sentence.Picture)));
+}
+
+void TDrawLettersDialog::ShowNotes() {
+  std::string text = draft_.Error;
+  for (const std::string& note : draft_.Notes) text += (text.empty() ? "" : "\n") + note;
+  for (const std::string& p : draft_.Sentence.Problems) text += (text.empty() ? "" : "\n") + ("sentence: " + p);
+  Notes->setText(QString::fromStdString(text));
+}
+
+std::string TDrawLettersDialog::WriteSheetFiles() {
+  const TSheetOptions options = Options();
+  const std::string tablePath = Table->currentText().toStdString();
+  std::string directory = lastFolder_.empty() ? ExtractFileDir(AbsolutePath(tablePath)) : lastFolder_;
+  if (!dialogs_.SelectDirectory(directory)) return "";
+  if (directory.empty()) throw Exception("Unable to create directory");
+  directory = AbsolutePath(directory);
+  const TSheetFiles files = SheetFilesFor(tablePath, directory);
+  // A sheet may hold the translator's touch-ups: replaced only when they agree, as extracts ask.
+  std::string existing;
+  for (const std::string& f : {files.Sheet, files.Log})
+    if (FileExists(f)) existing += (existing.empty() ? "" : ", ") + ExtractFileName(f);
+  if (!existing.empty() && !dialogs_.Confirm(existing + " in " + directory +
+                                             " already exist and would be replaced (they may hold your touch-ups). "
+                                             "Replace them?"))
+    return "";
+  TMadeDirectories made;
+  made.Make(directory);
+  const TSheetFiles written = WriteGlyphSheetFromFont(tablePath, options, directory);
+  made.Keep();
+  lastFolder_ = directory;
+  if (dialogs_.Confirm("Wrote " + written.Sheet + " and " + written.Log + ". Put " + ExtractFileName(written.Log) +
+                       " in the job list, to insert the letters?"))
+    emit LogWritten(QString::fromStdString(written.Log));
+  return written.Log;
+}
+
+}  // namespace eit
