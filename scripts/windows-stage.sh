@@ -87,17 +87,32 @@ window_round_trip() {
   "$cli_linux" samples "$top/Текстуры" >/dev/null
   "$cli_linux" extract -o "$top/linux" "$top/Текстуры/stone.dds" >/dev/null
   "$cli_linux" extract -o "$top/linux" "$top/Текстуры/font.tdt" >/dev/null
+  # A translator's letters, Russian and Polish, from the font the zip ships.
+  local font="$top/Программа/eitool/fonts/DejaVuSans.ttf" page
+  for page in 1251 1250; do
+    "$cli_linux" sheet "$top/Текстуры/latin.tdt" --font "$font" --codepage "$page" -o "$top/linux/sheet$page" >/dev/null 2>&1
+    "$cli_linux" insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
+  done
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
-    "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" >"$top/script"
+    "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
+    "font $wtop\\Программа\\eitool\\fonts\\DejaVuSans.ttf" \
+    "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
+    "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
+    >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   cat "$top/script.out"
-  [ "$(grep -c "Operation complete!" "$top/script.out")" = 2 ] || { echo "the window did not complete both runs" >&2; return 1; }
+  [ "$(grep -c "Operation complete!" "$top/script.out")" = 4 ] || { echo "the window did not complete its four runs" >&2; return 1; }
   local file
   for file in stone.bmp font.tga; do cmp "$top/linux/$file" "$top/Вывод/$file"; done
+  for page in 1251 1250; do
+    cmp "$top/linux/sheet$page/latin_sheet.tga" "$top/Лист$page/latin_sheet.tga"
+    for file in latin.dds latin.tdt; do cmp "$top/linux/font$page/$file" "$top/Шрифт$page/$file"; done
+  done
   # The same records, the paths spelled each system's way.
   diff <(sed "s#$top/linux/#$top/Вывод/#" "$top/linux/result.log") \
        <(sed 's#: Z:\\#: \\#; s#\\#/#g' "$top/Вывод/result.log")
-  echo "--> the window on Windows: 2 runs, stone.bmp, font.tga and result.log equal the Linux CLI's"
+  echo "--> the window on Windows: 4 runs, stone.bmp, font.tga, result.log, and Russian and Polish letters drawn and"\
+       "inserted equal the Linux CLI's"
 }

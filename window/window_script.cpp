@@ -1,9 +1,13 @@
 #include "window/window_script.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <cstdlib>
 #include <fstream>
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/draw_letters_dialog.h"
 #include "window/main_form.h"
 
 namespace eit {
@@ -23,7 +27,7 @@ TReplaceAnswer TScriptDialogs::AskReplaceImages(const std::string& text) {
 
 bool TScriptDialogs::Confirm(const std::string& text) {
   Note("asked: " + text);
-  return false;
+  return text.rfind("Wrote ", 0) == 0;  // the offer of a written sheet's log
 }
 
 void TScriptDialogs::Note(const std::string& line) {
@@ -42,6 +46,26 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
     } else if (step == "process") {
       dialogs.NextDirectory = value;
       form.BProcessClick();
+    } else if (step == "clear") {
+      form.BClearAllClick();
+    } else if (step == "font") {
+      dialogs.Font = value;
+    } else if (step == "codepage") {
+      dialogs.CodePage = std::atoi(value.c_str());
+    } else if (step == "sheetdir") {
+      dialogs.SheetDirectory = value;
+    } else if (step == "draw") {
+      TDrawLettersDialog* dialog = form.DrawLetters(value);
+      if (dialog == nullptr) continue;
+      dialog->AddFontFile(dialogs.Font);
+      dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(dialogs.CodePage));
+      dialogs.NextDirectory = dialogs.SheetDirectory;
+      try {
+        if (dialog->WriteSheetFiles().empty()) dialogs.Error("no sheet was written: " + dialog->Notes->text().toStdString());
+      } catch (const std::exception& e) {
+        dialogs.Error(e.what());
+      }
+      dialog->close();
     } else if (!step.empty()) {
       return false;
     }

@@ -2,8 +2,14 @@
 // do, where no one can click (EIT_WINDOW_SCRIPT=<file>). Each line of the file is a step:
 //   add <file>          the file is added to the list as a dropped file is
 //   process <directory> Process, with <directory> chosen in the directory chooser
+//   font <file>         the font the next "draw" draws from
+//   codepage <number>   the code page the next "draw" draws
+//   sheetdir <directory> where the next "draw" writes its sheet
+//   draw <table>        Draw new letters for the font table, Write sheet, the log put in the list
+//   clear               the list emptied
 // Every message the window would show goes to <file>.out, one per line. A question about images that
-// exist already is answered "Keep both"; any other question "No".
+// exist already is answered "Keep both", the offer of a written sheet's log taken; any other question
+// is answered "No".
 #pragma once
 
 #include <string>
@@ -28,6 +34,8 @@ class TScriptDialogs : public TDialogs {
   bool Confirm(const std::string& text) override;
 
   std::string NextDirectory;
+  std::string Font, SheetDirectory;
+  int CodePage = 1251;
 
  private:
   void Note(const std::string& line);
