@@ -91,7 +91,8 @@ window_round_trip() {
   local font="$top/Программа/eitool/fonts/DejaVuSans.ttf" page
   for page in 1251 1250; do
     "$cli_linux" sheet "$top/Текстуры/latin.tdt" --font "$font" --codepage "$page" -o "$top/linux/sheet$page" >/dev/null 2>&1
-    "$cli_linux" insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
+    # zlib, as the window packs under wine (no libdeflate.dll there)
+    "$cli_linux" --zlib insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
   done
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
