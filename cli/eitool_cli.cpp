@@ -13,6 +13,8 @@
 #include "formats/codepages.h"
 #include "engine/font_tool_files.h"
 #include "engine/result_log.h"
+#include "engine/game_folder.h"
+#include "engine/game_folder.h"
 #include "engine/target_folder.h"
 #include "cli/file_info.h"
 #include "cli/terminal.h"
@@ -25,7 +27,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE...\n"
+    "  eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE|FOLDER...\n"
     "                                                     textures (.dds), font tables (.tdt) to images\n"
     "  eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "                                                     replay logs (.log), lists (.lst)\n"
@@ -45,13 +47,15 @@ constexpr const char* kUsage =
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
 
 constexpr const char* kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE...\n"
+    "Usage: eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE|FOLDER...\n"
     "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
     "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
     "An image that exists in DIR already (it may hold your edits) stops the run before anything is written:\n"
     "--overwrite replaces such images, --keep-both writes the new ones as \"name (2).bmp\". An existing\n"
     "result.log keeps its records, but for the images written again; one that is not a result log is\n"
-    "replaced only with --overwrite.\n";
+    "replaced only with --overwrite.\n"
+    "A FOLDER (a game's) gives every texture and font table under it, each image at the same place under\n"
+    "DIR (DIR/levels/a/stone.bmp); an insert of DIR/result.log then mirrors the tree in its target.\n";
 constexpr const char* kInsertUsage =
     "Usage: eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
@@ -87,9 +91,27 @@ void CheckCodePageOption(int codePage) {
 // Logs name their files by absolute paths, so they replay from any working directory.
 std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
 
-void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries) {
+// What the folders given whole held besides their entries, for the summary.
+struct TWalked {
+  std::size_t otherFiles = 0, links = 0;
+  std::vector<std::string> unreadable;
+};
+
+void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries, TWalked& walked) {
   const std::string ext = eit::ExtractFileExtLower(a);
-  if (extract && (ext == ".dds" || ext == ".tdt")) {
+  if (extract && eit::DirectoryExists(a)) {
+    // A game's folder: everything under it, the tree kept.
+    const eit::TFolderWalk walk = eit::WalkGameFolder(Absolute(a), [&](std::size_t seen) {
+      std::fprintf(stderr, "looking through %s: %zu files so far\n", eit::Printable(a).c_str(), seen);
+    });
+    if (walk.Entries.empty() && walk.Unreadable.empty())
+      throw eit::Exception(a + " holds no textures (.dds) or font tables (.tdt)" +
+                           (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+    entries.insert(entries.end(), walk.Entries.begin(), walk.Entries.end());
+    walked.otherFiles += walk.OtherFiles;
+    walked.links += walk.Links;
+    walked.unreadable.insert(walked.unreadable.end(), walk.Unreadable.begin(), walk.Unreadable.end());
+  } else if (extract && (ext == ".dds" || ext == ".tdt")) {
     entries.push_back({ext == ".dds" ? eit::TJobKind::Texture : eit::TJobKind::FontSheet, Absolute(a)});
   } else if (!extract && ext == ".log") {
     entries.push_back({eit::TJobKind::ReplayLog, Absolute(a)});
@@ -127,10 +149,11 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
   std::vector<eit::TJobEntry>& entries = request.Entries;
   bool overwrite = false, keepBoth = false;
   bool optionsEnded = false;
+  TWalked walked;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (!IsOption(a, optionsEnded)) {
-      AddEntry(extract, a, entries);
+      AddEntry(extract, a, entries, walked);
     } else if (a == "--") {  // the end of the options, noted by IsOption
     } else if (a == "-o" || a == "--output") {
       if (++i == args.size()) throw UsageError{a + " needs a directory"};
@@ -162,8 +185,16 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
     }
   }
   if (dir.empty()) throw UsageError{"no target directory: give -o DIR"};
-  if (entries.empty()) throw UsageError{"no files given"};
   if (overwrite && keepBoth) throw UsageError{"give --overwrite or --keep-both, not both"};
+  // A folder that cannot be read is a failure like a file that cannot: before anything is written,
+  // unless the run is to go on past failures.
+  if (!walked.unreadable.empty() && !request.KeepGoing) throw eit::Exception(walked.unreadable.front());
+  for (const std::string& u : walked.unreadable) std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(u).c_str());
+  if (walked.otherFiles > 0)
+    std::fprintf(stderr, "%zu other %s passed over\n", walked.otherFiles, walked.otherFiles == 1 ? "file" : "files");
+  if (walked.links > 0)
+    std::fprintf(stderr, "%zu symbolic %s not followed\n", walked.links, walked.links == 1 ? "link" : "links");
+  if (entries.empty() && walked.unreadable.empty()) throw UsageError{"no files given"};
 
   eit::TConsole console;
   eit::TBatchEngine batch(console);
@@ -172,11 +203,12 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
   // The working directory during a run is the target directory, in both front ends.
   eit::TMadeDirectories made;
   made.Enter(dir);
-  const eit::TRunReport report = batch.Run(request);
-  const int status = report.FailedEntries > 0 ? 1 : 0;
+  const eit::TRunReport report = entries.empty() ? eit::TRunReport{} : batch.Run(request);
+  const auto failed = static_cast<std::size_t>(report.FailedEntries) + walked.unreadable.size();
+  const int status = failed > 0 ? 1 : 0;
   if (status != 0)
-    std::fprintf(stderr, "eitool-cli: %d failed (named above); %zu %s written\n", report.FailedEntries,
-                 report.Written.size(), report.Written.size() == 1 ? "file" : "files");
+    std::fprintf(stderr, "eitool-cli: %zu failed (named above); %zu %s written\n", failed, report.Written.size(),
+                 report.Written.size() == 1 ? "file" : "files");
   if (status == 0) made.Keep();
   return status;
 }

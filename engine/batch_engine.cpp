@@ -160,6 +160,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
   run.CurrentFiles = {run.Entry.Path, ChangeFileExt(run.Entry.Path, ".dds")};
   run.Context.TargetDir = request_->TargetDir;
+  run.Context.SubFolder = run.Entry.Folder;
   run.Context.ResultLog = &run.Log;
   run.Context.Reporter = &run;
   run.Context.Names = names_;

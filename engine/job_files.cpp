@@ -101,7 +101,9 @@ TOutputNames& TJobContext::Names_() {
 
 std::string TJobContext::ExportPath(const std::string& name) {
   bool renamed = false;
-  const std::string path = Names_().Claim(Entry, JoinPath(TargetDir, name), renamed, true);
+  const std::string dir = SubFolder.empty() ? TargetDir : JoinPath(TargetDir, SubFolder);
+  if (!SubFolder.empty()) MakeDirectory(dir);
+  const std::string path = Names_().Claim(Entry, JoinPath(dir, name), renamed, true);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }

@@ -76,6 +76,7 @@ class TOutputNames {
 // The run a job belongs to: one per entry.
 struct TJobContext {
   std::string TargetDir;
+  std::string SubFolder;  // exports: the folder under TargetDir their image goes to (a game's tree)
   std::vector<std::string>* ResultLog = nullptr;
   TJobReporter* Reporter = nullptr;
   TOutputNames* Names = nullptr;  // null: a context of its own (one job alone)

@@ -2,6 +2,7 @@
 #include <set>
 
 #include "engine/entry_run.h"
+#include "engine/game_folder.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
 #include "platform/files.h"
@@ -145,7 +146,12 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   if (FileExists(record.SourcePath))
     SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
   record.Source = SourceStream.get();
-  record.OutputPath = JoinPath(request_->TargetDir, ExtractFileName(record.SourcePath));
+  // An image in a folder below the log's (a game's tree, extracted whole) puts its rebuilt file in the same
+  // folder below the target: the mod mirrors the game. Images beside the log give flat output, as always.
+  const std::string folder = FolderBelow(ExtractFileDir(AbsolutePath(logPath)), record.ImagePath);
+  const std::string outputDir = folder.empty() ? request_->TargetDir : JoinPath(request_->TargetDir, folder);
+  if (!folder.empty()) MakeDirectory(outputDir);
+  record.OutputPath = JoinPath(outputDir, ExtractFileName(record.SourcePath));
   if (step.Format == TJobKind::Texture) {
     ImportTexture(run.Context, record);
   } else {

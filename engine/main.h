@@ -84,6 +84,9 @@ struct TJobEntry {
   // An entry read from a project list: the list and the line, which its errors name.
   std::string List = {};
   std::size_t Line = 0;
+  // An entry found in a folder given whole: its folder relative to that one, where its image goes
+  // under the target directory (empty: the target directory itself).
+  std::string Folder = {};
 };
 
 // What a front end asks of a run.

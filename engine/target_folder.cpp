@@ -30,8 +30,8 @@ std::vector<std::string> ExistingImages(const TRunRequest& request) {
     try {
       const detail::TTextureLoad load(TextureOf(entry), request.Engine);
       bool renamed = false;
-      const std::string path =
-          names.Claim(i, JoinPath(request.TargetDir, detail::ExportName(entry.Path, load.Header)), renamed, true);
+      const std::string dir = entry.Folder.empty() ? request.TargetDir : JoinPath(request.TargetDir, entry.Folder);
+      const std::string path = names.Claim(i, JoinPath(dir, detail::ExportName(entry.Path, load.Header)), renamed, true);
       if (FileExists(path)) existing.push_back(path);
     } catch (const std::exception&) {
       // Reported when the entry runs.
