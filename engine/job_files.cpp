@@ -99,23 +99,36 @@ TOutputNames& TJobContext::Names_() {
   return *own_;
 }
 
+namespace {
+
+// The folder of an output below the target (a game's tree), made when the output is about to be written:
+// a record that fails before leaves none.
+void MakeFolderOf(const std::string& path) {
+  const std::string dir = ExtractFileDir(path);
+  if (!dir.empty() && !DirectoryExists(dir)) MakeDirectory(dir);
+}
+
+}  // namespace
+
 std::string TJobContext::ExportPath(const std::string& name) {
   bool renamed = false;
   const std::string dir = SubFolder.empty() ? TargetDir : JoinPath(TargetDir, SubFolder);
-  if (!SubFolder.empty()) MakeDirectory(dir);
   const std::string path = Names_().Claim(Entry, JoinPath(dir, name), renamed, true);
+  MakeFolderOf(path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }
 
 std::string TJobContext::InsertPath(const std::string& wanted, bool& renamed) {
   const std::string path = Names_().Claim(Entry, wanted, renamed);
+  MakeFolderOf(path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }
 
 std::string TJobContext::InsertPairPath(const std::string& wantedTable, bool& renamed) {
   const std::string path = Names_().ClaimPair(Entry, wantedTable, renamed);
+  MakeFolderOf(path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }

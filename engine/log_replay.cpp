@@ -150,7 +150,6 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   // folder below the target: the mod mirrors the game. Images beside the log give flat output, as always.
   const std::string folder = FolderBelow(ExtractFileDir(AbsolutePath(logPath)), record.ImagePath);
   const std::string outputDir = folder.empty() ? request_->TargetDir : JoinPath(request_->TargetDir, folder);
-  if (!folder.empty()) MakeDirectory(outputDir);
   record.OutputPath = JoinPath(outputDir, ExtractFileName(record.SourcePath));
   if (step.Format == TJobKind::Texture) {
     ImportTexture(run.Context, record);

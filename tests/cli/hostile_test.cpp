@@ -204,7 +204,7 @@ const Hostile kCases[] = {
        fs::create_directories(s + "/d.dds");
        return std::vector<std::string>{s + "/d.dds"};
      },
-     "d.dds", "is not a file"},
+     "d.dds", "holds no textures (.dds) or font tables (.tdt)"},  // a folder is a game's, walked
     {"directory_as_log", true,
      [](auto& s) {
        fs::create_directories(s + "/d.log");
