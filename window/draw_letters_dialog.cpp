@@ -163,8 +163,9 @@ void TDrawLettersDialog::ListFonts(int codePage) {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
       const TFontChoice& f = fonts_[i];
       if ((std::find(f.CodePages.begin(), f.CodePages.end(), codePage) != f.CodePages.end()) != covering) continue;
-      const std::string name = f.Family + (f.Style.empty() ? "" : " " + f.Style) +
-                               (covering ? "" : " (lacks letters of " + std::to_string(codePage) + ")");
+      std::string name = f.Family;
+      if (!f.Style.empty()) name.append(" ").append(f.Style);
+      if (!covering) name.append(" (lacks letters of ").append(std::to_string(codePage)).append(")");
       Font->addItem(QString::fromStdString(name), static_cast<int>(i));
       Font->setItemData(Font->count() - 1, QString::fromStdString(f.File), Qt::ToolTipRole);
     }
@@ -274,9 +275,10 @@ void TDrawLettersDialog::ShowSentence() {
 }
 
 void TDrawLettersDialog::ShowNotes() {
+  // Appended, not added up: GCC 12 at -O3 takes a literal plus a temporary string for an overlapping copy.
   std::string text = draft_.Error;
-  for (const std::string& note : draft_.Notes) text += (text.empty() ? "" : "\n") + note;
-  for (const std::string& p : draft_.Sentence.Problems) text += (text.empty() ? "" : "\n") + ("sentence: " + p);
+  for (const std::string& note : draft_.Notes) text.append(text.empty() ? "" : "\n").append(note);
+  for (const std::string& p : draft_.Sentence.Problems) text.append(text.empty() ? "" : "\n").append("sentence: ").append(p);
   Notes->setText(QString::fromStdString(text));
 }
 
@@ -291,7 +293,7 @@ std::string TDrawLettersDialog::WriteSheetFiles() {
   // A sheet may hold the translator's touch-ups: replaced only when they agree, as extracts ask.
   std::string existing;
   for (const std::string& f : {files.Sheet, files.Log})
-    if (FileExists(f)) existing += (existing.empty() ? "" : ", ") + ExtractFileName(f);
+    if (FileExists(f)) existing.append(existing.empty() ? "" : ", ").append(ExtractFileName(f));
   if (!existing.empty() && !dialogs_.Confirm(existing + " in " + directory +
                                              " already exist and would be replaced (they may hold your touch-ups). "
                                              "Replace them?"))
