@@ -28,6 +28,9 @@ class TDialogs {
   virtual bool Confirm(const std::string& text) = 0;
   // Opens a file or folder with the desktop's default program.
   virtual void OpenPath(const std::string& /*path*/) {}
+  // "Add folder": an existing folder (a game's), whose textures and font tables are extracted; empty when
+  // cancelled.
+  virtual std::optional<std::string> SelectGameFolder() { return std::nullopt; }
   // "Choose a font": a TrueType or OpenType file; empty when cancelled.
   virtual std::optional<std::string> SelectFontFile() { return std::nullopt; }
 };

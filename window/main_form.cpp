@@ -131,6 +131,10 @@ void TMainForm::BuildList() {
   PreviewFontAction = new QAction(QStringLiteral("Preview font... (Ctrl+P)"), LogList);
   PreviewFontAction->setObjectName(QStringLiteral("PreviewFontAction"));
   connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
+  AddFolderAction = new QAction(QStringLiteral("Add folder... (a game's textures and fonts, the tree kept)"), LogList);
+  AddFolderAction->setObjectName(QStringLiteral("AddFolderAction"));
+  connect(AddFolderAction, &QAction::triggered, this, [this] { AddFolderClick(); });
+  LogList->addAction(AddFolderAction);
   LogList->addAction(PreviewFontAction);
   DrawLettersAction = new QAction(QStringLiteral("Draw new letters... (Ctrl+L)"), LogList);
   DrawLettersAction->setObjectName(QStringLiteral("DrawLettersAction"));

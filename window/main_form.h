@@ -69,8 +69,14 @@ class TMainForm : public QWidget, private TFrontEnd {
   // "Draw new letters" for the selected font table (or another of the list's, or one the last run rebuilt);
   // null when there is none. A log it writes may join the list.
   TDrawLettersDialog* DrawLetters(const std::string& table = "");
-  // Files dropped on the list: added as the open dialog adds them, the kind from the extension.
+  // Files dropped on the list: added as the open dialog adds them, the kind from the extension; folders
+  // as by AddFolders.
   void DropFiles(const std::vector<std::string>& files);
+  // Game folders, each one entry for every texture and font table under it, extracted with the tree kept;
+  // shown with the count found. They join a list of textures or font tables, and replace any other.
+  void AddFolders(const std::vector<std::string>& folders);
+  // "Add folder..." of the list's context menu.
+  void AddFolderClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -122,6 +128,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* PackWithZlib;  // the list's context menu: zlib's exact bytes instead of libdeflate
   QAction* PreviewFontAction;
   QAction* DrawLettersAction;
+  QAction* AddFolderAction;
 
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;

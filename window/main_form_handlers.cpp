@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/game_folder.h"
 #include "engine/result_log.h"
 #include "engine/target_folder.h"
 #include "platform/files.h"
@@ -35,15 +36,37 @@ void TMainForm::Guarded(Handler handler) {
   }
 }
 
+namespace {
+
+// A folder entry shows its count; its path is kept beside the text.
+constexpr int kFolderRole = Qt::UserRole;
+
+std::string EntryPath(const QListWidgetItem* item) {
+  const QVariant folder = item->data(kFolderRole);
+  return (folder.isValid() ? folder.toString() : item->text()).toStdString();
+}
+
+}  // namespace
+
 std::vector<std::string> TMainForm::Entries() const {
   std::vector<std::string> entries;
-  for (int i = 0; i < LogList->count(); ++i) entries.push_back(LogList->item(i)->text().toStdString());
+  for (int i = 0; i < LogList->count(); ++i) entries.push_back(EntryPath(LogList->item(i)));
   return entries;
 }
 
 TRunRequest TMainForm::RequestFor(const std::string& directory) const {
   TRunRequest request;
-  request.Entries = EntriesOf(JobKind, Entries());
+  for (int i = 0; i < LogList->count(); ++i) {
+    const QListWidgetItem* item = LogList->item(i);
+    if (!item->data(kFolderRole).isValid()) {
+      request.Entries.push_back({JobKind, EntryPath(item)});
+      continue;
+    }
+    // The folder as it is now: what was found when it was added may have changed since.
+    const TFolderWalk walk = WalkGameFolder(EntryPath(item));
+    if (!walk.Unreadable.empty()) throw Exception(walk.Unreadable.front());
+    request.Entries.insert(request.Entries.end(), walk.Entries.begin(), walk.Entries.end());
+  }
   request.TargetDir = directory;
   request.Workers = workers_;
   request.Engine = PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest;
@@ -104,15 +127,51 @@ TJobKind KindOfExtension(const std::string& path) {
 
 }  // namespace
 
+void TMainForm::AddFolderClick() {
+  Guarded([this] {
+    if (const auto folder = dialogs_->SelectGameFolder()) AddFolders({*folder});
+  });
+}
+
+void TMainForm::AddFolders(const std::vector<std::string>& folders) {
+  Guarded([&] {
+    if (engine_.Running()) throw Exception("A run is under way: folders can be added when it has ended");
+    for (const std::string& folder : folders) {
+      const TFolderWalk walk = WalkGameFolder(AbsolutePath(folder));
+      if (!walk.Unreadable.empty()) throw Exception(walk.Unreadable.front());
+      if (walk.Entries.empty())
+        throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
+                        (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+      if (!IsExportKind(JobKind)) {
+        LogList->clear();
+        JobKind = TJobKind::Texture;
+      }
+      std::string text = AbsolutePath(folder);
+      text.append("  (").append(std::to_string(walk.Entries.size())).append(walk.Entries.size() == 1 ? " file" : " files");
+      if (walk.OtherFiles > 0) text.append("; ").append(std::to_string(walk.OtherFiles)).append(" others passed over");
+      text.append(")");
+      auto* item = new QListWidgetItem(QString::fromStdString(text), LogList);
+      item->setData(kFolderRole, QString::fromStdString(AbsolutePath(folder)));
+    }
+    ListSettled();
+  });
+}
+
 void TMainForm::DropFiles(const std::vector<std::string>& files) {
   Guarded([&] {
     if (engine_.Running()) throw Exception("A run is under way: files can be added when it has ended");
-    // The kind comes from the extension, as the open dialog's filter would give it.
+    // Folders are games' folders; the kind of a file comes from its extension, as the open dialog's filter
+    // would give it.
+    std::vector<std::string> folders;
+    for (const std::string& f : files)
+      if (DirectoryExists(f)) folders.push_back(f);
+    if (!folders.empty()) AddFolders(folders);
     std::vector<std::string> known;
     std::string refused;
     TJobKind kind = TJobKind::None;
     bool mixed = false;
     for (const std::string& f : files) {
+      if (DirectoryExists(f)) continue;
       const TJobKind k = KindOfExtension(f);
       if (k == TJobKind::None) {
         refused += (refused.empty() ? "" : ", ") + ExtractFileName(f);

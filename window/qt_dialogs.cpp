@@ -128,6 +128,12 @@ std::optional<std::string> TQtDialogs::SelectFontFile() {
   return QDir::toNativeSeparators(file).toStdString();
 }
 
+std::optional<std::string> TQtDialogs::SelectGameFolder() {
+  const QString folder = QFileDialog::getExistingDirectory(owner_, QStringLiteral("Add folder"), Remembered(kFilesKey));
+  if (folder.isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(folder).toStdString();
+}
+
 std::optional<std::string> TQtDialogs::SaveLST() {
   return SaveFile(owner_, QStringLiteral("Select file..."), QStringLiteral("Project list files (*.lst)"),
                   QStringLiteral("lst"));

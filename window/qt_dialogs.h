@@ -20,6 +20,7 @@ class TQtDialogs : public TDialogs {
   TReplaceAnswer AskReplaceImages(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   std::optional<std::string> SelectFontFile() override;
+  std::optional<std::string> SelectGameFolder() override;
 
  private:
   QWidget* owner_;

@@ -525,6 +525,37 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   }
 }
 
+// A game's folder dropped on the list: one entry with the count found, processed into the same tree.
+TEST_F(MainForm, AFolderDroppedIsOneEntryAndComesOutAsItsTree) {
+  const std::string saved = GetCurrentDir();
+  const std::string s = dir.File("samples"), game = dir.File("game");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+           {"stone.dds", "a/stone.dds"}, {"bricks.dds", "b/stone.dds"}, {"font.tdt", "ui/font.tdt"}, {"font.dds", "ui/font.dds"}}) {
+    std::filesystem::create_directories(std::filesystem::path(game + "/" + to).parent_path());
+    std::filesystem::copy_file(s + "/" + from, game + "/" + to);
+  }
+  std::ofstream(game + "/readme.txt") << "x";
+  form->DropFiles({game});
+  ASSERT_EQ(Part<QListWidget>(*form, "LogList")->count(), 1);
+  EXPECT_EQ(Part<QListWidget>(*form, "LogList")->item(0)->text().toStdString(),
+            game + "  (3 files; 1 others passed over)");
+  EXPECT_EQ(form->Entries(), std::vector<std::string>{game});
+  const std::string out = dir.File("out");
+  script->directories.push_back(out);
+  form->BProcessClick();
+  SetCurrentDir(saved);
+  EXPECT_TRUE(script->errors.empty()) << script->errors.front();
+  for (const char* image : {"a/stone.bmp", "b/stone.bmp", "ui/font.tga"})
+    EXPECT_TRUE(std::filesystem::exists(out + "/" + image)) << image;
+  EXPECT_FALSE(std::filesystem::exists(out + "/font.tga"));  // the font's texture is not extracted again
+  // An empty folder is refused, named.
+  std::filesystem::create_directories(dir.File("empty"));
+  form->DropFiles({dir.File("empty")});
+  ASSERT_FALSE(script->errors.empty());
+  EXPECT_NE(script->errors.back().find(dir.File("empty") + " holds no textures"), std::string::npos);
+}
+
 // "Draw new letters" through its seam: choices in, the letters, the sentence and what sheet would say
 // out; "Write sheet" writes what eitool-cli sheet writes, asks before replacing, and offers the log.
 TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
