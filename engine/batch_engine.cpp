@@ -148,6 +148,11 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   return outcome;
 }
 
+std::string TBatchEngine::SourceName(const std::string& source) const {
+  // A file of a game's tree is named by its place in the tree: two stone.dds are told apart.
+  return shownFolder_.empty() ? ExtractFileName(source) : JoinPath(shownFolder_, ExtractFileName(source));
+}
+
 void TBatchEngine::ShowResult(const std::string& line, const std::string& path) {
   report_.Results.push_back(line);
   if (path.empty())
@@ -234,6 +239,7 @@ void TBatchEngine::ShowReports(TEntryRun& run) {
 }
 
 void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
+  shownFolder_ = run.Entry.Folder;
   if (!run.Direct) {
     frontEnd_.EntryStarting(run.Index, count, run.Entry.Path);
     frontEnd_.JobStarting();
@@ -262,6 +268,7 @@ TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries, s
   for (std::size_t i = from; i < n; ++i) {
     frontEnd_.EntryStarting(i, n, entries[i].Path);
     TEntryRun run(*this, i, entries[i], true);
+    shownFolder_ = entries[i].Folder;
     ExecuteEntry(run);
     TakeEntry(run, n);
     frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
@@ -309,19 +316,19 @@ void TBatchEngine::FileWritten(const std::string& source, const std::string& out
   report_.Written.push_back(output);
   ++extractedCount_;
   frontEnd_.SetExtracted("Extracted: " + std::to_string(extractedCount_));
-  ShowResult(ExtractFileName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
+  ShowResult(SourceName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
              output);
 }
 
 void TBatchEngine::Warning(const std::string& source, const std::string& text) {
-  const std::string line = ExtractFileName(source) + ": warning: " + text;
+  const std::string line = SourceName(source) + ": warning: " + text;
   report_.Results.push_back(line);
   report_.Warnings.push_back(line);
   frontEnd_.AddWarning(line);
 }
 
 void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {
-  ShowResult(ExtractFileName(source) + ": skipped: " + reason);
+  ShowResult(SourceName(source) + ": skipped: " + reason);
 }
 
 }  // namespace eit

@@ -186,6 +186,9 @@ class TBatchEngine : private TJobReporter {
   int progress_ = 0;
   bool running_ = false;
   bool replayStopped_ = false;  // a stop came in the middle of a log
+  std::string shownFolder_;     // the tree folder of the entry whose results are shown now
+  // How a results line names a source: its file name, with its folder in a game's tree.
+  std::string SourceName(const std::string& source) const;
 };
 
 }  // namespace eit

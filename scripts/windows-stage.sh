@@ -60,12 +60,20 @@ windows_stage() {
       "${run[@]}" sheet S/latin.tdt --font fonts/DejaVuSans.ttf --codepage 1251 -o "Лист" >/dev/null 2>&1
       "${run[@]}" insert -o "Русский" "Лист/latin_sheet.log" >/dev/null
       "${run[@]}" preview "Русский/latin.tdt" --text "Съешь же ещё этих мягких булок" -o "Русский/preview.tga" >/dev/null
+      # A game's folder: the tree out, and back mirrored.
+      mkdir -p "Игра/уровни/a" "Игра/уровни/b" "Игра/ui"
+      cp S/stone.dds "Игра/уровни/a/"
+      cp S/bricks.dds "Игра/уровни/b/stone.dds"
+      cp S/sky.dds "Игра/ui/"
+      "${run[@]}" extract -o "Дерево" "Игра" >/dev/null 2>&1
+      "${run[@]}" insert -o "Мод" "Дерево/result.log" >/dev/null 2>&1
     )
   done
   local file count=0
   for file in Вывод/stone.bmp Вывод/sky.tga Вывод/water.tga Вывод/bricks.bmp Σελίδα/font.tga Νέα/stone.dds \
               Νέα/sky.dds Νέα/water.dds Νέα/bricks.dds Νέα/font.dds Νέα/font.tdt Лист/latin_sheet.tga \
-              Русский/latin.dds Русский/latin.tdt Русский/preview.tga; do
+              Русский/latin.dds Русский/latin.tdt Русский/preview.tga Дерево/уровни/a/stone.bmp \
+              Дерево/уровни/b/stone.bmp Дерево/ui/sky.tga Мод/уровни/a/stone.dds Мод/уровни/b/stone.dds Мод/ui/sky.dds; do
     cmp "$top/linux/Текстуры и Ελληνικά/$file" "$top/windows/Текстуры и Ελληνικά/$file"
     count=$((count + 1))
   done
