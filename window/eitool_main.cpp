@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   TCatchingApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
   TCatchingApplication::setOrganizationName(QStringLiteral("eitool"));
   eit::LoadShippedFonts();
+  eit::UseProgramFont();  // before the first window, so that every widget and dialog takes it
   // Read by Qt, which takes the wide environment on Windows: the path may hold any letters.
   const QString script = qEnvironmentVariable("EIT_WINDOW_SCRIPT");
   if (!script.isEmpty()) return RunScripted(script.toStdString());

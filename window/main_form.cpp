@@ -2,6 +2,7 @@
 #include "window/main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -70,14 +71,8 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
       engine_(*this) {
   setWindowTitle(QStringLiteral("Extract\\Insert Tool"));
   setFixedSize(kFormWidth, kFormHeight);
-  // 8-point MS Sans Serif, or the sans serif closest to it where the system lacks it (Qt cannot draw
-  // its bitmap form, and wine has none): never the serif fallback.
-  QFont font;
-  font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"),
-                    QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(8);
-  setFont(font);
+  UseProgramFont();
+  setFont(ProgramFont());  // the window's too: the application's reaches a widget under construction late
   setWindowIcon(WindowIcon());
   BuildToolBar();
   BuildList();
@@ -95,16 +90,34 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
 TMainForm::~TMainForm() = default;
 
 void LoadShippedFonts() {
-  if (!QFontDatabase::families().isEmpty()) return;
+  // Always: a system may list fonts that draw nothing (a bare wine prefix does), and one font costs little.
   const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
   for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
     QFontDatabase::addApplicationFont(fonts.filePath(name));
+}
+
+QFont ProgramFont() {
+  // 8-point MS Sans Serif, or the sans serif closest to it where the system lacks it (Qt cannot draw
+  // its bitmap form, and wine has none): never the serif fallback.
+  QFont font;
+  font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"),
+                    QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  return font;
+}
+
+void UseProgramFont() {
+  // The application's, not the window's: dialogs Qt draws and widgets with style sheets take the
+  // application's font, not their parent's.
+  if (QApplication::font() != ProgramFont()) QApplication::setFont(ProgramFont());
 }
 
 void TMainForm::BuildToolBar() {
   ToolBar1 = Placed(new QToolBar(this), "ToolBar1");
   ToolBar1->setMovable(false);
   ToolBar1->setStyleSheet(QStringLiteral("QToolBar { border: 1px solid palette(mid); spacing: 0px; }"));
+  ToolBar1->setFont(ProgramFont());  // a widget with a style sheet takes no font from its parent
   BAddLog = MakeToolButton(ToolBar1, "BAddLog", 0);
   BSaveList = MakeToolButton(ToolBar1, "BSaveList", 1);
   BRemLog = MakeToolButton(ToolBar1, "BRemLog", 2);
@@ -153,6 +166,7 @@ void TMainForm::BuildProcessGroup() {
   GroupBox1->setStyleSheet(QStringLiteral(
       "QGroupBox { border: 1px solid palette(mid); margin-top: 5px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; top: -1px; }"));
+  GroupBox1->setFont(ProgramFont());  // a widget with a style sheet takes no font from its parent
   CurrentMessage = new QLabel(GroupBox1);
   CurrentMessage->setObjectName(QStringLiteral("CurrentMessage"));
   CurrentMessage->move(12, 16);

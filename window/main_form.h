@@ -1,6 +1,7 @@
 // TMainForm: the program's one window, a front end over the batch engine.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -38,6 +39,9 @@ inline constexpr TWidgetPlace kFormLayout[] = {
 // Where Qt can list none of the system's fonts (wine without Windows' own fonts), the fonts shipped in the
 // program's "fonts" folder, so that text shows; call once the application exists.
 void LoadShippedFonts();
+// The program's one font, for the window and every dialog; UseProgramFont makes it the application's.
+QFont ProgramFont();
+void UseProgramFont();
 
 class TMainForm : public QWidget, private TFrontEnd {
   Q_OBJECT

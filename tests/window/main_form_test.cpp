@@ -21,6 +21,8 @@
 #include <QImageReader>
 #include <QToolButton>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QFileSystemModel>
@@ -525,6 +527,33 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   }
 }
 
+// One font everywhere: every widget of the window, and every dialog the program shows, Qt's own included.
+TEST_F(MainForm, OneFontInEveryWidgetAndDialog) {
+  const QFontInfo wanted(ProgramFont());
+  QList<QWidget*> widgets = form->findChildren<QWidget*>();
+  widgets.push_back(form.get());
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  TPreviewDialog preview({s + "/latin.tdt"});
+  TDrawLettersDialog draw({s + "/latin.tdt"}, {}, *script);
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Process status:"), QStringLiteral("Operation complete!"));
+  QFileDialog files(nullptr, QStringLiteral("Select file..."));
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&preview, &draw, &box, &files}) {
+    widgets.push_back(dialog);
+    for (QWidget* w : dialog->findChildren<QWidget*>()) widgets.push_back(w);
+  }
+  std::set<std::string> odd;
+  for (QWidget* w : widgets) {
+    const QFontInfo info(w->font());
+    if (info.family() != wanted.family() || info.pointSize() != wanted.pointSize())
+      odd.insert(w->metaObject()->className() + std::string(" ") + w->objectName().toStdString() + ": " +
+                 info.family().toStdString() + " " + std::to_string(info.pointSize()));
+  }
+  EXPECT_TRUE(odd.empty()) << wanted.family().toStdString() << " " << wanted.pointSize() << " wanted, not "
+                           << *odd.begin();
+}
+
 // A game's folder dropped on the list: one entry with the count found, processed into the same tree.
 TEST_F(MainForm, AFolderDroppedIsOneEntryAndComesOutAsItsTree) {
   const std::string saved = GetCurrentDir();
@@ -777,6 +806,7 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   eit::LoadShippedFonts();
+  eit::UseProgramFont();  // as the program does before its first window
   QStandardPaths::setTestModeEnabled(true);  // settings go to a test location, not the user's
   // Files in that location on every system (the native format on Windows is the user's registry).
   QCoreApplication::setOrganizationName(QStringLiteral("eitool-tests"));
