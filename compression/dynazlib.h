@@ -44,6 +44,9 @@ class EDecompressionError : public EZlibError {
 // Loads the library and its seven entry points unless that has happened. Raises EZlibError when the
 // library is missing or lacks an entry point; nothing is kept then, so the next call tries again.
 void LoadZlibLibrary();
+// The zlib library in use: the file loaded and the version it reports ("/usr/lib/.../libz.so.1, version
+// 1.2.13"). Loads it; raises EZlibError when it cannot.
+std::string ZlibLibraryDescription();
 
 // Return a non-negative zlib result unchanged; raise ECompressionError / EDecompressionError with
 // "ZLIB Internal error %d" for a negative one.

@@ -88,14 +88,14 @@ bool LibdeflateAvailable() { return Entries() != nullptr; }
 bool UsingLibdeflate(TPackEngine engine) { return engine == TPackEngine::Fastest && LibdeflateAvailable(); }
 
 std::string PackEngineDescription(TPackEngine engine) {
-  bool zlib = true;
+  std::string zlib;
   try {
-    LoadZlibLibrary();
+    zlib = ZlibLibraryDescription();
   } catch (const EZlibError&) {
-    zlib = false;
+    zlib = "not found";
   }
   const bool deflate = LibdeflateAvailable();
-  std::string text = "zlib: " + (zlib ? zlib_testing::DefaultLibraryName() : std::string("not found")) +
+  std::string text = "zlib: " + zlib +
                      "; libdeflate: " + (deflate ? Binding().libraryName : std::string("not found"));
   text += "; textures are packed and unpacked with ";
   text += UsingLibdeflate(engine) ? "libdeflate (level " + std::to_string(kLibdeflateLevel) + ")" : "zlib (level 1)";

@@ -23,6 +23,7 @@ constexpr const char* kZlibFileName = "libz.so.1";
 // One binding for the whole program. The library stays loaded until static destruction at exit.
 struct TZlibBinding {
   std::string libraryName = kZlibFileName;
+  std::string loaded, version;  // the file loaded and the version it reports
   TDynamicLibrary library;
   detail::TZlibEntries entries{};
 };
@@ -33,6 +34,13 @@ TZlibBinding& Binding() {
 }
 
 }  // namespace
+
+std::string ZlibLibraryDescription() {
+  LoadZlibLibrary();
+  const TZlibBinding& binding = Binding();
+  return (binding.loaded.empty() ? binding.libraryName : binding.loaded) +
+         (binding.version.empty() ? "" : ", version " + binding.version);
+}
 
 std::string ZlibErrorText(int code) {
   std::string text = SZlibError;
@@ -56,6 +64,10 @@ void LoadZlibLibrary() {
                         library.Bind("inflateEnd", entries.inflateEnd) &&
                         library.Bind("inflateReset", entries.inflateReset);
   if (!complete) throw EZlibError(SLibraryAbsent);
+  // Which zlib runs, for --version: a system may hold several (wine its own beside the program's).
+  const char* (*version)() = nullptr;
+  binding.loaded = library.FilePath();
+  if (library.Bind("zlibVersion", version) && version() != nullptr) binding.version = version();
   binding.entries = entries;
   binding.library = std::move(library);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <link.h>
 #endif
 
 namespace eit {
@@ -32,6 +33,19 @@ void* TDynamicLibrary::Symbol(const char* exportName) const {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_.get()), exportName));
 #else
   return dlsym(handle_.get(), exportName);
+#endif
+}
+
+std::string TDynamicLibrary::FilePath() const {
+  if (!handle_) return "";
+#ifdef _WIN32
+  wchar_t path[32768];
+  const DWORD n = GetModuleFileNameW(static_cast<HMODULE>(handle_.get()), path, 32768);
+  return n == 0 || n >= 32768 ? std::string() : Narrow(std::wstring(path, n));
+#else
+  struct link_map* map = nullptr;
+  if (dlinfo(handle_.get(), RTLD_DI_LINKMAP, &map) != 0 || map == nullptr || map->l_name == nullptr) return "";
+  return map->l_name;
 #endif
 }
 

@@ -27,6 +27,8 @@ class TDynamicLibrary {
     return entry != nullptr;
   }
   void Release() { handle_.reset(); }
+  // The file the system loaded (a bare name may have been found in several places); empty when unknown.
+  std::string FilePath() const;
 
  private:
   struct Closer {

@@ -30,6 +30,16 @@ windows_stage() {
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
   unset DISPLAY WAYLAND_DISPLAY
   [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
+  # Wine has a zlib1.dll of its own, which it prefers: the programs (and only they) load the one we ship.
+  local app
+  for app in eitool.exe eitool-cli.exe eitool_tests.exe eitool_gui_tests.exe; do
+    wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$app\\DllOverrides" /v zlib1 /d native,builtin /f >/dev/null 2>&1
+  done
+  local loaded ours
+  loaded="$(wine "$ROOT/build/windows/cli/eitool-cli.exe" --version | tr -d '\r')"
+  ours="$(winepath -w "$ROOT/build/windows/cli/zlib1.dll" 2>/dev/null)"
+  echo "$loaded"
+  grep -qiF "zlib: $ours" <<<"$loaded" || { echo "eitool-cli.exe did not load the zlib1.dll beside it ($ours)" >&2; return 1; }
   (cd "$ROOT/build/windows" && wine "$ROOT/build/windows/tests/eitool_tests.exe" --gtest_brief=1)
   if [ -n "$QT_WINDOWS" ]; then
     # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
