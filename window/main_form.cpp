@@ -154,6 +154,12 @@ void TMainForm::BuildList() {
   connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
   LogList->addAction(DrawLettersAction);
   LogList->addAction(PackWithZlib);
+  AboutAction = new QAction(QStringLiteral("About... (F1)"), LogList);
+  AboutAction->setObjectName(QStringLiteral("AboutAction"));
+  connect(AboutAction, &QAction::triggered, this, [this] { About(); });
+  LogList->addAction(AboutAction);
+  auto* aboutKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(aboutKey, &QShortcut::activated, this, [this] { About(); });
   auto* previewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
   connect(previewKey, &QShortcut::activated, this, [this] { PreviewFont(); });
   auto* drawKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);

@@ -23,6 +23,7 @@ namespace eit {
 
 class TPreviewDialog;
 class TDrawLettersDialog;
+class TAboutDialog;
 
 // The window's fixed layout in pixels, widget by object name (the group's widgets inside the group).
 struct TWidgetPlace {
@@ -73,6 +74,8 @@ class TMainForm : public QWidget, private TFrontEnd {
   // "Draw new letters" for the selected font table (or another of the list's, or one the last run rebuilt);
   // null when there is none. A log it writes may join the list.
   TDrawLettersDialog* DrawLetters(const std::string& table = "");
+  // "About" (F1, or the list's context menu).
+  TAboutDialog* About();
   // Files dropped on the list: added as the open dialog adds them, the kind from the extension; folders
   // as by AddFolders.
   void DropFiles(const std::vector<std::string>& files);
@@ -133,6 +136,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* PreviewFontAction;
   QAction* DrawLettersAction;
   QAction* AddFolderAction;
+  QAction* AboutAction;
 
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;

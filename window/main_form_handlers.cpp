@@ -20,6 +20,7 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
@@ -329,6 +330,13 @@ TPreviewDialog* TMainForm::PreviewFont() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &TPreviewDialog::DrawLettersAsked, this,
           [this](const QString& table) { DrawLetters(table.toStdString()); });
+  dialog->show();
+  return dialog;
+}
+
+TAboutDialog* TMainForm::About() {
+  auto* dialog = new TAboutDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, *dialogs_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
   return dialog;
 }

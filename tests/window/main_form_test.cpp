@@ -21,6 +21,7 @@
 #include <QImageReader>
 #include <QToolButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QLineEdit>
@@ -35,6 +36,7 @@
 #include "window/icons.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
+#include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
 #include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
@@ -539,7 +541,14 @@ TEST_F(MainForm, OneFontInEveryWidgetAndDialog) {
   QMessageBox box(QMessageBox::Information, QStringLiteral("Process status:"), QStringLiteral("Operation complete!"));
   QFileDialog files(nullptr, QStringLiteral("Select file..."));
   files.setOption(QFileDialog::DontUseNativeDialog);
-  for (QWidget* dialog : std::initializer_list<QWidget*>{&preview, &draw, &box, &files}) {
+  TAboutDialog* about = form->About();
+  ASSERT_NE(about, nullptr);
+  // The About box says which program, which zlib, where the settings are, and opens the licences when there are any.
+  EXPECT_TRUE(about->Text->text().startsWith(QStringLiteral("Extract\\Insert Tool " EIT_VERSION))) << about->Text->text().toStdString();
+  EXPECT_TRUE(about->Text->text().contains(QStringLiteral("zlib: "))) << about->Text->text().toStdString();
+  EXPECT_TRUE(about->Text->text().contains(QSettings().fileName().isEmpty() ? QStringLiteral("Settings") : QDir::toNativeSeparators(QSettings().fileName())));
+  EXPECT_EQ(about->Licences->isEnabled(), !TAboutDialog::LicencesPath().empty());
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&preview, &draw, &box, &files, about}) {
     widgets.push_back(dialog);
     for (QWidget* w : dialog->findChildren<QWidget*>()) widgets.push_back(w);
   }
