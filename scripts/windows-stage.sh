@@ -45,6 +45,15 @@ windows_stage() {
     # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
     deploy_qt_windows "$ROOT/build/windows/tests" with-test
     (cd "$ROOT/build/windows/tests" && QT_QPA_PLATFORM=offscreen wine ./eitool_gui_tests.exe --gtest_brief=1)
+    # One font everywhere in a prefix without fonts too (none of Windows', none of the system's): the shipped one.
+    local bare="$ROOT/build/wineprefix-bare" noFonts="$ROOT/build/no-fonts.conf"
+    printf '%s\n' '<?xml version="1.0"?>' '<fontconfig></fontconfig>' >"$noFonts"
+    [ -d "$bare" ] || FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" wineboot -i >/dev/null 2>&1 || true
+    for app in eitool_gui_tests.exe; do
+      WINEPREFIX="$bare" wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$app\\DllOverrides" /v zlib1 /d native,builtin /f >/dev/null 2>&1
+    done
+    (cd "$ROOT/build/windows/tests" && FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" QT_QPA_PLATFORM=offscreen \
+      wine ./eitool_gui_tests.exe --gtest_brief=1 --gtest_filter='*OneFontInEveryWidgetAndDialog*')
   fi
 
   local top="$ROOT/build/windows-roundtrip" cli_win="$ROOT/build/windows/cli/eitool-cli.exe"

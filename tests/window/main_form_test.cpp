@@ -21,6 +21,7 @@
 #include <QImageReader>
 #include <QToolButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -532,6 +533,9 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
 // One font everywhere: every widget of the window, and every dialog the program shows, Qt's own included.
 TEST_F(MainForm, OneFontInEveryWidgetAndDialog) {
   const QFontInfo wanted(ProgramFont());
+  // A font that draws the captions, not boxes: with the system's fonts, or with the one the program ships.
+  for (const char16_t ch : {u'E', u'x', u'\u0416'})
+    EXPECT_TRUE(QFontMetrics(ProgramFont()).inFont(QChar(ch))) << wanted.family().toStdString() << " lacks " << int(ch);
   QList<QWidget*> widgets = form->findChildren<QWidget*>();
   widgets.push_back(form.get());
   const std::string s = dir.File("samples");
