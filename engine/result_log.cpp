@@ -80,27 +80,6 @@ TTargetLine ParseTargetLine(const std::string& line) {
   return target;
 }
 
-std::vector<std::int32_t> ParsePlaceholders(const std::string& line) {
-  std::vector<std::int32_t> codes;
-  std::size_t i = std::string(kPlaceholdersKeyword).size();
-  while (i < line.size()) {
-    while (i < line.size() && IsSpace(line[i])) ++i;
-    std::size_t end = i;
-    while (end < line.size() && !IsSpace(line[end])) ++end;
-    const std::string token = line.substr(i, end - i);
-    i = end;
-    if (token.size() < 3 || token.size() > 4 || token.compare(0, 2, "0x") != 0) continue;
-    int value = 0;
-    bool hex = true;
-    for (std::size_t k = 2; k < token.size(); ++k) {
-      hex = hex && HexDigit(token[k]) >= 0;
-      value = value * 16 + std::max(0, HexDigit(token[k]));
-    }
-    if (hex) codes.push_back(value);
-  }
-  return codes;
-}
-
 namespace {
 
 // "0xE8": the code, or -1.
@@ -114,20 +93,34 @@ int CodeToken(const std::string& token) {
   return value;
 }
 
-}  // namespace
-
-std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line) {
-  std::vector<std::pair<std::int32_t, std::int32_t>> pairs;
-  std::size_t i = std::string(kAlikeKeyword).size();
-  while (i < line.size()) {
+// The white-space separated words of a line after its keyword.
+std::vector<std::string> WordsAfter(const std::string& line, const char* keyword) {
+  std::vector<std::string> words;
+  for (std::size_t i = std::string(keyword).size(); i < line.size();) {
     while (i < line.size() && IsSpace(line[i])) ++i;
     std::size_t end = i;
     while (end < line.size() && !IsSpace(line[end])) ++end;
-    const std::string token = line.substr(i, end - i);
+    if (end > i) words.push_back(line.substr(i, end - i));
     i = end;
-    const std::size_t eq = token.find('=');
+  }
+  return words;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> ParsePlaceholders(const std::string& line) {
+  std::vector<std::int32_t> codes;
+  for (const std::string& word : WordsAfter(line, kPlaceholdersKeyword))
+    if (const int code = CodeToken(word); code >= 0) codes.push_back(code);
+  return codes;
+}
+
+std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> pairs;
+  for (const std::string& word : WordsAfter(line, kAlikeKeyword)) {
+    const std::size_t eq = word.find('=');
     if (eq == std::string::npos) continue;
-    const int a = CodeToken(token.substr(0, eq)), b = CodeToken(token.substr(eq + 1));
+    const int a = CodeToken(word.substr(0, eq)), b = CodeToken(word.substr(eq + 1));
     if (a >= 0 && b >= 0) pairs.emplace_back(a, b);
   }
   return pairs;

@@ -177,6 +177,16 @@ TEST(ResultLogMerge, KeepsEveryLineThatIsNotARecordWrittenAgain) {
   for (const auto& row : rows) EXPECT_EQ(MergeResultLog(row.old, row.now), row.merged) << row.what;
 }
 
+// The sheet's optional lines: codes and pairs of codes; what is none is passed over, not guessed.
+TEST(ResultLogReading, PlaceholderAndAlikeLines) {
+  EXPECT_EQ(ParsePlaceholders("#Placeholders: 0x8C 0x9c\t0xFF"), (std::vector<std::int32_t>{0x8C, 0x9C, 0xFF}));
+  EXPECT_EQ(ParsePlaceholders("#Placeholders: 8C 0x 0xZZ 0x1234 0x41,"), std::vector<std::int32_t>{});
+  using Pairs = std::vector<std::pair<std::int32_t, std::int32_t>>;
+  EXPECT_EQ(ParseAlike("#Alike: 0xE8=0xED  0x9F=0xBF"), (Pairs{{0xE8, 0xED}, {0x9F, 0xBF}}));
+  EXPECT_EQ(ParseAlike("#Alike: 0xE8 0xED 0xE8= =0xED 0xE8=0xZZ"), Pairs{});
+  EXPECT_EQ(FontRecord("f.tdt", "s.tga", 0x20, 0x100, 0x80, {0x8C}, {{0xE8, 0xED}}).back(), "#Alike: 0xE8=0xED");
+}
+
 TEST(ResultLogMerge, OnlyBinaryDataOrTextWithoutALogLineIsForeign) {
   testing::TempDir dir;
   const struct {
