@@ -99,6 +99,7 @@ struct TRunRecord {
   std::size_t Begin = 0, End = 0;
   std::string Source, Image;
   bool Kept = false;  // an old record of the same source and image stands for it
+  int Targets = 0;    // its image lines (the run writes one)
   std::optional<TFileId> Id;
   bool IdRead = false;
 };
@@ -113,17 +114,24 @@ class TRunRecords {
   explicit TRunRecords(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const std::string token = FirstToken(lines[i]);
-      if (token == LogKeywords.Format || records_.empty()) {
+      // A record begins at its format line, or at a second source line without one.
+      if (token == LogKeywords.Format || records_.empty() ||
+          (token == LogKeywords.Source && !records_.back().Source.empty())) {
         records_.emplace_back();
         records_.back().Begin = i;
       }
       TRunRecord& r = records_.back();
       r.End = i + 1;
       if (token == LogKeywords.Source && r.Source.empty()) r.Source = KeywordValue(lines[i], LogKeywords.Source);
-      if (token == LogKeywords.Target && r.Image.empty()) r.Image = ParseTargetLine(lines[i]).ImagePath;
+      if (token == LogKeywords.Target) {
+        if (r.Image.empty()) r.Image = ParseTargetLine(lines[i]).ImagePath;
+        ++r.Targets;
+      }
     }
+    // Only a record of one image can stand in for an old one; the others are added as they are.
     for (std::size_t k = 0; k < records_.size(); ++k)
-      if (!records_[k].Image.empty()) byName_.emplace(FoldCase(ExtractFileName(records_[k].Image)), k);
+      if (!records_[k].Image.empty() && records_[k].Targets == 1)
+        byName_.emplace(FoldCase(ExtractFileName(records_[k].Image)), k);
   }
 
   // The run's record that wrote this image again, or null.

@@ -1,5 +1,5 @@
 // Arbitrary bytes as a result log: line splitting, record reading (the optional #New: and
-// #Placeholders: lines too) and replay planning.
+// #Placeholders: and #Alike: lines too) and replay planning.
 #include <cstddef>
 #include <cstdint>
 
@@ -22,6 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       __builtin_trap();
     for (const std::int32_t code : step.Record.Placeholders)
       if (code < 0 || code > 0xFF) __builtin_trap();
+    for (const auto& [a, b] : step.Record.Alike)
+      if (a < 0 || a > 0xFF || b < 0 || b > 0xFF) __builtin_trap();
     expected = step.Next;
   }
   if (!lines.empty() && expected < lines.size()) __builtin_trap();
