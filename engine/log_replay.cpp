@@ -109,7 +109,23 @@ std::vector<std::string> ProjectListEntries(const std::vector<std::string>& line
 }
 
 std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath) {
-  return JoinPath(ExtractFileDir(AbsolutePath(logPath)), ExtractFileName(imagePath));
+  const std::string logDir = ExtractFileDir(AbsolutePath(logPath));
+  // A moved game tree keeps its images in their folders below the log: the deepest of the image's own
+  // folders found below the log's is where it went; an image beside the log is taken by its name.
+  std::vector<std::string> folders;
+  for (std::string dir = ExtractFileDir(imagePath); !dir.empty() && folders.size() < 32;) {
+    const std::string parent = ExtractFileDir(dir);
+    if (parent == dir) break;
+    folders.push_back(ExtractFileName(dir));
+    dir = parent;
+  }
+  for (std::size_t depth = folders.size(); depth > 0; --depth) {
+    std::string candidate = logDir;
+    for (std::size_t k = depth; k > 0; --k) candidate = JoinPath(candidate, folders[k - 1]);
+    candidate = JoinPath(candidate, ExtractFileName(imagePath));
+    if (FileExists(candidate)) return candidate;
+  }
+  return JoinPath(logDir, ExtractFileName(imagePath));
 }
 
 namespace {

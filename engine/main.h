@@ -110,7 +110,8 @@ struct TRunRequest {
   // Inserts take each record's image from the log's own folder, by its file name.
   bool ImagesBesideLog = false;
 };
-// Where insert --here takes a record's image from: the log's own folder, by the image's file name.
+// Where insert --here takes a record's image from: the log's own folder, by the image's file name, or the
+// deepest of the image's own folders below it that holds it (a game's tree moved with its log).
 std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath);
 // Entries of one kind, one per path.
 std::vector<TJobEntry> EntriesOf(TJobKind kind, const std::vector<std::string>& paths);

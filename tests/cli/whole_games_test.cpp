@@ -149,6 +149,25 @@ TEST(WholeGames, SecondRunsAndFilesGivenAloneKeepTheirRules) {
   EXPECT_EQ(Tree(dir.File("MOD")), (std::vector<std::string>{"a/stone.dds", "b/stone.dds", "sky.dds"}));
 }
 
+// A game's tree moved with its log: --here finds each image in its folder below the log, and the mod still
+// mirrors the game; without it, a warning names the image beside the log that is not used.
+TEST(WholeGames, AMovedTreeReplaysFromItsOwnFolders) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = dir.File("game"), out = dir.File("OUT"), moved = dir.File("MOVED");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  Copy(s + "/stone.dds", game + "/a/stone.dds");
+  Copy(s + "/bricks.dds", game + "/b/stone.dds");
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(game), dir).status, 0);
+  fs::copy(out, moved, fs::copy_options::recursive);
+  const Outcome plain = Cli("insert -o " + Quoted(dir.File("P")) + " " + Quoted(moved + "/result.log"), dir);
+  EXPECT_TRUE(testing::Mentions(plain.err, "the image beside it, " + JoinPath(JoinPath(moved, "a"), "stone.bmp") +
+                                               ", is not used")) << plain.err;
+  fs::remove_all(out);  // the first place is gone: only --here finds the images
+  const Outcome here = Cli("insert --here -o " + Quoted(dir.File("H")) + " " + Quoted(moved + "/result.log"), dir);
+  EXPECT_EQ(here.status, 0) << here.err;
+  EXPECT_EQ(Tree(dir.File("H")), (std::vector<std::string>{"a/stone.dds", "b/stone.dds"}));
+}
+
 #ifndef _WIN32
 // A folder that cannot be read is a failure, named; with --keep-going the rest is done and it is counted.
 TEST(WholeGames, AnUnreadableFolderIsNamed) {
