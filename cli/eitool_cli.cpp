@@ -14,7 +14,6 @@
 #include "engine/font_tool_files.h"
 #include "engine/result_log.h"
 #include "engine/game_folder.h"
-#include "engine/game_folder.h"
 #include "engine/target_folder.h"
 #include "cli/file_info.h"
 #include "cli/terminal.h"
@@ -104,9 +103,7 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
     const eit::TFolderWalk walk = eit::WalkGameFolder(Absolute(a), [&](std::size_t seen) {
       std::fprintf(stderr, "looking through %s: %zu files so far\n", eit::Printable(a).c_str(), seen);
     });
-    if (walk.Entries.empty() && walk.Unreadable.empty())
-      throw eit::Exception(a + " holds no textures (.dds) or font tables (.tdt)" +
-                           (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+    eit::CheckSomethingToExtract(a, walk);
     entries.insert(entries.end(), walk.Entries.begin(), walk.Entries.end());
     walked.otherFiles += walk.OtherFiles;
     walked.links += walk.Links;

@@ -69,6 +69,12 @@ TFolderWalk WalkGameFolder(const std::string& root, const std::function<void(std
   return walk;
 }
 
+void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk) {
+  if (!walk.Entries.empty() || !walk.Unreadable.empty()) return;
+  throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
+                  (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+}
+
 std::string FolderBelow(const std::string& logDir, const std::string& image) {
   const fs::path relative = FsPath(ExtractFileDir(AbsolutePath(image))).lexically_relative(FsPath(AbsolutePath(logDir)));
   if (relative.empty() || relative == "." || *relative.begin() == "..") return "";

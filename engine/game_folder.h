@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/main.h"
+#include "platform/paths.h"
 
 namespace eit {
 
@@ -22,6 +23,14 @@ struct TFolderWalk {
 // font's (extracted with it as its glyph sheet, not again). Links are not followed, so the walk stays
 // inside root and never loops. progress hears the count of files seen, now and then.
 TFolderWalk WalkGameFolder(const std::string& root, const std::function<void(std::size_t)>& progress = {});
+
+// Raises, naming folder, when its walk found nothing to extract (and no folder it could not read).
+void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk);
+
+// root, or the folder below it in a game's tree (folder relative, empty for root itself).
+inline std::string FolderUnder(const std::string& root, const std::string& folder) {
+  return folder.empty() ? root : JoinPath(root, folder);
+}
 
 // The folder of image relative to logDir when image lies below it ("levels/a"), else empty: where an
 // insert puts the record's rebuilt file under its target directory.

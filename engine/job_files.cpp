@@ -1,6 +1,7 @@
 // What the jobs share: output naming, loading sources, writing images, picture descriptions.
 #include "engine/job_files.h"
 
+#include "engine/game_folder.h"
 #include "engine/result_log.h"
 #include "platform/paths.h"
 
@@ -112,8 +113,7 @@ void MakeFolderOf(const std::string& path) {
 
 std::string TJobContext::ExportPath(const std::string& name) {
   bool renamed = false;
-  const std::string dir = SubFolder.empty() ? TargetDir : JoinPath(TargetDir, SubFolder);
-  const std::string path = Names_().Claim(Entry, JoinPath(dir, name), renamed, true);
+  const std::string path = Names_().Claim(Entry, JoinPath(FolderUnder(TargetDir, SubFolder), name), renamed, true);
   MakeFolderOf(path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;

@@ -165,8 +165,7 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   // An image in a folder below the log's (a game's tree, extracted whole) puts its rebuilt file in the same
   // folder below the target: the mod mirrors the game. Images beside the log give flat output, as always.
   const std::string folder = FolderBelow(ExtractFileDir(AbsolutePath(logPath)), record.ImagePath);
-  const std::string outputDir = folder.empty() ? request_->TargetDir : JoinPath(request_->TargetDir, folder);
-  record.OutputPath = JoinPath(outputDir, ExtractFileName(record.SourcePath));
+  record.OutputPath = JoinPath(FolderUnder(request_->TargetDir, folder), ExtractFileName(record.SourcePath));
   if (step.Format == TJobKind::Texture) {
     ImportTexture(run.Context, record);
   } else {

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <memory>
+#include <new>
 
 #include "engine/entry_run.h"
 #include "platform/worker_thread.h"
@@ -46,24 +47,22 @@ struct TBatchEngine::TParallelRun {
     Mark([&] { --Running; });
   }
 
-  // Runs the entry; whatever escapes the engine's own handling fails the entry, never the process.
+  // Runs the entry. ExecuteEntry keeps its failures itself; what escapes it (no memory left to word one)
+  // fails the entry as raised, never the process.
   void Execute(TEntryRun& run) {
     try {
       Engine.ExecuteEntry(run);
       return;
-    } catch (const std::exception& e) {
-      run.Failed = true;
-      run.OutOfMemory = IsOutOfMemory(e);
-      run.Error = std::current_exception();
-      try {
-        run.Message = ErrorNamingFile(e, run.Entry.Path);
-      } catch (...) {
-        run.Named = true;  // raised as it is
-      }
     } catch (...) {
       run.Failed = true;
       run.Named = true;
       run.Error = std::current_exception();
+    }
+    try {
+      std::rethrow_exception(run.Error);
+    } catch (const std::bad_alloc&) {
+      run.OutOfMemory = true;
+    } catch (...) {
     }
     Engine.names_->Finish(run.Index);
   }

@@ -5,6 +5,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "engine/game_folder.h"
 #include "engine/job_files.h"
 #include "engine/result_log.h"
 #include "platform/files.h"
@@ -30,8 +31,9 @@ std::vector<std::string> ExistingImages(const TRunRequest& request) {
     try {
       const detail::TTextureLoad load(TextureOf(entry), request.Engine);
       bool renamed = false;
-      const std::string dir = entry.Folder.empty() ? request.TargetDir : JoinPath(request.TargetDir, entry.Folder);
-      const std::string path = names.Claim(i, JoinPath(dir, detail::ExportName(entry.Path, load.Header)), renamed, true);
+      const std::string path = names.Claim(
+          i, JoinPath(FolderUnder(request.TargetDir, entry.Folder), detail::ExportName(entry.Path, load.Header)), renamed,
+          true);
       if (FileExists(path)) existing.push_back(path);
     } catch (const std::exception&) {
       // Reported when the entry runs.

@@ -122,7 +122,6 @@ void ChooseBox(const TFreeType& ft, const TKeptLetters& kept, int& cap, int& hei
     // No kept letters to measure: the font's own line, for capitals cap pixels high.
     if (cap == 0) cap = 12;
     const TSizer probe(ft, false, 1, 1);
-    probe.SizeForCap(cap);
     const int size = probe.SizeForCap(cap);
     const double em = std::max(1.0, static_cast<double>(ft.face->units_per_EM));
     const int up = static_cast<int>(std::ceil(std::max(ascender, 0.0) * size / em));

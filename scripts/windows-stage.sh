@@ -6,6 +6,15 @@ source "$ROOT/scripts/qt-windows.sh"
 source "$ROOT/scripts/freetype-windows.sh"
 source "$ROOT/scripts/windows-package.sh"
 
+# Wine has a zlib1.dll of its own, which it prefers: in the prefix of WINEPREFIX, the programs (and only
+# they) load the one we ship.
+prefer_own_zlib() {
+  local app
+  for app in eitool.exe eitool-cli.exe eitool_tests.exe eitool_gui_tests.exe; do
+    wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$app\\DllOverrides" /v zlib1 /d native,builtin /f >/dev/null 2>&1
+  done
+}
+
 windows_stage() {
   echo "==> Windows build (MinGW-w64) and tests under wine"
   local started=$SECONDS
@@ -30,11 +39,7 @@ windows_stage() {
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
   unset DISPLAY WAYLAND_DISPLAY
   [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
-  # Wine has a zlib1.dll of its own, which it prefers: the programs (and only they) load the one we ship.
-  local app
-  for app in eitool.exe eitool-cli.exe eitool_tests.exe eitool_gui_tests.exe; do
-    wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$app\\DllOverrides" /v zlib1 /d native,builtin /f >/dev/null 2>&1
-  done
+  prefer_own_zlib
   local loaded ours
   loaded="$(wine "$ROOT/build/windows/cli/eitool-cli.exe" --version | tr -d '\r')"
   ours="$(winepath -w "$ROOT/build/windows/cli/zlib1.dll" 2>/dev/null)"
@@ -49,9 +54,7 @@ windows_stage() {
     local bare="$ROOT/build/wineprefix-bare" noFonts="$ROOT/build/no-fonts.conf"
     printf '%s\n' '<?xml version="1.0"?>' '<fontconfig></fontconfig>' >"$noFonts"
     [ -d "$bare" ] || FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" wineboot -i >/dev/null 2>&1 || true
-    for app in eitool_gui_tests.exe; do
-      WINEPREFIX="$bare" wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$app\\DllOverrides" /v zlib1 /d native,builtin /f >/dev/null 2>&1
-    done
+    WINEPREFIX="$bare" prefer_own_zlib
     (cd "$ROOT/build/windows/tests" && FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" QT_QPA_PLATFORM=offscreen \
       wine ./eitool_gui_tests.exe --gtest_brief=1 --gtest_filter='*OneFontInEveryWidgetAndDialog*')
   fi

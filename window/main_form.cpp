@@ -71,8 +71,6 @@ TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
       engine_(*this) {
   setWindowTitle(QStringLiteral("Extract\\Insert Tool"));
   setFixedSize(kFormWidth, kFormHeight);
-  UseProgramFont();
-  setFont(ProgramFont());  // the window's too: the application's reaches a widget under construction late
   setWindowIcon(WindowIcon());
   BuildToolBar();
   BuildList();
@@ -117,7 +115,6 @@ void TMainForm::BuildToolBar() {
   ToolBar1 = Placed(new QToolBar(this), "ToolBar1");
   ToolBar1->setMovable(false);
   ToolBar1->setStyleSheet(QStringLiteral("QToolBar { border: 1px solid palette(mid); spacing: 0px; }"));
-  ToolBar1->setFont(ProgramFont());  // a widget with a style sheet takes no font from its parent
   BAddLog = MakeToolButton(ToolBar1, "BAddLog", 0);
   BSaveList = MakeToolButton(ToolBar1, "BSaveList", 1);
   BRemLog = MakeToolButton(ToolBar1, "BRemLog", 2);
@@ -172,7 +169,6 @@ void TMainForm::BuildProcessGroup() {
   GroupBox1->setStyleSheet(QStringLiteral(
       "QGroupBox { border: 1px solid palette(mid); margin-top: 5px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; top: -1px; }"));
-  GroupBox1->setFont(ProgramFont());  // a widget with a style sheet takes no font from its parent
   CurrentMessage = new QLabel(GroupBox1);
   CurrentMessage->setObjectName(QStringLiteral("CurrentMessage"));
   CurrentMessage->move(12, 16);

@@ -40,7 +40,8 @@ inline constexpr TWidgetPlace kFormLayout[] = {
 // Where Qt can list none of the system's fonts (wine without Windows' own fonts), the fonts shipped in the
 // program's "fonts" folder, so that text shows; call once the application exists.
 void LoadShippedFonts();
-// The program's one font, for the window and every dialog; UseProgramFont makes it the application's.
+// The program's one font, for the window and every dialog; UseProgramFont makes it the application's, and a
+// front end calls it before its first window (a widget under construction would keep the font it began with).
 QFont ProgramFont();
 void UseProgramFont();
 

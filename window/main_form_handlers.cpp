@@ -140,9 +140,7 @@ void TMainForm::AddFolders(const std::vector<std::string>& folders) {
     for (const std::string& folder : folders) {
       const TFolderWalk walk = WalkGameFolder(AbsolutePath(folder));
       if (!walk.Unreadable.empty()) throw Exception(walk.Unreadable.front());
-      if (walk.Entries.empty())
-        throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
-                        (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+      CheckSomethingToExtract(folder, walk);
       if (!IsExportKind(JobKind)) {
         LogList->clear();
         JobKind = TJobKind::Texture;
