@@ -104,31 +104,36 @@ namespace {
 
 // The folder of an output below the target (a game's tree), made when the output is about to be written:
 // a record that fails before leaves none.
-void MakeFolderOf(const std::string& path) {
+void MakeFolderOf(TOutputNames& names, const std::string& path) {
   const std::string dir = ExtractFileDir(path);
-  if (!dir.empty() && !DirectoryExists(dir)) MakeDirectory(dir);
+  if (!dir.empty() && !DirectoryExists(dir)) names.MakeFolder(dir);
 }
 
 }  // namespace
 
+void TOutputNames::MakeFolder(const std::string& folder) {
+  std::lock_guard<std::mutex> guard(folderLock_);
+  madeFolders_.Make(folder);
+}
+
 std::string TJobContext::ExportPath(const std::string& name) {
   bool renamed = false;
   const std::string path = Names_().Claim(Entry, JoinPath(FolderUnder(TargetDir, SubFolder), name), renamed, true);
-  MakeFolderOf(path);
+  MakeFolderOf(Names_(), path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }
 
 std::string TJobContext::InsertPath(const std::string& wanted, bool& renamed) {
   const std::string path = Names_().Claim(Entry, wanted, renamed);
-  MakeFolderOf(path);
+  MakeFolderOf(Names_(), path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }
 
 std::string TJobContext::InsertPairPath(const std::string& wantedTable, bool& renamed) {
   const std::string path = Names_().ClaimPair(Entry, wantedTable, renamed);
-  MakeFolderOf(path);
+  MakeFolderOf(Names_(), path);
   if (SingleOutput) Names_().Finish(Entry);
   return path;
 }

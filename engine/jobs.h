@@ -13,6 +13,7 @@
 
 #include "formats/formathandlers.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace eit {
 
@@ -58,8 +59,13 @@ class TOutputNames {
   // claiming meanwhile.
   void Rollback(std::size_t entry);
   void CheckNotASource(const std::string& path) const;
+  // Makes the folder an output goes to (a game's tree below the target) when it is missing. The folders
+  // made for the run that are still empty when the run ends (their files failed) are removed again.
+  void MakeFolder(const std::string& folder);
 
  private:
+  std::mutex folderLock_;
+  TMadeDirectories madeFolders_;
   void WaitForTurn(std::unique_lock<std::mutex>& lock, std::size_t entry);
   // The wanted path, or the first "name (N)" that is free: numbers already given for it are not tried
   // again, so that a name wanted many times costs no more each time.

@@ -80,6 +80,13 @@ const TreeCase kTrees[] = {
      },
      0, {"w/water.tga"}, "2 symbolic links not followed"},
 #endif
+    {"a cut texture alone in its folder",
+     [](const std::string& g, const std::string& s) {
+       Copy(s + "/stone.dds", g + "/ok/stone.dds");
+       Copy(s + "/sky.dds", g + "/broken/sky.dds");
+       fs::resize_file(g + "/broken/sky.dds", 200);
+     },
+     1, {"ok/stone.bmp"}, "sky.dds: Stream read error"},
     {"a folder with no assets", [](const std::string& g, const std::string&) { std::ofstream(g + "/a/readme.txt") << "x"; },
      1, {}, "holds no textures (.dds) or font tables (.tdt) (1 other files)"},
 };
@@ -96,10 +103,17 @@ TEST_P(WholeGames, ATreeGoesOutAndComesBackMirrored) {
   for (const char* workers : {"1", "8"}) {
     SCOPED_TRACE(workers);
     const std::string out = dir.File(std::string("OUT") + workers), mod = dir.File(std::string("MOD") + workers);
-    const Outcome extract = Cli(std::string("extract -j ") + workers + " -o " + Quoted(out) + " " + Quoted(game), dir);
+    const Outcome extract =
+        Cli(std::string("extract --keep-going -j ") + workers + " -o " + Quoted(out) + " " + Quoted(game), dir);
     EXPECT_EQ(extract.status, GetParam().status) << extract.err;
     EXPECT_TRUE(testing::Mentions(extract.err, GetParam().says)) << extract.err;
     EXPECT_EQ(Tree(out), GetParam().images);
+    // A folder made for a file that failed goes again.
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(out, ec); !ec && it != fs::recursive_directory_iterator(); ++it)
+      if (it->is_directory()) {
+        EXPECT_FALSE(fs::is_empty(it->path())) << it->path();
+      }
     if (extract.status != 0) continue;
     // The log names every image by its full path, and replays into a mod folder shaped as the game.
     AddFontCodes(out + "/result.log");
