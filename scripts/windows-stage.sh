@@ -124,17 +124,23 @@ window_round_trip() {
     # zlib, as the window packs under wine (no libdeflate.dll there)
     "$cli_linux" --zlib insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
   done
+  # A game's folder dropped on the window: the tree out, as the Linux CLI writes it.
+  mkdir -p "$top/Игра/уровни/a" "$top/Игра/ui"
+  cp "$top/Текстуры/stone.dds" "$top/Игра/уровни/a/"
+  cp "$top/Текстуры/sky.dds" "$top/Игра/ui/"
+  "$cli_linux" extract -o "$top/linux/Игра" "$top/Игра" >/dev/null 2>&1
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
     "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
     "font $wtop\\Программа\\eitool\\fonts\\DejaVuSans.ttf" \
     "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
     "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
-    >"$top/script"
+    "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   cat "$top/script.out"
-  [ "$(grep -c "Operation complete!" "$top/script.out")" = 4 ] || { echo "the window did not complete its four runs" >&2; return 1; }
+  [ "$(grep -c "Operation complete!" "$top/script.out")" = 5 ] || { echo "the window did not complete its five runs" >&2; return 1; }
+  for file in уровни/a/stone.bmp ui/sky.tga; do cmp "$top/linux/Игра/$file" "$top/ИграOUT/$file"; done
   local file
   for file in stone.bmp font.tga; do cmp "$top/linux/$file" "$top/Вывод/$file"; done
   for page in 1251 1250; do
@@ -144,6 +150,6 @@ window_round_trip() {
   # The same records, the paths spelled each system's way.
   diff <(sed "s#$top/linux/#$top/Вывод/#" "$top/linux/result.log") \
        <(sed 's#: Z:\\#: \\#; s#\\#/#g' "$top/Вывод/result.log")
-  echo "--> the window on Windows: 4 runs, stone.bmp, font.tga, result.log, and Russian and Polish letters drawn and"\
-       "inserted equal the Linux CLI's"
+  echo "--> the window on Windows: 5 runs, stone.bmp, font.tga, result.log, Russian and Polish letters drawn and"\
+       "inserted, and a game's folder extracted as a tree equal the Linux CLI's"
 }
