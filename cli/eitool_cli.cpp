@@ -21,13 +21,14 @@
 #include "platform/console.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "tga/png.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE|FOLDER...\n"
-    "                                                     textures (.dds), font tables (.tdt) to images\n"
+    "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
+    "                  FILE|FOLDER...                     textures (.dds), font tables (.tdt) to images\n"
     "  eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "                                                     replay logs (.log), lists (.lst)\n"
     "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
@@ -46,9 +47,10 @@ constexpr const char* kUsage =
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
 
 constexpr const char* kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib] FILE|FOLDER...\n"
-    "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga) and lists them in\n"
-    "DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
+    "Usage: eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
+    "                          FILE|FOLDER...\n"
+    "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga; with --format png\n"
+    "all as .png, alpha kept) and lists them in DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
     "An image that exists in DIR already (it may hold your edits) stops the run before anything is written:\n"
     "--overwrite replaces such images, --keep-both writes the new ones as \"name (2).bmp\". An existing\n"
     "result.log keeps its records, but for the images written again; one that is not a result log is\n"
@@ -57,8 +59,8 @@ constexpr const char* kExtractUsage =
     "DIR (DIR/levels/a/stone.bmp); an insert of DIR/result.log then mirrors the tree in its target.\n";
 constexpr const char* kInsertUsage =
     "Usage: eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
-    "Replays result logs (.log) and project lists (.lst): each edited image goes back into a rebuilt\n"
-    "texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n"
+    "Replays result logs (.log) and project lists (.lst): each edited image (BMP, TGA or PNG, read by its\n"
+    "content) goes back into a rebuilt texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n"
     "An edited image that looks upside down, has lost the texture's alpha or equals the texture gets a\n"
     "\"warning:\" line; --strict makes each such warning fail its record instead, nothing written.\n"
     "A log moved with its folder still names the images where they were (a warning says so when the image\n"
@@ -170,6 +172,14 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
       keepBoth = true;
     } else if (a == "--zlib") {
       request.Engine = eit::TPackEngine::Zlib;
+    } else if (a == "--format" && extract) {
+      if (++i == args.size()) throw UsageError{a + " needs png or bmp-tga"};
+      if (args[i] == "png")
+        request.Images = eit::TImageFiles::Png;
+      else if (args[i] == "bmp-tga")
+        request.Images = eit::TImageFiles::BmpTga;
+      else
+        throw UsageError{a + " takes png or bmp-tga, not \"" + args[i] + "\""};
     } else if (a == "-j" || a == "--jobs") {
       if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
       char* end = nullptr;
@@ -422,7 +432,8 @@ int RunCommand(const std::vector<std::string>& args, eit::TPackEngine engine) {
     return 0;
   }
   if (command == "--version") {
-    std::printf("eitool-cli %s\n%s\n", EIT_VERSION, eit::PackEngineDescription(engine).c_str());
+    std::printf("eitool-cli %s\n%s\nPNG: %s\n", EIT_VERSION, eit::PackEngineDescription(engine).c_str(),
+                eit::PngLibraryDescription().c_str());
     return 0;
   }
   if (command == "--zlib") return Run(rest, eit::TPackEngine::Zlib);

@@ -7,6 +7,7 @@
 #include "platform/little_endian.h"
 #include "platform/paths.h"
 #include "tga/targa.h"
+#include "tga/png.h"
 
 namespace eit {
 
@@ -52,13 +53,23 @@ std::string DescribeFile(const std::string& path) {
     return path + ": BMP image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
            std::to_string(bits) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
   }
+  if (IsPngSignature(d, static_cast<std::size_t>(size))) {
+    TBitmap b;
+    ReadPngFromMemory(d, static_cast<std::size_t>(size), b, path);
+    // IHDR's bit depth and colour type, as the editor saved them.
+    static const char* const kColour[] = {"grey", "", "RGB", "palette", "grey with alpha", "", "RGBA"};
+    const unsigned depth = d[24], colour = d[25];
+    return path + ": PNG image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
+           (colour < 7 ? kColour[colour] : "?") + ", " + std::to_string(depth) + " bits per channel, " +
+           (HasAlpha(b) ? "with alpha" : "no alpha");
+  }
   if (ext == ".tga") {
     TBitmap b;
     ReadTGA(path.c_str(), b);
     return path + ": TGA image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
            std::to_string(d[16]) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
   }
-  throw Exception(path + " is not a texture, font table, BMP or TGA file");
+  throw Exception(path + " is not a texture, font table, BMP, TGA or PNG file");
 }
 
 }  // namespace eit

@@ -173,6 +173,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
   run.Context.Strict = request_->Strict;
   run.Context.Engine = request_->Engine;
+  run.Context.Images = request_->Images;
   try {
     // A result log line cannot hold a line break: such a name would come back split, and its record lost.
     if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)

@@ -6,7 +6,7 @@ namespace eit {
 
 void ExportTexture(TJobContext& context, const std::string& sourcePath) {
   detail::TTextureLoad load(sourcePath, context.Engine);
-  const std::string outputPath = context.ExportPath(detail::ExportName(sourcePath, load.Header));
+  const std::string outputPath = context.ExportPath(detail::ExportName(sourcePath, load.Header, context.Images));
   detail::WriteExport(context, sourcePath, outputPath, load.Pixels(), "");
 }
 
@@ -15,7 +15,7 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
   table.LoadFromFile(tablePath);
   CheckFontTableSize(table, tablePath);  // before the texture is read
   detail::TTextureLoad load(ChangeFileExt(tablePath, ".dds"), context.Engine);
-  const std::string outputPath = context.ExportPath(detail::ExportName(tablePath, load.Header));
+  const std::string outputPath = context.ExportPath(detail::ExportName(tablePath, load.Header, context.Images));
   const TBitmap sheet = MakeGlyphSheet(table, load.Pixels(), tablePath);
   detail::WriteExport(context, tablePath, outputPath, sheet, "glyph sheet, ");
 }

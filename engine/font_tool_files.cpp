@@ -1,4 +1,5 @@
 #include "engine/font_tool_files.h"
+#include "tga/png.h"
 
 #include "engine/job_files.h"
 #include "engine/result_log.h"
@@ -43,11 +44,13 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
   const TBitmap texture = LoadFontTexture(tablePath);
   TPreview preview = RenderPreview(table, texture, text, options, tablePath);
   const std::string ext = ExtractFileExtLower(outputPath);
-  if (ext != ".tga" && ext != ".bmp")
-    throw Exception(outputPath + ": a preview is written as .tga or .bmp, not \"" + ext + "\"");
+  if (ext != ".tga" && ext != ".bmp" && ext != ".png")
+    throw Exception(outputPath + ": a preview is written as .tga, .bmp or .png, not \"" + ext + "\"");
   TAtomicFile file(outputPath);
   if (ext == ".tga")
     WriteTgaToStream(file.Stream(), preview.Picture);
+  else if (ext == ".png")
+    WritePngToStream(file.Stream(), preview.Picture);
   else
     preview.Picture.SaveToStream(file.Stream());
   file.Commit();

@@ -43,7 +43,7 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   detail::TLoadedTexture texture;
   detail::LoadWholeTexture(*record.Source, record.SourcePath, context.Engine, texture);
   const TTextureHeader header = ReadStoredTextureHeader(texture.Image, record.SourcePath);
-  TBitmap edit = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+  TBitmap edit = detail::LoadEditedImage(record.ImagePath);
   FitEdit(edit, header, record);
   WarnAboutEdit(context, record, edit, texture.Image);
   BitmapToImage(edit, texture.Image);
@@ -81,7 +81,7 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   InvertImageHeader(font.Texture.Image);
   ImageToBitmap(font.Texture.Image, font.Pixels);
   CheckGlyphTexture(font.Pixels, texturePath);
-  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath, record.ImageIsBitmap);
+  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
   font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
                                {record.SourcePath, texturePath, record.ImagePath});
   BitmapToImage(font.Pixels, font.Texture.Image);

@@ -179,12 +179,9 @@ void LoadWholeTexture(TStream& source, const std::string& path, TPackEngine engi
   loaded.Form = LoadTextureImage(source, loaded.Image, path, TLoadExtent::Whole, engine);
 }
 
-TBitmap LoadEditedImage(const std::string& path, bool isBitmap) {
+TBitmap LoadEditedImage(const std::string& path) {
   TBitmap bitmap;
-  if (isBitmap)
-    bitmap.LoadFromFile(path);
-  else
-    ReadTGA(path.c_str(), bitmap);
+  ReadPictureFile(path, bitmap);
   return bitmap;
 }
 
@@ -198,8 +195,8 @@ std::string RenamedNote(const std::string& wantedPath, const std::string& source
          ": this one is from " + sourcePath;
 }
 
-std::string ExportName(const std::string& source, const TTextureHeader& header) {
-  return ChangeFileExt(ExtractFileName(source), header.BitCount == 32 ? ".tga" : ".bmp");
+std::string ExportName(const std::string& source, const TTextureHeader& header, TImageFiles files) {
+  return ChangeFileExt(ExtractFileName(source), ImageExtension(files, header.BitCount));
 }
 
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
@@ -211,10 +208,7 @@ void WriteExport(TJobContext& context, const std::string& source, const std::str
 
 std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap) {
   auto file = std::make_unique<TAtomicFile>(path);
-  if (bitmap.PixelFormat() == TPixelFormat::pf32bit)
-    WriteTgaToStream(file->Stream(), bitmap);
-  else
-    bitmap.SaveToStream(file->Stream());
+  WritePicture(file->Stream(), bitmap, context.Images);
   const std::int64_t bytes = file->Finish();
   context.Reporter->Publish({std::move(file), nullptr});
   return bytes;

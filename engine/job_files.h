@@ -31,20 +31,20 @@ struct TLoadedTexture {
   TTextureForm Form = TTextureForm::Raw;
 };
 void LoadWholeTexture(TStream& source, const std::string& path, TPackEngine engine, TLoadedTexture& loaded);
-// Reads an edited image by its log tag, not its extension: a bitmap file or a TGA file.
-TBitmap LoadEditedImage(const std::string& path, bool isBitmap);
+// Reads an edited image by its content (BMP, TGA or PNG), whatever its name or its log tag says.
+TBitmap LoadEditedImage(const std::string& path);
 // Refuses to write an output that is one of the sources, however the paths are spelled.
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources);
 // What a results line adds when an insert output took another name than the source's.
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath);
-// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP, atomically, and publishes it through the
-// context's reporter; returns the bytes written.
+// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP (or either as PNG, as the context says),
+// atomically, and publishes it through the context's reporter; returns the bytes written.
 std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap);
 // An export's output: the picture written under the run's name for it, its result log line and its
 // results line.
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
                  const TBitmap& picture, const std::string& what);
 // The name an export of source takes in the target directory: its own with the picture's extension.
-std::string ExportName(const std::string& source, const TTextureHeader& header);
+std::string ExportName(const std::string& source, const TTextureHeader& header, TImageFiles files);
 
 }  // namespace eit::detail

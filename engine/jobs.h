@@ -14,6 +14,7 @@
 #include "formats/formathandlers.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "tga/pictures.h"
 
 namespace eit {
 
@@ -94,6 +95,7 @@ struct TJobContext {
   bool CheckEdits = true;
   bool Strict = false;
   TPackEngine Engine = TPackEngine::Fastest;
+  TImageFiles Images = TImageFiles::BmpTga;  // what exports write
 
   // TargetDir + separator + name, made distinct from the outputs already written in this run.
   std::string ExportPath(const std::string& name);
@@ -131,7 +133,7 @@ void ImportTexture(TJobContext& context, const TImportRecord& record);
 // from 0x7F on, and writes the rebuilt texture and font table under the target directory.
 void ImportFontSheet(TJobContext& context, const TImportRecord& record);
 
-// Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit) and
+// Writes the texture at sourcePath into the target directory as a BMP (24-bit) or TGA (32-bit), or PNG, and
 // appends its "#Target BMP: " or "#Target TGA: " line to the result log.
 void ExportTexture(TJobContext& context, const std::string& sourcePath);
 // Writes the glyph sheet of the font table at tablePath (its texture beside it, ".dds") into the

@@ -109,6 +109,8 @@ struct TRunRequest {
   bool ReplaceForeignLog = false;
   // Inserts take each record's image from the log's own folder, by its file name.
   bool ImagesBesideLog = false;
+  // Extracts write BMP and TGA files, or PNG files.
+  TImageFiles Images = TImageFiles::BmpTga;
 };
 // Where insert --here takes a record's image from: the log's own folder, by the image's file name, or the
 // deepest of the image's own folders below it that holds it (a game's tree moved with its log).

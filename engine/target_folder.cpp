@@ -32,7 +32,7 @@ std::vector<std::string> ExistingImages(const TRunRequest& request) {
       const detail::TTextureLoad load(TextureOf(entry), request.Engine);
       bool renamed = false;
       const std::string path = names.Claim(
-          i, JoinPath(FolderUnder(request.TargetDir, entry.Folder), detail::ExportName(entry.Path, load.Header)), renamed,
+          i, JoinPath(FolderUnder(request.TargetDir, entry.Folder), detail::ExportName(entry.Path, load.Header, request.Images)), renamed,
           true);
       if (FileExists(path)) existing.push_back(path);
     } catch (const std::exception&) {

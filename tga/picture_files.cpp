@@ -1,0 +1,55 @@
+// Picture files by their content.
+#include "tga/pictures.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+#include "tga/png.h"
+#include "tga/targa.h"
+
+namespace eit {
+
+namespace {
+
+// What an editor may have saved instead of the formats the insert takes.
+const char* OtherFormat(const std::uint8_t* head, std::size_t size) {
+  if (size >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return "a JPEG image";
+  if (size >= 4 && std::memcmp(head, "GIF8", 4) == 0) return "a GIF image";
+  if (size >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WEBP", 4) == 0) return "a WebP image";
+  if (size >= 4 && (std::memcmp(head, "II*", 4) == 0 || std::memcmp(head, "MM\0*", 4) == 0)) return "a TIFF image";
+  if (size >= 4 && std::memcmp(head, "8BPS", 4) == 0) return "a Photoshop document";
+  if (size >= 4 && std::memcmp(head, "DDS ", 4) == 0) return "a DDS texture";
+  return nullptr;
+}
+
+}  // namespace
+
+void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
+  std::uint8_t head[12] = {};
+  std::size_t got = 0;
+  {
+    TFileStream file(path, FileMode::OpenRead);
+    got = static_cast<std::size_t>(file.Read(head, sizeof head));
+  }
+  if (IsPngSignature(head, got)) return ReadPNG(path, bitmap);
+  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return bitmap.LoadFromFile(path);
+  if (const char* other = OtherFormat(head, got))
+    throw EInvalidGraphic(path + ": " + other + ", which the insert does not take; save it as PNG, TGA or BMP");
+  ReadTGA(path.c_str(), bitmap);
+}
+
+const char* ImageExtension(TImageFiles files, int bitCount) {
+  if (files == TImageFiles::Png) return ".png";
+  return bitCount == 32 ? ".tga" : ".bmp";
+}
+
+void WritePicture(TStream& stream, const TBitmap& bitmap, TImageFiles files) {
+  if (files == TImageFiles::Png)
+    WritePngToStream(stream, bitmap);
+  else if (bitmap.PixelFormat() == TPixelFormat::pf32bit)
+    WriteTgaToStream(stream, bitmap);
+  else
+    bitmap.SaveToStream(stream);
+}
+
+}  // namespace eit

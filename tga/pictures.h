@@ -1,0 +1,22 @@
+// Picture files as the jobs read and write them, whichever codec they take.
+#pragma once
+
+#include <string>
+
+#include "platform/bitmap.h"
+#include "platform/streams.h"
+
+namespace eit {
+
+// Reads a picture by its content, whatever its name says: BMP, PNG, or else TGA (which has no
+// signature). A JPEG, GIF or WebP file is refused as such, naming the file. The bitmap is 24-bit for a
+// BMP without alpha, else 32-bit.
+void ReadPictureFile(const std::string& path, TBitmap& bitmap);
+
+// How extracts write their pictures: as BMP (24-bit) and TGA (32-bit), or all as PNG.
+enum class TImageFiles { BmpTga, Png };
+// ".bmp", ".tga" or ".png" for a picture of that many bits.
+const char* ImageExtension(TImageFiles files, int bitCount);
+void WritePicture(TStream& stream, const TBitmap& bitmap, TImageFiles files);
+
+}  // namespace eit

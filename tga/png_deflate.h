@@ -1,0 +1,30 @@
+// The zlib stream of a PNG's filtered rows, made fast: per block, Huffman codes built for its bytes, and
+// runs of one byte coded as matches at distance 1 (what a texture's flat areas and a glyph sheet's empty
+// cells filter to). Pieces of the data are coded apart, on threads when the system gives them, and
+// joined at byte boundaries, as one stream any inflater reads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace eit::png {
+
+// Rows of equal length, each made on demand into a buffer (a picture's rows, filtered).
+struct TRows {
+  std::size_t Count = 0;
+  std::size_t Stride = 0;
+  std::function<void(std::size_t row, std::uint8_t* out)> Fill;
+};
+
+// Appends the zlib stream of the rows to out. pieces: how many parts are coded at once (1: all on this
+// thread); Fill is called from the parts' threads, each row once.
+void DeflateFast(const TRows& rows, std::vector<std::uint8_t>& out, int pieces);
+
+std::uint32_t Crc32(std::uint32_t crc, const std::uint8_t* data, std::size_t size);
+std::uint32_t Adler32(std::uint32_t adler, const std::uint8_t* data, std::size_t size);
+// The Adler-32 of two pieces joined, from each piece's and the second's length.
+std::uint32_t Adler32Combine(std::uint32_t first, std::uint32_t second, std::size_t secondSize);
+
+}  // namespace eit::png
