@@ -46,7 +46,22 @@ std::string Reason(int code) {
   }
 }
 
-std::uint8_t Round16(std::uint16_t v) { return static_cast<std::uint8_t>((v * 255u + 32767u) / 65535u); }
+// The bytes of the file's IDAT chunks, as far as the file goes.
+std::int64_t ImageDataBytes(const std::uint8_t* data, std::size_t size) {
+  std::int64_t total = 0;
+  for (std::size_t at = 8; at + 8 <= size;) {
+    const std::uint32_t length = std::uint32_t{data[at]} << 24 | std::uint32_t{data[at + 1]} << 16 |
+                                 std::uint32_t{data[at + 2]} << 8 | data[at + 3];
+    const std::size_t available = std::min<std::size_t>(length, size - at - 8);
+    if (std::memcmp(data + at + 4, "IDAT", 4) == 0) total += static_cast<std::int64_t>(available);
+    if (length > size - at - 8) break;
+    at += 12 + std::size_t{length};
+  }
+  return total;
+}
+
+// The nearest 8-bit value, ties as ImageMagick breaks them.
+std::uint8_t Round16(std::uint16_t v) { return static_cast<std::uint8_t>((v + 128u) / 257u); }
 
 }  // namespace
 
@@ -72,6 +87,14 @@ void ReadPngFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
     Refuse(name, std::to_string(ihdr.width) + " x " + std::to_string(ihdr.height) +
                      " pixels is larger than this program takes");
   const bool deep = ihdr.bit_depth == 16;
+  // Deflate packs at most 1032 bytes into one: a file whose image data are fewer than that allows for is
+  // cut short, and is refused before its picture is allocated.
+  const int bitsPerPixel = ihdr.bit_depth * (ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA ? 4
+                                             : ihdr.color_type == SPNG_COLOR_TYPE_TRUECOLOR       ? 3
+                                             : ihdr.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA ? 2
+                                                                                                  : 1);
+  const std::int64_t filteredBytes = std::int64_t{ihdr.height} * (1 + (std::int64_t{ihdr.width} * bitsPerPixel + 7) / 8);
+  if (ImageDataBytes(data, size) * 1032 < filteredBytes) Refuse(name, "the image data are cut short");
   if (deep && pixels * 8 > kMaxPictureBytes)
     Refuse(name, std::to_string(ihdr.width) + " x " + std::to_string(ihdr.height) +
                      " pixels at 16 bits per channel is larger than this program takes; save it with 8 bits");
@@ -85,6 +108,9 @@ void ReadPngFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
     if (rc == SPNG_EMEM) throw std::bad_alloc();
     Refuse(name, Reason(rc));
   }
+  // The rest of the file too: the last image chunk's CRC is checked only when the chunks after it are read,
+  // and a file cut after its pixels is still a cut file.
+  if (int rc = spng_decode_chunks(ctx.get())) Refuse(name, Reason(rc));
 
   std::uint8_t* p = block.get();
   const std::size_t count = static_cast<std::size_t>(pixels);

@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "formats/formathandlers.h"
+#include "tga/pictures.h"
 #include "tga/targa.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -85,6 +86,70 @@ TEST(Cli, FailureStopsTheRunAndKeepGoingSkipsOnlyTheFailedEntry) {
   }
 }
 
+// Extract as PNG, edit, insert: the same textures as through BMP and TGA, with one worker or eight; the log
+// differs only in the images' names; glyph sheets hold the same pixels.
+TEST(Cli, PngRoundTripGivesWhatBmpAndTgaGive) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S");
+  ASSERT_EQ(Cli("samples " + testing::Quoted(s), dir).status, 0);
+  std::string sources;
+  for (const char* name : {"stone.dds", "water.dds", "sky.dds", "bricks.dds", "font.dds", "font.tdt"})
+    sources += " " + testing::Quoted(JoinPath(s, name));
+  const Outcome png = Cli("extract --format png -o " + testing::Quoted(dir.File("png")) + sources, dir);
+  ASSERT_EQ(png.status, 0) << png.err;
+  ASSERT_EQ(Cli("extract -o " + testing::Quoted(dir.File("classic")) + sources, dir).status, 0);
+  const auto pngLog = LoadLines(dir.File("png/result.log")), classicLog = LoadLines(dir.File("classic/result.log"));
+  ASSERT_EQ(pngLog.size(), classicLog.size());
+  for (std::size_t i = 0; i < pngLog.size(); ++i) {
+    const std::size_t colon = pngLog[i].find(": ");
+    if (pngLog[i].rfind("#Target", 0) != 0) {
+      EXPECT_EQ(pngLog[i], classicLog[i]);
+    } else {
+      const std::string image = pngLog[i].substr(colon + 2), classic = classicLog[i].substr(classicLog[i].find(": ") + 2);
+      EXPECT_EQ(pngLog[i].substr(0, colon), classicLog[i].substr(0, classicLog[i].find(": ")));  // the same tag
+      EXPECT_EQ(ExtractFileExt(image), ".png");
+      EXPECT_EQ(ExtractFileName(ChangeFileExt(image, "")), ExtractFileName(ChangeFileExt(classic, "")));
+      // The same pixels, alpha kept exactly; then the same edit on both.
+      TBitmap a, b;
+      ReadPictureFile(image, a);
+      ReadPictureFile(classic, b);
+      b.ConvertTo(TPixelFormat::pf32bit);
+      ASSERT_EQ(a.Width(), b.Width());
+      for (int y = 0; y < a.Height(); ++y) ASSERT_EQ(std::memcmp(a.ScanLine(y), b.ScanLine(y), a.RowBytes()), 0) << image;
+      for (TBitmap* edit : {&a, &b}) edit->FillRect({1, 1, 4, 3}, TRgb(9, 99, 199), 77);
+      for (const auto& [bitmap, path, files] : {std::tuple{&a, image, TImageFiles::Png}, std::tuple{&b, classic, TImageFiles::BmpTga}}) {
+        TFileStream out(path, FileMode::Create);
+        if (ExtractFileExt(path) == ".bmp") bitmap->ConvertTo(TPixelFormat::pf24bit);
+        WritePicture(out, *bitmap, files);
+      }
+    }
+  }
+  // The textures' records (a font record needs its codes added by hand first): three lines each.
+  const auto textures = [](const std::vector<std::string>& log) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i + 3 <= log.size(); i += 3)
+      if (log[i] == "#Format: DDS") kept.insert(kept.end(), log.begin() + static_cast<std::ptrdiff_t>(i), log.begin() + static_cast<std::ptrdiff_t>(i + 3));
+    return kept;
+  };
+  SaveLines(dir.File("png/textures.log"), textures(pngLog));
+  SaveLines(dir.File("classic/textures.log"), textures(classicLog));
+  for (const char* workers : {"1", "8"}) {
+    const std::string target = dir.File(std::string("from-png-") + workers);
+    const Outcome insert = Cli("insert -j " + std::string(workers) + " -o " + testing::Quoted(target) + " " +
+                                   testing::Quoted(dir.File("png/textures.log")), dir);
+    ASSERT_EQ(insert.status, 0) << insert.err;
+  }
+  ASSERT_EQ(Cli("insert -o " + testing::Quoted(dir.File("from-classic")) + " " + testing::Quoted(dir.File("classic/textures.log")), dir).status, 0);
+  int rebuilt = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.File("from-classic"))) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_EQ(testing::Slurp(dir.File("from-png-1/" + name)), testing::Slurp(entry.path().string())) << name;
+    EXPECT_EQ(testing::Slurp(dir.File("from-png-8/" + name)), testing::Slurp(entry.path().string())) << name;
+    ++rebuilt;
+  }
+  EXPECT_EQ(rebuilt, 5);
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
   testing::TempDir dir;
   EXPECT_EQ(Cli("", dir).status, 2);
@@ -94,6 +159,8 @@ TEST(Cli, UsageErrorsExitWithTwo) {
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("picture.png is neither a texture (.dds) nor a font table (.tdt)"), std::string::npos);
   EXPECT_EQ(Cli("insert -o x a.dds", dir).status, 2);
+  EXPECT_EQ(Cli("extract --format jpeg -o x a.dds", dir).status, 2);
+  EXPECT_EQ(Cli("insert --format png -o x a.log", dir).status, 2);
   EXPECT_EQ(Cli("--help", dir).status, 0);
   const Outcome version = Cli("--version", dir);
   EXPECT_EQ(version.status, 0);

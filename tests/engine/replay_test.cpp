@@ -117,6 +117,34 @@ TEST_F(Replay, TwentyFourBitImageIntoThirtyTwoBitTextureBecomesOpaque) {
   EXPECT_EQ((Bytes(out.begin() + 128, out.begin() + 132)), (Bytes{10, 20, 30, 255}));
 }
 
+// Every form an editor saves a PNG in goes into 32 and 24-bit textures to the pixel, whatever the log's tag
+// and the file's name say (here .tga and BMP). 16-bit channels: within one of ImageMagick's rounding.
+TEST_F(Replay, PngEditsOfEveryFormLandToThePixel) {
+  const std::string forms = EIT_TEST_DATA "/imagemagick/png/";
+  const Bytes image32 = testing::MakeTextureImage(23, 17, 32), image24 = testing::MakeTextureImage(23, 17, 24);
+  const std::string t32 = Save("src/t32.dds", image32), t24 = Save("src/t24.dds", image24);
+  for (const char* name : {"rgb8", "rgba8", "grey8", "grey_alpha8", "grey4", "grey1", "palette", "palette_trns",
+                           "rgb16", "rgba16", "grey16", "rgba8_interlaced", "rgb16_interlaced"}) {
+    const std::string edit = Save(std::string(name) + ".tga", Read(forms + name + ".png"));
+    Insert({Log({"#Format: DDS", "#Source: " + t32, "#Target BMP: " + edit, "#Format: DDS", "#Source: " + t24,
+                 "#Target TGA: " + edit})});
+    ASSERT_TRUE(report.Failures.empty()) << name;
+    const Bytes rgba = Read(forms + name + ".rgba"), out32 = Read(dir.File("new/t32.dds")),
+                out24 = Read(dir.File("new/t24.dds"));
+    ASSERT_EQ(out32.size(), image32.size()) << name;
+    ASSERT_EQ(out24.size(), image24.size()) << name;
+    EXPECT_TRUE(std::equal(out32.begin(), out32.begin() + 128, image32.begin())) << name << ": header kept";
+    const int tolerance = std::string(name).find("16") != std::string::npos ? 1 : 0;
+    for (std::size_t px = 0; px < 23 * 17; ++px)
+      for (std::size_t c = 0; c < 4; ++c) {
+        ASSERT_LE(std::abs(out32[128 + px * 4 + c] - rgba[px * 4 + c]), tolerance) << name << " pixel " << px;
+        if (c < 3) {
+          ASSERT_LE(std::abs(out24[128 + px * 3 + c] - rgba[px * 4 + c]), tolerance) << name << " pixel " << px;
+        }
+      }
+  }
+}
+
 TEST_F(Replay, MissingImagesAreReportedAndTheNextRecordStillImports) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
   const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
