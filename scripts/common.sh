@@ -71,3 +71,17 @@ ensure_deb_src() {
     "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" | $sudo tee /etc/apt/sources.list.d/eitool-deb-src.sources >/dev/null
   apt_get update -qq || { $sudo rm -f /etc/apt/sources.list.d/eitool-deb-src.sources; return 1; }
 }
+
+# deb_source_into WORK PACKAGE VERSION: unpacks Debian's source package of that version (its patches applied)
+# into WORK, made anew, and prints the tree's folder. A few seconds, from the network.
+deb_source_into() {
+  local work="$1" package="$2" version="$3" src
+  ensure_packages dpkg-dev xz-utils
+  ensure_deb_src "$package"
+  rm -rf "$work"
+  mkdir -p "$work"
+  (cd "$work" && apt-get source -qq "$package=$version" 2>/dev/null || apt-get source -qq "$package") >&2
+  src="$(find "$work" -maxdepth 1 -mindepth 1 -type d | head -n 1)"
+  [ -n "$src" ] || { echo "no $package source in $work" >&2; return 1; }
+  echo "$src"
+}

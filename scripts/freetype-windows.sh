@@ -5,7 +5,8 @@
 # Debian's own freetype source package (scripts/build-freetype-windows, a few minutes), made when missing.
 
 FREETYPE_WINDOWS_VERSION=2.12.1
-FREETYPE_WINDOWS_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/eitool/freetype${FREETYPE_WINDOWS_VERSION}-mingw-w64"
+# Built over MinGW-w64's zlib (a tree of an earlier build, with FreeType's own zlib in it, has another name).
+FREETYPE_WINDOWS_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/eitool/freetype${FREETYPE_WINDOWS_VERSION}-zlib-mingw-w64"
 
 freetype_windows_tree_ok() { [ -f "$1/include/freetype2/ft2build.h" ] && [ -f "$1/lib/libfreetype.a" ]; }
 

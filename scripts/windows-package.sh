@@ -15,8 +15,8 @@ stage_windows_zip() {
   # What each file of the zip holds and under which licence: licences/README.txt, one entry per file.
   local index=()
   index+=("eitool-cli.exe: Extract\\Insert Tool $PROJECT_VERSION (eitool-MIT.txt), with FreeType compiled in"
-          "  (freetype.txt, freetype-FTL.txt) and the GCC and MinGW-w64 runtimes linked in (gcc-runtime.txt,"
-          "  mingw-w64-runtime.txt)"
+          "  (freetype.txt, freetype-FTL.txt), libspng and zlib compiled in (libspng.txt, zlib.txt) and the GCC"
+          "  and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)"
           "zlib1.dll: zlib (zlib.txt)")
   "${crlf[@]}" "$ROOT/LICENSE" >"$stage/licences/eitool-MIT.txt"
   if [ -f "$build/window/eitool.exe" ]; then
@@ -34,7 +34,8 @@ stage_windows_zip() {
       "The libraries Qt compiles into its DLLs are listed in README.txt, each with its notice in qt-3rdparty." \
       >"$stage/licences/qt.txt"
     index+=("eitool.exe: Extract\\Insert Tool $PROJECT_VERSION (eitool-MIT.txt), with FreeType compiled in (freetype.txt,"
-            "  freetype-FTL.txt) and the GCC and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)")
+            "  freetype-FTL.txt), libspng and zlib compiled in (libspng.txt, zlib.txt) and the GCC and MinGW-w64"
+            "  runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)")
     local dll file name
     for dll in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
       index+=("$dll: Qt $QT_WINDOWS_VERSION (qt.txt, qt-LGPL-3.0.txt, qt-GPL-3.0.txt)")
@@ -64,6 +65,10 @@ stage_windows_zip() {
     "(freetype-FTL.txt): portions of this software are copyright (C) The FreeType Project (www.freetype.org)." \
     "All rights reserved. It was built from Debian's freetype $FREETYPE_WINDOWS_VERSION source package." \
     >"$stage/licences/freetype.txt"
+  # libspng (with MinGW-w64's static zlib) is compiled into both programs too, under its BSD licence.
+  { printf '%s\n' "eitool.exe and eitool-cli.exe contain libspng $SPNG_WINDOWS_VERSION, which reads PNG files, used under the" \
+      "licence below; it was built from Debian's libspng $SPNG_WINDOWS_VERSION source package, with zlib (zlib.txt)." ""
+    cat "$SPNG_WINDOWS/licences/LICENSE"; } | "${crlf[@]}" >"$stage/licences/libspng.txt"
   local licence
   for licence in "zlib:libz-mingw-w64" "gcc-runtime:gcc-mingw-w64-base" "mingw-w64-runtime:mingw-w64-common"; do
     "${crlf[@]}" "/usr/share/doc/${licence#*:}/copyright" >"$stage/licences/${licence%%:*}.txt"

@@ -4,6 +4,7 @@
 # from the zip's folder on a virtual display. Sourced after common.sh, with the Linux release build done.
 source "$ROOT/scripts/qt-windows.sh"
 source "$ROOT/scripts/freetype-windows.sh"
+source "$ROOT/scripts/spng-windows.sh"
 source "$ROOT/scripts/windows-package.sh"
 
 # Wine has a zlib1.dll of its own, which it prefers: in the prefix of WINEPREFIX, the programs (and only
@@ -30,10 +31,11 @@ windows_stage() {
   fi
   find_qt_windows
   find_freetype_windows
+  find_spng_windows
   local qt=(-DEIT_WINDOW=OFF)
   [ -z "$QT_WINDOWS" ] || qt=(-DEIT_WINDOW=ON -DEIT_QT_WINDOWS="$QT_WINDOWS" -DQT_HOST_PATH=/usr)
   configure_and_build windows -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" -DEIT_FREETYPE_WINDOWS="$FREETYPE_WINDOWS" "${qt[@]}"
+    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" -DEIT_FREETYPE_WINDOWS="$FREETYPE_WINDOWS" -DEIT_SPNG_WINDOWS="$SPNG_WINDOWS" "${qt[@]}"
 
   # A private, headless wine; UTF-8 so that non-ASCII arguments reach the programs whole.
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
@@ -76,6 +78,11 @@ windows_stage() {
       "${run[@]}" extract -o "Вывод" S/stone.dds S/sky.dds S/water.dds S/bricks.dds >/dev/null
       "${run[@]}" extract -o "Σελίδα" S/font.tdt >/dev/null
       "${run[@]}" insert -o "Νέα" "Вывод/result.log" S/insert_font.log >/dev/null
+      # PNG out and back, with one worker and with eight.
+      "${run[@]}" extract --format png -o "ПНГ" S/stone.dds S/sky.dds >/dev/null
+      "${run[@]}" extract --format png -o "ПНГлист" S/font.tdt >/dev/null
+      "${run[@]}" insert -j 1 -o "ИзПНГ1" "ПНГ/result.log" >/dev/null
+      "${run[@]}" insert -j 8 -o "ИзПНГ8" "ПНГ/result.log" >/dev/null
       # A translation: letters drawn from the font the zip ships, laid into the font, previewed.
       mkdir -p fonts
       cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf fonts/
@@ -95,7 +102,8 @@ windows_stage() {
   for file in Вывод/stone.bmp Вывод/sky.tga Вывод/water.tga Вывод/bricks.bmp Σελίδα/font.tga Νέα/stone.dds \
               Νέα/sky.dds Νέα/water.dds Νέα/bricks.dds Νέα/font.dds Νέα/font.tdt Лист/latin_sheet.tga \
               Русский/latin.dds Русский/latin.tdt Русский/preview.tga Дерево/уровни/a/stone.bmp \
-              Дерево/уровни/b/stone.bmp Дерево/ui/sky.tga Мод/уровни/a/stone.dds Мод/уровни/b/stone.dds Мод/ui/sky.dds; do
+              Дерево/уровни/b/stone.bmp Дерево/ui/sky.tga Мод/уровни/a/stone.dds Мод/уровни/b/stone.dds Мод/ui/sky.dds ПНГ/stone.png ПНГ/sky.png \
+              ПНГлист/font.png ИзПНГ1/stone.dds ИзПНГ1/sky.dds ИзПНГ8/stone.dds ИзПНГ8/sky.dds; do
     cmp "$top/linux/Текстуры и Ελληνικά/$file" "$top/windows/Текстуры и Ελληνικά/$file"
     count=$((count + 1))
   done
