@@ -22,6 +22,7 @@
 #include <iterator>
 
 #include "window/icons.h"
+#include "window/image_viewer_dialog.h"
 #include "window/qt_dialogs.h"
 
 namespace eit {
@@ -151,10 +152,26 @@ void TMainForm::BuildList() {
   connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
   LogList->addAction(DrawLettersAction);
   LogList->addAction(PackWithZlib);
+  ExtractAsPng = new QAction(QStringLiteral("Extract images as PNG (instead of BMP and TGA)"), LogList);
+  ExtractAsPng->setObjectName(QStringLiteral("ExtractAsPng"));
+  ExtractAsPng->setCheckable(true);
+  ExtractAsPng->setChecked(QSettings().value(QStringLiteral("extractPng"), false).toBool());
+  connect(ExtractAsPng, &QAction::toggled, this, [](bool on) { QSettings().setValue(QStringLiteral("extractPng"), on); });
+  LogList->addAction(ExtractAsPng);
   AboutAction = new QAction(QStringLiteral("About... (F1)"), LogList);
   AboutAction->setObjectName(QStringLiteral("AboutAction"));
   connect(AboutAction, &QAction::triggered, this, [this] { About(); });
   LogList->addAction(AboutAction);
+  ViewAction = new QAction(QStringLiteral("View... (F3, or a double click)"), LogList);
+  ViewAction->setObjectName(QStringLiteral("ViewAction"));
+  connect(ViewAction, &QAction::triggered, this, [this] { ViewImages(); });
+  LogList->insertAction(AddFolderAction, ViewAction);
+  auto* viewKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
+  connect(viewKey, &QShortcut::activated, this, [this] { ViewImages(); });
+  connect(LogList, &QListWidget::itemDoubleClicked, this, [this] { ViewImages(); });
+  connect(LogList, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (viewer_ != nullptr && viewer_->isVisible() && row >= 0) viewer_->ShowEntry(EntryAt(row));
+  });
   auto* aboutKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(aboutKey, &QShortcut::activated, this, [this] { About(); });
   auto* previewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);

@@ -24,6 +24,7 @@ namespace eit {
 class TPreviewDialog;
 class TDrawLettersDialog;
 class TAboutDialog;
+class TImageViewerDialog;
 
 // The window's fixed layout in pixels, widget by object name (the group's widgets inside the group).
 struct TWidgetPlace {
@@ -77,6 +78,11 @@ class TMainForm : public QWidget, private TFrontEnd {
   TDrawLettersDialog* DrawLetters(const std::string& table = "");
   // "About" (F1, or the list's context menu).
   TAboutDialog* About();
+  // "View" (F3, a double click on an entry, or the list's context menu): the viewer beside the window, which
+  // follows the list's current entry from then on; one viewer, raised when open.
+  TImageViewerDialog* ViewImages();
+  // The list's entry at row as a run takes it (a folder entry is the folder).
+  TJobEntry EntryAt(int row) const;
   // Files dropped on the list: added as the open dialog adds them, the kind from the extension; folders
   // as by AddFolders.
   void DropFiles(const std::vector<std::string>& files);
@@ -138,6 +144,9 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* DrawLettersAction;
   QAction* AddFolderAction;
   QAction* AboutAction;
+  QAction* ViewAction;
+  QAction* ExtractAsPng;  // the list's context menu: extracts write PNG instead of BMP and TGA
+  TImageViewerDialog* viewer_ = nullptr;
 
   std::unique_ptr<TDialogs> dialogs_;
   TBatchEngine engine_;

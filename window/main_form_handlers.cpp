@@ -22,6 +22,7 @@
 #include "platform/paths.h"
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
+#include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
 #include "window/rtf.h"
@@ -71,6 +72,7 @@ TRunRequest TMainForm::RequestFor(const std::string& directory) const {
   request.TargetDir = directory;
   request.Workers = workers_;
   request.Engine = PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest;
+  request.Images = ExtractAsPng->isChecked() ? TImageFiles::Png : TImageFiles::BmpTga;
   return request;
 }
 
@@ -337,6 +339,27 @@ TAboutDialog* TMainForm::About() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->show();
   return dialog;
+}
+
+TJobEntry TMainForm::EntryAt(int row) const {
+  const QListWidgetItem* item = LogList->item(row);
+  return {item->data(kFolderRole).isValid() ? TJobKind::Texture : JobKind, EntryPath(item)};
+}
+
+TImageViewerDialog* TMainForm::ViewImages() {
+  if (viewer_ == nullptr) {
+    viewer_ = new TImageViewerDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, this);
+    // Beside the window, which keeps its size.
+    viewer_->move(frameGeometry().right() + 8, frameGeometry().top());
+  }
+  viewer_->show();
+  viewer_->raise();
+  const int row = LogList->currentRow();
+  if (row >= 0)
+    viewer_->ShowEntry(EntryAt(row));
+  else if (LogList->count() > 0)
+    LogList->setCurrentRow(0);  // shown through the selection's signal
+  return viewer_;
 }
 
 TDrawLettersDialog* TMainForm::DrawLetters(const std::string& table) {

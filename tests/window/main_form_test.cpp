@@ -39,6 +39,8 @@
 #include "window/preview_dialog.h"
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
+#include "window/image_viewer_dialog.h"
+#include "tga/pictures.h"
 #include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
 #include "compression/pack_engine.h"
@@ -113,6 +115,12 @@ struct TScriptedDialogs : TDialogs {
     return s;
   }
 };
+
+// The viewer shows what the selection holds, read on its worker; true once it has.
+bool WaitForViewer(const TImageViewerDialog* viewer) {
+  for (int i = 0; i < 1000 && viewer->Loading(); ++i) QTest::qWait(10);
+  return !viewer->Loading();
+}
 
 class MainForm : public ::testing::Test {
  protected:
@@ -675,6 +683,121 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
 // Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.
 // The Windows program's icon resource is a file, made from the same drawing as the window's icon:
 // EIT_WRITE_ICON=1 writes it anew (PNG entries, as Windows Vista and later read them).
+QRgb Rgb(const TBitmap& picture, int x, int y) {
+  const std::uint8_t* p = picture.ScanLine(y) + x * picture.BytesPerPixel();
+  return qRgb(p[2], p[1], p[0]);
+}
+
+TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
+  const std::string s = dir.File("samples"), out = dir.File("out");
+  ASSERT_EQ(testing::Cli("samples " + testing::Quoted(s), dir).status, 0);
+  ASSERT_EQ(testing::Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(s + "/stone.dds") + " " +
+                             testing::Quoted(s + "/water.dds") + " " + testing::Quoted(s + "/sky.dds"), dir).status, 0);
+  TBitmap stone, water;
+  ReadPictureFile(out + "/stone.bmp", stone);
+  ReadPictureFile(out + "/water.tga", water);
+
+  // Textures: F3 opens the viewer beside the window on the current entry; it follows the selection.
+  Add(1, {s + "/stone.dds", s + "/water.dds"});
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  auto* list = Part<QListWidget>(*form, "LogList");
+  list->setCurrentRow(0);
+  QTest::keyClick(form.get(), Qt::Key_F3);
+  auto* viewer = form->findChild<TImageViewerDialog*>();
+  ASSERT_NE(viewer, nullptr);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  EXPECT_TRUE(viewer->isVisible());
+  EXPECT_EQ(form->size(), QSize(kFormWidth, kFormHeight));  // the window keeps its size
+  EXPECT_EQ(viewer->SourceCaption->text().toStdString(), "stone.dds: 64 x 64, 24-bit, packed texture");
+  QImage shown = viewer->SourceImage();
+  ASSERT_EQ(shown.size(), QSize(64, 64));
+  EXPECT_EQ(shown.pixel(5, 7) & 0xFFFFFF, Rgb(stone, 5, 7) & 0xFFFFFF);
+  list->setCurrentRow(1);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("32-bit")), -1);
+  // Alpha: over a checkerboard, off, alone.
+  const int x = 9, y = 4;
+  const std::uint8_t* p = water.ScanLine(y) + 4 * x;
+  viewer->Alpha->setCurrentIndex(2);
+  EXPECT_EQ(qRed(viewer->SourceImage().pixel(x, y)), p[3]);
+  viewer->Alpha->setCurrentIndex(1);
+  EXPECT_EQ(viewer->SourceImage().pixel(x, y) & 0xFFFFFF, Rgb(water, x, y) & 0xFFFFFF);
+  viewer->Alpha->setCurrentIndex(0);
+  const int ground = ((x / 8 + y / 8) % 2) != 0 ? 204 : 255;
+  EXPECT_EQ(qGreen(viewer->SourceImage().pixel(x, y)), (p[1] * p[3] + ground * (255 - p[3]) + 127) / 255);
+  viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(4));
+  EXPECT_EQ(viewer->SourceView()->size(), QSize(256, 256));
+  viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(1));
+
+  // A font table: its glyph sheet, each cell outlined with its code.
+  Add(2, {s + "/font.tdt"});
+  list->setCurrentRow(0);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("glyph sheet of 224 cells")), -1);
+  ASSERT_EQ(viewer->View().Records.size(), 1u);
+  EXPECT_EQ(viewer->View().Records[0].Source.Cells[1].Code, 0x21);
+  EXPECT_EQ(viewer->SourceImage().pixel(50, viewer->View().Records[0].Source.Cells[1].Box.Top) & 0xFFFFFF, 0x00A0FFu);
+
+  // A log: each record's texture beside its edit, with what the insert would find. Stone left unedited, sky
+  // turned upside down, water missing.
+  TBitmap sky;
+  ReadPictureFile(out + "/sky.tga", sky);
+  TBitmap flipped(sky.PixelFormat(), sky.Width(), sky.Height());
+  for (int row = 0; row < sky.Height(); ++row)
+    std::memcpy(flipped.ScanLine(row), sky.ScanLine(sky.Height() - 1 - row), sky.RowBytes());
+  {
+    TFileStream file(out + "/sky.tga", FileMode::Create);
+    WritePicture(file, flipped, TImageFiles::BmpTga);
+  }
+  std::filesystem::remove(out + "/water.tga");
+  Add(4, {out + "/result.log"});
+  list->setCurrentRow(0);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  const TEntryView& view = viewer->View();
+  ASSERT_EQ(view.Records.size(), 3u);
+  const auto findings = [&](std::size_t k) {
+    std::string all;
+    for (const std::string& f : view.Records[k].Edited.Findings) all += f + "\n";
+    return all;
+  };
+  EXPECT_NE(findings(0).find("equals the texture"), std::string::npos) << findings(0);
+  EXPECT_NE(findings(1).find("missing"), std::string::npos) << findings(1);
+  EXPECT_NE(findings(2).find("upside down"), std::string::npos) << findings(2);
+  viewer->Record->setCurrentIndex(2);
+  EXPECT_NE(viewer->Findings->text().indexOf(QStringLiteral("upside down")), -1);
+  const QImage edited = viewer->EditedImage();
+  EXPECT_EQ(edited.pixel(1, edited.height() / 2) & 0xFFFFFF, 0xE60000u);  // the red frame
+  EXPECT_EQ(viewer->SourceImage().size(), QSize(sky.Width(), sky.Height()));
+
+  // A double click on an entry opens it too.
+  viewer->close();
+  list->setCurrentRow(-1);
+  emit list->itemDoubleClicked(list->item(0));
+  EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(MainForm, ExtractAsPngIsKeptAcrossStartsAndWritesPng) {
+  Part<QAction>(*form, "ExtractAsPng")->setChecked(true);
+  EXPECT_EQ(form->RequestFor("d").Images, TImageFiles::Png);
+  form = std::make_unique<TMainForm>(std::make_unique<TScriptedDialogs>());
+  EXPECT_TRUE(Part<QAction>(*form, "ExtractAsPng")->isChecked());
+  auto dialogs = std::make_unique<TScriptedDialogs>();
+  script = dialogs.get();
+  form = std::make_unique<TMainForm>(std::move(dialogs));
+  const std::string saved = GetCurrentDir();
+  const auto textures = MakeTextures(2);
+  Add(1, textures);
+  script->directories.push_back(dir.File("out"));
+  form->BProcessClick();
+  SetCurrentDir(saved);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("out/tex0.png")));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("out/tex1.png")));
+  Part<QAction>(*form, "ExtractAsPng")->setChecked(false);
+  EXPECT_EQ(form->RequestFor("d").Images, TImageFiles::BmpTga);
+}
+
 TEST(WindowIcon, TheIconResourceIsTheWindowsDrawing) {
   const QString path = QStringLiteral(EIT_SOURCE_DIR "/window/eitool.ico");
   const std::vector<int> sizes = {16, 32, 48, 256};
@@ -729,6 +852,25 @@ TEST_F(MainForm, Screenshot) {
   Part<QListWidget>(*form, "LogList")->setCurrentRow(1);
   SetCurrentDir(saved);
   ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(path)));
+  // The viewer beside it, on a log whose sky was saved upside down: EIT_VIEWER_SCREENSHOT.
+  if (const char* viewerPath = std::getenv("EIT_VIEWER_SCREENSHOT")) {
+    TBitmap sky;
+    ReadPictureFile(dir.File("out/sky.tga"), sky);
+    TBitmap flipped(sky.PixelFormat(), sky.Width(), sky.Height());
+    for (int row = 0; row < sky.Height(); ++row)
+      std::memcpy(flipped.ScanLine(row), sky.ScanLine(sky.Height() - 1 - row), sky.RowBytes());
+    {
+      TFileStream file(dir.File("out/sky.tga"), FileMode::Create);
+      WritePicture(file, flipped, TImageFiles::BmpTga);
+    }
+    Add(4, {dir.File("out/result.log")});
+    TImageViewerDialog* viewer = form->ViewImages();
+    ASSERT_TRUE(WaitForViewer(viewer));
+    viewer->Record->setCurrentIndex(1);
+    viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(2));
+    viewer->resize(760, 420);
+    ASSERT_TRUE(viewer->grab().save(QString::fromLocal8Bit(viewerPath)));
+  }
 }
 
 TEST_F(MainForm, SavedResultsAreRtfAndTheBoxShowsTheFileName) {

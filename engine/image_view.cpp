@@ -1,0 +1,222 @@
+// The viewer's pure steps: the same loading and checks the jobs use, writing nothing.
+#include "engine/image_view.h"
+
+#include "engine/font_tool_files.h"
+#include "engine/job_files.h"
+#include "engine/result_log.h"
+#include "formats/codepages.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+std::string SizeText(std::int64_t width, std::int64_t height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+// The texture's picture and its image as loaded (header as stored, which the edit checks read).
+struct TTextureRead {
+  TTextureForm Form = TTextureForm::Raw;
+  TTextureHeader Header;
+  TMemoryStream Image;
+  TBitmap Pixels;
+};
+
+void ReadTexture(const std::string& path, TPackEngine engine, TTextureRead& read) {
+  TFileStream source(path, FileMode::OpenRead);
+  read.Form = LoadTextureImage(source, read.Image, path, TLoadExtent::Pixels, engine);
+  read.Header = ReadStoredTextureHeader(read.Image, path);
+}
+
+void TakePixels(TTextureRead& read) {
+  InvertImageHeader(read.Image);
+  ImageToBitmap(read.Image, read.Pixels);
+  InvertImageHeader(read.Image);
+}
+
+std::string TextureCaption(const std::string& path, const TTextureRead& read) {
+  return ExtractFileName(path) + ": " + SizeText(read.Header.Width, read.Header.Height) + ", " +
+         std::to_string(read.Header.BitCount) + "-bit, " + (read.Form == TTextureForm::Packed ? "packed" : "raw") +
+         " texture";
+}
+
+TViewPicture TexturePicture(const std::string& path, TPackEngine engine) {
+  TViewPicture view;
+  view.Path = path;
+  TTextureRead read;
+  ReadTexture(path, engine, read);
+  TakePixels(read);
+  view.Caption = TextureCaption(path, read);
+  view.Picture = std::move(read.Pixels);
+  return view;
+}
+
+TViewPicture SheetPicture(const std::string& tablePath, TPackEngine engine) {
+  TViewPicture view;
+  view.Path = tablePath;
+  TMemoryStream table;
+  table.LoadFromFile(tablePath);
+  CheckFontTableSize(table, tablePath);
+  TTextureRead texture;
+  ReadTexture(ChangeFileExt(tablePath, ".dds"), engine, texture);
+  TakePixels(texture);
+  view.Picture = MakeGlyphSheet(table, texture.Pixels, tablePath);
+  const std::int32_t cell = view.Picture.Height() / kFontRecords;
+  for (std::int32_t k = 0; k < kFontRecords; ++k) view.Cells.push_back({{0, k * cell, kSheetWidth, (k + 1) * cell}, 0x20 + k});
+  view.Caption = ExtractFileName(tablePath) + ": glyph sheet of " + std::to_string(kFontRecords) + " cells, " +
+                 SizeText(view.Picture.Width(), view.Picture.Height()) + ", over " +
+                 TextureCaption(ChangeFileExt(tablePath, ".dds"), texture);
+  return view;
+}
+
+std::string EditedCaption(const std::string& path, const TBitmap& edit) {
+  return ExtractFileName(path) + ": " + SizeText(edit.Width(), edit.Height()) + ", edited image";
+}
+
+// A texture record: the texture, and the edit with what the insert would say of it.
+void ViewTextureRecord(const TImportRecord& record, TPackEngine engine, TViewRecord& view) {
+  TTextureRead texture;
+  view.Source.Path = record.SourcePath;
+  try {
+    ReadTexture(record.SourcePath, engine, texture);
+    view.Source.Caption = TextureCaption(record.SourcePath, texture);
+  } catch (const std::exception& e) {
+    view.Source.Caption = e.what();
+  }
+  view.Edited.Path = record.ImagePath;
+  if (!FileExists(record.ImagePath)) {
+    view.Edited.Caption = ExtractFileName(record.ImagePath) + ": does not exist";
+    view.Edited.Findings.push_back("missing: the insert passes this record over");
+  } else {
+    try {
+      view.Edited.Picture = detail::LoadEditedImage(record.ImagePath);
+      view.Edited.Caption = EditedCaption(record.ImagePath, view.Edited.Picture);
+    } catch (const std::exception& e) {
+      view.Edited.Caption = e.what();
+      view.Edited.Findings.push_back("unreadable: the insert fails here");
+    }
+  }
+  if (texture.Image.Size() != 0 && view.Edited.Picture.Width() != 0) {
+    TBitmap& edit = view.Edited.Picture;
+    if (static_cast<std::uint32_t>(edit.Width()) != texture.Header.Width ||
+        static_cast<std::uint32_t>(edit.Height()) != texture.Header.Height) {
+      view.Edited.Findings.push_back("size differs: " + SizeText(edit.Width(), edit.Height()) + ", the texture is " +
+                                     SizeText(texture.Header.Width, texture.Header.Height));
+    } else {
+      TBitmap fitted(edit.PixelFormat(), edit.Width(), edit.Height());
+      fitted.CopyRect({0, 0, edit.Width(), edit.Height()}, edit, {0, 0, edit.Width(), edit.Height()});
+      fitted.ConvertTo(texture.Header.Format());
+      for (const std::string& warning : EditWarnings(fitted, texture.Image)) view.Edited.Findings.push_back(warning);
+    }
+  }
+  if (texture.Image.Size() != 0) {
+    TakePixels(texture);
+    view.Source.Picture = std::move(texture.Pixels);
+  }
+}
+
+void ViewFontRecord(const TImportRecord& record, TPackEngine engine, TViewRecord& view) {
+  try {
+    view.Source = SheetPicture(record.SourcePath, engine);
+  } catch (const std::exception& e) {
+    view.Source.Path = record.SourcePath;
+    view.Source.Caption = e.what();
+  }
+  view.Edited.Path = record.ImagePath;
+  if (!FileExists(record.ImagePath)) {
+    view.Edited.Caption = ExtractFileName(record.ImagePath) + ": does not exist";
+    view.Edited.Findings.push_back("missing: the insert passes this record over");
+    return;
+  }
+  try {
+    view.Edited.Picture = detail::LoadEditedImage(record.ImagePath);
+    view.Edited.Caption = EditedCaption(record.ImagePath, view.Edited.Picture) + " (new glyphs from " +
+                          CodeText(std::max(record.NewCode, record.FirstCode)) + ")";
+  } catch (const std::exception& e) {
+    view.Edited.Caption = e.what();
+    view.Edited.Findings.push_back("unreadable: the insert fails here");
+  }
+}
+
+// Each finding's short name, to be written on the picture.
+void TagFindings(TViewPicture& picture) {
+  static const std::pair<const char*, const char*> kTags[] = {
+      {"upside down", "upside down"}, {"lost the texture's alpha", "alpha lost"}, {"equals the texture", "unedited"},
+      {"size differs", "size differs"}, {"missing", "missing"}, {"unreadable", "unreadable"}};
+  for (const std::string& finding : picture.Findings) {
+    std::string tag = "see below";
+    for (const auto& [text, name] : kTags)
+      if (finding.find(text) != std::string::npos) tag = name;
+    picture.Tags.push_back(tag);
+  }
+}
+
+void ViewLog(const std::string& logPath, TPackEngine engine, TEntryView& view) {
+  const std::vector<std::string> lines = LoadLines(logPath);
+  for (const TReplayStep& step : PlanReplay(lines, logPath)) {
+    if (!step.IsRecord) continue;
+    TViewRecord record;
+    record.Name = ExtractFileName(step.Record.SourcePath) + " (" + ExtractFileName(logPath) + ", line " +
+                  std::to_string(step.Line + 1) + ")";
+    if (step.Format == TJobKind::Texture)
+      ViewTextureRecord(step.Record, engine, record);
+    else
+      ViewFontRecord(step.Record, engine, record);
+    TagFindings(record.Edited);
+    view.Records.push_back(std::move(record));
+  }
+}
+
+}  // namespace
+
+TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
+  TEntryView view;
+  view.Title = entry.Path;
+  try {
+    if (DirectoryExists(entry.Path)) {
+      view.Error = entry.Path + ": a game's folder; its textures and font tables are shown once extracted";
+    } else if (entry.Kind == TJobKind::Texture) {
+      view.Records.push_back({ExtractFileName(entry.Path), TexturePicture(entry.Path, engine), {}});
+    } else if (entry.Kind == TJobKind::FontSheet) {
+      view.Records.push_back({ExtractFileName(entry.Path), SheetPicture(entry.Path, engine), {}});
+    } else if (entry.Kind == TJobKind::ReplayLog || entry.Kind == TJobKind::ProjectList) {
+      view.IsLog = true;
+      if (ExtractFileExtLower(entry.Path) == ".lst") {
+        for (const std::string& log : ProjectListEntries(LoadLines(entry.Path))) ViewLog(log, engine, view);
+      } else {
+        ViewLog(entry.Path, engine, view);
+      }
+      if (view.Records.empty()) view.Error = entry.Path + ": no records to insert";
+    }
+  } catch (const std::exception& e) {
+    view.Error = e.what();
+  }
+  return view;
+}
+
+TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show) {
+  TBitmap out(TPixelFormat::pf24bit, picture.Width(), picture.Height());
+  const bool alpha = picture.PixelFormat() == TPixelFormat::pf32bit;
+  const int in = picture.BytesPerPixel();
+  constexpr int kSquare = 8;
+  for (std::int32_t y = 0; y < picture.Height(); ++y) {
+    const std::uint8_t* p = picture.ScanLine(y);
+    std::uint8_t* q = out.ScanLine(y);
+    for (std::int32_t x = 0; x < picture.Width(); ++x, p += in, q += 3) {
+      if (!alpha || show == TAlphaShow::Ignore) {
+        q[0] = p[0], q[1] = p[1], q[2] = p[2];
+      } else if (show == TAlphaShow::AlphaOnly) {
+        q[0] = q[1] = q[2] = p[3];
+      } else {
+        const unsigned a = p[3];
+        const unsigned ground = ((x / kSquare + y / kSquare) % 2) != 0 ? 204 : 255;
+        for (int c = 0; c < 3; ++c) q[c] = static_cast<std::uint8_t>((p[c] * a + ground * (255 - a) + 127) / 255);
+      }
+    }
+    if (!alpha && show == TAlphaShow::AlphaOnly) std::fill(out.ScanLine(y), out.ScanLine(y) + out.RowBytes(), std::uint8_t{255});
+  }
+  return out;
+}
+
+}  // namespace eit

@@ -1,0 +1,229 @@
+#include "window/image_viewer_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "formats/codepages.h"
+
+namespace eit {
+
+TPictureView::TPictureView(QWidget* parent) : QWidget(parent) {}
+
+void TPictureView::SetPicture(const QImage& picture, int zoom) {
+  picture_ = picture;
+  zoom_ = zoom == 0 ? 1 : zoom;
+  const auto scaled = [this](int side) { return zoom_ > 0 ? side * zoom_ : (side - zoom_ - 1) / -zoom_; };
+  setFixedSize(scaled(picture_.width()), scaled(picture_.height()));
+  update();
+}
+
+void TPictureView::paintEvent(QPaintEvent* event) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  const QRect shown = event->rect();
+  if (zoom_ > 0) {
+    // The picture's pixels under the exposed part, each drawn as a zoom x zoom square.
+    const QRect from(shown.left() / zoom_, shown.top() / zoom_, shown.width() / zoom_ + 2, shown.height() / zoom_ + 2);
+    const QRect part = from.intersected(picture_.rect());
+    painter.drawImage(QRect(part.left() * zoom_, part.top() * zoom_, part.width() * zoom_, part.height() * zoom_),
+                      picture_, part);
+  } else {
+    const int step = -zoom_;
+    const QRect part = QRect(shown.left() * step, shown.top() * step, shown.width() * step, shown.height() * step)
+                           .intersected(picture_.rect());
+    painter.drawImage(QRect(part.left() / step, part.top() / step, (part.width() + step - 1) / step,
+                            (part.height() + step - 1) / step),
+                      picture_, part);
+  }
+}
+
+QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show) {
+  if (view.Picture.Width() == 0) return {};
+  const TBitmap composed = ComposeForView(view.Picture, show);
+  QImage image(composed.Width(), composed.Height(), QImage::Format_RGB888);
+  for (int y = 0; y < composed.Height(); ++y) {
+    const std::uint8_t* in = composed.ScanLine(y);
+    std::uint8_t* out = image.scanLine(y);
+    for (int x = 0; x < composed.Width(); ++x) out[3 * x] = in[3 * x + 2], out[3 * x + 1] = in[3 * x + 1], out[3 * x + 2] = in[3 * x];
+  }
+  if (view.Cells.empty() && view.Findings.empty()) return image;
+  QPainter painter(&image);
+  QFont small = painter.font();
+  small.setPixelSize(9);
+  painter.setFont(small);
+  for (const TViewCell& cell : view.Cells) {
+    painter.setPen(QColor(0, 160, 255));
+    painter.drawRect(cell.Box.Left, cell.Box.Top, cell.Box.Right - cell.Box.Left - 1, cell.Box.Bottom - cell.Box.Top - 1);
+    painter.drawText(QRect(cell.Box.Left + 2, cell.Box.Top, cell.Box.Right - cell.Box.Left - 4, cell.Box.Bottom - cell.Box.Top),
+                     Qt::AlignRight | Qt::AlignBottom, QString::fromStdString(CodeText(cell.Code)));
+  }
+  if (!view.Findings.empty()) {
+    // A red frame, and the findings' names on a band along the top.
+    painter.setPen(QPen(QColor(230, 0, 0), 2));
+    painter.drawRect(image.rect().adjusted(1, 1, -1, -1));
+    QStringList words;
+    for (const std::string& tag : view.Tags) words << QString::fromStdString(tag);
+    const QString band = words.join(QStringLiteral(", "));
+    const int height = std::min(image.height(), 12);
+    painter.fillRect(QRect(0, 0, image.width(), height), QColor(230, 0, 0));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(2, 0, image.width() - 4, height), Qt::AlignLeft | Qt::AlignVCenter, band);
+  }
+  return image;
+}
+
+TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QDialog(parent), engine_(engine) {
+  setObjectName(QStringLiteral("ImageViewer"));
+  setWindowTitle(QStringLiteral("View"));
+  resize(720, 560);
+  Title = new QLabel(this);
+  Title->setWordWrap(true);
+  Record = new QComboBox(this);
+  Record->setObjectName(QStringLiteral("Record"));
+  Zoom = new QComboBox(this);
+  for (const int z : {-8, -4, -2, 1, 2, 3, 4, 6, 8, 12, 16})
+    Zoom->addItem(z > 0 ? QString::number(z) + QStringLiteral(" x") : QStringLiteral("1/") + QString::number(-z), z);
+  Zoom->setCurrentIndex(Zoom->findData(1));
+  Alpha = new QComboBox(this);
+  Alpha->addItem(QStringLiteral("over a checkerboard"), static_cast<int>(TAlphaShow::Checkerboard));
+  Alpha->addItem(QStringLiteral("off"), static_cast<int>(TAlphaShow::Ignore));
+  Alpha->addItem(QStringLiteral("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
+  auto* controls = new QFormLayout;
+  controls->addRow(QStringLiteral("Record:"), Record);
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
+  row->addWidget(Zoom);
+  row->addSpacing(16);
+  row->addWidget(new QLabel(QStringLiteral("Alpha:"), this));
+  row->addWidget(Alpha);
+  row->addStretch();
+  const auto side = [this](TPictureView*& view, QLabel*& caption) {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    caption = new QLabel(box);
+    caption->setWordWrap(true);
+    view = new TPictureView;
+    auto* scroll = new QScrollArea(box);
+    scroll->setWidget(view);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(caption);
+    layout->addWidget(scroll, 1);
+    return box;
+  };
+  auto* pictures = new QHBoxLayout;
+  pictures->addWidget(side(source_, SourceCaption), 1);
+  editedSide_ = side(edited_, EditedCaption);
+  pictures->addWidget(editedSide_, 1);
+  Findings = new QLabel(this);
+  Findings->setObjectName(QStringLiteral("Findings"));
+  Findings->setWordWrap(true);
+  Findings->setStyleSheet(QStringLiteral("color: #c00000"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Title);
+  layout->addLayout(controls);
+  layout->addLayout(row);
+  layout->addLayout(pictures, 1);
+  layout->addWidget(Findings);
+  connect(Record, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  worker_ = std::thread([this] { Work(); });
+}
+
+TImageViewerDialog::~TImageViewerDialog() {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    quit_ = true;
+  }
+  wake_.notify_all();
+  worker_.join();
+}
+
+void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    asked_ = entry;
+    ++ticket_;
+  }
+  loading_ = true;
+  Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
+  wake_.notify_all();
+}
+
+void TImageViewerDialog::Work() {
+  for (;;) {
+    TJobEntry entry;
+    std::uint64_t ticket = 0;
+    {
+      std::unique_lock<std::mutex> guard(lock_);
+      wake_.wait(guard, [this] { return quit_ || asked_.has_value(); });
+      if (quit_) return;
+      entry = std::move(*asked_);
+      asked_.reset();
+      ticket = ticket_;
+    }
+    auto view = std::make_shared<TEntryView>();
+    try {
+      *view = ViewEntry(entry, engine_);
+    } catch (const std::exception& e) {  // out of memory, say: shown, not thrown across the thread
+      view->Title = entry.Path;
+      view->Error = entry.Path + ": " + e.what();
+    }
+    // Delivered on the window's thread; dropped when the dialog is gone.
+    QMetaObject::invokeMethod(this, [this, ticket, view] { Loaded(ticket, view); }, Qt::QueuedConnection);
+  }
+}
+
+void TImageViewerDialog::Loaded(std::uint64_t ticket, std::shared_ptr<TEntryView> view) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (ticket != ticket_) return;  // another entry was asked for meanwhile
+  }
+  view_ = std::move(*view);
+  loading_ = false;
+  Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
+  {
+    const QSignalBlocker quiet(Record);
+    Record->clear();
+    for (const TViewRecord& record : view_.Records) {
+      const bool flagged = !record.Edited.Findings.empty();
+      Record->addItem(QString::fromStdString((flagged ? "\u26a0 " : "") + record.Name));
+    }
+  }
+  Record->setVisible(view_.IsLog);
+  editedSide_->setVisible(view_.IsLog);
+  ShowRecord();
+  emit Shown();
+}
+
+void TImageViewerDialog::ShowRecord() {
+  const int index = Record->currentIndex();
+  const bool any = index >= 0 && static_cast<std::size_t>(index) < view_.Records.size();
+  const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
+  const int zoom = Zoom->currentData().toInt();
+  const TViewRecord* record = any ? &view_.Records[static_cast<std::size_t>(index)] : nullptr;
+  source_->SetPicture(record ? DrawViewPicture(record->Source, show) : QImage(), zoom);
+  edited_->SetPicture(record ? DrawViewPicture(record->Edited, show) : QImage(), zoom);
+  SourceCaption->setText(record ? QString::fromStdString(record->Source.Caption) : QString());
+  EditedCaption->setText(record ? QString::fromStdString(record->Edited.Caption) : QString());
+  QStringList findings;
+  if (record)
+    for (const std::string& f : record->Edited.Findings) findings << QString::fromStdString(f);
+  Findings->setText(findings.join(QStringLiteral("\n")));
+  Findings->setVisible(!findings.isEmpty());
+}
+
+QImage TImageViewerDialog::SourceImage() const { return source_->Picture(); }
+QImage TImageViewerDialog::EditedImage() const { return edited_->Picture(); }
+
+}  // namespace eit

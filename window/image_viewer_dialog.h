@@ -1,0 +1,89 @@
+// "View": the picture of the list's selected entry, beside the window, following the selection. A texture
+// with its size, bit depth and form; a font table's glyph sheet with its cells and codes; a log's records,
+// each texture beside its edited image with what the insert's checks find drawn on it. Files are read on a
+// worker thread: a large texture never holds up the window.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "engine/image_view.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+
+namespace eit {
+
+// A picture drawn at a whole zoom (or shrunk by a whole factor), pixels kept square and sharp; only the
+// part in view is drawn, so a 4096 x 4096 texture at 8 x costs no more than a small one.
+class TPictureView : public QWidget {
+ public:
+  explicit TPictureView(QWidget* parent = nullptr);
+  // zoom > 0: that many screen pixels a pixel; zoom < 0: one screen pixel for -zoom pixels.
+  void SetPicture(const QImage& picture, int zoom);
+  const QImage& Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+  int zoom_ = 1;
+};
+
+class TImageViewerDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TImageViewerDialog(TPackEngine engine, QWidget* parent = nullptr);
+  ~TImageViewerDialog() override;
+
+  // Shows the entry once it is read (on the worker); a later call before then replaces it.
+  void ShowEntry(const TJobEntry& entry);
+  // True while an entry asked for is being read.
+  bool Loading() const { return loading_; }
+  // What is shown, for the front end's tests: the view read, and each picture as drawn (findings and
+  // cells on it) at zoom 1.
+  const TEntryView& View() const { return view_; }
+  QImage SourceImage() const;
+  QImage EditedImage() const;
+  const TPictureView* SourceView() const { return source_; }
+
+  QComboBox *Record, *Zoom, *Alpha;
+  QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
+
+ signals:
+  void Shown();
+
+ private:
+  void Loaded(std::uint64_t ticket, std::shared_ptr<TEntryView> view);
+  void ShowRecord();
+  void Work();
+
+  TPackEngine engine_;
+  TPictureView *source_, *edited_;
+  QWidget* editedSide_;
+  TEntryView view_;
+  bool loading_ = false;
+
+  // The worker: one entry asked for at a time, the latest.
+  std::mutex lock_;
+  std::condition_variable wake_;
+  std::optional<TJobEntry> asked_;
+  std::uint64_t ticket_ = 0;
+  bool quit_ = false;
+  std::thread worker_;
+};
+
+// The picture as the viewer shows it: composed for the alpha choice, findings framed and written in red,
+// a sheet's cells outlined with their codes.
+QImage DrawViewPicture(const TViewPicture& picture, TAlphaShow show);
+
+}  // namespace eit
