@@ -152,23 +152,35 @@ void TagFindings(TViewPicture& picture) {
   }
 }
 
-void ViewLog(const std::string& logPath, TPackEngine engine, TEntryView& view) {
+void ViewLog(const std::string& logPath, TEntryView& view) {
   const std::vector<std::string> lines = LoadLines(logPath);
   for (const TReplayStep& step : PlanReplay(lines, logPath)) {
     if (!step.IsRecord) continue;
     TViewRecord record;
     record.Name = ExtractFileName(step.Record.SourcePath) + " (" + ExtractFileName(logPath) + ", line " +
                   std::to_string(step.Line + 1) + ")";
-    if (step.Format == TJobKind::Texture)
-      ViewTextureRecord(step.Record, engine, record);
-    else
-      ViewFontRecord(step.Record, engine, record);
-    TagFindings(record.Edited);
+    record.Format = step.Format;
+    record.Record = step.Record;
     view.Records.push_back(std::move(record));
   }
 }
 
 }  // namespace
+
+void LoadViewRecord(TViewRecord& record, TPackEngine engine) {
+  record.Source = {};
+  record.Edited = {};
+  try {
+    if (record.Format == TJobKind::Texture)
+      ViewTextureRecord(record.Record, engine, record);
+    else
+      ViewFontRecord(record.Record, engine, record);
+  } catch (const std::exception& e) {  // out of memory, say
+    record.Edited.Caption = e.what();
+  }
+  TagFindings(record.Edited);
+  record.Loaded = true;
+}
 
 TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
   TEntryView view;
@@ -177,15 +189,23 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
     if (DirectoryExists(entry.Path)) {
       view.Error = entry.Path + ": a game's folder; its textures and font tables are shown once extracted";
     } else if (entry.Kind == TJobKind::Texture) {
-      view.Records.push_back({ExtractFileName(entry.Path), TexturePicture(entry.Path, engine), {}});
+      TViewRecord record;
+      record.Name = ExtractFileName(entry.Path);
+      record.Source = TexturePicture(entry.Path, engine);
+      record.Loaded = true;
+      view.Records.push_back(std::move(record));
     } else if (entry.Kind == TJobKind::FontSheet) {
-      view.Records.push_back({ExtractFileName(entry.Path), SheetPicture(entry.Path, engine), {}});
+      TViewRecord record;
+      record.Name = ExtractFileName(entry.Path);
+      record.Source = SheetPicture(entry.Path, engine);
+      record.Loaded = true;
+      view.Records.push_back(std::move(record));
     } else if (entry.Kind == TJobKind::ReplayLog || entry.Kind == TJobKind::ProjectList) {
       view.IsLog = true;
       if (ExtractFileExtLower(entry.Path) == ".lst") {
-        for (const std::string& log : ProjectListEntries(LoadLines(entry.Path))) ViewLog(log, engine, view);
+        for (const std::string& log : ProjectListEntries(LoadLines(entry.Path))) ViewLog(log, view);
       } else {
-        ViewLog(entry.Path, engine, view);
+        ViewLog(entry.Path, view);
       }
       if (view.Records.empty()) view.Error = entry.Path + ": no records to insert";
     }

@@ -30,6 +30,11 @@ struct TViewPicture {
 
 struct TViewRecord {
   std::string Name;      // the source's file name, with the log's line
+  // A log's record: what it names; its pictures are read when it is shown (LoadViewRecord), one at a time,
+  // so that a game's log of thousands of records costs no more than one.
+  TJobKind Format = TJobKind::Texture;
+  TImportRecord Record;
+  bool Loaded = false;
   TViewPicture Source;   // the texture (or the glyph sheet of a font record's table)
   TViewPicture Edited;   // log records only
 };
@@ -42,8 +47,11 @@ struct TEntryView {
 };
 
 // Reads an entry for the viewer. Never raises for a bad file: Error (or a picture's Caption) says what is
-// wrong. A list's logs give their records in the list's order; a folder entry gives none.
+// wrong. A list's logs give their records in the list's order, none of them loaded; a folder entry gives
+// none.
 TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine = TPackEngine::Fastest);
+// Reads a log record's texture and edited image, and what the insert's checks find; never raises.
+void LoadViewRecord(TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
 
 // How a picture with alpha is shown: over a checkerboard, with its alpha ignored, or its alpha alone.
 enum class TAlphaShow { Checkerboard, Ignore, AlphaOnly };

@@ -134,7 +134,7 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   layout->addLayout(row);
   layout->addLayout(pictures, 1);
   layout->addWidget(Findings);
-  connect(Record, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  connect(Record, &QComboBox::currentIndexChanged, this, [this] { RecordChosen(); });
   connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   worker_ = std::thread([this] { Work(); });
@@ -149,61 +149,100 @@ TImageViewerDialog::~TImageViewerDialog() {
   worker_.join();
 }
 
-void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
+void TImageViewerDialog::Post(TWork work) {
   {
     std::lock_guard<std::mutex> guard(lock_);
-    asked_ = entry;
+    asked_ = std::move(work);
     ++ticket_;
   }
   loading_ = true;
-  Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
   wake_.notify_all();
 }
 
 void TImageViewerDialog::Work() {
   for (;;) {
-    TJobEntry entry;
+    TWork work;
     std::uint64_t ticket = 0;
     {
       std::unique_lock<std::mutex> guard(lock_);
-      wake_.wait(guard, [this] { return quit_ || asked_.has_value(); });
+      wake_.wait(guard, [this] { return quit_ || asked_ != nullptr; });
       if (quit_) return;
-      entry = std::move(*asked_);
-      asked_.reset();
+      work = std::move(asked_);
+      asked_ = nullptr;
       ticket = ticket_;
     }
-    auto view = std::make_shared<TEntryView>();
+    std::function<void()> done;
     try {
-      *view = ViewEntry(entry, engine_);
+      done = work();
     } catch (const std::exception& e) {  // out of memory, say: shown, not thrown across the thread
-      view->Title = entry.Path;
-      view->Error = entry.Path + ": " + e.what();
+      done = [this, what = std::string(e.what())] { Title->setText(QString::fromStdString(what)); };
     }
-    // Delivered on the window's thread; dropped when the dialog is gone.
-    QMetaObject::invokeMethod(this, [this, ticket, view] { Loaded(ticket, view); }, Qt::QueuedConnection);
+    // Delivered on the window's thread, unless later work was asked for; dropped when the dialog is gone.
+    QMetaObject::invokeMethod(
+        this,
+        [this, ticket, done] {
+          {
+            std::lock_guard<std::mutex> guard(lock_);
+            if (ticket != ticket_) return;
+          }
+          loading_ = false;
+          done();
+          emit Shown();
+        },
+        Qt::QueuedConnection);
   }
 }
 
-void TImageViewerDialog::Loaded(std::uint64_t ticket, std::shared_ptr<TEntryView> view) {
-  {
-    std::lock_guard<std::mutex> guard(lock_);
-    if (ticket != ticket_) return;  // another entry was asked for meanwhile
-  }
-  view_ = std::move(*view);
-  loading_ = false;
+void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
+  Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
+  const TPackEngine engine = engine_;
+  Post([this, entry, engine]() -> std::function<void()> {
+    auto view = std::make_shared<TEntryView>(ViewEntry(entry, engine));
+    if (view->IsLog && !view->Records.empty()) LoadViewRecord(view->Records[0], engine);
+    return [this, view] { TakeView(std::move(*view)); };
+  });
+}
+
+void TImageViewerDialog::TakeView(TEntryView view) {
+  view_ = std::move(view);
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
   {
     const QSignalBlocker quiet(Record);
     Record->clear();
-    for (const TViewRecord& record : view_.Records) {
-      const bool flagged = !record.Edited.Findings.empty();
-      Record->addItem(QString::fromStdString((flagged ? "\u26a0 " : "") + record.Name));
-    }
+    for (const TViewRecord& record : view_.Records) Record->addItem(QString::fromStdString(record.Name));
   }
   Record->setVisible(view_.IsLog);
   editedSide_->setVisible(view_.IsLog);
   ShowRecord();
-  emit Shown();
+}
+
+void TImageViewerDialog::RecordChosen() {
+  const int index = Record->currentIndex();
+  if (index < 0 || static_cast<std::size_t>(index) >= view_.Records.size()) return ShowRecord();
+  const auto k = static_cast<std::size_t>(index);
+  // One record's pictures in memory at a time.
+  for (std::size_t other = 0; other < view_.Records.size(); ++other)
+    if (other != k && view_.IsLog && view_.Records[other].Loaded) {
+      view_.Records[other].Source = {};
+      view_.Records[other].Edited = {};
+      view_.Records[other].Loaded = false;
+    }
+  ShowRecord();
+  if (view_.Records[k].Loaded) return;
+  // What the record names (it holds no pictures yet).
+  auto record = std::make_shared<TViewRecord>();
+  record->Name = view_.Records[k].Name;
+  record->Format = view_.Records[k].Format;
+  record->Record = view_.Records[k].Record;
+  const TPackEngine engine = engine_;
+  Post([this, record, engine, k]() -> std::function<void()> {
+    LoadViewRecord(*record, engine);
+    return [this, record, k] {
+      if (k >= view_.Records.size()) return;
+      view_.Records[k] = std::move(*record);
+      ShowRecord();
+    };
+  });
 }
 
 void TImageViewerDialog::ShowRecord() {
@@ -212,6 +251,17 @@ void TImageViewerDialog::ShowRecord() {
   const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
   const int zoom = Zoom->currentData().toInt();
   const TViewRecord* record = any ? &view_.Records[static_cast<std::size_t>(index)] : nullptr;
+  if (record != nullptr && !record->Loaded) {
+    source_->SetPicture(QImage(), zoom);
+    edited_->SetPicture(QImage(), zoom);
+    SourceCaption->setText(QStringLiteral("Reading..."));
+    EditedCaption->clear();
+    Findings->clear();
+    return;
+  }
+  // A record found wrong is marked in the list of records once it has been read.
+  if (record != nullptr && !record->Edited.Findings.empty() && !Record->itemText(index).startsWith(QChar(0x26A0)))
+    Record->setItemText(index, QStringLiteral("\u26a0 ") + Record->itemText(index));
   source_->SetPicture(record ? DrawViewPicture(record->Source, show) : QImage(), zoom);
   edited_->SetPicture(record ? DrawViewPicture(record->Edited, show) : QImage(), zoom);
   SourceCaption->setText(record ? QString::fromStdString(record->Source.Caption) : QString());

@@ -7,9 +7,9 @@
 #include <QDialog>
 #include <QImage>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 #include "engine/image_view.h"
@@ -45,9 +45,10 @@ class TImageViewerDialog : public QDialog {
   explicit TImageViewerDialog(TPackEngine engine, QWidget* parent = nullptr);
   ~TImageViewerDialog() override;
 
-  // Shows the entry once it is read (on the worker); a later call before then replaces it.
+  // Shows the entry once it is read (on the worker); a later call before then replaces it. A log's records
+  // are read one at a time, as they are chosen.
   void ShowEntry(const TJobEntry& entry);
-  // True while an entry asked for is being read.
+  // True while an entry or record asked for is being read.
   bool Loading() const { return loading_; }
   // What is shown, for the front end's tests: the view read, and each picture as drawn (findings and
   // cells on it) at zoom 1.
@@ -63,9 +64,14 @@ class TImageViewerDialog : public QDialog {
   void Shown();
 
  private:
-  void Loaded(std::uint64_t ticket, std::shared_ptr<TEntryView> view);
-  void ShowRecord();
+  // Work for the worker: it returns what the window's thread does with the result. Only the latest
+  // work's result is used.
+  using TWork = std::function<std::function<void()>()>;
+  void Post(TWork work);
   void Work();
+  void TakeView(TEntryView view);
+  void RecordChosen();
+  void ShowRecord();
 
   TPackEngine engine_;
   TPictureView *source_, *edited_;
@@ -76,7 +82,7 @@ class TImageViewerDialog : public QDialog {
   // The worker: one entry asked for at a time, the latest.
   std::mutex lock_;
   std::condition_variable wake_;
-  std::optional<TJobEntry> asked_;
+  TWork asked_;
   std::uint64_t ticket_ = 0;
   bool quit_ = false;
   std::thread worker_;

@@ -755,18 +755,21 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   Add(4, {out + "/result.log"});
   list->setCurrentRow(0);
   ASSERT_TRUE(WaitForViewer(viewer));
-  const TEntryView& view = viewer->View();
-  ASSERT_EQ(view.Records.size(), 3u);
-  const auto findings = [&](std::size_t k) {
+  ASSERT_EQ(viewer->View().Records.size(), 3u);
+  // Each record is read as it is chosen, and only the one shown is held.
+  const auto findings = [&](int k) {
+    viewer->Record->setCurrentIndex(k);
+    EXPECT_TRUE(WaitForViewer(viewer));
     std::string all;
-    for (const std::string& f : view.Records[k].Edited.Findings) all += f + "\n";
+    for (const std::string& f : viewer->View().Records[static_cast<std::size_t>(k)].Edited.Findings) all += f + "\n";
     return all;
   };
   EXPECT_NE(findings(0).find("equals the texture"), std::string::npos) << findings(0);
   EXPECT_NE(findings(1).find("missing"), std::string::npos) << findings(1);
+  EXPECT_FALSE(viewer->View().Records[0].Loaded);
   EXPECT_NE(findings(2).find("upside down"), std::string::npos) << findings(2);
-  viewer->Record->setCurrentIndex(2);
   EXPECT_NE(viewer->Findings->text().indexOf(QStringLiteral("upside down")), -1);
+  EXPECT_TRUE(viewer->Record->itemText(2).startsWith(QChar(0x26A0)));
   const QImage edited = viewer->EditedImage();
   EXPECT_EQ(edited.pixel(1, edited.height() / 2) & 0xFFFFFF, 0xE60000u);  // the red frame
   EXPECT_EQ(viewer->SourceImage().size(), QSize(sky.Width(), sky.Height()));
@@ -867,6 +870,7 @@ TEST_F(MainForm, Screenshot) {
     TImageViewerDialog* viewer = form->ViewImages();
     ASSERT_TRUE(WaitForViewer(viewer));
     viewer->Record->setCurrentIndex(1);
+    ASSERT_TRUE(WaitForViewer(viewer));
     viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(2));
     viewer->resize(760, 420);
     ASSERT_TRUE(viewer->grab().save(QString::fromLocal8Bit(viewerPath)));
