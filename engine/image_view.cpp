@@ -188,16 +188,10 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
   try {
     if (DirectoryExists(entry.Path)) {
       view.Error = entry.Path + ": a game's folder; its textures and font tables are shown once extracted";
-    } else if (entry.Kind == TJobKind::Texture) {
+    } else if (entry.Kind == TJobKind::Texture || entry.Kind == TJobKind::FontSheet) {
       TViewRecord record;
       record.Name = ExtractFileName(entry.Path);
-      record.Source = TexturePicture(entry.Path, engine);
-      record.Loaded = true;
-      view.Records.push_back(std::move(record));
-    } else if (entry.Kind == TJobKind::FontSheet) {
-      TViewRecord record;
-      record.Name = ExtractFileName(entry.Path);
-      record.Source = SheetPicture(entry.Path, engine);
+      record.Source = entry.Kind == TJobKind::Texture ? TexturePicture(entry.Path, engine) : SheetPicture(entry.Path, engine);
       record.Loaded = true;
       view.Records.push_back(std::move(record));
     } else if (entry.Kind == TJobKind::ReplayLog || entry.Kind == TJobKind::ProjectList) {

@@ -85,3 +85,17 @@ deb_source_into() {
   [ -n "$src" ] || { echo "no $package source in $work" >&2; return 1; }
   echo "$src"
 }
+
+# windows_library_tree ENV_NAME TREE_OK CACHE BUILDER: prints the install tree of a library built for Windows:
+# the one named by the environment variable ENV_NAME when set (checked with the function TREE_OK), else CACHE,
+# which scripts/BUILDER makes when it is missing.
+windows_library_tree() {
+  local env_name="$1" tree_ok="$2" cache="$3" builder="$4"
+  if [ -n "${!env_name:-}" ]; then
+    "$tree_ok" "${!env_name}" || { echo "$env_name=${!env_name} is not the library's tree for Windows" >&2; return 1; }
+    echo "${!env_name}"
+    return 0
+  fi
+  "$tree_ok" "$cache" || "$ROOT/scripts/$builder" >/dev/null
+  echo "$cache"
+}

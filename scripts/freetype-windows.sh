@@ -12,13 +12,6 @@ freetype_windows_tree_ok() { [ -f "$1/include/freetype2/ft2build.h" ] && [ -f "$
 
 # Sets FREETYPE_WINDOWS to the FreeType tree, building it into the cache when it is missing.
 find_freetype_windows() {
-  FREETYPE_WINDOWS=""
-  if [ -n "${EIT_FREETYPE_WINDOWS:-}" ]; then
-    freetype_windows_tree_ok "$EIT_FREETYPE_WINDOWS" ||
-      { echo "EIT_FREETYPE_WINDOWS=$EIT_FREETYPE_WINDOWS is not a FreeType tree for Windows" >&2; return 1; }
-    FREETYPE_WINDOWS="$EIT_FREETYPE_WINDOWS"
-    return 0
-  fi
-  freetype_windows_tree_ok "$FREETYPE_WINDOWS_CACHE" || "$ROOT/scripts/build-freetype-windows" >/dev/null
-  FREETYPE_WINDOWS="$FREETYPE_WINDOWS_CACHE"
+  FREETYPE_WINDOWS="$(windows_library_tree EIT_FREETYPE_WINDOWS freetype_windows_tree_ok "$FREETYPE_WINDOWS_CACHE" \
+    build-freetype-windows)" || return 1
 }

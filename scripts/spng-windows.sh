@@ -11,13 +11,6 @@ spng_windows_tree_ok() { [ -f "$1/include/spng.h" ] && [ -f "$1/lib/libspng_stat
 
 # Sets SPNG_WINDOWS to the libspng tree, building it into the cache when it is missing.
 find_spng_windows() {
-  SPNG_WINDOWS=""
-  if [ -n "${EIT_SPNG_WINDOWS:-}" ]; then
-    spng_windows_tree_ok "$EIT_SPNG_WINDOWS" ||
-      { echo "EIT_SPNG_WINDOWS=$EIT_SPNG_WINDOWS is not a libspng tree for Windows" >&2; return 1; }
-    SPNG_WINDOWS="$EIT_SPNG_WINDOWS"
-    return 0
-  fi
-  spng_windows_tree_ok "$SPNG_WINDOWS_CACHE" || "$ROOT/scripts/build-spng-windows" >/dev/null
-  SPNG_WINDOWS="$SPNG_WINDOWS_CACHE"
+  SPNG_WINDOWS="$(windows_library_tree EIT_SPNG_WINDOWS spng_windows_tree_ok "$SPNG_WINDOWS_CACHE" build-spng-windows)" ||
+    return 1
 }
