@@ -137,17 +137,26 @@ window_round_trip() {
   cp "$top/Текстуры/stone.dds" "$top/Игра/уровни/a/"
   cp "$top/Текстуры/sky.dds" "$top/Игра/ui/"
   "$cli_linux" extract -o "$top/linux/Игра" "$top/Игра" >/dev/null 2>&1
+  # PNG out of the window, viewed (each record, texture beside edit) and back in.
+  "$cli_linux" extract --format png -o "$top/linux/png" "$top/Текстуры/stone.dds" "$top/Текстуры/sky.dds" >/dev/null
+  "$cli_linux" --zlib insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
     "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
     "font $wtop\\Программа\\eitool\\fonts\\DejaVuSans.ttf" \
     "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
     "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
-    "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" >"$top/script"
+    "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" \
+    "clear" "png on" "add $wtop\\Текстуры\\stone.dds" "add $wtop\\Текстуры\\sky.dds" "process $wtop\\ПНГ" "png off" \
+    "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   cat "$top/script.out"
-  [ "$(grep -c "Operation complete!" "$top/script.out")" = 5 ] || { echo "the window did not complete its five runs" >&2; return 1; }
+  [ "$(grep -c "Operation complete!" "$top/script.out")" = 7 ] || { echo "the window did not complete its seven runs" >&2; return 1; }
+  for file in stone.png sky.png; do cmp "$top/linux/png/$file" "$top/ПНГ/$file"; done
+  for file in stone.dds sky.dds; do cmp "$top/linux/frompng/$file" "$top/ИзПНГ/$file"; done
+  grep -q "^viewed: stone.dds: 64 x 64, 24-bit, packed texture | stone.png: 64 x 64, edited image | .*equals the texture" \
+    "$top/script.out" || { echo "the viewer did not show the log's stone.dds record" >&2; return 1; }
   for file in уровни/a/stone.bmp ui/sky.tga; do cmp "$top/linux/Игра/$file" "$top/ИграOUT/$file"; done
   local file
   for file in stone.bmp font.tga; do cmp "$top/linux/$file" "$top/Вывод/$file"; done
@@ -158,6 +167,7 @@ window_round_trip() {
   # The same records, the paths spelled each system's way.
   diff <(sed "s#$top/linux/#$top/Вывод/#" "$top/linux/result.log") \
        <(sed 's#: Z:\\#: \\#; s#\\#/#g' "$top/Вывод/result.log")
-  echo "--> the window on Windows: 5 runs, stone.bmp, font.tga, result.log, Russian and Polish letters drawn and"\
-       "inserted, and a game's folder extracted as a tree equal the Linux CLI's"
+  echo "--> the window on Windows: 7 runs, stone.bmp, font.tga, result.log, Russian and Polish letters drawn and"\
+       "inserted, a game's folder extracted as a tree, and PNG out and back in equal the Linux CLI's; the viewer"\
+       "showed the log's records"
 }

@@ -1,6 +1,10 @@
 #include "window/window_script.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QThread>
 #include <QLabel>
 #include <cstdlib>
 #include <fstream>
@@ -8,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "window/draw_letters_dialog.h"
+#include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
 
 namespace eit {
@@ -48,6 +53,28 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
       form.BProcessClick();
     } else if (step == "clear") {
       form.BClearAllClick();
+    } else if (step == "png") {  // "png on", "png off": the list's menu, "Extract images as PNG"
+      if (auto* png = form.findChild<QAction*>(QStringLiteral("ExtractAsPng"))) png->setChecked(value == "on");
+    } else if (step == "view") {
+      // The viewer on the list's first entry, each record read in turn: what it shows is noted.
+      if (auto* list = form.findChild<QListWidget*>(QStringLiteral("LogList"))) list->setCurrentRow(0);
+      TImageViewerDialog* viewer = form.ViewImages();
+      const auto settle = [viewer] {
+        for (int i = 0; i < 3000 && viewer->Loading(); ++i) {
+          QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+          QThread::msleep(5);
+        }
+      };
+      settle();
+      for (int k = 0; k < std::max(1, viewer->Record->count()); ++k) {
+        if (viewer->Record->count() > 0) viewer->Record->setCurrentIndex(k);
+        settle();
+        std::string note = "viewed: " + viewer->SourceCaption->text().toStdString();
+        if (!viewer->EditedCaption->text().isEmpty()) note += " | " + viewer->EditedCaption->text().toStdString();
+        if (!viewer->Findings->text().isEmpty()) note += " | " + viewer->Findings->text().toStdString();
+        dialogs.Note(note);
+      }
+      viewer->close();
     } else if (step == "font") {
       dialogs.Font = value;
     } else if (step == "codepage") {

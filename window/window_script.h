@@ -7,6 +7,9 @@
 //   sheetdir <directory> where the next "draw" writes its sheet
 //   draw <table>        Draw new letters for the font table, Write sheet, the log put in the list
 //   clear               the list emptied
+//   png on|off          "Extract images as PNG" of the list's menu
+//   view                the viewer on the list's first entry, each record of a log in turn: what it shows
+//                       is noted ("viewed: <caption> | <edited image's caption> | <findings>")
 // Every message the window would show goes to <file>.out, one per line. A question about images that
 // exist already is answered "Keep both", the offer of a written sheet's log taken; any other question
 // is answered "No".
@@ -36,9 +39,10 @@ class TScriptDialogs : public TDialogs {
   std::string NextDirectory;
   std::string Font, SheetDirectory;
   int CodePage = 1251;
+  // A line of the script's output.
+  void Note(const std::string& line);
 
  private:
-  void Note(const std::string& line);
   std::string outPath_;
 };
 
