@@ -50,6 +50,7 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show) {
   if (view.Picture.Width() == 0) return {};
   const TBitmap composed = ComposeForView(view.Picture, show);
   QImage image(composed.Width(), composed.Height(), QImage::Format_RGB888);
+  if (image.isNull()) throw std::bad_alloc();
   for (int y = 0; y < composed.Height(); ++y) {
     const std::uint8_t* in = composed.ScanLine(y);
     std::uint8_t* out = image.scanLine(y);
@@ -205,6 +206,7 @@ void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
 
 void TImageViewerDialog::TakeView(TEntryView view) {
   view_ = std::move(view);
+  drawnRecord_ = nullptr;
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
   {
     const QSignalBlocker quiet(Record);
@@ -227,6 +229,7 @@ void TImageViewerDialog::RecordChosen() {
       view_.Records[other].Edited = {};
       view_.Records[other].Loaded = false;
     }
+  drawnRecord_ = nullptr;
   ShowRecord();
   if (view_.Records[k].Loaded) return;
   // What the record names (it holds no pictures yet).
@@ -240,6 +243,7 @@ void TImageViewerDialog::RecordChosen() {
     return [this, record, k] {
       if (k >= view_.Records.size()) return;
       view_.Records[k] = std::move(*record);
+      drawnRecord_ = nullptr;
       ShowRecord();
     };
   });
@@ -262,10 +266,22 @@ void TImageViewerDialog::ShowRecord() {
   // A record found wrong is marked in the list of records once it has been read.
   if (record != nullptr && !record->Edited.Findings.empty() && !Record->itemText(index).startsWith(QChar(0x26A0)))
     Record->setItemText(index, QStringLiteral("\u26a0 ") + Record->itemText(index));
-  source_->SetPicture(record ? DrawViewPicture(record->Source, show) : QImage(), zoom);
-  edited_->SetPicture(record ? DrawViewPicture(record->Edited, show) : QImage(), zoom);
-  SourceCaption->setText(record ? QString::fromStdString(record->Source.Caption) : QString());
-  EditedCaption->setText(record ? QString::fromStdString(record->Edited.Caption) : QString());
+  QString sourceCaption = record ? QString::fromStdString(record->Source.Caption) : QString();
+  QString editedCaption = record ? QString::fromStdString(record->Edited.Caption) : QString();
+  // A picture is drawn again only when the record or the alpha choice changed; zooming reuses it.
+  const bool again = record != drawnRecord_ || show != drawnShow_;
+  drawnRecord_ = record, drawnShow_ = show;
+  try {
+    source_->SetPicture(!again ? source_->Picture() : record ? DrawViewPicture(record->Source, show) : QImage(), zoom);
+    edited_->SetPicture(!again ? edited_->Picture() : record ? DrawViewPicture(record->Edited, show) : QImage(), zoom);
+  } catch (const std::bad_alloc&) {  // a huge texture: said, not shown
+    source_->SetPicture(QImage(), zoom);
+    edited_->SetPicture(QImage(), zoom);
+    drawnRecord_ = nullptr;
+    sourceCaption += QStringLiteral(" (too large to show here: out of memory)");
+  }
+  SourceCaption->setText(sourceCaption);
+  EditedCaption->setText(editedCaption);
   QStringList findings;
   if (record)
     for (const std::string& f : record->Edited.Findings) findings << QString::fromStdString(f);

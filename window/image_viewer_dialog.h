@@ -78,6 +78,9 @@ class TImageViewerDialog : public QDialog {
   QWidget* editedSide_;
   TEntryView view_;
   bool loading_ = false;
+  // What the pictures shown were drawn from.
+  const TViewRecord* drawnRecord_ = nullptr;
+  TAlphaShow drawnShow_ = TAlphaShow::Checkerboard;
 
   // The worker: one entry asked for at a time, the latest.
   std::mutex lock_;
