@@ -1,5 +1,7 @@
 #include "window/about_dialog.h"
 
+#include "tga/png.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/paths.h"
+#include "tga/png.h"
 #include "window/icons.h"
 
 namespace eit {
@@ -30,7 +33,8 @@ TAboutDialog::TAboutDialog(TPackEngine engine, TDialogs& dialogs, QWidget* paren
   const std::string text =
       std::string("Extract\\Insert Tool ") + EIT_VERSION + "\n\n" +
       "Takes a game's textures and bitmap fonts out as images and puts edited images back.\n\n" +
-      "Packing: " + PackEngineDescription(engine) + ".\n\n" +
+      "Packing: " + PackEngineDescription(engine) + ".\n\n" + "PNG files are read with " + PngLibraryDescription() +
+      ".\n\n" +
       "Settings are kept in " + QDir::toNativeSeparators(QSettings().fileName()).toStdString() + ".\n\n" +
       "The program is free software under the MIT licence. " +
       (licences.empty() ? std::string("The licences of the libraries it uses come with them.")

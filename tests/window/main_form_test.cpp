@@ -558,6 +558,7 @@ TEST_F(MainForm, OneFontInEveryWidgetAndDialog) {
   // The About box says which program, which zlib, where the settings are, and opens the licences when there are any.
   EXPECT_TRUE(about->Text->text().startsWith(QStringLiteral("Extract\\Insert Tool " EIT_VERSION))) << about->Text->text().toStdString();
   EXPECT_TRUE(about->Text->text().contains(QStringLiteral("zlib: "))) << about->Text->text().toStdString();
+  EXPECT_TRUE(about->Text->text().contains(QStringLiteral("PNG files are read with libspng "))) << about->Text->text().toStdString();
   EXPECT_TRUE(about->Text->text().contains(QSettings().fileName().isEmpty() ? QStringLiteral("Settings") : QDir::toNativeSeparators(QSettings().fileName())));
   EXPECT_EQ(about->Licences->isEnabled(), !TAboutDialog::LicencesPath().empty());
   for (QWidget* dialog : std::initializer_list<QWidget*>{&preview, &draw, &box, &files, about}) {
