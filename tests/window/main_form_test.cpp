@@ -715,9 +715,13 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   QImage shown = viewer->SourceImage();
   ASSERT_EQ(shown.size(), QSize(64, 64));
   EXPECT_EQ(shown.pixel(5, 7) & 0xFFFFFF, Rgb(stone, 5, 7) & 0xFFFFFF);
+  // Arrowing through the list faster than files read: what shows is the entry last selected.
+  for (int k = 0; k < 9; ++k) list->setCurrentRow(k % 2);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("stone.dds")), -1);
   list->setCurrentRow(1);
   ASSERT_TRUE(WaitForViewer(viewer));
-  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("32-bit")), -1);
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("water.dds: 64 x 64, 32-bit")), -1);
   // Alpha: over a checkerboard, off, alone.
   const int x = 9, y = 4;
   const std::uint8_t* p = water.ScanLine(y) + 4 * x;
@@ -775,10 +779,20 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   EXPECT_EQ(edited.pixel(1, edited.height() / 2) & 0xFFFFFF, 0xE60000u);  // the red frame
   EXPECT_EQ(viewer->SourceImage().size(), QSize(sky.Width(), sky.Height()));
 
+  // A font's record: the table's glyph sheet beside the sheet of new glyphs.
+  Add(4, {s + "/insert_font.log"});  // joins the list of logs
+  list->setCurrentRow(1);
+  ASSERT_TRUE(WaitForViewer(viewer));
+  ASSERT_EQ(viewer->View().Records.size(), 1u);
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("font.tdt: glyph sheet of 224 cells")), -1);
+  EXPECT_NE(viewer->EditedCaption->text().indexOf(QStringLiteral("font_new_glyphs.tga")), -1);
+  EXPECT_NE(viewer->EditedCaption->text().indexOf(QStringLiteral("new glyphs from 0xC0")), -1);
+  EXPECT_TRUE(viewer->Findings->text().isEmpty());
+
   // A double click on an entry opens it too.
   viewer->close();
   list->setCurrentRow(-1);
-  emit list->itemDoubleClicked(list->item(0));
+  emit list->itemDoubleClicked(list->item(1));
   EXPECT_TRUE(viewer->isVisible());
 }
 
