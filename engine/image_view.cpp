@@ -29,10 +29,11 @@ void ReadTexture(const std::string& path, TPackEngine engine, TTextureRead& read
   read.Header = ReadStoredTextureHeader(read.Image, path);
 }
 
+// The image's own bytes become the picture (the image is not needed after): a large texture is never
+// held twice.
 void TakePixels(TTextureRead& read) {
   InvertImageHeader(read.Image);
-  ImageToBitmap(read.Image, read.Pixels);
-  InvertImageHeader(read.Image);
+  ImageToBitmapInPlace(read.Image, read.Pixels);
 }
 
 std::string TextureCaption(const std::string& path, const TTextureRead& read) {
@@ -70,8 +71,22 @@ TViewPicture SheetPicture(const std::string& tablePath, TPackEngine engine) {
   return view;
 }
 
-std::string EditedCaption(const std::string& path, const TBitmap& edit) {
-  return ExtractFileName(path) + ": " + SizeText(edit.Width(), edit.Height()) + ", edited image";
+// A record's edited image, read as the insert reads it; a missing or unreadable one is a finding.
+void ReadEdit(const std::string& path, TViewPicture& edited) {
+  edited.Path = path;
+  if (!FileExists(path)) {
+    edited.Caption = ExtractFileName(path) + ": does not exist";
+    edited.Findings.push_back("missing: the insert passes this record over");
+    return;
+  }
+  try {
+    edited.Picture = detail::LoadEditedImage(path);
+    edited.Caption = ExtractFileName(path) + ": " + SizeText(edited.Picture.Width(), edited.Picture.Height()) +
+                     ", edited image";
+  } catch (const std::exception& e) {
+    edited.Caption = e.what();
+    edited.Findings.push_back("unreadable: the insert fails here");
+  }
 }
 
 // A texture record: the texture, and the edit with what the insert would say of it.
@@ -84,19 +99,7 @@ void ViewTextureRecord(const TImportRecord& record, TPackEngine engine, TViewRec
   } catch (const std::exception& e) {
     view.Source.Caption = e.what();
   }
-  view.Edited.Path = record.ImagePath;
-  if (!FileExists(record.ImagePath)) {
-    view.Edited.Caption = ExtractFileName(record.ImagePath) + ": does not exist";
-    view.Edited.Findings.push_back("missing: the insert passes this record over");
-  } else {
-    try {
-      view.Edited.Picture = detail::LoadEditedImage(record.ImagePath);
-      view.Edited.Caption = EditedCaption(record.ImagePath, view.Edited.Picture);
-    } catch (const std::exception& e) {
-      view.Edited.Caption = e.what();
-      view.Edited.Findings.push_back("unreadable: the insert fails here");
-    }
-  }
+  ReadEdit(record.ImagePath, view.Edited);
   if (texture.Image.Size() != 0 && view.Edited.Picture.Width() != 0) {
     TBitmap& edit = view.Edited.Picture;
     if (static_cast<std::uint32_t>(edit.Width()) != texture.Header.Width ||
@@ -123,20 +126,9 @@ void ViewFontRecord(const TImportRecord& record, TPackEngine engine, TViewRecord
     view.Source.Path = record.SourcePath;
     view.Source.Caption = e.what();
   }
-  view.Edited.Path = record.ImagePath;
-  if (!FileExists(record.ImagePath)) {
-    view.Edited.Caption = ExtractFileName(record.ImagePath) + ": does not exist";
-    view.Edited.Findings.push_back("missing: the insert passes this record over");
-    return;
-  }
-  try {
-    view.Edited.Picture = detail::LoadEditedImage(record.ImagePath);
-    view.Edited.Caption = EditedCaption(record.ImagePath, view.Edited.Picture) + " (new glyphs from " +
-                          CodeText(std::max(record.NewCode, record.FirstCode)) + ")";
-  } catch (const std::exception& e) {
-    view.Edited.Caption = e.what();
-    view.Edited.Findings.push_back("unreadable: the insert fails here");
-  }
+  ReadEdit(record.ImagePath, view.Edited);
+  if (view.Edited.Picture.Width() != 0)
+    view.Edited.Caption += " (new glyphs from " + CodeText(std::max(record.NewCode, record.FirstCode)) + ")";
 }
 
 // Each finding's short name, to be written on the picture.

@@ -3,6 +3,7 @@
 #include "tga/png.h"
 
 #include <spng.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -146,12 +147,12 @@ void WriteChunk(TStream& stream, const char* type, const std::uint8_t* data, std
   std::vector<std::uint8_t> head;
   PutU32(head, static_cast<std::uint32_t>(size));
   head.insert(head.end(), type, type + 4);
-  std::uint32_t crc = png::Crc32(0, head.data() + 4, 4);
-  crc = png::Crc32(crc, data, size);
+  uLong crc = crc32(0, head.data() + 4, 4);
+  if (size > 0) crc = crc32(crc, data, static_cast<uInt>(size));
   stream.WriteBuffer(head.data(), static_cast<std::int32_t>(head.size()));
   if (size > 0) stream.WriteBuffer(data, static_cast<std::int32_t>(size));
   std::vector<std::uint8_t> tail;
-  PutU32(tail, crc);
+  PutU32(tail, static_cast<std::uint32_t>(crc));
   stream.WriteBuffer(tail.data(), 4);
 }
 

@@ -10,6 +10,8 @@
 #include <queue>
 #include <system_error>
 
+#include <zlib.h>
+
 #include "platform/worker_thread.h"
 
 namespace eit::png {
@@ -310,7 +312,7 @@ void DeflatePiece(const TRows& rows, std::size_t begin, std::size_t end, bool la
     const std::size_t count = std::min(rowsPerBlock, end - row);
     for (std::size_t k = 0; k < count; ++k) rows.Fill(row + k, block.get() + 1 + k * rows.Stride);
     const std::size_t bytes = count * rows.Stride;
-    adler = Adler32(adler, block.get() + 1, bytes);
+    adler = static_cast<std::uint32_t>(adler32(adler, block.get() + 1, static_cast<uInt>(bytes)));
     WriteBlock(bits, block.get(), 1, 1 + bytes, last && row + count == end, row == begin, tokens);
     block[0] = block[bytes];
   }
@@ -329,76 +331,6 @@ void DeflatePiece(const TRows& rows, std::size_t begin, std::size_t end, bool la
 }
 
 }  // namespace
-
-std::uint32_t Crc32(std::uint32_t crc, const std::uint8_t* data, std::size_t size) {
-  // Eight tables: eight bytes a step.
-  static const auto tables = [] {
-    std::array<std::array<std::uint32_t, 256>, 8> t{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-      std::uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[0][n] = c;
-    }
-    for (std::uint32_t n = 0; n < 256; ++n)
-      for (std::size_t k = 1; k < 8; ++k) t[k][n] = (t[k - 1][n] >> 8) ^ t[0][t[k - 1][n] & 0xFF];
-    return t;
-  }();
-  crc = ~crc;
-  while (size >= 8) {
-    const std::uint32_t lo = crc ^ (std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 |
-                                    std::uint32_t{data[2]} << 16 | std::uint32_t{data[3]} << 24);
-    crc = tables[7][lo & 0xFF] ^ tables[6][(lo >> 8) & 0xFF] ^ tables[5][(lo >> 16) & 0xFF] ^ tables[4][lo >> 24] ^
-          tables[3][data[4]] ^ tables[2][data[5]] ^ tables[1][data[6]] ^ tables[0][data[7]];
-    data += 8;
-    size -= 8;
-  }
-  while (size-- > 0) crc = tables[0][(crc ^ *data++) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
-
-namespace {
-constexpr std::uint32_t kAdlerBase = 65521;
-}
-
-std::uint32_t Adler32(std::uint32_t adler, const std::uint8_t* data, std::size_t size) {
-  std::uint64_t a = adler & 0xFFFF, b = adler >> 16;
-  // 16 lanes, blocks of 16 bytes: lane j sums the bytes at j (sums) and, before each block, those sums so
-  // far (prefix), which gives the second sum without a multiplication per byte; lanes the compiler
-  // vectorises. 256 blocks keep every lane within 32 bits.
-  constexpr std::size_t kLanes = 16, kBlocks = 256;
-  while (size >= kLanes) {
-    const std::size_t blocks = std::min(kBlocks, size / kLanes);
-    std::uint32_t sums[kLanes] = {}, prefix[kLanes] = {};
-    for (std::size_t k = 0; k < blocks; ++k, data += kLanes)
-      for (std::size_t j = 0; j < kLanes; ++j) {
-        prefix[j] += sums[j];
-        sums[j] += data[j];
-      }
-    std::uint64_t sum = 0, prefixSum = 0, weighted = 0;
-    for (std::size_t j = 0; j < kLanes; ++j) {
-      sum += sums[j];
-      prefixSum += prefix[j];
-      weighted += (kLanes - j) * std::uint64_t{sums[j]};
-    }
-    b = (b + kLanes * (blocks * a + prefixSum) + weighted) % kAdlerBase;
-    a = (a + sum) % kAdlerBase;
-    size -= blocks * kLanes;
-  }
-  for (; size > 0; --size) {
-    a = (a + *data++) % kAdlerBase;
-    b = (b + a) % kAdlerBase;
-  }
-  return static_cast<std::uint32_t>(a | (b << 16));
-}
-
-std::uint32_t Adler32Combine(std::uint32_t first, std::uint32_t second, std::size_t secondSize) {
-  // a = a1 + a2 - 1, b = b1 + b2 + n * (a1 - 1), each modulo the base.
-  const std::uint64_t n = secondSize % kAdlerBase;
-  const std::uint64_t a1 = first & 0xFFFF, b1 = first >> 16, a2 = second & 0xFFFF, b2 = second >> 16;
-  const std::uint64_t a = (a1 + a2 + kAdlerBase - 1) % kAdlerBase;
-  const std::uint64_t b = (b1 + b2 + n * ((a1 + kAdlerBase - 1) % kAdlerBase)) % kAdlerBase;
-  return static_cast<std::uint32_t>(a | (b << 16));
-}
 
 void DeflateFast(const TRows& rows, std::vector<std::uint8_t>& out, int pieces) {
   out.push_back(0x78);  // deflate, 32K window
@@ -439,7 +371,7 @@ void DeflateFast(const TRows& rows, std::vector<std::uint8_t>& out, int pieces) 
   out.insert(out.end(), coded[0].Data(), coded[0].Data() + coded[0].Size());
   for (std::size_t p = 1; p < coded.size(); ++p) {
     const std::size_t begin = std::min(rows.Count, p * part), end = std::min(rows.Count, begin + part);
-    adler = Adler32Combine(adler, sums[p], (end - begin) * rows.Stride);
+    adler = static_cast<std::uint32_t>(adler32_combine(adler, sums[p], static_cast<z_off_t>((end - begin) * rows.Stride)));
     out.insert(out.end(), coded[p].Data(), coded[p].Data() + coded[p].Size());
   }
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(adler >> shift));

@@ -22,9 +22,4 @@ struct TRows {
 // thread); Fill is called from the parts' threads, each row once.
 void DeflateFast(const TRows& rows, std::vector<std::uint8_t>& out, int pieces);
 
-std::uint32_t Crc32(std::uint32_t crc, const std::uint8_t* data, std::size_t size);
-std::uint32_t Adler32(std::uint32_t adler, const std::uint8_t* data, std::size_t size);
-// The Adler-32 of two pieces joined, from each piece's and the second's length.
-std::uint32_t Adler32Combine(std::uint32_t first, std::uint32_t second, std::size_t secondSize);
-
 }  // namespace eit::png

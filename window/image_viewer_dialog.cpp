@@ -7,9 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "formats/codepages.h"
 
@@ -188,7 +186,6 @@ void TImageViewerDialog::Work() {
           }
           loading_ = false;
           done();
-          emit Shown();
         },
         Qt::QueuedConnection);
   }

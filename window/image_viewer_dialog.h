@@ -14,10 +14,8 @@
 
 #include "engine/image_view.h"
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
-class QScrollArea;
 
 namespace eit {
 
@@ -59,9 +57,6 @@ class TImageViewerDialog : public QDialog {
 
   QComboBox *Record, *Zoom, *Alpha;
   QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
-
- signals:
-  void Shown();
 
  private:
   // Work for the worker: it returns what the window's thread does with the result. Only the latest
