@@ -65,7 +65,7 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesB
         if (!step.IsRecord) continue;
         AddSource(ids, step.Record.SourcePath);
         AddSource(ids, step.Record.ImagePath);
-        if (imagesBesideLog) AddSource(ids, ImageBesideLog(entry.Path, step.Record.ImagePath));
+        if (imagesBesideLog) AddSource(ids, ImageBesideLog(entry.Path, step.Record.ImagePath, step.Record.Tree));
         if (step.Format == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
       }
     } catch (const std::exception&) {
@@ -106,6 +106,7 @@ TRunReport TBatchEngine::Run(const TRunRequest& request) {
   running_ = true;
   request_ = &request;
   report_ = {};
+  warningCounts_.clear();
   stop_ = 0;
   struct Finish {
     TBatchEngine& engine;
@@ -142,6 +143,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   const int workers = WorkersFor(request_->Workers, entries.size());
   const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
   ResetDisplay();
+  ShowCounts();
   if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
   if (!report_.ResultLog.empty() && exports)
     PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog, frontEnd_);
@@ -163,6 +165,8 @@ void TBatchEngine::ShowResult(const std::string& line, const std::string& path) 
 
 void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
+  // An insert mirrors the tree only for the records that say they came from one.
+  if (!run.Entry.Folder.empty()) run.Log.insert(run.Log.begin() + 1, TreeLine(run.Entry.Folder));
   run.CurrentFiles = {run.Entry.Path, ChangeFileExt(run.Entry.Path, ".dds")};
   run.Context.TargetDir = request_->TargetDir;
   run.Context.SubFolder = run.Entry.Folder;
@@ -172,6 +176,8 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.Entry = run.Index;
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
   run.Context.Strict = request_->Strict;
+  run.Context.ChangedOnly = request_->ChangedOnly;
+  run.Folder = run.Entry.Folder;
   run.Context.Engine = request_->Engine;
   run.Context.Images = request_->Images;
   try {
@@ -217,6 +223,7 @@ void TBatchEngine::RecordFailed(const std::string& entry, const std::string& mes
 
 void TBatchEngine::ShowReports(TEntryRun& run) {
   for (TEntryRun::Report& r : run.Reports) {
+    shownFolder_ = r.Folder;
     if (r.Kind == TEntryRun::Report::Published) {
       // An output that cannot take its name ends the entry there, as it would have with one worker;
       // what the entry wrote after it is dropped with its temporaries.
@@ -232,8 +239,10 @@ void TBatchEngine::ShowReports(TEntryRun& run) {
       FileSkipped(r.Source, r.What);
     } else if (r.Kind == TEntryRun::Report::Failed) {
       RecordFailed(run.Entry.Path, r.What);
+    } else if (r.Kind == TEntryRun::Report::Unedited) {
+      Unedited(r.Source);
     } else {
-      Warning(r.Source, r.What);
+      Warning(r.Source, r.What, r.WarningKind);
     }
   }
   run.Reports.clear();
@@ -321,11 +330,35 @@ void TBatchEngine::FileWritten(const std::string& source, const std::string& out
              output);
 }
 
-void TBatchEngine::Warning(const std::string& source, const std::string& text) {
+void TBatchEngine::Warning(const std::string& source, const std::string& text, const std::string& kind) {
+  // A game's worth of one warning says nothing the first few did not.
+  if (!kind.empty() && ++warningCounts_[kind] > kWarningsShown) return;
   const std::string line = SourceName(source) + ": warning: " + text;
   report_.Results.push_back(line);
   report_.Warnings.push_back(line);
   frontEnd_.AddWarning(line);
+}
+
+void TBatchEngine::Unedited(const std::string& /*source*/) { ++report_.Unedited; }
+
+void TBatchEngine::ShowCounts() {
+  if (report_.Unedited > 0)
+    ShowResult(GroupedCount(report_.Unedited) + (report_.Unedited == 1 ? " image" : " images") +
+               " unedited: not written");
+  for (const auto& [kind, count] : warningCounts_) {
+    if (count <= kWarningsShown) continue;
+    const std::string line = "warning: " + GroupedCount(count - kWarningsShown) +
+                             " more warnings like this, not repeated: " + kind;
+    report_.Results.push_back(line);
+    report_.Warnings.push_back(line);
+    frontEnd_.AddWarning(line);
+  }
+}
+
+std::string GroupedCount(std::int64_t n) {
+  std::string digits = std::to_string(n);
+  for (int at = static_cast<int>(digits.size()) - 3; at > (n < 0 ? 1 : 0); at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+  return digits;
 }
 
 void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {

@@ -11,10 +11,12 @@ namespace eit {
 
 struct TBatchEngine::TEntryRun : TJobReporter {
   struct Report {
-    enum { Written, Skipped, Warned, Published, Failed } Kind;
+    enum { Written, Skipped, Warned, Published, Failed, Unedited } Kind;
     std::string Source, Output, What;
     std::int64_t Bytes;
     TFinishedOutput Files;  // Published: what takes its name at this point of the entry
+    std::string WarningKind = {};
+    std::string Folder = {};  // the source's folder in a game's tree, which names it
   };
 
   TEntryRun(TBatchEngine& engine, std::size_t index, const TJobEntry& entry, bool direct)
@@ -25,19 +27,25 @@ struct TBatchEngine::TEntryRun : TJobReporter {
     if (Direct)
       Engine.FileWritten(source, output, bytes, what);
     else
-      Reports.push_back({Report::Written, source, output, what, bytes, {}});
+      Reports.push_back({Report::Written, source, output, what, bytes, {}, {}, Folder});
   }
   void FileSkipped(const std::string& source, const std::string& reason) override {
     if (Direct)
       Engine.FileSkipped(source, reason);
     else
-      Reports.push_back({Report::Skipped, source, "", reason, 0, {}});
+      Reports.push_back({Report::Skipped, source, "", reason, 0, {}, {}, Folder});
   }
-  void Warning(const std::string& source, const std::string& text) override {
+  void Warning(const std::string& source, const std::string& text, const std::string& kind = "") override {
     if (Direct)
-      Engine.Warning(source, text);
+      Engine.Warning(source, text, kind);
     else
-      Reports.push_back({Report::Warned, source, "", text, 0, {}});
+      Reports.push_back({Report::Warned, source, "", text, 0, {}, kind, Folder});
+  }
+  void Unedited(const std::string& source) override {
+    if (Direct)
+      Engine.Unedited(source);
+    else
+      Reports.push_back({Report::Unedited, source, "", "", 0, {}});
   }
   // A record of a log failed and the log goes on (keep-going runs).
   void RecordFailed(const std::string& message) {
@@ -64,6 +72,7 @@ struct TBatchEngine::TEntryRun : TJobReporter {
   std::vector<std::string> Log;  // the entry's result log lines
   std::vector<Report> Reports;
   std::string CurrentSource;              // the record under way in a replay
+  std::string Folder;                     // its folder in a game's tree, which names it in reports
   std::vector<std::string> CurrentFiles;  // files an error may name
   bool ReplayStopped = false;
   bool Failed = false;

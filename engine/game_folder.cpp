@@ -75,10 +75,4 @@ void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk)
                   (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
 }
 
-std::string FolderBelow(const std::string& logDir, const std::string& image) {
-  const fs::path relative = FsPath(ExtractFileDir(AbsolutePath(image))).lexically_relative(FsPath(AbsolutePath(logDir)));
-  if (relative.empty() || relative == "." || *relative.begin() == "..") return "";
-  return Utf8(fs::path(relative).make_preferred());
-}
-
 }  // namespace eit

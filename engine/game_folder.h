@@ -32,8 +32,4 @@ inline std::string FolderUnder(const std::string& root, const std::string& folde
   return folder.empty() ? root : JoinPath(root, folder);
 }
 
-// The folder of image relative to logDir when image lies below it ("levels/a"), else empty: where an
-// insert puts the record's rebuilt file under its target directory.
-std::string FolderBelow(const std::string& logDir, const std::string& image);
-
 }  // namespace eit

@@ -185,6 +185,11 @@ TBitmap LoadEditedImage(const std::string& path) {
   return bitmap;
 }
 
+void EditWarning(TJobContext& context, const TImportRecord& record, const std::string& text, const std::string& kind) {
+  if (context.Strict) throw Exception(text + " (--strict)");
+  context.Reporter->Warning(record.SourcePath, text, kind);
+}
+
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
   for (const std::string& source : sources)
     if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output);
@@ -201,17 +206,20 @@ std::string ExportName(const std::string& source, const TTextureHeader& header, 
 
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
                  const TBitmap& picture, const std::string& what) {
-  const std::int64_t bytes = WriteImage(context, outputPath, picture);
-  context.ResultLog->push_back(TargetLine(picture.PixelFormat() != TPixelFormat::pf32bit, outputPath));
-  context.Reporter->FileWritten(source, outputPath, bytes, what + Describe(picture));
-}
-
-std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap) {
-  auto file = std::make_unique<TAtomicFile>(path);
-  WritePicture(file->Stream(), bitmap, context.Images);
+  auto file = std::make_unique<TAtomicFile>(outputPath);
+  WritePicture(file->Stream(), picture, context.Images);
   const std::int64_t bytes = file->Finish();
+  // Taken from the temporary, which keeps its time when it takes its name.
+  TakeTimeOf(source, file->TemporaryPath());
+  const TImageStamp stamp = StampOfFile(file->TemporaryPath());
   context.Reporter->Publish({std::move(file), nullptr});
-  return bytes;
+  // The digest goes before the record's source line: a font's code lines follow its target line.
+  std::vector<std::string>& log = *context.ResultLog;
+  auto source_line = std::find_if(log.rbegin(), log.rend(),
+                                  [](const std::string& l) { return FirstToken(l) == LogKeywords.Source; });
+  log.insert(source_line == log.rend() ? log.end() : std::prev(source_line.base()), DigestLine(stamp));
+  log.push_back(TargetLine(picture.PixelFormat() != TPixelFormat::pf32bit, outputPath));
+  context.Reporter->FileWritten(source, outputPath, bytes, what + Describe(picture));
 }
 
 }  // namespace detail

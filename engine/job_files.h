@@ -10,6 +10,8 @@
 
 namespace eit::detail {
 
+// "packed" or "raw"
+inline std::string FormText(TTextureForm form) { return form == TTextureForm::Packed ? "packed" : "raw"; }
 // "256 x 128, 32-bit"
 std::string Describe(const TBitmap& bitmap);
 // Opens a texture file for reading, loads it and returns its pixels; the file is closed again.
@@ -33,15 +35,16 @@ struct TLoadedTexture {
 void LoadWholeTexture(TStream& source, const std::string& path, TPackEngine engine, TLoadedTexture& loaded);
 // Reads an edited image by its content (BMP, TGA or PNG), whatever its name or its log tag says.
 TBitmap LoadEditedImage(const std::string& path);
+// A warning about an edited image, of a kind (runs count a kind's warnings past the first few instead
+// of repeating them); strict runs fail the record with it instead.
+void EditWarning(TJobContext& context, const TImportRecord& record, const std::string& text, const std::string& kind);
 // Refuses to write an output that is one of the sources, however the paths are spelled.
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources);
 // What a results line adds when an insert output took another name than the source's.
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath);
-// Writes a 32-bit bitmap as TGA and a 24-bit one as BMP (or either as PNG, as the context says),
-// atomically, and publishes it through the context's reporter; returns the bytes written.
-std::int64_t WriteImage(TJobContext& context, const std::string& path, const TBitmap& bitmap);
-// An export's output: the picture written under the run's name for it, its result log line and its
-// results line.
+// An export's output: the picture written under the run's name for it (a 32-bit one as TGA, a 24-bit one
+// as BMP, or either as PNG, as the context says), atomically; its result log lines (its digest, its
+// target) and its results line.
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
                  const TBitmap& picture, const std::string& what);
 // The name an export of source takes in the target directory: its own with the picture's extension.

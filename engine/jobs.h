@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -14,6 +15,7 @@
 #include "formats/formathandlers.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "engine/image_stamp.h"
 #include "tga/pictures.h"
 
 namespace eit {
@@ -26,8 +28,11 @@ class TJobReporter {
   virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                            const std::string& what) = 0;
   virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
-  // Something about an input that may not be what the user meant; the job goes on.
-  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/) {}
+  // Something about an input that may not be what the user meant; the job goes on. Warnings of one
+  // kind (empty: a kind of its own each) are counted past the first few of a run instead of repeated.
+  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/, const std::string& /*kind*/ = "") {}
+  // An edited image equal to what the extract wrote, passed over (runs that write only edited files).
+  virtual void Unedited(const std::string& /*source*/) {}
   // A finished output takes its name: now, or when the run's earlier entries are done. Called before
   // the FileWritten reports of its files.
   virtual void Publish(TFinishedOutput output) { output.Publish(); }
@@ -94,6 +99,8 @@ struct TJobContext {
   // strict makes each such warning fail its record, nothing written.
   bool CheckEdits = true;
   bool Strict = false;
+  // Inserts pass over the records whose image is what the extract wrote, writing nothing for them.
+  bool ChangedOnly = false;
   TPackEngine Engine = TPackEngine::Fastest;
   TImageFiles Images = TImageFiles::BmpTga;  // what exports write
 
@@ -122,6 +129,10 @@ struct TImportRecord {
   std::vector<std::int32_t> Placeholders;  // codes the sheet drew as boxes, as its log says
   std::vector<std::pair<std::int32_t, std::int32_t>> Alike;  // letters the sheet drew alike, as its log says
   std::string RangeError;
+  bool RangeGiven = false;  // the record has its "#First:" line (a sheet of new glyphs needs one)
+  std::string Tree;         // "#Tree:": the record's folder in a game's tree (system form), empty for none
+  std::string TreeError;    // what is wrong with its "#Tree:" line
+  std::optional<TImageStamp> Digest;  // "#Digest:": the image as the extract wrote it
 };
 
 // Puts the edited image back into the record's texture and writes the rebuilt texture, in the

@@ -1,5 +1,6 @@
 // Replaying a result log: each record's edited image goes back into a rebuilt file.
 #include <set>
+#include <utility>
 
 #include "engine/entry_run.h"
 #include "engine/game_folder.h"
@@ -65,9 +66,32 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
 
 }  // namespace
 
+namespace {
+
+// A font record's code lines, when it has them; without, its sheet must be the table's own.
+void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const std::string& logPath,
+                    TReplayStep& step) {
+  const std::string first = kFirstKeyword;
+  step.Record.RangeGiven = i + 2 < lines.size() && lines[i + 2].compare(0, first.size(), first) == 0;
+  if (step.Record.RangeGiven) {
+    ReadRange(lines, i + 2, logPath, step.Record);
+    step.Next = i + 4;
+    return;
+  }
+  step.Next = i + 2;
+  step.Record.RangeError = logPath + ": line " + std::to_string(i + 3) + ": the glyph sheet " + step.Record.ImagePath +
+                           " is not the table's own (its cells are not those the extract drew), so it holds new "
+                           "glyphs, and a record of new glyphs needs \"" + first + " 0x<hex code>\" and \"" +
+                           kLastKeyword + " 0x<hex code>\" lines under its #Target line";
+}
+
+}  // namespace
+
 std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath) {
   std::vector<TReplayStep> steps;
   TJobKind format = TJobKind::NoFormat;
+  std::string tree, treeError;  // the lines before the next record's source line
+  std::optional<TImageStamp> digest;
   const std::size_t n = lines.size();
   for (std::size_t i = 0; i < n;) {
     TReplayStep step;
@@ -77,6 +101,12 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
     const std::string token = FirstToken(line);
     if (token == LogKeywords.Format) {
       format = RecordFormatOf(KeywordValue(line, LogKeywords.Format));
+    } else if (token == kTreeKeyword) {
+      treeError.clear();
+      tree = TreeFolderOf(line, treeError);
+      if (!treeError.empty()) treeError = logPath + ": line " + std::to_string(i + 1) + ": " + treeError;
+    } else if (token == kDigestKeyword) {
+      digest = ParseDigestLine(line);
     } else if (token == LogKeywords.Source && (format == TJobKind::Texture || format == TJobKind::FontSheet)) {
       step.IsRecord = true;
       step.Format = format;
@@ -84,10 +114,16 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
       const TTargetLine target = i + 1 < n ? ParseTargetLine(lines[i + 1]) : TTargetLine{};
       step.Record.ImageIsBitmap = target.Bitmap;
       step.Record.ImagePath = target.ImagePath;
-      if (format == TJobKind::FontSheet) ReadRange(lines, i + 2, logPath, step.Record);
-      step.Next = i + (format == TJobKind::Texture ? 2 : 4);
+      step.Record.Tree = std::exchange(tree, {});
+      step.Record.TreeError = std::exchange(treeError, {});
+      step.Record.Digest = std::exchange(digest, std::nullopt);
+      if (format == TJobKind::FontSheet)
+        ReadFontRecord(lines, i, logPath, step);
+      else
+        step.Next = i + 2;
     } else if (token == LogKeywords.Source) {
       step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
+      tree.clear(), treeError.clear(), digest.reset();
     }
     steps.push_back(std::move(step));
     i = steps.back().Next;
@@ -108,8 +144,13 @@ std::vector<std::string> ProjectListEntries(const std::vector<std::string>& line
   return entries;
 }
 
-std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath) {
+std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath, const std::string& tree) {
   const std::string logDir = ExtractFileDir(AbsolutePath(logPath));
+  // A record of a folder extract says where in the tree its image lies.
+  if (!tree.empty()) {
+    const std::string inTree = JoinPath(JoinPath(logDir, tree), ExtractFileName(imagePath));
+    if (FileExists(inTree)) return inTree;
+  }
   // A moved game tree keeps its images in their folders below the log: the deepest of the image's own
   // folders found below the log's is where it went; an image beside the log is taken by its name.
   std::vector<std::string> folders;
@@ -132,8 +173,9 @@ namespace {
 
 // A log moved with its folder still names the images where they were; the ones beside it, which the
 // user may have edited since, would be passed over without a word.
-std::optional<std::string> MovedLogWarning(const std::string& logPath, const std::string& imagePath) {
-  const std::string beside = ImageBesideLog(logPath, imagePath);
+std::optional<std::string> MovedLogWarning(const std::string& logPath, const std::string& imagePath,
+                                           const std::string& tree) {
+  const std::string beside = ImageBesideLog(logPath, imagePath, tree);
   const std::string named = AbsolutePath(imagePath);
   if (ExtractFileDir(named) == ExtractFileDir(beside) || !FileExists(beside) || SameFile(beside, named))
     return std::nullopt;
@@ -149,10 +191,18 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the record of " + record.SourcePath +
                     " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
                     TargetLine(false, "<path>") + "\" line)");
+  if (!record.TreeError.empty()) throw Exception(record.TreeError);
   if (request_->ImagesBesideLog)
-    record.ImagePath = ImageBesideLog(logPath, record.ImagePath);
-  else if (const auto warning = MovedLogWarning(logPath, record.ImagePath))
+    record.ImagePath = ImageBesideLog(logPath, record.ImagePath, record.Tree);
+  else if (const auto warning = MovedLogWarning(logPath, record.ImagePath, record.Tree))
     run.Warning(record.SourcePath, *warning);
+  run.Folder = record.Tree;
+  if (run.Direct) shownFolder_ = record.Tree;
+  // An image that still holds what the extract wrote needs no rebuild, nor a decode to tell.
+  if (request_->ChangedOnly && record.Digest && StillAsStamped(record.ImagePath, *record.Digest)) {
+    run.Unedited(record.SourcePath);
+    return;
+  }
   if (DirectoryExists(record.ImagePath))
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
                     ", " + record.ImagePath + ", is a folder, not an image file");
@@ -162,10 +212,9 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   if (FileExists(record.SourcePath))
     SourceStream = std::make_unique<TFileStream>(record.SourcePath, FileMode::OpenRead);
   record.Source = SourceStream.get();
-  // An image in a folder below the log's (a game's tree, extracted whole) puts its rebuilt file in the same
-  // folder below the target: the mod mirrors the game. Images beside the log give flat output, as always.
-  const std::string folder = FolderBelow(ExtractFileDir(AbsolutePath(logPath)), record.ImagePath);
-  record.OutputPath = JoinPath(FolderUnder(request_->TargetDir, folder), ExtractFileName(record.SourcePath));
+  // A record a folder extract wrote puts its rebuilt file in its folder below the target: the mod mirrors
+  // the game. Every other record goes to the target itself, wherever its image lies.
+  record.OutputPath = JoinPath(FolderUnder(request_->TargetDir, record.Tree), ExtractFileName(record.SourcePath));
   if (step.Format == TJobKind::Texture) {
     ImportTexture(run.Context, record);
   } else {

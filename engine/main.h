@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -111,10 +112,14 @@ struct TRunRequest {
   bool ImagesBesideLog = false;
   // Extracts write BMP and TGA files, or PNG files.
   TImageFiles Images = TImageFiles::BmpTga;
+  // Inserts write only the records whose image was edited since the extract wrote it (its "#Digest:"
+  // line, or its pixels equal to the texture's), counting the others in one line.
+  bool ChangedOnly = false;
 };
-// Where insert --here takes a record's image from: the log's own folder, by the image's file name, or the
-// deepest of the image's own folders below it that holds it (a game's tree moved with its log).
-std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath);
+// Where insert --here takes a record's image from: its folder in the tree below the log (a record of a
+// folder extract, tree from its "#Tree:" line), else the log's own folder, by the image's file name, or
+// the deepest of the image's own folders below it that holds it (a game's tree moved with an older log).
+std::string ImageBesideLog(const std::string& logPath, const std::string& imagePath, const std::string& tree = "");
 // Entries of one kind, one per path.
 std::vector<TJobEntry> EntriesOf(TJobKind kind, const std::vector<std::string>& paths);
 
@@ -128,7 +133,10 @@ struct TRunReport {
   std::vector<std::string> ResultLog; // the lines of result.log (export runs)
   std::int64_t TotalBytes = 0;
   std::int32_t FailedEntries = 0;      // entries, and records of logs, that failed (keep-going runs)
+  std::int64_t Unedited = 0;           // records passed over as unedited (ChangedOnly)
 };
+// "4,980"
+std::string GroupedCount(std::int64_t n);
 
 class TBatchEngine : private TJobReporter {
  public:
@@ -173,7 +181,12 @@ class TBatchEngine : private TJobReporter {
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                    const std::string& what) override;
   void FileSkipped(const std::string& source, const std::string& reason) override;
-  void Warning(const std::string& source, const std::string& text) override;
+  void Warning(const std::string& source, const std::string& text, const std::string& kind = "") override;
+  void Unedited(const std::string& source) override;
+  // The run's counts: images passed over unedited, warnings of one kind past the first few.
+  void ShowCounts();
+  static constexpr int kWarningsShown = 10;
+  std::map<std::string, std::int64_t> warningCounts_;
   void ResetDisplay();
   // A results line: into the report and to the front end (with the file it names, when there is one).
   void ShowResult(const std::string& line, const std::string& path = "");

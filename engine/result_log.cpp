@@ -1,6 +1,7 @@
 #include "engine/result_log.h"
 
 #include "formats/codepages.h"
+#include "platform/paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,6 +28,28 @@ std::string TargetLine(bool bitmap, const std::string& imagePath) {
   return LogKeywords.Target + (bitmap ? " BMP: " : " TGA: ") + imagePath;
 }
 std::string CodeLine(const char* keyword, std::int32_t code) { return std::string(keyword) + " " + CodeText(code); }
+std::string TreeLine(const std::string& folder) {
+  std::string value = folder;
+  std::replace(value.begin(), value.end(), '\\', '/');
+  return std::string(kTreeKeyword) + " " + value;
+}
+
+std::string TreeFolderOf(const std::string& line, std::string& error) {
+  std::string value = KeywordValue(line, kTreeKeyword);
+  std::replace(value.begin(), value.end(), '\\', '/');
+  std::string folder;
+  for (std::size_t at = 0; at <= value.size();) {
+    const std::size_t end = std::min(value.find('/', at), value.size());
+    const std::string part = value.substr(at, end - at);
+    if ((part.empty() && at == 0 && end < value.size()) || part == ".." || part.find(':') != std::string::npos) {
+      error = "\"" + line + "\" names a folder outside the target directory";
+      return "";
+    }
+    if (!part.empty() && part != ".") folder += (folder.empty() ? "" : std::string(1, PathDelim)) + part;
+    at = end + 1;
+  }
+  return folder;
+}
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
                                     std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders,
                                     const std::vector<std::pair<int, int>>& alike) {
@@ -49,7 +72,7 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
 bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
          token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
-         token == kAlikeKeyword;
+         token == kAlikeKeyword || token == kTreeKeyword || token == kDigestKeyword;
 }
 
 std::string FirstToken(const std::string& line) {

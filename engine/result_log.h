@@ -24,6 +24,12 @@ inline constexpr const char* kLastKeyword = "#Last:";
 inline constexpr const char* kNewKeyword = "#New:";
 inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
 inline constexpr const char* kAlikeKeyword = "#Alike:";
+// Lines an extract writes between a record's format line and its source line, which readers that know
+// them not pass over: the record's folder in a game's tree ("#Tree: levels/a", written only by a folder
+// extract: an insert mirrors the tree only for such records), and the image as written ("#Digest: ...",
+// which tells an insert an unedited image without decoding it).
+inline constexpr const char* kTreeKeyword = "#Tree:";
+inline constexpr const char* kDigestKeyword = "#Digest:";
 
 // --- Writing --------------------------------------------------------------------------------
 
@@ -33,6 +39,8 @@ std::string SourceLine(const std::string& path);
 std::string TargetLine(bool bitmap, const std::string& imagePath);
 // "#First: 0x20"
 std::string CodeLine(const char* keyword, std::int32_t code);
+// "#Tree: levels/a", with '/' between folders whatever the system (logs travel).
+std::string TreeLine(const std::string& folder);
 // The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, a "#New:"
 // line when newCode is not 0xC0, and a "#Placeholders:" line when there are any.
 // And an "#Alike: 0xE8=0xED" line for letters the sheet drew alike.
@@ -67,6 +75,9 @@ std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::st
 std::vector<std::int32_t> ParsePlaceholders(const std::string& line);
 // The pairs of an "#Alike: 0xE8=0xED 0x9F=0xBF" line; what is no pair of codes is passed over.
 std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line);
+// The folder of a "#Tree:" line in the system's form, or an error when it would lead out of the target
+// (absolute, a drive, "..").
+std::string TreeFolderOf(const std::string& line, std::string& error);
 
 // One step of a replay: a line visited, and the record that starts there when it is one.
 struct TReplayStep {
@@ -78,8 +89,9 @@ struct TReplayStep {
 };
 
 // Turns a log's lines into the steps of its replay, touching no file. A "#Source" line under a known
-// format is a record: its target line follows (2 lines for a texture, 4 with the code lines for a
-// font); under no known format it is passed over.
+// format is a record: its target line follows (2 lines for a texture; for a font 4 with the code lines,
+// 2 when the line after the target is no "#First:" line); under no known format it is passed over. The
+// "#Tree:" and "#Digest:" lines before a source line belong to its record.
 std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath);
 
 // The entries of a project list: its lines, without empty or blank ones.

@@ -106,6 +106,9 @@ struct TRunRecord {
   bool IdRead = false;
 };
 
+// Lines an extract writes before a record's source line.
+bool IsRecordPrefix(const std::string& token) { return token == kTreeKeyword || token == kDigestKeyword; }
+
 // Lines a record owns: dropped with it. Any other line under it is the user's, and stays.
 bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format && IsResultLogKeyword(token); }
 
@@ -183,12 +186,15 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
       merged.push_back(oldLines[i++]);
       continue;
     }
-    if (token != LogKeywords.Source) {
+    // A record: the lines an extract writes before its source line (its tree, its digest), its source line
+    // and what follows up to the next record or format line.
+    std::size_t source = i;
+    while (source < oldLines.size() && IsRecordPrefix(FirstToken(oldLines[source]))) ++source;
+    if (source == oldLines.size() || FirstToken(oldLines[source]) != LogKeywords.Source) {
       merged.push_back(oldLines[i++]);
       continue;
     }
-    // A record: its source line and what follows up to the next record or format line.
-    std::size_t end = i + 1, target = 0;
+    std::size_t end = source + 1, target = 0;
     std::string image;
     for (; end < oldLines.size(); ++end) {
       const std::string t = FirstToken(oldLines[end]);
@@ -197,14 +203,18 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
     }
     ++had;
     TRunRecord* again = run.WroteAgain(image);
-    const std::string source = KeywordValue(oldLines[i], LogKeywords.Source);
-    if (again == nullptr || (!again->Kept && (again->Source == source || SameFile(again->Source, source)))) {
+    const std::string sourcePath = KeywordValue(oldLines[source], LogKeywords.Source);
+    if (again == nullptr || (!again->Kept && (again->Source == sourcePath || SameFile(again->Source, sourcePath)))) {
       // Not written again, or written again from the same source: the record stays where it is, with
-      // the lines the user added to it (a font's codes, comments).
+      // the lines the user added to it (a font's codes, comments); what the run wrote anew replaces its own.
       ++kept;
-      for (std::size_t k = i; k < end; ++k) merged.push_back(oldLines[k]);
-      if (again != nullptr) {
+      if (again == nullptr) {
+        for (std::size_t k = i; k < end; ++k) merged.push_back(oldLines[k]);
+      } else {
         again->Kept = true;
+        for (std::size_t k = again->Begin; k < again->End; ++k)
+          if (IsRecordPrefix(FirstToken(newLines[k]))) merged.push_back(newLines[k]);
+        for (std::size_t k = source; k < end; ++k) merged.push_back(oldLines[k]);
         for (std::size_t k = again->Begin; k < again->End; ++k)
           if (FirstToken(newLines[k]) == LogKeywords.Target) merged[merged.size() - (end - target)] = newLines[k];
       }

@@ -47,6 +47,22 @@ bool RowEqual(const std::uint8_t* texture, const std::uint8_t* edit, std::int32_
 
 }  // namespace
 
+bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image) {
+  const std::int32_t width = edit.Width(), height = edit.Height();
+  const int bpp = edit.BytesPerPixel();
+  const std::size_t rowBytes = edit.RowBytes();
+  if (width == 0 || height == 0 || image.Size() < kImageHeaderSize + static_cast<std::int64_t>(rowBytes) * height)
+    return false;
+  const std::uint8_t* rows = image.Memory() + kImageHeaderSize;
+  auto textureRow = [&](std::int32_t y) { return rows + static_cast<std::size_t>(y) * rowBytes; };
+  const std::int32_t step = std::max(1, height / kSampledRows);
+  // The sampled rows first, every row only when those agree.
+  bool equal = true;
+  for (std::int32_t y = 0; y < height && equal; y += step) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
+  for (std::int32_t y = 0; y < height && equal; ++y) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
+  return equal;
+}
+
 std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image) {
   std::vector<std::string> warnings;
   const std::int32_t width = edit.Width(), height = edit.Height();
@@ -58,11 +74,7 @@ std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& 
   auto textureRow = [&](std::int32_t y) { return rows + static_cast<std::size_t>(y) * rowBytes; };
   const std::int32_t step = std::max(1, height / kSampledRows);
 
-  // Unchanged: the sampled rows first, every row only when those agree.
-  bool equal = true;
-  for (std::int32_t y = 0; y < height && equal; y += step) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
-  for (std::int32_t y = 0; y < height && equal; ++y) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
-  if (equal) {
+  if (EditEqualsTexture(edit, image)) {
     warnings.push_back("the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as "
                        "it was (was the edit saved to another file?)");
     return warnings;

@@ -115,6 +115,8 @@ inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
 // all. The edit has the texture's size and pixel format; image is the texture as loaded (header at
 // 0, rows from 128). One line per warning, empty when nothing looks wrong.
 std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
+// Whether the edit's pixels are the texture's own (the first of those warnings).
+bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image);
 
 // Raises, naming tablePath, when the font table holds fewer than 224 records.
 void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath);
@@ -125,6 +127,27 @@ void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath);
 // The glyph sheet of a font table (at least 224 records) over its texture: a marker line and the
 // glyph for each record, one cell below the other. tablePath names the table in errors.
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath);
+// Whether an edited sheet is the table's own sheet (own: MakeGlyphSheet of the table over its texture),
+// retouched in place: the same size and pixel format, the same marker column, and, in a 32-bit sheet, ink
+// still in every glyph that had ink. Erased lists the records whose glyph was erased (a sheet whose glyphs
+// below the new ones were cleared holds new glyphs).
+struct TOwnSheetMatch {
+  bool Own = false;
+  std::vector<std::int32_t> Erased;
+};
+TOwnSheetMatch CompareWithOwnSheet(const TBitmap& own, const TBitmap& sheet, const TMemoryStream& table,
+                                   const TBitmap& texture);
+// Every pixel in which sheet differs from own goes back to its glyph's place in the texture, for the
+// records below records; the table does not change. Changed: the records whose glyphs changed; Outside:
+// changed pixels that lie in no glyph (left out); Shared: pairs of a changed record and another one whose
+// place in the texture overlaps it (the edit shows for both).
+struct TGlyphsPutBack {
+  std::vector<std::int32_t> Changed;
+  std::int64_t Outside = 0;
+  std::vector<std::pair<std::int32_t, std::int32_t>> Shared;
+};
+TGlyphsPutBack PutGlyphsBack(const TBitmap& own, const TBitmap& sheet, const TMemoryStream& table, TBitmap& texture,
+                             std::int32_t records);
 // The codes a font record handles: the table's records from First, the range up to End (exclusive),
 // and New, the first code that takes a glyph from the sheet (0xC0 unless the log says otherwise).
 struct TGlyphRange {

@@ -250,7 +250,7 @@ const Hostile kCases[] = {
        Write(s + "/f.log", "#Format: TDT\r\n#Source: " + s + "/f.tdt\r\n#Target TGA: " + s + "/f.tga\r\n");
        return std::vector<std::string>{s + "/f.log"};
      },
-     "f.log", "a font record needs \"#First: 0x<hex code>\" here"},
+     "f.log", "a record of new glyphs needs \"#First: 0x<hex code>\""},
 };
 
 class HostileInput : public ::testing::TestWithParam<Hostile> {};

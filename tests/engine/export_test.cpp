@@ -55,7 +55,11 @@ TEST_F(Exports, TexturesBecomeBmpOrTgaWithTheirLogLineAndPixels) {
   ExportTexture(context, raw);
   ExportTexture(context, packed);
   const std::string bmp = JoinPath(context.TargetDir, "wall.bmp"), tga = JoinPath(context.TargetDir, "a.b.tga");
-  EXPECT_EQ(log, (std::vector<std::string>{"#Target BMP: " + bmp, "#Target TGA: " + tga}));
+  // Each image's digest comes before its record's source line (here, with no source line, before its target).
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0], DigestLine(StampOfFile(bmp)));
+  EXPECT_EQ(log[2], DigestLine(StampOfFile(tga)));
+  EXPECT_EQ((std::vector<std::string>{log[1], log[3]}), (std::vector<std::string>{"#Target BMP: " + bmp, "#Target TGA: " + tga}));
   // Qt reads them with the texture's pixels: R, G, B[, A] in the texture, first row on top.
   const Bytes image = testing::MakeTextureImage(6, 4, 32);
   const QImage q = testing::QtRead(tga);
@@ -113,7 +117,7 @@ TEST_F(Exports, FontSheetLayoutMarkersAndGlyphPixels) {
   Save("fonts/main.dds", font.texture);
   ExportFontSheet(context, table);
   const std::string out = JoinPath(context.TargetDir, "main.tga");
-  EXPECT_EQ(log, (std::vector<std::string>{"#Target TGA: " + out}));
+  EXPECT_EQ(log, (std::vector<std::string>{DigestLine(StampOfFile(out)), "#Target TGA: " + out}));
   TBitmap sheet;
   ReadTGA(out.c_str(), sheet);
   ASSERT_EQ(sheet.Width(), 100);

@@ -4,6 +4,7 @@
 
 #include "engine/game_folder.h"
 #include "engine/jobs.h"
+#include "engine/result_log.h"
 #include "formats/codepages.h"
 #include "platform/paths.h"
 
@@ -33,19 +34,28 @@ TEST(OutputNames, ARollbackGivesTheSameNamesAgain) {
   EXPECT_EQ(names.Claim(1, "/out/water.dds", renamed), "/out/water (2).dds");
 }
 
-TEST(GameFolders, TheFolderBelowTheLogAnInsertMirrors) {
+TEST(GameFolders, ATreeLineNamesAFolderBelowTheTargetOrIsRefused) {
   const std::string s(1, PathDelim);
   const struct {
-    std::string logDir, image, folder;
+    std::string line, folder;
+    bool refused;
   } rows[] = {
-      {s + "out", s + "out" + s + "stone.bmp", ""},                             // beside the log: flat
-      {s + "out", s + "out" + s + "levels" + s + "a" + s + "stone.bmp", "levels" + s + "a"},
-      {s + "out", s + "elsewhere" + s + "stone.bmp", ""},                       // a moved log: flat
-      {s + "out" + s + "sub", s + "out" + s + "stone.bmp", ""},                 // above the log
-      {s + "out", s + "out" + s + ".." + s + "x" + s + "stone.bmp", ""},        // out, however spelled
-      {s + "out", s + "out" + s + "a" + s + "." + s + "b" + s + "stone.bmp", "a" + s + "b"},
+      {"#Tree: levels/a", "levels" + s + "a", false},
+      {"#Tree: levels\\a", "levels" + s + "a", false},  // written on Windows
+      {"#Tree: a/./b//c", "a" + s + "b" + s + "c", false},
+      {"#Tree: .", "", false},
+      {"#Tree: \u0443\u0440\u043e\u0432\u043d\u0438/1", "\u0443\u0440\u043e\u0432\u043d\u0438" + s + "1", false},
+      {"#Tree: ../etc", "", true},
+      {"#Tree: a/../../b", "", true},
+      {"#Tree: /etc", "", true},
+      {"#Tree: C:/Windows", "", true},
+      {"#Tree: \\\\server\\share", "", true},
   };
-  for (const auto& row : rows) EXPECT_EQ(FolderBelow(row.logDir, row.image), row.folder) << row.image;
+  for (const auto& row : rows) {
+    std::string error;
+    EXPECT_EQ(TreeFolderOf(row.line, error), row.folder) << row.line;
+    EXPECT_EQ(!error.empty(), row.refused) << row.line;
+  }
 }
 
 TEST(CodePages, CharactersAreNamedSoThatTheyCanBeFound) {

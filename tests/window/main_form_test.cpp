@@ -29,6 +29,8 @@
 #include <QSpinBox>
 #include <QFileSystemModel>
 #include <QTreeView>
+#include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <set>
 #include <filesystem>
@@ -329,7 +331,8 @@ TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
   script->directories.push_back(target);
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
-  const auto log = LoadLines(JoinPath(target, "result.log"));
+  auto log = LoadLines(JoinPath(target, "result.log"));
+  std::erase_if(log, [](const std::string& line) { return line.rfind("#Digest: ", 0) == 0; });
   EXPECT_EQ(log, (std::vector<std::string>{"#Format: DDS", "#Source: " + textures[0],
                                            "#Target BMP: " + JoinPath(target, "tex0.bmp"), "#Format: DDS",
                                            "#Source: " + textures[1], "#Target TGA: " + JoinPath(target, "tex1.tga")}));
@@ -375,7 +378,7 @@ TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
   QTimer::singleShot(0, form.get(), [this] { Part<QPushButton>(*form, "Stop")->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
-  EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 3u);
+  EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 4u);  // format, digest, source, target
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex1.tga")));
   SetCurrentDir(saved);
 }
@@ -402,14 +405,14 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   // The entries under way finished; the files written are the first ones of the list, as with one
   // worker, each whole, in the log and in the results pane; no temporary is left.
   const auto log = LoadLines(dir.File("out/result.log"));
-  EXPECT_LT(log.size(), 60u * 3);
+  EXPECT_LT(log.size(), 60u * 4);
   std::size_t files = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.File("out"))) {
     const std::string name = e.path().filename().string();
     EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
     if (name != "result.log") ++files;
   }
-  EXPECT_EQ(files * 3, log.size());
+  EXPECT_EQ(files * 4, log.size());
   const std::string results = Part<QTextEdit>(*form, "Results")->toPlainText().toStdString();
   for (std::size_t i = 0; i < files; ++i) {
     const std::string name = "tex" + std::to_string(i) + (i % 2 ? ".tga" : ".bmp");
@@ -850,8 +853,20 @@ TEST(WindowIcon, TheIconResourceIsTheWindowsDrawing) {
     const QImage stored = reader.read().convertToFormat(QImage::Format_ARGB32);
     const QImage drawn = WindowIcon().pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(stored.size(), drawn.size()) << size;
+    // Qt's raster engine picks its blending code by CPU, so anti-aliased edges may differ by a few levels
+    // between machines; a changed drawing differs by far more, and over many pixels.
+    int worst = 0;
+    long long total = 0;
     for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) ASSERT_EQ(stored.pixel(x, y), drawn.pixel(x, y)) << size << " at " << x << ", " << y;
+      for (int x = 0; x < size; ++x) {
+        const QRgb a = stored.pixel(x, y), b = drawn.pixel(x, y);
+        const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+        worst = std::max(worst, d);
+        total += d;
+      }
+    EXPECT_LE(worst, 12) << size << " px: a pixel differs by more than edge rounding";
+    EXPECT_LE(double(total) / (size * size), 0.5) << size << " px: the drawing differs";
   }
 }
 

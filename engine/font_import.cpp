@@ -1,0 +1,182 @@
+// The font insert: a font's own sheet retouched in place, or new glyphs laid into its texture and table.
+#include "engine/job_files.h"
+#include "formats/codepages.h"
+#include "formats/font_tools.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace eit {
+
+namespace {
+
+// A font's table and texture with its glyphs laid in, ready to be written.
+struct TRebuiltFont {
+  TMemoryStream Table;
+  detail::TLoadedTexture Texture;
+  TBitmap Pixels;
+  std::int32_t NewCodes = 0;
+  std::optional<TGlyphsPutBack> InPlace;  // the table's own sheet, retouched where it lies
+  std::vector<std::int32_t> Erased;       // the own sheet's glyphs that were erased
+};
+
+// The code of a table's record k, for messages: from the record's "#First:", else the usual first code.
+std::int32_t CodeOf(const TImportRecord& record, std::int32_t k) { return (record.RangeGiven ? record.FirstCode : 0x20) + k; }
+
+// The sheet the extract wrote for this font, retouched: what changed goes back where it came from.
+bool PutBackInPlace(const TImportRecord& record, const TBitmap& sheet, TRebuiltFont& font) {
+  if (font.Table.Size() < kFontTableSize) return false;
+  TBitmap own;
+  try {
+    own = MakeGlyphSheet(font.Table, font.Pixels, record.SourcePath);
+  } catch (const Exception&) {
+    return false;  // a table the extract cannot draw a sheet of has none of its own
+  }
+  const TOwnSheetMatch match = CompareWithOwnSheet(own, sheet, font.Table, font.Pixels);
+  font.Erased = match.Erased;
+  if (!match.Own) return false;
+  const std::int32_t records = record.RangeGiven ? record.EndCode - record.FirstCode : kFontRecords;
+  font.InPlace = PutGlyphsBack(own, sheet, font.Table, font.Pixels, std::clamp(records, 0, kFontRecords));
+  return true;
+}
+
+// "; its glyphs of 0x41, 0x42 and 12 more are erased" when a sheet of the table's cells lost glyphs.
+std::string ErasedNote(const TImportRecord& record, const std::vector<std::int32_t>& erased) {
+  if (erased.empty()) return "";
+  std::string codes;
+  for (std::size_t k = 0; k < erased.size() && k < 5; ++k)
+    codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, erased[k]));
+  if (erased.size() > 5) codes += " and " + std::to_string(erased.size() - 5) + " more";
+  return " (it has the table's cells, but the glyphs of " + codes + " are erased; to retouch the font in place, "
+         "keep every glyph)";
+}
+
+void RebuildFont(TJobContext& context, const TImportRecord& record, const std::string& texturePath,
+                 TRebuiltFont& font) {
+  font.Table.LoadFromFile(record.SourcePath);
+  if (record.RangeGiven) CheckGlyphRange(font.Table, record.FirstCode, record.EndCode, record.SourcePath);
+  {
+    TFileStream source(texturePath, FileMode::OpenRead);
+    detail::LoadWholeTexture(source, texturePath, context.Engine, font.Texture);
+  }
+  InvertImageHeader(font.Texture.Image);
+  ImageToBitmap(font.Texture.Image, font.Pixels);
+  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
+  if (!PutBackInPlace(record, sheet, font)) {
+    if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased));
+    CheckGlyphTexture(font.Pixels, texturePath);
+    font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
+                                 {record.SourcePath, texturePath, record.ImagePath});
+  }
+  BitmapToImage(font.Pixels, font.Texture.Image);
+  InvertImageHeader(font.Texture.Image);
+}
+
+// What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
+// glyphs that share their place.
+void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
+  const std::string& sheet = record.ImagePath;
+  if (done.Changed.empty())
+    detail::EditWarning(context, record, sheet + ": the glyph sheet equals the font's own: nothing was edited, the "
+                                                 "font is rebuilt as it was", "unedited sheet");
+  if (done.Outside > 0)
+    detail::EditWarning(context, record, sheet + ": " + std::to_string(done.Outside) + " changed pixels lie outside "
+                        "every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
+                        "larger one as a new glyph, with #First:/#Last: lines)", "outside the boxes");
+  std::string shared;
+  for (std::size_t k = 0; k < done.Shared.size() && k < 10; ++k)
+    shared += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.Shared[k].first)) + " with " +
+              CodeText(CodeOf(record, done.Shared[k].second));
+  if (done.Shared.size() > 10) shared += " and " + std::to_string(done.Shared.size() - 10) + " more";
+  if (!shared.empty())
+    detail::EditWarning(context, record, sheet + ": glyphs drawn anew share their place in the texture with "
+                        "others, which show the new drawing too: " + shared, "shared glyphs");
+}
+
+// Letters the sheet drew alike that are alike still in the rebuilt font (not touched up): one line says
+// which, by code (the log knows no code page).
+void AlikeWarning(TJobContext& context, const TImportRecord& record, const TRebuiltFont& font) {
+  const auto ink = [&](std::int32_t code) {
+    const std::int64_t at = std::int64_t{code - record.FirstCode} * kGlyphRecordSize;
+    if (code < record.FirstCode || at + kGlyphRecordSize > font.Table.Size()) return TGlyphInk{};
+    const GlyphRecord g = ReadGlyphRecord(font.Table.Memory() + at);
+    return GlyphInk(font.Pixels, g.Left, g.Top, g.Right, g.Bottom);
+  };
+  std::string still;
+  for (const auto& [a, b] : record.Alike) {
+    const TGlyphInk x = ink(a), y = ink(b);
+    const int differ = InkDifference(x, y);
+    if (x.Columns == 0 || differ < 0 || differ > 1) continue;
+    still.append(still.empty() ? "" : ", ").append(CodeText(a)).append(differ == 0 ? " = " : " \u2248 ").append(CodeText(b));
+  }
+  if (!still.empty())
+    context.Reporter->Warning(record.SourcePath, "glyphs that look alike, as the sheet found them: " + still +
+                                                     " ('=' the same, '\u2248' one pixel apart); the game would show "
+                                                     "one for the other: touch them up in " + record.ImagePath);
+}
+
+// Boxes the sheet drew for letters its font had not are in the game now: one line says which.
+void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
+  std::string codes;
+  int count = 0;
+  for (const std::int32_t code : record.Placeholders)
+    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code)), ++count;
+  if (count == 0) return;
+  context.Reporter->Warning(record.SourcePath, (count == 1 ? "the new glyph of" + codes + " is a placeholder box"
+                                                            : "the new glyphs of" + codes + " are placeholder boxes") +
+                                                   " (the sheet's font had no glyph for them); draw them in " +
+                                                   record.ImagePath + " and delete the log's #Placeholders: line");
+}
+
+}  // namespace
+
+void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
+  if (!FileExists(record.ImagePath)) {
+    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
+    return;
+  }
+  // Code lines given are checked, whatever the sheet.
+  if (record.RangeGiven && !record.RangeError.empty()) throw Exception(record.RangeError);
+  const std::string& tablePath = record.SourcePath;
+  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
+  const auto checkOutputs = [&](const std::string& table) {
+    detail::CheckNotASource(table, {tablePath, texturePath, record.ImagePath});
+    detail::CheckNotASource(ChangeFileExt(table, ".dds"), {tablePath, texturePath, record.ImagePath});
+  };
+  checkOutputs(record.OutputPath);
+
+  // Read and check every input before any output exists.
+  TRebuiltFont font;
+  RebuildFont(context, record, texturePath, font);
+  if (context.ChangedOnly && font.InPlace && font.InPlace->Changed.empty()) {
+    context.Reporter->Unedited(record.SourcePath);
+    return;
+  }
+  if (font.InPlace) InPlaceWarnings(context, record, *font.InPlace);
+  // The pair keeps one base name, even when it must take another one.
+  bool renamed = false;
+  const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
+  const std::string outputTexture = ChangeFileExt(outputTable, ".dds");
+  if (renamed) checkOutputs(outputTable);
+  const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
+  // Both files are complete, and both names free to take, before either takes its name.
+  auto textureFile = std::make_unique<TAtomicFile>(outputTexture);
+  auto tableFile = std::make_unique<TAtomicFile>(outputTable);
+  StoreTextureImage(font.Texture.Image, font.Texture.Form, textureFile->Stream(), context.Engine);
+  font.Table.SaveToStream(tableFile->Stream());
+  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile->Finish();
+  context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
+  const std::string glyphs =
+      font.InPlace ? "glyphs in place, " + std::to_string(font.InPlace->Changed.size()) + " retouched"
+                   : std::to_string(font.NewCodes) + (font.NewCodes == 1 ? " new glyph" : " new glyphs");
+  context.Reporter->FileWritten(texturePath, outputTexture, textureBytes,
+                                detail::FormText(font.Texture.Form) + " font texture, " +
+                                    detail::Describe(font.Pixels) + ", " + glyphs + note);
+  context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
+  if (font.InPlace) return;
+  PlaceholderWarning(context, record);
+  AlikeWarning(context, record, font);
+}
+
+}  // namespace eit
