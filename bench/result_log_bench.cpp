@@ -41,7 +41,8 @@ void BM_PublishResultLog(benchmark::State& state) {
     state.PauseTiming();
     eit::SaveLines(d + "/result.log", oldLines);
     state.ResumeTiming();
-    eit::PublishResultLog(d, newLines, false, quiet);
+    const auto lock = eit::TakeFolderLock(d, quiet);
+    eit::PublishResultLog(d, newLines, false);
   }
   state.counters["lines"] = static_cast<double>(eit::LoadLines(d + "/result.log").size());
   std::filesystem::remove_all(dir);

@@ -17,6 +17,7 @@
 #include "engine/target_folder.h"
 #include "cli/file_info.h"
 #include "cli/terminal.h"
+#include "cli/usage.h"
 #include "cli/samples.h"
 #include "platform/console.h"
 #include "platform/files.h"
@@ -25,46 +26,9 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
-    "                  FILE|FOLDER...                     textures (.dds), font tables (.tdt) to images\n"
-    "  eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
-    "                                                     replay logs (.log), lists (.lst)\n"
-    "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
-    "                  [--mono | --no-mono] [--face N] [--allow-missing] -o DIR\n"
-    "                                                     new glyphs drawn from a font, with their insert log\n"
-    "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
-    "                                                     a line of text set with a font table\n"
-    "  eitool-cli samples [--overwrite] DIR               write a small sample set to try the tool on\n"
-    "  eitool-cli info FILE...                            say what each file is\n"
-    "  eitool-cli --help | --version\n"
-    "\n"
-    "extract writes DIR/result.log; edit the images it names, then give that log to insert. A second extract\n"
-    "into DIR adds to its result.log and replaces no image unless told: --overwrite or --keep-both.\n"
-    "-j N runs N files at a time (default: one per core); --zlib packs textures with zlib, byte for byte as\n"
-    "zlib level 1 does, instead of the faster libdeflate.\n"
-    "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n";
+using namespace eit::cli;
 
-constexpr const char* kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
-    "                          FILE|FOLDER...\n"
-    "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga; with --format png\n"
-    "all as .png, alpha kept) and lists them in DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
-    "An image that exists in DIR already (it may hold your edits) stops the run before anything is written:\n"
-    "--overwrite replaces such images, --keep-both writes the new ones as \"name (2).bmp\". An existing\n"
-    "result.log keeps its records, but for the images written again; one that is not a result log is\n"
-    "replaced only with --overwrite.\n"
-    "A FOLDER (a game's) gives every texture and font table under it, each image at the same place under\n"
-    "DIR (DIR/levels/a/stone.bmp); an insert of DIR/result.log then mirrors the tree in its target.\n";
-constexpr const char* kInsertUsage =
-    "Usage: eitool-cli insert -o DIR [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
-    "Replays result logs (.log) and project lists (.lst): each edited image (BMP, TGA or PNG, read by its\n"
-    "content) goes back into a rebuilt texture or font in DIR. Relative paths inside logs and lists are taken from DIR, as in the window.\n"
-    "An edited image that looks upside down, has lost the texture's alpha or equals the texture gets a\n"
-    "\"warning:\" line; --strict makes each such warning fail its record instead, nothing written.\n"
-    "A log moved with its folder still names the images where they were (a warning says so when the image\n"
-    "beside the log is not used); --here takes each record's image from the log's own folder by its name.\n";
+
 
 struct UsageError {
   std::string message;
@@ -127,7 +91,8 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
 // An extract into a folder that holds images from an earlier run replaces none of them unasked: the
 // user may have painted on them. Nothing is written when it refuses.
 void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
-  request.ExistingImages = keepBoth ? eit::TRunRequest::TExisting::KeepBoth : eit::TRunRequest::TExisting::Replace;
+  using TExisting = eit::TRunRequest::TExisting;
+  request.ExistingImages = keepBoth ? TExisting::KeepBoth : overwrite ? TExisting::Replace : TExisting::Refuse;
   request.ReplaceForeignLog = overwrite;
   const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
   if (!log.Problem.empty() && !overwrite) throw eit::Exception(log.Problem + "; give --overwrite to replace it");
@@ -166,6 +131,8 @@ int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine
       request.Strict = true;
     } else if (a == "--here" && !extract) {
       request.ImagesBesideLog = true;
+    } else if (a == "--changed-only" && !extract) {
+      request.ChangedOnly = true;
     } else if (a == "--overwrite" && extract) {
       overwrite = true;
     } else if (a == "--keep-both" && extract) {
@@ -238,23 +205,6 @@ std::string TextAfter(const std::vector<std::string>& args, std::size_t& i) {
   return args[i];
 }
 
-constexpr const char* kSheetUsage =
-    "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
-    "                        [--mono | --no-mono] [--face N] [--allow-missing] -o DIR\n"
-    "Draws the characters of the codes FIRST up to END (in the code page) from a TrueType/OpenType font into\n"
-    "DIR/<FONT>_sheet.tga, laid out as the insert wants it, and writes its insert log DIR/<FONT>_sheet.log:\n"
-    "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. FIRST is by default the code\n"
-    "page's first letter from 0x80 on (0x7F to 0xFF; 0xC0 keeps the old layout); END at most 0x100.\n"
-    "The letters stand on the table's own baseline with capitals as tall as its own (--size PX: capitals PX\n"
-    "pixels high), whole inside the glyph boxes, and must fit the font's texture. A code the font lacks gets\n"
-    "a box, and the log lists it; a font that lacks more than half of the letters is refused unless\n"
-    "--allow-missing. --mono draws without anti-aliasing (every pixel opaque or clear), as is the default\n"
-    "when the table's own glyphs are; --no-mono draws smooth edges. --face N takes face N of a font\n"
-    "collection (.ttc; the first is 0).\n";
-constexpr const char* kPreviewUsage =
-    "Usage: eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
-    "Sets TEXT (UTF-8) with the font table and its texture as the game lays glyphs out; characters without a\n"
-    "glyph show as red boxes and are listed.\n";
 
 // A character code: the range in messages reads as codes do.
 int CodeAfter(const std::vector<std::string>& args, std::size_t& i, int least, int most) {
@@ -360,10 +310,6 @@ int RunPreview(const std::vector<std::string>& args) {
   return 0;
 }
 
-constexpr const char* kSamplesUsage =
-    "Usage: eitool-cli samples [--overwrite] DIR\n"
-    "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
-    "replaced only with --overwrite.\n";
 
 int RunSamples(const std::vector<std::string>& args, eit::TPackEngine engine) {
   std::string dir;

@@ -124,6 +124,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   TOutputNames names;
   names.SourceIds = RunSources(entries, request_->ImagesBesideLog);
   names.KeepExisting = request_->ExistingImages == TRunRequest::TExisting::KeepBoth;
+  names.RefuseExisting = request_->ExistingImages == TRunRequest::TExisting::Refuse;
   names_ = &names;
   struct Forget {
     TOutputNames*& names;
@@ -134,6 +135,13 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   if (exports && target.find_first_of("\r\n") != std::string::npos)
     throw Exception("The target directory " + target + " has a line break in its name, which a result log cannot "
                     "record; choose another directory");
+  // Runs into one folder take turns: whether an image exists, the name it takes and result.log are
+  // decided by one run at a time.
+  std::unique_ptr<TFileLock> folderLock;
+  if (exports) {
+    folderLock = TakeFolderLock(target, frontEnd_, [this] { return stop_ != 0; });
+    if (!folderLock) return TRunOutcome::Stopped;
+  }
   // The folder's map is read before anything is written: what is not a result log is not merged into.
   const TTargetLog targetLog = exports ? ReadTargetLog(target) : TTargetLog{};
   if (!targetLog.Problem.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
@@ -146,7 +154,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   ShowCounts();
   if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
   if (!report_.ResultLog.empty() && exports)
-    PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog, frontEnd_);
+    PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog);
   return outcome;
 }
 

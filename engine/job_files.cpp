@@ -51,6 +51,10 @@ std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bo
   });
   renamed = path != wanted;
   CheckNotASource(path);
+  // The run holds the folder's lock: no other run can take the name between this look and the publish.
+  if (isExport && RefuseExisting && FileExists(path))
+    throw EFCreateError(path + " exists already (another run wrote it after this one looked at the folder); it "
+                        "is not replaced: extract again to replace it or to keep both");
   taken_.emplace(OutputKey(path), entry);
   return path;
 }

@@ -51,6 +51,8 @@ class TOutputNames {
   // Exports keep the files already in the target directory (they take new names beside them), instead
   // of replacing them.
   bool KeepExisting = false;
+  // Exports fail rather than replace a file already in the target directory.
+  bool RefuseExisting = false;
 
   // Wanted path, or a distinct one; renamed says which. Raises EFCreateError "Cannot create file
   // <path>" when the path is one of the run's sources. An export's claim also passes over existing

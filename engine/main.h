@@ -102,9 +102,10 @@ struct TRunRequest {
   // Inserts fail a record whose edited image draws a warning, instead of warning.
   bool Strict = false;
   TPackEngine Engine = TPackEngine::Fastest;
-  // Images an export would write over: replaced (as always), or kept, the new ones taking other names
-  // ("stone (2).bmp"). Front ends ask first (ExistingImages).
-  enum class TExisting { Replace, KeepBoth } ExistingImages = TExisting::Replace;
+  // Images an export would write over: refused (the entry fails naming the image: front ends ask first,
+  // with ExistingImages, and an image another run wrote since is never replaced unasked), replaced, or
+  // kept, the new ones taking other names ("stone (2).bmp").
+  enum class TExisting { Refuse, Replace, KeepBoth } ExistingImages = TExisting::Refuse;
   // A result.log in the target directory that is not a result log: replaced, or (by default) the run
   // refuses before writing anything. A result log is merged into, never replaced.
   bool ReplaceForeignLog = false;

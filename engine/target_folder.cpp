@@ -232,25 +232,23 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
   return merged;
 }
 
-void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign,
-                      TFrontEnd& frontEnd) {
-  const std::string logPath = JoinPath(targetDir, "result.log");
-  const std::string lockPath = logPath + ".lock";
-  const std::string unlisted = "; the images of this run are written, but not listed in " + logPath;
-  std::unique_ptr<TFileLock> lock;
-  try {
-    lock = TFileLock::TryTake(lockPath);
-    if (!lock) {
-      frontEnd.Notice("Waiting for another run to finish writing " + logPath + "...");
-      while (!(lock = TFileLock::TryTake(lockPath))) {
-        frontEnd.ProcessMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-      frontEnd.SetCurrentMessage("");
-    }
-  } catch (const EFCreateError& e) {
-    throw EFCreateError(e.Message() + unlisted, e.SystemError());
+std::unique_ptr<TFileLock> TakeFolderLock(const std::string& targetDir, TFrontEnd& frontEnd,
+                                          const std::function<bool()>& stopped) {
+  const std::string lockPath = JoinPath(targetDir, "result.log.lock");
+  std::unique_ptr<TFileLock> lock = TFileLock::TryTake(lockPath);
+  if (lock) return lock;
+  frontEnd.Notice("Waiting for another run into " + targetDir + " to finish...");
+  while (!(lock = TFileLock::TryTake(lockPath))) {
+    frontEnd.ProcessMessages();
+    if (stopped && stopped()) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  frontEnd.SetCurrentMessage("");
+  return lock;
+}
+
+void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign) {
+  const std::string unlisted = "; the images of this run are written, but not listed in " + JoinPath(targetDir, "result.log");
   // The log as it stands now, with whatever another run added since this one began.
   const TTargetLog log = ReadTargetLog(targetDir);
   if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path))) throw Exception(log.Problem + unlisted);

@@ -2,11 +2,14 @@
 // folder's map, merged run after run.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/main.h"
+#include "platform/files.h"
 
 namespace eit {
 
@@ -32,11 +35,14 @@ TTargetLog ReadTargetLog(const std::string& targetDir);
 // lines of other tools) always stay. Takes time in proportion to the lines.
 std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines, const std::vector<std::string>& newLines);
 
-// Merges the run's records into <targetDir>/result.log and publishes it, holding the folder's lock
-// (result.log.lock) meanwhile, so that runs into one folder at once each add their records to the log
-// the other left. Waits (saying so) while another run holds it. A result.log that is not a result log
-// is replaced only when replaceForeign; a directory never.
-void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign,
-                      TFrontEnd& frontEnd);
+// The folder's lock (result.log.lock), which an extract holds from its first check of the folder to the
+// publishing of result.log: runs into one folder take turns, so that no image name is taken by two, and
+// each adds its records to the log the other left. Waits (saying so) while another run holds it; null
+// when stopped says to give up waiting. Raises EFCreateError when the folder cannot take a lock file.
+std::unique_ptr<TFileLock> TakeFolderLock(const std::string& targetDir, TFrontEnd& frontEnd,
+                                          const std::function<bool()>& stopped = {});
+// Merges the run's records into <targetDir>/result.log and publishes it; the caller holds the folder's
+// lock. A result.log that is not a result log is replaced only when replaceForeign; a directory never.
+void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign);
 
 }  // namespace eit

@@ -15,8 +15,8 @@ stage_windows_zip() {
   # What each file of the zip holds and under which licence: licences/README.txt, one entry per file.
   local index=()
   index+=("eitool-cli.exe: Extract\\Insert Tool $PROJECT_VERSION (eitool-MIT.txt), with FreeType compiled in"
-          "  (freetype.txt, freetype-FTL.txt), libspng and zlib compiled in (libspng.txt, zlib.txt) and the GCC"
-          "  and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)"
+          "  (freetype.txt, freetype-FTL.txt), libspng, xxHash and zlib compiled in (libspng.txt, xxhash.txt,"
+          "  zlib.txt) and the GCC and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)"
           "zlib1.dll: zlib (zlib.txt)")
   "${crlf[@]}" "$ROOT/LICENSE" >"$stage/licences/eitool-MIT.txt"
   if [ -f "$build/window/eitool.exe" ]; then
@@ -34,8 +34,8 @@ stage_windows_zip() {
       "The libraries Qt compiles into its DLLs are listed in README.txt, each with its notice in qt-3rdparty." \
       >"$stage/licences/qt.txt"
     index+=("eitool.exe: Extract\\Insert Tool $PROJECT_VERSION (eitool-MIT.txt), with FreeType compiled in (freetype.txt,"
-            "  freetype-FTL.txt), libspng and zlib compiled in (libspng.txt, zlib.txt) and the GCC and MinGW-w64"
-            "  runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)")
+            "  freetype-FTL.txt), libspng, xxHash and zlib compiled in (libspng.txt, xxhash.txt, zlib.txt) and the"
+            "  GCC and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)")
     local dll file name
     for dll in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
       index+=("$dll: Qt $QT_WINDOWS_VERSION (qt.txt, qt-LGPL-3.0.txt, qt-GPL-3.0.txt)")
@@ -69,6 +69,10 @@ stage_windows_zip() {
   { printf '%s\n' "eitool.exe and eitool-cli.exe contain libspng $SPNG_WINDOWS_VERSION, which reads PNG files, used under the" \
       "licence below; it was built from Debian's libspng $SPNG_WINDOWS_VERSION source package, with zlib (zlib.txt)." ""
     cat "$SPNG_WINDOWS/licences/LICENSE"; } | "${crlf[@]}" >"$stage/licences/libspng.txt"
+  # xxHash (its header, inlined) hashes the images an extract writes, under its BSD 2-clause licence.
+  { printf '%s\n' "eitool.exe and eitool-cli.exe contain xxHash, from Debian's libxxhash-dev, whose copyright file follows;" \
+      "the programs use its library (xxhash.h, BSD 2-clause), not its command-line tools." ""
+    cat /usr/share/doc/libxxhash-dev/copyright; } | "${crlf[@]}" >"$stage/licences/xxhash.txt"
   local licence
   for licence in "zlib:libz-mingw-w64" "gcc-runtime:gcc-mingw-w64-base" "mingw-w64-runtime:mingw-w64-common"; do
     "${crlf[@]}" "/usr/share/doc/${licence#*:}/copyright" >"$stage/licences/${licence%%:*}.txt"

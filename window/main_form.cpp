@@ -64,6 +64,18 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
   return bar;
 }
 
+// A choice of the list's context menu, kept across starts under key.
+QAction* SettingAction(QWidget* list, const char* name, const char* text, const char* key) {
+  auto* action = new QAction(QString::fromUtf8(text), list);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(true);
+  const QString setting = QString::fromLatin1(key);
+  action->setChecked(QSettings().value(setting, false).toBool());
+  QObject::connect(action, &QAction::toggled, action, [setting](bool on) { QSettings().setValue(setting, on); });
+  list->addAction(action);
+  return action;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(std::unique_ptr<TDialogs> dialogs, QWidget* parent)
@@ -133,12 +145,6 @@ void TMainForm::BuildList() {
   LogList->viewport()->installEventFilter(this);
   // Settings a user rarely changes live in the list's context menu, out of the fixed layout's way.
   LogList->setContextMenuPolicy(Qt::ActionsContextMenu);
-  PackWithZlib = new QAction(QStringLiteral("Pack textures with zlib (byte for byte as zlib level 1)"), LogList);
-  PackWithZlib->setObjectName(QStringLiteral("PackWithZlib"));
-  PackWithZlib->setCheckable(true);
-  PackWithZlib->setChecked(QSettings().value(QStringLiteral("packWithZlib"), false).toBool());
-  connect(PackWithZlib, &QAction::toggled, this,
-          [](bool on) { QSettings().setValue(QStringLiteral("packWithZlib"), on); });
   PreviewFontAction = new QAction(QStringLiteral("Preview font... (Ctrl+P)"), LogList);
   PreviewFontAction->setObjectName(QStringLiteral("PreviewFontAction"));
   connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
@@ -151,13 +157,11 @@ void TMainForm::BuildList() {
   DrawLettersAction->setObjectName(QStringLiteral("DrawLettersAction"));
   connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
   LogList->addAction(DrawLettersAction);
-  LogList->addAction(PackWithZlib);
-  ExtractAsPng = new QAction(QStringLiteral("Extract images as PNG (instead of BMP and TGA)"), LogList);
-  ExtractAsPng->setObjectName(QStringLiteral("ExtractAsPng"));
-  ExtractAsPng->setCheckable(true);
-  ExtractAsPng->setChecked(QSettings().value(QStringLiteral("extractPng"), false).toBool());
-  connect(ExtractAsPng, &QAction::toggled, this, [](bool on) { QSettings().setValue(QStringLiteral("extractPng"), on); });
-  LogList->addAction(ExtractAsPng);
+  PackWithZlib = SettingAction(LogList, "PackWithZlib", "Pack textures with zlib (byte for byte as zlib level 1)",
+                               "packWithZlib");
+  ExtractAsPng = SettingAction(LogList, "ExtractAsPng", "Extract images as PNG (instead of BMP and TGA)", "extractPng");
+  ChangedOnly = SettingAction(LogList, "ChangedOnly", "Write only edited files (inserts pass over unedited images)",
+                              "changedOnly");
   AboutAction = new QAction(QStringLiteral("About... (F1)"), LogList);
   AboutAction->setObjectName(QStringLiteral("AboutAction"));
   connect(AboutAction, &QAction::triggered, this, [this] { About(); });

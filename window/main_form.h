@@ -146,6 +146,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* AboutAction;
   QAction* ViewAction;
   QAction* ExtractAsPng;  // the list's context menu: extracts write PNG instead of BMP and TGA
+  QAction* ChangedOnly;   // the list's context menu: inserts write only what was edited
   TImageViewerDialog* viewer_ = nullptr;
 
   std::unique_ptr<TDialogs> dialogs_;

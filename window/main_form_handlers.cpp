@@ -73,6 +73,7 @@ TRunRequest TMainForm::RequestFor(const std::string& directory) const {
   request.Workers = workers_;
   request.Engine = PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest;
   request.Images = ExtractAsPng->isChecked() ? TImageFiles::Png : TImageFiles::BmpTga;
+  request.ChangedOnly = ChangedOnly->isChecked();
   return request;
 }
 

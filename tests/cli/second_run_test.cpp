@@ -278,14 +278,71 @@ TEST(SecondRuns, ARunWaitsForTheFoldersLock) {
   Outcome run;
   std::thread waiting([&] { run = Cli("extract -o " + Q(out) + " " + Q(S + "/stone.dds"), dir); });
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  EXPECT_FALSE(std::filesystem::exists(out + "/stone.bmp"));  // nothing is written before the turn comes
   EXPECT_FALSE(std::filesystem::exists(out + "/result.log"));
   held.reset();
   waiting.join();
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.err.find("Waiting for another run to finish writing " + JoinPath(out, "result.log")), std::string::npos)
-      << run.err;
+  EXPECT_NE(run.err.find("Waiting for another run into " + out + " to finish"), std::string::npos) << run.err;
   EXPECT_EQ(LogImages(out + "/result.log"), std::set<std::string>{"stone.bmp"});
   EXPECT_FALSE(std::filesystem::exists(out + "/result.log.lock"));
+}
+
+// The images a run says it wrote ("...: wrote <path> (...)" on standard output).
+std::vector<std::string> WrittenBy(const Outcome& run) {
+  std::vector<std::string> paths;
+  for (std::size_t at = 0; (at = run.out.find(": wrote ", at)) != std::string::npos;) {
+    at += 8;
+    const std::string line = run.out.substr(at, run.out.find('\n', at) - at);
+    paths.push_back(line.substr(0, line.rfind(" (")));
+  }
+  return paths;
+}
+
+TEST(SecondRuns, RunsIntoOneFolderAtOnceNeverLoseAnImage) {
+  for (const bool keepBoth : {false, true})
+    for (const int runs : {2, 4}) {
+      SCOPED_TRACE(std::to_string(runs) + (keepBoth ? " runs, --keep-both" : " runs"));
+      testing::TempDir dir;
+      const std::string out = dir.File("OUT");
+      ASSERT_EQ(Cli("samples " + Q(dir.File("S")), dir).status, 0);
+      // Each run extracts a stone.dds of its own game, all into one folder.
+      std::vector<std::string> sources;
+      for (int k = 0; k < runs; ++k) {
+        sources.push_back(dir.File("game" + std::to_string(k) + "/stone.dds"));
+        std::filesystem::create_directories(ExtractFileDir(sources.back()));
+        std::filesystem::copy_file(dir.File("S/stone.dds"), sources.back());
+      }
+      std::vector<testing::TempDir> runDirs(static_cast<std::size_t>(runs));
+      std::vector<Outcome> outcomes(static_cast<std::size_t>(runs));
+      std::vector<std::thread> threads;
+      for (std::size_t k = 0; k < outcomes.size(); ++k)
+        threads.emplace_back([&, k] {
+          outcomes[k] = Cli("extract " + std::string(keepBoth ? "--keep-both " : "") + "-o " + Q(out) + " " +
+                                Q(sources[k]), runDirs[k]);
+        });
+      for (std::thread& t : threads) t.join();
+      // What each run says it wrote lies there, with its record naming that run's source; a run that
+      // wrote nothing says so with exit status 1.
+      const std::vector<std::string> log = LoadLines(out + "/result.log");
+      std::set<std::string> written;
+      for (std::size_t k = 0; k < outcomes.size(); ++k) {
+        const std::vector<std::string> paths = WrittenBy(outcomes[k]);
+        EXPECT_EQ(outcomes[k].status, paths.empty() ? 1 : 0) << outcomes[k].err;
+        for (const std::string& path : paths) {
+          EXPECT_TRUE(written.insert(path).second) << path << " claimed by two runs";
+          EXPECT_TRUE(std::filesystem::exists(path)) << path;
+          const auto target = std::find(log.begin(), log.end(), "#Target BMP: " + path);
+          ASSERT_NE(target, log.end()) << path;
+          EXPECT_EQ(*(target - 1), "#Source: " + sources[k]);
+        }
+        if (paths.empty()) {
+          EXPECT_NE(outcomes[k].err.find("stone.bmp"), std::string::npos) << outcomes[k].err;
+        }
+      }
+      EXPECT_EQ(written.size(), keepBoth ? static_cast<std::size_t>(runs) : 1u);
+      EXPECT_EQ(LogImages(out + "/result.log").size(), written.size());
+    }
 }
 
 }  // namespace
