@@ -82,6 +82,8 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
     // Lines stay as written: relative ones are taken from the target directory, as in the window.
     for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
       entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
+  } else if (!eit::FileExists(a) && !eit::DirectoryExists(a)) {
+    throw eit::Exception(a + ": no such file or folder");
   } else {
     throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
                                   : " is neither a result log (.log) nor a project list (.lst)")};

@@ -127,7 +127,7 @@ void ViewFontRecord(const TImportRecord& record, TPackEngine engine, TViewRecord
     view.Source.Caption = e.what();
   }
   ReadEdit(record.ImagePath, view.Edited);
-  if (view.Edited.Picture.Width() != 0)
+  if (view.Edited.Picture.Width() != 0 && record.RangeGiven)
     view.Edited.Caption += " (new glyphs from " + CodeText(std::max(record.NewCode, record.FirstCode)) + ")";
 }
 
@@ -149,7 +149,9 @@ void ViewLog(const std::string& logPath, TEntryView& view) {
   for (const TReplayStep& step : PlanReplay(lines, logPath)) {
     if (!step.IsRecord) continue;
     TViewRecord record;
-    record.Name = ExtractFileName(step.Record.SourcePath) + " (" + ExtractFileName(logPath) + ", line " +
+    // A game's files are told apart by their place in its tree.
+    const std::string name = ExtractFileName(step.Record.SourcePath);
+    record.Name = (step.Record.Tree.empty() ? name : JoinPath(step.Record.Tree, name)) + " (" + ExtractFileName(logPath) + ", line " +
                   std::to_string(step.Line + 1) + ")";
     record.Format = step.Format;
     record.Record = step.Record;

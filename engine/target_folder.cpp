@@ -46,8 +46,11 @@ std::vector<std::string> ExistingImages(const TRunRequest& request) {
 std::string ExistingImagesText(const std::vector<std::string>& images, const std::string& targetDir) {
   constexpr std::size_t kShown = 5;
   std::string names;
+  // By their place under the target: a game's tree has many a stone.bmp.
+  const std::string prefix = JoinPath(targetDir, "");
   for (std::size_t i = 0; i < images.size() && i < kShown; ++i)
-    names += (i == 0 ? "" : ", ") + ExtractFileName(images[i]);
+    names += (i == 0 ? "" : ", ") +
+             (images[i].rfind(prefix, 0) == 0 ? images[i].substr(prefix.size()) : ExtractFileName(images[i]));
   if (images.size() > kShown) names += " and " + std::to_string(images.size() - kShown) + " more";
   return std::to_string(images.size()) + (images.size() == 1 ? " image" : " images") + " in " + targetDir +
          (images.size() == 1 ? " already exists" : " already exist") + " and would be replaced: " + names;

@@ -125,11 +125,13 @@ TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), 
   const OpenResult opened = OpenFile(path, mode, file_, error);
   if (opened == OpenResult::NotAFile) throw EFOpenError(path + " is not a file");
   if (opened == OpenResult::Failed) {
+    // The system's reason tells a missing file from one the user may not read, a full disk, ...
+    const std::string reason = error != 0 ? ": " + SystemReason(error) : "";
     if (mode == FileMode::Create || mode == FileMode::CreateNew) {
-      if (error == EEXIST) throw EFExistsError("Cannot create file " + path, error);
-      throw EFCreateError("Cannot create file " + path, error);
+      if (error == EEXIST) throw EFExistsError("Cannot create file " + path + reason, error);
+      throw EFCreateError("Cannot create file " + path + reason, error);
     }
-    throw EFOpenError("Cannot open file " + path);
+    throw EFOpenError("Cannot open file " + path + reason);
   }
   // Pictures are written a row at a time: a larger buffer turns that into few large writes.
   constexpr std::size_t kBuffer = 256 * 1024;

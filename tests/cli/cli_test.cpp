@@ -157,10 +157,16 @@ TEST(Cli, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Cli("", dir).status, 2);
   EXPECT_EQ(Cli("frobnicate", dir).status, 2);
   EXPECT_EQ(Cli("extract a.dds", dir).status, 2);
-  const Outcome wrong = Cli("extract -o x picture.png", dir);
+  std::ofstream(dir.File("picture.png")) << "x";
+  const Outcome wrong = Cli("extract -o x " + testing::Quoted(dir.File("picture.png")), dir);
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("picture.png is neither a texture (.dds) nor a font table (.tdt)"), std::string::npos);
-  EXPECT_EQ(Cli("insert -o x a.dds", dir).status, 2);
+  // A mistyped folder is named as missing, not as a file of the wrong kind.
+  const Outcome missing = Cli("extract -o x NoSuchGame", dir);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("NoSuchGame: no such file or folder"), std::string::npos) << missing.err;
+  std::ofstream(dir.File("a.dds")) << "x";
+  EXPECT_EQ(Cli("insert -o x " + testing::Quoted(dir.File("a.dds")), dir).status, 2);
   EXPECT_EQ(Cli("extract --format jpeg -o x a.dds", dir).status, 2);
   EXPECT_EQ(Cli("insert --format png -o x a.log", dir).status, 2);
   EXPECT_EQ(Cli("--help", dir).status, 0);

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <cerrno>
+
 #include "platform/files.h"
+#include "platform/native.h"
 #include "platform/streams.h"
 #include "support/test_data.h"
 
@@ -22,7 +25,7 @@ TEST(FileStream, OpenFailuresNameThePath) {
     TFileStream f(missing, FileMode::OpenRead);
     FAIL();
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(e.Message(), "Cannot open file " + missing);
+    EXPECT_EQ(e.Message(), "Cannot open file " + missing + ": " + SystemReason(ENOENT));  // the system's reason
   }
   EXPECT_THROW(TFileStream(missing, FileMode::OpenReadWrite), EFOpenError);
   const std::string inMissingDir = dir.File("nodir/x.bmp");
@@ -30,7 +33,7 @@ TEST(FileStream, OpenFailuresNameThePath) {
     TFileStream f(inMissingDir, FileMode::Create);
     FAIL();
   } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file " + inMissingDir);
+    EXPECT_EQ(e.Message(), "Cannot create file " + inMissingDir + ": " + SystemReason(ENOENT));
   }
 }
 

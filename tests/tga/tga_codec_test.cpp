@@ -6,6 +6,9 @@
 #include <filesystem>
 
 #ifdef EIT_HAVE_QT
+#include <cerrno>
+
+#include "platform/native.h"
 #include "support/qt_images.h"
 #endif
 #include "support/test_data.h"
@@ -107,7 +110,7 @@ TEST(TgaWriter, UnwritablePathRaisesCreateError) {
     WriteTGA(path.c_str(), Sample32(), 1);
     FAIL();
   } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file " + path);
+    EXPECT_EQ(e.Message(), "Cannot create file " + path + ": " + SystemReason(ENOENT));
   }
 }
 

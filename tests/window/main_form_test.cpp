@@ -48,6 +48,7 @@
 #include "compression/pack_engine.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/native.h"
 #include "support/cli_run.h"
 #include "support/test_data.h"
 #include "support/textures.h"
@@ -227,7 +228,7 @@ TEST_F(MainForm, UnreadableProjectListShowsTheErrorWithAFullStop) {
   const std::string missing = dir.File("gone.lst");
   Add(3, {missing});
   ASSERT_EQ(script->errors.size(), 1u);
-  EXPECT_EQ(script->errors[0], "Cannot open file " + missing + ".");
+  EXPECT_EQ(script->errors[0], "Cannot open file " + missing + ": " + SystemReason(ENOENT) + ".");
   EXPECT_EQ(form->JobKind, TJobKind::ProjectList);
   EXPECT_EQ(ListButtons(), "0000");
 }
@@ -359,7 +360,7 @@ TEST_F(MainForm, FailingEntryEndsTheRunWithoutLogAndLeavesTheWindowConsistent) {
   Add(1, textures);
   script->directories.push_back(dir.File("out"));
   form->BProcessClick();
-  EXPECT_EQ(script->errors, (std::vector<std::string>{"Cannot open file " + missing + "."}));
+  EXPECT_EQ(script->errors, (std::vector<std::string>{"Cannot open file " + missing + ": " + SystemReason(ENOENT) + "."}));
   EXPECT_TRUE(script->informations.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/result.log")));
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex2.bmp")));
