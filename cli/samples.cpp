@@ -1,4 +1,7 @@
 #include "cli/samples.h"
+
+#include <algorithm>
+
 #include "cli/sample_font.h"
 
 #include <filesystem>
@@ -113,6 +116,11 @@ void WriteLatinFont(const std::string& dir, TPackEngine engine, std::vector<std:
   SaveStream(written.back(), records);
 }
 
+std::string NativeSeparators(std::string path) {
+  std::replace(path.begin(), path.end(), '/', PathDelim);
+  return path;
+}
+
 // The edited sheet a translator would draw: new glyphs for 0xC0 to 0xFF, one per marker line.
 void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
   const int cell = kCellH + kCellGap;
@@ -129,12 +137,35 @@ void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
   file.Commit();
 }
 
+// A small game's folder: the same name in two folders, a font beside its texture in a subfolder, a
+// file of another kind.
+void WriteGameTree(const std::string& dir, TPackEngine engine, std::vector<std::string>& written) {
+  const std::string game = JoinPath(dir, "game");
+  for (const char* folder : {"", "levels", "levels/a", "levels/b", "ui", "ui/fonts"})
+    MakeDirectory(*folder == 0 ? game : JoinPath(game, NativeSeparators(folder)));
+  const struct {
+    const char* path;
+    TPixelFormat format;
+    int w, h, seed;
+    TTextureForm form;
+  } textures[] = {{"levels/a/stone.dds", TPixelFormat::pf24bit, 64, 64, 1, TTextureForm::Packed},
+                  {"levels/b/stone.dds", TPixelFormat::pf24bit, 32, 32, 5, TTextureForm::Raw},
+                  {"ui/sky.dds", TPixelFormat::pf32bit, 128, 64, 4, TTextureForm::Packed}};
+  for (const auto& t : textures) {
+    written.push_back(JoinPath(game, NativeSeparators(t.path)));
+    WriteTexture(written.back(), Gradient(t.format, t.w, t.h, t.seed), t.form, engine);
+  }
+  WriteCodeFont(JoinPath(game, NativeSeparators("ui/fonts")), engine, written);
+  written.push_back(JoinPath(game, "readme.txt"));
+  SaveLines(written.back(), {"A sample game's folder: eitool-cli extract -o OUT game takes its textures and fonts."});
+}
+
 }  // namespace
 
 const std::vector<std::string>& SampleFileNames() {
   static const std::vector<std::string> names = {"stone.dds", "bricks.dds", "water.dds", "sky.dds",
                                                  "font.dds", "font.tdt", "latin.dds", "latin.tdt",
-                                                 "font_new_glyphs.tga", "insert_font.log"};
+                                                 "font_new_glyphs.tga", "insert_font.log", "game"};
   return names;
 }
 
@@ -154,6 +185,7 @@ std::vector<std::string> WriteSamples(const std::string& directory, TPackEngine 
   WriteNewGlyphs(dir, written);
   written.push_back(JoinPath(dir, "insert_font.log"));
   SaveLines(written.back(), FontRecord(JoinPath(dir, "font.tdt"), JoinPath(dir, "font_new_glyphs.tga"), 0x20, 0x100));
+  WriteGameTree(dir, engine, written);
   return written;
 }
 

@@ -1,0 +1,145 @@
+// A mod holds what the user changed: a game's folder out, edited, and back, file by file against the game;
+// and logs written by hand, whose records go to the target itself.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "formats/formathandlers.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/cli_run.h"
+#include "tga/targa.h"
+
+namespace eit {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Cli;
+using testing::Outcome;
+using testing::Quoted;
+
+// Every file under dir by its path relative to dir, result.log aside.
+std::set<std::string> Files(const std::string& dir) {
+  std::set<std::string> files;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator(); ++it)
+    if (it->is_regular_file() && it->path().filename() != "result.log")
+      files.insert(it->path().lexically_relative(dir).generic_string());
+  return files;
+}
+
+bool SameBytes(const std::string& a, const std::string& b) { return testing::Slurp(a) == testing::Slurp(b); }
+
+// One pixel of a picture painted over, saved as an editor saves it.
+void Paint(const std::string& path, int x, int y) {
+  TBitmap picture;
+  if (ExtractFileExtLower(path) == ".tga")
+    ReadTGA(path.c_str(), picture);
+  else
+    picture.LoadFromFile(path);
+  picture.FillRect({x, y, x + 1, y + 1}, TRgb(250, 1, 2), 255);
+  TFileStream file(path, FileMode::Create);
+  if (ExtractFileExtLower(path) == ".tga")
+    WriteTgaToStream(file, picture);
+  else
+    picture.SaveToStream(file);
+}
+
+// The line after each font record's target line gets the codes a sheet of new glyphs needs.
+void AddFontCodes(const std::string& log) {
+  std::vector<std::string> lines = LoadLines(log), out;
+  for (const std::string& line : lines) {
+    out.push_back(line);
+    if (line.rfind("#Target TGA", 0) == 0 && line.find("font.tga") != std::string::npos)
+      out.insert(out.end(), {"#First: 0x20", "#Last: 0x100"});
+  }
+  SaveLines(log, out);
+}
+
+const std::set<std::string> kGame = {"levels/a/stone.dds", "levels/b/stone.dds", "ui/fonts/font.dds",
+                                     "ui/fonts/font.tdt", "ui/sky.dds"};
+
+struct ModCase {
+  const char* name;
+  std::function<void(const std::string& out, const std::string& samples)> edit;
+  std::set<std::string> differ;   // the mod's files that differ from the game's
+  std::set<std::string> written;  // what --changed-only writes (a font's texture and table go together)
+  int unedited;                   // of the four records, those --changed-only passes over
+};
+
+const ModCase kMods[] = {
+    {"nothing edited", [](const std::string&, const std::string&) {}, {}, {}, 4},
+    {"one texture painted", [](const std::string& out, const std::string&) { Paint(out + "/levels/a/stone.bmp", 3, 4); },
+     {"levels/a/stone.dds"}, {"levels/a/stone.dds"}, 3},
+    {"one glyph retouched in the font's own sheet",
+     [](const std::string& out, const std::string&) {
+       // The sample font's cells are 12 rows high: the glyph of 0x41 (record 33) starts at row 33 * 32.
+       Paint(out + "/ui/fonts/font.tga", kGlyphColumn + 2, 33 * (12 + kCellGap) + 5);
+     },
+     {"ui/fonts/font.dds"}, {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, 3},
+    {"the font's sheet replaced by new glyphs, with its codes",
+     [](const std::string& out, const std::string& s) {
+       fs::copy_file(s + "/font_new_glyphs.tga", out + "/ui/fonts/font.tga", fs::copy_options::overwrite_existing);
+       AddFontCodes(out + "/result.log");
+     },
+     {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, 3},
+};
+
+class Mods : public ::testing::TestWithParam<ModCase> {};
+
+TEST_P(Mods, TheModHoldsWhatWasChangedAndTheRestAsTheGame) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = s + "/game", out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(game), dir).status, 0);
+  GetParam().edit(out, s);
+  for (const bool changedOnly : {false, true})
+    for (const char* workers : {"1", "8"}) {
+      SCOPED_TRACE(std::string(changedOnly ? "--changed-only -j " : "-j ") + workers);
+      const std::string mod = dir.File(std::string("MOD") + (changedOnly ? "c" : "") + workers);
+      const Outcome insert = Cli(std::string("insert ") + (changedOnly ? "--changed-only " : "") + "-j " + workers +
+                                     " -o " + Quoted(mod) + " " + Quoted(out + "/result.log"), dir);
+      ASSERT_EQ(insert.status, 0) << insert.err;
+      EXPECT_EQ(Files(mod), changedOnly ? GetParam().written : kGame);
+      for (const std::string& file : Files(mod))
+        EXPECT_EQ(!SameBytes(mod + "/" + file, game + "/" + file), GetParam().differ.count(file) != 0) << file;
+      if (changedOnly) {
+        EXPECT_NE(insert.out.find(std::to_string(GetParam().unedited) + " images unedited: not written"), std::string::npos)
+            << insert.out;
+        EXPECT_EQ(insert.err.find("warning"), std::string::npos) << insert.err;
+      }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Game, Mods, ::testing::ValuesIn(kMods), [](const auto& info) {
+  std::string name = info.param.name;
+  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name;
+});
+
+// A log written by hand: every record goes to the target itself, wherever its image lies (images in
+// subfolders, relative paths taken from the target directory).
+TEST(Mods, AHandWrittenLogsRecordsGoToTheTargetItself) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), w = dir.File("W"), target = dir.File("T");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(w + "/edits") + " " + Quoted(s + "/stone.dds"), dir).status, 0);
+  fs::create_directories(target + "/src");
+  fs::create_directories(target + "/img");
+  fs::copy_file(s + "/sky.dds", target + "/src/sky.dds");
+  ASSERT_EQ(Cli("extract -o " + Quoted(target + "/img") + " " + Quoted(target + "/src/sky.dds"), dir).status, 0);
+  SaveLines(w + "/mine.log", {"#Format: DDS", "#Source: " + s + "/stone.dds", "#Target BMP: " + w + "/edits/stone.bmp",
+                              "#Format: DDS", "#Source: src/sky.dds", "#Target TGA: img/sky.tga"});
+  const Outcome insert = Cli("insert -o " + Quoted(target) + " " + Quoted(w + "/mine.log"), dir);
+  ASSERT_EQ(insert.status, 0) << insert.err;
+  EXPECT_TRUE(fs::exists(target + "/stone.dds"));
+  EXPECT_TRUE(fs::exists(target + "/sky.dds"));
+  EXPECT_FALSE(fs::exists(target + "/edits"));
+  EXPECT_FALSE(fs::exists(target + "/src/src"));
+}
+
+}  // namespace
+}  // namespace eit
