@@ -242,6 +242,14 @@ const Hostile kCases[] = {
        return entries;
      },
      "t.bmp", "Bitmap image is not valid"},
+    {"tree_leading_out_of_the_target", true,
+     [](auto& s) {
+       TBitmap(TPixelFormat::pf24bit, 8, 8).SaveToFile(s + "/t.bmp");
+       Write(s + "/t.dds", Packed(8, 8, 24));
+       Write(s + "/t.log", "#Format: DDS\r\n#Tree: ../../escaped\r\n" + TextureLog(s + "/t.dds", s + "/t.bmp").substr(14));
+       return std::vector<std::string>{s + "/t.log"};
+     },
+     "t.log", "names a folder outside the target directory"},
     {"font_record_without_codes", true,
      [](auto& s) {
        Write(s + "/f.dds", Packed(256, 256, 32));

@@ -120,6 +120,26 @@ INSTANTIATE_TEST_SUITE_P(Game, Mods, ::testing::ValuesIn(kMods), [](const auto& 
   return name;
 });
 
+// A game's worth of one warning: the first ten are shown, the rest counted in one line.
+TEST(Mods, WarningsOfOneKindPastTheFirstTenAreCounted) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = dir.File("game"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  for (int k = 0; k < 13; ++k) {
+    fs::create_directories(game + "/l" + std::to_string(k));
+    fs::copy_file(s + "/stone.dds", game + "/l" + std::to_string(k) + "/stone.dds");
+  }
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(game), dir).status, 0);
+  const Outcome insert = Cli("insert -o " + Quoted(dir.File("MOD")) + " " + Quoted(out + "/result.log"), dir);
+  ASSERT_EQ(insert.status, 0) << insert.err;
+  std::size_t shown = 0;
+  for (std::size_t at = 0; (at = insert.err.find("equals the texture exactly", at)) != std::string::npos; ++at) ++shown;
+  EXPECT_EQ(shown, 11u) << insert.err;  // ten, and the count's line that names the kind
+  EXPECT_NE(insert.err.find("3 more warnings like this, not repeated: the edited image equals the texture exactly"),
+            std::string::npos) << insert.err;
+  EXPECT_NE(insert.err.find(std::string("l10") + PathDelim + "stone.dds"), std::string::npos);  // named by the tree
+}
+
 // A log written by hand: every record goes to the target itself, wherever its image lies (images in
 // subfolders, relative paths taken from the target directory).
 TEST(Mods, AHandWrittenLogsRecordsGoToTheTargetItself) {

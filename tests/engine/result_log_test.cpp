@@ -100,6 +100,27 @@ TEST(ResultLogReading, ReplayPlanOfATextureAndAFontRecord) {
   EXPECT_EQ(steps[3].Format, TJobKind::FontSheet);
 }
 
+// What an extract writes before a record's source line belongs to that record; a font record without
+// code lines ends at its target line, so the next record is read as one.
+TEST(ResultLogReading, TreeAndDigestLinesAndAFontRecordWithoutCodes) {
+  const std::string hash(32, 'c');
+  const std::vector<std::string> lines = {FormatLine(TJobKind::FontSheet), "#Tree: ui/fonts", "#Digest: 10 20 " + hash,
+                                          SourceLine("f.tdt"), TargetLine(false, "f.tga"), FormatLine(TJobKind::Texture),
+                                          "#Digest: 5 6 junk", SourceLine("a.dds"), TargetLine(true, "a.bmp")};
+  std::vector<TReplayStep> records;
+  for (const TReplayStep& step : PlanReplay(lines, "x.log"))
+    if (step.IsRecord) records.push_back(step);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].Next, 5u);
+  EXPECT_FALSE(records[0].Record.RangeGiven);
+  EXPECT_EQ(records[0].Record.Tree, std::string("ui") + PathDelim + "fonts");
+  ASSERT_TRUE(records[0].Record.Digest.has_value());
+  EXPECT_EQ(*records[0].Record.Digest, (TImageStamp{10, 20, hash}));
+  EXPECT_EQ(records[1].Record.SourcePath, "a.dds");
+  EXPECT_TRUE(records[1].Record.Tree.empty());        // a tree belongs to one record only
+  EXPECT_FALSE(records[1].Record.Digest.has_value());  // a digest that is not one is passed over
+}
+
 // The optional lines after "#Last:": what a record takes from them, and what is refused.
 TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
   struct Row {
@@ -170,6 +191,20 @@ TEST(ResultLogMerge, KeepsEveryLineThatIsNotARecordWrittenAgain) {
        join({{"; from level 1"}, texture("c.dds", "c.bmp"), texture("y/a.dds", "a.bmp")})},
       {"a format line whose records all went goes with them", join({font("f.tdt", "f.tga"), texture("c.dds", "c.bmp")}),
        texture("g.dds", "f.tga"), join({texture("c.dds", "c.bmp"), texture("g.dds", "f.tga")})},
+      {"a record written again takes the run's digest and keeps the user's lines",
+       join({{FormatLine(TJobKind::Texture), "#Tree: t", "#Digest: 1 2 " + std::string(32, 'a'), SourceLine("/s/a.dds"),
+              TargetLine(true, d + "a.bmp"), "; mine"}}),
+       join({{FormatLine(TJobKind::Texture), "#Tree: t", "#Digest: 3 4 " + std::string(32, 'b'), SourceLine("/s/a.dds"),
+              TargetLine(true, d + "a.bmp")}}),
+       join({{FormatLine(TJobKind::Texture), "#Tree: t", "#Digest: 3 4 " + std::string(32, 'b'), SourceLine("/s/a.dds"),
+              TargetLine(true, d + "a.bmp"), "; mine"}})},
+      {"a record that goes takes its digest with it",
+       join({{FormatLine(TJobKind::Texture), "#Digest: 1 2 " + std::string(32, 'a'), SourceLine("/s/x/a.dds"),
+              TargetLine(true, d + "a.bmp"), "; from level 1"}}),
+       join({{FormatLine(TJobKind::Texture), "#Digest: 3 4 " + std::string(32, 'b'), SourceLine("/s/y/a.dds"),
+              TargetLine(true, d + "a.bmp")}}),
+       join({{"; from level 1", FormatLine(TJobKind::Texture), "#Digest: 3 4 " + std::string(32, 'b'),
+              SourceLine("/s/y/a.dds"), TargetLine(true, d + "a.bmp")}})},
       {"the same image named twice keeps the first record only",
        join({texture("a.dds", "a.bmp"), texture("a.dds", "a.bmp")}), texture("a.dds", "a.bmp"),
        texture("a.dds", "a.bmp")},

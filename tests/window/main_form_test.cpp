@@ -434,6 +434,35 @@ TEST_F(MainForm, ZlibSettingIsKeptAcrossStarts) {
   EXPECT_EQ(form->RequestFor("d").Engine, TPackEngine::Fastest);
 }
 
+TEST_F(MainForm, WriteOnlyEditedFilesIsKeptAndAModHoldsTheEditOnly) {
+  Part<QAction>(*form, "ChangedOnly")->setChecked(true);
+  form = std::make_unique<TMainForm>(std::make_unique<TScriptedDialogs>());
+  EXPECT_TRUE(Part<QAction>(*form, "ChangedOnly")->isChecked());
+  EXPECT_TRUE(form->RequestFor("d").ChangedOnly);
+  auto dialogs = std::make_unique<TScriptedDialogs>();
+  script = dialogs.get();
+  form = std::make_unique<TMainForm>(std::move(dialogs));
+  const std::string s = dir.File("S"), out = dir.File("OUT"), mod = dir.File("MOD");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  ASSERT_EQ(testing::Cli("extract -o \"" + out + "\" \"" + s + "/game\"", dir).status, 0);
+  TBitmap painted;
+  painted.LoadFromFile(out + "/levels/b/stone.bmp");
+  painted.FillRect({1, 1, 2, 2}, TRgb(250, 1, 2));
+  painted.SaveToFile(out + "/levels/b/stone.bmp");
+  const std::string saved = GetCurrentDir();
+  Add(4, {out + "/result.log"});
+  script->directories.push_back(mod);
+  form->BProcessClick();
+  SetCurrentDir(saved);
+  std::vector<std::string> written;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(mod))
+    if (e.is_regular_file()) written.push_back(e.path().lexically_relative(mod).generic_string());
+  EXPECT_EQ(written, std::vector<std::string>{"levels/b/stone.dds"}) << (script->errors.empty() ? "" : script->errors[0]);
+  const std::string results = Part<QTextEdit>(*form, "Results")->toPlainText().toStdString();
+  EXPECT_NE(results.find("3 images unedited: not written"), std::string::npos) << results;
+  Part<QAction>(*form, "ChangedOnly")->setChecked(false);
+}
+
 void Drop(QWidget* target, const std::vector<std::string>& files) {
   QMimeData data;
   QList<QUrl> urls;
