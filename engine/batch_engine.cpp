@@ -52,8 +52,9 @@ void AddSource(std::set<TFileId>& ids, const std::string& path) {
 }
 
 // Every file the run reads, known before anything is written, so that no output of the run
-// replaces a file a later entry still needs.
-std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesBesideLog) {
+// replaces a file a later entry still needs. The logs' plans are kept for their replay.
+std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesBesideLog,
+                             std::map<std::string, TLogPlan>& plans) {
   std::set<TFileId> ids;
   for (const TJobEntry& entry : entries) {
     AddSource(ids, entry.Path);
@@ -61,7 +62,10 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesB
     if (entry.Kind != TJobKind::ReplayLog && entry.Kind != TJobKind::ProjectList) continue;
     if (!FileExists(entry.Path)) continue;  // the entry itself reports what is wrong
     try {
-      for (const TReplayStep& step : PlanReplay(LoadLines(entry.Path), entry.Path)) {
+      const std::vector<std::string> lines = LoadLines(entry.Path);
+      TLogPlan& plan = plans[entry.Path];
+      plan = {lines.size(), PlanReplay(lines, entry.Path)};
+      for (const TReplayStep& step : plan.Steps) {
         if (!step.IsRecord) continue;
         AddSource(ids, step.Record.SourcePath);
         AddSource(ids, step.Record.ImagePath);
@@ -122,7 +126,8 @@ TRunReport TBatchEngine::Run(const TRunRequest& request) {
 
 TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   TOutputNames names;
-  names.SourceIds = RunSources(entries, request_->ImagesBesideLog);
+  plans_.clear();
+  names.SourceIds = RunSources(entries, request_->ImagesBesideLog, plans_);
   names.KeepExisting = request_->ExistingImages == TRunRequest::TExisting::KeepBoth;
   names.RefuseExisting = request_->ExistingImages == TRunRequest::TExisting::Refuse;
   names_ = &names;

@@ -1,6 +1,5 @@
 #include "engine/image_stamp.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -12,6 +11,7 @@
 
 #include "engine/result_log.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/native.h"
 #include "platform/streams.h"
 
@@ -38,19 +38,6 @@ std::string HashOfFile(const std::string& path) {
   return Hex128(XXH3_128bits_digest(state.get()));
 }
 
-// Size and time, or nothing when the file is not there to ask.
-std::optional<std::pair<std::int64_t, std::int64_t>> SizeAndTime(const std::string& path) {
-  std::error_code ec;
-  const std::filesystem::path p = FsPath(path);
-  const auto size = std::filesystem::file_size(p, ec);
-  if (ec) return std::nullopt;
-  const auto time = std::filesystem::last_write_time(p, ec);
-  if (ec) return std::nullopt;
-  const auto since1970 = std::chrono::file_clock::to_sys(time).time_since_epoch();
-  return std::make_pair(static_cast<std::int64_t>(size),
-                        static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(since1970).count()));
-}
-
 }  // namespace
 
 void TakeTimeOf(const std::string& source, const std::string& file) {
@@ -60,15 +47,15 @@ void TakeTimeOf(const std::string& source, const std::string& file) {
 }
 
 TImageStamp StampOfFile(const std::string& path) {
-  const auto sizeAndTime = SizeAndTime(path);
+  const auto sizeAndTime = FileSizeAndTime(path);
   if (!sizeAndTime) throw EFOpenError("Cannot open file " + path);
-  return {sizeAndTime->first, sizeAndTime->second, HashOfFile(path)};
+  return {sizeAndTime->Size, sizeAndTime->Time, HashOfFile(path)};
 }
 
 bool StillAsStamped(const std::string& path, const TImageStamp& stamp) {
-  const auto sizeAndTime = SizeAndTime(path);
-  if (!sizeAndTime || sizeAndTime->first != stamp.Size) return false;
-  if (sizeAndTime->second == stamp.Time) return true;
+  const auto sizeAndTime = FileSizeAndTime(path);
+  if (!sizeAndTime || sizeAndTime->Size != stamp.Size) return false;
+  if (sizeAndTime->Time == stamp.Time) return true;
   try {
     return HashOfFile(path) == stamp.Hash;
   } catch (const std::exception&) {

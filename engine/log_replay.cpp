@@ -89,6 +89,7 @@ void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const 
 
 std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath) {
   std::vector<TReplayStep> steps;
+  steps.reserve(lines.size() / 3 + 1);
   TJobKind format = TJobKind::NoFormat;
   std::string tree, treeError;  // the lines before the next record's source line
   std::optional<TImageStamp> digest;
@@ -192,17 +193,16 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
                     " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
                     TargetLine(false, "<path>") + "\" line)");
   if (!record.TreeError.empty()) throw Exception(record.TreeError);
-  if (request_->ImagesBesideLog)
-    record.ImagePath = ImageBesideLog(logPath, record.ImagePath, record.Tree);
-  else if (const auto warning = MovedLogWarning(logPath, record.ImagePath, record.Tree))
-    run.Warning(record.SourcePath, *warning);
   run.Folder = record.Tree;
   if (run.Direct) shownFolder_ = record.Tree;
+  if (request_->ImagesBesideLog) record.ImagePath = ImageBesideLog(logPath, record.ImagePath, record.Tree);
   // An image that still holds what the extract wrote needs no rebuild, nor a decode to tell.
   if (request_->ChangedOnly && record.Digest && StillAsStamped(record.ImagePath, *record.Digest)) {
     run.Unedited(record.SourcePath);
     return;
   }
+  if (!request_->ImagesBesideLog)
+    if (const auto warning = MovedLogWarning(logPath, record.ImagePath, record.Tree)) run.Warning(record.SourcePath, *warning);
   if (DirectoryExists(record.ImagePath))
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
                     ", " + record.ImagePath + ", is a folder, not an image file");
@@ -225,14 +225,21 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
 }
 
 void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
-  const std::vector<std::string> lines = LoadLines(logPath);
-  const std::vector<TReplayStep> steps = PlanReplay(lines, logPath);
+  // Planned once, before the run wrote anything (a log that could not be read then is read now, and says why).
+  const auto planned = plans_.find(logPath);
+  TLogPlan read;
+  if (planned == plans_.end()) {
+    const std::vector<std::string> lines = LoadLines(logPath);
+    read = {lines.size(), PlanReplay(lines, logPath)};
+  }
+  const TLogPlan& plan = planned == plans_.end() ? read : planned->second;
+  const std::vector<TReplayStep>& steps = plan.Steps;
   // Progress and messages go to the front end only from the calling thread (runs of one worker).
   const bool show = run.Direct;
   const std::string caption = "Processing " + ExtractFileName(logPath) + "...";
   if (show) frontEnd_.SetCurrentMessage(caption);
   if (show) frontEnd_.SetTotal(0);
-  const std::size_t n = lines.size();
+  const std::size_t n = plan.LineCount;
   for (const TReplayStep& step : steps) {
     if (show) {
       frontEnd_.SetCurrentMessage(caption);

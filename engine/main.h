@@ -77,6 +77,11 @@ class TFrontEnd {
 enum class TRunOutcome { Completed, Stopped };
 
 struct TReplayStep;
+// A log read and planned once for its run: its line count and its replay's steps.
+struct TLogPlan {
+  std::size_t LineCount = 0;
+  std::vector<TReplayStep> Steps;
+};
 
 // One entry of a run: its job kind and its text (a file path).
 struct TJobEntry {
@@ -188,6 +193,7 @@ class TBatchEngine : private TJobReporter {
   void ShowCounts();
   static constexpr int kWarningsShown = 10;
   std::map<std::string, std::int64_t> warningCounts_;
+  std::map<std::string, TLogPlan> plans_;  // the run's logs, read before anything was written
   void ResetDisplay();
   // A results line: into the report and to the front end (with the file it names, when there is one).
   void ShowResult(const std::string& line, const std::string& path = "");

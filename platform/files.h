@@ -100,6 +100,12 @@ struct TFileId {
   auto operator<=>(const TFileId&) const = default;
 };
 std::optional<TFileId> FileIdOf(const std::string& path);
+// A regular file's size and modification time (nanoseconds since 1970), in one look; nothing when there is
+// no such file.
+struct TSizeAndTime {
+  std::int64_t Size = 0, Time = 0;
+};
+std::optional<TSizeAndTime> FileSizeAndTime(const std::string& path);
 
 // Text files of lines, written in UTF-8. Reading splits at CR LF, LF or CR, adds no empty line for a
 // final line end, stops at a NUL byte and skips a leading UTF-8 byte-order mark; a file that is not
