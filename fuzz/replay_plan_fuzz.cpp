@@ -1,7 +1,9 @@
-// Arbitrary bytes as a result log: line splitting, record reading (the optional #New: and
-// #Placeholders: and #Alike: lines too) and replay planning.
+// Arbitrary bytes as a result log: line splitting, record reading (the optional #New:, #Placeholders:,
+// #Alike:, #Tree: and #Digest: lines too) and replay planning.
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "engine/result_log.h"
 #include "platform/files.h"
@@ -24,6 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (code < 0 || code > 0xFF) __builtin_trap();
     for (const auto& [a, b] : step.Record.Alike)
       if (a < 0 || a > 0xFF || b < 0 || b > 0xFF) __builtin_trap();
+    // A record's tree is a folder below the target: never absolute, never a drive, never "..".
+    const std::string& tree = step.Record.Tree;
+    if (!tree.empty() && (tree[0] == '/' || tree[0] == '\\' || tree.find(':') != std::string::npos)) __builtin_trap();
+    for (std::size_t at = 0; at <= tree.size();) {
+      const std::size_t end = std::min(tree.find_first_of("/\\", at), tree.size());
+      if (tree.compare(at, end - at, "..") == 0 && end - at == 2) __builtin_trap();
+      at = end + 1;
+    }
     expected = step.Next;
   }
   if (!lines.empty() && expected < lines.size()) __builtin_trap();

@@ -1,15 +1,19 @@
 // README's walk-through, run command by command as it stands in README, on a fresh sample set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
+#include "platform/files.h"
 #include "support/cli_run.h"
+#include "tga/targa.h"
 
 namespace eit {
 namespace {
 
-// The command lines of the sh blocks in the section under heading, up to the next "## " heading.
+// The command lines of the sh blocks in the section under heading, up to the next heading.
 [[maybe_unused]] std::vector<std::string> SectionCommands(const std::string& readme, const std::string& heading) {
   std::vector<std::string> commands;
   std::istringstream in(readme.substr(readme.find(heading)));
@@ -17,12 +21,13 @@ namespace {
   bool inBlock = false;
   std::getline(in, line);
   while (std::getline(in, line)) {
-    if (!inBlock && line.rfind("## ", 0) == 0) break;
+    if (!inBlock && (line.rfind("## ", 0) == 0 || line.rfind("### ", 0) == 0)) break;
     if (line.rfind("```", 0) == 0) {
       inBlock = !inBlock && line == "```sh";
       continue;
     }
-    if (inBlock && !line.empty()) commands.push_back(line);
+    // A command's own comment ("  # what it writes") would swallow the redirections added to it.
+    if (inBlock && !line.empty()) commands.push_back(line.rfind("#", 0) == 0 ? line : line.substr(0, line.find("  #")));
   }
   return commands;
 }
@@ -50,6 +55,44 @@ TEST(Readme, WalkThroughWorksAsWritten) {
                              "SHEET2/latin_sheet.tga", "RU/latin.tdt", "preview.tga", "SHEET3/latin_sheet.tga", "PL/latin.tdt",
                              "preview-pl.tga"})
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
+}
+
+// "Whole games" as written: the mod holds the painted texture and the retouched font, nothing else.
+TEST(Readme, WholeGamesWorkAsWritten) {
+  const std::string readme = testing::Slurp(EIT_SOURCE_DIR "/README.md");
+  const auto commands = SectionCommands(readme, "### Whole games");
+  ASSERT_GE(commands.size(), 4u);
+  testing::TempDir dir;
+  for (std::string command : commands) {
+    if (command.rfind("#", 0) == 0) {
+      // What the comment says the user does: paint one pixel of a texture and of a glyph, in place.
+      for (const auto& [image, x, y] : {std::tuple{"OUT/levels/a/stone.bmp", 2, 2}, std::tuple{"OUT/ui/fonts/font.tga", 4, 3}}) {
+        TBitmap picture;
+        if (std::string(image).ends_with(".tga"))
+          ReadTGA(dir.File(image).c_str(), picture);
+        else
+          picture.LoadFromFile(dir.File(image));
+        picture.FillRect({x, y, x + 1, y + 1}, TRgb(250, 1, 2), 255);
+        TFileStream file(dir.File(image), FileMode::Create);
+        if (std::string(image).ends_with(".tga"))
+          WriteTgaToStream(file, picture);
+        else
+          picture.SaveToStream(file);
+      }
+      continue;
+    }
+    ASSERT_EQ(command.rfind("eitool-cli ", 0) == 0 || command.rfind("cp ", 0) == 0, true) << command;
+    if (command.rfind("eitool-cli ", 0) == 0) command = "\"" EIT_CLI "\"" + command.substr(10);
+    const int raw = std::system(("cd " + testing::Quoted(dir.Path().string()) + " && " + command + " >out.txt 2>err.txt").c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
+  }
+  std::vector<std::string> mod;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir.File("MOD")))
+    if (e.is_regular_file()) mod.push_back(e.path().lexically_relative(dir.File("MOD")).generic_string());
+  std::sort(mod.begin(), mod.end());
+  EXPECT_EQ(mod, (std::vector<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds", "ui/fonts/font.tdt"}));
+  // Copied over the game, the mod is the game's now.
+  EXPECT_EQ(testing::Slurp(dir.File("S/game/levels/a/stone.dds")), testing::Slurp(dir.File("MOD/levels/a/stone.dds")));
 }
 #endif
 
