@@ -369,9 +369,14 @@ void TBatchEngine::ShowCounts() {
 }
 
 std::string GroupedCount(std::int64_t n) {
-  std::string digits = std::to_string(n);
-  for (int at = static_cast<int>(digits.size()) - 3; at > (n < 0 ? 1 : 0); at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-  return digits;
+  const std::string digits = std::to_string(n);
+  std::string grouped;
+  for (std::size_t k = 0; k < digits.size(); ++k) {
+    const std::size_t left = digits.size() - k;  // digits from this one to the end
+    if (k > 0 && left % 3 == 0 && digits[k - 1] != '-') grouped += ',';
+    grouped += digits[k];
+  }
+  return grouped;
 }
 
 void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {
