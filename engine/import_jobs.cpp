@@ -6,14 +6,18 @@ namespace eit {
 
 namespace {
 
-// The edit in the texture's pixel format, or an error naming both when the sizes differ.
-void FitEdit(TBitmap& edit, const TTextureHeader& header, const TImportRecord& record) {
-  if (static_cast<std::uint32_t>(edit.Width()) != header.Width ||
-      static_cast<std::uint32_t>(edit.Height()) != header.Height)
-    throw Exception(record.ImagePath + ": the edited image is " + std::to_string(edit.Width()) + " x " +
-                    std::to_string(edit.Height()) + " pixels, but the texture " + record.SourcePath + " is " +
+// An error naming both when the edit's size is not the texture's.
+void CheckEditSize(std::uint32_t width, std::uint32_t height, const TTextureHeader& header, const TImportRecord& record) {
+  if (width != header.Width || height != header.Height)
+    throw Exception(record.ImagePath + ": the edited image is " + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels, but the texture " + record.SourcePath + " is " +
                     std::to_string(header.Width) + " x " + std::to_string(header.Height) +
                     "; save the image at the texture's size");
+}
+
+// The edit in the texture's pixel format.
+void FitEdit(TBitmap& edit, const TTextureHeader& header, const TImportRecord& record) {
+  CheckEditSize(static_cast<std::uint32_t>(edit.Width()), static_cast<std::uint32_t>(edit.Height()), header, record);
   edit.ConvertTo(header.Format());
 }
 
@@ -37,6 +41,8 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   detail::TLoadedTexture texture;
   detail::LoadWholeTexture(*record.Source, record.SourcePath, context.Engine, texture);
   const TTextureHeader header = ReadStoredTextureHeader(texture.Image, record.SourcePath);
+  // A size the header already gives is checked before a picture of that size is made.
+  if (const auto size = PictureSizeOfFile(record.ImagePath)) CheckEditSize(size->first, size->second, header, record);
   TBitmap edit = detail::LoadEditedImage(record.ImagePath);
   FitEdit(edit, header, record);
   if (context.ChangedOnly && EditEqualsTexture(edit, texture.Image)) {

@@ -16,6 +16,19 @@ prefer_own_zlib() {
   done
 }
 
+# native_dlls_loaded TRACE DIR DLL...: wine's loader trace (WINEDEBUG=+loaddll) in the file TRACE shows each
+# DLL loaded native from the folder DIR, the program's own: not wine's built-in one, not one from elsewhere.
+native_dlls_loaded() {
+  local trace="$1" dir dll
+  dir="$(winepath -w "$2" 2>/dev/null | tr -d '\r')"
+  shift 2
+  for dll in "$@"; do
+    # The trace escapes each backslash of the path: Loaded L"Z:\\work\\zlib1.dll" at 0000000012340000: native
+    grep -aiF "Loaded L\"${dir//\\/\\\\}\\\\$dll\" at " "$trace" | grep -q ": native" ||
+      { echo "wine did not load $dll native from $dir; it loaded:" >&2; grep -ai "$dll" "$trace" >&2; return 1; }
+  done
+}
+
 windows_stage() {
   echo "==> Windows build (MinGW-w64) and tests under wine"
   local started=$SECONDS
@@ -43,10 +56,12 @@ windows_stage() {
   [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
   prefer_own_zlib
   local loaded ours
-  loaded="$(wine "$ROOT/build/windows/cli/eitool-cli.exe" --version | tr -d '\r')"
+  loaded="$(WINEDEBUG=+loaddll wine "$ROOT/build/windows/cli/eitool-cli.exe" --version 2>"$ROOT/build/windows/loaddll.txt" | tr -d '\r')"
   ours="$(winepath -w "$ROOT/build/windows/cli/zlib1.dll" 2>/dev/null)"
   echo "$loaded"
   grep -qiF "zlib: $ours" <<<"$loaded" || { echo "eitool-cli.exe did not load the zlib1.dll beside it ($ours)" >&2; return 1; }
+  # The name it reports is the file asked for; the loader's own trace says which file ran, and how.
+  native_dlls_loaded "$ROOT/build/windows/loaddll.txt" "$ROOT/build/windows/cli" zlib1.dll
   (cd "$ROOT/build/windows" && wine "$ROOT/build/windows/tests/eitool_tests.exe" --gtest_brief=1)
   if [ -n "$QT_WINDOWS" ]; then
     # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
@@ -96,6 +111,11 @@ windows_stage() {
       cp S/sky.dds "Игра/ui/"
       "${run[@]}" extract -o "Дерево" "Игра" >/dev/null 2>&1
       "${run[@]}" insert -o "Мод" "Дерево/result.log" >/dev/null 2>&1
+      # A mod of what changed: one texture of the samples' game painted on; the rest, the font too, passed over.
+      "${run[@]}" extract -o "ДеревоS" S/game >/dev/null 2>&1
+      printf '\x7f' | dd of="ДеревоS/levels/a/stone.bmp" bs=1 seek=1000 conv=notrunc status=none
+      "${run[@]}" insert --changed-only -o "МодИзм" "ДеревоS/result.log" >/dev/null 2>&1
+      [ "$(find "МодИзм" -type f | wc -l)" = 1 ] || { echo "$side: insert --changed-only wrote more than the edit" >&2; exit 1; }
     )
   done
   local file count=0
@@ -103,7 +123,8 @@ windows_stage() {
               Νέα/sky.dds Νέα/water.dds Νέα/bricks.dds Νέα/font.dds Νέα/font.tdt Лист/latin_sheet.tga \
               Русский/latin.dds Русский/latin.tdt Русский/preview.tga Дерево/уровни/a/stone.bmp \
               Дерево/уровни/b/stone.bmp Дерево/ui/sky.tga Мод/уровни/a/stone.dds Мод/уровни/b/stone.dds Мод/ui/sky.dds ПНГ/stone.png ПНГ/sky.png \
-              ПНГлист/font.png ИзПНГ1/stone.dds ИзПНГ1/sky.dds ИзПНГ8/stone.dds ИзПНГ8/sky.dds; do
+              ПНГлист/font.png ИзПНГ1/stone.dds ИзПНГ1/sky.dds ИзПНГ8/stone.dds ИзПНГ8/sky.dds \
+              ДеревоS/ui/fonts/font.tga МодИзм/levels/a/stone.dds; do
     cmp "$top/linux/Текстуры и Ελληνικά/$file" "$top/windows/Текстуры и Ελληνικά/$file"
     count=$((count + 1))
   done
@@ -137,6 +158,11 @@ window_round_trip() {
   cp "$top/Текстуры/stone.dds" "$top/Игра/уровни/a/"
   cp "$top/Текстуры/sky.dds" "$top/Игра/ui/"
   "$cli_linux" extract -o "$top/linux/Игра" "$top/Игра" >/dev/null 2>&1
+  # ... one of its images painted on, and its log (the paths spelled as Windows spells them) inserted by the
+  # window writing only edited files: the mod holds that texture alone.
+  printf '\x7f' | dd of="$top/linux/Игра/уровни/a/stone.bmp" bs=1 seek=1000 conv=notrunc status=none
+  sed -e '/^#\(Source\|Target\)/ { s|: /|: Z:/|; s|/|\\|g }' "$top/linux/Игра/result.log" >"$top/linux/Игра/windows.log"
+  "$cli_linux" --zlib insert --changed-only -o "$top/linux/ИграМод" "$top/linux/Игра/result.log" >/dev/null 2>&1
   # PNG out of the window, viewed (each record, texture beside edit) and back in.
   "$cli_linux" extract --format png -o "$top/linux/png" "$top/Текстуры/stone.dds" "$top/Текстуры/sky.dds" >/dev/null
   "$cli_linux" --zlib insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
@@ -147,12 +173,16 @@ window_round_trip() {
     "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
     "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
     "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" \
+    "clear" "changed on" "add $wtop\\linux\\Игра\\windows.log" "process $wtop\\ИграМод" "changed off" \
     "clear" "png on" "add $wtop\\Текстуры\\stone.dds" "add $wtop\\Текстуры\\sky.dds" "process $wtop\\ПНГ" "png off" \
     "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   cat "$top/script.out"
-  [ "$(grep -c "Operation complete!" "$top/script.out")" = 7 ] || { echo "the window did not complete its seven runs" >&2; return 1; }
+  [ "$(grep -c "Operation complete!" "$top/script.out")" = 8 ] || { echo "the window did not complete its eight runs" >&2; return 1; }
+  [ "$(cd "$top/ИграМод" && find . -type f)" = "./уровни/a/stone.dds" ] ||
+    { echo "the window's mod holds more or less than the edited texture" >&2; return 1; }
+  cmp "$top/linux/ИграМод/уровни/a/stone.dds" "$top/ИграМод/уровни/a/stone.dds"
   for file in stone.png sky.png; do cmp "$top/linux/png/$file" "$top/ПНГ/$file"; done
   for file in stone.dds sky.dds; do cmp "$top/linux/frompng/$file" "$top/ИзПНГ/$file"; done
   grep -q "^viewed: stone.dds: 64 x 64, 24-bit, packed texture | stone.png: 64 x 64, edited image | .*equals the texture" \

@@ -38,6 +38,13 @@ void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
   ReadTGA(path.c_str(), bitmap);
 }
 
+std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path) {
+  std::uint8_t head[24] = {};
+  TFileStream file(path, FileMode::OpenRead);
+  const auto got = static_cast<std::size_t>(file.Read(head, sizeof head));
+  return PngSize(head, got);
+}
+
 const char* ImageExtension(TImageFiles files, int bitCount) {
   if (files == TImageFiles::Png) return ".png";
   return bitCount == 32 ? ".tga" : ".bmp";

@@ -1,7 +1,10 @@
 // Picture files as the jobs read and write them, whichever codec they take.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/bitmap.h"
 #include "platform/streams.h"
@@ -12,6 +15,9 @@ namespace eit {
 // signature). A JPEG, GIF or WebP file is refused as such, naming the file. The bitmap is 24-bit for a
 // BMP without alpha, else 32-bit.
 void ReadPictureFile(const std::string& path, TBitmap& bitmap);
+// The size a picture file's header gives, where that is known without decoding it (PNG), so that a size
+// other than the one wanted is refused before a picture of that size is made; nothing otherwise.
+std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path);
 
 // How extracts write their pictures: as BMP (24-bit) and TGA (32-bit), or all as PNG.
 enum class TImageFiles { BmpTga, Png };

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -14,6 +16,8 @@ namespace eit {
 
 // The eight bytes every PNG file starts with.
 bool IsPngSignature(const std::uint8_t* data, std::size_t size);
+// The width and height its header gives (the first 24 bytes suffice), or nothing when it is no PNG.
+std::optional<std::pair<std::uint32_t, std::uint32_t>> PngSize(const std::uint8_t* data, std::size_t size);
 
 // Decodes a PNG held in memory into a 32-bit bitmap (alpha 255 where the file has none). 16-bit
 // channels are rounded to 8 bits; gamma and colour-space chunks are not applied (an editor's pixels

@@ -47,6 +47,23 @@ std::string Reason(int code) {
   }
 }
 
+std::uint32_t BigEndian32(const std::uint8_t* p) {
+  return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+}
+
+// Whether the file holds its IEND chunk whole, checksum included: the library reads no further than
+// the chunk's type, so a file missing its last bytes would pass as whole.
+bool EndsWhole(const std::uint8_t* data, std::size_t size) {
+  static constexpr std::uint8_t kIendCrc[4] = {0xAE, 0x42, 0x60, 0x82};
+  for (std::size_t at = 8; at + 8 <= size;) {
+    const std::uint32_t length = BigEndian32(data + at);
+    if (length > size - at - 8 || size - at - 8 - length < 4) return false;
+    if (std::memcmp(data + at + 4, "IEND", 4) == 0) return length == 0 && std::memcmp(data + at + 8, kIendCrc, 4) == 0;
+    at += 12 + std::size_t{length};
+  }
+  return false;
+}
+
 // The bytes of the file's IDAT chunks, as far as the file goes.
 std::int64_t ImageDataBytes(const std::uint8_t* data, std::size_t size) {
   std::int64_t total = 0;
@@ -69,6 +86,11 @@ std::uint8_t Round16(std::uint16_t v) { return static_cast<std::uint8_t>((v + 12
 bool IsPngSignature(const std::uint8_t* data, std::size_t size) {
   static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   return size >= 8 && std::memcmp(data, kSignature, 8) == 0;
+}
+
+std::optional<std::pair<std::uint32_t, std::uint32_t>> PngSize(const std::uint8_t* data, std::size_t size) {
+  if (!IsPngSignature(data, size) || size < 24 || std::memcmp(data + 12, "IHDR", 4) != 0) return std::nullopt;
+  return std::make_pair(BigEndian32(data + 16), BigEndian32(data + 20));
 }
 
 void ReadPngFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap, const std::string& name) {
@@ -112,6 +134,7 @@ void ReadPngFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
   // The rest of the file too: the last image chunk's CRC is checked only when the chunks after it are read,
   // and a file cut after its pixels is still a cut file.
   if (int rc = spng_decode_chunks(ctx.get())) Refuse(name, Reason(rc));
+  if (!EndsWhole(data, size)) Refuse(name, "the file is cut short");
 
   std::uint8_t* p = block.get();
   const std::size_t count = static_cast<std::size_t>(pixels);

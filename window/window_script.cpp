@@ -55,6 +55,8 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
       form.BClearAllClick();
     } else if (step == "png") {  // "png on", "png off": the list's menu, "Extract images as PNG"
       if (auto* png = form.findChild<QAction*>(QStringLiteral("ExtractAsPng"))) png->setChecked(value == "on");
+    } else if (step == "changed") {  // "changed on", "changed off": the list's menu, "Write only edited files"
+      if (auto* changed = form.findChild<QAction*>(QStringLiteral("ChangedOnly"))) changed->setChecked(value == "on");
     } else if (step == "view") {
       // The viewer on the list's first entry, each record read in turn: what it shows is noted.
       if (auto* list = form.findChild<QListWidget*>(QStringLiteral("LogList"))) list->setCurrentRow(0);

@@ -81,6 +81,23 @@ std::string TextureLog(const std::string& source, const std::string& image, bool
   return "#Format: DDS\r\n#Source: " + source + "\r\n#Target " + (bmp ? "BMP: " : "TGA: ") + image + "\r\n";
 }
 
+std::string BigEndian(std::uint32_t v) { return {char(v >> 24), char(v >> 16 & 255), char(v >> 8 & 255), char(v & 255)}; }
+
+// A PNG whose header claims width x height, with a few bytes of image data: what a hostile or mistaken
+// file costs must not follow from its header.
+std::string ClaimingPng(std::uint32_t width, std::uint32_t height) {
+  std::string png = "\x89PNG\r\n\x1a\n";
+  const auto chunk = [&](const char* type, const std::string& data) {
+    const std::string body = std::string(type, 4) + data;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()));
+    png += BigEndian(static_cast<std::uint32_t>(data.size())) + body + BigEndian(static_cast<std::uint32_t>(crc));
+  };
+  chunk("IHDR", BigEndian(width) + BigEndian(height) + std::string{8, 6, 0, 0, 0});
+  chunk("IDAT", std::string("\x78\x01\x01\x00\x00\xff\xff\x00\x00\x00\x01", 11));
+  chunk("IEND", "");
+  return png;
+}
+
 // One hostile case: make() writes the files under S and returns the command line's file arguments;
 // the run must fail naming `named` (a path under S) and saying `says`.
 struct Hostile {
@@ -235,6 +252,14 @@ const Hostile kCases[] = {
      "ZLIB Internal error -3"},
     {"record_image_wrong_size", true, [](auto& s) { return Record(s, Packed(8, 8, 24), 9, 8); }, "t.bmp",
      "the edited image is 9 x 8 pixels"},
+    {"record_png_of_another_size", true,
+     [](auto& s) {
+       Write(s + "/t.dds", Packed(8, 8, 24));
+       Write(s + "/t.png", ClaimingPng(16383, 16383));
+       Write(s + "/t.log", TextureLog(s + "/t.dds", s + "/t.png"));
+       return std::vector<std::string>{s + "/t.log"};
+     },
+     "t.png", "the edited image is 16383 x 16383 pixels, but the texture"},
     {"record_image_not_a_bmp", true,
      [](auto& s) {
        auto entries = Record(s, Packed(8, 8, 24), 8, 8);

@@ -138,8 +138,8 @@ TEST(PngReader, HostileFilesAreRefusedBeforeTheirPictureIsAllocated) {
   };
   const Bytes good = image(4, 3, Bytes(3 * 17, 0));
   EXPECT_EQ(Refusal(good), "read, 4 x 3");
-  // Cut anywhere: refused, never read as a picture.
-  for (std::size_t cut = 0; cut + 12 < good.size(); ++cut)
+  // Cut anywhere, the last checksum's bytes too: refused, never read as a picture.
+  for (std::size_t cut = 0; cut < good.size(); ++cut)
     EXPECT_EQ(Refusal(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut))).rfind("PNG image is not valid: hostile.png (", 0), 0u) << cut;
   Bytes badCrc = good;
   badCrc[good.size() - 20] ^= 0x40;  // inside IDAT
@@ -149,6 +149,10 @@ TEST(PngReader, HostileFilesAreRefusedBeforeTheirPictureIsAllocated) {
             "PNG image is not valid: hostile.png (65535 x 65535 pixels is larger than this program takes)");
   EXPECT_EQ(Refusal(image(16000, 16000, Bytes(100, 0))), "PNG image is not valid: hostile.png (the image data are cut short)");
   EXPECT_EQ(Refusal(Bytes{'G', 'I', 'F'}), "PNG image is not valid: hostile.png (no PNG signature)");
+  // The size from the header alone, for a check before anything is decoded.
+  const Bytes huge = image(16383, 16383, Bytes(100, 0));
+  EXPECT_EQ(PngSize(huge.data(), 24), std::make_pair(std::uint32_t{16383}, std::uint32_t{16383}));
+  EXPECT_EQ(PngSize(huge.data(), 23), std::nullopt);
   // A bomb: a small picture whose data inflate to far more than it holds. Read within its own size or
   // refused, and never more than the picture.
   const std::string bomb = Refusal(image(16, 16, Bytes(std::size_t{64} << 20, 0), 9));
