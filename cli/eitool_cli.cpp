@@ -17,6 +17,7 @@
 #include "engine/target_folder.h"
 #include "cli/file_info.h"
 #include "cli/terminal.h"
+#include "cli/job_commands.h"
 #include "cli/usage.h"
 #include "cli/samples.h"
 #include "platform/console.h"
@@ -28,165 +29,12 @@ namespace {
 
 using namespace eit::cli;
 
-
-
-struct UsageError {
-  std::string message;
-  const char* usage = nullptr;  // the command's own, shown with the message; null: the whole usage
-};
-
-// Options come before "--"; everything after it is a file, even when it starts with "-".
-bool IsOption(const std::string& arg, bool& optionsEnded) {
-  if (optionsEnded) return false;
-  if (arg == "--") {
-    optionsEnded = true;
-    return true;
-  }
-  return !arg.empty() && arg[0] == '-';
-}
-
 void CheckCodePageOption(int codePage) {
   try {
     eit::CheckCodePage(codePage);
   } catch (const eit::Exception& e) {
     throw UsageError{"--codepage: " + e.Message()};
   }
-}
-
-// Logs name their files by absolute paths, so they replay from any working directory.
-std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
-
-// What the folders given whole held besides their entries, for the summary.
-struct TWalked {
-  std::size_t otherFiles = 0, links = 0;
-  std::vector<std::string> unreadable;
-};
-
-void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries, TWalked& walked) {
-  const std::string ext = eit::ExtractFileExtLower(a);
-  if (extract && eit::DirectoryExists(a)) {
-    // A game's folder: everything under it, the tree kept.
-    const eit::TFolderWalk walk = eit::WalkGameFolder(Absolute(a), [&](std::size_t seen) {
-      std::fprintf(stderr, "looking through %s: %zu files so far\n", eit::Printable(a).c_str(), seen);
-    });
-    eit::CheckSomethingToExtract(a, walk);
-    entries.insert(entries.end(), walk.Entries.begin(), walk.Entries.end());
-    walked.otherFiles += walk.OtherFiles;
-    walked.links += walk.Links;
-    walked.unreadable.insert(walked.unreadable.end(), walk.Unreadable.begin(), walk.Unreadable.end());
-  } else if (extract && (ext == ".dds" || ext == ".tdt")) {
-    entries.push_back({ext == ".dds" ? eit::TJobKind::Texture : eit::TJobKind::FontSheet, Absolute(a)});
-  } else if (!extract && ext == ".log") {
-    entries.push_back({eit::TJobKind::ReplayLog, Absolute(a)});
-  } else if (!extract && ext == ".lst") {
-    // Lines stay as written: relative ones are taken from the target directory, as in the window.
-    for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
-      entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
-  } else if (!eit::FileExists(a) && !eit::DirectoryExists(a)) {
-    throw eit::Exception(a + ": no such file or folder");
-  } else {
-    throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
-                                  : " is neither a result log (.log) nor a project list (.lst)")};
-  }
-}
-
-// An extract into a folder that holds images from an earlier run replaces none of them unasked: the
-// user may have painted on them. Nothing is written when it refuses.
-void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
-  using TExisting = eit::TRunRequest::TExisting;
-  request.ExistingImages = keepBoth ? TExisting::KeepBoth : overwrite ? TExisting::Replace : TExisting::Refuse;
-  request.ReplaceForeignLog = overwrite;
-  const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
-  if (!log.Problem.empty() && !overwrite) throw eit::Exception(log.Problem + "; give --overwrite to replace it");
-  if (overwrite || keepBoth) return;
-  const std::vector<std::string> existing = eit::ExistingImages(request);
-  if (!existing.empty())
-    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir) +
-                         "; give --overwrite to replace them, or --keep-both to keep them and give the new images "
-                         "other names");
-}
-
-// extract / insert: -o DIR [--keep-going] FILE...
-int RunJobs(bool extract, const std::vector<std::string>& args, eit::TPackEngine engine) {
-  std::string dir;
-  eit::TRunRequest request;
-  request.Workers = 0;  // one per core
-  request.Engine = engine;
-  std::vector<eit::TJobEntry>& entries = request.Entries;
-  bool overwrite = false, keepBoth = false;
-  bool optionsEnded = false;
-  TWalked walked;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!IsOption(a, optionsEnded)) {
-      AddEntry(extract, a, entries, walked);
-    } else if (a == "--") {  // the end of the options, noted by IsOption
-    } else if (a == "-o" || a == "--output") {
-      if (++i == args.size()) throw UsageError{a + " needs a directory"};
-      dir = args[i];
-    } else if (a == "--help" || a == "-h") {
-      std::printf("%s", extract ? kExtractUsage : kInsertUsage);
-      return 0;
-    } else if (a == "--keep-going") {
-      request.KeepGoing = true;
-    } else if (a == "--strict" && !extract) {
-      request.Strict = true;
-    } else if (a == "--here" && !extract) {
-      request.ImagesBesideLog = true;
-    } else if (a == "--changed-only" && !extract) {
-      request.ChangedOnly = true;
-    } else if (a == "--overwrite" && extract) {
-      overwrite = true;
-    } else if (a == "--keep-both" && extract) {
-      keepBoth = true;
-    } else if (a == "--zlib") {
-      request.Engine = eit::TPackEngine::Zlib;
-    } else if (a == "--format" && extract) {
-      if (++i == args.size()) throw UsageError{a + " needs png or bmp-tga"};
-      if (args[i] == "png")
-        request.Images = eit::TImageFiles::Png;
-      else if (args[i] == "bmp-tga")
-        request.Images = eit::TImageFiles::BmpTga;
-      else
-        throw UsageError{a + " takes png or bmp-tga, not \"" + args[i] + "\""};
-    } else if (a == "-j" || a == "--jobs") {
-      if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
-      char* end = nullptr;
-      const long n = std::strtol(args[i].c_str(), &end, 10);
-      if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
-        throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
-      request.Workers = static_cast<int>(n);
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
-  }
-  if (dir.empty()) throw UsageError{"no target directory: give -o DIR"};
-  if (overwrite && keepBoth) throw UsageError{"give --overwrite or --keep-both, not both"};
-  // A folder that cannot be read is a failure like a file that cannot: before anything is written,
-  // unless the run is to go on past failures.
-  if (!walked.unreadable.empty() && !request.KeepGoing) throw eit::Exception(walked.unreadable.front());
-  for (const std::string& u : walked.unreadable) std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(u).c_str());
-  if (walked.otherFiles > 0)
-    std::fprintf(stderr, "%zu other %s passed over\n", walked.otherFiles, walked.otherFiles == 1 ? "file" : "files");
-  if (walked.links > 0)
-    std::fprintf(stderr, "%zu symbolic %s not followed\n", walked.links, walked.links == 1 ? "link" : "links");
-  if (entries.empty() && walked.unreadable.empty()) throw UsageError{"no files given"};
-
-  eit::TConsole console;
-  eit::TBatchEngine batch(console);
-  request.TargetDir = Absolute(dir);
-  if (extract) CheckSecondRun(request, overwrite, keepBoth);
-  // The working directory during a run is the target directory, in both front ends.
-  eit::TMadeDirectories made;
-  made.Enter(dir);
-  const eit::TRunReport report = entries.empty() ? eit::TRunReport{} : batch.Run(request);
-  const auto failed = static_cast<std::size_t>(report.FailedEntries) + walked.unreadable.size();
-  const int status = failed > 0 ? 1 : 0;
-  if (status != 0)
-    std::fprintf(stderr, "eitool-cli: %zu failed (named above); %zu %s written\n", failed, report.Written.size(),
-                 report.Written.size() == 1 ? "file" : "files");
-  if (status == 0) made.Keep();
-  return status;
 }
 
 // The value after an option, as a number (decimal, or hexadecimal with 0x).

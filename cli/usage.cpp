@@ -3,6 +3,16 @@
 
 namespace eit::cli {
 
+bool IsOption(const std::string& arg, bool& optionsEnded) {
+  if (optionsEnded) return false;
+  if (arg == "--") {
+    optionsEnded = true;
+    return true;
+  }
+  return !arg.empty() && arg[0] == '-';
+}
+
+
 const char* const kUsage =
     "Usage:\n"
     "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"

@@ -168,6 +168,30 @@ class TRunRecords {
   std::unordered_multimap<std::string, std::size_t> byName_;
 };
 
+// Where an old record's lines lie: its first line, its source line, its target line, and one past its last.
+struct TOldRecord {
+  std::size_t Begin, Source, Target, End;
+};
+
+// An old record that stays: as it was, or, written again, with what the run wrote anew (its tree, its digest,
+// its image line) in place of its own, and the lines the user added to it kept.
+void KeepRecord(const std::vector<std::string>& oldLines, const TOldRecord& old, const std::vector<std::string>& newLines,
+                TRunRecord* again, std::vector<std::string>& merged) {
+  if (again == nullptr) {
+    merged.insert(merged.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(old.Begin),
+                  oldLines.begin() + static_cast<std::ptrdiff_t>(old.End));
+    return;
+  }
+  again->Kept = true;
+  for (std::size_t k = again->Begin; k < again->End; ++k)
+    if (IsRecordPrefix(FirstToken(newLines[k]))) merged.push_back(newLines[k]);
+  const std::size_t target = merged.size() + (old.Target - old.Source);
+  merged.insert(merged.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(old.Source),
+                oldLines.begin() + static_cast<std::ptrdiff_t>(old.End));
+  for (std::size_t k = again->Begin; k < again->End; ++k)
+    if (FirstToken(newLines[k]) == LogKeywords.Target) merged[target] = newLines[k];
+}
+
 }  // namespace
 
 std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines,
@@ -211,16 +235,7 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
       // Not written again, or written again from the same source: the record stays where it is, with
       // the lines the user added to it (a font's codes, comments); what the run wrote anew replaces its own.
       ++kept;
-      if (again == nullptr) {
-        for (std::size_t k = i; k < end; ++k) merged.push_back(oldLines[k]);
-      } else {
-        again->Kept = true;
-        for (std::size_t k = again->Begin; k < again->End; ++k)
-          if (IsRecordPrefix(FirstToken(newLines[k]))) merged.push_back(newLines[k]);
-        for (std::size_t k = source; k < end; ++k) merged.push_back(oldLines[k]);
-        for (std::size_t k = again->Begin; k < again->End; ++k)
-          if (FirstToken(newLines[k]) == LogKeywords.Target) merged[merged.size() - (end - target)] = newLines[k];
-      }
+      KeepRecord(oldLines, {i, source, target, end}, newLines, again, merged);
     } else {
       // Another source's image now: the record goes, and only the user's own lines under it stay.
       for (std::size_t k = i; k < end; ++k)

@@ -167,4 +167,13 @@ class TMainForm : public QWidget, private TFrontEnd {
   bool clearReady_ = false;
 };
 
+template <typename Handler>
+void TMainForm::Guarded(Handler handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    dialogs_->Error(WithFullStop(e.what()));
+  }
+}
+
 }  // namespace eit

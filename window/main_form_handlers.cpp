@@ -20,23 +20,10 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "window/about_dialog.h"
-#include "window/draw_letters_dialog.h"
-#include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
-#include "window/preview_dialog.h"
 #include "window/rtf.h"
 
 namespace eit {
-
-template <typename Handler>
-void TMainForm::Guarded(Handler handler) {
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    dialogs_->Error(WithFullStop(e.what()));
-  }
-}
 
 namespace {
 
@@ -309,80 +296,9 @@ void TMainForm::BProcessClick() {
   if (closeAfterRun_) close();
 }
 
-std::vector<std::string> TMainForm::FontTables() const {
-  std::vector<std::string> tables;
-  auto add = [&](const std::string& path) {
-    if (ExtractFileExtLower(path) == ".tdt" && std::find(tables.begin(), tables.end(), path) == tables.end())
-      tables.push_back(path);
-  };
-  for (QListWidgetItem* item : LogList->selectedItems()) add(item->text().toStdString());
-  for (const auto& [line, path] : resultPaths_) add(path);
-  for (int i = 0; i < LogList->count(); ++i) add(LogList->item(i)->text().toStdString());
-  return tables;
-}
-
-TPreviewDialog* TMainForm::PreviewFont() {
-  const std::vector<std::string> tables = FontTables();
-  if (tables.empty()) {
-    dialogs_->Error("Select a font table (.tdt) in the list, or insert one, to preview it.");
-    return nullptr;
-  }
-  auto* dialog = new TPreviewDialog(tables, this);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &TPreviewDialog::DrawLettersAsked, this,
-          [this](const QString& table) { DrawLetters(table.toStdString()); });
-  dialog->show();
-  return dialog;
-}
-
-TAboutDialog* TMainForm::About() {
-  auto* dialog = new TAboutDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, *dialogs_, this);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->show();
-  return dialog;
-}
-
 TJobEntry TMainForm::EntryAt(int row) const {
   const QListWidgetItem* item = LogList->item(row);
   return {item->data(kFolderRole).isValid() ? TJobKind::Texture : JobKind, EntryPath(item)};
-}
-
-TImageViewerDialog* TMainForm::ViewImages() {
-  if (viewer_ == nullptr) {
-    viewer_ = new TImageViewerDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, this);
-    // Beside the window, which keeps its size.
-    viewer_->move(frameGeometry().right() + 8, frameGeometry().top());
-  }
-  viewer_->show();
-  viewer_->raise();
-  const int row = LogList->currentRow();
-  if (row >= 0)
-    viewer_->ShowEntry(EntryAt(row));
-  else if (LogList->count() > 0)
-    LogList->setCurrentRow(0);  // shown through the selection's signal
-  return viewer_;
-}
-
-TDrawLettersDialog* TMainForm::DrawLetters(const std::string& table) {
-  std::vector<std::string> tables = FontTables();
-  if (!table.empty()) {
-    std::erase(tables, table);
-    tables.insert(tables.begin(), table);
-  }
-  if (tables.empty()) {
-    dialogs_->Error("Select a font table (.tdt) in the list, or add one, to draw new letters into it.");
-    return nullptr;
-  }
-  // The fonts shipped beside the program, then the system's.
-  std::vector<std::string> folders = {JoinPath(QCoreApplication::applicationDirPath().toStdString(), "fonts")};
-  for (const std::string& f : SystemFontFolders()) folders.push_back(f);
-  auto* dialog = new TDrawLettersDialog(tables, folders, *dialogs_, this);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &TDrawLettersDialog::LogWritten, this, [this](const QString& log) {
-    Guarded([&] { AddFiles(TJobKind::ReplayLog, {log.toStdString()}); });
-  });
-  dialog->show();
-  return dialog;
 }
 
 void TMainForm::BExitClick() { close(); }

@@ -1,0 +1,181 @@
+// eitool-cli extract and insert: the command line read into a run of the batch engine.
+#include "cli/job_commands.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/terminal.h"
+#include "cli/usage.h"
+#include "engine/game_folder.h"
+#include "engine/main.h"
+#include "engine/result_log.h"
+#include "engine/target_folder.h"
+#include "platform/console.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace eit::cli {
+
+namespace {
+
+// Logs name their files by absolute paths, so they replay from any working directory.
+std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
+
+// What the folders given whole held besides their entries, for the summary.
+struct TWalked {
+  std::size_t otherFiles = 0, links = 0;
+  std::vector<std::string> unreadable;
+};
+
+void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& entries, TWalked& walked) {
+  const std::string ext = eit::ExtractFileExtLower(a);
+  if (extract && eit::DirectoryExists(a)) {
+    // A game's folder: everything under it, the tree kept.
+    const eit::TFolderWalk walk = eit::WalkGameFolder(Absolute(a), [&](std::size_t seen) {
+      std::fprintf(stderr, "looking through %s: %zu files so far\n", eit::Printable(a).c_str(), seen);
+    });
+    eit::CheckSomethingToExtract(a, walk);
+    entries.insert(entries.end(), walk.Entries.begin(), walk.Entries.end());
+    walked.otherFiles += walk.OtherFiles;
+    walked.links += walk.Links;
+    walked.unreadable.insert(walked.unreadable.end(), walk.Unreadable.begin(), walk.Unreadable.end());
+  } else if (extract && (ext == ".dds" || ext == ".tdt")) {
+    entries.push_back({ext == ".dds" ? eit::TJobKind::Texture : eit::TJobKind::FontSheet, Absolute(a)});
+  } else if (!extract && ext == ".log") {
+    entries.push_back({eit::TJobKind::ReplayLog, Absolute(a)});
+  } else if (!extract && ext == ".lst") {
+    // Lines stay as written: relative ones are taken from the target directory, as in the window.
+    for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
+      entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
+  } else if (!eit::FileExists(a) && !eit::DirectoryExists(a)) {
+    throw eit::Exception(a + ": no such file or folder");
+  } else {
+    throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
+                                  : " is neither a result log (.log) nor a project list (.lst)")};
+  }
+}
+
+// An extract into a folder that holds images from an earlier run replaces none of them unasked: the
+// user may have painted on them. Nothing is written when it refuses.
+void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
+  using TExisting = eit::TRunRequest::TExisting;
+  request.ExistingImages = keepBoth ? TExisting::KeepBoth : overwrite ? TExisting::Replace : TExisting::Refuse;
+  request.ReplaceForeignLog = overwrite;
+  const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
+  if (!log.Problem.empty() && !overwrite) throw eit::Exception(log.Problem + "; give --overwrite to replace it");
+  if (overwrite || keepBoth) return;
+  const std::vector<std::string> existing = eit::ExistingImages(request);
+  if (!existing.empty())
+    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir) +
+                         "; give --overwrite to replace them, or --keep-both to keep them and give the new images "
+                         "other names");
+}
+
+// What an extract or insert command line asks for.
+struct TJobOptions {
+  std::string dir;
+  eit::TRunRequest request;
+  bool overwrite = false, keepBoth = false;
+  TWalked walked;
+};
+
+// The number of files to run at a time, from "-j N".
+int WorkersAfter(const std::vector<std::string>& args, std::size_t& i) {
+  const std::string& a = args[i];
+  if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
+  char* end = nullptr;
+  const long n = std::strtol(args[i].c_str(), &end, 10);
+  if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
+    throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
+  return static_cast<int>(n);
+}
+
+eit::TImageFiles FormatAfter(const std::vector<std::string>& args, std::size_t& i) {
+  const std::string& a = args[i];
+  if (++i == args.size()) throw UsageError{a + " needs png or bmp-tga"};
+  if (args[i] == "png") return eit::TImageFiles::Png;
+  if (args[i] == "bmp-tga") return eit::TImageFiles::BmpTga;
+  throw UsageError{a + " takes png or bmp-tga, not \"" + args[i] + "\""};
+}
+
+// Reads the command line into options; false when it asked for the usage only (printed).
+bool ReadJobOptions(bool extract, const std::vector<std::string>& args, TJobOptions& o) {
+  eit::TRunRequest& request = o.request;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (!IsOption(a, optionsEnded)) {
+      AddEntry(extract, a, request.Entries, o.walked);
+    } else if (a == "--") {  // the end of the options, noted by IsOption
+    } else if (a == "-o" || a == "--output") {
+      if (++i == args.size()) throw UsageError{a + " needs a directory"};
+      o.dir = args[i];
+    } else if (a == "--help" || a == "-h") {
+      std::printf("%s", extract ? kExtractUsage : kInsertUsage);
+      return false;
+    } else if (a == "--keep-going") {
+      request.KeepGoing = true;
+    } else if (a == "--strict" && !extract) {
+      request.Strict = true;
+    } else if (a == "--here" && !extract) {
+      request.ImagesBesideLog = true;
+    } else if (a == "--changed-only" && !extract) {
+      request.ChangedOnly = true;
+    } else if ((a == "--overwrite" || a == "--keep-both") && extract) {
+      (a == "--overwrite" ? o.overwrite : o.keepBoth) = true;
+    } else if (a == "--zlib") {
+      request.Engine = eit::TPackEngine::Zlib;
+    } else if (a == "--format" && extract) {
+      request.Images = FormatAfter(args, i);
+    } else if (a == "-j" || a == "--jobs") {
+      request.Workers = WorkersAfter(args, i);
+    } else {
+      throw UsageError{"unknown option " + a};
+    }
+  }
+  if (o.dir.empty()) throw UsageError{"no target directory: give -o DIR"};
+  if (o.overwrite && o.keepBoth) throw UsageError{"give --overwrite or --keep-both, not both"};
+  return true;
+}
+
+// What the folders given whole held besides their entries. A folder that cannot be read is a failure like
+// a file that cannot: before anything is written, unless the run is to go on past failures.
+void ReportWalk(const TWalked& walked, bool keepGoing) {
+  if (!walked.unreadable.empty() && !keepGoing) throw eit::Exception(walked.unreadable.front());
+  for (const std::string& u : walked.unreadable) std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(u).c_str());
+  if (walked.otherFiles > 0)
+    std::fprintf(stderr, "%zu other %s passed over\n", walked.otherFiles, walked.otherFiles == 1 ? "file" : "files");
+  if (walked.links > 0)
+    std::fprintf(stderr, "%zu symbolic %s not followed\n", walked.links, walked.links == 1 ? "link" : "links");
+}
+
+}  // namespace
+
+int RunJobs(bool extract, const std::vector<std::string>& args, TPackEngine engine) {
+  TJobOptions o;
+  o.request.Workers = 0;  // one per core
+  o.request.Engine = engine;
+  if (!ReadJobOptions(extract, args, o)) return 0;
+  eit::TRunRequest& request = o.request;
+  ReportWalk(o.walked, request.KeepGoing);
+  if (request.Entries.empty() && o.walked.unreadable.empty()) throw UsageError{"no files given"};
+
+  eit::TConsole console;
+  eit::TBatchEngine batch(console);
+  request.TargetDir = Absolute(o.dir);
+  if (extract) CheckSecondRun(request, o.overwrite, o.keepBoth);
+  // The working directory during a run is the target directory, in both front ends.
+  eit::TMadeDirectories made;
+  made.Enter(o.dir);
+  const eit::TRunReport report = request.Entries.empty() ? eit::TRunReport{} : batch.Run(request);
+  const auto failed = static_cast<std::size_t>(report.FailedEntries) + o.walked.unreadable.size();
+  if (failed > 0) {
+    std::fprintf(stderr, "eitool-cli: %zu failed (named above); %zu %s written\n", failed, report.Written.size(),
+                 report.Written.size() == 1 ? "file" : "files");
+    return 1;
+  }
+  made.Keep();
+  return 0;
+}
+
+}  // namespace eit::cli
