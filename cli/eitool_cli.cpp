@@ -11,6 +11,7 @@
 #include "engine/main.h"
 #include "compression/pack_engine.h"
 #include "formats/codepages.h"
+#include "formats/font_tools.h"
 #include "engine/font_tool_files.h"
 #include "engine/result_log.h"
 #include "engine/game_folder.h"
@@ -100,6 +101,10 @@ int RunSheet(const std::vector<std::string>& args) {
       options.Face = NumberAfter(args, i, 0, 1023);
     } else if (a == "--size") {
       options.PixelSize = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
+      if (options.PixelSize < eit::kLeastCapHeight)
+        throw UsageError{"--size " + std::to_string(options.PixelSize) + ": a cap height of " +
+                         std::to_string(options.PixelSize) + " pixels cannot hold a letter that reads; the least is " +
+                         std::to_string(eit::kLeastCapHeight)};
     } else if (a == "-o" || a == "--output") {
       dir = TextAfter(args, i);
     } else {

@@ -47,7 +47,8 @@ struct TGlyphInk {
   std::vector<bool> Bits;
 };
 TGlyphInk GlyphInk(const TBitmap& picture, int left, int top, int right, int bottom);
-// The pixels two inks differ in; -1 when their shapes differ.
+// The pixels two inks differ in, laid over each other at their best (inks one column apart in width too);
+// -1 when they differ in height, by two columns or more in width, or one has no ink.
 int InkDifference(const TGlyphInk& a, const TGlyphInk& b);
 struct TInkedGlyph {
   int Code = 0;
@@ -63,7 +64,11 @@ struct TAlikePair {
 };
 // The pairs of glyphs, at least one of them new, that are alike, in code order.
 std::vector<TAlikePair> FindAlikeGlyphs(const std::vector<TInkedGlyph>& glyphs);
-// "и (0xE8) = н (0xED), ź (0x9F) ≈ ż (0xBF)" ('≈': one pixel apart).
+// Lists of letters in messages stop at so many, with a count of the rest.
+inline constexpr std::size_t kListedAtMost = 20;
+// The least cap height a sheet's letters are drawn at when one is asked for.
+inline constexpr int kLeastCapHeight = 6;
+// "и (0xE8) = н (0xED), ź (0x9F) ≈ ż (0xBF)" ('≈': one pixel apart), the first kListedAtMost pairs.
 std::string AlikeText(const std::vector<TAlikePair>& pairs);
 
 struct TRenderedSheet {

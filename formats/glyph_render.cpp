@@ -140,6 +140,10 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
     throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
                     std::to_string(options.PixelSize));
+  // Five rows or fewer cannot draw a letter that reads (an e needs its bowl, its bar and its opening).
+  if (options.PixelSize > 0 && options.PixelSize < kLeastCapHeight)
+    throw Exception("A cap height of " + std::to_string(options.PixelSize) + " pixels cannot hold a letter that "
+                    "reads; the least is " + std::to_string(kLeastCapHeight));
   const TFreeType ft(fontBytes, options.FontFile, options.Face);
   TRenderedSheet result;
   result.First = FirstCodeOf(options);
@@ -171,7 +175,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
     note("warning: " + std::to_string(result.Alike.size()) +
          (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") + " out alike, and the game "
          "would show one for the other: " + AlikeText(result.Alike) + " ('=' the same, '\u2248' one pixel apart); "
-         "touch them up in the sheet, or choose a larger cap height or smooth drawing");
+         "touch them up in the sheet, or choose a larger cap height" + (m.Mono ? " or smooth drawing" : ""));
   result.Sheet = std::move(sheet);
   return result;
 }

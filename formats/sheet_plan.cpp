@@ -205,30 +205,62 @@ int CapitalsSize(const TSizer& sizer, int cap, bool asked, const std::string& bo
   return fit;
 }
 
-// Says which glyphs are drawn smaller than the sheet's size; raises for one that fits at no size.
+// Says which glyphs are drawn smaller than the sheet's size, and the cap height at which none would be;
+// raises for one that fits at no size. Lists stop at kListedAtMost names.
 void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int base, const std::string& boxes,
                const std::string& font, const TNote& say) {
   std::string shrunk, unfit, why;
-  int count = 0, unfitCount = 0;
+  int count = 0, unfitCount = 0, smallest = base;
+  const auto listed = [](std::string& list, int n, const TSheetCell& cell) {
+    if (n <= static_cast<int>(kListedAtMost)) list.append(n == 1 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
+  };
   for (const TSheetCell& cell : cells) {
     if (cell.Kind != TCellKind::Glyph || cell.Size == base) continue;
     if (cell.Size == 0) {
       int width = 0;
       if (unfitCount++ == 0) why = sizer.WhyNotWhole(cell.Character, 1, width);
-      unfit.append(unfitCount == 1 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
+      listed(unfit, unfitCount, cell);
       continue;
     }
-    shrunk.append(count++ == 0 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
+    smallest = std::min(smallest, cell.Size);
+    listed(shrunk, ++count, cell);
   }
+  const auto more = [](int n) { return n > static_cast<int>(kListedAtMost) ? " and " + N(n - static_cast<int>(kListedAtMost)) + " more" : std::string(); };
+  unfit += more(unfitCount), shrunk += more(count);
   // Never cut: a glyph that fits at no size gets a box, as one the font lacks, for the user to draw.
   if (unfitCount > 0)
     say("warning: " + N(unfitCount) + (unfitCount == 1 ? " character of " : " characters of ") + font +
         " would not stand whole in " + boxes + " at any size (" + why + "); boxes stand in their place, to be drawn "
         "by hand in the sheet:" + unfit);
   if (count > 0)
-    say(N(count) + (count == 1 ? " character does" : " characters do") + " not fit whole in " + boxes +
-        " at cap height " + N(sizer.CapAt(base)) + ": " + (count == 1 ? "it is" : "they are") +
-        " drawn smaller, each by itself, the others keep it:" + shrunk);
+    say(N(count) + (count == 1 ? " character is" : " characters are") + " drawn smaller than cap height " +
+        N(sizer.CapAt(base)) + ", each by itself, to stand whole in " + boxes + "; beside the others they may read "
+        "as small letters. At cap height " + N(sizer.CapAt(smallest)) + " every letter stands whole at one size:" +
+        shrunk);
+}
+
+// How many of the new glyphs fit (those before failing), and the ranges of codes that would: the first
+// ones, or the last ones, laid from the texture's first free place.
+std::string RangesThatFit(const TMemoryStream& table, const TBitmap& texture, const TGlyphRange& range,
+                          const std::vector<int>& widths, int height, std::int32_t failing) {
+  const auto fitsFrom = [&](std::int32_t from) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
+    for (std::size_t k = static_cast<std::size_t>(from - range.New); k < widths.size(); ++k) sizes.emplace_back(widths[k], height);
+    return FirstGlyphThatDoesNotFit(table, {range.First, range.End, from}, sizes, texture.Width(), texture.Height()) < 0;
+  };
+  std::int32_t lo = range.New, hi = range.End - 1;  // the first code from which the rest fit: binary search
+  while (lo < hi) {
+    const std::int32_t mid = lo + (hi - lo) / 2;
+    if (fitsFrom(mid))
+      hi = mid;
+    else
+      lo = mid + 1;
+  }
+  const std::int32_t fitting = failing - range.New;
+  if (fitting <= 0) return "none of them fits; choose a smaller cap height";
+  return N(fitting) + " of the " + N(range.End - range.New) + " fit: draw " + CodeText(range.New) + " to " +
+         CodeText(failing - 1) + " (--end " + CodeText(failing) + ")" +
+         (fitsFrom(lo) ? " or " + CodeText(lo) + " to " + CodeText(range.End - 1) + " (--first " + CodeText(lo) + ")" : "");
 }
 
 // The sheet's size, at most base, whose glyphs fit the texture beside the kept ones with the same
@@ -246,6 +278,7 @@ int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int
   };
   std::int32_t failing = -1;
   if (laidOut(base, &failing)) return base;
+  const std::vector<int> baseWidths = widths;
   const int fit = LargestSize(base - 1, [&](int s) { return laidOut(s, nullptr); });
   if (fit > 0 && sizer.CapAt(fit) == sizer.CapAt(base)) {
     laidOut(fit, nullptr);
@@ -253,11 +286,11 @@ int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int
   }
   throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(base)) +
                   " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
-                  " texture beside the kept glyphs (no room from " + CodeText(failing) + " on)" +
-                  (fit > 0 ? "; the largest cap height that fits is " + N(sizer.CapAt(fit)) + " (--size " +
-                                 N(sizer.CapAt(fit)) + "), or draw fewer codes"
-                           : "; draw fewer codes") +
-                  " with --first and --end");
+                  " texture beside the kept glyphs (no room from " + CodeText(failing) + " on): " +
+                  RangesThatFit(table, texture, range, baseWidths, height, failing) +
+                  (fit > 0 ? "; or choose cap height " + N(sizer.CapAt(fit)) + " (--size " + N(sizer.CapAt(fit)) +
+                                 "), the largest at which all fit"
+                           : ""));
 }
 
 }  // namespace

@@ -123,7 +123,21 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
                                "glyphs (no room from 0x"),
               std::string::npos)
         << e.Message();
-    EXPECT_NE(e.Message().find("the largest cap height that fits is"), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find(", the largest at which all fit"), std::string::npos) << e.Message();
+    // The ranges it offers are ranges that fit: taken as offered, the sheet is written.
+    for (const char* option : {"--end 0x", "--first 0x"}) {
+      const std::size_t at = e.Message().find(option);
+      if (std::string(option) == "--end 0x") {
+        EXPECT_NE(at, std::string::npos) << e.Message();
+      }
+      if (at == std::string::npos) continue;
+      TSheetOptions offered = options;
+      const int code = std::stoi(e.Message().substr(at + std::string(option).size(), 2), nullptr, 16);
+      (std::string(option) == "--end 0x" ? offered.End : offered.First) = code;
+      const std::string there = dir.File(std::string("offered") + option[2]);
+      MakeDirectory(there);
+      EXPECT_NO_THROW(WriteGlyphSheetFromFont(dir.File("tight.tdt"), offered, there)) << option << code;
+    }
   }
   EXPECT_TRUE(std::filesystem::is_empty(out));
 }
@@ -178,8 +192,13 @@ TEST_F(FontTools, SheetOptionsGiveAnInsertableLogOrAreRefusedWithWhatWouldDo) {
       {"--size 13", kDejaVu, 1, "--size 13: capitals 13 pixels high would not fit whole in the 15-pixel glyph boxes"},
       {"--size 13", kDejaVu, 1, "; the largest cap height that fits is 12"},
       // Letters with accents that would not stand whole at that height are drawn smaller, each by itself.
-      {"--size 12", kDejaVu, 0, "at cap height 12: they are drawn smaller, each by itself, the others keep it: Ѓ (0x81)"},
+      {"--size 12", kDejaVu, 0, "9 characters are drawn smaller than cap height 12, each by itself"},
+      {"--size 12", kDejaVu, 0, "At cap height 9 every letter stands whole at one size: Ѓ (0x81)"},
       {"--size 12", kDejaVu, 0, ", Ё (0xA8), Ї (0xAF), Й (0xC9)"},
+      // Too few rows for a letter, and advice only where it applies (the drawing is smooth already).
+      {"--size 5", kDejaVu, 2, "--size 5: a cap height of 5 pixels cannot hold a letter that reads; the least is 6"},
+      {"--size 1", kDejaVu, 2, "the least is 6"},
+      {"--size 9 --no-mono", kDejaVu, 0, "or choose a larger cap height\n"},
       {"--size 9", kDejaVu, 0, "cap height 9, in 15-pixel glyph boxes"},
       {"--size 6", kDejaVu, 0, "cap height 6, in"},
       {"--first 0xE0", kDejaVu, 0, "0xE0 to 0xFF: drawing 32 characters"},

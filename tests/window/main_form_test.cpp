@@ -662,7 +662,7 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   } rows[] = {
       {dejavu, 1251, 0, "drawing 127 characters", true, 2},
       {dejavu, 1251, 0, "cap height 8, as the kept capitals, in 15-pixel glyph boxes", true, 2},
-      {dejavu, 1251, 12, "9 characters do not fit whole", true, 2},
+      {dejavu, 1251, 12, "9 characters are drawn smaller than cap height 12", true, 2},
       {dejavu, 1251, 13, "--size 13: capitals 13 pixels high would not fit whole", false, 0},
       {dejavu, 1250, 0, "code page 1250 (Central European), 0x8A to 0xFF", true, 12},
       {liberation, 1251, 0, "\u0438 (0xE8) = \u043D (0xED)", true, 1},
