@@ -19,13 +19,14 @@ prefer_own_zlib() {
 # native_dlls_loaded TRACE DIR DLL...: wine's loader trace (WINEDEBUG=+loaddll) in the file TRACE shows each
 # DLL loaded native from the folder DIR, the program's own: not wine's built-in one, not one from elsewhere.
 native_dlls_loaded() {
-  local trace="$1" dir dll
-  dir="$(winepath -w "$2" 2>/dev/null | tr -d '\r')"
+  local trace="$1" folder="$2" dir dll
+  # As the trace writes a path: each backslash doubled, each letter past ASCII as a backslash and 4 hex digits.
+  dir="$(winepath -w "$2" 2>/dev/null | tr -d '\r' | perl -CS -pe 's/\\/\\\\/g; s/([^\x00-\x7f])/sprintf("\\%04x", ord($1))/ge')"
   shift 2
   for dll in "$@"; do
-    # The trace escapes each backslash of the path: Loaded L"Z:\\work\\zlib1.dll" at 0000000012340000: native
-    grep -aiF "Loaded L\"${dir//\\/\\\\}\\\\$dll\" at " "$trace" | grep -q ": native" ||
-      { echo "wine did not load $dll native from $dir; it loaded:" >&2; grep -ai "$dll" "$trace" >&2; return 1; }
+    # Loaded L"Z:\\work\\zlib1.dll" at 0000000241B90000: native
+    grep -aiF "Loaded L\"$dir\\\\$dll\" at " "$trace" | grep -q ": native" ||
+      { echo "wine did not load $dll native from $folder; its trace says:" >&2; grep -ai "$dll" "$trace" >&2; return 1; }
   done
 }
 
@@ -176,8 +177,12 @@ window_round_trip() {
     "clear" "changed on" "add $wtop\\linux\\Игра\\windows.log" "process $wtop\\ИграМод" "changed off" \
     "clear" "png on" "add $wtop\\Текстуры\\stone.dds" "add $wtop\\Текстуры\\sky.dds" "process $wtop\\ПНГ" "png off" \
     "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" >"$top/script"
-  EIT_WINDOW_SCRIPT="Z:$top/script" xvfb-run -a -s "-screen 0 1280x1024x24" \
+  EIT_WINDOW_SCRIPT="Z:$top/script" WINEDEBUG=+loaddll xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
+  # Every DLL of the zip that the window loads ran from the zip's folder, native.
+  native_dlls_loaded "$top/wine.log" "$top/Программа/eitool" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll zlib1.dll \
+    libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
+  native_dlls_loaded "$top/wine.log" "$top/Программа/eitool/platforms" qwindows.dll
   cat "$top/script.out"
   [ "$(grep -c "Operation complete!" "$top/script.out")" = 8 ] || { echo "the window did not complete its eight runs" >&2; return 1; }
   [ "$(cd "$top/ИграМод" && find . -type f)" = "./уровни/a/stone.dds" ] ||

@@ -3,14 +3,13 @@
 #ifdef EIT_HAVE_QT
 #include <QTransform>
 #endif
+#include <cerrno>
 #include <filesystem>
 
 #ifdef EIT_HAVE_QT
-#include <cerrno>
-
-#include "platform/native.h"
 #include "support/qt_images.h"
 #endif
+#include "platform/native.h"
 #include "support/test_data.h"
 #include "tga/targa.h"
 
