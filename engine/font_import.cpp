@@ -129,6 +129,18 @@ void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
                                                    record.ImagePath + " and delete the log's #Placeholders: line");
 }
 
+// Letters whose marks the sheet did not draw read as their base letters in the game: one line says which,
+// by code (the log knows no code page).
+void LostMarkWarning(TJobContext& context, const TImportRecord& record) {
+  std::string codes;
+  for (const std::int32_t code : record.Lost)
+    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code));
+  if (codes.empty()) return;
+  context.Reporter->Warning(record.SourcePath, "the letters of" + codes + " lost their marks (accents, dots) when "
+                                               "the sheet was drawn and read as their base letters, unless touched up "
+                                               "in " + record.ImagePath + "; delete the log's #Lost: line once they are");
+}
+
 }  // namespace
 
 void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
@@ -176,6 +188,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
   if (font.InPlace) return;
   PlaceholderWarning(context, record);
+  LostMarkWarning(context, record);
   AlikeWarning(context, record, font);
 }
 

@@ -31,8 +31,10 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   WriteTgaToStream(sheet.Stream(), rendered.Sheet);
   std::vector<std::pair<int, int>> alike;
   for (const TAlikePair& pair : rendered.Alike) alike.emplace_back(pair.CodeA, pair.CodeB);
+  std::vector<int> lost;
+  for (const TLostMark& mark : rendered.Lost) lost.push_back(mark.Code);
   WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End,
-                                      rendered.First, rendered.Placeholders, alike));
+                                      rendered.First, rendered.Placeholders, alike, lost));
   TAtomicFile::CommitPair(sheet, log);
   return files;
 }

@@ -1,4 +1,5 @@
 // Replaying a result log: each record's edited image goes back into a rebuilt file.
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -40,6 +41,9 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
     if (token == kPlaceholdersKeyword) {
       for (const std::int32_t code : ParsePlaceholders(lines[index]))
         if (placeholders.insert(code).second) record.Placeholders.push_back(code);
+    } else if (token == kLostKeyword) {
+      for (const std::int32_t code : ParseLost(lines[index]))
+        if (std::find(record.Lost.begin(), record.Lost.end(), code) == record.Lost.end()) record.Lost.push_back(code);
     } else if (token == kAlikeKeyword) {
       for (const auto& pair : ParseAlike(lines[index]))
         if (alike.insert(pair).second) record.Alike.push_back(pair);

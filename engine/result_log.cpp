@@ -52,7 +52,7 @@ std::string TreeFolderOf(const std::string& line, std::string& error) {
 }
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
                                     std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders,
-                                    const std::vector<std::pair<int, int>>& alike) {
+                                    const std::vector<std::pair<int, int>>& alike, const std::vector<int>& lost) {
   std::vector<std::string> lines = {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
                                     CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
   if (newCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, newCode));
@@ -66,13 +66,18 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
     for (const auto& [a, b] : alike) pairs.append(" ").append(CodeText(a)).append("=").append(CodeText(b));
     lines.push_back(pairs);
   }
+  if (!lost.empty()) {
+    std::string codes = kLostKeyword;
+    for (const int code : lost) codes.append(" ").append(CodeText(code));
+    lines.push_back(codes);
+  }
   return lines;
 }
 
 bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
          token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
-         token == kAlikeKeyword || token == kTreeKeyword || token == kDigestKeyword;
+         token == kAlikeKeyword || token == kLostKeyword || token == kTreeKeyword || token == kDigestKeyword;
 }
 
 std::string FirstToken(const std::string& line) {
@@ -134,6 +139,13 @@ std::vector<std::string> WordsAfter(const std::string& line, const char* keyword
 std::vector<std::int32_t> ParsePlaceholders(const std::string& line) {
   std::vector<std::int32_t> codes;
   for (const std::string& word : WordsAfter(line, kPlaceholdersKeyword))
+    if (const int code = CodeToken(word); code >= 0) codes.push_back(code);
+  return codes;
+}
+
+std::vector<std::int32_t> ParseLost(const std::string& line) {
+  std::vector<std::int32_t> codes;
+  for (const std::string& word : WordsAfter(line, kLostKeyword))
     if (const int code = CodeToken(word); code >= 0) codes.push_back(code);
   return codes;
 }

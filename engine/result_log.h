@@ -24,6 +24,7 @@ inline constexpr const char* kLastKeyword = "#Last:";
 inline constexpr const char* kNewKeyword = "#New:";
 inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
 inline constexpr const char* kAlikeKeyword = "#Alike:";
+inline constexpr const char* kLostKeyword = "#Lost:";  // letters whose marks the sheet did not draw
 // Lines an extract writes between a record's format line and its source line, which readers that know
 // them not pass over: the record's folder in a game's tree ("#Tree: levels/a", written only by a folder
 // extract: an insert mirrors the tree only for such records), and the image as written ("#Digest: ...",
@@ -43,11 +44,13 @@ std::string CodeLine(const char* keyword, std::int32_t code);
 std::string TreeLine(const std::string& folder);
 // The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, a "#New:"
 // line when newCode is not 0xC0, and a "#Placeholders:" line when there are any.
-// And an "#Alike: 0xE8=0xED" line for letters the sheet drew alike.
+// And an "#Alike: 0xE8=0xED" line for letters the sheet drew alike, a "#Lost: 0x8D" line for letters
+// whose marks it did not draw.
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
                                     std::int32_t end, std::int32_t newCode = NewGlyphCode,
                                     const std::vector<int>& placeholders = {},
-                                    const std::vector<std::pair<int, int>>& alike = {});
+                                    const std::vector<std::pair<int, int>>& alike = {},
+                                    const std::vector<int>& lost = {});
 
 // --- Reading --------------------------------------------------------------------------------
 
@@ -73,6 +76,8 @@ TTargetLine ParseTargetLine(const std::string& line);
 std::optional<std::int32_t> ParseCodeLine(const std::string& line, const std::string& keyword);
 // The codes of a "#Placeholders: 0x8C 0x9C" line; what is no code is passed over.
 std::vector<std::int32_t> ParsePlaceholders(const std::string& line);
+// The codes of a "#Lost: 0x8D 0x9D" line.
+std::vector<std::int32_t> ParseLost(const std::string& line);
 // The pairs of an "#Alike: 0xE8=0xED 0x9F=0xBF" line; what is no pair of codes is passed over.
 std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line);
 // The folder of a "#Tree:" line in the system's form, or an error when it would lead out of the target

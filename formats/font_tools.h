@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,12 +72,29 @@ inline constexpr int kLeastCapHeight = 6;
 // "и (0xE8) = н (0xED), ź (0x9F) ≈ ż (0xBF)" ('≈': one pixel apart), the first kListedAtMost pairs.
 std::string AlikeText(const std::vector<TAlikePair>& pairs);
 
+// A letter that is a base letter with marks (Ť: T and a háček), as Unicode decomposes it.
+struct TMarkedLetter {
+  char32_t Base;
+  const char* Marks;  // "háček", "acute", "dot", "diaeresis and tonos"
+};
+std::optional<TMarkedLetter> MarksOf(char32_t letter);
+// A new letter whose marks did not come out: drawn, it is its base letter's glyph.
+struct TLostMark {
+  int Code = 0;
+  char32_t Letter = 0, Base = 0;
+  const char* Marks = "";
+  int Size = 0;  // the pixel size it was drawn at
+};
+// "the háček of Ť (0x8D) at 8 px" for each, the first kListedAtMost.
+std::string LostMarksText(const std::vector<TLostMark>& lost);
+
 struct TRenderedSheet {
   TBitmap Sheet;  // 32-bit: a marker line and a white glyph (alpha = coverage) per code, in code order
   int First = 0;  // the first code drawn
   std::vector<int> Placeholders;  // codes drawn as a box: the font has no glyph for them
   std::vector<std::string> Problems;  // one line per placeholder, and why
   std::vector<TAlikePair> Alike;      // letters that came out alike, to be touched up
+  std::vector<TLostMark> Lost;        // letters whose marks did not come out, to be touched up
   int PixelSize = 0;
   int GlyphHeight = 0;  // the marker lines' length: the glyphs' height in the texture
 };

@@ -128,6 +128,26 @@ std::vector<TAlikePair> AlikeLetters(const TFreeType& ft, const TBitmap& sheet, 
   return pairs;
 }
 
+// The new letters whose marks did not come out: each drawn as in the sheet, against its base letter drawn
+// the same way at the same size.
+std::vector<TLostMark> LostMarks(const TFreeType& ft, const TBitmap& sheet, const std::vector<TSheetCell>& cells,
+                                 const TSheetMetrics& m) {
+  std::vector<TLostMark> lost;
+  for (std::size_t n = 0; n < cells.size(); ++n) {
+    const TSheetCell& cell = cells[n];
+    const std::optional<TMarkedLetter> marked = MarksOf(cell.Character);
+    if (cell.Kind != TCellKind::Glyph || cell.Size == 0 || !marked) continue;
+    if (!ft.SetSize(cell.Size) || !ft.Render(marked->Base, m.Mono)) continue;
+    TBitmap base(TPixelFormat::pf32bit, kSheetWidth, m.CellRows);
+    DrawGlyph(base, ft.face->glyph, 0, m);
+    const int top = static_cast<int>(n) * m.CellRows;
+    const int differ = InkDifference(GlyphInk(sheet, kGlyphColumn, top, kSheetWidth, top + m.Height),
+                                     GlyphInk(base, kGlyphColumn, 0, kSheetWidth, m.Height));
+    if (differ == 0) lost.push_back({cell.Code, cell.Character, marked->Base, marked->Marks, cell.Size});
+  }
+  return lost;
+}
+
 }  // namespace
 
 TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
@@ -176,6 +196,11 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
          (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") + " out alike, and the game "
          "would show one for the other: " + AlikeText(result.Alike) + " ('=' the same, '\u2248' one pixel apart); "
          "touch them up in the sheet, or choose a larger cap height" + (m.Mono ? " or smooth drawing" : ""));
+  result.Lost = LostMarks(ft, sheet, cells, m);
+  if (!result.Lost.empty() && note)
+    note("warning: " + std::to_string(result.Lost.size()) + (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
+         " marks, and the game would show the base letter: " + LostMarksText(result.Lost) +
+         "; draw the marks in the sheet, or choose a larger cap height" + (m.Mono ? " or smooth drawing" : ""));
   result.Sheet = std::move(sheet);
   return result;
 }
