@@ -67,6 +67,15 @@ int CodeAfter(const std::vector<std::string>& args, std::size_t& i, int least, i
   }
 }
 
+// A cap height: too few rows for a letter to read are refused with that reason.
+int CapHeightAfter(const std::vector<std::string>& args, std::size_t& i) {
+  const int cap = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
+  if (cap < eit::kLeastCapHeight)
+    throw UsageError{"--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
+                     " pixels cannot hold a letter that reads; the least is " + std::to_string(eit::kLeastCapHeight)};
+  return cap;
+}
+
 int RunSheet(const std::vector<std::string>& args) {
   std::string table, dir;
   eit::TSheetOptions options;
@@ -100,11 +109,7 @@ int RunSheet(const std::vector<std::string>& args) {
     } else if (a == "--face") {
       options.Face = NumberAfter(args, i, 0, 1023);
     } else if (a == "--size") {
-      options.PixelSize = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
-      if (options.PixelSize < eit::kLeastCapHeight)
-        throw UsageError{"--size " + std::to_string(options.PixelSize) + ": a cap height of " +
-                         std::to_string(options.PixelSize) + " pixels cannot hold a letter that reads; the least is " +
-                         std::to_string(eit::kLeastCapHeight)};
+      options.PixelSize = CapHeightAfter(args, i);
     } else if (a == "-o" || a == "--output") {
       dir = TextAfter(args, i);
     } else {

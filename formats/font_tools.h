@@ -26,6 +26,9 @@ struct TSheetOptions {
   // Without anti-aliasing (alpha 0 or 255), for pixel fonts; Auto: when the kept glyphs have no grey.
   TMono Mono = TMono::Auto;
   bool AllowMissing = false;  // draw a font that lacks more than half of the letters asked for
+  // What is said names the window's choices ("Cap height", "First code", "Drawing") instead of eitool-cli's
+  // options.
+  bool WindowWords = false;
 };
 
 // What the letters a table keeps (codes 0x20 to 0x7E) measure in its texture: each 0 when nothing

@@ -20,11 +20,12 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
                     " records; correct the #First/#Last lines");
 }
 
-void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath) {
+void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, bool windowWords) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(texturePath + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
-                                  "textures, whose alpha marks them: choose another of the game's fonts (eitool-cli "
-                                  "info names each texture's bit depth)");
+                                  "textures, whose alpha marks them: choose another of the game's fonts" +
+                    std::string(windowWords ? " (the viewer, F3, shows each texture's bit depth)"
+                                            : " (eitool-cli info names each texture's bit depth)"));
 }
 
 namespace {

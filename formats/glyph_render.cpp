@@ -26,8 +26,9 @@ void CheckRange(const TSheetOptions& options) {
   const int first = FirstCodeOf(options);
   if (first < KeptCodeLimit || options.End > 0x20 + kFontRecords || first >= options.End)
     throw Exception("The codes of a glyph sheet run from " + CodeText(first) + " to " + CodeText(options.End) +
-                    "; the insert lays new glyphs from 0x7F up to at most 0x100, so give --first 0x7F to 0xFF and "
-                    "--end after it, up to 0x100");
+                    "; the insert lays new glyphs from 0x7F up to at most 0x100, so " +
+                    (options.WindowWords ? "choose a first code from 0x7F to 0xFF"
+                                         : "give --first 0x7F to 0xFF and --end after it, up to 0x100"));
 }
 
 }  // namespace
@@ -156,7 +157,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
   CheckCodePage(options.CodePage);
   CheckRange(options);
   CheckFontTableSize(table, tablePath);
-  CheckGlyphTexture(texture, tablePath + "'s texture");
+  CheckGlyphTexture(texture, tablePath + "'s texture", options.WindowWords);
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
     throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
                     std::to_string(options.PixelSize));

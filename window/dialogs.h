@@ -24,8 +24,9 @@ class TDialogs {
   virtual void Error(const std::string& text) = 0;
   // Existing images a run would replace: the text, then "Replace them?" with Replace, Keep both, Cancel.
   virtual TReplaceAnswer AskReplaceImages(const std::string& text) = 0;
-  // A yes or no question: true for yes.
-  virtual bool Confirm(const std::string& text) = 0;
+  // A yes or no question: true for yes. defaultYes: Yes is the button Enter presses (an offer), else No
+  // (a question before something is lost).
+  virtual bool Confirm(const std::string& text, bool defaultYes = false) = 0;
   // Opens a file or folder with the desktop's default program.
   virtual void OpenPath(const std::string& /*path*/) {}
   // "Add folder": an existing folder (a game's), whose textures and font tables are extracted; empty when

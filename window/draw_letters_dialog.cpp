@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -40,6 +41,18 @@ int DefaultFirstCode(int codePage) {
   return SheetFirstCode(options);
 }
 
+// A sentence in the code page's language that holds most of its letters.
+std::string Pangram(int codePage) {
+  switch (codePage) {
+    case 1250: return "Příliš žluťoučký kůň úpěl ďábelské ódy. Zażółć gęślą jaźń";
+    case 1252: return "Voix ambiguë d'un cœur qui au zéphyr préfère les jattes de kiwis. Über";
+    case 1253: return "Ξεσκεπάζω την ψυχοφθόρα βδελυγμία";
+    case 1254: return "Pijamalı hasta yağız şoföre çabucak güvendi. İŞĞ";
+    case 1257: return "Įlinkdama fechtuotojo špaga sublykčiojusi pragęžė apvalų arbūzą. Āēī";
+    default: return "Съешь же ещё этих мягких французских булок";
+  }
+}
+
 QScrollArea* Scrolled(QWidget* widget, QWidget* parent) {
   auto* scroll = new QScrollArea(parent);
   scroll->setWidget(widget);
@@ -62,6 +75,29 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
     : QDialog(parent), dialogs_(dialogs), loaded_(std::make_unique<TLoaded>()) {
   setWindowTitle(QStringLiteral("Draw new letters"));
   resize(780, 720);
+  BuildChoices(tables);
+  BuildLayout();
+  fonts_ = ListOutlineFonts(fontFolders);
+  const int page = CodePage->currentData().toInt();
+  ListFonts(page);
+  FirstCode->setValue(DefaultFirstCode(page));
+  Sentence->setText(QString::fromStdString(Pangram(page)));
+  Connect();
+  redrawLater_.setSingleShot(true);
+  redrawLater_.setInterval(0);
+  connect(&redrawLater_, &QTimer::timeout, this, &TDrawLettersDialog::Redraw);
+  Redraw();
+}
+
+void TDrawLettersDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (fitted_) return;
+  fitted_ = true;
+  layout()->activate();
+  FitLetters();
+}
+
+void TDrawLettersDialog::BuildChoices(const std::vector<std::string>& tables) {
   Table = new QComboBox(this);
   for (const std::string& t : tables) Table->addItem(QString::fromStdString(t));
   Font = new QComboBox(this);
@@ -70,8 +106,7 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
   CodePage = new QComboBox(this);
   for (int page : KnownCodePages())
     CodePage->addItem(QString::fromStdString(std::to_string(page) + " " + CodePageName(page)), page);
-  CodePage->setCurrentIndex(static_cast<int>(std::find(KnownCodePages().begin(), KnownCodePages().end(), 1251) -
-                                             KnownCodePages().begin()));
+  CodePage->setCurrentIndex(CodePage->findData(1251));
   FirstCode = new QSpinBox(this);
   FirstCode->setRange(KeptCodeLimit, 0xFF);
   FirstCode->setDisplayIntegerBase(16);
@@ -84,7 +119,7 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
   Drawing->addItem(QStringLiteral("as the kept glyphs"), static_cast<int>(TMono::Auto));
   Drawing->addItem(QStringLiteral("one-bit (pixel font)"), static_cast<int>(TMono::On));
   Drawing->addItem(QStringLiteral("smooth"), static_cast<int>(TMono::Off));
-  Sentence = new QLineEdit(QStringLiteral("Съешь же ещё этих мягких французских булок"), this);
+  Sentence = new QLineEdit(this);
   Letters = new QLabel(this);
   Letters->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Preview = new QLabel(this);
@@ -94,8 +129,11 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
   Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
   WriteSheet = new QPushButton(QStringLiteral("Write sheet..."), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+}
 
+void TDrawLettersDialog::BuildLayout() {
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
   auto* fontRow = new QHBoxLayout;
   fontRow->addWidget(Font, 1);
   fontRow->addWidget(Browse);
@@ -116,19 +154,19 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
   layout->addWidget(new QLabel(QStringLiteral("New letters (red: boxes for letters the font lacks; orange: letters "
                                               "that come out alike):"),
                                this));
-  layout->addWidget(Scrolled(Letters, this), 3);
+  lettersScroll_ = Scrolled(Letters, this);
+  layout->addWidget(lettersScroll_, 3);
   layout->addWidget(new QLabel(QStringLiteral("The sentence in the game font after the insert:"), this));
   layout->addWidget(Scrolled(Preview, this), 1);
+  // The notes wrap to the dialog's width and scroll down, never past its edge.
   auto* notesScroll = Scrolled(Notes, this);
   notesScroll->setFrameShape(QFrame::NoFrame);
+  notesScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(notesScroll, 2);
   layout->addLayout(buttons);
+}
 
-  fonts_ = ListOutlineFonts(fontFolders);
-  ListFonts(CodePage->currentData().toInt());
-  FirstCode->setValue(DefaultFirstCode(CodePage->currentData().toInt()));
-
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+void TDrawLettersDialog::Connect() {
   connect(Browse, &QPushButton::clicked, this, [this] {
     if (const auto file = dialogs_.SelectFontFile()) AddFontFile(*file);
   });
@@ -141,15 +179,33 @@ TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
   });
   connect(CodePage, &QComboBox::currentIndexChanged, this, [this] {
     const int page = CodePage->currentData().toInt();
-    const QSignalBlocker quiet(FirstCode);  // one redraw for the whole change
+    const QSignalBlocker quiet(FirstCode), quietText(Sentence);  // one redraw for the whole change
     FirstCode->setValue(DefaultFirstCode(page));
+    if (!sentenceTyped_) Sentence->setText(QString::fromStdString(Pangram(page)));
     ListFonts(page);
-    Redraw();
+    RedrawSoon();
   });
-  for (QComboBox* box : {Table, Font, Drawing}) connect(box, &QComboBox::currentIndexChanged, this, &TDrawLettersDialog::Redraw);
-  for (QSpinBox* box : {FirstCode, CapHeight}) connect(box, &QSpinBox::valueChanged, this, &TDrawLettersDialog::Redraw);
-  connect(Sentence, &QLineEdit::textChanged, this, &TDrawLettersDialog::Redraw);
+  // Typed by the user: kept whatever the code page.
+  connect(Sentence, &QLineEdit::textEdited, this, [this] { sentenceTyped_ = true; });
+  for (QComboBox* box : {Table, Font, Drawing}) connect(box, &QComboBox::currentIndexChanged, this, &TDrawLettersDialog::RedrawSoon);
+  for (QSpinBox* box : {FirstCode, CapHeight}) connect(box, &QSpinBox::valueChanged, this, &TDrawLettersDialog::RedrawSoon);
+  connect(Sentence, &QLineEdit::textChanged, this, &TDrawLettersDialog::RedrawSoon);
+}
+
+void TDrawLettersDialog::RedrawSoon() { redrawLater_.start(); }
+
+void TDrawLettersDialog::Settle() {
+  if (!redrawLater_.isActive()) return;
+  redrawLater_.stop();
   Redraw();
+}
+
+void TDrawLettersDialog::FitLetters() {
+  // All sixteen columns in view at the first look: the dialog grows to them, within the screen.
+  const int wanted = Letters->sizeHint().width() + 2 * lettersScroll_->frameWidth() + 40;
+  const int room = screen() != nullptr ? screen()->availableGeometry().width() - 40 : wanted;
+  if (lettersScroll_->viewport()->width() < wanted && Letters->pixmap().width() > 0)
+    resize(std::min(room, width() + wanted - lettersScroll_->viewport()->width()), height());
 }
 
 TDrawLettersDialog::~TDrawLettersDialog() = default;
@@ -165,18 +221,36 @@ void TDrawLettersDialog::ListFonts(int codePage) {
       if ((std::find(f.CodePages.begin(), f.CodePages.end(), codePage) != f.CodePages.end()) != covering) continue;
       std::string name = f.Family;
       if (!f.Style.empty()) name.append(" ").append(f.Style);
-      if (!covering) name.append(" (lacks letters of ").append(std::to_string(codePage)).append(")");
+      if (notOutline_.count(i) != 0)
+        name.append(" (no outline font: a bitmap font, or none FreeType reads)");
+      else if (!covering)
+        name.append(" (lacks letters of ").append(std::to_string(codePage)).append(")");
       Font->addItem(QString::fromStdString(name), static_cast<int>(i));
       Font->setItemData(Font->count() - 1, QString::fromStdString(f.File), Qt::ToolTipRole);
     }
   const int again = Font->findData(chosen);
-  Font->setCurrentIndex(again >= 0 ? again : 0);
+  Font->setCurrentIndex(again >= 0 ? again : PreferredFont(codePage));
+}
+
+int TDrawLettersDialog::PreferredFont(int codePage) const {
+  // A plain sans-serif reads best at a game's small sizes: the first of these that covers the page.
+  for (const char* family : {"DejaVu Sans", "Liberation Sans", "Noto Sans"})
+    for (int row = 0; row < Font->count(); ++row) {
+      const TFontChoice& f = fonts_[static_cast<std::size_t>(Font->itemData(row).toInt())];
+      const bool plain = f.Style.empty() || f.Style == "Book" || f.Style == "Regular";
+      if (f.Family == family && plain && std::find(f.CodePages.begin(), f.CodePages.end(), codePage) != f.CodePages.end())
+        return row;
+    }
+  return 0;
 }
 
 void TDrawLettersDialog::AddFontFile(const std::string& path) {
   std::vector<TFontChoice> faces = OutlineFacesOf(path);
-  // One FreeType cannot draw from stays in the list, so that the reason shows when it is chosen.
-  if (faces.empty()) faces.push_back({path, 0, ExtractFileName(path), "", {}});
+  // One FreeType cannot draw from stays in the list, named so, and the reason shows when it is chosen.
+  if (faces.empty()) {
+    notOutline_.insert(fonts_.size());
+    faces.push_back({path, 0, ExtractFileName(path), "", {}});
+  }
   const auto first = static_cast<int>(fonts_.size());
   fonts_.insert(fonts_.end(), faces.begin(), faces.end());
   ListFonts(CodePage->currentData().toInt());
@@ -194,6 +268,7 @@ TSheetOptions TDrawLettersDialog::Options() const {
   options.First = FirstCode->value();
   options.PixelSize = CapHeight->value();
   options.Mono = static_cast<TMono>(Drawing->currentData().toInt());
+  options.WindowWords = true;
   return options;
 }
 
@@ -263,7 +338,11 @@ void TDrawLettersDialog::ShowLetters() {
                                    (ink.blue() * alpha + paper.blue() * (255 - alpha)) / 255));
       }
   }
-  Letters->setPixmap(QPixmap::fromImage(image.scaled(image.width() * kLetterZoom, image.height() * kLetterZoom)));
+  // As large as the screen has room for with all sixteen columns in view.
+  const int room = screen() != nullptr ? screen()->availableGeometry().width() - 120 : image.width() * kLetterZoom;
+  int zoom = kLetterZoom;
+  while (zoom > 1 && image.width() * zoom > room) --zoom;
+  Letters->setPixmap(QPixmap::fromImage(image.scaled(image.width() * zoom, image.height() * zoom)));
 }
 
 void TDrawLettersDialog::ShowSentence() {
@@ -304,7 +383,8 @@ std::string TDrawLettersDialog::WriteSheetFiles() {
   made.Keep();
   lastFolder_ = directory;
   if (dialogs_.Confirm("Wrote " + written.Sheet + " and " + written.Log + ". Put " + ExtractFileName(written.Log) +
-                       " in the job list, to insert the letters?"))
+                           " in the job list, to insert the letters?",
+                       true))
     emit LogWritten(QString::fromStdString(written.Log));
   return written.Log;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 namespace eit {
@@ -37,17 +40,29 @@ class TDrawLettersDialog : public QDialog {
   void AddFontFile(const std::string& path);
   // Draws again from the choices; the window shows the result.
   void Redraw();
+  // A change of choice draws once the events already waiting are handled, so that quick changes draw only
+  // the latest; Settle draws now what is waiting.
+  void RedrawSoon();
+  void Settle();
   const TLetterDraft& Draft() const { return draft_; }
   // "Write sheet": the folder asked for, replacing asked about; the log written, or empty when cancelled.
   std::string WriteSheetFiles();
   TSheetOptions Options() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  signals:
   // A sheet and its log were written, and the user wants the log in the job list.
   void LogWritten(const QString& log);
 
  private:
+  void BuildChoices(const std::vector<std::string>& tables);
+  void BuildLayout();
+  void Connect();
   void ListFonts(int codePage);
+  int PreferredFont(int codePage) const;
+  void FitLetters();
   void ShowLetters();
   void ShowSentence();
   void ShowNotes();
@@ -58,6 +73,11 @@ class TDrawLettersDialog : public QDialog {
   TLetterDraft draft_;
   struct TLoaded;
   std::unique_ptr<TLoaded> loaded_;
+  std::set<std::size_t> notOutline_;  // fonts_ entries FreeType draws no outlines from
+  bool sentenceTyped_ = false;
+  QTimer redrawLater_;
+  QScrollArea* lettersScroll_ = nullptr;
+  bool fitted_ = false;  // sized to the letters at the first show
 };
 
 }  // namespace eit

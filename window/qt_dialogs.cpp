@@ -184,9 +184,9 @@ TReplaceAnswer TQtDialogs::AskReplaceImages(const std::string& text) {
   return TReplaceAnswer::Cancel;
 }
 
-bool TQtDialogs::Confirm(const std::string& text) {
+bool TQtDialogs::Confirm(const std::string& text, bool defaultYes) {
   return QMessageBox::question(owner_, kTitle, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+                               defaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace eit

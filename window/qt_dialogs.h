@@ -18,7 +18,7 @@ class TQtDialogs : public TDialogs {
   void Error(const std::string& text) override;
   void OpenPath(const std::string& path) override;
   TReplaceAnswer AskReplaceImages(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, bool defaultYes = false) override;
   std::optional<std::string> SelectFontFile() override;
   std::optional<std::string> SelectGameFolder() override;
 

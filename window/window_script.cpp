@@ -30,7 +30,7 @@ TReplaceAnswer TScriptDialogs::AskReplaceImages(const std::string& text) {
   return TReplaceAnswer::KeepBoth;
 }
 
-bool TScriptDialogs::Confirm(const std::string& text) {
+bool TScriptDialogs::Confirm(const std::string& text, bool /*defaultYes*/) {
   Note("asked: " + text);
   return text.rfind("Wrote ", 0) == 0;  // the offer of a written sheet's log
 }

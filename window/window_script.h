@@ -34,7 +34,7 @@ class TScriptDialogs : public TDialogs {
   void Information(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
   TReplaceAnswer AskReplaceImages(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, bool defaultYes = false) override;
 
   std::string NextDirectory;
   std::string Font, SheetDirectory;

@@ -102,10 +102,12 @@ struct TScriptedDialogs : TDialogs {
     if (!replaceAnswers.empty()) replaceAnswers.pop_front();
     return a;
   }
-  bool Confirm(const std::string& text) override {
+  bool Confirm(const std::string& text, bool defaultYes = false) override {
     questions.push_back(text);
+    confirmDefaults.push_back(defaultYes);
     return confirmAnswer;
   }
+  std::vector<bool> confirmDefaults;  // each question's default answer
   std::vector<std::string> opened;
   std::deque<TReplaceAnswer> replaceAnswers;  // none left: Cancel
   bool confirmAnswer = false;
@@ -653,6 +655,11 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
   TDrawLettersDialog* dialog = form->DrawLetters();
   ASSERT_NE(dialog, nullptr);
+  // A plain sans-serif that has the page's letters, first; all sixteen columns in view at the first look.
+  EXPECT_TRUE(dialog->Font->currentText().startsWith(QStringLiteral("DejaVu Sans"))) << dialog->Font->currentText().toStdString();
+  dialog->show();
+  QApplication::processEvents();
+  EXPECT_LE(dialog->Letters->pixmap().width(), dialog->Letters->parentWidget()->width()) << dialog->width();
   const struct {
     std::string font;
     int codePage, capHeight;
@@ -663,7 +670,7 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
       {dejavu, 1251, 0, "drawing 127 characters", true, 2},
       {dejavu, 1251, 0, "cap height 8, as the kept capitals, in 15-pixel glyph boxes", true, 2},
       {dejavu, 1251, 12, "9 characters are drawn smaller than cap height 12", true, 2},
-      {dejavu, 1251, 13, "--size 13: capitals 13 pixels high would not fit whole", false, 0},
+      {dejavu, 1251, 13, "Cap height 13: capitals 13 pixels high would not fit whole", false, 0},
       {dejavu, 1250, 0, "code page 1250 (Central European), 0x8A to 0xFF", true, 12},
       {liberation, 1251, 0, "\u0438 (0xE8) = \u043D (0xED)", true, 1},
   };
@@ -672,7 +679,12 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
     dialog->AddFontFile(row.font);
     dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(row.codePage));
     dialog->CapHeight->setValue(row.capHeight);
+    dialog->Settle();
     EXPECT_TRUE(dialog->Notes->text().contains(QString::fromStdString(row.says))) << dialog->Notes->text().toStdString();
+    // The window's words, never the command line's.
+    for (const char* word : {"--", "eitool-cli"}) EXPECT_FALSE(dialog->Notes->text().contains(QLatin1String(word))) << word;
+    // The sentence follows the code page while the user has typed none.
+    EXPECT_EQ(dialog->Sentence->text().contains(QChar(row.codePage == 1250 ? u'\u017e' : u'\u0451')), true);
     EXPECT_EQ(!dialog->Letters->pixmap().isNull(), row.drawn);
     EXPECT_EQ(!dialog->Preview->pixmap().isNull(), row.drawn);
     EXPECT_EQ(dialog->WriteSheet->isEnabled(), row.drawn);
@@ -683,6 +695,7 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
     dialog->AddFontFile(liberation);
     dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1251));
     dialog->CapHeight->setValue(0);
+    dialog->Settle();
     dialog->show();
     ASSERT_TRUE(dialog->grab().save(QString::fromLocal8Bit(path)));
   }
@@ -691,6 +704,7 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   dialog->AddFontFile(dejavu);
   dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1251));
   dialog->CapHeight->setValue(0);
+  dialog->Settle();
   const std::string written = dir.File("written"), cli = dir.File("cli");
   script->directories.push_back(written);
   script->confirmAnswer = true;
@@ -702,7 +716,9 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   ASSERT_EQ(ours.size(), theirs.size());
   ours[2] = theirs[2] = "";  // the target line names each one's own folder
   EXPECT_EQ(ours, theirs);
-  EXPECT_EQ(form->Entries(), std::vector<std::string>{log});  // offered, and taken into the list
+  EXPECT_EQ(form->Entries(), std::vector<std::string>{log});  // offered, Yes first, and taken into the list
+  ASSERT_FALSE(script->confirmDefaults.empty());
+  EXPECT_TRUE(script->confirmDefaults.back());
   EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
   // A second write into the same folder asks first; no is no.
   script->questions.clear();
@@ -712,6 +728,12 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   ASSERT_EQ(script->questions.size(), 1u);
   EXPECT_NE(script->questions[0].find("latin_sheet.tga, latin_sheet.log in " + written + " already exist"),
             std::string::npos) << script->questions[0];
+  EXPECT_FALSE(script->confirmDefaults.back());  // a question before touch-ups are lost: No first
+  // A sentence the user typed stays when the code page changes.
+  QTest::keyClicks(dialog->Sentence, QStringLiteral("!"));
+  dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1250));
+  dialog->Settle();
+  EXPECT_TRUE(dialog->Sentence->text().endsWith(QLatin1Char('!')));
 }
 
 // Makes README's picture (EIT_SCREENSHOT=docs/window.png): the window after a finished run.
