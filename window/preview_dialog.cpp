@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cstring>
+#include <QScreen>
+#include <algorithm>
 #include <exception>
 
 #include "formats/codepages.h"
@@ -65,6 +67,10 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   connect(Text, &QLineEdit::textChanged, this, &TPreviewDialog::Redraw);
   connect(Zoom, &QSpinBox::valueChanged, this, &TPreviewDialog::Redraw);
   Redraw();
+  // Wide enough for the default sentence at its zoom, within the screen.
+  const int wanted = Picture->pixmap().width() + 60;
+  const int room = screen() != nullptr ? screen()->availableGeometry().width() - 40 : wanted;
+  if (wanted > width()) resize(std::min(wanted, room), height());
 }
 
 TPreviewDialog::~TPreviewDialog() = default;

@@ -551,6 +551,9 @@ TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
   TPreviewDialog* dialog = form->PreviewFont();
   ASSERT_NE(dialog, nullptr);
+  // The default sentence at its zoom fits the dialog, where the screen has room for it.
+  EXPECT_TRUE(dialog->Picture->pixmap().width() + 60 <= dialog->width() ||
+              dialog->width() >= dialog->screen()->availableGeometry().width() - 40);
   dialog->Zoom->setValue(1);
   dialog->Text->setText(QStringLiteral("Hi"));
   const int two = dialog->Picture->pixmap().width();
