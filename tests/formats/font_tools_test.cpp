@@ -239,33 +239,41 @@ TEST_F(FontTools, LettersThatComeOutAlikeAreNamedAndThoseAlikeByDesignAreNot) {
     int codePage;
     std::vector<std::string> listed, notListed;  // "0xE8=0xED"
     std::set<std::pair<int, int>> byDesign;       // alike in the sheet, and in the font at any size
+    std::string table = "S/latin.tdt";            // the game font, in the test's folder
   } rows[] = {
       {liberation, 1251, {"0xE8=0xED"}, {"0x54=0xD2", "0x6F=0xEE", "0x41=0xC0"}, {}},  // и = н
       {kDejaVu, 1250, {"0x9F=0xBF"}, {}, {}},                                          // ź ≈ ż
       {"/usr/share/fonts/opentype/urw-base35/NimbusSans-Regular.otf", 1257, {}, {}, {}},
       {liberation, 1253, {}, {}, {}},
+      // A one-bit game font of 10 pixels in 12-pixel boxes, its capitals 7 high: the new letters' marks crowd.
+      {kDejaVu, 1250, {}, {}, {}, "k10.tdt"},
+      {"/usr/share/fonts/opentype/urw-base35/NimbusSans-Regular.otf", 1250, {}, {}, {}, "k10.tdt"},
       // The sample's Latin letters are DejaVu's own: Cyrillic В С Н Ѕ Т а о р come out as B C H S T a o p.
       {kDejaVu, 1251, {}, {"0x54=0xD2", "0x6F=0xEE", "0x70=0xF0"},
        {{0x42, 0xC2}, {0x43, 0xD1}, {0x48, 0xCD}, {0x53, 0xBD}, {0x54, 0xD2}, {0x61, 0xE0}, {0x6F, 0xEE}, {0x70, 0xF0}}},
   };
+  testing::WriteKeptFont("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", 10, dir.File("k10"), 512,
+                         {true, 12, 9});
+  int run = 0;
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.font + " " + std::to_string(row.codePage));
+    SCOPED_TRACE(row.font + " " + std::to_string(row.codePage) + " " + row.table);
     if (!Installed(row.font)) GTEST_SKIP() << "no FreeType or " << row.font;
-    const std::string out = dir.File("alike" + std::to_string(row.codePage));
-    ASSERT_EQ(testing::Cli("sheet " + testing::Quoted(dir.File("S/latin.tdt")) + " --codepage " +
+    const std::string out = dir.File("alike" + std::to_string(++run));
+    const std::string base = ExtractFileName(ChangeFileExt(row.table, ""));
+    ASSERT_EQ(testing::Cli("sheet " + testing::Quoted(dir.File(row.table)) + " --codepage " +
                                std::to_string(row.codePage) + " --font " + testing::Quoted(row.font) + " -o " +
                                testing::Quoted(out), dir).status, 0);
     std::string alikeLine;
-    for (const std::string& line : LoadLines(out + "/latin_sheet.log"))
+    for (const std::string& line : LoadLines(out + "/" + base + "_sheet.log"))
       if (line.rfind("#Alike:", 0) == 0) alikeLine = line + " ";
     for (const std::string& pair : row.listed) EXPECT_NE(alikeLine.find(" " + pair + " "), std::string::npos) << alikeLine;
     for (const std::string& pair : row.notListed) EXPECT_EQ(alikeLine.find(" " + pair + " "), std::string::npos) << alikeLine;
     // Each pair listed is alike in the pictures the insert lays in: the sheet's new glyphs, the texture's kept ones.
-    const TBitmap sheet = ReadSheet(out + "/latin_sheet.tga");
+    const TBitmap sheet = ReadSheet(out + "/" + base + "_sheet.tga");
     const std::vector<GlyphBox> boxes = BoxesOf(sheet);
     TMemoryStream table;
-    table.LoadFromFile(dir.File("S/latin.tdt"));
-    const TBitmap texture = LoadFontTexture(dir.File("S/latin.tdt"));
+    table.LoadFromFile(dir.File(row.table));
+    const TBitmap texture = LoadFontTexture(dir.File(row.table));
     const int first = FirstLetterCode(row.codePage, 0x80);
     const auto ink = [&](int code) {
       if (code < 0x7F) {
@@ -296,7 +304,7 @@ TEST_F(FontTools, LettersThatComeOutAlikeAreNamedAndThoseAlikeByDesignAreNot) {
     // A letter whose marks did not come out is listed as lost; checked here where its base letter is on the
     // sheet too (Ё and Е), drawn the same way: the same ink, and listed, or another ink, and not.
     std::string lostLine = "#Lost:";
-    for (const std::string& line : LoadLines(out + "/latin_sheet.log"))
+    for (const std::string& line : LoadLines(out + "/" + base + "_sheet.log"))
       if (line.rfind("#Lost:", 0) == 0) lostLine = line;
     const std::vector<std::int32_t> lostCodes = ParseLost(lostLine);
     const std::set<int> lost(lostCodes.begin(), lostCodes.end());
@@ -313,7 +321,7 @@ TEST_F(FontTools, LettersThatComeOutAlikeAreNamedAndThoseAlikeByDesignAreNot) {
     // The insert says so too, by code (its log knows no code page).
     if (lost.empty()) continue;
     const testing::Outcome insert = testing::Cli("insert -o " + testing::Quoted(out + "/ins") + " " +
-                                                     testing::Quoted(out + "/latin_sheet.log"), dir);
+                                                     testing::Quoted(out + "/" + base + "_sheet.log"), dir);
     EXPECT_EQ(insert.status, 0) << insert.err;
     EXPECT_NE(insert.err.find(CodeText(*lost.begin())), std::string::npos) << insert.err;
     EXPECT_NE(insert.err.find("lost their marks"), std::string::npos) << insert.err;
