@@ -185,6 +185,7 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
     } else if (entry.Kind == TJobKind::Texture || entry.Kind == TJobKind::FontSheet) {
       TViewRecord record;
       record.Name = ExtractFileName(entry.Path);
+      record.Format = entry.Kind;
       record.Source = entry.Kind == TJobKind::Texture ? TexturePicture(entry.Path, engine) : SheetPicture(entry.Path, engine);
       record.Loaded = true;
       view.Records.push_back(std::move(record));
@@ -203,7 +204,18 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
   return view;
 }
 
-TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show) {
+TViewGround ContrastingGround(const TBitmap& picture) {
+  if (picture.PixelFormat() != TPixelFormat::pf32bit) return TViewGround::LightCheckers;
+  std::uint64_t sum = 0, count = 0;
+  for (std::int32_t y = 0; y < picture.Height(); ++y) {
+    const std::uint8_t* p = picture.ScanLine(y);
+    for (std::int32_t x = 0; x < picture.Width(); ++x, p += 4)
+      if (p[3] >= 128) sum += (p[0] * 29u + p[1] * 150u + p[2] * 77u) >> 8, ++count;
+  }
+  return count > 0 && sum / count > 140 ? TViewGround::DarkCheckers : TViewGround::LightCheckers;
+}
+
+TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show, TViewGround ground) {
   TBitmap out(TPixelFormat::pf24bit, picture.Width(), picture.Height());
   const bool alpha = picture.PixelFormat() == TPixelFormat::pf32bit;
   const int in = picture.BytesPerPixel();
@@ -218,8 +230,12 @@ TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show) {
         q[0] = q[1] = q[2] = p[3];
       } else {
         const unsigned a = p[3];
-        const unsigned ground = ((x / kSquare + y / kSquare) % 2) != 0 ? 204 : 255;
-        for (int c = 0; c < 3; ++c) q[c] = static_cast<std::uint8_t>((p[c] * a + ground * (255 - a) + 127) / 255);
+        const bool odd = ((x / kSquare + y / kSquare) % 2) != 0;
+        const unsigned under = ground == TViewGround::Black   ? 0
+                               : ground == TViewGround::White ? 255
+                               : ground == TViewGround::DarkCheckers ? (odd ? 48 : 80)
+                                                                     : (odd ? 204 : 255);
+        for (int c = 0; c < 3; ++c) q[c] = static_cast<std::uint8_t>((p[c] * a + under * (255 - a) + 127) / 255);
       }
     }
     if (!alpha && show == TAlphaShow::AlphaOnly) std::fill(out.ScanLine(y), out.ScanLine(y) + out.RowBytes(), std::uint8_t{255});

@@ -53,9 +53,14 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine = TPackEngine::F
 // Reads a log record's texture and edited image, and what the insert's checks find; never raises.
 void LoadViewRecord(TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
 
-// How a picture with alpha is shown: over a checkerboard, with its alpha ignored, or its alpha alone.
+// How a picture with alpha is shown: over a background, with its alpha ignored, or its alpha alone.
 enum class TAlphaShow { Checkerboard, Ignore, AlphaOnly };
+// What shows through where a picture is transparent.
+enum class TViewGround { LightCheckers, DarkCheckers, Black, White };
 // The picture as shown, 24-bit; a 24-bit picture is shown as it is (its alpha alone is white).
-TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show);
+TBitmap ComposeForView(const TBitmap& picture, TAlphaShow show, TViewGround ground = TViewGround::LightCheckers);
+// A background its opaque pixels stand out on: dark checkers under light glyphs (a font's are white),
+// light ones otherwise.
+TViewGround ContrastingGround(const TBitmap& picture);
 
 }  // namespace eit

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSettings>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -44,9 +45,9 @@ void TPictureView::paintEvent(QPaintEvent* event) {
   }
 }
 
-QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show) {
+QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround ground) {
   if (view.Picture.Width() == 0) return {};
-  const TBitmap composed = ComposeForView(view.Picture, show);
+  const TBitmap composed = ComposeForView(view.Picture, show, ground);
   QImage image(composed.Width(), composed.Height(), QImage::Format_RGB888);
   if (image.isNull()) throw std::bad_alloc();
   for (int y = 0; y < composed.Height(); ++y) {
@@ -96,6 +97,13 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   Alpha->addItem(QStringLiteral("over a checkerboard"), static_cast<int>(TAlphaShow::Checkerboard));
   Alpha->addItem(QStringLiteral("off"), static_cast<int>(TAlphaShow::Ignore));
   Alpha->addItem(QStringLiteral("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
+  Ground = new QComboBox(this);
+  Ground->setObjectName(QStringLiteral("Ground"));
+  Ground->addItem(QStringLiteral("light checkerboard"), static_cast<int>(TViewGround::LightCheckers));
+  Ground->addItem(QStringLiteral("dark checkerboard"), static_cast<int>(TViewGround::DarkCheckers));
+  Ground->addItem(QStringLiteral("black"), static_cast<int>(TViewGround::Black));
+  Ground->addItem(QStringLiteral("white"), static_cast<int>(TViewGround::White));
+  Ground->setCurrentIndex(std::max(0, Ground->findData(QSettings().value(QStringLiteral("viewerGround"), 0).toInt())));
   auto* controls = new QFormLayout;
   controls->addRow(QStringLiteral("Record:"), Record);
   auto* row = new QHBoxLayout;
@@ -104,6 +112,9 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   row->addSpacing(16);
   row->addWidget(new QLabel(QStringLiteral("Alpha:"), this));
   row->addWidget(Alpha);
+  row->addSpacing(16);
+  row->addWidget(new QLabel(QStringLiteral("Background:"), this));
+  row->addWidget(Ground);
   row->addStretch();
   const auto side = [this](TPictureView*& view, QLabel*& caption) {
     auto* box = new QWidget(this);
@@ -136,7 +147,16 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   connect(Record, &QComboBox::currentIndexChanged, this, [this] { RecordChosen(); });
   connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  // The user's choice is kept; a font's own contrasting background is not.
+  connect(Ground, &QComboBox::activated, this,
+          [this] { QSettings().setValue(QStringLiteral("viewerGround"), Ground->currentData().toInt()); });
+  connect(Ground, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   worker_ = std::thread([this] { Work(); });
+}
+
+void TImageViewerDialog::hideEvent(QHideEvent* event) {
+  QSettings().setValue(QStringLiteral("viewerGeometry"), geometry());
+  QDialog::hideEvent(event);
 }
 
 TImageViewerDialog::~TImageViewerDialog() {
@@ -265,12 +285,14 @@ void TImageViewerDialog::ShowRecord() {
     Record->setItemText(index, QStringLiteral("\u26a0 ") + Record->itemText(index));
   QString sourceCaption = record ? QString::fromStdString(record->Source.Caption) : QString();
   QString editedCaption = record ? QString::fromStdString(record->Edited.Caption) : QString();
-  // A picture is drawn again only when the record or the alpha choice changed; zooming reuses it.
-  const bool again = record != drawnRecord_ || show != drawnShow_;
-  drawnRecord_ = record, drawnShow_ = show;
+  if (record != nullptr && record != drawnRecord_) ChooseGround(*record);
+  const auto ground = static_cast<TViewGround>(Ground->currentData().toInt());
+  // A picture is drawn again only when the record or the alpha or background choice changed; zooming reuses it.
+  const bool again = record != drawnRecord_ || show != drawnShow_ || ground != drawnGround_;
+  drawnRecord_ = record, drawnShow_ = show, drawnGround_ = ground;
   try {
-    source_->SetPicture(!again ? source_->Picture() : record ? DrawViewPicture(record->Source, show) : QImage(), zoom);
-    edited_->SetPicture(!again ? edited_->Picture() : record ? DrawViewPicture(record->Edited, show) : QImage(), zoom);
+    source_->SetPicture(!again ? source_->Picture() : record ? DrawViewPicture(record->Source, show, ground) : QImage(), zoom);
+    edited_->SetPicture(!again ? edited_->Picture() : record ? DrawViewPicture(record->Edited, show, ground) : QImage(), zoom);
   } catch (const std::bad_alloc&) {  // a huge texture: said, not shown
     source_->SetPicture(QImage(), zoom);
     edited_->SetPicture(QImage(), zoom);
@@ -284,6 +306,15 @@ void TImageViewerDialog::ShowRecord() {
     for (const std::string& f : record->Edited.Findings) findings << QString::fromStdString(f);
   Findings->setText(findings.join(QStringLiteral("\n")));
   Findings->setVisible(!findings.isEmpty());
+}
+
+void TImageViewerDialog::ChooseGround(const TViewRecord& record) {
+  // A font's glyphs (white, mostly) open on a background they stand out on; textures on the one kept.
+  const TViewGround ground = record.Format == TJobKind::FontSheet
+                                 ? ContrastingGround(record.Source.Picture)
+                                 : static_cast<TViewGround>(QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
+  const QSignalBlocker quiet(Ground);
+  Ground->setCurrentIndex(std::max(0, Ground->findData(static_cast<int>(ground))));
 }
 
 QImage TImageViewerDialog::SourceImage() const { return source_->Picture(); }

@@ -55,7 +55,13 @@ class TImageViewerDialog : public QDialog {
   QImage EditedImage() const;
   const TPictureView* SourceView() const { return source_; }
 
-  QComboBox *Record, *Zoom, *Alpha;
+  QComboBox *Record, *Zoom, *Alpha, *Ground;
+
+ protected:
+  // Where the user leaves it, it opens next time.
+  void hideEvent(QHideEvent* event) override;
+
+ public:
   QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
 
  private:
@@ -67,6 +73,7 @@ class TImageViewerDialog : public QDialog {
   void TakeView(TEntryView view);
   void RecordChosen();
   void ShowRecord();
+  void ChooseGround(const TViewRecord& record);
 
   TPackEngine engine_;
   TPictureView *source_, *edited_;
@@ -76,6 +83,7 @@ class TImageViewerDialog : public QDialog {
   // What the pictures shown were drawn from.
   const TViewRecord* drawnRecord_ = nullptr;
   TAlphaShow drawnShow_ = TAlphaShow::Checkerboard;
+  TViewGround drawnGround_ = TViewGround::LightCheckers;
 
   // The worker: one entry asked for at a time, the latest.
   std::mutex lock_;
@@ -88,6 +96,6 @@ class TImageViewerDialog : public QDialog {
 
 // The picture as the viewer shows it: composed for the alpha choice, findings framed and written in red,
 // a sheet's cells outlined with their codes.
-QImage DrawViewPicture(const TViewPicture& picture, TAlphaShow show);
+QImage DrawViewPicture(const TViewPicture& picture, TAlphaShow show, TViewGround ground = TViewGround::LightCheckers);
 
 }  // namespace eit

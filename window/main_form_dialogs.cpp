@@ -1,5 +1,8 @@
 // The dialogs the main window opens: font preview, About, the viewer, "Draw new letters".
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 #include <QListWidget>
 #include <algorithm>
 
@@ -10,6 +13,7 @@
 #include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
+#include "window/viewer_placement.h"
 
 namespace eit {
 
@@ -49,8 +53,13 @@ TAboutDialog* TMainForm::About() {
 TImageViewerDialog* TMainForm::ViewImages() {
   if (viewer_ == nullptr) {
     viewer_ = new TImageViewerDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, this);
-    // Beside the window, which keeps its size.
-    viewer_->move(frameGeometry().right() + 8, frameGeometry().top());
+    // Where the user left it, else beside the window (which keeps its size), always on a screen.
+    QVector<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
+    QRect frame = PlaceWhereLeft(QSettings().value(QStringLiteral("viewerGeometry")).toRect(), screens);
+    if (frame.isEmpty() && screen() != nullptr)
+      frame = PlaceBeside(frameGeometry(), viewer_->size(), screen()->availableGeometry());
+    if (!frame.isEmpty()) viewer_->setGeometry(frame);
   }
   viewer_->show();
   viewer_->raise();

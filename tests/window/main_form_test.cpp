@@ -42,6 +42,7 @@
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
 #include "window/image_viewer_dialog.h"
+#include "window/viewer_placement.h"
 #include "tga/pictures.h"
 #include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
@@ -465,6 +466,32 @@ TEST_F(MainForm, WriteOnlyEditedFilesIsKeptAndAModHoldsTheEditOnly) {
   Part<QAction>(*form, "ChangedOnly")->setChecked(false);
 }
 
+// The viewer on screens of every size: beside the window where there is room, else over it, never off the
+// screen; back where the user left it while that lies on a screen.
+TEST(ViewerPlacement, BesideTheWindowOrOverItAlwaysOnTheScreen) {
+  const QSize viewer(720, 560);
+  const struct {
+    const char* what;
+    QRect window, available, expected;
+  } rows[] = {
+      {"1920 x 1080: on the right", {100, 100, 516, 430}, {0, 0, 1920, 1040}, {624, 100, 720, 560}},
+      {"1280 x 1024: no room either side, over the window", {100, 80, 516, 430}, {0, 0, 1280, 984}, {100, 80, 720, 560}},
+      {"1280 x 1024: over the window, kept inside", {700, 80, 516, 430}, {0, 0, 1280, 984}, {560, 80, 720, 560}},
+      {"1024 x 768", {0, 0, 516, 430}, {0, 0, 1024, 728}, {0, 0, 720, 560}},
+      {"1024 x 768, the window low", {400, 500, 516, 430}, {0, 0, 1024, 728}, {304, 168, 720, 560}},
+      {"a screen smaller than the viewer", {0, 0, 516, 430}, {0, 0, 640, 440}, {0, 0, 640, 440}},
+      {"two screens: room on the left of the window, on its own screen", {1300, 100, 516, 430}, {0, 0, 1920, 1040},
+       {572, 100, 720, 560}},
+      {"two screens: the right one", {2000, 100, 516, 430}, {1920, 0, 1920, 1040}, {2524, 100, 720, 560}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(PlaceBeside(row.window, viewer, row.available), row.expected) << row.what;
+  const QVector<QRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1920, 1040}};
+  EXPECT_EQ(PlaceWhereLeft({3000, 100, 720, 560}, screens), QRect(3000, 100, 720, 560));
+  EXPECT_EQ(PlaceWhereLeft({3500, -50, 720, 560}, screens), QRect(3120, 0, 720, 560));  // partly off: moved in
+  EXPECT_TRUE(PlaceWhereLeft({5000, 100, 720, 560}, screens).isEmpty());            // a screen gone
+  EXPECT_TRUE(PlaceWhereLeft({}, screens).isEmpty());                                // never left anywhere
+}
+
 void Drop(QWidget* target, const std::vector<std::string>& files) {
   QMimeData data;
   QList<QUrl> urls;
@@ -802,6 +829,13 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   ASSERT_EQ(viewer->View().Records.size(), 1u);
   EXPECT_EQ(viewer->View().Records[0].Source.Cells[1].Code, 0x21);
   EXPECT_EQ(viewer->SourceImage().pixel(50, viewer->View().Records[0].Source.Cells[1].Box.Top) & 0xFFFFFF, 0x00A0FFu);
+  // Its white glyphs on a dark background, readable at first sight; the texture after it on the one kept.
+  EXPECT_EQ(viewer->Ground->currentData().toInt(), static_cast<int>(TViewGround::DarkCheckers));
+  EXPECT_LT(qGray(viewer->SourceImage().pixel(90, 2)), 100);  // clear, right of every glyph
+  for (const auto ground : {TViewGround::Black, TViewGround::White}) {
+    viewer->Ground->setCurrentIndex(viewer->Ground->findData(static_cast<int>(ground)));
+    EXPECT_EQ(qGray(viewer->SourceImage().pixel(90, 2)), ground == TViewGround::Black ? 0 : 255);
+  }
 
   // A log: each record's texture beside its edit, with what the insert would find. Stone left unedited, sky
   // turned upside down, water missing.

@@ -1,0 +1,18 @@
+// Where the viewer opens: beside the main window where the screen has room, else over it, and always
+// inside the screen's available area; where the user left it, when that still lies on a screen.
+#pragma once
+
+#include <QRect>
+#include <QVector>
+
+namespace eit {
+
+// The viewer's frame for a window's frame on a screen's available area (the one the window is on),
+// size wanted: right of the window, else left of it, else over it, clamped inside available (and no
+// larger than it).
+QRect PlaceBeside(const QRect& window, const QSize& wanted, const QRect& available);
+// The frame the user left the viewer at, moved and shrunk inside the available area of the screen it
+// lies most on; empty when it lies on none of them (a screen since taken away).
+QRect PlaceWhereLeft(const QRect& left, const QVector<QRect>& screens);
+
+}  // namespace eit
