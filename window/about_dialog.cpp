@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+
+#include "window/settings_place.h"
 #include <QVBoxLayout>
 
 #include "platform/paths.h"
@@ -35,7 +37,7 @@ TAboutDialog::TAboutDialog(TPackEngine engine, TDialogs& dialogs, QWidget* paren
       "Takes a game's textures and bitmap fonts out as images and puts edited images back.\n\n" +
       "Packing: " + PackEngineDescription(engine) + ".\n\n" + "PNG files are read with " + PngLibraryDescription() +
       ".\n\n" +
-      "Settings are kept in " + QDir::toNativeSeparators(QSettings().fileName()).toStdString() + ".\n\n" +
+      "Settings are kept in " + SettingsPlace() + ".\n\n" +
       "The program is free software under the MIT licence. " +
       (licences.empty() ? std::string("The licences of the libraries it uses come with them.")
                         : "The licences of everything it ships with it are in " + licences + ".");

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "window/dialogs.h"
 #include "window/main_form.h"
+#include "window/settings_place.h"
 #include "window/window_script.h"
 
 namespace {
@@ -55,8 +56,11 @@ int main(int argc, char** argv) {
   // Files given to the program (dropped on its icon, "Open with") join the list as dropped files do.
   const std::vector<std::string> arguments = eit::CommandLineArguments(argc, argv);
   TCatchingApplication application(argc, argv);
-  TCatchingApplication::setApplicationName(QStringLiteral("Extract\\Insert Tool"));
+  // A settings file (or registry key) name without the title's backslash; the title is for display.
+  TCatchingApplication::setApplicationName(QStringLiteral("eitool"));
+  TCatchingApplication::setApplicationDisplayName(QStringLiteral("Extract\\Insert Tool"));
   TCatchingApplication::setOrganizationName(QStringLiteral("eitool"));
+  eit::TakeEarlierSettings(QStringLiteral("Extract\\Insert Tool"));
   eit::LoadShippedFonts();
   eit::UseProgramFont();  // before the first window, so that every widget and dialog takes it
   // Read by Qt, which takes the wide environment on Windows: the path may hold any letters.

@@ -31,6 +31,10 @@ QString Remembered(const QString& key) {
   return !dir.isEmpty() && QDir(dir).exists() ? dir : QString();
 }
 void Remember(const QString& key, const QString& directory) { QSettings().setValue(key, directory); }
+// A dialog's result: the folder of what was chosen, however the user got there (clicked, typed, pasted).
+void RememberChoice(const QString& key, const QStringList& chosen, const QString& shown) {
+  Remember(key, FolderOfChoice(chosen, shown));
+}
 const QString kFilesKey = QStringLiteral("lastFileDirectory");
 const QString kTargetKey = QStringLiteral("lastTargetDirectory");
 
@@ -41,7 +45,7 @@ std::optional<std::string> SaveFile(QWidget* owner, const QString& title, const 
   dialog.setDefaultSuffix(suffix);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  Remember(kFilesKey, dialog.directory().absolutePath());
+  RememberChoice(kFilesKey, dialog.selectedFiles(), dialog.directory().absolutePath());
   return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
@@ -105,6 +109,12 @@ class TDirectoryChooser : public QDialog {
 
 }  // namespace
 
+QString FolderOfChoice(const QStringList& chosen, const QString& shown) {
+  if (chosen.isEmpty()) return shown;
+  const QFileInfo first(chosen.first());
+  return first.isDir() ? first.absoluteFilePath() : first.absolutePath();
+}
+
 std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) {
   QFileDialog dialog(owner_, QStringLiteral("Select file..."));
   dialog.setNameFilters(kSelectLogFilters);
@@ -113,7 +123,7 @@ std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) 
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (!Remembered(kFilesKey).isEmpty()) dialog.setDirectory(Remembered(kFilesKey));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  Remember(kFilesKey, dialog.directory().absolutePath());
+  RememberChoice(kFilesKey, dialog.selectedFiles(), dialog.directory().absolutePath());
   filterIndex = static_cast<int>(kSelectLogFilters.indexOf(dialog.selectedNameFilter())) + 1;
   if (filterIndex < 1) filterIndex = 1;
   std::vector<std::string> files;
@@ -131,6 +141,7 @@ std::optional<std::string> TQtDialogs::SelectFontFile() {
 std::optional<std::string> TQtDialogs::SelectGameFolder() {
   const QString folder = QFileDialog::getExistingDirectory(owner_, QStringLiteral("Add folder"), Remembered(kFilesKey));
   if (folder.isEmpty()) return std::nullopt;
+  Remember(kFilesKey, QFileInfo(folder).absolutePath());  // the game folder's own folder: the next game beside it
   return QDir::toNativeSeparators(folder).toStdString();
 }
 

@@ -1,11 +1,16 @@
 // The real dialogs, with Qt.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include "window/dialogs.h"
 
 namespace eit {
+
+// The folder a dialog's choice lies in, however the user got there (clicked, typed or pasted a path):
+// a chosen file's folder, a chosen folder itself; shown when nothing was chosen.
+QString FolderOfChoice(const QStringList& chosen, const QString& shown);
 
 class TQtDialogs : public TDialogs {
  public:

@@ -42,6 +42,7 @@
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
 #include "window/image_viewer_dialog.h"
+#include "window/settings_place.h"
 #include "window/viewer_placement.h"
 #include "tga/pictures.h"
 #include "formats/font_tools.h"
@@ -466,6 +467,37 @@ TEST_F(MainForm, WriteOnlyEditedFilesIsKeptAndAModHoldsTheEditOnly) {
   Part<QAction>(*form, "ChangedOnly")->setChecked(false);
 }
 
+// A dialog remembers where the user ended, also when a path was typed or pasted into it.
+TEST(Dialogs, RememberTheFolderOfWhatWasChosenHoweverItWasReached) {
+  testing::TempDir dir;
+  std::filesystem::create_directories(dir.File("typed/deeper"));
+  const QString shown = QString::fromStdString(dir.File(""));
+  const QString typed = QString::fromStdString(dir.File("typed/deeper/stone.dds"));
+  EXPECT_EQ(QDir(FolderOfChoice({typed}, shown)), QDir(QString::fromStdString(dir.File("typed/deeper"))));
+  EXPECT_EQ(QDir(FolderOfChoice({QString::fromStdString(dir.File("typed"))}, shown)),
+            QDir(QString::fromStdString(dir.File("typed"))));  // a folder chosen: itself
+  EXPECT_EQ(FolderOfChoice({}, shown), shown);
+}
+
+// Settings kept under the program's earlier name are taken over once, when there are none yet.
+TEST(Settings, ThoseOfAnEarlierNameAreTakenOverOnce) {
+  const QString name = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(QStringLiteral("eitool_gui_tests_now"));
+  QSettings().clear();
+  QSettings earlier(QCoreApplication::organizationName(), QStringLiteral("eitool_gui_tests (earlier)"));
+  earlier.setValue(QStringLiteral("extractPng"), true);
+  earlier.sync();
+  TakeEarlierSettings(QStringLiteral("eitool_gui_tests (earlier)"));
+  EXPECT_TRUE(QSettings().value(QStringLiteral("extractPng")).toBool());
+  QSettings().setValue(QStringLiteral("extractPng"), false);
+  TakeEarlierSettings(QStringLiteral("eitool_gui_tests (earlier)"));  // not again: the user's own settings stand
+  EXPECT_FALSE(QSettings().value(QStringLiteral("extractPng")).toBool());
+  EXPECT_EQ(QString::fromStdString(SettingsPlace()).indexOf(QLatin1Char('\\') + QStringLiteral("HKEY")), -1);
+  QSettings().clear();
+  earlier.clear();
+  QCoreApplication::setApplicationName(name);
+}
+
 // The viewer on screens of every size: beside the window where there is room, else over it, never off the
 // screen; back where the user left it while that lies on a screen.
 TEST(ViewerPlacement, BesideTheWindowOrOverItAlwaysOnTheScreen) {
@@ -624,7 +656,8 @@ TEST_F(MainForm, OneFontInEveryWidgetAndDialog) {
   EXPECT_TRUE(about->Text->text().startsWith(QStringLiteral("Extract\\Insert Tool " EIT_VERSION))) << about->Text->text().toStdString();
   EXPECT_TRUE(about->Text->text().contains(QStringLiteral("zlib: "))) << about->Text->text().toStdString();
   EXPECT_TRUE(about->Text->text().contains(QStringLiteral("PNG files are read with libspng "))) << about->Text->text().toStdString();
-  EXPECT_TRUE(about->Text->text().contains(QSettings().fileName().isEmpty() ? QStringLiteral("Settings") : QDir::toNativeSeparators(QSettings().fileName())));
+  EXPECT_TRUE(about->Text->text().contains(QString::fromStdString(SettingsPlace()))) << about->Text->text().toStdString();
+  EXPECT_FALSE(about->Text->text().contains(QStringLiteral("\\HKEY")));  // as regedit shows the key
   EXPECT_EQ(about->Licences->isEnabled(), !TAboutDialog::LicencesPath().empty());
   for (QWidget* dialog : std::initializer_list<QWidget*>{&preview, &draw, &box, &files, about}) {
     widgets.push_back(dialog);
