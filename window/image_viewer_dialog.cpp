@@ -87,52 +87,10 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   resize(720, 560);
   Title = new QLabel(this);
   Title->setWordWrap(true);
-  Record = new QComboBox(this);
-  Record->setObjectName(QStringLiteral("Record"));
-  Zoom = new QComboBox(this);
-  for (const int z : {-8, -4, -2, 1, 2, 3, 4, 6, 8, 12, 16})
-    Zoom->addItem(z > 0 ? QString::number(z) + QStringLiteral(" x") : QStringLiteral("1/") + QString::number(-z), z);
-  Zoom->setCurrentIndex(Zoom->findData(1));
-  Alpha = new QComboBox(this);
-  Alpha->addItem(QStringLiteral("over a checkerboard"), static_cast<int>(TAlphaShow::Checkerboard));
-  Alpha->addItem(QStringLiteral("off"), static_cast<int>(TAlphaShow::Ignore));
-  Alpha->addItem(QStringLiteral("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
-  Ground = new QComboBox(this);
-  Ground->setObjectName(QStringLiteral("Ground"));
-  Ground->addItem(QStringLiteral("light checkerboard"), static_cast<int>(TViewGround::LightCheckers));
-  Ground->addItem(QStringLiteral("dark checkerboard"), static_cast<int>(TViewGround::DarkCheckers));
-  Ground->addItem(QStringLiteral("black"), static_cast<int>(TViewGround::Black));
-  Ground->addItem(QStringLiteral("white"), static_cast<int>(TViewGround::White));
-  Ground->setCurrentIndex(std::max(0, Ground->findData(QSettings().value(QStringLiteral("viewerGround"), 0).toInt())));
-  auto* controls = new QFormLayout;
-  controls->addRow(QStringLiteral("Record:"), Record);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
-  row->addWidget(Zoom);
-  row->addSpacing(16);
-  row->addWidget(new QLabel(QStringLiteral("Alpha:"), this));
-  row->addWidget(Alpha);
-  row->addSpacing(16);
-  row->addWidget(new QLabel(QStringLiteral("Background:"), this));
-  row->addWidget(Ground);
-  row->addStretch();
-  const auto side = [this](TPictureView*& view, QLabel*& caption) {
-    auto* box = new QWidget(this);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    caption = new QLabel(box);
-    caption->setWordWrap(true);
-    view = new TPictureView;
-    auto* scroll = new QScrollArea(box);
-    scroll->setWidget(view);
-    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(caption);
-    layout->addWidget(scroll, 1);
-    return box;
-  };
+  QLayout* controls = BuildControls();
   auto* pictures = new QHBoxLayout;
-  pictures->addWidget(side(source_, SourceCaption), 1);
-  editedSide_ = side(edited_, EditedCaption);
+  pictures->addWidget(PictureSide(source_, SourceCaption), 1);
+  editedSide_ = PictureSide(edited_, EditedCaption);
   pictures->addWidget(editedSide_, 1);
   Findings = new QLabel(this);
   Findings->setObjectName(QStringLiteral("Findings"));
@@ -141,7 +99,6 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Title);
   layout->addLayout(controls);
-  layout->addLayout(row);
   layout->addLayout(pictures, 1);
   layout->addWidget(Findings);
   connect(Record, &QComboBox::currentIndexChanged, this, [this] { RecordChosen(); });
@@ -152,6 +109,55 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
           [this] { QSettings().setValue(QStringLiteral("viewerGround"), Ground->currentData().toInt()); });
   connect(Ground, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   worker_ = std::thread([this] { Work(); });
+}
+
+QLayout* TImageViewerDialog::BuildControls() {
+  Record = new QComboBox(this);
+  Record->setObjectName(QStringLiteral("Record"));
+  Zoom = new QComboBox(this);
+  for (const int z : {-8, -4, -2, 1, 2, 3, 4, 6, 8, 12, 16})
+    Zoom->addItem(z > 0 ? QString::number(z) + QStringLiteral(" x") : QStringLiteral("1/") + QString::number(-z), z);
+  Zoom->setCurrentIndex(Zoom->findData(1));
+  Alpha = new QComboBox(this);
+  Alpha->addItem(QStringLiteral("over the background"), static_cast<int>(TAlphaShow::Checkerboard));
+  Alpha->addItem(QStringLiteral("off"), static_cast<int>(TAlphaShow::Ignore));
+  Alpha->addItem(QStringLiteral("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
+  Ground = new QComboBox(this);
+  Ground->setObjectName(QStringLiteral("Ground"));
+  Ground->addItem(QStringLiteral("light checkerboard"), static_cast<int>(TViewGround::LightCheckers));
+  Ground->addItem(QStringLiteral("dark checkerboard"), static_cast<int>(TViewGround::DarkCheckers));
+  Ground->addItem(QStringLiteral("black"), static_cast<int>(TViewGround::Black));
+  Ground->addItem(QStringLiteral("white"), static_cast<int>(TViewGround::White));
+  Ground->setCurrentIndex(std::max(0, Ground->findData(QSettings().value(QStringLiteral("viewerGround"), 0).toInt())));
+  auto* row = new QHBoxLayout;
+  const auto add = [&](const char* label, QWidget* choice) {
+    if (row->count() > 0) row->addSpacing(16);
+    row->addWidget(new QLabel(QString::fromLatin1(label), this));
+    row->addWidget(choice);
+  };
+  add("Zoom:", Zoom);
+  add("Alpha:", Alpha);
+  add("Background:", Ground);
+  row->addStretch();
+  auto* controls = new QFormLayout;
+  controls->addRow(QStringLiteral("Record:"), Record);
+  controls->addRow(row);
+  return controls;
+}
+
+QWidget* TImageViewerDialog::PictureSide(TPictureView*& view, QLabel*& caption) {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  caption = new QLabel(box);
+  caption->setWordWrap(true);
+  view = new TPictureView;
+  auto* scroll = new QScrollArea(box);
+  scroll->setWidget(view);
+  scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(caption);
+  layout->addWidget(scroll, 1);
+  return box;
 }
 
 void TImageViewerDialog::hideEvent(QHideEvent* event) {

@@ -16,6 +16,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 
 namespace eit {
 
@@ -74,6 +75,8 @@ class TImageViewerDialog : public QDialog {
   void RecordChosen();
   void ShowRecord();
   void ChooseGround(const TViewRecord& record);
+  QLayout* BuildControls();
+  QWidget* PictureSide(TPictureView*& view, QLabel*& caption);
 
   TPackEngine engine_;
   TPictureView *source_, *edited_;
