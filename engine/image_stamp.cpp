@@ -1,5 +1,6 @@
 #include "engine/image_stamp.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -43,7 +44,8 @@ std::string HashOfFile(const std::string& path) {
 void TakeTimeOf(const std::string& source, const std::string& file) {
   std::error_code ec;
   const auto time = std::filesystem::last_write_time(FsPath(source), ec);
-  if (!ec) std::filesystem::last_write_time(FsPath(file), time, ec);
+  // Whole seconds, which every system can set: the same log whatever system extracted it.
+  if (!ec) std::filesystem::last_write_time(FsPath(file), std::chrono::floor<std::chrono::seconds>(time), ec);
 }
 
 TImageStamp StampOfFile(const std::string& path) {

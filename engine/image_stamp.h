@@ -15,8 +15,8 @@ struct TImageStamp {
   bool operator==(const TImageStamp&) const = default;
 };
 
-// Gives file the modification time of source (when the system lets it): an image extracted twice, by
-// any number of workers, gets the same stamp.
+// Gives file the modification time of source, in whole seconds (when the system lets it): an image
+// extracted twice, by any number of workers, on any system, gets the same stamp.
 void TakeTimeOf(const std::string& source, const std::string& file);
 // The stamp of a file as it lies now; raises naming the file when it cannot be read.
 TImageStamp StampOfFile(const std::string& path);

@@ -159,11 +159,12 @@ window_round_trip() {
   cp "$top/Текстуры/stone.dds" "$top/Игра/уровни/a/"
   cp "$top/Текстуры/sky.dds" "$top/Игра/ui/"
   "$cli_linux" extract -o "$top/linux/Игра" "$top/Игра" >/dev/null 2>&1
-  # ... one of its images painted on, and its log (the paths spelled as Windows spells them) inserted by the
-  # window writing only edited files: the mod holds that texture alone.
-  printf '\x7f' | dd of="$top/linux/Игра/уровни/a/stone.bmp" bs=1 seek=1000 conv=notrunc status=none
-  sed -e '/^#\(Source\|Target\)/ { s|: /|: Z:/|; s|/|\\|g }' "$top/linux/Игра/result.log" >"$top/linux/Игра/windows.log"
-  "$cli_linux" --zlib insert --changed-only -o "$top/linux/ИграМод" "$top/linux/Игра/result.log" >/dev/null 2>&1
+  # ... extracted once more, one of its images painted on, and that log (the paths spelled as Windows spells
+  # them) inserted by the window writing only edited files: the mod holds that texture alone.
+  "$cli_linux" extract -o "$top/linux/Правка" "$top/Игра" >/dev/null 2>&1
+  printf '\x7f' | dd of="$top/linux/Правка/уровни/a/stone.bmp" bs=1 seek=1000 conv=notrunc status=none
+  sed -e '/^#\(Source\|Target\)/ { s|: /|: Z:/|; s|/|\\|g }' "$top/linux/Правка/result.log" >"$top/linux/Правка/windows.log"
+  "$cli_linux" --zlib insert --changed-only -o "$top/linux/ИграМод" "$top/linux/Правка/result.log" >/dev/null 2>&1
   # PNG out of the window, viewed (each record, texture beside edit) and back in.
   "$cli_linux" extract --format png -o "$top/linux/png" "$top/Текстуры/stone.dds" "$top/Текстуры/sky.dds" >/dev/null
   "$cli_linux" --zlib insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
@@ -174,7 +175,7 @@ window_round_trip() {
     "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
     "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
     "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" \
-    "clear" "changed on" "add $wtop\\linux\\Игра\\windows.log" "process $wtop\\ИграМод" "changed off" \
+    "clear" "changed on" "add $wtop\\linux\\Правка\\windows.log" "process $wtop\\ИграМод" "changed off" \
     "clear" "png on" "add $wtop\\Текстуры\\stone.dds" "add $wtop\\Текстуры\\sky.dds" "process $wtop\\ПНГ" "png off" \
     "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" WINEDEBUG=+loaddll xvfb-run -a -s "-screen 0 1280x1024x24" \
