@@ -30,6 +30,18 @@ namespace {
 // A folder entry shows its count; its path is kept beside the text.
 constexpr int kFolderRole = Qt::UserRole;
 
+TJobKind KindOfExtension(const std::string& path) {
+  const std::string ext = ExtractFileExtLower(path);
+  return ext == ".dds"   ? TJobKind::Texture
+         : ext == ".tdt" ? TJobKind::FontSheet
+         : ext == ".lst" ? TJobKind::ProjectList
+         : ext == ".log" ? TJobKind::ReplayLog
+                         : TJobKind::None;
+}
+
+// Textures, font tables and game folders mix in one list of extracts.
+bool IsExtractPath(const std::string& path) { return IsExportKind(KindOfExtension(path)) || DirectoryExists(path); }
+
 std::string EntryPath(const QListWidgetItem* item) {
   const QVariant folder = item->data(kFolderRole);
   return (folder.isValid() ? folder.toString() : item->text()).toStdString();
@@ -48,7 +60,9 @@ TRunRequest TMainForm::RequestFor(const std::string& directory) const {
   for (int i = 0; i < LogList->count(); ++i) {
     const QListWidgetItem* item = LogList->item(i);
     if (!item->data(kFolderRole).isValid()) {
-      request.Entries.push_back({JobKind, EntryPath(item)});
+      // An extract's entries each by their own kind: textures and font tables mix.
+      const std::string path = EntryPath(item);
+      request.Entries.push_back({IsExportKind(JobKind) && IsExportKind(KindOfExtension(path)) ? KindOfExtension(path) : JobKind, path});
       continue;
     }
     // The folder as it is now: what was found when it was added may have changed since.
@@ -92,12 +106,25 @@ void TMainForm::BAddLogClick() {
 }
 
 void TMainForm::AddFiles(TJobKind kind, const std::vector<std::string>& files) {
-  if (kind != JobKind) LogList->clear();
+  // Inserts (logs, lists) are a kind of their own; extracts of every kind share the list.
+  if (kind != JobKind && !(IsExportKind(kind) && IsExportKind(JobKind))) LogList->clear();
   JobKind = kind;
   if (JobKind == TJobKind::ProjectList) {
     if (!files.empty()) {
       const std::vector<std::string> lines = ProjectListEntries(LoadLines(files.front()));
       LogList->clear();
+      // A list of textures, font tables and folders, saved from this window, comes back as the extract it was.
+      if (!lines.empty() && std::all_of(lines.begin(), lines.end(), IsExtractPath)) {
+        JobKind = KindOfExtension(lines.front()) == TJobKind::FontSheet ? TJobKind::FontSheet : TJobKind::Texture;
+        std::vector<std::string> folders;
+        for (const std::string& line : lines)
+          if (DirectoryExists(line))
+            folders.push_back(line);
+          else
+            LogList->addItem(QString::fromStdString(line));
+        if (!folders.empty()) AddFolders(folders);
+        return;
+      }
       for (const std::string& line : lines) LogList->addItem(QString::fromStdString(line));
     }
   } else {
@@ -105,18 +132,6 @@ void TMainForm::AddFiles(TJobKind kind, const std::vector<std::string>& files) {
   }
 }
 
-namespace {
-
-TJobKind KindOfExtension(const std::string& path) {
-  const std::string ext = ExtractFileExtLower(path);
-  return ext == ".dds"   ? TJobKind::Texture
-         : ext == ".tdt" ? TJobKind::FontSheet
-         : ext == ".lst" ? TJobKind::ProjectList
-         : ext == ".log" ? TJobKind::ReplayLog
-                         : TJobKind::None;
-}
-
-}  // namespace
 
 void TMainForm::AddFolderClick() {
   Guarded([this] {
@@ -166,11 +181,13 @@ void TMainForm::DropFiles(const std::vector<std::string>& files) {
         refused += (refused.empty() ? "" : ", ") + ExtractFileName(f);
         continue;
       }
-      mixed = mixed || (kind != TJobKind::None && k != kind);
+      mixed = mixed || (kind != TJobKind::None && k != kind && !(IsExportKind(k) && IsExportKind(kind)));
       kind = k;
       known.push_back(f);
     }
-    if (mixed) throw Exception("Drop files of one kind at a time (textures, font tables, result logs or project lists)");
+    if (mixed)
+      throw Exception("Drop files to extract (textures, font tables, folders) or files to insert (result logs, or one "
+                      "project list), not both at once");
     if (!known.empty()) AddFiles(kind, known);
     ListSettled();
     if (!refused.empty())
@@ -298,7 +315,9 @@ void TMainForm::BProcessClick() {
 
 TJobEntry TMainForm::EntryAt(int row) const {
   const QListWidgetItem* item = LogList->item(row);
-  return {item->data(kFolderRole).isValid() ? TJobKind::Texture : JobKind, EntryPath(item)};
+  const std::string path = EntryPath(item);
+  if (item->data(kFolderRole).isValid()) return {TJobKind::Texture, path};
+  return {IsExportKind(JobKind) && IsExportKind(KindOfExtension(path)) ? KindOfExtension(path) : JobKind, path};
 }
 
 void TMainForm::BExitClick() { close(); }

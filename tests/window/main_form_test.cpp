@@ -190,21 +190,28 @@ TEST_F(MainForm, StartsWithItsLayoutAndOnlyAddAndExitEnabled) {
   EXPECT_EQ(form->JobKind, TJobKind::None);
 }
 
-TEST_F(MainForm, AddingAnotherKindReplacesTheListTheSameKindAppends) {
+TEST_F(MainForm, ExtractsMixInOneListInsertsReplaceIt) {
   Add(1, {"a.dds", "b.dds"});
   Add(1, {"a.dds"});
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{"a.dds", "b.dds", "a.dds"}));
   EXPECT_EQ(form->JobKind, TJobKind::Texture);
   EXPECT_EQ(ListButtons(), "1111");
+  // A font table joins the textures; each entry is run by its own kind.
   Add(2, {"f.tdt"});
-  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"f.tdt"}));
-  EXPECT_EQ(form->JobKind, TJobKind::FontSheet);
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"a.dds", "b.dds", "a.dds", "f.tdt"}));
+  const TRunRequest request = form->RequestFor("d");
+  EXPECT_EQ(request.Entries.front().Kind, TJobKind::Texture);
+  EXPECT_EQ(request.Entries.back().Kind, TJobKind::FontSheet);
+  // A log is an insert: it takes the list alone.
+  Add(4, {"x.log"});
+  EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log"}));
+  EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
   // Cancelling leaves the list and its buttons as they were.
   script->opens.push_back({3, std::nullopt});
   form->BAddLogClick();
   EXPECT_EQ(form->Entries().size(), 1u);
   EXPECT_EQ(ListButtons(), "1111");
-  EXPECT_EQ(form->JobKind, TJobKind::FontSheet);
+  EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
 }
 
 TEST_F(MainForm, ProjectListRoundTripAndOnlyTheFirstListIsRead) {
@@ -553,8 +560,32 @@ TEST_F(MainForm, DroppedFilesJoinTheListByTheirExtension) {
   EXPECT_NE(script->errors[0].find("picture.png"), std::string::npos) << script->errors[0];
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
   Drop(Part<QListWidget>(*form, "LogList")->viewport(), {a, log});
-  EXPECT_EQ(script->errors.size(), 2u);  // kinds mixed: nothing added
+  EXPECT_EQ(script->errors.size(), 2u);  // an extract and an insert at once: nothing added
   EXPECT_EQ(form->Entries(), (std::vector<std::string>{dir.File("c.log")}));
+}
+
+// Textures, font tables and game folders dropped together are one extract, and a list saved from it comes
+// back as that extract.
+TEST_F(MainForm, ExtractsOfEveryKindMixAndTheirListComesBack) {
+  const std::string s = dir.File("S");
+  ASSERT_EQ(testing::Cli("samples " + testing::Quoted(s), dir).status, 0);
+  QWidget* list = Part<QListWidget>(*form, "LogList")->viewport();
+  Drop(list, {s + "/stone.dds", s + "/font.tdt"});
+  Drop(list, {s + "/game"});
+  ASSERT_TRUE(script->errors.empty()) << script->errors.front();
+  const std::vector<std::string> mixed = {s + "/stone.dds", s + "/font.tdt", AbsolutePath(s + "/game")};
+  EXPECT_EQ(form->Entries(), mixed);
+  script->saves.push_back(dir.File("mixed.lst"));
+  form->BSaveListClick();
+  form->BClearAllClick();
+  Add(3, {dir.File("mixed.lst")});
+  EXPECT_EQ(form->Entries(), mixed);
+  EXPECT_TRUE(IsExportKind(form->JobKind));
+  const TRunRequest request = form->RequestFor(dir.File("out"));
+  ASSERT_GE(request.Entries.size(), 3u);
+  EXPECT_EQ(request.Entries[0].Kind, TJobKind::Texture);
+  EXPECT_EQ(request.Entries[1].Kind, TJobKind::FontSheet);
+  EXPECT_EQ(request.Entries.size(), 2u + 4u);  // the game's folder: its textures and its font
 }
 
 TEST_F(MainForm, ToolTipsNameTheShortcutsAndTheShortcutsWork) {
@@ -854,9 +885,9 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   EXPECT_EQ(viewer->SourceView()->size(), QSize(256, 256));
   viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(1));
 
-  // A font table: its glyph sheet, each cell outlined with its code.
+  // A font table (in the list after the textures): its glyph sheet, each cell outlined with its code.
   Add(2, {s + "/font.tdt"});
-  list->setCurrentRow(0);
+  list->setCurrentRow(list->count() - 1);
   ASSERT_TRUE(WaitForViewer(viewer));
   EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("glyph sheet of 224 cells")), -1);
   ASSERT_EQ(viewer->View().Records.size(), 1u);
