@@ -81,7 +81,10 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround gr
   return image;
 }
 
-TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QDialog(parent), engine_(engine) {
+TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
+    : QDialog(parent),
+      engine_(engine),
+      worker_(std::make_unique<TViewWorker>(this, [this](const std::string& what) { Title->setText(QString::fromStdString(what)); })) {
   setObjectName(QStringLiteral("ImageViewer"));
   setWindowTitle(QStringLiteral("View"));
   resize(720, 560);
@@ -108,7 +111,6 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent) : QD
   connect(Ground, &QComboBox::activated, this,
           [this] { QSettings().setValue(QStringLiteral("viewerGround"), Ground->currentData().toInt()); });
   connect(Ground, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
-  worker_ = std::thread([this] { Work(); });
 }
 
 QLayout* TImageViewerDialog::BuildControls() {
@@ -165,62 +167,12 @@ void TImageViewerDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
 }
 
-TImageViewerDialog::~TImageViewerDialog() {
-  {
-    std::lock_guard<std::mutex> guard(lock_);
-    quit_ = true;
-  }
-  wake_.notify_all();
-  worker_.join();
-}
-
-void TImageViewerDialog::Post(TWork work) {
-  {
-    std::lock_guard<std::mutex> guard(lock_);
-    asked_ = std::move(work);
-    ++ticket_;
-  }
-  loading_ = true;
-  wake_.notify_all();
-}
-
-void TImageViewerDialog::Work() {
-  for (;;) {
-    TWork work;
-    std::uint64_t ticket = 0;
-    {
-      std::unique_lock<std::mutex> guard(lock_);
-      wake_.wait(guard, [this] { return quit_ || asked_ != nullptr; });
-      if (quit_) return;
-      work = std::move(asked_);
-      asked_ = nullptr;
-      ticket = ticket_;
-    }
-    std::function<void()> done;
-    try {
-      done = work();
-    } catch (const std::exception& e) {  // out of memory, say: shown, not thrown across the thread
-      done = [this, what = std::string(e.what())] { Title->setText(QString::fromStdString(what)); };
-    }
-    // Delivered on the window's thread, unless later work was asked for; dropped when the dialog is gone.
-    QMetaObject::invokeMethod(
-        this,
-        [this, ticket, done] {
-          {
-            std::lock_guard<std::mutex> guard(lock_);
-            if (ticket != ticket_) return;
-          }
-          loading_ = false;
-          done();
-        },
-        Qt::QueuedConnection);
-  }
-}
+TImageViewerDialog::~TImageViewerDialog() = default;
 
 void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
   Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
   const TPackEngine engine = engine_;
-  Post([this, entry, engine]() -> std::function<void()> {
+  worker_->Post([this, entry, engine]() -> std::function<void()> {
     auto view = std::make_shared<TEntryView>(ViewEntry(entry, engine));
     if (view->IsLog && !view->Records.empty()) LoadViewRecord(view->Records[0], engine);
     return [this, view] { TakeView(std::move(*view)); };
@@ -261,7 +213,7 @@ void TImageViewerDialog::RecordChosen() {
   record->Format = view_.Records[k].Format;
   record->Record = view_.Records[k].Record;
   const TPackEngine engine = engine_;
-  Post([this, record, engine, k]() -> std::function<void()> {
+  worker_->Post([this, record, engine, k]() -> std::function<void()> {
     LoadViewRecord(*record, engine);
     return [this, record, k] {
       if (k >= view_.Records.size()) return;

@@ -6,13 +6,11 @@
 
 #include <QDialog>
 #include <QImage>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #include "engine/image_view.h"
+#include "window/view_worker.h"
 
 class QComboBox;
 class QLabel;
@@ -48,7 +46,7 @@ class TImageViewerDialog : public QDialog {
   // are read one at a time, as they are chosen.
   void ShowEntry(const TJobEntry& entry);
   // True while an entry or record asked for is being read.
-  bool Loading() const { return loading_; }
+  bool Loading() const { return worker_->Busy(); }
   // What is shown, for the front end's tests: the view read, and each picture as drawn (findings and
   // cells on it) at zoom 1.
   const TEntryView& View() const { return view_; }
@@ -66,11 +64,6 @@ class TImageViewerDialog : public QDialog {
   QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
 
  private:
-  // Work for the worker: it returns what the window's thread does with the result. Only the latest
-  // work's result is used.
-  using TWork = std::function<std::function<void()>()>;
-  void Post(TWork work);
-  void Work();
   void TakeView(TEntryView view);
   void RecordChosen();
   void ShowRecord();
@@ -82,19 +75,12 @@ class TImageViewerDialog : public QDialog {
   TPictureView *source_, *edited_;
   QWidget* editedSide_;
   TEntryView view_;
-  bool loading_ = false;
   // What the pictures shown were drawn from.
   const TViewRecord* drawnRecord_ = nullptr;
   TAlphaShow drawnShow_ = TAlphaShow::Checkerboard;
   TViewGround drawnGround_ = TViewGround::LightCheckers;
 
-  // The worker: one entry asked for at a time, the latest.
-  std::mutex lock_;
-  std::condition_variable wake_;
-  TWork asked_;
-  std::uint64_t ticket_ = 0;
-  bool quit_ = false;
-  std::thread worker_;
+  std::unique_ptr<TViewWorker> worker_;  // last: stopped before what its results touch goes
 };
 
 // The picture as the viewer shows it: composed for the alpha choice, findings framed and written in red,
