@@ -1,6 +1,8 @@
 // The viewer's pure steps: the same loading and checks the jobs use, writing nothing.
 #include "engine/image_view.h"
 
+#include "engine/game_folder.h"
+
 #include "engine/font_tool_files.h"
 #include "engine/job_files.h"
 #include "engine/result_log.h"
@@ -165,7 +167,10 @@ void LoadViewRecord(TViewRecord& record, TPackEngine engine) {
   record.Source = {};
   record.Edited = {};
   try {
-    if (record.Format == TJobKind::Texture)
+    if (record.Plain)
+      record.Source = record.Format == TJobKind::Texture ? TexturePicture(record.Record.SourcePath, engine)
+                                                         : SheetPicture(record.Record.SourcePath, engine);
+    else if (record.Format == TJobKind::Texture)
       ViewTextureRecord(record.Record, engine, record);
     else
       ViewFontRecord(record.Record, engine, record);
@@ -181,7 +186,15 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
   view.Title = entry.Path;
   try {
     if (DirectoryExists(entry.Path)) {
-      view.Error = entry.Path + ": a game's folder; its textures and font tables are shown once extracted";
+      for (const TJobEntry& file : WalkGameFolder(entry.Path).Entries) {
+        TViewRecord record;
+        record.Name = file.Folder.empty() ? ExtractFileName(file.Path) : JoinPath(file.Folder, ExtractFileName(file.Path));
+        record.Format = file.Kind;
+        record.Record.SourcePath = file.Path;
+        record.Plain = true;
+        view.Records.push_back(std::move(record));
+      }
+      if (view.Records.empty()) view.Error = entry.Path + ": no textures (.dds) or font tables (.tdt) in this folder";
     } else if (entry.Kind == TJobKind::Texture || entry.Kind == TJobKind::FontSheet) {
       TViewRecord record;
       record.Name = ExtractFileName(entry.Path);

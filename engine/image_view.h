@@ -34,6 +34,7 @@ struct TViewRecord {
   // so that a game's log of thousands of records costs no more than one.
   TJobKind Format = TJobKind::Texture;
   TImportRecord Record;
+  bool Plain = false;    // a file of a game's folder (Record.SourcePath): its picture alone, read when shown
   bool Loaded = false;
   TViewPicture Source;   // the texture (or the glyph sheet of a font record's table)
   TViewPicture Edited;   // log records only
@@ -47,8 +48,8 @@ struct TEntryView {
 };
 
 // Reads an entry for the viewer. Never raises for a bad file: Error (or a picture's Caption) says what is
-// wrong. A list's logs give their records in the list's order, none of them loaded; a folder entry gives
-// none.
+// wrong. A list's logs give their records in the list's order, none of them loaded; a game's folder gives
+// its textures and font tables, named by their place in its tree, none of them loaded.
 TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine = TPackEngine::Fastest);
 // Reads a log record's texture and edited image, and what the insert's checks find; never raises.
 void LoadViewRecord(TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSettings>
@@ -105,6 +106,9 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
   layout->addLayout(pictures, 1);
   layout->addWidget(Findings);
   connect(Record, &QComboBox::currentIndexChanged, this, [this] { RecordChosen(); });
+  connect(Filter, &QLineEdit::textChanged, this, [this] { FillRecords(); });
+  // A record's findings follow its edited image: read again when the file changes.
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Recheck(); });
   connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
   // The user's choice is kept; a font's own contrasting background is not.
@@ -141,7 +145,16 @@ QLayout* TImageViewerDialog::BuildControls() {
   add("Alpha:", Alpha);
   add("Background:", Ground);
   row->addStretch();
+  Filter = new QLineEdit(this);
+  Filter->setObjectName(QStringLiteral("Filter"));
+  Filter->setPlaceholderText(QStringLiteral("type part of a path"));
+  Filter->setClearButtonEnabled(true);
+  Count = new QLabel(this);
+  auto* find = new QHBoxLayout;
+  find->addWidget(Filter, 1);
+  find->addWidget(Count);
   auto* controls = new QFormLayout;
+  controls->addRow(QStringLiteral("Find:"), find);
   controls->addRow(QStringLiteral("Record:"), Record);
   controls->addRow(row);
   return controls;
@@ -183,50 +196,17 @@ void TImageViewerDialog::TakeView(TEntryView view) {
   view_ = std::move(view);
   drawnRecord_ = nullptr;
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
-  {
-    const QSignalBlocker quiet(Record);
-    Record->clear();
-    for (const TViewRecord& record : view_.Records) Record->addItem(QString::fromStdString(record.Name));
-  }
-  Record->setVisible(view_.IsLog);
+  FillRecords();
+  const bool many = view_.IsLog || view_.Records.size() > 1;
+  for (QWidget* w : {static_cast<QWidget*>(Record), static_cast<QWidget*>(Filter), static_cast<QWidget*>(Count)})
+    w->setVisible(many);
   editedSide_->setVisible(view_.IsLog);
-  ShowRecord();
-}
-
-void TImageViewerDialog::RecordChosen() {
-  const int index = Record->currentIndex();
-  if (index < 0 || static_cast<std::size_t>(index) >= view_.Records.size()) return ShowRecord();
-  const auto k = static_cast<std::size_t>(index);
-  // One record's pictures in memory at a time.
-  for (std::size_t other = 0; other < view_.Records.size(); ++other)
-    if (other != k && view_.IsLog && view_.Records[other].Loaded) {
-      view_.Records[other].Source = {};
-      view_.Records[other].Edited = {};
-      view_.Records[other].Loaded = false;
-    }
-  drawnRecord_ = nullptr;
-  ShowRecord();
-  if (view_.Records[k].Loaded) return;
-  // What the record names (it holds no pictures yet).
-  auto record = std::make_shared<TViewRecord>();
-  record->Name = view_.Records[k].Name;
-  record->Format = view_.Records[k].Format;
-  record->Record = view_.Records[k].Record;
-  const TPackEngine engine = engine_;
-  worker_->Post([this, record, engine, k]() -> std::function<void()> {
-    LoadViewRecord(*record, engine);
-    return [this, record, k] {
-      if (k >= view_.Records.size()) return;
-      view_.Records[k] = std::move(*record);
-      drawnRecord_ = nullptr;
-      ShowRecord();
-    };
-  });
+  RecordChosen();
 }
 
 void TImageViewerDialog::ShowRecord() {
-  const int index = Record->currentIndex();
-  const bool any = index >= 0 && static_cast<std::size_t>(index) < view_.Records.size();
+  const int index = CurrentRecord();
+  const bool any = index >= 0;
   const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
   const int zoom = Zoom->currentData().toInt();
   const TViewRecord* record = any ? &view_.Records[static_cast<std::size_t>(index)] : nullptr;
@@ -238,9 +218,7 @@ void TImageViewerDialog::ShowRecord() {
     Findings->clear();
     return;
   }
-  // A record found wrong is marked in the list of records once it has been read.
-  if (record != nullptr && !record->Edited.Findings.empty() && !Record->itemText(index).startsWith(QChar(0x26A0)))
-    Record->setItemText(index, QStringLiteral("\u26a0 ") + Record->itemText(index));
+  if (record != nullptr) MarkRecord(*record);
   QString sourceCaption = record ? QString::fromStdString(record->Source.Caption) : QString();
   QString editedCaption = record ? QString::fromStdString(record->Edited.Caption) : QString();
   if (record != nullptr && record != drawnRecord_) ChooseGround(*record);

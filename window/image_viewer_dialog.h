@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFileSystemWatcher>
 #include <QImage>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QLayout;
 
 namespace eit {
@@ -45,6 +47,8 @@ class TImageViewerDialog : public QDialog {
   // Shows the entry once it is read (on the worker); a later call before then replaces it. A log's records
   // are read one at a time, as they are chosen.
   void ShowEntry(const TJobEntry& entry);
+  // Reads the chosen record again (its edited image changed, or the window came back to the front).
+  void Recheck();
   // True while an entry or record asked for is being read.
   bool Loading() const { return worker_->Busy(); }
   // What is shown, for the front end's tests: the view read, and each picture as drawn (findings and
@@ -55,10 +59,14 @@ class TImageViewerDialog : public QDialog {
   const TPictureView* SourceView() const { return source_; }
 
   QComboBox *Record, *Zoom, *Alpha, *Ground;
+  QLineEdit* Filter;  // part of a path: the records whose names hold it are listed
+  QLabel* Count;      // "12 of 5,050 records"
 
  protected:
   // Where the user leaves it, it opens next time.
   void hideEvent(QHideEvent* event) override;
+  // Back at the front, the chosen record is read again: its image may have been edited meanwhile.
+  void changeEvent(QEvent* event) override;
 
  public:
   QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
@@ -67,6 +75,13 @@ class TImageViewerDialog : public QDialog {
   void TakeView(TEntryView view);
   void RecordChosen();
   void ShowRecord();
+  // The records list: those whose names hold the filter's text (each item's data its record's index), the
+  // current one kept when it still is; the count of them.
+  void FillRecords();
+  int CurrentRecord() const;  // the chosen record's index, or -1
+  // A record found wrong is marked in the list once read; one that is right again, not.
+  void MarkRecord(const TViewRecord& record);
+
   void ChooseGround(const TViewRecord& record);
   QLayout* BuildControls();
   QWidget* PictureSide(TPictureView*& view, QLabel*& caption);
@@ -80,6 +95,7 @@ class TImageViewerDialog : public QDialog {
   TAlphaShow drawnShow_ = TAlphaShow::Checkerboard;
   TViewGround drawnGround_ = TViewGround::LightCheckers;
 
+  QFileSystemWatcher watcher_;  // the chosen record's edited image
   std::unique_ptr<TViewWorker> worker_;  // last: stopped before what its results touch goes
 };
 

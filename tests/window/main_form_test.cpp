@@ -505,6 +505,54 @@ TEST(Settings, ThoseOfAnEarlierNameAreTakenOverOnce) {
   QCoreApplication::setApplicationName(name);
 }
 
+// A game's log of 5,000 records: found by part of a path in a few keystrokes; a record's mark follows its
+// image as it is fixed; a game's folder lists its files by their place in the tree.
+TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
+  const std::string s = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(testing::Cli("samples " + testing::Quoted(s), dir).status, 0);
+  ASSERT_EQ(testing::Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(s + "/stone.dds"), dir).status, 0);
+  TBitmap flipped;
+  ReadPictureFile(out + "/stone.bmp", flipped);
+  TBitmap upsideDown(flipped.PixelFormat(), flipped.Width(), flipped.Height());
+  for (int y = 0; y < flipped.Height(); ++y) upsideDown.CopyRect({0, y, flipped.Width(), y + 1}, flipped, {0, flipped.Height() - 1 - y, flipped.Width(), flipped.Height() - y});
+  upsideDown.SaveToFile(out + "/stone.bmp");
+  std::vector<std::string> lines;
+  for (int k = 0; k < 5000; ++k)
+    lines.insert(lines.end(), {"#Format: DDS", "#Tree: lvl" + std::to_string(k), "#Source: " + s + "/stone.dds",
+                               "#Target BMP: " + out + "/stone.bmp"});
+  SaveLines(out + "/game.log", lines);
+  auto viewer = std::make_unique<TImageViewerDialog>(TPackEngine::Fastest);
+  viewer->ShowEntry({TJobKind::ReplayLog, out + "/game.log"});
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  EXPECT_EQ(viewer->Record->count(), 5000);
+  EXPECT_EQ(viewer->Count->text(), QStringLiteral("5,000 records"));
+  QTest::keyClicks(viewer->Filter, QStringLiteral("LVL4321") + QDir::separator());
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  ASSERT_EQ(viewer->Record->count(), 1);
+  EXPECT_EQ(viewer->Count->text(), QStringLiteral("1 of 5,000 records"));
+  EXPECT_TRUE(viewer->Record->currentText().contains(QStringLiteral("lvl4321") + QDir::separator() + QStringLiteral("stone.dds")));
+  EXPECT_TRUE(viewer->Record->currentText().startsWith(QChar(0x26A0))) << viewer->Record->currentText().toStdString();
+  // Fixed and saved: the mark goes (the file's change is seen, or the window's return to the front).
+  upsideDown.CopyRect({0, 0, flipped.Width(), flipped.Height()}, flipped, {0, 0, flipped.Width(), flipped.Height()});
+  upsideDown.FillRect({1, 1, 2, 2}, TRgb(250, 1, 2));
+  upsideDown.SaveToFile(out + "/stone.bmp");
+  const auto unmarked = [&] { return !viewer->Record->currentText().startsWith(QChar(0x26A0)) && !viewer->Loading(); };
+  if (!QTest::qWaitFor(unmarked, 2000)) viewer->Recheck();
+  EXPECT_TRUE(QTest::qWaitFor(unmarked, 5000)) << viewer->Record->currentText().toStdString();
+  // A game's folder: its textures and font tables by their place in the tree, each read when chosen.
+  viewer->Filter->clear();
+  viewer->ShowEntry({TJobKind::Texture, s + "/game"});
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  QStringList names;
+  for (int i = 0; i < viewer->Record->count(); ++i) names << viewer->Record->itemText(i);
+  const QString sep = QDir::separator();
+  EXPECT_EQ(names, (QStringList{"levels" + sep + "a" + sep + "stone.dds", "levels" + sep + "b" + sep + "stone.dds",
+                                "ui" + sep + "fonts" + sep + "font.tdt", "ui" + sep + "sky.dds"}));
+  viewer->Record->setCurrentIndex(2);
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("glyph sheet of 224 cells")), -1);
+}
+
 // The viewer on screens of every size: beside the window where there is room, else over it, never off the
 // screen; back where the user left it while that lies on a screen.
 TEST(ViewerPlacement, BesideTheWindowOrOverItAlwaysOnTheScreen) {
