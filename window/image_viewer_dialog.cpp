@@ -182,18 +182,40 @@ void TImageViewerDialog::hideEvent(QHideEvent* event) {
 
 TImageViewerDialog::~TImageViewerDialog() = default;
 
+TImageViewerDialog::TComposed TImageViewerDialog::Compose(const TViewRecord& record, int index, TAlphaShow show,
+                                                           TViewGround kept) {
+  TComposed composed;
+  composed.Record = index, composed.Show = show;
+  composed.Ground = record.Format == TJobKind::FontSheet ? ContrastingGround(record.Source.Picture) : kept;
+  try {
+    composed.Source = DrawViewPicture(record.Source, show, composed.Ground);
+    composed.Edited = DrawViewPicture(record.Edited, show, composed.Ground);
+  } catch (const std::bad_alloc&) {  // a huge texture: said, not shown
+    composed.Source = composed.Edited = QImage();
+    composed.TooLarge = true;
+  }
+  return composed;
+}
+
 void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
   Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
   const TPackEngine engine = engine_;
-  worker_->Post([this, entry, engine]() -> std::function<void()> {
+  const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
+  const auto kept = static_cast<TViewGround>(QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
+  worker_->Post([this, entry, engine, show, kept]() -> std::function<void()> {
     auto view = std::make_shared<TEntryView>(ViewEntry(entry, engine));
     if (view->IsLog && !view->Records.empty()) LoadViewRecord(view->Records[0], engine);
-    return [this, view] { TakeView(std::move(*view)); };
+    auto composed = std::make_shared<TComposed>();
+    if (!view->Records.empty() && view->Records[0].Loaded) *composed = Compose(view->Records[0], 0, show, kept);
+    return [this, view, composed] {
+      TakeView(std::move(*view), std::move(*composed));
+    };
   });
 }
 
-void TImageViewerDialog::TakeView(TEntryView view) {
+void TImageViewerDialog::TakeView(TEntryView view, TComposed composed) {
   view_ = std::move(view);
+  composed_ = std::move(composed);
   drawnRecord_ = nullptr;
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
   FillRecords();
@@ -226,9 +248,16 @@ void TImageViewerDialog::ShowRecord() {
   // A picture is drawn again only when the record or the alpha or background choice changed; zooming reuses it.
   const bool again = record != drawnRecord_ || show != drawnShow_ || ground != drawnGround_;
   drawnRecord_ = record, drawnShow_ = show, drawnGround_ = ground;
+  // Drawn on the worker with the record, when the choices are still those.
+  const bool ready = again && record != nullptr && composed_.Record == index && composed_.Show == show &&
+                     composed_.Ground == ground;
+  if (ready && composed_.TooLarge) sourceCaption += QStringLiteral(" (too large to show here: out of memory)");
   try {
-    source_->SetPicture(!again ? source_->Picture() : record ? DrawViewPicture(record->Source, show, ground) : QImage(), zoom);
-    edited_->SetPicture(!again ? edited_->Picture() : record ? DrawViewPicture(record->Edited, show, ground) : QImage(), zoom);
+    source_->SetPicture(!again ? source_->Picture() : ready ? composed_.Source
+                                                   : record ? DrawViewPicture(record->Source, show, ground) : QImage(), zoom);
+    edited_->SetPicture(!again ? edited_->Picture() : ready ? composed_.Edited
+                                                   : record ? DrawViewPicture(record->Edited, show, ground) : QImage(), zoom);
+    if (ready) composed_ = {};  // held once, by the views
   } catch (const std::bad_alloc&) {  // a huge texture: said, not shown
     source_->SetPicture(QImage(), zoom);
     edited_->SetPicture(QImage(), zoom);

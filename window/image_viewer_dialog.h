@@ -72,7 +72,18 @@ class TImageViewerDialog : public QDialog {
   QLabel *Title, *SourceCaption, *EditedCaption, *Findings;
 
  private:
-  void TakeView(TEntryView view);
+  // A record's pictures as drawn, made on the worker with it, so that a large texture is never composed on
+  // the window's thread when it is first shown.
+  struct TComposed {
+    int Record = -1;
+    TAlphaShow Show = TAlphaShow::Checkerboard;
+    TViewGround Ground = TViewGround::LightCheckers;
+    QImage Source, Edited;
+    bool TooLarge = false;
+  };
+  // Draws record on the worker as ShowRecord would with these choices (a font on its contrasting ground).
+  static TComposed Compose(const TViewRecord& record, int index, TAlphaShow show, TViewGround kept);
+  void TakeView(TEntryView view, TComposed composed);
   void RecordChosen();
   void ShowRecord();
   // The records list: those whose names hold the filter's text (each item's data its record's index), the
@@ -96,6 +107,7 @@ class TImageViewerDialog : public QDialog {
   TViewGround drawnGround_ = TViewGround::LightCheckers;
 
   QFileSystemWatcher watcher_;  // the chosen record's edited image
+  TComposed composed_;
   std::unique_ptr<TViewWorker> worker_;  // last: stopped before what its results touch goes
 };
 

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
+#include <memory>
 
 #include "window/image_viewer_dialog.h"
 
@@ -64,11 +66,15 @@ void TImageViewerDialog::RecordChosen() {
   record->Record = view_.Records[k].Record;
   record->Plain = view_.Records[k].Plain;
   const TPackEngine engine = engine_;
-  worker_->Post([this, record, engine, k]() -> std::function<void()> {
+  const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
+  const auto kept = static_cast<TViewGround>(QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
+  worker_->Post([this, record, engine, k, show, kept]() -> std::function<void()> {
     LoadViewRecord(*record, engine);
-    return [this, record, k] {
+    auto composed = std::make_shared<TComposed>(Compose(*record, static_cast<int>(k), show, kept));
+    return [this, record, composed, k] {
       if (k >= view_.Records.size()) return;
       view_.Records[k] = std::move(*record);
+      composed_ = std::move(*composed);
       drawnRecord_ = nullptr;
       ShowRecord();
     };
