@@ -234,10 +234,14 @@ void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int ba
     say("warning: " + N(unfitCount) + (unfitCount == 1 ? " character of " : " characters of ") + font +
         " would not stand whole in " + boxes + " at any size (" + why + "); boxes stand in their place, to be drawn "
         "by hand in the sheet:" + unfit);
+  const int whole = sizer.CapAt(smallest);
   if (count > 0)
     say(N(count) + (count == 1 ? " character is" : " characters are") + " drawn smaller than cap height " +
         N(sizer.CapAt(base)) + ", each by itself, to stand whole in " + boxes + "; beside the others they may read "
-        "as small letters. At cap height " + N(sizer.CapAt(smallest)) + " every letter stands whole at one size:" +
+        "as small letters. " +
+        (whole >= kLeastCapHeight ? "At cap height " + N(whole) + " every letter stands whole at one size:"
+                                  : "No cap height of " + N(kLeastCapHeight) + " or more lets every letter stand "
+                                    "whole at one size:") +
         shrunk);
 }
 
