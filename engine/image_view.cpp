@@ -181,6 +181,20 @@ void LoadViewRecord(TViewRecord& record, TPackEngine engine) {
   record.Loaded = true;
 }
 
+std::vector<std::string> RecordProblems(const TViewRecord& record, TPackEngine engine) {
+  if (record.Plain) return {};
+  const TImportRecord& r = record.Record;
+  if (r.Digest && StillAsStamped(r.ImagePath, *r.Digest)) return {};
+  TViewRecord read;
+  read.Format = record.Format;
+  read.Record = r;
+  LoadViewRecord(read, engine);
+  std::vector<std::string> problems;
+  for (const std::string& finding : read.Edited.Findings)
+    if (finding.find("equals the texture") == std::string::npos) problems.push_back(finding);
+  return problems;
+}
+
 TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
   TEntryView view;
   view.Title = entry.Path;

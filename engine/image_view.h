@@ -53,6 +53,10 @@ struct TEntryView {
 TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine = TPackEngine::Fastest);
 // Reads a log record's texture and edited image, and what the insert's checks find; never raises.
 void LoadViewRecord(TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
+// What is wrong with a log record's edit (upside down, alpha lost, size differs, missing, unreadable; an
+// unedited image is nothing wrong), its pictures read and let go; an image still as its extract wrote it (its
+// digest) is not read at all.
+std::vector<std::string> RecordProblems(const TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
 
 // How a picture with alpha is shown: over a background, with its alpha ignored, or its alpha alone.
 enum class TAlphaShow { Checkerboard, Ignore, AlphaOnly };

@@ -1,5 +1,6 @@
 #include "window/image_viewer_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -85,6 +86,7 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround gr
 TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
     : QDialog(parent),
       engine_(engine),
+      checker_(std::make_unique<TViewWorker>(this, [this](const std::string& what) { Title->setText(QString::fromStdString(what)); })),
       worker_(std::make_unique<TViewWorker>(this, [this](const std::string& what) { Title->setText(QString::fromStdString(what)); })) {
   setObjectName(QStringLiteral("ImageViewer"));
   setWindowTitle(QStringLiteral("View"));
@@ -107,6 +109,7 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
   layout->addWidget(Findings);
   connect(Record, &QComboBox::currentIndexChanged, this, [this] { RecordChosen(); });
   connect(Filter, &QLineEdit::textChanged, this, [this] { FillRecords(); });
+  connect(OnlyProblems, &QCheckBox::toggled, this, [this] { FillRecords(); });
   // A record's findings follow its edited image: read again when the file changes.
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Recheck(); });
   connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
@@ -150,8 +153,11 @@ QLayout* TImageViewerDialog::BuildControls() {
   Filter->setPlaceholderText(QStringLiteral("type part of a path"));
   Filter->setClearButtonEnabled(true);
   Count = new QLabel(this);
+  OnlyProblems = new QCheckBox(QStringLiteral("only those the insert would find wrong"), this);
+  OnlyProblems->setObjectName(QStringLiteral("OnlyProblems"));
   auto* find = new QHBoxLayout;
   find->addWidget(Filter, 1);
+  find->addWidget(OnlyProblems);
   find->addWidget(Count);
   auto* controls = new QFormLayout;
   controls->addRow(QStringLiteral("Find:"), find);
@@ -180,7 +186,9 @@ void TImageViewerDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
 }
 
-TImageViewerDialog::~TImageViewerDialog() = default;
+TImageViewerDialog::~TImageViewerDialog() {
+  if (cancelCheck_) *cancelCheck_ = true;  // a check under way ends before its worker is joined
+}
 
 TImageViewerDialog::TComposed TImageViewerDialog::Compose(const TViewRecord& record, int index, TAlphaShow show,
                                                            TViewGround kept) {
@@ -216,12 +224,16 @@ void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
 void TImageViewerDialog::TakeView(TEntryView view, TComposed composed) {
   view_ = std::move(view);
   composed_ = std::move(composed);
+  if (cancelCheck_) *cancelCheck_ = true;
+  cancelCheck_.reset();
+  problems_.clear();
   drawnRecord_ = nullptr;
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
   FillRecords();
   const bool many = view_.IsLog || view_.Records.size() > 1;
   for (QWidget* w : {static_cast<QWidget*>(Record), static_cast<QWidget*>(Filter), static_cast<QWidget*>(Count)})
     w->setVisible(many);
+  OnlyProblems->setVisible(view_.IsLog);
   editedSide_->setVisible(view_.IsLog);
   RecordChosen();
 }

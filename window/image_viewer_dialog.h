@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFileSystemWatcher>
 #include <QImage>
+#include <atomic>
+#include <vector>
 #include <functional>
 #include <memory>
 
@@ -14,6 +16,7 @@
 #include "window/view_worker.h"
 
 class QComboBox;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QLayout;
@@ -60,6 +63,7 @@ class TImageViewerDialog : public QDialog {
 
   QComboBox *Record, *Zoom, *Alpha, *Ground;
   QLineEdit* Filter;  // part of a path: the records whose names hold it are listed
+  QCheckBox* OnlyProblems;  // only the records whose edit the insert would find wrong
   QLabel* Count;      // "12 of 5,050 records"
 
  protected:
@@ -107,6 +111,12 @@ class TImageViewerDialog : public QDialog {
   TViewGround drawnGround_ = TViewGround::LightCheckers;
 
   QFileSystemWatcher watcher_;  // the chosen record's edited image
+  // Which records the insert would find wrong, checked on a worker of its own when first asked for; empty
+  // until then. A new entry cancels a check under way.
+  std::vector<char> problems_;
+  std::shared_ptr<std::atomic<bool>> cancelCheck_;
+  std::unique_ptr<TViewWorker> checker_;
+  void CheckRecords();
   TComposed composed_;
   std::unique_ptr<TViewWorker> worker_;  // last: stopped before what its results touch goes
 };

@@ -1,5 +1,6 @@
 // The viewer's list of records: a game's thousands found by part of their path, each read when chosen,
 // its mark following its edited image on disk.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -14,20 +15,53 @@ namespace eit {
 void TImageViewerDialog::FillRecords() {
   const int chosen = CurrentRecord();
   const QString part = Filter->text().trimmed();
+  const bool onlyProblems = OnlyProblems->isChecked() && view_.IsLog;
+  const bool checked = problems_.size() == view_.Records.size();
+  if (onlyProblems && !checked) CheckRecords();
   {
     const QSignalBlocker quiet(Record);
     Record->clear();
     for (std::size_t k = 0; k < view_.Records.size(); ++k) {
       const QString name = QString::fromStdString(view_.Records[k].Name);
+      if (onlyProblems && (!checked || problems_[k] == 0)) continue;
       if (part.isEmpty() || name.contains(part, Qt::CaseInsensitive)) Record->addItem(name, static_cast<int>(k));
     }
     const int again = Record->findData(chosen);
     Record->setCurrentIndex(again >= 0 ? again : (Record->count() > 0 ? 0 : -1));
   }
   const QString total = QString::fromStdString(GroupedCount(static_cast<std::int64_t>(view_.Records.size())));
-  Count->setText(part.isEmpty() ? total + QStringLiteral(" records")
-                                : QString::number(Record->count()) + QStringLiteral(" of ") + total + QStringLiteral(" records"));
+  if (onlyProblems && !checked)
+    Count->setText(QStringLiteral("checking ") + total + QStringLiteral(" records..."));
+  else
+    Count->setText(part.isEmpty() && !onlyProblems
+                       ? total + QStringLiteral(" records")
+                       : QString::number(Record->count()) + QStringLiteral(" of ") + total + QStringLiteral(" records"));
   if (CurrentRecord() != chosen) RecordChosen();
+}
+
+void TImageViewerDialog::CheckRecords() {
+  if (cancelCheck_) return;  // under way
+  cancelCheck_ = std::make_shared<std::atomic<bool>>(false);
+  // What the records name, for the checker; their pictures stay with the viewer.
+  auto records = std::make_shared<std::vector<TViewRecord>>();
+  for (const TViewRecord& r : view_.Records) {
+    records->emplace_back();
+    records->back().Format = r.Format, records->back().Record = r.Record, records->back().Plain = r.Plain;
+  }
+  const TPackEngine engine = engine_;
+  checker_->Post([this, records, engine, cancel = cancelCheck_]() -> std::function<void()> {
+    std::vector<char> problems(records->size(), 0);
+    for (std::size_t k = 0; k < records->size(); ++k) {
+      if (*cancel) return [] {};
+      problems[k] = RecordProblems((*records)[k], engine).empty() ? 0 : 1;
+    }
+    return [this, problems = std::move(problems), cancel]() mutable {
+      if (*cancel || problems.size() != view_.Records.size()) return;
+      problems_ = std::move(problems);
+      cancelCheck_.reset();
+      FillRecords();
+    };
+  });
 }
 
 int TImageViewerDialog::CurrentRecord() const {

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QToolButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QDir>
@@ -45,6 +46,7 @@
 #include "window/settings_place.h"
 #include "window/viewer_placement.h"
 #include "tga/pictures.h"
+#include "tga/targa.h"
 #include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
 #include "compression/pack_engine.h"
@@ -551,6 +553,26 @@ TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
   viewer->Record->setCurrentIndex(2);
   ASSERT_TRUE(WaitForViewer(viewer.get()));
   EXPECT_NE(viewer->SourceCaption->text().indexOf(QStringLiteral("glyph sheet of 224 cells")), -1);
+  // Only the records the insert would find wrong: of a game's extract, the one turned upside down (the
+  // others, still as extracted, are known so by their digests without being read).
+  const std::string tree = dir.File("TREE");
+  ASSERT_EQ(testing::Cli("extract -o " + testing::Quoted(tree) + " " + testing::Quoted(s + "/game"), dir).status, 0);
+  TBitmap sky;
+  ReadPictureFile(tree + "/ui/sky.tga", sky);
+  TBitmap turned(sky.PixelFormat(), sky.Width(), sky.Height());
+  for (int y = 0; y < sky.Height(); ++y) turned.CopyRect({0, y, sky.Width(), y + 1}, sky, {0, sky.Height() - 1 - y, sky.Width(), sky.Height() - y});
+  {
+    TFileStream file(tree + "/ui/sky.tga", FileMode::Create);
+    WriteTgaToStream(file, turned);
+  }
+  viewer->ShowEntry({TJobKind::ReplayLog, tree + "/result.log"});
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  viewer->OnlyProblems->setChecked(true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return viewer->Count->text() == QStringLiteral("1 of 4 records"); }, 10000))
+      << viewer->Count->text().toStdString();
+  EXPECT_TRUE(viewer->Record->currentText().contains(QStringLiteral("sky.dds")));
+  viewer->OnlyProblems->setChecked(false);
+  EXPECT_EQ(viewer->Record->count(), 4);
 }
 
 // The viewer on screens of every size: beside the window where there is room, else over it, never off the
