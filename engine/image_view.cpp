@@ -213,6 +213,8 @@ TEntryView ViewEntry(const TJobEntry& entry, TPackEngine engine) {
       TViewRecord record;
       record.Name = ExtractFileName(entry.Path);
       record.Format = entry.Kind;
+      record.Record.SourcePath = entry.Path;
+      record.Plain = true;
       record.Source = entry.Kind == TJobKind::Texture ? TexturePicture(entry.Path, engine) : SheetPicture(entry.Path, engine);
       record.Loaded = true;
       view.Records.push_back(std::move(record));

@@ -113,11 +113,11 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
   // A record's findings follow its edited image: read again when the file changes.
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { Recheck(); });
   connect(Zoom, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
-  connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  connect(Alpha, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
   // The user's choice is kept; a font's own contrasting background is not.
   connect(Ground, &QComboBox::activated, this,
           [this] { QSettings().setValue(QStringLiteral("viewerGround"), Ground->currentData().toInt()); });
-  connect(Ground, &QComboBox::currentIndexChanged, this, [this] { ShowRecord(); });
+  connect(Ground, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
 }
 
 QLayout* TImageViewerDialog::BuildControls() {
@@ -191,10 +191,10 @@ TImageViewerDialog::~TImageViewerDialog() {
 }
 
 TImageViewerDialog::TComposed TImageViewerDialog::Compose(const TViewRecord& record, int index, TAlphaShow show,
-                                                           TViewGround kept) {
+                                                           TViewGround ground, bool contrast) {
   TComposed composed;
   composed.Record = index, composed.Show = show;
-  composed.Ground = record.Format == TJobKind::FontSheet ? ContrastingGround(record.Source.Picture) : kept;
+  composed.Ground = contrast && record.Format == TJobKind::FontSheet ? ContrastingGround(record.Source.Picture) : ground;
   try {
     composed.Source = DrawViewPicture(record.Source, show, composed.Ground);
     composed.Edited = DrawViewPicture(record.Edited, show, composed.Ground);
@@ -214,7 +214,7 @@ void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
     auto view = std::make_shared<TEntryView>(ViewEntry(entry, engine));
     if (view->IsLog && !view->Records.empty()) LoadViewRecord(view->Records[0], engine);
     auto composed = std::make_shared<TComposed>();
-    if (!view->Records.empty() && view->Records[0].Loaded) *composed = Compose(view->Records[0], 0, show, kept);
+    if (!view->Records.empty() && view->Records[0].Loaded) *composed = Compose(view->Records[0], 0, show, kept, true);
     return [this, view, composed] {
       TakeView(std::move(*view), std::move(*composed));
     };
@@ -224,6 +224,7 @@ void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
 void TImageViewerDialog::TakeView(TEntryView view, TComposed composed) {
   view_ = std::move(view);
   composed_ = std::move(composed);
+  groundChosenFor_ = -1;
   if (cancelCheck_) *cancelCheck_ = true;
   cancelCheck_.reset();
   problems_.clear();
@@ -255,7 +256,10 @@ void TImageViewerDialog::ShowRecord() {
   if (record != nullptr) MarkRecord(*record);
   QString sourceCaption = record ? QString::fromStdString(record->Source.Caption) : QString();
   QString editedCaption = record ? QString::fromStdString(record->Edited.Caption) : QString();
-  if (record != nullptr && record != drawnRecord_) ChooseGround(*record);
+  if (record != nullptr && index != groundChosenFor_) {
+    ChooseGround(*record);
+    groundChosenFor_ = index;
+  }
   const auto ground = static_cast<TViewGround>(Ground->currentData().toInt());
   // A picture is drawn again only when the record or the alpha or background choice changed; zooming reuses it.
   const bool again = record != drawnRecord_ || show != drawnShow_ || ground != drawnGround_;

@@ -52,6 +52,8 @@ class TImageViewerDialog : public QDialog {
   void ShowEntry(const TJobEntry& entry);
   // Reads the chosen record again (its edited image changed, or the window came back to the front).
   void Recheck();
+  // An alpha or background choice: the chosen record drawn again, off the window's thread.
+  void Redraw();
   // True while an entry or record asked for is being read.
   bool Loading() const { return worker_->Busy(); }
   // What is shown, for the front end's tests: the view read, and each picture as drawn (findings and
@@ -85,8 +87,9 @@ class TImageViewerDialog : public QDialog {
     QImage Source, Edited;
     bool TooLarge = false;
   };
-  // Draws record on the worker as ShowRecord would with these choices (a font on its contrasting ground).
-  static TComposed Compose(const TViewRecord& record, int index, TAlphaShow show, TViewGround kept);
+  // Draws record on the worker as ShowRecord would with these choices: on ground, or (contrast) a font on its
+  // contrasting ground.
+  static TComposed Compose(const TViewRecord& record, int index, TAlphaShow show, TViewGround ground, bool contrast);
   void TakeView(TEntryView view, TComposed composed);
   void RecordChosen();
   void ShowRecord();
@@ -118,6 +121,7 @@ class TImageViewerDialog : public QDialog {
   std::unique_ptr<TViewWorker> checker_;
   void CheckRecords();
   TComposed composed_;
+  int groundChosenFor_ = -1;  // the record the background was chosen for: read again, it keeps the user's
   std::unique_ptr<TViewWorker> worker_;  // last: stopped before what its results touch goes
 };
 

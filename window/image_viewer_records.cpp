@@ -101,10 +101,13 @@ void TImageViewerDialog::RecordChosen() {
   record->Plain = view_.Records[k].Plain;
   const TPackEngine engine = engine_;
   const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
-  const auto kept = static_cast<TViewGround>(QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
-  worker_->Post([this, record, engine, k, show, kept]() -> std::function<void()> {
+  // The same record read again keeps the background shown; another takes the kept one (a font its own).
+  const bool same = index == groundChosenFor_;
+  const auto ground = static_cast<TViewGround>(
+      same ? Ground->currentData().toInt() : QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
+  worker_->Post([this, record, engine, k, show, ground, same]() -> std::function<void()> {
     LoadViewRecord(*record, engine);
-    auto composed = std::make_shared<TComposed>(Compose(*record, static_cast<int>(k), show, kept));
+    auto composed = std::make_shared<TComposed>(Compose(*record, static_cast<int>(k), show, ground, !same));
     return [this, record, composed, k] {
       if (k >= view_.Records.size()) return;
       view_.Records[k] = std::move(*record);
@@ -117,14 +120,21 @@ void TImageViewerDialog::RecordChosen() {
 
 void TImageViewerDialog::Recheck() {
   const int index = CurrentRecord();
-  if (index < 0 || !view_.IsLog) return;
+  if (index < 0) return;
   view_.Records[static_cast<std::size_t>(index)].Loaded = false;
   RecordChosen();
 }
 
+void TImageViewerDialog::Redraw() {
+  // Read and drawn again on the worker with the new choice: a large texture never stalls the window.
+  const int index = CurrentRecord();
+  if (index >= 0 && view_.Records[static_cast<std::size_t>(index)].Loaded) return Recheck();
+  ShowRecord();
+}
+
 void TImageViewerDialog::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Recheck();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && view_.IsLog) Recheck();
 }
 
 }  // namespace eit

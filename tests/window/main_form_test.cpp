@@ -945,10 +945,13 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   const int x = 9, y = 4;
   const std::uint8_t* p = water.ScanLine(y) + 4 * x;
   viewer->Alpha->setCurrentIndex(2);
+  ASSERT_TRUE(WaitForViewer(viewer));  // drawn again off the window's thread
   EXPECT_EQ(qRed(viewer->SourceImage().pixel(x, y)), p[3]);
   viewer->Alpha->setCurrentIndex(1);
+  ASSERT_TRUE(WaitForViewer(viewer));  // drawn again off the window's thread
   EXPECT_EQ(viewer->SourceImage().pixel(x, y) & 0xFFFFFF, Rgb(water, x, y) & 0xFFFFFF);
   viewer->Alpha->setCurrentIndex(0);
+  ASSERT_TRUE(WaitForViewer(viewer));  // drawn again off the window's thread
   const int ground = ((x / 8 + y / 8) % 2) != 0 ? 204 : 255;
   EXPECT_EQ(qGreen(viewer->SourceImage().pixel(x, y)), (p[1] * p[3] + ground * (255 - p[3]) + 127) / 255);
   viewer->Zoom->setCurrentIndex(viewer->Zoom->findData(4));
@@ -968,6 +971,7 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
   EXPECT_LT(qGray(viewer->SourceImage().pixel(90, 2)), 100);  // clear, right of every glyph
   for (const auto ground : {TViewGround::Black, TViewGround::White}) {
     viewer->Ground->setCurrentIndex(viewer->Ground->findData(static_cast<int>(ground)));
+    ASSERT_TRUE(WaitForViewer(viewer));
     EXPECT_EQ(qGray(viewer->SourceImage().pixel(90, 2)), ground == TViewGround::Black ? 0 : 255);
   }
 
