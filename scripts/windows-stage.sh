@@ -170,7 +170,7 @@ window_round_trip() {
   "$cli_linux" --zlib insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
-    "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
+    "clear" "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
     "font $wtop\\Программа\\eitool\\fonts\\DejaVuSans.ttf" \
     "codepage 1251" "sheetdir $wtop\\Лист1251" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1251" \
     "clear" "codepage 1250" "sheetdir $wtop\\Лист1250" "draw $wtop\\Текстуры\\latin.tdt" "process $wtop\\Шрифт1250" \
