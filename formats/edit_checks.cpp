@@ -45,34 +45,42 @@ bool RowEqual(const std::uint8_t* texture, const std::uint8_t* edit, std::int32_
   return true;
 }
 
+// The texture's rows beside the edit's, when the texture holds all of them.
+struct TTextureRows {
+  TTextureRows(const TBitmap& edit, const TMemoryStream& image)
+      : width(edit.Width()), height(edit.Height()), bpp(edit.BytesPerPixel()), rowBytes(edit.RowBytes()),
+        rows(image.Memory() + kImageHeaderSize), step(std::max(1, height / kSampledRows)),
+        whole(width != 0 && height != 0 &&
+              image.Size() >= kImageHeaderSize + static_cast<std::int64_t>(rowBytes) * height) {}
+  const std::uint8_t* Row(std::int32_t y) const { return rows + static_cast<std::size_t>(y) * rowBytes; }
+  std::int32_t width, height;
+  int bpp;
+  std::size_t rowBytes;
+  const std::uint8_t* rows;
+  std::int32_t step;  // between the rows sampled first
+  bool whole;
+};
+
 }  // namespace
 
 bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image) {
-  const std::int32_t width = edit.Width(), height = edit.Height();
-  const int bpp = edit.BytesPerPixel();
-  const std::size_t rowBytes = edit.RowBytes();
-  if (width == 0 || height == 0 || image.Size() < kImageHeaderSize + static_cast<std::int64_t>(rowBytes) * height)
-    return false;
-  const std::uint8_t* rows = image.Memory() + kImageHeaderSize;
-  auto textureRow = [&](std::int32_t y) { return rows + static_cast<std::size_t>(y) * rowBytes; };
-  const std::int32_t step = std::max(1, height / kSampledRows);
+  const TTextureRows t(edit, image);
+  if (!t.whole) return false;
   // The sampled rows first, every row only when those agree.
   bool equal = true;
-  for (std::int32_t y = 0; y < height && equal; y += step) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
-  for (std::int32_t y = 0; y < height && equal; ++y) equal = RowEqual(textureRow(y), edit.ScanLine(y), width, bpp);
+  for (std::int32_t y = 0; y < t.height && equal; y += t.step) equal = RowEqual(t.Row(y), edit.ScanLine(y), t.width, t.bpp);
+  for (std::int32_t y = 0; y < t.height && equal; ++y) equal = RowEqual(t.Row(y), edit.ScanLine(y), t.width, t.bpp);
   return equal;
 }
 
 std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image) {
   std::vector<std::string> warnings;
-  const std::int32_t width = edit.Width(), height = edit.Height();
-  const int bpp = edit.BytesPerPixel();
-  const std::size_t rowBytes = edit.RowBytes();
-  if (width == 0 || height == 0 || image.Size() < kImageHeaderSize + static_cast<std::int64_t>(rowBytes) * height)
-    return warnings;
-  const std::uint8_t* rows = image.Memory() + kImageHeaderSize;
-  auto textureRow = [&](std::int32_t y) { return rows + static_cast<std::size_t>(y) * rowBytes; };
-  const std::int32_t step = std::max(1, height / kSampledRows);
+  const TTextureRows t(edit, image);
+  if (!t.whole) return warnings;
+  const std::int32_t width = t.width, height = t.height, step = t.step;
+  const int bpp = t.bpp;
+  const std::uint8_t* rows = t.rows;
+  const auto textureRow = [&](std::int32_t y) { return t.Row(y); };
 
   if (EditEqualsTexture(edit, image)) {
     warnings.push_back("the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as "

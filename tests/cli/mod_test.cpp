@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/cli_run.h"
+#include "support/edits.h"
 #include "tga/targa.h"
 
 namespace eit {
@@ -21,32 +22,14 @@ using testing::Cli;
 using testing::Outcome;
 using testing::Quoted;
 
-// Every file under dir by its path relative to dir, result.log aside.
 std::set<std::string> Files(const std::string& dir) {
-  std::set<std::string> files;
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator(); ++it)
-    if (it->is_regular_file() && it->path().filename() != "result.log")
-      files.insert(it->path().lexically_relative(dir).generic_string());
-  return files;
+  const std::vector<std::string> files = testing::FilesUnder(dir);
+  return {files.begin(), files.end()};
 }
 
 bool SameBytes(const std::string& a, const std::string& b) { return testing::Slurp(a) == testing::Slurp(b); }
 
-// One pixel of a picture painted over, saved as an editor saves it.
-void Paint(const std::string& path, int x, int y) {
-  TBitmap picture;
-  if (ExtractFileExtLower(path) == ".tga")
-    ReadTGA(path.c_str(), picture);
-  else
-    picture.LoadFromFile(path);
-  picture.FillRect({x, y, x + 1, y + 1}, TRgb(250, 1, 2), 255);
-  TFileStream file(path, FileMode::Create);
-  if (ExtractFileExtLower(path) == ".tga")
-    WriteTgaToStream(file, picture);
-  else
-    picture.SaveToStream(file);
-}
+void Paint(const std::string& path, int x, int y) { testing::PaintPixel(path, x, y); }
 
 // The line after each font record's target line gets the codes a sheet of new glyphs needs.
 void AddFontCodes(const std::string& log) {

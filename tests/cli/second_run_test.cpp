@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/cli_run.h"
+#include "support/edits.h"
 #include "tga/targa.h"
 
 namespace eit {
@@ -34,16 +35,7 @@ TBitmap LoadPicture(const std::string& path) {
   return picture;
 }
 
-// Paints one pixel of an exported image, as an editor would save it.
-void Paint(const std::string& path, int x, int y, TRgb colour) {
-  TBitmap picture = LoadPicture(path);
-  picture.FillRect({x, y, x + 1, y + 1}, colour, 255);
-  TFileStream file(path, FileMode::Create);
-  if (IsTga(path))
-    WriteTgaToStream(file, picture);
-  else
-    picture.SaveToStream(file);
-}
+void Paint(const std::string& path, int x, int y, TRgb colour) { testing::PaintPixel(path, x, y, colour); }
 
 TRgb ImagePixel(const std::string& path, int x, int y) { return LoadPicture(path).Pixel(x, y); }
 

@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "support/cli_run.h"
+#include "support/edits.h"
 #include "tga/targa.h"
 
 namespace eit {
@@ -66,19 +67,8 @@ TEST(Readme, WholeGamesWorkAsWritten) {
   for (std::string command : commands) {
     if (command.rfind("#", 0) == 0) {
       // What the comment says the user does: paint one pixel of a texture and of a glyph, in place.
-      for (const auto& [image, x, y] : {std::tuple{"OUT/levels/a/stone.bmp", 2, 2}, std::tuple{"OUT/ui/fonts/font.tga", 4, 3}}) {
-        TBitmap picture;
-        if (std::string(image).ends_with(".tga"))
-          ReadTGA(dir.File(image).c_str(), picture);
-        else
-          picture.LoadFromFile(dir.File(image));
-        picture.FillRect({x, y, x + 1, y + 1}, TRgb(250, 1, 2), 255);
-        TFileStream file(dir.File(image), FileMode::Create);
-        if (std::string(image).ends_with(".tga"))
-          WriteTgaToStream(file, picture);
-        else
-          picture.SaveToStream(file);
-      }
+      testing::PaintPixel(dir.File("OUT/levels/a/stone.bmp"), 2, 2);
+      testing::PaintPixel(dir.File("OUT/ui/fonts/font.tga"), 4, 3);
       continue;
     }
     ASSERT_EQ(command.rfind("eitool-cli ", 0) == 0 || command.rfind("cp ", 0) == 0, true) << command;
@@ -86,11 +76,7 @@ TEST(Readme, WholeGamesWorkAsWritten) {
     const int raw = std::system(("cd " + testing::Quoted(dir.Path().string()) + " && " + command + " >out.txt 2>err.txt").c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
   }
-  std::vector<std::string> mod;
-  for (const auto& e : std::filesystem::recursive_directory_iterator(dir.File("MOD")))
-    if (e.is_regular_file()) mod.push_back(e.path().lexically_relative(dir.File("MOD")).generic_string());
-  std::sort(mod.begin(), mod.end());
-  EXPECT_EQ(mod, (std::vector<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds", "ui/fonts/font.tdt"}));
+  EXPECT_EQ(testing::FilesUnder(dir.File("MOD")), (std::vector<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds", "ui/fonts/font.tdt"}));
   // Copied over the game, the mod is the game's now.
   EXPECT_EQ(testing::Slurp(dir.File("S/game/levels/a/stone.dds")), testing::Slurp(dir.File("MOD/levels/a/stone.dds")));
 }

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "support/cli_run.h"
+#include "support/edits.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -22,16 +23,7 @@ using testing::Cli;
 using testing::Outcome;
 using testing::Quoted;
 
-// Every file under dir, by its path relative to dir ("levels/a/stone.bmp"), result.log aside.
-std::vector<std::string> Tree(const std::string& dir) {
-  std::vector<std::string> files;
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator(); ++it)
-    if (it->is_regular_file() && it->path().filename() != "result.log")
-      files.push_back(it->path().lexically_relative(dir).generic_string());
-  std::sort(files.begin(), files.end());
-  return files;
-}
+std::vector<std::string> Tree(const std::string& dir) { return testing::FilesUnder(dir); }
 
 void Copy(const std::string& from, const std::string& to) {
   fs::create_directories(fs::path(to).parent_path());
