@@ -36,27 +36,39 @@ inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::
   (void)prefix;
   SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   auto create = [&](const std::string& path) {
-    return CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+    return CreateFileW(Widen(path).c_str(), GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit, CREATE_ALWAYS,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
   };
-  HANDLE outFile = create(out), errFile = create(err);
-  STARTUPINFOW start{};
-  start.cb = sizeof start;
-  start.dwFlags = STARTF_USESTDHANDLES;
-  start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  start.hStdOutput = outFile;
-  start.hStdError = errFile;
-  PROCESS_INFORMATION process{};
-  std::wstring line = Widen("\"" EIT_CLI "\" " + arguments);
-  DWORD code = 9009;
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+  // Wine now and then refuses a process start on a busy machine: try again before calling it a failure,
+  // and say why it failed rather than leave an exit status of nothing.
+  DWORD code = 9009, startError = 0;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    HANDLE outFile = create(out), errFile = create(err);
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    start.hStdOutput = outFile;
+    start.hStdError = errFile;
+    PROCESS_INFORMATION process{};
+    std::wstring line = Widen("\"" EIT_CLI "\" " + arguments);
+    const bool started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process);
+    startError = started ? 0 : GetLastError();
+    if (started) {
+      WaitForSingleObject(process.hProcess, INFINITE);
+      GetExitCodeProcess(process.hProcess, &code);
+      CloseHandle(process.hProcess);
+      CloseHandle(process.hThread);
+    }
+    CloseHandle(outFile);
+    CloseHandle(errFile);
+    if (started) break;
+    Sleep(200 * (attempt + 1));
   }
-  CloseHandle(outFile);
-  CloseHandle(errFile);
+  if (startError != 0)
+    return {static_cast<int>(code), "", "could not start eitool-cli: error " + std::to_string(startError)};
   const int status = static_cast<int>(code);
 #else
   const std::string command = prefix + "\"" EIT_CLI "\" " + arguments + " >\"" + out + "\" 2>\"" + err + "\"";
@@ -66,7 +78,9 @@ inline Outcome Cli(const std::string& arguments, const TempDir& dir, const std::
   return {status, Slurp(out), Slurp(err)};
 }
 
-inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+inline std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
 
 // Whether text names the path, whichever separators each uses (Windows takes both).
 inline bool Mentions(std::string text, std::string path) {
