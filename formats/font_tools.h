@@ -15,7 +15,7 @@ namespace eit {
 enum class TMono : std::uint8_t { Auto, On, Off };
 
 struct TSheetOptions {
-  std::string FontFile;   // TrueType or OpenType
+  std::string FontFile;  // TrueType or OpenType
   int CodePage = 1251;
   // The codes drawn: First up to, not including, End. First 0: from the code page's first letter at
   // or above 0x80 (the insert's #New: line says so when it is not 0xC0).
@@ -34,9 +34,9 @@ struct TSheetOptions {
 // What the letters a table keeps (codes 0x20 to 0x7E) measure in its texture: each 0 when nothing
 // could be measured.
 struct TKeptLetters {
-  int BoxHeight = 0;  // the glyph boxes' height (the most common one)
-  int Baseline = 0;   // rows from a box's top down to the baseline
-  int CapHeight = 0;  // rows from the tops of capitals (H, E, T ...) to the baseline
+  int BoxHeight = 0;               // the glyph boxes' height (the most common one)
+  int Baseline = 0;                // rows from a box's top down to the baseline
+  int CapHeight = 0;               // rows from the tops of capitals (H, E, T ...) to the baseline
   bool OnlyOpaqueOrClear = false;  // every pixel's alpha 0 or 255: a pixel font
 };
 TKeptLetters MeasureKeptLetters(const TMemoryStream& table, const TBitmap& texture);
@@ -59,6 +59,7 @@ struct TInkedGlyph {
   char32_t Character = 0;
   bool Kept = false;  // one of the table's own glyphs, not a new one
   TGlyphInk Ink;
+  int Size = 0;  // a new glyph's pixel size
 };
 // Two letters whose glyphs came out the same (Differences 0) or one pixel apart.
 struct TAlikePair {
@@ -81,7 +82,8 @@ struct TMarkedLetter {
   const char* Marks;  // "háček", "acute", "dot", "diaeresis and tonos"
 };
 std::optional<TMarkedLetter> MarksOf(char32_t letter);
-// A new letter whose marks did not come out: drawn, it is its base letter's glyph.
+// A new letter whose marks did not come out: drawn, it reads as its base letter (a pixel apart at most; a
+// dot's letter the same).
 struct TLostMark {
   int Code = 0;
   char32_t Letter = 0, Base = 0;
@@ -94,7 +96,7 @@ std::string LostMarksText(const std::vector<TLostMark>& lost);
 struct TRenderedSheet {
   TBitmap Sheet;  // 32-bit: a marker line and a white glyph (alpha = coverage) per code, in code order
   int First = 0;  // the first code drawn
-  std::vector<int> Placeholders;  // codes drawn as a box: the font has no glyph for them
+  std::vector<int> Placeholders;      // codes drawn as a box: the font has no glyph for them
   std::vector<std::string> Problems;  // one line per placeholder, and why
   std::vector<TAlikePair> Alike;      // letters that came out alike, to be touched up
   std::vector<TLostMark> Lost;        // letters whose marks did not come out, to be touched up
@@ -123,8 +125,9 @@ int SheetFirstCode(const TSheetOptions& options);
 // the font file's bytes: the new letters as tall as the kept capitals, on the kept baseline, whole,
 // and fitting the texture beside the kept glyphs. note hears each decision before anything is drawn.
 // Errors name tablePath or the font file.
-TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
-                                const std::string& fontBytes, const TSheetOptions& options,
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
+                                const std::string& tablePath, const std::string& fontBytes,
+                                const TSheetOptions& options,
                                 const std::function<void(const std::string&)>& note = {});
 
 struct TPreviewOptions {
@@ -132,7 +135,7 @@ struct TPreviewOptions {
   int Scale = 1;  // 1 to 8, nearest neighbour
 };
 struct TPreview {
-  TBitmap Picture;  // 32-bit, opaque
+  TBitmap Picture;                    // 32-bit, opaque
   std::vector<std::string> Problems;  // characters shown as red boxes, and why
 };
 // The text (UTF-8) set as the game sets it, as far as the records tell: each character's glyph

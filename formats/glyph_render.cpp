@@ -25,7 +25,8 @@ int FirstCodeOf(const TSheetOptions& options) {
 void CheckRange(const TSheetOptions& options) {
   const int first = FirstCodeOf(options);
   if (first < KeptCodeLimit || options.End > 0x20 + kFontRecords || first >= options.End)
-    throw Exception("The codes of a glyph sheet run from " + CodeText(first) + " to " + CodeText(options.End) +
+    throw Exception("The codes of a glyph sheet run from " + CodeText(first) + " to " +
+                    CodeText(options.End) +
                     "; the insert lays new glyphs from 0x7F up to at most 0x100, so " +
                     (options.WindowWords ? "choose a first code from 0x7F to 0xFF"
                                          : "give --first 0x7F to 0xFF and --end after it, up to 0x100"));
@@ -40,7 +41,9 @@ int SheetFirstCode(const TSheetOptions& options) {
 
 #ifdef EIT_HAVE_FREETYPE
 
-bool CanRenderFonts() { return true; }
+bool CanRenderFonts() {
+  return true;
+}
 
 namespace {
 
@@ -63,7 +66,8 @@ void DrawPlaceholder(TBitmap& sheet, int top, const TSheetMetrics& m) {
   const int w = BoxWidth(m.Height);
   for (int y = top; y < top + m.Height; ++y)
     for (int x = kGlyphColumn; x < kGlyphColumn + w; ++x)
-      if (y == top || y == top + m.Height - 1 || x == kGlyphColumn || x == kGlyphColumn + w - 1) Put(sheet, x, y, 255);
+      if (y == top || y == top + m.Height - 1 || x == kGlyphColumn || x == kGlyphColumn + w - 1)
+        Put(sheet, x, y, 255);
 }
 
 // The glyph's rows were checked to fit the box; the checks here only keep a fault from writing outside.
@@ -94,7 +98,8 @@ TGlyphInk LargeInk(const TFreeType& ft, char32_t ch) {
   for (unsigned row = 0; row < bitmap.rows; ++row) {
     const int y = kBaseline - slot->bitmap_top + static_cast<int>(row);
     if (y < 0 || y >= kRows) continue;
-    for (unsigned col = 0; col < bitmap.width; ++col) picture.ScanLine(y)[4 * col + 3] = GlyphAlpha(bitmap, col, row);
+    for (unsigned col = 0; col < bitmap.width; ++col)
+      picture.ScanLine(y)[4 * col + 3] = GlyphAlpha(bitmap, col, row);
   }
   return GlyphInk(picture, 0, 0, picture.Width(), kRows);
 }
@@ -107,52 +112,70 @@ bool AlikeByDesign(const TFreeType& ft, char32_t a, char32_t b) {
   return differ <= std::max<std::int64_t>(2, inked / 50);
 }
 
-// The new letters against each other and against the kept ones, as drawn in the sheet.
-std::vector<TAlikePair> AlikeLetters(const TFreeType& ft, const TBitmap& sheet, const std::vector<TSheetCell>& cells,
-                                     const TSheetMetrics& m, const TMemoryStream& table, const TBitmap& texture,
-                                     int codePage) {
+// The letters as the game will show them: the kept ones from the texture, the new ones as drawn in the sheet.
+std::vector<TInkedGlyph> GameLetters(const TBitmap& sheet, const std::vector<TSheetCell>& cells,
+                                     const TSheetMetrics& m, const TMemoryStream& table,
+                                     const TBitmap& texture, int codePage) {
   std::vector<TInkedGlyph> glyphs;
   for (int code = 0x20; code < KeptCodeLimit; ++code) {
     const char32_t ch = CharacterOf(codePage, static_cast<std::uint8_t>(code));
     const GlyphRecord g = ReadGlyphRecord(table.Memory() + (code - 0x20) * kGlyphRecordSize);
     if (!IsLetter(ch) || g.Bottom - g.Top != m.Height) continue;
-    glyphs.push_back({code, ch, true, GlyphInk(texture, g.Left, g.Top, g.Right, g.Bottom)});
+    glyphs.push_back({code, ch, true, GlyphInk(texture, g.Left, g.Top, g.Right, g.Bottom), 0});
   }
   for (std::size_t n = 0; n < cells.size(); ++n) {
     const TSheetCell& cell = cells[n];
     if (cell.Kind != TCellKind::Glyph || cell.Size == 0 || !IsLetter(cell.Character)) continue;
     const int top = static_cast<int>(n) * m.CellRows;
-    glyphs.push_back({cell.Code, cell.Character, false, GlyphInk(sheet, kGlyphColumn, top, kSheetWidth, top + m.Height)});
+    glyphs.push_back({cell.Code, cell.Character, false,
+                      GlyphInk(sheet, kGlyphColumn, top, kSheetWidth, top + m.Height), cell.Size});
   }
-  std::vector<TAlikePair> pairs = FindAlikeGlyphs(glyphs);
+  return glyphs;
+}
+
+// The new letters against each other and against the kept ones.
+std::vector<TAlikePair> AlikeLetters(const TFreeType& ft, const std::vector<TInkedGlyph>& letters) {
+  std::vector<TAlikePair> pairs = FindAlikeGlyphs(letters);
   std::erase_if(pairs, [&](const TAlikePair& p) { return AlikeByDesign(ft, p.A, p.B); });
   return pairs;
 }
 
-// The new letters whose marks did not come out: each drawn as in the sheet, against its base letter drawn
-// the same way at the same size.
-std::vector<TLostMark> LostMarks(const TFreeType& ft, const TBitmap& sheet, const std::vector<TSheetCell>& cells,
+// A dot is one pixel and reads as one; any other mark drawn as a single pixel reads as a dot, or as nothing.
+int MostPixelsOfALostMark(const std::string& marks) {
+  return marks == "dot" ? 0 : 1;
+}
+
+// The new letters whose marks did not come out: each against its base letter as the game shows it (kept or
+// new) and as the font draws it at the letter's size; as good as the base when a mark's pixels are too few.
+std::vector<TLostMark> LostMarks(const TFreeType& ft, const std::vector<TInkedGlyph>& letters,
                                  const TSheetMetrics& m) {
   std::vector<TLostMark> lost;
-  for (std::size_t n = 0; n < cells.size(); ++n) {
-    const TSheetCell& cell = cells[n];
-    const std::optional<TMarkedLetter> marked = MarksOf(cell.Character);
-    if (cell.Kind != TCellKind::Glyph || cell.Size == 0 || !marked) continue;
-    if (!ft.SetSize(cell.Size) || !ft.Render(marked->Base, m.Mono)) continue;
-    TBitmap base(TPixelFormat::pf32bit, kSheetWidth, m.CellRows);
-    DrawGlyph(base, ft.face->glyph, 0, m);
-    const int top = static_cast<int>(n) * m.CellRows;
-    const int differ = InkDifference(GlyphInk(sheet, kGlyphColumn, top, kSheetWidth, top + m.Height),
-                                     GlyphInk(base, kGlyphColumn, 0, kSheetWidth, m.Height));
-    if (differ == 0) lost.push_back({cell.Code, cell.Character, marked->Base, marked->Marks, cell.Size});
+  for (const TInkedGlyph& letter : letters) {
+    const std::optional<TMarkedLetter> marked = MarksOf(letter.Character);
+    const int size = letter.Kept || !marked ? 0 : letter.Size;
+    if (size == 0) continue;
+    std::vector<TGlyphInk> bases;
+    for (const TInkedGlyph& other : letters)
+      if (other.Character == marked->Base) bases.push_back(other.Ink);
+    if (ft.SetSize(size) && ft.Render(marked->Base, m.Mono)) {
+      TBitmap base(TPixelFormat::pf32bit, kSheetWidth, m.CellRows);
+      DrawGlyph(base, ft.face->glyph, 0, m);
+      bases.push_back(GlyphInk(base, kGlyphColumn, 0, kSheetWidth, m.Height));
+    }
+    const bool gone = std::any_of(bases.begin(), bases.end(), [&](const TGlyphInk& base) {
+      const int differ = InkDifference(letter.Ink, base);
+      return differ >= 0 && differ <= MostPixelsOfALostMark(marked->Marks);
+    });
+    if (gone) lost.push_back({letter.Code, letter.Character, marked->Base, marked->Marks, size});
   }
   return lost;
 }
 
 }  // namespace
 
-TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
-                                const std::string& fontBytes, const TSheetOptions& options,
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
+                                const std::string& tablePath, const std::string& fontBytes,
+                                const TSheetOptions& options,
                                 const std::function<void(const std::string&)>& note) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
@@ -163,8 +186,10 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
                     std::to_string(options.PixelSize));
   // Five rows or fewer cannot draw a letter that reads (an e needs its bowl, its bar and its opening).
   if (options.PixelSize > 0 && options.PixelSize < kLeastCapHeight)
-    throw Exception("A cap height of " + std::to_string(options.PixelSize) + " pixels cannot hold a letter that "
-                    "reads; the least is " + std::to_string(kLeastCapHeight));
+    throw Exception("A cap height of " + std::to_string(options.PixelSize) +
+                    " pixels cannot hold a letter that "
+                    "reads; the least is " +
+                    std::to_string(kLeastCapHeight));
   const TFreeType ft(fontBytes, options.FontFile, options.Face);
   TRenderedSheet result;
   result.First = FirstCodeOf(options);
@@ -178,40 +203,52 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
     const TSheetCell& cell = cells[static_cast<std::size_t>(n)];
     const int top = n * m.CellRows;
     sheet.FillRect({0, top, 1, top + m.Height}, kWhite, 255);  // the marker
-    if (cell.Kind == TCellKind::Glyph && cell.Size > 0 && ft.SetSize(cell.Size) && ft.Render(cell.Character, m.Mono)) {
+    if (cell.Kind == TCellKind::Glyph && cell.Size > 0 && ft.SetSize(cell.Size) &&
+        ft.Render(cell.Character, m.Mono)) {
       DrawGlyph(sheet, ft.face->glyph, top, m);
     } else if (cell.Kind == TCellKind::Blank) {
       PutAdvance(sheet, top, m, BlankWidth(m.Height));
     } else {
       DrawPlaceholder(sheet, top, m);
       result.Placeholders.push_back(cell.Code);
-      result.Problems.push_back(CodeText(cell.Code) + (cell.Kind == TCellKind::Box ? ": the font has no glyph for "
-                                                       : cell.Size == 0 ? ": no size fits the glyph boxes whole for "
-                                                                        : ": FreeType could not draw ") +
+      result.Problems.push_back(CodeText(cell.Code) +
+                                (cell.Kind == TCellKind::Box ? ": the font has no glyph for "
+                                 : cell.Size == 0            ? ": no size fits the glyph boxes whole for "
+                                                             : ": FreeType could not draw ") +
                                 DescribeCharacter(cell.Character));
     }
   }
-  result.Alike = AlikeLetters(ft, sheet, cells, m, table, texture, options.CodePage);
+  const std::vector<TInkedGlyph> letters = GameLetters(sheet, cells, m, table, texture, options.CodePage);
+  result.Alike = AlikeLetters(ft, letters);
   if (!result.Alike.empty() && note)
     note("warning: " + std::to_string(result.Alike.size()) +
-         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") + " out alike, and the game "
-         "would show one for the other: " + AlikeText(result.Alike) + " ('=' the same, '\u2248' one pixel apart); "
-         "touch them up in the sheet, or choose a larger cap height" + (m.Mono ? " or smooth drawing" : ""));
-  result.Lost = LostMarks(ft, sheet, cells, m);
+         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") +
+         " out alike, and the game "
+         "would show one for the other: " +
+         AlikeText(result.Alike) +
+         " ('=' the same, '\u2248' one pixel apart); "
+         "touch them up in the sheet, or choose a larger cap height" +
+         (m.Mono ? " or smooth drawing" : ""));
+  result.Lost = LostMarks(ft, letters, m);
   if (!result.Lost.empty() && note)
-    note("warning: " + std::to_string(result.Lost.size()) + (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
+    note("warning: " + std::to_string(result.Lost.size()) +
+         (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
          " marks, and the game would show the base letter: " + LostMarksText(result.Lost) +
-         "; draw the marks in the sheet, or choose a larger cap height" + (m.Mono ? " or smooth drawing" : ""));
+         "; draw the marks in the sheet, or choose a larger cap height" +
+         (m.Mono ? " or smooth drawing" : ""));
   result.Sheet = std::move(sheet);
   return result;
 }
 
 #else
 
-bool CanRenderFonts() { return false; }
+bool CanRenderFonts() {
+  return false;
+}
 
 TRenderedSheet RenderGlyphSheet(const TMemoryStream&, const TBitmap&, const std::string&, const std::string&,
-                                const TSheetOptions& options, const std::function<void(const std::string&)>&) {
+                                const TSheetOptions& options,
+                                const std::function<void(const std::string&)>&) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
   throw Exception("This build cannot draw glyphs from font files: it was made without FreeType");
