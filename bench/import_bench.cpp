@@ -16,7 +16,7 @@
 #include "compression/pack_engine.h"
 #include "libdeflate_floor.h"
 #include "ratio_reporter.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace {
 

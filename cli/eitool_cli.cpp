@@ -24,7 +24,7 @@
 #include "platform/console.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "tga/png.h"
+#include "codecs/png.h"
 
 namespace {
 

@@ -6,8 +6,9 @@
 #include "platform/bitmap.h"
 #include "platform/little_endian.h"
 #include "platform/paths.h"
-#include "tga/targa.h"
-#include "tga/png.h"
+#include "codecs/targa.h"
+#include "codecs/png.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 
@@ -48,7 +49,7 @@ std::string DescribeFile(const std::string& path) {
   }
   if (size >= 2 && d[0] == 'B' && d[1] == 'M') {
     TBitmap b;
-    b.LoadFromFile(path);
+    ReadBMP(path, b);
     const unsigned bits = size >= 30 ? (le::U32(d + 14) == 12 ? le::U16(d + 24) : le::U16(d + 28)) : 0;
     return path + ": BMP image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
            std::to_string(bits) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");

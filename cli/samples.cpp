@@ -10,7 +10,7 @@
 #include "platform/files.h"
 #include "platform/little_endian.h"
 #include "platform/paths.h"
-#include "tga/targa.h"
+#include "codecs/pictures.h"
 
 namespace eit {
 
@@ -133,7 +133,7 @@ void WriteNewGlyphs(const std::string& dir, std::vector<std::string>& written) {
   }
   written.push_back(JoinPath(dir, "font_new_glyphs.tga"));
   TAtomicFile file(written.back());
-  WriteTgaToStream(file.Stream(), sheet);
+  WritePicture(file.Stream(), sheet, TPictureFormat::Tga);
   file.Commit();
 }
 

@@ -1,5 +1,5 @@
 #include "engine/font_tool_files.h"
-#include "tga/png.h"
+#include "codecs/pictures.h"
 
 #include "engine/job_files.h"
 #include "engine/result_log.h"
@@ -28,7 +28,7 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   files.Problems = rendered.Problems;
   // The sheet is of no use without its log, nor the log without its sheet: both or neither.
   TAtomicFile sheet(files.Sheet), log(files.Log);
-  WriteTgaToStream(sheet.Stream(), rendered.Sheet);
+  WritePicture(sheet.Stream(), rendered.Sheet, TPictureFormat::Tga);
   std::vector<std::pair<int, int>> alike;
   for (const TAlikePair& pair : rendered.Alike) alike.emplace_back(pair.CodeA, pair.CodeB);
   std::vector<int> lost;
@@ -45,16 +45,12 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
   table.LoadFromFile(tablePath);
   const TBitmap texture = LoadFontTexture(tablePath);
   TPreview preview = RenderPreview(table, texture, text, options, tablePath);
-  const std::string ext = ExtractFileExtLower(outputPath);
-  if (ext != ".tga" && ext != ".bmp" && ext != ".png")
-    throw Exception(outputPath + ": a preview is written as .tga, .bmp or .png, not \"" + ext + "\"");
+  const std::optional<TPictureFormat> format = PictureFormatOfName(outputPath);
+  if (!format)
+    throw Exception(outputPath + ": a preview is written as .tga, .bmp or .png, not \"" +
+                    ExtractFileExtLower(outputPath) + "\"");
   TAtomicFile file(outputPath);
-  if (ext == ".tga")
-    WriteTgaToStream(file.Stream(), preview.Picture);
-  else if (ext == ".png")
-    WritePngToStream(file.Stream(), preview.Picture);
-  else
-    preview.Picture.SaveToStream(file.Stream());
+  WritePicture(file.Stream(), preview.Picture, *format);
   file.Commit();
   return preview;
 }

@@ -6,7 +6,7 @@
 
 #include "engine/jobs.h"
 #include "platform/files.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit::detail {
 

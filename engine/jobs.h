@@ -16,7 +16,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "engine/image_stamp.h"
-#include "tga/pictures.h"
+#include "codecs/pictures.h"
 
 namespace eit {
 

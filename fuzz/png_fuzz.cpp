@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tga/png.h"
+#include "codecs/png.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Exactly the file's bytes, in a block of their own: a read past the end is caught.

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

@@ -82,15 +82,6 @@ class TBitmap {
   // The colour of one pixel, without alpha; kBlack outside the bitmap.
   TRgb Pixel(std::int32_t x, std::int32_t y) const;
 
-  // A standard uncompressed Windows BMP: 24 bits, bottom-up, rows padded to 4 bytes. A 32-bit
-  // bitmap is written with a version-5 header and an alpha mask, so that its alpha survives.
-  void SaveToStream(TStream& stream) const;
-  void SaveToFile(const std::string& path) const;
-  // Reads the BMP files image editors write: see bmp_codec.cpp. Raises EInvalidGraphic with
-  // "Bitmap image is not valid" (and, from a file, its path) for anything it cannot read fully.
-  void LoadFromStream(TStream& stream);
-  void LoadFromFile(const std::string& path);
-
  private:
   struct FreeBlock {
     void operator()(std::uint8_t* p) const noexcept;

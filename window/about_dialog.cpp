@@ -1,6 +1,6 @@
 #include "window/about_dialog.h"
 
-#include "tga/png.h"
+#include "codecs/png.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/paths.h"
-#include "tga/png.h"
+#include "codecs/png.h"
 #include "window/icons.h"
 
 namespace eit {

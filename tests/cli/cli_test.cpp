@@ -11,8 +11,8 @@
 #include <tuple>
 
 #include "formats/formathandlers.h"
-#include "tga/pictures.h"
-#include "tga/targa.h"
+#include "codecs/pictures.h"
+#include "codecs/targa.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "cli/samples.h"
@@ -125,7 +125,7 @@ TEST(Cli, PngRoundTripGivesWhatBmpAndTgaGive) {
       for (const auto& [bitmap, path, files] : {std::tuple{&a, image, TImageFiles::Png}, std::tuple{&b, classic, TImageFiles::BmpTga}}) {
         TFileStream out(path, FileMode::Create);
         if (ExtractFileExt(path) == ".bmp") bitmap->ConvertTo(TPixelFormat::pf24bit);
-        WritePicture(out, *bitmap, files);
+        WritePicture(out, *bitmap, ExtractFormat(files, *bitmap));
       }
     }
   }

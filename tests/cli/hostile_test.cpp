@@ -16,7 +16,8 @@
 #include "support/engine.h"
 #include "support/cli_run.h"
 #include "support/textures.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
+#include "codecs/bmp.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -142,7 +143,7 @@ std::vector<std::string> One(const std::string& s, const std::string& name, cons
 // A texture record of a log, with its source and edited image (bmp of w x h) written.
 std::vector<std::string> Record(const std::string& s, const Bytes& source, std::int32_t w, std::int32_t h) {
   Write(s + "/t.dds", source);
-  TBitmap(TPixelFormat::pf24bit, w, h).SaveToFile(s + "/t.bmp");
+  WriteBMP(s + "/t.bmp", TBitmap(TPixelFormat::pf24bit, w, h));
   Write(s + "/t.log", TextureLog(s + "/t.dds", s + "/t.bmp"));
   return {s + "/t.log"};
 }
@@ -243,7 +244,7 @@ const Hostile kCases[] = {
      "d.log", "is not a file"},
     {"record_source_missing", true,
      [](auto& s) {
-       TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(s + "/t.bmp");
+       WriteBMP(s + "/t.bmp", TBitmap(TPixelFormat::pf24bit, 2, 2));
        Write(s + "/t.log", TextureLog(s + "/gone.dds", s + "/t.bmp"));
        return std::vector<std::string>{s + "/t.log"};
      },
@@ -269,7 +270,7 @@ const Hostile kCases[] = {
      "t.bmp", "Bitmap image is not valid"},
     {"tree_leading_out_of_the_target", true,
      [](auto& s) {
-       TBitmap(TPixelFormat::pf24bit, 8, 8).SaveToFile(s + "/t.bmp");
+       WriteBMP(s + "/t.bmp", TBitmap(TPixelFormat::pf24bit, 8, 8));
        Write(s + "/t.dds", Packed(8, 8, 24));
        Write(s + "/t.log", "#Format: DDS\r\n#Tree: ../../escaped\r\n" + TextureLog(s + "/t.dds", s + "/t.bmp").substr(14));
        return std::vector<std::string>{s + "/t.log"};

@@ -12,7 +12,7 @@
 #include "platform/paths.h"
 #include "support/cli_run.h"
 #include "support/edits.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit {
 namespace {

@@ -14,7 +14,8 @@
 #include "platform/paths.h"
 #include "support/cli_run.h"
 #include "support/edits.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 namespace {
@@ -31,7 +32,7 @@ TBitmap LoadPicture(const std::string& path) {
   if (IsTga(path))
     ReadTGA(path.c_str(), picture);
   else
-    picture.LoadFromFile(path);
+    ReadBMP(path, picture);
   return picture;
 }
 

@@ -9,7 +9,7 @@
 #include "platform/files.h"
 #include "support/cli_run.h"
 #include "support/edits.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit {
 namespace {

@@ -10,7 +10,7 @@
 #include "support/qt_images.h"
 #endif
 #include "support/textures.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit {
 namespace {

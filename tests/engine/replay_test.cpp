@@ -9,7 +9,8 @@
 #include "platform/paths.h"
 #include "support/engine.h"
 #include "support/textures.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 namespace {
@@ -111,7 +112,7 @@ TEST_F(Replay, TwentyFourBitImageIntoThirtyTwoBitTextureBecomesOpaque) {
   const std::string source = Save("src/t.dds", testing::MakeTextureImage(3, 2, 32));
   TBitmap picture(TPixelFormat::pf24bit, 3, 2);
   picture.FillRect({0, 0, 3, 2}, TRgb(10, 20, 30));
-  picture.SaveToFile(dir.File("t.bmp"));
+  WriteBMP(dir.File("t.bmp"), picture);
   Insert({Log({"#Format: DDS", "#Source: " + source, "#Target BMP: " + dir.File("t.bmp")})});
   const Bytes out = Read(dir.File("new/t.dds"));
   EXPECT_EQ((Bytes(out.begin() + 128, out.begin() + 132)), (Bytes{10, 20, 30, 255}));
@@ -148,7 +149,7 @@ TEST_F(Replay, PngEditsOfEveryFormLandToThePixel) {
 TEST_F(Replay, MissingImagesAreReportedAndTheNextRecordStillImports) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
   const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
-  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("b.bmp"));
+  WriteBMP(dir.File("b.bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
   Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("gone.bmp"), "#Format: DDS",
                "#Source: " + b, "#Target BMP: " + dir.File("b.bmp")})});
   EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));
@@ -159,7 +160,7 @@ TEST_F(Replay, MissingImagesAreReportedAndTheNextRecordStillImports) {
 
 TEST_F(Replay, RecordsWithoutAFormatAreReadOverAndProgressFollowsTheLines) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
-  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("a.bmp"));
+  WriteBMP(dir.File("a.bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
   Insert({Log({"#Source: " + a, "#Target BMP: " + dir.File("a.bmp"), "#Format: dds", "#Source: " + a,
                "#Target BMP: " + dir.File("a.bmp")})});
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
@@ -174,7 +175,7 @@ TEST_F(Replay, RecordsWithoutAFormatAreReadOverAndProgressFollowsTheLines) {
 
 TEST_F(Replay, TargetDirectoryOfTheSourcesFailsAndChangesNothing) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(4, 4, 24));
-  TBitmap(TPixelFormat::pf24bit, 4, 4).SaveToFile(dir.File("a.bmp"));
+  WriteBMP(dir.File("a.bmp"), TBitmap(TPixelFormat::pf24bit, 4, 4));
   const auto before = Snapshot();
   try {
     Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})}, dir.File("src"));
@@ -187,7 +188,7 @@ TEST_F(Replay, TargetDirectoryOfTheSourcesFailsAndChangesNothing) {
 
 TEST_F(Replay, BadRecordsFailClearlyAndWriteNothing) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(4, 4, 24));
-  TBitmap(TPixelFormat::pf24bit, 5, 4).SaveToFile(dir.File("wide.bmp"));
+  WriteBMP(dir.File("wide.bmp"), TBitmap(TPixelFormat::pf24bit, 5, 4));
   const auto before = Snapshot();
   try {
     Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("wide.bmp")})});
@@ -206,7 +207,7 @@ TEST_F(Replay, BadRecordsFailClearlyAndWriteNothing) {
 TEST_F(Replay, StopIsHonouredAfterEachLine) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
   const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
-  TBitmap(TPixelFormat::pf24bit, 2, 2).SaveToFile(dir.File("x.bmp"));
+  WriteBMP(dir.File("x.bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
   frontEnd.onMessages = [this] { engine.RequestStop(); };
   const TRunOutcome outcome =
       engine
@@ -352,7 +353,7 @@ TEST_F(FontReplay, BadRecordsFailWithWhatToFixAndWriteNothing) {
   expectError([&] { InsertFont(Sheet({{5, 200}}), "0xC0", "0xC1"); }, "the new glyph for 0xC0 (5 x 200) does not fit");
   expectError([&] { InsertFont(Sheet({{5, 5}}), "20", "0xC1"); }, "line 4: a font record needs \"#First: 0x<hex code>\" here, not \"#First: 20\"");
   TBitmap grey(TPixelFormat::pf24bit, 10, 10);
-  grey.SaveToFile(dir.File("grey.bmp"));
+  WriteBMP(dir.File("grey.bmp"), grey);
   expectError([&] {
     Insert({Log({"#Format: TDT", "#Source: " + table, "#Target BMP: " + dir.File("grey.bmp"), "#First: 0xC0",
                  "#Last: 0xC1"})});

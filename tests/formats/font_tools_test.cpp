@@ -16,7 +16,7 @@
 #include "platform/paths.h"
 #include "support/cli_run.h"
 #include "support/engine.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 #ifdef EIT_TEST_FREETYPE
 #include "support/kept_font.h"
 #endif

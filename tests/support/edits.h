@@ -9,7 +9,8 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
+#include "codecs/bmp.h"
 
 namespace eit::testing {
 
@@ -20,13 +21,13 @@ inline void PaintPixel(const std::string& path, int x, int y, TRgb colour = TRgb
   if (tga)
     ReadTGA(path.c_str(), picture);
   else
-    picture.LoadFromFile(path);
+    ReadBMP(path, picture);
   picture.FillRect({x, y, x + 1, y + 1}, colour, 255);
   TFileStream file(path, FileMode::Create);
   if (tga)
     WriteTgaToStream(file, picture);
   else
-    picture.SaveToStream(file);
+    WriteBmpToStream(file, picture);
 }
 
 // Every file under dir by its path relative to dir ("levels/a/stone.bmp"), result.log aside, sorted.

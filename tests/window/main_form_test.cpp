@@ -45,8 +45,8 @@
 #include "window/image_viewer_dialog.h"
 #include "window/settings_place.h"
 #include "window/viewer_placement.h"
-#include "tga/pictures.h"
-#include "tga/targa.h"
+#include "codecs/pictures.h"
+#include "codecs/targa.h"
 #include "formats/font_tools.h"
 #include "window/qt_dialogs.h"
 #include "compression/pack_engine.h"
@@ -56,6 +56,7 @@
 #include "support/cli_run.h"
 #include "support/test_data.h"
 #include "support/textures.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 namespace {
@@ -312,9 +313,9 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
     script->directories.push_back(target);
     form->BProcessClick();
     TBitmap painted;
-    painted.LoadFromFile(target + "/tex0.bmp");
+    ReadBMP(target + "/tex0.bmp", painted);
     painted.FillRect({0, 0, 1, 1}, TRgb(250, 1, 2), 255);
-    painted.SaveToFile(target + "/tex0.bmp");
+    WriteBMP(target + "/tex0.bmp", painted);
     script->questions.clear();
     script->informations.clear();
     Part<QToolButton>(*form, "BClearAll")->click();
@@ -326,7 +327,7 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
     EXPECT_EQ(script->questions[0], "1 image in " + target + " already exists and would be replaced: tex0.bmp");
     EXPECT_EQ(script->informations.empty(), !row.answer);  // Cancel runs nothing and says nothing
     TBitmap now;
-    now.LoadFromFile(target + "/tex0.bmp");
+    ReadBMP(target + "/tex0.bmp", now);
     EXPECT_EQ(now.Pixel(0, 0) == TRgb(250, 1, 2), row.painted);
     std::vector<std::string> images;
     for (const std::string& line : LoadLines(target + "/result.log"))
@@ -459,9 +460,9 @@ TEST_F(MainForm, WriteOnlyEditedFilesIsKeptAndAModHoldsTheEditOnly) {
   ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
   ASSERT_EQ(testing::Cli("extract -o \"" + out + "\" \"" + s + "/game\"", dir).status, 0);
   TBitmap painted;
-  painted.LoadFromFile(out + "/levels/b/stone.bmp");
+  ReadBMP(out + "/levels/b/stone.bmp", painted);
   painted.FillRect({1, 1, 2, 2}, TRgb(250, 1, 2));
-  painted.SaveToFile(out + "/levels/b/stone.bmp");
+  WriteBMP(out + "/levels/b/stone.bmp", painted);
   const std::string saved = GetCurrentDir();
   Add(4, {out + "/result.log"});
   script->directories.push_back(mod);
@@ -517,7 +518,7 @@ TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
   ReadPictureFile(out + "/stone.bmp", flipped);
   TBitmap upsideDown(flipped.PixelFormat(), flipped.Width(), flipped.Height());
   for (int y = 0; y < flipped.Height(); ++y) upsideDown.CopyRect({0, y, flipped.Width(), y + 1}, flipped, {0, flipped.Height() - 1 - y, flipped.Width(), flipped.Height() - y});
-  upsideDown.SaveToFile(out + "/stone.bmp");
+  WriteBMP(out + "/stone.bmp", upsideDown);
   std::vector<std::string> lines;
   for (int k = 0; k < 5000; ++k)
     lines.insert(lines.end(), {"#Format: DDS", "#Tree: lvl" + std::to_string(k), "#Source: " + s + "/stone.dds",
@@ -537,7 +538,7 @@ TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
   // Fixed and saved: the mark goes (the file's change is seen, or the window's return to the front).
   upsideDown.CopyRect({0, 0, flipped.Width(), flipped.Height()}, flipped, {0, 0, flipped.Width(), flipped.Height()});
   upsideDown.FillRect({1, 1, 2, 2}, TRgb(250, 1, 2));
-  upsideDown.SaveToFile(out + "/stone.bmp");
+  WriteBMP(out + "/stone.bmp", upsideDown);
   const auto unmarked = [&] { return !viewer->Record->currentText().startsWith(QChar(0x26A0)) && !viewer->Loading(); };
   if (!QTest::qWaitFor(unmarked, 2000)) viewer->Recheck();
   EXPECT_TRUE(QTest::qWaitFor(unmarked, 5000)) << viewer->Record->currentText().toStdString();
@@ -984,7 +985,7 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
     std::memcpy(flipped.ScanLine(row), sky.ScanLine(sky.Height() - 1 - row), sky.RowBytes());
   {
     TFileStream file(out + "/sky.tga", FileMode::Create);
-    WritePicture(file, flipped, TImageFiles::BmpTga);
+    WritePicture(file, flipped, ExtractFormat(TImageFiles::BmpTga, flipped));
   }
   std::filesystem::remove(out + "/water.tga");
   Add(4, {out + "/result.log"});
@@ -1121,7 +1122,7 @@ TEST_F(MainForm, Screenshot) {
       std::memcpy(flipped.ScanLine(row), sky.ScanLine(sky.Height() - 1 - row), sky.RowBytes());
     {
       TFileStream file(dir.File("out/sky.tga"), FileMode::Create);
-      WritePicture(file, flipped, TImageFiles::BmpTga);
+      WritePicture(file, flipped, ExtractFormat(TImageFiles::BmpTga, flipped));
     }
     Add(4, {dir.File("out/result.log")});
     TImageViewerDialog* viewer = form->ViewImages();

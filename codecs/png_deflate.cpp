@@ -1,5 +1,5 @@
 // A deflate coder of one kind: dynamic Huffman blocks of literals and distance-1 matches.
-#include "tga/png_deflate.h"
+#include "codecs/png_deflate.h"
 
 #include <algorithm>
 #include <array>

@@ -11,7 +11,7 @@
 #endif
 #include "platform/native.h"
 #include "support/test_data.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit {
 namespace {

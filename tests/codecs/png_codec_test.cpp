@@ -8,10 +8,10 @@
 #include "support/qt_images.h"
 #endif
 #include "support/test_data.h"
-#include "tga/pictures.h"
-#include "tga/png.h"
-#include "tga/png_deflate.h"
-#include "tga/targa.h"
+#include "codecs/pictures.h"
+#include "codecs/png.h"
+#include "codecs/png_deflate.h"
+#include "codecs/targa.h"
 
 namespace eit {
 namespace {
@@ -241,7 +241,7 @@ TEST(PictureFiles, AreReadByTheirContentWhateverTheirName) {
   const TBitmap picture = Pattern(TPixelFormat::pf32bit, 7, 5, 2, 3);
   const auto save = [&](const std::string& name, TImageFiles files, const TBitmap& bitmap) {
     TMemoryStream stream;
-    WritePicture(stream, bitmap, files);
+    WritePicture(stream, bitmap, ExtractFormat(files, bitmap));
     stream.SaveToFile(dir.File(name));
     return dir.File(name);
   };

@@ -1,4 +1,5 @@
-// Picture files as the jobs read and write them, whichever codec they take.
+// The one door to the picture codecs (BMP, TGA, PNG): pictures read by their content, written in the format
+// asked for.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +20,16 @@ void ReadPictureFile(const std::string& path, TBitmap& bitmap);
 // other than the one wanted is refused before a picture of that size is made; nothing otherwise.
 std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path);
 
+enum class TPictureFormat { Bmp, Tga, Png };
+// BMP: 24-bit, or 32-bit with an alpha mask; TGA: uncompressed, 24 or 32 bits; PNG: RGB or RGBA, 8 bits.
+void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format);
+// The format a file name's extension (".bmp", ".tga", ".png", any case) asks for; nothing for another.
+std::optional<TPictureFormat> PictureFormatOfName(const std::string& path);
+
 // How extracts write their pictures: as BMP (24-bit) and TGA (32-bit), or all as PNG.
 enum class TImageFiles { BmpTga, Png };
 // ".bmp", ".tga" or ".png" for a picture of that many bits.
 const char* ImageExtension(TImageFiles files, int bitCount);
-void WritePicture(TStream& stream, const TBitmap& bitmap, TImageFiles files);
+TPictureFormat ExtractFormat(TImageFiles files, const TBitmap& bitmap);
 
 }  // namespace eit

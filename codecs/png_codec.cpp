@@ -1,6 +1,6 @@
 // PNG: read through libspng, which decodes the file whole into the bitmap's own block (a 16-bit file takes a
 // block twice the picture's size first); written by the coder beside it.
-#include "tga/png.h"
+#include "codecs/png.h"
 
 #include <spng.h>
 #include <zlib.h>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/limits.h"
-#include "tga/png_deflate.h"
+#include "codecs/png_deflate.h"
 
 namespace eit {
 

@@ -4,7 +4,7 @@
 
 #include "platform/limits.h"
 #include "platform/little_endian.h"
-#include "tga/targa.h"
+#include "codecs/targa.h"
 
 namespace eit {
 

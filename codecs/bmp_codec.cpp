@@ -1,4 +1,4 @@
-// Windows BMP reading and writing for TBitmap.
+// Windows BMP reading and writing.
 //
 // Reads: info headers of 12 (OS/2 1.x), 40, 52, 56, 108 and 124 bytes; 1, 2, 4, 8, 16, 24 and 32 bits
 // per pixel; uncompressed, RLE8, RLE4, bit fields and alpha bit fields; bottom-up and top-down rows.
@@ -18,6 +18,7 @@
 #include "platform/limits.h"
 #include "platform/bitmap.h"
 #include "platform/little_endian.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 
@@ -316,42 +317,43 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
 
 }  // namespace
 
-void TBitmap::LoadFromStream(TStream& stream) {
+void ReadBmpFromStream(TStream& stream, TBitmap& bitmap) {
   TMemoryStream bytes;
   const std::int64_t size = stream.Size() - stream.Position();
   bytes.Reserve(size);  // exactly: a read past the end must not land in spare capacity
   bytes.CopyFrom(stream, size);
   try {
-    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), *this);
+    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap);
   } catch (const Invalid& e) {
     throw EInvalidGraphic(std::string(SInvalidBitmap) + " (" + e.Why() + ")");
   }
 }
 
-void TBitmap::LoadFromFile(const std::string& path) {
+void ReadBMP(const std::string& path, TBitmap& bitmap) {
   TMemoryStream bytes;
   bytes.LoadFromFile(path);
   try {
-    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), *this);
+    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap);
   } catch (const Invalid& e) {
     throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + path + " (" + e.Why() + ")");
   }
 }
 
-void TBitmap::SaveToStream(TStream& stream) const {
-  const bool wide = format_ == TPixelFormat::pf32bit;
+void WriteBmpToStream(TStream& stream, const TBitmap& bitmap) {
+  const bool wide = bitmap.PixelFormat() == TPixelFormat::pf32bit;
+  const std::int32_t width = bitmap.Width(), height = bitmap.Height();
   const std::uint32_t infoSize = wide ? 124 : 40;
   const std::uint32_t offBits = 14 + infoSize;
-  const std::size_t stride = (RowBytes() + 3) / 4 * 4;
-  const std::uint64_t imageSize = std::uint64_t{stride} * static_cast<std::uint64_t>(height_);
+  const std::size_t stride = (bitmap.RowBytes() + 3) / 4 * 4;
+  const std::uint64_t imageSize = std::uint64_t{stride} * static_cast<std::uint64_t>(height);
   std::uint8_t head[14 + 124] = {};
   head[0] = 'B', head[1] = 'M';
   PutU32(head + 2, static_cast<std::uint32_t>(offBits + imageSize));
   PutU32(head + 10, offBits);
   std::uint8_t* info = head + 14;
   PutU32(info, infoSize);
-  PutU32(info + 4, static_cast<std::uint32_t>(width_));
-  PutU32(info + 8, static_cast<std::uint32_t>(height_));  // positive: bottom-up
+  PutU32(info + 4, static_cast<std::uint32_t>(width));
+  PutU32(info + 8, static_cast<std::uint32_t>(height));  // positive: bottom-up
   PutU16(info + 12, 1);
   PutU16(info + 14, wide ? 32 : 24);
   PutU32(info + 16, wide ? 3 : 0);  // bit fields for 32-bit, so the alpha mask below counts
@@ -364,15 +366,15 @@ void TBitmap::SaveToStream(TStream& stream) const {
   }
   stream.WriteBuffer(head, static_cast<std::int32_t>(offBits));
   std::vector<std::uint8_t> row(stride, 0);
-  for (std::int32_t y = height_ - 1; y >= 0; --y) {
-    if (RowBytes() > 0) std::memcpy(row.data(), ScanLine(y), RowBytes());
+  for (std::int32_t y = height - 1; y >= 0; --y) {
+    if (bitmap.RowBytes() > 0) std::memcpy(row.data(), bitmap.ScanLine(y), bitmap.RowBytes());
     stream.WriteBuffer(row.data(), static_cast<std::int32_t>(stride));
   }
 }
 
-void TBitmap::SaveToFile(const std::string& path) const {
+void WriteBMP(const std::string& path, const TBitmap& bitmap) {
   TFileStream file(path, FileMode::Create);
-  SaveToStream(file);
+  WriteBmpToStream(file, bitmap);
   file.Close();
 }
 

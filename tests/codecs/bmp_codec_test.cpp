@@ -8,6 +8,7 @@
 #include "support/qt_images.h"
 #endif
 #include "support/test_data.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 namespace {
@@ -25,7 +26,7 @@ class BmpSuiteGood : public ::testing::TestWithParam<GoodFile> {};
 
 TEST_P(BmpSuiteGood, ReadsWithTheReferencePixels) {
   TBitmap bitmap;
-  bitmap.LoadFromFile(kSuite + "g/" + GetParam().name + ".bmp");
+  ReadBMP(kSuite + "g/" + GetParam().name + ".bmp", bitmap);
   EXPECT_EQ(testing::CompareWithQt(bitmap, testing::QtRead(kSuite + "reference/" + GetParam().reference + ".png")), "");
 }
 
@@ -63,7 +64,7 @@ TEST(BmpSuiteBadAndQuestionable, EachIsReadOrRefusedCleanly) {
     for (const std::string& name : FilesIn(folder)) {
       TBitmap bitmap;
       try {
-        bitmap.LoadFromFile(kSuite + folder + name);
+        ReadBMP(kSuite + folder + name, bitmap);
         // Read: then it must agree with Qt wherever Qt reads it too and has a reference.
         const std::string stem = name.substr(0, name.size() - 4);
         const std::string ref = kSuite + "reference/" + stem + ".png";
@@ -84,7 +85,7 @@ TEST(BmpSuiteBad, BrokenSizesAreAlwaysRefused) {
   for (const char* name : {"shortfile", "reallybig", "badbitcount", "badbitssize", "badheadersize", "badwidth",
                            "badrle", "badrle4", "pal8badindex", "rletopdown", "badplanes"}) {
     TBitmap bitmap;
-    EXPECT_THROW(bitmap.LoadFromFile(kSuite + "b/" + name + ".bmp"), EInvalidGraphic) << name;
+    EXPECT_THROW(ReadBMP(kSuite + "b/" + name + ".bmp", bitmap), EInvalidGraphic) << name;
   }
 }
 
@@ -105,7 +106,7 @@ TEST_P(BmpBadFiles, FailWithTheirReason) {
   const std::string path = EIT_TEST_DATA "/bmp/" + std::string(GetParam().name) + ".bmp";
   TBitmap bitmap;
   try {
-    bitmap.LoadFromFile(path);
+    ReadBMP(path, bitmap);
     FAIL() << "no exception";
   } catch (const EInvalidGraphic& e) {
     EXPECT_EQ(e.Message(), "Bitmap image is not valid: " + path + " (" + GetParam().reason + ")");
@@ -134,7 +135,7 @@ TEST(BmpImageMagick, VariantsReadWithImageMagicksPixels) {
                            "bmp_rgb565", "bmp_argb1555"}) {
     const std::string base = EIT_TEST_DATA "/imagemagick/" + std::string(name);
     TBitmap bitmap;
-    bitmap.LoadFromFile(base + ".bmp");
+    ReadBMP(base + ".bmp", bitmap);
     const int tolerance = std::string(name).find("bmp_rgb565") == 0 || std::string(name) == "bmp_argb1555" ? 1 : 0;
     EXPECT_EQ(testing::CompareWithQt(bitmap, testing::QtRead(base + ".png"), false, tolerance), "") << name;
   }
@@ -150,7 +151,7 @@ TBitmap Pattern(TPixelFormat format, int w, int h) {
 
 TEST(BmpWriter, TwentyFourBitFileIsTheStandardLayout) {
   TMemoryStream out;
-  Pattern(TPixelFormat::pf24bit, 5, 3).SaveToStream(out);
+  WriteBmpToStream(out, Pattern(TPixelFormat::pf24bit, 5, 3));
   const std::uint8_t* d = out.Memory();
   const int stride = 16;  // 15 bytes padded to 4
   EXPECT_EQ(out.Size(), 54 + stride * 3);
@@ -171,10 +172,10 @@ TEST(BmpWriter, FilesOpenInQtWithTheSamePixelsAlphaIncluded) {
   for (TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
     const TBitmap b = Pattern(format, 13, 7);
     const std::string path = dir.File("out.bmp");
-    b.SaveToFile(path);
+    WriteBMP(path, b);
     EXPECT_EQ(testing::CompareWithQt(b, testing::QtRead(path)), "");
     TBitmap back;
-    back.LoadFromFile(path);
+    ReadBMP(path, back);
     ASSERT_EQ(back.PixelFormat(), format);
     for (int y = 0; y < 7; ++y) EXPECT_EQ(0, std::memcmp(back.ScanLine(y), b.ScanLine(y), b.RowBytes()));
   }
@@ -186,10 +187,10 @@ TEST(BmpReader, ThirtyTwoBitWithAllAlphaZeroIsOpaque) {
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) b.ScanLine(y)[4 * x + 3] = 0;
   TMemoryStream out;
-  b.SaveToStream(out);
+  WriteBmpToStream(out, b);
   out.SetPosition(0);
   TBitmap back;
-  back.LoadFromStream(out);
+  ReadBmpFromStream(out, back);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(back.ScanLine(y)[4 * x + 3], 255);
 }

@@ -1,11 +1,13 @@
 // Picture files by their content.
-#include "tga/pictures.h"
+#include "codecs/pictures.h"
 
 #include <cstring>
 
 #include "platform/files.h"
-#include "tga/png.h"
-#include "tga/targa.h"
+#include "platform/paths.h"
+#include "codecs/png.h"
+#include "codecs/targa.h"
+#include "codecs/bmp.h"
 
 namespace eit {
 
@@ -32,7 +34,7 @@ void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
     got = static_cast<std::size_t>(file.Read(head, sizeof head));
   }
   if (IsPngSignature(head, got)) return ReadPNG(path, bitmap);
-  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return bitmap.LoadFromFile(path);
+  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return ReadBMP(path, bitmap);
   if (const char* other = OtherFormat(head, got))
     throw EInvalidGraphic(path + ": " + other + ", which the insert does not take; save it as PNG, TGA or BMP");
   ReadTGA(path.c_str(), bitmap);
@@ -50,13 +52,25 @@ const char* ImageExtension(TImageFiles files, int bitCount) {
   return bitCount == 32 ? ".tga" : ".bmp";
 }
 
-void WritePicture(TStream& stream, const TBitmap& bitmap, TImageFiles files) {
-  if (files == TImageFiles::Png)
-    WritePngToStream(stream, bitmap);
-  else if (bitmap.PixelFormat() == TPixelFormat::pf32bit)
-    WriteTgaToStream(stream, bitmap);
-  else
-    bitmap.SaveToStream(stream);
+TPictureFormat ExtractFormat(TImageFiles files, const TBitmap& bitmap) {
+  if (files == TImageFiles::Png) return TPictureFormat::Png;
+  return bitmap.PixelFormat() == TPixelFormat::pf32bit ? TPictureFormat::Tga : TPictureFormat::Bmp;
+}
+
+void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format) {
+  switch (format) {
+    case TPictureFormat::Png: return WritePngToStream(stream, bitmap);
+    case TPictureFormat::Tga: return WriteTgaToStream(stream, bitmap);
+    case TPictureFormat::Bmp: return WriteBmpToStream(stream, bitmap);
+  }
+}
+
+std::optional<TPictureFormat> PictureFormatOfName(const std::string& path) {
+  const std::string ext = ExtractFileExtLower(path);
+  if (ext == ".bmp") return TPictureFormat::Bmp;
+  if (ext == ".tga") return TPictureFormat::Tga;
+  if (ext == ".png") return TPictureFormat::Png;
+  return std::nullopt;
 }
 
 }  // namespace eit
