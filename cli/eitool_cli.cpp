@@ -19,6 +19,8 @@
 #include "cli/file_info.h"
 #include "cli/terminal.h"
 #include "cli/job_commands.h"
+#include "cli/command_line.h"
+#include "cli/option_values.h"
 #include "cli/usage.h"
 #include "cli/samples.h"
 #include "platform/console.h"
@@ -30,99 +32,27 @@ namespace {
 
 using namespace eit::cli;
 
-void CheckCodePageOption(int codePage) {
-  try {
-    eit::CheckCodePage(codePage);
-  } catch (const eit::Exception& e) {
-    throw UsageError{"--codepage: " + e.Message()};
-  }
-}
-
-// The value after an option, as a number (decimal, or hexadecimal with 0x).
-int NumberAfter(const std::vector<std::string>& args, std::size_t& i, int least, int most) {
-  const std::string& option = args[i];
-  if (++i == args.size()) throw UsageError{option + " needs a number"};
-  char* end = nullptr;
-  const long value = std::strtol(args[i].c_str(), &end, 0);
-  if (end == args[i].c_str() || *end != '\0' || value < least || value > most)
-    throw UsageError{option + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) +
-                     ", not \"" + args[i] + "\""};
-  return static_cast<int>(value);
-}
-
-std::string TextAfter(const std::vector<std::string>& args, std::size_t& i) {
-  const std::string& option = args[i];
-  if (++i == args.size()) throw UsageError{option + " needs a value"};
-  return args[i];
-}
-
-
-// A character code: the range in messages reads as codes do.
-int CodeAfter(const std::vector<std::string>& args, std::size_t& i, int least, int most) {
-  try {
-    return NumberAfter(args, i, least, most);
-  } catch (const UsageError&) {
-    throw UsageError{args[i - 1] + " needs a code from " + eit::CodeText(least) + " to " + eit::CodeText(most) +
-                     (i < args.size() ? ", not \"" + args[i] + "\"" : "")};
-  }
-}
-
-// A cap height: too few rows for a letter to read are refused with that reason.
-int CapHeightAfter(const std::vector<std::string>& args, std::size_t& i) {
-  const int cap = NumberAfter(args, i, 1, eit::kMaxGlyphPixelSize);
-  if (cap < eit::kLeastCapHeight)
-    throw UsageError{"--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
-                     " pixels cannot hold a letter that reads; the least is " + std::to_string(eit::kLeastCapHeight)};
-  return cap;
-}
-
-int RunSheet(const std::vector<std::string>& args) {
-  std::string table, dir;
+int RunSheet(const TCommandLine& line) {
+  if (line.files.size() > 1) throw UsageError{"sheet takes one font table, not also " + line.files[1], line.command};
+  const std::string table = line.files.empty() ? "" : line.files[0], dir = line.Value("--output");
   eit::TSheetOptions options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!IsOption(a, optionsEnded)) {
-      if (!table.empty()) throw UsageError{"sheet takes one font table, not also " + a};
-      table = a;
-    } else if (a == "--") {  // the end of the options, noted by IsOption
-    } else if (a == "--help" || a == "-h") {
-      std::printf("%s", kSheetUsage);
-      return 0;
-    } else if (a == "--font") {
-      options.FontFile = TextAfter(args, i);
-    } else if (a == "--codepage") {
-      options.CodePage = NumberAfter(args, i, 0, 65535);
-      CheckCodePageOption(options.CodePage);
-    } else if (a == "--first") {
-      // The insert keeps the codes below 0x7F.
-      options.First = CodeAfter(args, i, eit::KeptCodeLimit, 0xFF);
-    } else if (a == "--end") {
-      options.End = CodeAfter(args, i, eit::KeptCodeLimit + 1, 0x100);
-    } else if (a == "--mono" || a == "--no-mono") {
-      const eit::TMono asked = a == "--mono" ? eit::TMono::On : eit::TMono::Off;
-      if (options.Mono != eit::TMono::Auto && options.Mono != asked)
-        throw UsageError{"give --mono or --no-mono, not both"};
-      options.Mono = asked;
-    } else if (a == "--allow-missing") {
-      options.AllowMissing = true;
-    } else if (a == "--face") {
-      options.Face = NumberAfter(args, i, 0, 1023);
-    } else if (a == "--size") {
-      options.PixelSize = CapHeightAfter(args, i);
-    } else if (a == "-o" || a == "--output") {
-      dir = TextAfter(args, i);
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
-  }
+  options.FontFile = line.Value("--font");
+  options.CodePage = CodePageOf(line, options.CodePage);
+  // The insert keeps the codes below 0x7F.
+  options.First = CodeOf(line, "--first", eit::KeptCodeLimit, 0xFF, options.First);
+  options.End = CodeOf(line, "--end", eit::KeptCodeLimit + 1, 0x100, options.End);
+  if (line.Has("--mono") || line.Has("--no-mono")) options.Mono = line.Has("--mono") ? eit::TMono::On : eit::TMono::Off;
+  options.AllowMissing = line.Has("--allow-missing");
+  options.Face = NumberOf(line, "--face", 0, 1023, options.Face);
+  options.PixelSize = CapHeightOf(line);
   if (table.empty() || options.FontFile.empty() || dir.empty())
-    throw UsageError{"sheet needs a font table, --font FILE and -o DIR"};
+    throw UsageError{"sheet needs a font table, --font FILE and -o DIR", line.command};
   if (eit::SheetFirstCode(options) >= options.End)
     throw UsageError{(options.First != 0 ? "--first " : "the first letter of code page " +
                                                            std::to_string(options.CodePage) + ", ") +
-                     eit::CodeText(eit::SheetFirstCode(options)) + ", must come before --end " +
-                     eit::CodeText(options.End)};
+                         eit::CodeText(eit::SheetFirstCode(options)) + ", must come before --end " +
+                         eit::CodeText(options.End),
+                     line.command};
   eit::TMadeDirectories made;
   made.Make(dir);
   const std::string name = eit::Printable(eit::ExtractFileName(table));
@@ -134,35 +64,16 @@ int RunSheet(const std::vector<std::string>& args) {
   return 0;
 }
 
-int RunPreview(const std::vector<std::string>& args) {
-  std::string table, output, text;
-  bool haveText = false;
+int RunPreview(const TCommandLine& line) {
+  if (line.files.size() > 1) throw UsageError{"preview takes one font table, not also " + line.files[1], line.command};
+  const std::string table = line.files.empty() ? "" : line.files[0], output = line.Value("--output");
+  const std::string text = line.Value("--text");
+  const bool haveText = line.Has("--text");
   eit::TPreviewOptions options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!IsOption(a, optionsEnded)) {
-      if (!table.empty()) throw UsageError{"preview takes one font table, not also " + a};
-      table = a;
-    } else if (a == "--") {  // the end of the options, noted by IsOption
-    } else if (a == "--help" || a == "-h") {
-      std::printf("%s", kPreviewUsage);
-      return 0;
-    } else if (a == "--text") {
-      text = TextAfter(args, i);
-      haveText = true;
-    } else if (a == "--codepage") {
-      options.CodePage = NumberAfter(args, i, 0, 65535);
-      CheckCodePageOption(options.CodePage);
-    } else if (a == "--scale") {
-      options.Scale = NumberAfter(args, i, 1, eit::kMaxPreviewScale);
-    } else if (a == "-o" || a == "--output") {
-      output = TextAfter(args, i);
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
-  }
-  if (table.empty() || !haveText || output.empty()) throw UsageError{"preview needs a font table, --text TEXT and -o FILE"};
+  options.CodePage = CodePageOf(line, options.CodePage);
+  options.Scale = NumberOf(line, "--scale", 1, eit::kMaxPreviewScale, options.Scale);
+  if (table.empty() || !haveText || output.empty())
+    throw UsageError{"preview needs a font table, --text TEXT and -o FILE", line.command};
   const eit::TPreview preview = eit::WritePreview(table, text, options, output);
   for (const std::string& problem : preview.Problems)
     std::fprintf(stderr, "%s: warning: %s\n", eit::Printable(eit::ExtractFileName(table)).c_str(), eit::Printable(problem).c_str());
@@ -171,24 +82,11 @@ int RunPreview(const std::vector<std::string>& args) {
 }
 
 
-int RunSamples(const std::vector<std::string>& args, eit::TPackEngine engine) {
-  std::string dir;
-  bool overwrite = false, optionsEnded = false;
-  for (const std::string& a : args) {
-    if (!IsOption(a, optionsEnded)) {
-      if (!dir.empty()) throw UsageError{"samples takes one directory, not also " + a};
-      dir = a;
-    } else if (a == "--") {  // the end of the options, noted by IsOption
-    } else if (a == "--help" || a == "-h") {
-      std::printf("%s", kSamplesUsage);
-      return 0;
-    } else if (a == "--overwrite") {
-      overwrite = true;
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
-  }
-  if (dir.empty()) throw UsageError{"samples needs a directory"};
+int RunSamples(const TCommandLine& line, eit::TPackEngine engine) {
+  if (line.files.size() > 1) throw UsageError{"samples takes one directory, not also " + line.files[1], line.command};
+  const std::string dir = line.files.empty() ? "" : line.files[0];
+  const bool overwrite = line.Has("--overwrite");
+  if (dir.empty()) throw UsageError{"samples needs a directory", line.command};
   // The user's own stone.dds may sit there: it is not ours to replace unasked.
   std::vector<std::string> existing;
   for (const std::string& name : eit::SampleFileNames())
@@ -210,61 +108,36 @@ int RunSamples(const std::vector<std::string>& args, eit::TPackEngine engine) {
   return 0;
 }
 
-int RunCommand(const std::vector<std::string>& args, eit::TPackEngine engine);
-
-// A usage error of a command shows that command's usage, not all of them.
-int Run(const std::vector<std::string>& args, eit::TPackEngine engine = eit::TPackEngine::Fastest) {
-  const std::string command = args.empty() ? "" : args[0];
-  const char* usage = command == "extract" ? kExtractUsage
-                      : command == "insert" ? kInsertUsage
-                      : command == "sheet"  ? kSheetUsage
-                      : command == "preview" ? kPreviewUsage
-                      : command == "samples" ? kSamplesUsage
-                                             : nullptr;
-  try {
-    return RunCommand(args, engine);
-  } catch (UsageError& e) {
-    if (e.usage == nullptr) e.usage = usage;
-    throw;
+int RunInfo(const TCommandLine& line) {
+  if (line.files.empty()) throw UsageError{"info needs at least one file", line.command};
+  int status = 0;
+  for (const std::string& path : line.files) {
+    try {
+      std::printf("%s\n", eit::Printable(eit::DescribeFile(path)).c_str());
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, path)).c_str());
+      status = 1;
+    }
   }
+  return status;
 }
 
-int RunCommand(const std::vector<std::string>& args, eit::TPackEngine engine) {
-  if (args.empty()) throw UsageError{"no command given"};
-  const std::string& command = args[0];
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (command == "--help" || command == "-h") {
-    std::printf("%s", kUsage);
+int RunCommand(const TCommandLine& line) {
+  const eit::TPackEngine engine = line.zlib ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
+  if (line.help) {
+    std::printf("%s", UsageOf(line.command));
     return 0;
   }
-  if (command == "--version") {
+  if (line.version) {
     std::printf("eitool-cli %s\n%s\nPNG: %s\n", EIT_VERSION, eit::PackEngineDescription(engine).c_str(),
                 eit::PngLibraryDescription().c_str());
     return 0;
   }
-  if (command == "--zlib") return Run(rest, eit::TPackEngine::Zlib);
-  if (command == "extract" || command == "insert") return RunJobs(command == "extract", rest, engine);
-  if (command == "sheet") return RunSheet(rest);
-  if (command == "preview") return RunPreview(rest);
-  if (command == "samples") return RunSamples(rest, engine);
-  if (command == "info") {
-    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
-      std::printf("Usage: eitool-cli info FILE...\nSays what each file is.\n");
-      return 0;
-    }
-    if (rest.empty()) throw UsageError{"info needs at least one file"};
-    int status = 0;
-    for (const std::string& path : rest) {
-      try {
-        std::printf("%s\n", eit::Printable(eit::DescribeFile(path)).c_str());
-      } catch (const std::exception& e) {
-        std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, path)).c_str());
-        status = 1;
-      }
-    }
-    return status;
-  }
-  throw UsageError{"unknown command " + command};
+  if (line.command == "extract" || line.command == "insert") return RunJobs(line, engine);
+  if (line.command == "sheet") return RunSheet(line);
+  if (line.command == "preview") return RunPreview(line);
+  if (line.command == "samples") return RunSamples(line, engine);
+  return RunInfo(line);
 }
 
 }  // namespace
@@ -274,9 +147,9 @@ int main(int argc, char** argv) {
   eit::UseUtf8Console();
   int status;
   try {
-    status = Run(eit::CommandLineArguments(argc, argv));
+    status = RunCommand(ReadCommandLine(eit::CommandLineArguments(argc, argv)));
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n\n%s", eit::Printable(e.message).c_str(), e.usage != nullptr ? e.usage : kUsage);
+    std::fprintf(stderr, "eitool-cli: %s\n%s\n", eit::Printable(e.message).c_str(), HelpLine(e.command).c_str());
     return 2;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, "")).c_str());

@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "cli/terminal.h"
-#include "cli/usage.h"
+#include "cli/command_line.h"
+#include "cli/option_values.h"
 #include "engine/game_folder.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
@@ -51,7 +52,8 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
     throw eit::Exception(a + ": no such file or folder");
   } else {
     throw UsageError{a + (extract ? " is neither a texture (.dds) nor a font table (.tdt)"
-                                  : " is neither a result log (.log) nor a project list (.lst)")};
+                                  : " is neither a result log (.log) nor a project list (.lst)"),
+                     extract ? "extract" : "insert"};
   }
 }
 
@@ -79,63 +81,21 @@ struct TJobOptions {
   TWalked walked;
 };
 
-// The number of files to run at a time, from "-j N".
-int WorkersAfter(const std::vector<std::string>& args, std::size_t& i) {
-  const std::string& a = args[i];
-  if (++i == args.size()) throw UsageError{a + " needs a number of files to run at a time"};
-  char* end = nullptr;
-  const long n = std::strtol(args[i].c_str(), &end, 10);
-  if (end == args[i].c_str() || *end != '\0' || n < 1 || n > 256)
-    throw UsageError{a + " needs a number from 1 to 256, not \"" + args[i] + "\""};
-  return static_cast<int>(n);
-}
-
-eit::TImageFiles FormatAfter(const std::vector<std::string>& args, std::size_t& i) {
-  const std::string& a = args[i];
-  if (++i == args.size()) throw UsageError{a + " needs png or bmp-tga"};
-  if (args[i] == "png") return eit::TImageFiles::Png;
-  if (args[i] == "bmp-tga") return eit::TImageFiles::BmpTga;
-  throw UsageError{a + " takes png or bmp-tga, not \"" + args[i] + "\""};
-}
-
-// Reads the command line into options; false when it asked for the usage only (printed).
-bool ReadJobOptions(bool extract, const std::vector<std::string>& args, TJobOptions& o) {
+// Reads the command line into options.
+void ReadJobOptions(bool extract, const TCommandLine& line, TJobOptions& o) {
   eit::TRunRequest& request = o.request;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!IsOption(a, optionsEnded)) {
-      AddEntry(extract, a, request.Entries, o.walked);
-    } else if (a == "--") {  // the end of the options, noted by IsOption
-    } else if (a == "-o" || a == "--output") {
-      if (++i == args.size()) throw UsageError{a + " needs a directory"};
-      o.dir = args[i];
-    } else if (a == "--help" || a == "-h") {
-      std::printf("%s", extract ? kExtractUsage : kInsertUsage);
-      return false;
-    } else if (a == "--keep-going") {
-      request.KeepGoing = true;
-    } else if (a == "--strict" && !extract) {
-      request.Strict = true;
-    } else if (a == "--here" && !extract) {
-      request.ImagesBesideLog = true;
-    } else if (a == "--changed-only" && !extract) {
-      request.ChangedOnly = true;
-    } else if ((a == "--overwrite" || a == "--keep-both") && extract) {
-      (a == "--overwrite" ? o.overwrite : o.keepBoth) = true;
-    } else if (a == "--zlib") {
-      request.Engine = eit::TPackEngine::Zlib;
-    } else if (a == "--format" && extract) {
-      request.Images = FormatAfter(args, i);
-    } else if (a == "-j" || a == "--jobs") {
-      request.Workers = WorkersAfter(args, i);
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
-  }
-  if (o.dir.empty()) throw UsageError{"no target directory: give -o DIR"};
-  if (o.overwrite && o.keepBoth) throw UsageError{"give --overwrite or --keep-both, not both"};
-  return true;
+  for (const std::string& file : line.files) AddEntry(extract, file, request.Entries, o.walked);
+  o.dir = line.Value("--output");
+  request.KeepGoing = line.Has("--keep-going");
+  request.Strict = line.Has("--strict");
+  request.ImagesBesideLog = line.Has("--here");
+  request.ChangedOnly = line.Has("--changed-only");
+  o.overwrite = line.Has("--overwrite");
+  o.keepBoth = line.Has("--keep-both");
+  if (line.zlib) request.Engine = eit::TPackEngine::Zlib;
+  if (extract) request.Images = ImageFilesOf(line);
+  request.Workers = WorkersOf(line);
+  if (o.dir.empty()) throw UsageError{"no target directory: give -o DIR", line.command};
 }
 
 // What the folders given whole held besides their entries. A folder that cannot be read is a failure like
@@ -151,14 +111,14 @@ void ReportWalk(const TWalked& walked, bool keepGoing) {
 
 }  // namespace
 
-int RunJobs(bool extract, const std::vector<std::string>& args, TPackEngine engine) {
+int RunJobs(const TCommandLine& line, TPackEngine engine) {
+  const bool extract = line.command == "extract";
   TJobOptions o;
-  o.request.Workers = 0;  // one per core
   o.request.Engine = engine;
-  if (!ReadJobOptions(extract, args, o)) return 0;
+  ReadJobOptions(extract, line, o);
   eit::TRunRequest& request = o.request;
   ReportWalk(o.walked, request.KeepGoing);
-  if (request.Entries.empty() && o.walked.unreadable.empty()) throw UsageError{"no files given"};
+  if (request.Entries.empty() && o.walked.unreadable.empty()) throw UsageError{"no files given", line.command};
 
   eit::TConsole console;
   eit::TBatchEngine batch(console);

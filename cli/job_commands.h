@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "compression/pack_engine.h"
 
 namespace eit::cli {
 
 // extract (textures and font tables, folders) or insert (logs, lists): -o DIR and the options, then the
 // files. Returns the exit status; raises UsageError for a command line that is not one.
-int RunJobs(bool extract, const std::vector<std::string>& args, TPackEngine engine);
+int RunJobs(const TCommandLine& line, TPackEngine engine);
 
 }  // namespace eit::cli

@@ -3,16 +3,6 @@
 
 namespace eit::cli {
 
-bool IsOption(const std::string& arg, bool& optionsEnded) {
-  if (optionsEnded) return false;
-  if (arg == "--") {
-    optionsEnded = true;
-    return true;
-  }
-  return !arg.empty() && arg[0] == '-';
-}
-
-
 const char* const kUsage =
     "Usage:\n"
     "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
@@ -33,6 +23,7 @@ const char* const kUsage =
     "-j N runs N files at a time (default: one per core); --zlib packs textures with zlib, byte for byte as\n"
     "zlib level 1 does, instead of the faster libdeflate.\n"
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n"
+    "Options take their values as --opt VALUE or --opt=VALUE; values of choices in any case (--format PNG).\n"
     "eitool-cli COMMAND --help shows more about a command.\n";
 
 const char* const kExtractUsage =
@@ -79,9 +70,21 @@ const char* const kPreviewUsage =
     "Sets TEXT (UTF-8) with the font table and its texture as the game lays glyphs out; characters without a\n"
     "glyph show as red boxes and are listed.\n";
 
+const char* const kInfoUsage = "Usage: eitool-cli info FILE...\nSays what each file is.\n";
+
 const char* const kSamplesUsage =
     "Usage: eitool-cli samples [--overwrite] DIR\n"
     "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
     "replaced only with --overwrite.\n";
+
+const char* UsageOf(const std::string& command) {
+  if (command == "extract") return kExtractUsage;
+  if (command == "insert") return kInsertUsage;
+  if (command == "sheet") return kSheetUsage;
+  if (command == "preview") return kPreviewUsage;
+  if (command == "samples") return kSamplesUsage;
+  if (command == "info") return kInfoUsage;
+  return kUsage;
+}
 
 }  // namespace eit::cli

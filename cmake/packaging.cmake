@@ -10,6 +10,10 @@ if(TARGET eitool)
   install(FILES packaging/io.github.eitool.eitool.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 install(FILES README.md packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(NOT WIN32)
+  install(FILES packaging/eitool-cli.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+          RENAME eitool-cli)
+endif()
 
 # Manual pages and the changelog, compressed as Debian wants them (gzip -9, no name or time inside).
 if(NOT WIN32)

@@ -188,6 +188,10 @@ void TImageViewerDialog::hideEvent(QHideEvent* event) {
 
 TImageViewerDialog::~TImageViewerDialog() {
   if (cancelCheck_) *cancelCheck_ = true;  // a check under way ends before its worker is joined
+  // Joined here, while the records and pictures their work reads are still whole: as members they would
+  // outlive everything declared after them.
+  checker_.reset();
+  worker_.reset();
 }
 
 TImageViewerDialog::TComposed TImageViewerDialog::Compose(const TViewRecord& record, int index, TAlphaShow show,

@@ -6,7 +6,9 @@
 namespace eit {
 
 TViewWorker::TViewWorker(QObject* owner, std::function<void(const std::string&)> failed)
-    : owner_(owner), failed_(std::move(failed)), thread_([this] { Run(); }) {}
+    : owner_(owner), failed_(std::move(failed)), thread_(QThread::create([this] { Run(); })) {
+  thread_->start();
+}
 
 TViewWorker::~TViewWorker() {
   {
@@ -14,7 +16,7 @@ TViewWorker::~TViewWorker() {
     quit_ = true;
   }
   wake_.notify_all();
-  thread_.join();
+  thread_->wait();
 }
 
 void TViewWorker::Post(TWork work) {

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <thread>
+#include <memory>
+
+#include <QThread>
 
 namespace eit {
 
@@ -35,7 +37,9 @@ class TViewWorker {
   TWork asked_;
   std::uint64_t ticket_ = 0;
   bool quit_ = false;
-  std::thread thread_;
+  // A QThread, not a std::thread: Qt ends what the thread's drawing kept (its font caches) on the thread
+  // itself, where a thread Qt did not start has it ended later from another, which crashed under wine.
+  std::unique_ptr<QThread> thread_;
 };
 
 }  // namespace eit

@@ -170,7 +170,18 @@ TEST(Cli, UsageErrorsExitWithTwo) {
   EXPECT_NE(missing.err.find("NoSuchGame: no such file or folder"), std::string::npos) << missing.err;
   std::ofstream(dir.File("a.dds")) << "x";
   EXPECT_EQ(Cli("insert -o x " + testing::Quoted(dir.File("a.dds")), dir).status, 2);
-  EXPECT_EQ(Cli("extract --format jpeg -o x a.dds", dir).status, 2);
+  // One message and the line that says where more is, not the whole usage.
+  const Outcome format = Cli("extract --format jpeg -o x a.dds", dir);
+  EXPECT_EQ(format.status, 2);
+  EXPECT_EQ(format.err.substr(0, format.err.find_first_of("\r\n")), "eitool-cli: --format takes png or bmp-tga, not \"jpeg\"");
+  EXPECT_NE(format.err.find("Run \"eitool-cli extract --help\" to see its options."), std::string::npos) << format.err;
+  EXPECT_EQ(format.err.find("Usage:"), std::string::npos) << format.err;
+  // The GNU spellings and a choice in capitals.
+  ASSERT_EQ(Cli("samples " + testing::Quoted(dir.File("S")), dir).status, 0);
+  const Outcome png = Cli("extract --output=" + testing::Quoted(dir.File("OUT")) + " --format PNG " +
+                              testing::Quoted(dir.File("S/stone.dds")), dir);
+  EXPECT_EQ(png.status, 0) << png.err;
+  EXPECT_TRUE(FileExists(dir.File("OUT/stone.png")));
   EXPECT_EQ(Cli("insert --format png -o x a.log", dir).status, 2);
   EXPECT_EQ(Cli("--help", dir).status, 0);
   const Outcome version = Cli("--version", dir);

@@ -1,0 +1,156 @@
+// eitool-cli's command line: each option in each spelling, choices in any case, exclusive pairs, and the
+// usage errors, read as the program reads them.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "cli/command_line.h"
+#include "cli/option_values.h"
+#include "platform/paths.h"
+
+namespace eit::cli {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false, any = false;
+  for (const char c : line) {
+    if (c == '\'') {
+      quoted = !quoted, any = true;
+    } else if (c == ' ' && !quoted) {
+      if (any) words.push_back(word);
+      word.clear(), any = false;
+    } else {
+      word += c, any = true;
+    }
+  }
+  if (any) words.push_back(word);
+  return words;
+}
+
+// The parse as one line: "extract [a.dds] --output=OUT +--overwrite" (zlib and help shown when set).
+std::string Rendered(const TCommandLine& line) {
+  std::string text = line.command;
+  for (const std::string& file : line.files) text += " [" + file + "]";
+  for (const auto& [name, value] : line.values) text += " " + name + "=" + value;
+  for (const std::string& flag : line.flags) text += " +" + flag;
+  if (line.zlib) text += " zlib";
+  if (line.help) text += " help";
+  if (line.version) text += " version";
+  return text;
+}
+
+std::string Read(const std::string& args) {
+  try {
+    return Rendered(ReadCommandLine(Words(args)));
+  } catch (const UsageError& e) {
+    return "usage error (" + e.command + "): " + e.message;
+  }
+}
+
+TEST(CommandLine, EachOptionInEachSpellingReadsTheSame) {
+  const struct {
+    std::vector<std::string> spellings;
+    std::string read;
+  } rows[] = {
+      {{"extract -o OUT a.dds", "extract --output OUT a.dds", "extract --output=OUT a.dds", "extract a.dds -oOUT"},
+       "extract [a.dds] --output=OUT"},
+      {{"extract -j 4 a.dds", "extract --jobs 4 a.dds", "extract --jobs=4 a.dds", "extract -j4 a.dds"},
+       "extract [a.dds] --jobs=4"},
+      {{"extract --format png a", "extract --format=png a"}, "extract [a] --format=png"},
+      {{"extract --overwrite --keep-going --zlib a"}, "extract [a] +--keep-going +--overwrite +--zlib zlib"},
+      {{"--zlib extract a"}, "extract [a] zlib"},
+      {{"extract --keep-both a b"}, "extract [a] [b] +--keep-both"},
+      {{"insert --changed-only --here --strict --keep-going x.log"},
+       "insert [x.log] +--changed-only +--here +--keep-going +--strict"},
+      {{"sheet t.tdt --font f.ttf --codepage 1250 --first 0x80 --end 0x100 --size 9 --face 1 --mono --allow-missing -o D",
+        "sheet t.tdt --font=f.ttf --codepage=1250 --first=0x80 --end=0x100 --size=9 --face=1 --mono --allow-missing "
+        "--output=D"},
+       "sheet [t.tdt] --codepage=1250 --end=0x100 --face=1 --first=0x80 --font=f.ttf --output=D --size=9 "
+       "+--allow-missing +--mono"},
+      {{"preview t.tdt --text 'a b' --scale 2 -o p.tga", "preview t.tdt --text='a b' --scale=2 --output=p.tga"},
+       "preview [t.tdt] --output=p.tga --scale=2 --text=a b"},
+      {{"preview t.tdt --text= -o p.tga", "preview t.tdt --text '' -o p.tga"}, "preview [t.tdt] --output=p.tga --text="},
+      {{"samples --overwrite D"}, "samples [D] +--overwrite"},
+      {{"info a b"}, "info [a] [b]"},
+      // The last of an option given twice counts; after "--" every word is a file.
+      {{"extract -o A --output B a"}, "extract [a] --output=B"},
+      {{"extract -o OUT -- -j.dds --zlib"}, "extract [-j.dds] [--zlib] --output=OUT"},
+      {{"--help", "-h"}, " help"},
+      {{"extract --help", "extract -h"}, "extract help"},
+      {{"--version"}, " version"},
+  };
+  for (const auto& row : rows)
+    for (const std::string& spelling : row.spellings) EXPECT_EQ(Read(spelling), row.read) << spelling;
+}
+
+TEST(CommandLine, UsageErrorsAreOneMessageNamingTheCommand) {
+  const struct {
+    std::string args, says;
+  } rows[] = {
+      {"", "usage error (): no command given"},
+      {"frobnicate", "usage error (): unknown command frobnicate"},
+      {"extract --frob -o x a", "usage error (extract): unknown option --frob"},
+      {"insert --format png -o x a.log", "usage error (insert): unknown option --format"},
+      {"extract --strict -o x a", "usage error (extract): unknown option --strict"},
+      {"samples --changed-only D", "usage error (samples): unknown option --changed-only"},
+      {"extract --overwrite --keep-both -o x a", "usage error (extract): give --overwrite or --keep-both, not both"},
+      {"sheet t --mono --no-mono", "usage error (sheet): give --mono or --no-mono, not both"},
+      {"extract a -o", "usage error (extract): --output needs a directory"},
+      {"extract a -j", "usage error (extract): --jobs needs a number of files to run at a time"},
+      {"sheet t --font", "usage error (sheet): --font needs a value"},
+      {"sheet t --size", "usage error (sheet): --size needs a number"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Read(row.args), row.says) << row.args;
+  EXPECT_EQ(HelpLine("sheet"), "Run \"eitool-cli sheet --help\" to see its options.");
+  EXPECT_EQ(HelpLine(""), "Run \"eitool-cli --help\" to see the commands.");
+}
+
+TEST(CommandLine, ValuesAreReadAsEachOptionNeedsThem) {
+  const auto number = [](const std::string& name, int least, int most) {
+    return [=](const TCommandLine& l) { return std::to_string(NumberOf(l, name, least, most, -1)); };
+  };
+  using TRead = std::function<std::string(const TCommandLine&)>;
+  const TRead format = [](const TCommandLine& l) { return std::string(ImageExtension(ImageFilesOf(l), 24)); };
+  const TRead workers = [](const TCommandLine& l) { return std::to_string(WorkersOf(l)); };
+  const TRead cap = [](const TCommandLine& l) { return std::to_string(CapHeightOf(l)); };
+  const TRead first = [](const TCommandLine& l) { return std::to_string(CodeOf(l, "--first", 0x7F, 0xFF, 0)); };
+  const TRead page = [](const TCommandLine& l) { return std::to_string(CodePageOf(l, 1251)); };
+  const struct {
+    std::string args;
+    TRead read;
+    std::string gives;
+  } rows[] = {
+      {"extract --format PNG a", format, ".png"},
+      {"extract --format=Png a", format, ".png"},
+      {"extract --format BMP-TGA a", format, ".bmp"},
+      {"extract a", format, ".bmp"},
+      {"extract --format jpeg a", format, "--format takes png or bmp-tga, not \"jpeg\""},
+      {"extract a", workers, "0"},
+      {"extract -j 256 a", workers, "256"},
+      {"extract -j 0 a", workers, "-j needs a number from 1 to 256, not \"0\""},
+      {"extract --jobs=x a", workers, "-j needs a number from 1 to 256, not \"x\""},
+      {"sheet t --size 6", cap, "6"},
+      {"sheet t", cap, "0"},
+      {"sheet t --size=5", cap, "--size 5: a cap height of 5 pixels cannot hold a letter that reads; the least is 6"},
+      {"sheet t --first 0x80", first, "128"},
+      {"sheet t --first=0x7E", first, "--first needs a code from 0x7F to 0xFF, not \"0x7E\""},
+      {"sheet t --codepage 1250", page, "1250"},
+      {"sheet t", page, "1251"},
+      {"sheet t --face 0x10", number("--face", 0, 1023), "16"},
+      {"preview t --scale 9", number("--scale", 1, 8), "--scale needs a number from 1 to 8, not \"9\""},
+  };
+  for (const auto& row : rows) {
+    std::string got;
+    try {
+      got = row.read(ReadCommandLine(Words(row.args)));
+    } catch (const UsageError& e) {
+      got = e.message;
+    }
+    EXPECT_EQ(got, row.gives) << row.args;
+  }
+}
+
+}  // namespace
+}  // namespace eit::cli
