@@ -11,13 +11,14 @@ stage_windows_zip() {
   local crlf=(sed 's/\r$//; s/$/\r/')  # Windows users read text files with CR LF line ends
   rm -rf "$build/zip"
   mkdir -p "$stage/licences"
-  cp "$build/cli/eitool-cli.exe" "$build/cli/zlib1.dll" "$stage/"
+  cp "$build/cli/eitool-cli.exe" "$build/cli/zlib1.dll" "$build/cli/libdeflate.dll" "$stage/"
   # What each file of the zip holds and under which licence: licences/README.txt, one entry per file.
   local index=()
   index+=("eitool-cli.exe: Extract\\Insert Tool $PROJECT_VERSION (eitool-MIT.txt), with FreeType compiled in"
           "  (freetype.txt, freetype-FTL.txt), libspng, xxHash and zlib compiled in (libspng.txt, xxhash.txt,"
           "  zlib.txt) and the GCC and MinGW-w64 runtimes linked in (gcc-runtime.txt, mingw-w64-runtime.txt)"
-          "zlib1.dll: zlib (zlib.txt)")
+          "zlib1.dll: zlib (zlib.txt)"
+          "libdeflate.dll: libdeflate $LIBDEFLATE_WINDOWS_VERSION, built from Debian's source package (libdeflate.txt)")
   "${crlf[@]}" "$ROOT/LICENSE" >"$stage/licences/eitool-MIT.txt"
   if [ -f "$build/window/eitool.exe" ]; then
     cp "$build/window/eitool.exe" "$stage/"
@@ -69,6 +70,10 @@ stage_windows_zip() {
   { printf '%s\n' "eitool.exe and eitool-cli.exe contain libspng $SPNG_WINDOWS_VERSION, which reads PNG files, used under the" \
       "licence below; it was built from Debian's libspng $SPNG_WINDOWS_VERSION source package, with zlib (zlib.txt)." ""
     cat "$SPNG_WINDOWS/licences/LICENSE"; } | "${crlf[@]}" >"$stage/licences/libspng.txt"
+  # libdeflate packs and unpacks the textures, under its MIT licence.
+  { printf '%s\n' "libdeflate.dll is libdeflate $LIBDEFLATE_WINDOWS_VERSION, which packs and unpacks textures, used under the" \
+      "licence below; it was built from Debian's libdeflate $LIBDEFLATE_WINDOWS_VERSION source package." ""
+    cat "$LIBDEFLATE_WINDOWS/licences/COPYING"; } | "${crlf[@]}" >"$stage/licences/libdeflate.txt"
   # xxHash (its header, inlined) hashes the images an extract writes, under its BSD 2-clause licence.
   { printf '%s\n' "eitool.exe and eitool-cli.exe contain xxHash, from Debian's libxxhash-dev, whose copyright file follows;" \
       "the programs use its library (xxhash.h, BSD 2-clause), not its command-line tools." ""

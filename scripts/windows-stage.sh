@@ -5,6 +5,7 @@
 source "$ROOT/scripts/qt-windows.sh"
 source "$ROOT/scripts/freetype-windows.sh"
 source "$ROOT/scripts/spng-windows.sh"
+source "$ROOT/scripts/libdeflate-windows.sh"
 source "$ROOT/scripts/windows-package.sh"
 
 # Wine has a zlib1.dll of its own, which it prefers: in the prefix of WINEPREFIX, the programs (and only
@@ -46,10 +47,12 @@ windows_stage() {
   find_qt_windows
   find_freetype_windows
   find_spng_windows
+  find_libdeflate_windows
   local qt=(-DEIT_WINDOW=OFF)
   [ -z "$QT_WINDOWS" ] || qt=(-DEIT_WINDOW=ON -DEIT_QT_WINDOWS="$QT_WINDOWS" -DQT_HOST_PATH=/usr)
   configure_and_build windows -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" -DEIT_FREETYPE_WINDOWS="$FREETYPE_WINDOWS" -DEIT_SPNG_WINDOWS="$SPNG_WINDOWS" "${qt[@]}"
+    -DEIT_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" -DEIT_FREETYPE_WINDOWS="$FREETYPE_WINDOWS" -DEIT_SPNG_WINDOWS="$SPNG_WINDOWS" \
+    -DEIT_LIBDEFLATE_WINDOWS="$LIBDEFLATE_WINDOWS" "${qt[@]}"
 
   # A private, headless wine; UTF-8 so that non-ASCII arguments reach the programs whole.
   export WINEPREFIX="$ROOT/build/wineprefix" WINEDEBUG=-all LC_ALL=C.UTF-8
@@ -62,7 +65,9 @@ windows_stage() {
   echo "$loaded"
   grep -qiF "zlib: $ours" <<<"$loaded" || { echo "eitool-cli.exe did not load the zlib1.dll beside it ($ours)" >&2; return 1; }
   # The name it reports is the file asked for; the loader's own trace says which file ran, and how.
-  native_dlls_loaded "$ROOT/build/windows/loaddll.txt" "$ROOT/build/windows/cli" zlib1.dll
+  grep -qF "textures are packed and unpacked with libdeflate" <<<"$loaded" ||
+    { echo "eitool-cli.exe does not pack with the libdeflate.dll beside it" >&2; return 1; }
+  native_dlls_loaded "$ROOT/build/windows/loaddll.txt" "$ROOT/build/windows/cli" zlib1.dll libdeflate.dll
   (cd "$ROOT/build/windows" && wine "$ROOT/build/windows/tests/eitool_tests.exe" --gtest_brief=1)
   if [ -n "$QT_WINDOWS" ]; then
     # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
@@ -84,10 +89,9 @@ windows_stage() {
   for side in linux windows; do
     local work="$top/$side/Текстуры и Ελληνικά"
     mkdir -p "$work"
-    # zlib on both sides: the Windows build finds no libdeflate.dll under wine, and the two engines' packed
-    # bytes differ (their content does not).
-    local run=("$cli_linux" --zlib)
-    [ "$side" = windows ] && run=(wine "$cli_win" --zlib)
+    # libdeflate on both sides, the same version: packed byte for byte alike.
+    local run=("$cli_linux")
+    [ "$side" = windows ] && run=(wine "$cli_win")
     (
       cd "$work"
       "${run[@]}" samples S >/dev/null
@@ -151,8 +155,7 @@ window_round_trip() {
   local font="$top/Программа/eitool/fonts/DejaVuSans.ttf" page
   for page in 1251 1250; do
     "$cli_linux" sheet "$top/Текстуры/latin.tdt" --font "$font" --codepage "$page" -o "$top/linux/sheet$page" >/dev/null 2>&1
-    # zlib, as the window packs under wine (no libdeflate.dll there)
-    "$cli_linux" --zlib insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
+    "$cli_linux" insert -o "$top/linux/font$page" "$top/linux/sheet$page/latin_sheet.log" >/dev/null
   done
   # A game's folder dropped on the window: the tree out, as the Linux CLI writes it.
   mkdir -p "$top/Игра/уровни/a" "$top/Игра/ui"
@@ -164,10 +167,10 @@ window_round_trip() {
   "$cli_linux" extract -o "$top/linux/Правка" "$top/Игра" >/dev/null 2>&1
   printf '\x7f' | dd of="$top/linux/Правка/уровни/a/stone.bmp" bs=1 seek=1000 conv=notrunc status=none
   sed -e '/^#\(Source\|Target\)/ { s|: /|: Z:/|; s|/|\\|g }' "$top/linux/Правка/result.log" >"$top/linux/Правка/windows.log"
-  "$cli_linux" --zlib insert --changed-only -o "$top/linux/ИграМод" "$top/linux/Правка/result.log" >/dev/null 2>&1
+  "$cli_linux" insert --changed-only -o "$top/linux/ИграМод" "$top/linux/Правка/result.log" >/dev/null 2>&1
   # PNG out of the window, viewed (each record, texture beside edit) and back in.
   "$cli_linux" extract --format png -o "$top/linux/png" "$top/Текстуры/stone.dds" "$top/Текстуры/sky.dds" >/dev/null
-  "$cli_linux" --zlib insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
+  "$cli_linux" insert -o "$top/linux/frompng" "$top/linux/png/result.log" >/dev/null 2>&1
   local wtop="Z:${top//\//\\}"
   printf '%s\n' "add $wtop\\Текстуры\\stone.dds" "process $wtop\\Вывод" \
     "clear" "add $wtop\\Текстуры\\font.tdt" "process $wtop\\Вывод" \
@@ -181,7 +184,7 @@ window_round_trip() {
   EIT_WINDOW_SCRIPT="Z:$top/script" WINEDEBUG=+loaddll xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   # Every DLL of the zip that the window loads ran from the zip's folder, native.
-  native_dlls_loaded "$top/wine.log" "$top/Программа/eitool" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll zlib1.dll \
+  native_dlls_loaded "$top/wine.log" "$top/Программа/eitool" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll zlib1.dll libdeflate.dll \
     libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
   native_dlls_loaded "$top/wine.log" "$top/Программа/eitool/platforms" qwindows.dll
   cat "$top/script.out"
