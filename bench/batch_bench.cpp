@@ -42,10 +42,8 @@ struct Setup {
         image.resize(eit::kImageHeaderSize + std::size_t{side} * side * 3);
         image[eit::kBitCountOffset] = static_cast<std::uint8_t>(~24u);
       }
-      const Bytes file = eit::bench::PackedContainer(image, eit::bench::Deflated(image));
       sources.push_back((dir / ("t" + std::to_string(i) + ".dds")).string());
-      std::ofstream(sources.back(), std::ios::binary)
-          .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+      eit::bench::WritePackedTexture(sources.back(), image);
     }
   }
   ~Setup() {

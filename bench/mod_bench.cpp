@@ -28,10 +28,9 @@ struct ModSetup {
     const std::uint32_t sides[3] = {64, 128, 256};
     for (int i = 0; i < kTextures; ++i) {
       const Bytes image = eit::bench::TextureImage(sides[i % 3]);
-      const Bytes file = eit::bench::PackedContainer(image, eit::bench::Deflated(image));
       const fs::path path = dir / "game" / ("f" + std::to_string(i % kFolders)) / ("t" + std::to_string(i) + ".dds");
       fs::create_directories(path.parent_path());
-      std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+      eit::bench::WritePackedTexture(path.string(), image);
     }
     eit::TFrontEnd quiet;
     eit::TBatchEngine engine(quiet);

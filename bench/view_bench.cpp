@@ -19,9 +19,7 @@ struct Setup {
   Setup() {
     std::filesystem::create_directories(dir);
     const eit::bench::Bytes image = eit::bench::TextureImage(4096);
-    const eit::bench::Bytes file = eit::bench::PackedContainer(image, eit::bench::Deflated(image));
-    std::ofstream(source, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                  static_cast<std::streamsize>(file.size()));
+    eit::bench::WritePackedTexture(source, image);
   }
   ~Setup() {
     std::error_code ignored;
