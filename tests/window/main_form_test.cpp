@@ -644,7 +644,8 @@ TEST_F(MainForm, ExtractsOfEveryKindMixAndTheirListComesBack) {
   Drop(list, {s + "/stone.dds", s + "/font.tdt"});
   Drop(list, {s + "/game"});
   ASSERT_TRUE(script->errors.empty()) << script->errors.front();
-  const std::vector<std::string> mixed = {s + "/stone.dds", s + "/font.tdt", AbsolutePath(s + "/game")};
+  const std::vector<std::string> mixed = {AbsolutePath(s + "/stone.dds"), AbsolutePath(s + "/font.tdt"),
+                                          AbsolutePath(s + "/game")};
   EXPECT_EQ(form->Entries(), mixed);
   script->saves.push_back(dir.File("mixed.lst"));
   form->BSaveListClick();
