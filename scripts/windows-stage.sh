@@ -17,6 +17,12 @@ prefer_own_zlib() {
   done
 }
 
+# In the prefix of WINEPREFIX a program that crashes ends there, its fault printed, instead of waiting on
+# wine's debugger (which once held a CI run until its time ran out).
+no_crash_debugger() {
+  wine reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug" /v Debugger /d "" /f >/dev/null 2>&1
+}
+
 # native_dlls_loaded TRACE DIR DLL...: wine's loader trace (WINEDEBUG=+loaddll) in the file TRACE shows each
 # DLL loaded native from the folder DIR, the program's own: not wine's built-in one, not one from elsewhere.
 native_dlls_loaded() {
@@ -59,6 +65,7 @@ windows_stage() {
   unset DISPLAY WAYLAND_DISPLAY
   [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
   prefer_own_zlib
+  no_crash_debugger
   local loaded ours
   loaded="$(WINEDEBUG=+loaddll wine "$ROOT/build/windows/cli/eitool-cli.exe" --version 2>"$ROOT/build/windows/loaddll.txt" | tr -d '\r')"
   ours="$(winepath -w "$ROOT/build/windows/cli/zlib1.dll" 2>/dev/null)"
@@ -78,6 +85,7 @@ windows_stage() {
     printf '%s\n' '<?xml version="1.0"?>' '<fontconfig></fontconfig>' >"$noFonts"
     [ -d "$bare" ] || FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX="$bare" prefer_own_zlib
+    WINEPREFIX="$bare" no_crash_debugger
     (cd "$ROOT/build/windows/tests" && FONTCONFIG_FILE="$noFonts" WINEPREFIX="$bare" QT_QPA_PLATFORM=offscreen \
       wine ./eitool_gui_tests.exe --gtest_brief=1 --gtest_filter='*OneFontInEveryWidgetAndDialog*')
   fi
