@@ -10,29 +10,47 @@ namespace eit::cli {
 
 namespace {
 
-struct TOptionSpec {
+struct TOption {
   const char* names;  // as CLI11 takes them: "-o,--output"
   bool takesValue;
 };
-struct TCommandSpec {
+struct TCommandOptions {
   const char* name;
-  std::vector<TOptionSpec> options;
+  std::vector<TOption> options;
   std::vector<std::pair<const char*, const char*>> exclusive;
 };
 
-const std::vector<TCommandSpec>& Commands() {
-  static const std::vector<TCommandSpec> commands = {
+const std::vector<TCommandOptions>& Commands() {
+  static const std::vector<TCommandOptions> commands = {
       {"extract",
-       {{"-o,--output", true}, {"--format", true}, {"--overwrite", false}, {"--keep-both", false},
-        {"--keep-going", false}, {"-j,--jobs", true}, {"--zlib", false}},
+       {{"-o,--output", true},
+        {"--format", true},
+        {"--overwrite", false},
+        {"--keep-both", false},
+        {"--keep-going", false},
+        {"-j,--jobs", true},
+        {"--zlib", false}},
        {{"--overwrite", "--keep-both"}}},
       {"insert",
-       {{"-o,--output", true}, {"--changed-only", false}, {"--here", false}, {"--keep-going", false},
-        {"--strict", false}, {"-j,--jobs", true}, {"--zlib", false}},
+       {{"-o,--output", true},
+        {"--changed-only", false},
+        {"--here", false},
+        {"--keep-going", false},
+        {"--strict", false},
+        {"-j,--jobs", true},
+        {"--zlib", false}},
        {}},
       {"sheet",
-       {{"--font", true}, {"--codepage", true}, {"--first", true}, {"--end", true}, {"--size", true},
-        {"--mono", false}, {"--no-mono", false}, {"--face", true}, {"--allow-missing", false}, {"-o,--output", true}},
+       {{"--font", true},
+        {"--codepage", true},
+        {"--first", true},
+        {"--end", true},
+        {"--size", true},
+        {"--mono", false},
+        {"--no-mono", false},
+        {"--face", true},
+        {"--allow-missing", false},
+        {"-o,--output", true}},
        {{"--mono", "--no-mono"}}},
       {"preview", {{"--text", true}, {"--codepage", true}, {"--scale", true}, {"-o,--output", true}}, {}},
       {"samples", {{"--overwrite", false}}, {}},
@@ -70,23 +88,24 @@ struct TParser {
     app.allow_extras();
     app.require_subcommand(0, 1);
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const TCommandSpec& spec : Commands()) Add(spec);
+    for (const TCommandOptions& known : Commands()) Add(known);
   }
 
-  void Add(const TCommandSpec& spec) {
-    CLI::App* sub = app.add_subcommand(spec.name);
+  void Add(const TCommandOptions& known) {
+    CLI::App* sub = app.add_subcommand(known.name);
     sub->set_help_flag();
     sub->add_flag("-h,--help", line.help);
     sub->allow_extras();
     sub->add_option("files", line.files);
     std::vector<std::pair<std::string, CLI::Option*>> options;
-    for (const TOptionSpec& o : spec.options) {
+    for (const TOption& o : known.options) {
       CLI::Option* option = o.takesValue ? sub->add_option(o.names) : sub->add_flag(o.names);
       options.emplace_back(LongName(o.names), option);
     }
-    for (const auto& [a, b] : spec.exclusive) {
+    for (const auto& [a, b] : known.exclusive) {
       const auto find = [&](const char* name) {
-        return std::find_if(options.begin(), options.end(), [&](const auto& p) { return p.first == name; })->second;
+        return std::find_if(options.begin(), options.end(), [&](const auto& p) { return p.first == name; })
+            ->second;
       };
       find(a)->excludes(find(b));
     }
@@ -115,7 +134,8 @@ struct TParser {
     if (extras.empty()) return;
     const std::string& first = extras.front();
     if (!first.empty() && first[0] == '-') throw UsageError{"unknown option " + first, line.command};
-    throw UsageError{inCommand ? line.command + ": unexpected " + first : "unknown command " + first, line.command};
+    throw UsageError{inCommand ? line.command + ": unexpected " + first : "unknown command " + first,
+                     line.command};
   }
 };
 
@@ -123,9 +143,9 @@ struct TParser {
 UsageError Translated(const CLI::ParseError& e, const std::string& command) {
   const std::string what = e.what();
   if (dynamic_cast<const CLI::ExcludesError*>(&e) != nullptr) {
-    for (const TCommandSpec& spec : Commands())
-      if (spec.name == command)
-        for (const auto& [a, b] : spec.exclusive)
+    for (const TCommandOptions& known : Commands())
+      if (known.name == command)
+        for (const auto& [a, b] : known.exclusive)
           return UsageError{std::string("give ") + a + " or " + b + ", not both", command};
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
@@ -158,7 +178,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
   }
   std::string command;
   for (const std::string& a : args)
-    if (std::any_of(Commands().begin(), Commands().end(), [&](const TCommandSpec& s) { return a == s.name; })) {
+    if (std::any_of(Commands().begin(), Commands().end(),
+                    [&](const TCommandOptions& s) { return a == s.name; })) {
       command = a;
       break;
     }
@@ -169,7 +190,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
   }
   parser.Collect();
   if (end != args.end()) parser.line.files.insert(parser.line.files.end(), end + 1, args.end());
-  if (parser.line.command.empty() && !parser.line.help && !parser.line.version) throw UsageError{"no command given", ""};
+  if (parser.line.command.empty() && !parser.line.help && !parser.line.version)
+    throw UsageError{"no command given", ""};
   return parser.line;
 }
 
