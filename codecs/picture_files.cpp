@@ -47,14 +47,27 @@ std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const s
   return PngSize(head, got);
 }
 
+namespace {
+
+// The one rule: PNG for all when asked, else TGA for pictures with alpha and BMP for the rest.
+TPictureFormat FormatFor(TImageFiles files, int bitCount) {
+  if (files == TImageFiles::Png) return TPictureFormat::Png;
+  return bitCount == 32 ? TPictureFormat::Tga : TPictureFormat::Bmp;
+}
+
+}  // namespace
+
 const char* ImageExtension(TImageFiles files, int bitCount) {
-  if (files == TImageFiles::Png) return ".png";
-  return bitCount == 32 ? ".tga" : ".bmp";
+  switch (FormatFor(files, bitCount)) {
+    case TPictureFormat::Png: return ".png";
+    case TPictureFormat::Tga: return ".tga";
+    case TPictureFormat::Bmp: break;
+  }
+  return ".bmp";
 }
 
 TPictureFormat ExtractFormat(TImageFiles files, const TBitmap& bitmap) {
-  if (files == TImageFiles::Png) return TPictureFormat::Png;
-  return bitmap.PixelFormat() == TPixelFormat::pf32bit ? TPictureFormat::Tga : TPictureFormat::Bmp;
+  return FormatFor(files, bitmap.PixelFormat() == TPixelFormat::pf32bit ? 32 : 24);
 }
 
 void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format) {

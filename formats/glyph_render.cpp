@@ -173,10 +173,11 @@ std::vector<TLostMark> LostMarks(const TFreeType& ft, const std::vector<TInkedGl
 
 }  // namespace
 
-TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
-                                const std::string& tablePath, const std::string& fontBytes,
-                                const TSheetOptions& options,
-                                const std::function<void(const std::string&)>& note) {
+namespace {
+
+// What is refused before any font is opened.
+void CheckSheetRequest(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,
+                       const TSheetOptions& options) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
   CheckFontTableSize(table, tablePath);
@@ -190,6 +191,34 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
                     " pixels cannot hold a letter that "
                     "reads; the least is " +
                     std::to_string(kLeastCapHeight));
+}
+
+// The letters a reader would mistake, each kind in one warning, with what to do about them.
+void NoteTouchUps(const TRenderedSheet& result, bool mono,
+                  const std::function<void(const std::string&)>& note) {
+  if (!result.Alike.empty() && note)
+    note("warning: " + std::to_string(result.Alike.size()) +
+         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") +
+         " out alike, and the game "
+         "would show one for the other: " +
+         AlikeText(result.Alike) +
+         " ('=' the same, '\u2248' one pixel apart); "
+         "touch them up in the sheet, or choose a larger cap height" +
+         (mono ? " or smooth drawing" : ""));
+  if (!result.Lost.empty() && note)
+    note("warning: " + std::to_string(result.Lost.size()) +
+         (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
+         " marks, and the game would show the base letter: " + LostMarksText(result.Lost) +
+         "; draw the marks in the sheet, or choose a larger cap height" + (mono ? " or smooth drawing" : ""));
+}
+
+}  // namespace
+
+TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
+                                const std::string& tablePath, const std::string& fontBytes,
+                                const TSheetOptions& options,
+                                const std::function<void(const std::string&)>& note) {
+  CheckSheetRequest(table, texture, tablePath, options);
   const TFreeType ft(fontBytes, options.FontFile, options.Face);
   TRenderedSheet result;
   result.First = FirstCodeOf(options);
@@ -220,22 +249,8 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& textu
   }
   const std::vector<TInkedGlyph> letters = GameLetters(sheet, cells, m, table, texture, options.CodePage);
   result.Alike = AlikeLetters(ft, letters);
-  if (!result.Alike.empty() && note)
-    note("warning: " + std::to_string(result.Alike.size()) +
-         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") +
-         " out alike, and the game "
-         "would show one for the other: " +
-         AlikeText(result.Alike) +
-         " ('=' the same, '\u2248' one pixel apart); "
-         "touch them up in the sheet, or choose a larger cap height" +
-         (m.Mono ? " or smooth drawing" : ""));
   result.Lost = LostMarks(ft, letters, m);
-  if (!result.Lost.empty() && note)
-    note("warning: " + std::to_string(result.Lost.size()) +
-         (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
-         " marks, and the game would show the base letter: " + LostMarksText(result.Lost) +
-         "; draw the marks in the sheet, or choose a larger cap height" +
-         (m.Mono ? " or smooth drawing" : ""));
+  NoteTouchUps(result, m.Mono, note);
   result.Sheet = std::move(sheet);
   return result;
 }

@@ -45,9 +45,9 @@ enum class OpenResult { Ok, Failed, NotAFile };
 
 // Opens through a descriptor so that non-files are refused before anything is read: a FIFO would
 // block a plain open for good, and a directory reads as an endless or failing file.
+#ifdef _WIN32
 OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, int& error) {
   const char* how = mode == FileMode::OpenRead ? "rb" : mode == FileMode::OpenReadWrite ? "r+b" : "w+b";
-#ifdef _WIN32
   int flags = _O_BINARY | _O_NOINHERIT;
   flags |= mode == FileMode::OpenRead ? _O_RDONLY : _O_RDWR;
   if (mode == FileMode::Create) flags |= _O_CREAT | _O_TRUNC;
@@ -75,7 +75,11 @@ OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, in
     _close(fd);
     return OpenResult::Failed;
   }
+  return OpenResult::Ok;
+}
 #else
+OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, int& error) {
+  const char* how = mode == FileMode::OpenRead ? "rb" : mode == FileMode::OpenReadWrite ? "r+b" : "w+b";
   const bool reading = mode == FileMode::OpenRead || mode == FileMode::OpenReadWrite;
   int flags = O_CLOEXEC | (mode == FileMode::OpenRead ? O_RDONLY : O_RDWR);
   if (reading) flags |= O_NONBLOCK;
@@ -98,9 +102,9 @@ OpenResult OpenFile(const std::string& path, FileMode mode, std::FILE*& file, in
     ::close(fd);
     return OpenResult::Failed;
   }
-#endif
   return OpenResult::Ok;
 }
+#endif
 
 int SeekFile(std::FILE* file, std::int64_t offset, int whence) {
 #ifdef _WIN32
