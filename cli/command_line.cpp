@@ -81,6 +81,8 @@ struct TParser {
   std::vector<std::pair<CLI::App*, std::vector<std::pair<std::string, CLI::Option*>>>> commands;
 
   TParser() {
+    // "/games/x.dds" is a path on every system, never a Windows-style option.
+    app.allow_windows_style_options(false);
     app.set_help_flag();
     app.add_flag("-h,--help", line.help);
     app.add_flag("--version", line.version);
@@ -102,14 +104,26 @@ struct TParser {
       CLI::Option* option = o.takesValue ? sub->add_option(o.names) : sub->add_flag(o.names);
       options.emplace_back(LongName(o.names), option);
     }
-    for (const auto& [a, b] : known.exclusive) {
-      const auto find = [&](const char* name) {
-        return std::find_if(options.begin(), options.end(), [&](const auto& p) { return p.first == name; })
-            ->second;
-      };
-      find(a)->excludes(find(b));
-    }
     commands.emplace_back(sub, std::move(options));
+  }
+
+  // A flag given a value means that value: "--overwrite=false" is off, "--overwrite=maybe" no flag at all.
+  bool FlagValue(const std::string& name, CLI::Option* option) const {
+    try {
+      return option->as<bool>();
+    } catch (const CLI::ConversionError&) {
+      throw UsageError{name + " takes no value, or true or false, not \"" + option->results().back() + "\"",
+                       line.command};
+    }
+  }
+
+  // Exclusive pairs are checked on what the flags mean, so "--overwrite=false --keep-both" is no conflict.
+  void CheckExclusive() const {
+    for (const TCommandOptions& known : Commands())
+      if (known.name == line.command)
+        for (const auto& [a, b] : known.exclusive)
+          if (line.flags.count(a) != 0 && line.flags.count(b) != 0)
+            throw UsageError{std::string("give ") + a + " or " + b + ", not both", line.command};
   }
 
   // What CLI11 found, as the commands read it.
@@ -119,11 +133,12 @@ struct TParser {
       line.command = sub->get_name();
       for (const auto& [name, option] : options) {
         if (option->count() == 0) continue;
-        if (option->get_expected_min() == 0)
-          line.flags.insert(name);
-        else
+        if (option->get_expected_min() != 0)
           line.values[name] = option->as<std::string>();
+        else if (FlagValue(name, option))
+          line.flags.insert(name);
       }
+      CheckExclusive();
       if (line.flags.count("--zlib") != 0) line.zlib = true;
       Unexpected(sub->remaining(), true);
     }
@@ -139,15 +154,25 @@ struct TParser {
   }
 };
 
+// Whether "--name" takes a value in some command (a flag given "--name=" is refused, not split).
+bool TakesValue(const std::string& name) {
+  for (const TCommandOptions& known : Commands())
+    for (const TOption& o : known.options)
+      if (o.takesValue && LongName(o.names) == name) return true;
+  return false;
+}
+
+bool IsFlag(const std::string& name) {
+  if (name == "--zlib" || name == "--help" || name == "--version") return true;
+  for (const TCommandOptions& known : Commands())
+    for (const TOption& o : known.options)
+      if (!o.takesValue && LongName(o.names) == name) return true;
+  return false;
+}
+
 // CLI11's own complaints, put as the commands put theirs.
 UsageError Translated(const CLI::ParseError& e, const std::string& command) {
   const std::string what = e.what();
-  if (dynamic_cast<const CLI::ExcludesError*>(&e) != nullptr) {
-    for (const TCommandOptions& known : Commands())
-      if (known.name == command)
-        for (const auto& [a, b] : known.exclusive)
-          return UsageError{std::string("give ") + a + " or " + b + ", not both", command};
-  }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
     const std::string name = what.substr(0, what.find(':'));
     return UsageError{name + " needs " + WhatItNeeds(name), command};
@@ -164,18 +189,6 @@ std::string TCommandLine::Value(const std::string& name, const std::string& fall
 
 TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
   TParser parser;
-  // After "--" everything is a file, even a name that starts with "-".
-  const auto end = std::find(args.begin(), args.end(), "--");
-  std::vector<std::string> reversed;  // CLI11 takes them last first
-  for (auto a = std::make_reverse_iterator(end); a != args.rend(); ++a) {
-    // "--text=" gives an empty value, as "--text ''" does; CLI11 would take the next word instead.
-    if (a->size() > 3 && a->compare(0, 2, "--") == 0 && a->back() == '=') {
-      reversed.emplace_back();
-      reversed.push_back(a->substr(0, a->size() - 1));
-    } else {
-      reversed.push_back(*a);
-    }
-  }
   std::string command;
   for (const std::string& a : args)
     if (std::any_of(Commands().begin(), Commands().end(),
@@ -183,6 +196,22 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
       command = a;
       break;
     }
+  // After "--" everything is a file, even a name that starts with "-".
+  const auto end = std::find(args.begin(), args.end(), "--");
+  std::vector<std::string> reversed;  // CLI11 takes them last first
+  for (auto a = std::make_reverse_iterator(end); a != args.rend(); ++a) {
+    const bool emptyValue = a->size() > 3 && a->compare(0, 2, "--") == 0 && a->back() == '=';
+    const std::string name = emptyValue ? a->substr(0, a->size() - 1) : "";
+    // CLI11 would take "--overwrite=" as given and on, and "--text=" as asking for the next word.
+    if (emptyValue && IsFlag(name))
+      throw UsageError{name + " takes no value, or true or false, not \"\"", command};
+    if (emptyValue && TakesValue(name)) {
+      reversed.emplace_back();
+      reversed.push_back(name);
+    } else {
+      reversed.push_back(*a);
+    }
+  }
   try {
     parser.app.parse(reversed);
   } catch (const CLI::ParseError& e) {

@@ -13,7 +13,10 @@ namespace eit::cli {
 
 namespace {
 
+// Digits only: no sign, blank or second prefix for strtol to take.
 bool ReadNumber(const std::string& text, int base, long& value) {
+  const auto digit = [base](unsigned char c) { return base == 16 ? std::isxdigit(c) != 0 : std::isdigit(c) != 0; };
+  if (text.empty() || !std::all_of(text.begin(), text.end(), digit)) return false;
   char* end = nullptr;
   value = std::strtol(text.c_str(), &end, base);
   return end != text.c_str() && *end == '\0';
@@ -25,7 +28,9 @@ int NumberOf(const TCommandLine& line, const std::string& name, int least, int m
   if (!line.Has(name)) return fallback;
   const std::string text = line.Value(name);
   long value = 0;
-  if (!ReadNumber(text, 0, value) || value < least || value > most)
+  // Decimal, as people write sizes and pages ("010" is ten); codes keep their "0x".
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  if (!ReadNumber(hex ? text.substr(2) : text, hex ? 16 : 10, value) || value < least || value > most)
     throw UsageError{name + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) +
                          ", not \"" + text + "\"",
                      line.command};

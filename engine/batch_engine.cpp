@@ -5,6 +5,7 @@
 
 #include "compression/dynazlib.h"
 #include "engine/entry_run.h"
+#include "engine/image_stamp.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
 #include "engine/target_folder.h"
@@ -280,6 +281,7 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
     // Only complete records go into result.log.
     RecordFailed(run.Entry.Path, run.Message);
   } else {
+    SealDigests(run.Log);  // its images lie under their names now
     report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());
   }
   replayStopped_ = replayStopped_ || run.ReplayStopped;

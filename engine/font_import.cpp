@@ -73,6 +73,13 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   InvertImageHeader(font.Texture.Image);
 }
 
+void OutsideWarning(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
+  if (done.Outside > 0)
+    detail::EditWarning(context, record, record.ImagePath + ": " + std::to_string(done.Outside) + " changed pixels lie "
+                        "outside every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
+                        "larger one as a new glyph, with #First:/#Last: lines)", "outside the boxes");
+}
+
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
 // glyphs that share their place.
 void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
@@ -80,10 +87,7 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
   if (done.Changed.empty())
     detail::EditWarning(context, record, sheet + ": the glyph sheet equals the font's own: nothing was edited, the "
                                                  "font is rebuilt as it was", "unedited sheet");
-  if (done.Outside > 0)
-    detail::EditWarning(context, record, sheet + ": " + std::to_string(done.Outside) + " changed pixels lie outside "
-                        "every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
-                        "larger one as a new glyph, with #First:/#Last: lines)", "outside the boxes");
+  OutsideWarning(context, record, done);
   std::string shared;
   for (std::size_t k = 0; k < done.Shared.size() && k < 10; ++k)
     shared += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.Shared[k].first)) + " with " +
@@ -162,6 +166,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   TRebuiltFont font;
   RebuildFont(context, record, texturePath, font);
   if (context.ChangedOnly && font.InPlace && font.InPlace->Changed.empty()) {
+    OutsideWarning(context, record, *font.InPlace);  // an edit that went nowhere is said all the same
     context.Reporter->Unedited(record.SourcePath);
     return;
   }

@@ -51,13 +51,20 @@ void TakeTimeOf(const std::string& source, const std::string& file) {
 TImageStamp StampOfFile(const std::string& path) {
   const auto sizeAndTime = FileSizeAndTime(path);
   if (!sizeAndTime) throw EFOpenError("Cannot open file " + path);
-  return {sizeAndTime->Size, sizeAndTime->Time, HashOfFile(path)};
+  return {sizeAndTime->Size, sizeAndTime->Time, HashOfFile(path), 0, ""};  // sealed once under its name
 }
 
+namespace {
+
+std::string IdText(const TFileId& id) { return std::to_string(id.Device) + ":" + std::to_string(id.Inode); }
+
+}  // namespace
+
 bool StillAsStamped(const std::string& path, const TImageStamp& stamp) {
-  const auto sizeAndTime = FileSizeAndTime(path);
-  if (!sizeAndTime || sizeAndTime->Size != stamp.Size) return false;
-  if (sizeAndTime->Time == stamp.Time) return true;
+  const auto now = FileSizeAndTime(path);
+  if (!now || now->Size != stamp.Size) return false;
+  if (stamp.Change != 0 && now->Change == stamp.Change && now->Time == stamp.Time && IdText(now->Id) == stamp.Id)
+    return true;
   try {
     return HashOfFile(path) == stamp.Hash;
   } catch (const std::exception&) {
@@ -65,9 +72,27 @@ bool StillAsStamped(const std::string& path, const TImageStamp& stamp) {
   }
 }
 
+void SealDigests(std::vector<std::string>& logLines) {
+  for (std::size_t i = 0; i < logLines.size(); ++i) {
+    std::optional<TImageStamp> stamp = ParseDigestLine(logLines[i]);
+    if (!stamp || stamp->Change != 0) continue;
+    std::size_t target = i + 1;
+    while (target < logLines.size() && FirstToken(logLines[target]) != LogKeywords.Target) ++target;
+    if (target == logLines.size()) continue;
+    const auto now = FileSizeAndTime(ParseTargetLine(logLines[target]).ImagePath);
+    // An image changed already, or a system that keeps no change time: the insert reads it to tell.
+    if (!now || now->Size != stamp->Size || now->Time != stamp->Time || now->Change == 0) continue;
+    stamp->Change = now->Change;
+    stamp->Id = IdText(now->Id);
+    logLines[i] = DigestLine(*stamp);
+  }
+}
+
 std::string DigestLine(const TImageStamp& stamp) {
-  return std::string(kDigestKeyword) + " " + std::to_string(stamp.Size) + " " + std::to_string(stamp.Time) + " " +
-         stamp.Hash;
+  std::string line = std::string(kDigestKeyword) + " " + std::to_string(stamp.Size) + " " + std::to_string(stamp.Time) +
+                     " " + stamp.Hash;
+  if (stamp.Change != 0) line += " " + std::to_string(stamp.Change) + " " + stamp.Id;
+  return line;
 }
 
 std::optional<TImageStamp> ParseDigestLine(const std::string& line) {
@@ -77,6 +102,10 @@ std::optional<TImageStamp> ParseDigestLine(const std::string& line) {
   if (!(words >> stamp.Size >> stamp.Time >> stamp.Hash) || stamp.Size < 0 || stamp.Hash.size() != 32 ||
       stamp.Hash.find_first_not_of("0123456789abcdef") != std::string::npos)
     return std::nullopt;
+  // The change time and identity count only whole: without them every image is read.
+  std::int64_t change = 0;
+  std::string id;
+  if (words >> change >> id && change > 0 && id.find(':') != std::string::npos) stamp.Change = change, stamp.Id = id;
   return stamp;
 }
 

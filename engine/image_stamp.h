@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace eit {
 
@@ -12,6 +13,10 @@ struct TImageStamp {
   std::int64_t Size = 0;
   std::int64_t Time = 0;  // the modification time, in nanoseconds since 1970
   std::string Hash;       // 32 hexadecimal digits (XXH3, 128 bits) of the file's bytes
+  // The image under its name as the run left it: its status change time and identity, which a copy, a
+  // swap, a link or a touch cannot keep (0 and empty: not known, as in logs of earlier versions).
+  std::int64_t Change = 0;
+  std::string Id;  // "<device>:<inode>" (volume and file index on Windows)
   bool operator==(const TImageStamp&) const = default;
 };
 
@@ -20,12 +25,16 @@ struct TImageStamp {
 void TakeTimeOf(const std::string& source, const std::string& file);
 // The stamp of a file as it lies now; raises naming the file when it cannot be read.
 TImageStamp StampOfFile(const std::string& path);
-// Whether the file still holds what the stamp recorded. Size and time equal answer at once; a file that
-// was copied or touched since is read and hashed. A file that is missing or cannot be read has changed.
+// Whether the file still holds what the stamp recorded. Only the same file, untouched since (size, time,
+// change time and identity all equal), answers at once; any other is read and hashed. A file that is
+// missing or cannot be read has changed.
 bool StillAsStamped(const std::string& path, const TImageStamp& stamp);
+// Completes the "#Digest:" lines of a run's records once their images lie under their names: the change
+// time and identity they have there (a rename changes the change time).
+void SealDigests(std::vector<std::string>& logLines);
 
-// "#Digest: 49206 1765212345123456789 9f86d081884c7d659a2feaa0c55ad015", and back (empty when the line is
-// not one).
+// "#Digest: 49206 1765212345123456789 9f86d081884c7d659a2feaa0c55ad015 1765212399000000001 2049:1311", and
+// back (empty when the line is not one); readers of earlier versions take the first three values.
 std::string DigestLine(const TImageStamp& stamp);
 std::optional<TImageStamp> ParseDigestLine(const std::string& line);
 

@@ -200,13 +200,16 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   run.Folder = record.Tree;
   if (run.Direct) shownFolder_ = record.Tree;
   if (request_->ImagesBesideLog) record.ImagePath = ImageBesideLog(logPath, record.ImagePath, record.Tree);
-  // An image that still holds what the extract wrote needs no rebuild, nor a decode to tell.
-  if (request_->ChangedOnly && record.Digest && StillAsStamped(record.ImagePath, *record.Digest)) {
+  // Said whether or not the record is rebuilt: the image beside the log may be the one the user edited.
+  if (!request_->ImagesBesideLog)
+    if (const auto warning = MovedLogWarning(logPath, record.ImagePath, record.Tree)) run.Warning(record.SourcePath, *warning);
+  // A texture's image that still holds what the extract wrote needs no rebuild, nor a decode to tell. A
+  // font's sheet is always read: what was drawn outside its glyphs' boxes is worth a warning.
+  if (request_->ChangedOnly && step.Format == TJobKind::Texture && record.Digest &&
+      StillAsStamped(record.ImagePath, *record.Digest)) {
     run.Unedited(record.SourcePath);
     return;
   }
-  if (!request_->ImagesBesideLog)
-    if (const auto warning = MovedLogWarning(logPath, record.ImagePath, record.Tree)) run.Warning(record.SourcePath, *warning);
   if (DirectoryExists(record.ImagePath))
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
                     ", " + record.ImagePath + ", is a folder, not an image file");
@@ -238,6 +241,11 @@ void TBatchEngine::ReplayLog(TEntryRun& run, const std::string& logPath) {
   }
   const TLogPlan& plan = planned == plans_.end() ? read : planned->second;
   const std::vector<TReplayStep>& steps = plan.Steps;
+  // An insert that did nothing must not read as one that succeeded.
+  if (std::none_of(steps.begin(), steps.end(), [](const TReplayStep& s) { return s.IsRecord; }))
+    throw Exception(logPath + (plan.LineCount == 0 ? " is empty" : " holds no record") +
+                    ": a record is a \"#Format: DDS\" or \"#Format: TDT\" line, then \"#Source:\" and \"#Target\" "
+                    "lines, as an extract writes them");
   // Progress and messages go to the front end only from the calling thread (runs of one worker).
   const bool show = run.Direct;
   const std::string caption = "Processing " + ExtractFileName(logPath) + "...";

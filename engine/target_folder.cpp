@@ -9,6 +9,7 @@
 #include "engine/job_files.h"
 #include "engine/result_log.h"
 #include "platform/files.h"
+#include "platform/text_files.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -73,14 +74,20 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
     log.Problem = ErrorNamingFile(e, log.Path);
     return log;
   }
-  // A result log is text: a file with NUL bytes in it is something else, whatever its lines say.
-  const char* text = reinterpret_cast<const char*>(bytes.Memory());
-  const auto size = static_cast<std::size_t>(bytes.Size());
-  if (std::find(text, text + size, '\0') != text + size) {
+  // A result log is text (UTF-16 too, as Notepad saves it): a file with NUL bytes in it is something else,
+  // whatever its lines say.
+  std::string text;
+  try {
+    text = Utf8TextOf(reinterpret_cast<const char*>(bytes.Memory()), static_cast<std::size_t>(bytes.Size()), log.Path);
+  } catch (const std::exception& e) {
+    log.Problem = std::string(e.what()) + ", so this run's records cannot be added to it";
+    return log;
+  }
+  if (text.find('\0') != std::string::npos) {
     log.Problem = log.Path + " is not a result log (it holds binary data), so this run's records cannot be added to it";
     return log;
   }
-  log.Lines = TextLines(text, size);  // as every log is read: an older one in the ANSI code page becomes UTF-8
+  log.Lines = TextLines(text.data(), text.size());  // as every log is read: older ANSI text becomes UTF-8
   // Comments and lines of other tools are passed over by the insert, and kept here; only a text with no
   // line of a result log at all is someone else's file.
   bool anyText = false;

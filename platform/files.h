@@ -101,14 +101,19 @@ struct TFileId {
 };
 std::optional<TFileId> FileIdOf(const std::string& path);
 // A regular file's size and modification time (nanoseconds since 1970), in one look; nothing when there is
-// no such file.
+// no such file. Beside them what no copy, swap, link or touch can set back, since the system changes it on
+// every write, rename and time change: the status change time (0 when the system gives none) and the
+// file's identity.
 struct TSizeAndTime {
   std::int64_t Size = 0, Time = 0;
+  std::int64_t Change = 0;
+  TFileId Id{};
 };
 std::optional<TSizeAndTime> FileSizeAndTime(const std::string& path);
 
 // Text files of lines, written in UTF-8. Reading splits at CR LF, LF or CR, adds no empty line for a
-// final line end, stops at a NUL byte and skips a leading UTF-8 byte-order mark; a file that is not
+// final line end and skips a leading UTF-8 byte-order mark; LoadLines decodes UTF-16 and UTF-32 and refuses a
+// NUL byte naming its line; a file that is not
 // valid UTF-8 is read in the ANSI code page on Windows and as bytes elsewhere. Writing ends every
 // line with CR LF and replaces the file whole.
 bool IsValidUtf8(const char* text, std::size_t size);

@@ -101,6 +101,9 @@ TEST(CommandLine, UsageErrorsAreOneMessageNamingTheCommand) {
       {"extract a -j", "usage error (extract): --jobs needs a number of files to run at a time"},
       {"sheet t --font", "usage error (sheet): --font needs a value"},
       {"sheet t --size", "usage error (sheet): --size needs a number"},
+      {"extract --keep-going=maybe a", "usage error (extract): --keep-going takes no value, or true or false, not \"maybe\""},
+      {"extract --overwrite= a", "usage error (extract): --overwrite takes no value, or true or false, not \"\""},
+      {"extract --overwrite=true --keep-both=1 a", "usage error (extract): give --overwrite or --keep-both, not both"},
   };
   for (const auto& row : rows) EXPECT_EQ(Read(row.args), row.says) << row.args;
   EXPECT_EQ(HelpLine("sheet"), "Run \"eitool-cli sheet --help\" to see its options.");
@@ -140,6 +143,14 @@ TEST(CommandLine, ValuesAreReadAsEachOptionNeedsThem) {
       {"sheet t", page, "1251"},
       {"sheet t --face 0x10", number("--face", 0, 1023), "16"},
       {"preview t --scale 9", number("--scale", 1, 8), "--scale needs a number from 1 to 8, not \"9\""},
+      // Numbers are decimal, whatever their leading zeros; only codes and "0x" numbers are hexadecimal.
+      {"sheet t --size 010", cap, "10"},
+      {"sheet t --codepage 01251", page, "1251"},
+      {"extract -j 08 a", workers, "8"},
+      {"sheet t --first 0X9f", first, "159"},
+      {"sheet t --size ' 9'", cap, "--size needs a number from 1 to 200, not \" 9\""},
+      {"sheet t --size +9", cap, "--size needs a number from 1 to 200, not \"+9\""},
+      {"sheet t --first 0x0x80", first, "--first needs a code from 0x7F to 0xFF, not \"0x0x80\""},
   };
   for (const auto& row : rows) {
     std::string got;

@@ -45,6 +45,34 @@ void AddFontCodes(const std::string& log) {
 const std::set<std::string> kGame = {"levels/a/stone.dds", "levels/b/stone.dds", "ui/fonts/font.dds",
                                      "ui/fonts/font.tdt", "ui/sky.dds"};
 
+// Ways an edit lands in place of an image keeping its size and time, as file managers, cp -p, mv, ln and
+// touch -r leave it: the edited copy (painted elsewhere) comes in as the image's name says.
+enum class Landing { CopiedOver, MovedOver, Linked, TouchedBack, Restored };
+
+void LandEdit(const std::string& image, Landing how) {
+  const auto time = fs::last_write_time(image);
+  const std::string edited = image + ".edit", original = testing::Slurp(image);
+  fs::copy_file(image, edited);
+  if (how != Landing::Restored) Paint(edited, 3, 4);
+  fs::last_write_time(edited, time);
+  const std::string bytes = testing::Slurp(edited);
+  if (how == Landing::CopiedOver || how == Landing::Restored) {
+    if (how == Landing::Restored) Paint(image, 5, 5);  // painted, then taken back from a copy
+    TFileStream(image, FileMode::Create).WriteBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+  } else if (how == Landing::MovedOver) {
+    std::error_code taken;
+    fs::rename(edited, image, taken);
+    if (taken) fs::remove(image), fs::rename(edited, image);  // a rename that will not replace (MinGW)
+  } else if (how == Landing::Linked) {
+    fs::remove(image);
+    fs::create_hard_link(edited, image);
+  } else {
+    Paint(image, 3, 4);
+  }
+  fs::last_write_time(image, time);
+  fs::remove(edited);
+}
+
 struct ModCase {
   const char* name;
   std::function<void(const std::string& out, const std::string& samples)> edit;
@@ -72,6 +100,22 @@ const ModCase kMods[] = {
        AddFontCodes(out + "/result.log");
      },
      {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, 3},
+    // Size and time kept: only what the system changes on every write tells these from the extract's.
+    {"an edit copied over its image keeping size and time (cp -p)",
+     [](const std::string& out, const std::string&) { LandEdit(out + "/levels/a/stone.bmp", Landing::CopiedOver); },
+     {"levels/a/stone.dds"}, {"levels/a/stone.dds"}, 3},
+    {"an edit moved over its image (mv)",
+     [](const std::string& out, const std::string&) { LandEdit(out + "/levels/a/stone.bmp", Landing::MovedOver); },
+     {"levels/a/stone.dds"}, {"levels/a/stone.dds"}, 3},
+    {"an edit linked in its place (ln)",
+     [](const std::string& out, const std::string&) { LandEdit(out + "/levels/a/stone.bmp", Landing::Linked); },
+     {"levels/a/stone.dds"}, {"levels/a/stone.dds"}, 3},
+    {"painted and its time set back (touch -r)",
+     [](const std::string& out, const std::string&) { LandEdit(out + "/levels/a/stone.bmp", Landing::TouchedBack); },
+     {"levels/a/stone.dds"}, {"levels/a/stone.dds"}, 3},
+    {"painted and restored from a copy",
+     [](const std::string& out, const std::string&) { LandEdit(out + "/levels/a/stone.bmp", Landing::Restored); },
+     {}, {}, 4},
 };
 
 class Mods : public ::testing::TestWithParam<ModCase> {};
@@ -105,6 +149,24 @@ INSTANTIATE_TEST_SUITE_P(Game, Mods, ::testing::ValuesIn(kMods), [](const auto& 
   std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 });
+
+// A work tree copied elsewhere and edited there, its log given without --here: the images the log names
+// are unedited, and the run says which images beside the log it did not use, as it does without the option.
+TEST(Mods, ACopiedTreeSaysWhichImagesBesideItsLogAreNotUsed) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("OUT"), copy = dir.File("COPY");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(s + "/game"), dir).status, 0);
+  fs::copy(out, copy, fs::copy_options::recursive);
+  Paint(copy + "/levels/a/stone.bmp", 3, 4);
+  for (const char* option : {"", "--changed-only "}) {
+    const Outcome insert = Cli(std::string("insert ") + option + "-o " + Quoted(dir.File("MOD")) + " " +
+                                   Quoted(copy + "/result.log"), dir);
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    EXPECT_TRUE(testing::Mentions(insert.err, "the image beside it, " + copy + "/levels/a/stone.bmp, is not used"))
+        << option << insert.err;
+  }
+}
 
 // A game's worth of one warning: the first ten are shown, the rest counted in one line.
 TEST(Mods, WarningsOfOneKindPastTheFirstTenAreCounted) {

@@ -120,7 +120,8 @@ TEST_P(WholeGames, ATreeGoesOutAndComesBackMirrored) {
     EXPECT_EQ(rebuilt, expected);
     EXPECT_EQ(insert.out.find("(2)"), std::string::npos) << insert.out;
     // One worker and eight: the same tree, the same log.
-    std::vector<std::string> log = LoadLines(out + "/result.log");
+    std::vector<std::string> log = SplitLines(testing::Unsealed(testing::Slurp(out + "/result.log")).c_str(),
+                                              testing::Unsealed(testing::Slurp(out + "/result.log")).size());
     for (std::string& line : log)
       for (std::size_t at; (at = line.find(out)) != std::string::npos;) line.replace(at, out.size(), "<out>");
     if (first.empty()) first = log;

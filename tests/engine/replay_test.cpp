@@ -161,16 +161,23 @@ TEST_F(Replay, MissingImagesAreReportedAndTheNextRecordStillImports) {
 TEST_F(Replay, RecordsWithoutAFormatAreReadOverAndProgressFollowsTheLines) {
   const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
   WriteBMP(dir.File("a.bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
-  Insert({Log({"#Source: " + a, "#Target BMP: " + dir.File("a.bmp"), "#Format: dds", "#Source: " + a,
-               "#Target BMP: " + dir.File("a.bmp")})});
+  // Nothing to insert is said, not taken for success.
+  const std::string none = Log({"#Source: " + a, "#Target BMP: " + dir.File("a.bmp"), "#Format: dds", "#Source: " + a,
+                                "#Target BMP: " + dir.File("a.bmp")});
+  try {
+    Insert({none});
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), none + " holds no record: a record is a \"#Format: DDS\" or \"#Format: TDT\" line, then "
+                                  "\"#Source:\" and \"#Target\" lines, as an extract writes them");
+  }
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
   // A log of one record: steps at lines 0 and 1 only, the bar at 0 then 50, Progress up by 2.
   frontEnd.totals.clear();
   Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})});
   EXPECT_EQ(frontEnd.totals, (std::vector<int>{0, 0, 0, 50, 0, 0}));  // run start, log start, 2 steps, run bar, reset
   frontEnd.totals.clear();
-  Insert({Log({"#Format: DDS"})});  // one line: no division by zero
-  EXPECT_EQ(frontEnd.totals[2], 0);
+  EXPECT_THROW(Insert({Log({"#Format: DDS", "#Source: " + a})}), Exception);  // no record, and no division by zero
 }
 
 TEST_F(Replay, TargetDirectoryOfTheSourcesFailsAndChangesNothing) {

@@ -115,7 +115,7 @@ TEST(ResultLogReading, TreeAndDigestLinesAndAFontRecordWithoutCodes) {
   EXPECT_FALSE(records[0].Record.RangeGiven);
   EXPECT_EQ(records[0].Record.Tree, std::string("ui") + PathDelim + "fonts");
   ASSERT_TRUE(records[0].Record.Digest.has_value());
-  EXPECT_EQ(*records[0].Record.Digest, (TImageStamp{10, 20, hash}));
+  EXPECT_EQ(*records[0].Record.Digest, (TImageStamp{10, 20, hash, 0, ""}));
   EXPECT_EQ(records[1].Record.SourcePath, "a.dds");
   EXPECT_TRUE(records[1].Record.Tree.empty());        // a tree belongs to one record only
   EXPECT_FALSE(records[1].Record.Digest.has_value());  // a digest that is not one is passed over

@@ -92,4 +92,23 @@ inline bool Mentions(std::string text, std::string path) {
   return text.find(path) != std::string::npos;
 }
 
+// A log's text without what differs from run to run: the change time and identity that end each
+// "#Digest:" line (its size, time and hash stay).
+inline std::string Unsealed(const std::string& text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find('\n', at);
+    end = end == std::string::npos ? text.size() : end + 1;
+    std::string line = text.substr(at, end - at);
+    if (line.rfind("#Digest:", 0) == 0) {
+      std::size_t cut = 0;
+      for (int blanks = 0; cut < line.size() && blanks < 4; ++cut) blanks += line[cut] == ' ';
+      if (cut < line.size()) line = line.substr(0, cut - 1) + (line.back() == '\n' ? "\r\n" : "");
+    }
+    out += line;
+    at = end;
+  }
+  return out;
+}
+
 }  // namespace eit::testing
