@@ -7,6 +7,7 @@
 #include "engine/entry_run.h"
 #include "engine/image_stamp.h"
 #include "engine/main.h"
+#include "engine/mod_record.h"
 #include "engine/result_log.h"
 #include "engine/target_folder.h"
 #include "platform/files.h"
@@ -121,7 +122,15 @@ TRunReport TBatchEngine::Run(const TRunRequest& request) {
       if (std::uncaught_exceptions() > 0) engine.ResetDisplay();
     }
   } finish{*this};
+  modRecords_.clear();
+  struct Kept {
+    TBatchEngine& engine;
+    ~Kept() {
+      if (std::uncaught_exceptions() > 0) engine.SaveModRecords();  // what a failed run published is in the mod too
+    }
+  } kept{*this};
   report_.Outcome = RunEntries(request.Entries);
+  SaveModRecords();
   return std::move(report_);
 }
 
@@ -158,7 +167,9 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
   ResetDisplay();
   ShowCounts();
-  if (report_.TotalBytes != 0) ShowResult("Total " + std::to_string(report_.TotalBytes) + " bytes extracted.");
+  // An insert extracts nothing: it says what it wrote.
+  if (report_.TotalBytes != 0)
+    ShowResult("Total " + std::to_string(report_.TotalBytes) + (exports ? " bytes extracted." : " bytes written."));
   if (!report_.ResultLog.empty() && exports)
     PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog);
   return outcome;
@@ -264,6 +275,7 @@ void TBatchEngine::ShowReports(TEntryRun& run) {
 
 void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
   shownFolder_ = run.Entry.Folder;
+  modLog_ = run.Entry.Path;
   if (!run.Direct) {
     frontEnd_.EntryStarting(run.Index, count, run.Entry.Path);
     frontEnd_.JobStarting();
@@ -292,6 +304,7 @@ TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries, s
   const std::size_t n = entries.size();
   for (std::size_t i = from; i < n; ++i) {
     frontEnd_.EntryStarting(i, n, entries[i].Path);
+    modLog_ = entries[i].Path;
     TEntryRun run(*this, i, entries[i], true);
     shownFolder_ = entries[i].Folder;
     ExecuteEntry(run);
@@ -333,56 +346,6 @@ void TBatchEngine::ShowProgress(int position) {
   progress_ = position;
   frontEnd_.SetProgress(position);
   frontEnd_.ProcessMessages();
-}
-
-void TBatchEngine::FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                               const std::string& what) {
-  report_.TotalBytes += bytes;
-  report_.Written.push_back(output);
-  ++extractedCount_;
-  frontEnd_.SetExtracted("Extracted: " + std::to_string(extractedCount_));
-  ShowResult(SourceName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
-             output);
-}
-
-void TBatchEngine::Warning(const std::string& source, const std::string& text, const std::string& kind) {
-  // A game's worth of one warning says nothing the first few did not.
-  if (!kind.empty() && ++warningCounts_[kind] > kWarningsShown) return;
-  const std::string line = SourceName(source) + ": warning: " + text;
-  report_.Results.push_back(line);
-  report_.Warnings.push_back(line);
-  frontEnd_.AddWarning(line);
-}
-
-void TBatchEngine::Unedited(const std::string& /*source*/) { ++report_.Unedited; }
-
-void TBatchEngine::ShowCounts() {
-  if (report_.Unedited > 0)
-    ShowResult(GroupedCount(report_.Unedited) + (report_.Unedited == 1 ? " image" : " images") +
-               " unedited: not written");
-  for (const auto& [kind, count] : warningCounts_) {
-    if (count <= kWarningsShown) continue;
-    const std::string line = "warning: " + GroupedCount(count - kWarningsShown) +
-                             " more warnings like this, not repeated: " + kind;
-    report_.Results.push_back(line);
-    report_.Warnings.push_back(line);
-    frontEnd_.AddWarning(line);
-  }
-}
-
-std::string GroupedCount(std::int64_t n) {
-  const std::string digits = std::to_string(n);
-  std::string grouped;
-  for (std::size_t k = 0; k < digits.size(); ++k) {
-    const std::size_t left = digits.size() - k;  // digits from this one to the end
-    if (k > 0 && left % 3 == 0 && digits[k - 1] != '-') grouped += ',';
-    grouped += digits[k];
-  }
-  return grouped;
-}
-
-void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {
-  ShowResult(SourceName(source) + ": skipped: " + reason);
 }
 
 }  // namespace eit

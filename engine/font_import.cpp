@@ -73,6 +73,13 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   InvertImageHeader(font.Texture.Image);
 }
 
+bool SameBytesAsFile(const TMemoryStream& bytes, const std::string& path) {
+  TMemoryStream file;
+  file.LoadFromFile(path);
+  return file.Size() == bytes.Size() &&
+         std::equal(file.Memory(), file.Memory() + file.Size(), bytes.Memory());
+}
+
 void OutsideWarning(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
   if (done.Outside > 0)
     detail::EditWarning(context, record, record.ImagePath + ": " + std::to_string(done.Outside) + " changed pixels lie "
@@ -177,12 +184,14 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   const std::string outputTexture = ChangeFileExt(outputTable, ".dds");
   if (renamed) checkOutputs(outputTable);
   const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
+  // A mod gets the table only when it differs from the game's, or would otherwise keep an older one.
+  const bool tableToo = !context.ChangedOnly || FileExists(outputTable) || !SameBytesAsFile(font.Table, tablePath);
   // Both files are complete, and both names free to take, before either takes its name.
   auto textureFile = std::make_unique<TAtomicFile>(outputTexture);
-  auto tableFile = std::make_unique<TAtomicFile>(outputTable);
+  auto tableFile = tableToo ? std::make_unique<TAtomicFile>(outputTable) : nullptr;
   StoreTextureImage(font.Texture.Image, font.Texture.Form, textureFile->Stream(), context.Engine);
-  font.Table.SaveToStream(tableFile->Stream());
-  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile->Finish();
+  if (tableFile) font.Table.SaveToStream(tableFile->Stream());
+  const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile ? tableFile->Finish() : 0;
   context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
   const std::string glyphs =
       font.InPlace ? "glyphs in place, " + std::to_string(font.InPlace->Changed.size()) + " retouched"
@@ -190,7 +199,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   context.Reporter->FileWritten(texturePath, outputTexture, textureBytes,
                                 detail::FormText(font.Texture.Form) + " font texture, " +
                                     detail::Describe(font.Pixels) + ", " + glyphs + note);
-  context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
+  if (tableToo) context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
   if (font.InPlace) return;
   PlaceholderWarning(context, record);
   LostMarkWarning(context, record);

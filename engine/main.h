@@ -77,6 +77,7 @@ class TFrontEnd {
 enum class TRunOutcome { Completed, Stopped };
 
 struct TReplayStep;
+class TModRecord;
 // A log read and planned once for its run: its line count and its replay's steps.
 struct TLogPlan {
   std::size_t LineCount = 0;
@@ -191,6 +192,12 @@ class TBatchEngine : private TJobReporter {
   void Unedited(const std::string& source) override;
   // The run's counts: images passed over unedited, warnings of one kind past the first few.
   void ShowCounts();
+  // What inserts wrote into the target, by log (ChangedOnly runs): an edit taken back leaves the mod.
+  TModRecord* ModRecordNow();
+  void NoteWritten(const std::string& source, const std::string& output);
+  void SaveModRecords();
+  std::map<std::string, std::unique_ptr<TModRecord>> modRecords_;
+  std::string modLog_;  // the log whose records are reported now
   static constexpr int kWarningsShown = 10;
   std::map<std::string, std::int64_t> warningCounts_;
   std::map<std::string, TLogPlan> plans_;  // the run's logs, read before anything was written

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -77,7 +78,7 @@ struct ModCase {
   const char* name;
   std::function<void(const std::string& out, const std::string& samples)> edit;
   std::set<std::string> differ;   // the mod's files that differ from the game's
-  std::set<std::string> written;  // what --changed-only writes (a font's texture and table go together)
+  std::set<std::string> written;  // what --changed-only writes (a font's table only when it differs)
   int unedited;                   // of the four records, those --changed-only passes over
 };
 
@@ -90,7 +91,7 @@ const ModCase kMods[] = {
        // The sample font's cells are 12 rows high: the glyph of 0x41 (record 33) starts at row 33 * 32.
        Paint(out + "/ui/fonts/font.tga", kGlyphColumn + 2, 33 * (12 + kCellGap) + 5);
      },
-     {"ui/fonts/font.dds"}, {"ui/fonts/font.dds", "ui/fonts/font.tdt"}, 3},
+     {"ui/fonts/font.dds"}, {"ui/fonts/font.dds"}, 3},  // the table is the game's: not in the mod
     {"the font's sheet replaced by new glyphs, with its codes",
      [](const std::string& out, const std::string& s) {
        // By hand: MinGW's copy_file does not replace an existing file.
@@ -149,6 +150,47 @@ INSTANTIATE_TEST_SUITE_P(Game, Mods, ::testing::ValuesIn(kMods), [](const auto& 
   std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 });
+
+// An edit taken back takes its file out of the mod, when the file is still as the insert wrote it; the
+// record of what was written lies beside the log, not in the mod that is copied over the game.
+TEST(Mods, AnEditTakenBackLeavesTheModAndWhatTheUserChangedThereStays) {
+  for (const char* workers : {"1", "8"}) {
+    SCOPED_TRACE(std::string("-j ") + workers);
+    testing::TempDir dir;
+    const std::string s = dir.File("S"), out = dir.File("OUT"), mod = dir.File("MOD");
+    ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+    ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(s + "/game"), dir).status, 0);
+    const std::string stone = out + "/levels/a/stone.bmp", sheet = out + "/ui/fonts/font.tga";
+    const std::string stoneAsExtracted = testing::Slurp(stone), sheetAsExtracted = testing::Slurp(sheet);
+    Paint(stone, 3, 4);
+    Paint(sheet, kGlyphColumn + 2, 33 * (12 + kCellGap) + 5);
+    const std::string insert = std::string("insert --changed-only -j ") + workers + " -o " + Quoted(mod) + " " +
+                               Quoted(out + "/result.log");
+    ASSERT_EQ(Cli(insert, dir).status, 0);
+    EXPECT_EQ(Files(mod), (std::set<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds"}));
+    EXPECT_TRUE(fs::exists(out + "/result.log.mods"));
+    // Both edits undone; the user had touched the font's texture in the mod meanwhile.
+    const auto restore = [](const std::string& path, const std::string& bytes) {
+      TFileStream(path, FileMode::Create).WriteBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+    };
+    restore(stone, stoneAsExtracted);
+    restore(sheet, sheetAsExtracted);
+    std::ofstream(mod + "/ui/fonts/font.dds", std::ios::app) << "mine";
+    const Outcome again = Cli(insert, dir);
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(Files(mod), (std::set<std::string>{"ui/fonts/font.dds"}));
+    EXPECT_FALSE(fs::exists(mod + "/levels"));  // the folders made for it go with it
+    EXPECT_TRUE(testing::Mentions(again.out, "levels/a/stone.dds: unedited again: " + mod + "/levels/a/stone.dds taken out of the mod"))
+        << again.out;
+    EXPECT_TRUE(testing::Mentions(again.err, "unedited again, but " + mod + "/ui/fonts/font.dds was changed since the "
+                                             "insert wrote it: it stays in the mod")) << again.err;
+    EXPECT_NE(again.out.find("4 images unedited: not written"), std::string::npos) << again.out;
+    // Edited once more, the texture comes back; nothing else.
+    Paint(stone, 1, 1);
+    ASSERT_EQ(Cli(insert, dir).status, 0);
+    EXPECT_EQ(Files(mod), (std::set<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds"}));
+  }
+}
 
 // A work tree copied elsewhere and edited there, its log given without --here: the images the log names
 // are unedited, and the run says which images beside the log it did not use, as it does without the option.

@@ -1,0 +1,64 @@
+// A mod that follows the edits: what each insert wrote into its target is kept beside the log, and a
+// record unedited again takes its files, still as written, out of the target.
+#include "engine/entry_run.h"
+#include "engine/main.h"
+#include "engine/mod_record.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+TModRecord* TBatchEngine::ModRecordNow() {
+  if (request_ == nullptr || !request_->ChangedOnly || modLog_.empty()) return nullptr;
+  std::unique_ptr<TModRecord>& record = modRecords_[modLog_];
+  if (!record) {
+    try {
+      record = std::make_unique<TModRecord>(modLog_, request_->TargetDir);
+    } catch (const std::exception& e) {
+      // Read as empty: nothing is taken out of the mod on a record that cannot be read.
+      Warning(modLog_, ErrorNamingFile(e, TModRecord::PathFor(modLog_)) + "; files of edits taken back stay in the mod");
+      record = std::make_unique<TModRecord>("", "");
+    }
+  }
+  return record.get();
+}
+
+void TBatchEngine::NoteWritten(const std::string& source, const std::string& output) {
+  TModRecord* record = ModRecordNow();
+  if (record == nullptr) return;
+  try {
+    record->Wrote(source, output);
+  } catch (const std::exception& e) {
+    Warning(source, ErrorNamingFile(e, output) + "; it stays in the mod even when its edit is taken back");
+  }
+}
+
+void TBatchEngine::Unedited(const std::string& source) {
+  ++report_.Unedited;
+  TModRecord* record = ModRecordNow();
+  if (record == nullptr) return;
+  // A font's texture is written under its own name, its table under the record's.
+  std::vector<std::string> sources = {source};
+  if (ExtractFileExtLower(source) == ".tdt") sources.push_back(ChangeFileExt(source, ".dds"));
+  for (const std::string& s : sources) {
+    const TModRecord::TTakenBack back = record->Unedited(s);
+    for (const std::string& path : back.Removed)
+      ShowResult(SourceName(s) + ": unedited again: " + path + " taken out of the mod");
+    for (const std::string& path : back.Changed)
+      Warning(s, "unedited again, but " + path + " was changed since the insert wrote it: it stays in the mod");
+  }
+}
+
+void TBatchEngine::SaveModRecords() {
+  for (auto& [log, record] : modRecords_) {
+    if (!record->Dirty()) continue;
+    try {
+      record->Save();
+    } catch (const std::exception& e) {
+      if (request_ != nullptr)
+        Warning(log, ErrorNamingFile(e, TModRecord::PathFor(log)) + "; edits taken back later stay in the mod");
+    }
+  }
+  modRecords_.clear();
+}
+
+}  // namespace eit
