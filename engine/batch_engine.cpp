@@ -60,7 +60,7 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesB
   std::set<TFileId> ids;
   for (const TJobEntry& entry : entries) {
     AddSource(ids, entry.Path);
-    if (entry.Kind == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(entry.Path, ".dds"));
+    if (entry.Kind == TJobKind::FontSheet) AddSource(ids, FontTexturePath(entry.Path));
     if (entry.Kind != TJobKind::ReplayLog && entry.Kind != TJobKind::ProjectList) continue;
     if (!FileExists(entry.Path)) continue;  // the entry itself reports what is wrong
     try {
@@ -72,7 +72,7 @@ std::set<TFileId> RunSources(const std::vector<TJobEntry>& entries, bool imagesB
         AddSource(ids, step.Record.SourcePath);
         AddSource(ids, step.Record.ImagePath);
         if (imagesBesideLog) AddSource(ids, ImageBesideLog(entry.Path, step.Record.ImagePath, step.Record.Tree));
-        if (step.Format == TJobKind::FontSheet) AddSource(ids, ChangeFileExt(step.Record.SourcePath, ".dds"));
+        if (step.Format == TJobKind::FontSheet) AddSource(ids, FontTexturePath(step.Record.SourcePath));
       }
     } catch (const std::exception&) {
       // Reported when the entry runs.
@@ -192,7 +192,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
   // An insert mirrors the tree only for the records that say they came from one.
   if (!run.Entry.Folder.empty()) run.Log.insert(run.Log.begin() + 1, TreeLine(run.Entry.Folder));
-  run.CurrentFiles = {run.Entry.Path, ChangeFileExt(run.Entry.Path, ".dds")};
+  run.CurrentFiles = {run.Entry.Path, FontTexturePath(run.Entry.Path)};
   run.Context.TargetDir = request_->TargetDir;
   run.Context.SubFolder = run.Entry.Folder;
   run.Context.ResultLog = &run.Log;

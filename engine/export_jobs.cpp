@@ -1,5 +1,6 @@
 // The exports: a texture as a picture, a font table as a glyph sheet over its texture.
 #include "engine/job_files.h"
+#include "engine/main.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -14,7 +15,7 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
   TMemoryStream table;
   table.LoadFromFile(tablePath);
   CheckFontTableSize(table, tablePath);  // before the texture is read
-  detail::TTextureLoad load(ChangeFileExt(tablePath, ".dds"), context.Engine);
+  detail::TTextureLoad load(FontTexturePath(tablePath), context.Engine);
   const std::string outputPath = context.ExportPath(detail::ExportName(tablePath, load.Header, context.Images));
   const TBitmap sheet = MakeGlyphSheet(table, load.Pixels(), tablePath);
   detail::WriteExport(context, tablePath, outputPath, sheet, "glyph sheet, ");

@@ -2,6 +2,7 @@
 #include "engine/job_files.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
+#include "engine/main.h"
 #include "platform/paths.h"
 
 #include <algorithm>
@@ -162,7 +163,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   // Code lines given are checked, whatever the sheet.
   if (record.RangeGiven && !record.RangeError.empty()) throw Exception(record.RangeError);
   const std::string& tablePath = record.SourcePath;
-  const std::string texturePath = ChangeFileExt(tablePath, ".dds");
+  const std::string texturePath = FontTexturePath(tablePath);
   const auto checkOutputs = [&](const std::string& table) {
     detail::CheckNotASource(table, {tablePath, texturePath, record.ImagePath});
     detail::CheckNotASource(ChangeFileExt(table, ".dds"), {tablePath, texturePath, record.ImagePath});
@@ -181,7 +182,8 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   // The pair keeps one base name, even when it must take another one.
   bool renamed = false;
   const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
-  const std::string outputTexture = ChangeFileExt(outputTable, ".dds");
+  // The game's spelling: BIG.DDS copied over a game must replace BIG.DDS.
+  const std::string outputTexture = ChangeFileExt(outputTable, ExtractFileExt(texturePath));
   if (renamed) checkOutputs(outputTable);
   const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
   // A mod gets the table only when it differs from the game's, or would otherwise keep an older one.

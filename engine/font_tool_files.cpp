@@ -4,12 +4,13 @@
 #include "engine/job_files.h"
 #include "engine/result_log.h"
 #include "formats/codepages.h"
+#include "engine/main.h"
 #include "platform/paths.h"
 
 namespace eit {
 
 TBitmap LoadFontTexture(const std::string& tablePath) {
-  return detail::LoadTextureBitmap(ChangeFileExt(tablePath, ".dds"));
+  return detail::LoadTextureBitmap(FontTexturePath(tablePath));
 }
 
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
@@ -18,8 +19,8 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   table.LoadFromFile(tablePath);
   // The texture must be there for the insert that follows, and its kept glyphs give the letters'
   // measures: better to hear now that it is missing.
-  if (!FileExists(ChangeFileExt(tablePath, ".dds")))
-    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is missing");
+  if (!FileExists(FontTexturePath(tablePath)))
+    throw Exception(tablePath + ": its texture " + FontTexturePath(tablePath) + " is missing");
   const TBitmap texture = LoadFontTexture(tablePath);
   font.LoadFromFile(options.FontFile);
   const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
@@ -76,7 +77,7 @@ TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, co
     TBitmap rebuilt(texture.PixelFormat(), texture.Width(), texture.Height());
     rebuilt.CopyRect({0, 0, texture.Width(), texture.Height()}, texture, {0, 0, texture.Width(), texture.Height()});
     LayNewGlyphs(rebuiltTable, rebuilt, draft.Sheet.Sheet, {0x20, options.End, draft.Sheet.First},
-                 {tablePath, ChangeFileExt(tablePath, ".dds"), "the drawn sheet"});
+                 {tablePath, FontTexturePath(tablePath), "the drawn sheet"});
     draft.Sentence = RenderPreview(rebuiltTable, rebuilt, sentence, {options.CodePage, sentenceScale}, tablePath);
   } catch (const std::exception& e) {
     draft = {};

@@ -1,4 +1,5 @@
 #include "engine/game_folder.h"
+#include "engine/main.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -74,5 +75,7 @@ void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk)
   throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
                   (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
 }
+
+std::string FontTexturePath(const std::string& tablePath) { return ExistingSpelling(ChangeFileExt(tablePath, ".dds")); }
 
 }  // namespace eit

@@ -91,7 +91,7 @@ void SealDigests(std::vector<std::string>& logLines) {
 std::string DigestLine(const TImageStamp& stamp) {
   std::string line = std::string(kDigestKeyword) + " " + std::to_string(stamp.Size) + " " + std::to_string(stamp.Time) +
                      " " + stamp.Hash;
-  if (stamp.Change != 0) line += " " + std::to_string(stamp.Change) + " " + stamp.Id;
+  if (stamp.Change != 0) line.append(" ").append(std::to_string(stamp.Change)).append(" ").append(stamp.Id);
   return line;
 }
 

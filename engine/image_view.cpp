@@ -7,6 +7,7 @@
 #include "engine/job_files.h"
 #include "engine/result_log.h"
 #include "formats/codepages.h"
+#include "engine/main.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -62,14 +63,14 @@ TViewPicture SheetPicture(const std::string& tablePath, TPackEngine engine) {
   table.LoadFromFile(tablePath);
   CheckFontTableSize(table, tablePath);
   TTextureRead texture;
-  ReadTexture(ChangeFileExt(tablePath, ".dds"), engine, texture);
+  ReadTexture(FontTexturePath(tablePath), engine, texture);
   TakePixels(texture);
   view.Picture = MakeGlyphSheet(table, texture.Pixels, tablePath);
   const std::int32_t cell = view.Picture.Height() / kFontRecords;
   for (std::int32_t k = 0; k < kFontRecords; ++k) view.Cells.push_back({{0, k * cell, kSheetWidth, (k + 1) * cell}, 0x20 + k});
   view.Caption = ExtractFileName(tablePath) + ": glyph sheet of " + std::to_string(kFontRecords) + " cells, " +
                  SizeText(view.Picture.Width(), view.Picture.Height()) + ", over " +
-                 TextureCaption(ChangeFileExt(tablePath, ".dds"), texture);
+                 TextureCaption(FontTexturePath(tablePath), texture);
   return view;
 }
 

@@ -32,6 +32,14 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
                         (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
     return;
   }
+  // A range that holds no code would rebuild the font unchanged and call it done.
+  if (record.EndCode <= record.FirstCode) {
+    record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] + "\" is " +
+                        (record.EndCode == record.FirstCode ? "the" : "before the") + " code of \"" + lines[at] +
+                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; #Last: is the code after "
+                        "the last one to lay";
+    return;
+  }
   // The optional lines right after "#Last:", in any order; the codes of several "#Placeholders:" lines
   // are joined, each once.
   std::set<std::int32_t> placeholders;
@@ -213,7 +221,7 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
   if (DirectoryExists(record.ImagePath))
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
                     ", " + record.ImagePath + ", is a folder, not an image file");
-  run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, ChangeFileExt(record.SourcePath, ".dds")};
+  run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, FontTexturePath(record.SourcePath)};
   // Sources are opened for reading only; outputs are checked against them before creation.
   std::unique_ptr<TFileStream> SourceStream;
   if (FileExists(record.SourcePath))

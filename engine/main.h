@@ -34,6 +34,8 @@ struct TLogKeywords {
 };
 inline const TLogKeywords LogKeywords;
 
+// The texture of a font table: beside it, its name with ".dds", in whatever case it lies there.
+std::string FontTexturePath(const std::string& tablePath);
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);
 bool IsExportKind(TJobKind kind);

@@ -38,7 +38,7 @@ void TBatchEngine::Unedited(const std::string& source) {
   if (record == nullptr) return;
   // A font's texture is written under its own name, its table under the record's.
   std::vector<std::string> sources = {source};
-  if (ExtractFileExtLower(source) == ".tdt") sources.push_back(ChangeFileExt(source, ".dds"));
+  if (ExtractFileExtLower(source) == ".tdt") sources.push_back(FontTexturePath(source));
   for (const std::string& s : sources) {
     const TModRecord::TTakenBack back = record->Unedited(s);
     for (const std::string& path : back.Removed)

@@ -10,6 +10,7 @@
 #include "engine/result_log.h"
 #include "platform/files.h"
 #include "platform/text_files.h"
+#include "engine/main.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -18,7 +19,7 @@ namespace {
 
 // The texture whose header decides an export's name: the entry's own, or a font table's beside it.
 std::string TextureOf(const TJobEntry& entry) {
-  return entry.Kind == TJobKind::FontSheet ? ChangeFileExt(entry.Path, ".dds") : entry.Path;
+  return entry.Kind == TJobKind::FontSheet ? FontTexturePath(entry.Path) : entry.Path;
 }
 
 }  // namespace

@@ -73,6 +73,17 @@ bool FileExists(const std::string& path) {
   return fs::is_regular_file(FsPath(path), ec);
 }
 
+std::string ExistingSpelling(const std::string& path) {
+  if (FileExists(path)) return path;
+  const std::string dir = ExtractFileDir(path), name = FoldCase(ExtractFileName(path));
+  std::error_code ec;
+  for (fs::directory_iterator it(FsPath(dir.empty() ? "." : dir), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string found = Utf8(it->path().filename());
+    if (FoldCase(found) == name && it->is_regular_file(ec)) return dir.empty() ? found : JoinPath(dir, found);
+  }
+  return path;
+}
+
 bool DirectoryExists(const std::string& path) {
   std::error_code ec;
   return fs::is_directory(FsPath(path), ec);

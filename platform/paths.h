@@ -31,6 +31,9 @@ std::string FoldCase(const std::string& text);
 std::string JoinPath(const std::string& directory, const std::string& name);
 
 bool FileExists(const std::string& path);
+// The path itself when its file exists, else the file in its folder whose name differs only in case
+// (BIG.DDS for BIG.dds, as games from Windows name them), else the path.
+std::string ExistingSpelling(const std::string& path);
 bool DirectoryExists(const std::string& path);
 std::string GetCurrentDir();
 // The path made absolute against the working directory now, with "." and ".." resolved.

@@ -380,3 +380,29 @@ TEST(Cli, ZlibGivesZlibsBytesAndLibdeflateTheSameContent) {
 
 }  // namespace
 }  // namespace eit
+
+namespace eit {
+namespace {
+
+// Games from Windows name a font's files in any case: BIG.TDT beside BIG.DDS is one font on every system,
+// given alone or found in a folder, and goes back under the game's own spelling.
+TEST(Cli, AFontsTableAndTextureArePairedWhateverTheCaseOfTheirNames) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = dir.File("G");
+  ASSERT_EQ(Cli("samples " + testing::Quoted(s), dir).status, 0);
+  std::filesystem::create_directories(game);
+  std::filesystem::copy_file(s + "/font.tdt", game + "/BIG.TDT");
+  std::filesystem::copy_file(s + "/font.dds", game + "/BIG.DDS");
+  for (const std::string& given : {game + "/BIG.TDT", game}) {
+    const std::string out = dir.File(given == game ? "OUT2" : "OUT1"), mod = out + "-mod";
+    const Outcome extract = Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(given), dir);
+    ASSERT_EQ(extract.status, 0) << extract.err;
+    const Outcome insert = Cli("insert -o " + testing::Quoted(mod) + " " + testing::Quoted(out + "/result.log"), dir);
+    ASSERT_EQ(insert.status, 0) << insert.err;
+    EXPECT_EQ(testing::Slurp(mod + "/BIG.TDT"), testing::Slurp(game + "/BIG.TDT")) << given;
+    EXPECT_EQ(testing::Slurp(mod + "/BIG.DDS"), testing::Slurp(game + "/BIG.DDS")) << given;
+  }
+}
+
+}  // namespace
+}  // namespace eit

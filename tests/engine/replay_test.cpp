@@ -336,12 +336,6 @@ TEST_F(FontReplay, ExactFitStaysOnTheLine) {
   EXPECT_EQ(font.Record(out, 0xC1).Top, 52);  // LineBottom: 0x7E's 40 + 12
 }
 
-TEST_F(FontReplay, EmptyRangeRebuildsUnchangedFiles) {
-  SetUpFont(font);
-  InsertFont(Sheet({{3, 3}}), "0x50", "0x50");
-  EXPECT_EQ(Read(dir.File("new/font.tdt")), font.table);
-  EXPECT_EQ(Read(dir.File("new/font.dds")), Read(texture));
-}
 
 TEST_F(FontReplay, BadRecordsFailWithWhatToFixAndWriteNothing) {
   SetUpFont(font);
@@ -357,6 +351,11 @@ TEST_F(FontReplay, BadRecordsFailWithWhatToFixAndWriteNothing) {
   };
   expectError([&] { InsertFont(Sheet({{5, 5}}), "0x20", "0x100"); }, "the sheet holds 1 glyphs, but the codes 0xC0 to 0xFF need 64");
   expectError([&] { InsertFont(Sheet({{5, 5}}), "0x20", "0x200"); }, "covers 480 codes, but the font table holds 224 records");
+  // An empty or reversed range would lay nothing and call it done.
+  expectError([&] { InsertFont(Sheet({{3, 3}}), "0x50", "0x50"); },
+              ": line 5: \"#Last: 0x50\" is the code of \"#First: 0x50\" (line 4), so the range holds no code");
+  expectError([&] { InsertFont(Sheet({{3, 3}}), "0x100", "0xC0"); },
+              ": line 5: \"#Last: 0xC0\" is before the code of \"#First: 0x100\" (line 4), so the range holds no code");
   expectError([&] { InsertFont(Sheet({{5, 200}}), "0xC0", "0xC1"); }, "the new glyph for 0xC0 (5 x 200) does not fit");
   expectError([&] { InsertFont(Sheet({{5, 5}}), "20", "0xC1"); }, "line 4: a font record needs \"#First: 0x<hex code>\" here, not \"#First: 20\"");
   TBitmap grey(TPixelFormat::pf24bit, 10, 10);
