@@ -5,8 +5,8 @@ namespace eit::cli {
 
 const char* const kUsage =
     "Usage:\n"
-    "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
-    "                  FILE|FOLDER...                     textures (.dds), font tables (.tdt) to images\n"
+    "  eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both | --update] [--keep-going] [-j N]\n"
+    "                  [--zlib] FILE|FOLDER...            textures (.dds), font tables (.tdt) to images\n"
     "  eitool-cli insert -o DIR [--changed-only] [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "                                                     replay logs (.log), lists (.lst)\n"
     "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
@@ -19,7 +19,8 @@ const char* const kUsage =
     "  eitool-cli --help | --version\n"
     "\n"
     "extract writes DIR/result.log; edit the images it names, then give that log to insert. A second extract\n"
-    "into DIR adds to its result.log and replaces no image unless told: --overwrite or --keep-both.\n"
+    "into DIR adds to its result.log and replaces no image unless told: --overwrite or --keep-both;\n"
+    "--update renews what the game changed since, never an edited image.\n"
     "-j N runs N files at a time (default: one per core); --zlib packs textures with zlib, byte for byte as\n"
     "zlib level 1 does, instead of the faster libdeflate.\n"
     "DIR is created when missing. Sources are never written. Exit status: 0 done, 1 failed, 2 usage.\n"
@@ -27,14 +28,17 @@ const char* const kUsage =
     "eitool-cli COMMAND --help shows more about a command.\n";
 
 const char* const kExtractUsage =
-    "Usage: eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both] [--keep-going] [-j N] [--zlib]\n"
-    "                          FILE|FOLDER...\n"
+    "Usage: eitool-cli extract -o DIR [--format png] [--overwrite | --keep-both | --update] [--keep-going]\n"
+    "                          [-j N] [--zlib] FILE|FOLDER...\n"
     "Writes each texture (.dds) and font table (.tdt) into DIR as an image (.bmp or .tga; with --format png\n"
     "all as .png, alpha kept) and lists them in DIR/result.log. Without --keep-going the first failure ends the run and no result.log is written.\n"
     "An image that exists in DIR already (it may hold your edits) stops the run before anything is written:\n"
     "--overwrite replaces such images, --keep-both writes the new ones as \"name (2).bmp\". An existing\n"
     "result.log keeps its records, but for the images written again; one that is not a result log is\n"
     "replaced only with --overwrite.\n"
+    "--update extracts a game again into DIR after the game changed: new sources are added, changed ones\n"
+    "renewed where their image is unedited; an edited image is kept and the new picture written beside it\n"
+    "(\"stone.updated.bmp\"); sources gone are named.\n"
     "A FOLDER (a game's) gives every texture and font table under it, each image at the same place under\n"
     "DIR (DIR/levels/a/stone.bmp); an insert of DIR/result.log then mirrors the tree in its target.\n";
 
@@ -47,8 +51,10 @@ const char* const kInsertUsage =
     "A log moved with its folder still names the images where they were (a warning says so when the image\n"
     "beside the log is not used); --here takes each record's image from the log's own folder by its name.\n"
     "--changed-only rebuilds only the records whose image was edited since the extract wrote it (a mod of the\n"
-    "files you changed); the others are counted in one line. A font's own glyph sheet, retouched in place,\n"
-    "goes back where it came from; a sheet of new glyphs needs #First:/#Last: lines in its record.\n"
+    "files you changed); the others are counted in one line, and what an earlier insert wrote into DIR for\n"
+    "them, still as written, is taken out again (kept track of beside the log, in <log>.mods).\n"
+    "A font's own glyph sheet, retouched in place, goes back where it came from; a sheet of new glyphs\n"
+    "needs #First:/#Last: lines in its record.\n"
     "Records of a game's folder (extracted whole) go to the same folder under DIR; all others to DIR itself.\n";
 
 const char* const kSheetUsage =

@@ -202,6 +202,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
   run.Context.Strict = request_->Strict;
   run.Context.ChangedOnly = request_->ChangedOnly;
+  run.Context.Comparison = run.Entry.Comparison;
   run.Folder = run.Entry.Folder;
   run.Context.Engine = request_->Engine;
   run.Context.Images = request_->Images;
@@ -210,6 +211,13 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
     if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
       throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
                       "rename the file before extracting it");
+    // The sources as read, for a later extract --update to tell what the game changed.
+    if (IsExportKind(run.Entry.Kind)) {
+      std::vector<std::string> sources = {run.Entry.Path};
+      if (run.Entry.Kind == TJobKind::FontSheet) sources.push_back(FontTexturePath(run.Entry.Path));
+      for (const std::string& source : sources)
+        if (FileExists(source)) run.Log.insert(run.Log.end() - 1, OriginLine(StampOfSource(source)));
+    }
     ProcessItem(run);
   } catch (const std::exception& e) {
     KeepFailure(run, e);
@@ -292,7 +300,7 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
     }
     // Only complete records go into result.log.
     RecordFailed(run.Entry.Path, run.Message);
-  } else {
+  } else if (!run.Entry.Comparison) {
     SealDigests(run.Log);  // its images lie under their names now
     report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());
   }

@@ -88,24 +88,41 @@ void SealDigests(std::vector<std::string>& logLines) {
   }
 }
 
-std::string DigestLine(const TImageStamp& stamp) {
-  std::string line = std::string(kDigestKeyword) + " " + std::to_string(stamp.Size) + " " + std::to_string(stamp.Time) +
+namespace {
+
+std::string StampLine(const char* keyword, const TImageStamp& stamp) {
+  std::string line = std::string(keyword) + " " + std::to_string(stamp.Size) + " " + std::to_string(stamp.Time) +
                      " " + stamp.Hash;
   if (stamp.Change != 0) line.append(" ").append(std::to_string(stamp.Change)).append(" ").append(stamp.Id);
   return line;
 }
 
-std::optional<TImageStamp> ParseDigestLine(const std::string& line) {
-  if (FirstToken(line) != kDigestKeyword) return std::nullopt;
-  std::istringstream words(line.substr(line.find(kDigestKeyword) + std::string(kDigestKeyword).size()));
+std::optional<TImageStamp> ParseStampLine(const char* keyword, const std::string& line) {
+  if (FirstToken(line) != keyword) return std::nullopt;
+  std::istringstream words(line.substr(line.find(keyword) + std::string(keyword).size()));
   TImageStamp stamp;
   if (!(words >> stamp.Size >> stamp.Time >> stamp.Hash) || stamp.Size < 0 || stamp.Hash.size() != 32 ||
       stamp.Hash.find_first_not_of("0123456789abcdef") != std::string::npos)
     return std::nullopt;
-  // The change time and identity count only whole: without them every image is read.
+  // The change time and identity count only whole: without them the file is read.
   std::int64_t change = 0;
   std::string id;
   if (words >> change >> id && change > 0 && id.find(':') != std::string::npos) stamp.Change = change, stamp.Id = id;
+  return stamp;
+}
+
+}  // namespace
+
+std::string DigestLine(const TImageStamp& stamp) { return StampLine(kDigestKeyword, stamp); }
+std::optional<TImageStamp> ParseDigestLine(const std::string& line) { return ParseStampLine(kDigestKeyword, line); }
+std::string OriginLine(const TImageStamp& stamp) { return StampLine(kOriginKeyword, stamp); }
+std::optional<TImageStamp> ParseOriginLine(const std::string& line) { return ParseStampLine(kOriginKeyword, line); }
+
+TImageStamp StampOfSource(const std::string& path) {
+  const auto now = FileSizeAndTime(path);
+  if (!now) throw EFOpenError("Cannot open file " + path);
+  TImageStamp stamp{now->Size, now->Time, HashOfFile(path), now->Change, ""};
+  if (stamp.Change != 0) stamp.Id = IdText(now->Id);
   return stamp;
 }
 

@@ -37,5 +37,11 @@ void SealDigests(std::vector<std::string>& logLines);
 // back (empty when the line is not one); readers of earlier versions take the first three values.
 std::string DigestLine(const TImageStamp& stamp);
 std::optional<TImageStamp> ParseDigestLine(const std::string& line);
+// "#Origin: ..." the same way, for a source as the extract read it (its change time and identity as they
+// were: sources are never written).
+std::string OriginLine(const TImageStamp& stamp);
+std::optional<TImageStamp> ParseOriginLine(const std::string& line);
+// The stamp of a source, whole.
+TImageStamp StampOfSource(const std::string& path);
 
 }  // namespace eit

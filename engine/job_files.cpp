@@ -2,6 +2,7 @@
 #include "engine/job_files.h"
 
 #include "engine/game_folder.h"
+#include "engine/game_update.h"
 #include "engine/result_log.h"
 #include "platform/paths.h"
 
@@ -120,7 +121,8 @@ void TOutputNames::MakeFolder(const std::string& folder) {
   madeFolders_.Make(folder);
 }
 
-std::string TJobContext::ExportPath(const std::string& name) {
+std::string TJobContext::ExportPath(const std::string& wanted) {
+  const std::string name = Comparison ? ComparisonName(wanted) : wanted;
   bool renamed = false;
   const std::string path = Names_().Claim(Entry, JoinPath(FolderUnder(TargetDir, SubFolder), name), renamed, true);
   MakeFolderOf(Names_(), path);

@@ -103,6 +103,8 @@ struct TJobContext {
   bool Strict = false;
   // Inserts pass over the records whose image is what the extract wrote, writing nothing for them.
   bool ChangedOnly = false;
+  // Exports: a picture for comparison beside an edited image, under another name and not in the log.
+  bool Comparison = false;
   TPackEngine Engine = TPackEngine::Fastest;
   TImageFiles Images = TImageFiles::BmpTga;  // what exports write
 
@@ -124,6 +126,7 @@ struct TImportRecord {
   std::string OutputPath;      // target directory + the source's file name
   bool ImageIsBitmap = false;  // "#Target BMP" (else TGA)
   std::string ImagePath;
+  std::vector<TImageStamp> Origins;  // its sources as the extract read them (a font: table, texture)
   // Font records: the range of codes, FirstCode up to but not including EndCode. RangeError says
   // what is wrong with the code lines when they give no range.
   std::int32_t FirstCode = 0, EndCode = 0;

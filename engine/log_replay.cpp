@@ -5,6 +5,7 @@
 
 #include "engine/entry_run.h"
 #include "engine/game_folder.h"
+#include "engine/game_update.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
 #include "platform/files.h"
@@ -105,6 +106,7 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
   TJobKind format = TJobKind::NoFormat;
   std::string tree, treeError;  // the lines before the next record's source line
   std::optional<TImageStamp> digest;
+  std::vector<TImageStamp> origins;
   const std::size_t n = lines.size();
   for (std::size_t i = 0; i < n;) {
     TReplayStep step;
@@ -120,6 +122,8 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
       if (!treeError.empty()) treeError = logPath + ": line " + std::to_string(i + 1) + ": " + treeError;
     } else if (token == kDigestKeyword) {
       digest = ParseDigestLine(line);
+    } else if (token == kOriginKeyword) {
+      if (const auto origin = ParseOriginLine(line)) origins.push_back(*origin);
     } else if (token == LogKeywords.Source && (format == TJobKind::Texture || format == TJobKind::FontSheet)) {
       step.IsRecord = true;
       step.Format = format;
@@ -130,13 +134,14 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
       step.Record.Tree = std::exchange(tree, {});
       step.Record.TreeError = std::exchange(treeError, {});
       step.Record.Digest = std::exchange(digest, std::nullopt);
+      step.Record.Origins = std::exchange(origins, {});
       if (format == TJobKind::FontSheet)
         ReadFontRecord(lines, i, logPath, step);
       else
         step.Next = i + 2;
     } else if (token == LogKeywords.Source) {
       step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
-      tree.clear(), treeError.clear(), digest.reset();
+      tree.clear(), treeError.clear(), digest.reset(), origins.clear();
     }
     steps.push_back(std::move(step));
     i = steps.back().Next;
@@ -218,6 +223,7 @@ void TBatchEngine::ReplayRecord(TEntryRun& run, const std::string& logPath, cons
     run.Unedited(record.SourcePath);
     return;
   }
+  if (const auto stale = StaleEditWarning(record, step.Format)) run.Warning(record.SourcePath, *stale, "an edit older than its source");
   if (DirectoryExists(record.ImagePath))
     throw Exception(logPath + ": line " + std::to_string(step.Line + 2) + ": the edited image of " + record.SourcePath +
                     ", " + record.ImagePath + ", is a folder, not an image file");

@@ -96,6 +96,9 @@ struct TJobEntry {
   // An entry found in a folder given whole: its folder relative to that one, where its image goes
   // under the target directory (empty: the target directory itself).
   std::string Folder = {};
+  // An export of a source the game changed under an edited image (extract --update): its picture goes
+  // beside the edit ("stone.updated.bmp"), and no record of it into result.log.
+  bool Comparison = false;
 };
 
 // What a front end asks of a run.

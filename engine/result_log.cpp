@@ -77,7 +77,8 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
 bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
          token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
-         token == kAlikeKeyword || token == kLostKeyword || token == kTreeKeyword || token == kDigestKeyword;
+         token == kAlikeKeyword || token == kLostKeyword || token == kTreeKeyword || token == kDigestKeyword ||
+         token == kOriginKeyword;
 }
 
 std::string FirstToken(const std::string& line) {

@@ -31,6 +31,9 @@ inline constexpr const char* kLostKeyword = "#Lost:";  // letters whose marks th
 // which tells an insert an unedited image without decoding it).
 inline constexpr const char* kTreeKeyword = "#Tree:";
 inline constexpr const char* kDigestKeyword = "#Digest:";
+// The record's source as the extract read it ("#Origin: <size> <time> <hash> ..."; a font's table, then its
+// texture), which tells extract --update a source the game changed since.
+inline constexpr const char* kOriginKeyword = "#Origin:";
 
 // --- Writing --------------------------------------------------------------------------------
 

@@ -118,7 +118,9 @@ struct TRunRecord {
 };
 
 // Lines an extract writes before a record's source line.
-bool IsRecordPrefix(const std::string& token) { return token == kTreeKeyword || token == kDigestKeyword; }
+bool IsRecordPrefix(const std::string& token) {
+  return token == kTreeKeyword || token == kDigestKeyword || token == kOriginKeyword;
+}
 
 // Lines a record owns: dropped with it. Any other line under it is the user's, and stays.
 bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format && IsResultLogKeyword(token); }

@@ -40,10 +40,13 @@ TEST(Cli, SamplesThenExtractWritesEveryImageAndACompleteLog) {
                           dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const auto log = LoadLines(out + "/result.log");
-  ASSERT_EQ(log.size(), 12u);  // format, the image's digest, source, target
+  ASSERT_EQ(log.size(), 16u);  // format, the source as read (a font's table and texture), the image's digest, source, target
   EXPECT_EQ(log[0], "#Format: DDS");
-  EXPECT_EQ(log[8], "#Format: TDT");
-  for (std::size_t i = 3; i < log.size(); i += 4) {
+  EXPECT_EQ(log[1].rfind("#Origin: ", 0), 0u);
+  EXPECT_EQ(log[10], "#Format: TDT");
+  EXPECT_EQ(log[11].rfind("#Origin: ", 0), 0u);  // the font's table
+  EXPECT_EQ(log[12].rfind("#Origin: ", 0), 0u);  // and its texture
+  for (const std::size_t i : {4, 9, 15}) {
     const std::string path = log[i].substr(log[i].find(':') + 2);
     EXPECT_TRUE(std::filesystem::exists(path)) << log[i];
   }
@@ -67,9 +70,9 @@ TEST(Cli, FailureStopsTheRunAndKeepGoingSkipsOnlyTheFailedEntry) {
                             dir);
   EXPECT_EQ(going.status, 1);
   const auto log = LoadLines(dir.File("B/result.log"));
-  ASSERT_EQ(log.size(), 4u);
-  EXPECT_EQ(log[2].rfind("#Source: ", 0), 0u);
-  EXPECT_NE(log[2].find("stone.dds"), std::string::npos);
+  ASSERT_EQ(log.size(), 5u);
+  EXPECT_EQ(log[3].rfind("#Source: ", 0), 0u);
+  EXPECT_NE(log[3].find("stone.dds"), std::string::npos);
 
   // Within a log: the record after a failed one is rebuilt too, with one worker and with eight.
   ASSERT_EQ(Cli("extract -o \"" + dir.File("C") + "\" \"" + s + "/stone.dds\" \"" + s + "/sky.dds\" \"" + s +
@@ -105,8 +108,9 @@ TEST(Cli, PngRoundTripGivesWhatBmpAndTgaGive) {
   ASSERT_EQ(pngLog.size(), classicLog.size());
   for (std::size_t i = 0; i < pngLog.size(); ++i) {
     const std::size_t colon = pngLog[i].find(": ");
-    if (pngLog[i].rfind("#Digest", 0) == 0) {
-      EXPECT_EQ(classicLog[i].rfind("#Digest", 0), 0u);  // another file, another digest
+    if (pngLog[i].rfind("#Digest", 0) == 0 || pngLog[i].rfind("#Origin", 0) == 0) {
+      // another file, another digest; the source read at another moment
+      EXPECT_EQ(classicLog[i].substr(0, 7), pngLog[i].substr(0, 7));
     } else if (pngLog[i].rfind("#Target", 0) != 0) {
       EXPECT_EQ(pngLog[i], classicLog[i]);
     } else {
@@ -129,11 +133,11 @@ TEST(Cli, PngRoundTripGivesWhatBmpAndTgaGive) {
       }
     }
   }
-  // The textures' records: four lines each.
+  // The textures' records: five lines each.
   const auto textures = [](const std::vector<std::string>& log) {
     std::vector<std::string> kept;
-    for (std::size_t i = 0; i + 4 <= log.size(); i += 4)
-      if (log[i] == "#Format: DDS") kept.insert(kept.end(), log.begin() + static_cast<std::ptrdiff_t>(i), log.begin() + static_cast<std::ptrdiff_t>(i + 4));
+    for (std::size_t i = 0; i + 5 <= log.size(); i += 5)
+      if (log[i] == "#Format: DDS") kept.insert(kept.end(), log.begin() + static_cast<std::ptrdiff_t>(i), log.begin() + static_cast<std::ptrdiff_t>(i + 5));
     return kept;
   };
   SaveLines(dir.File("png/textures.log"), textures(pngLog));

@@ -104,6 +104,8 @@ TEST(CommandLine, UsageErrorsAreOneMessageNamingTheCommand) {
       {"extract --keep-going=maybe a", "usage error (extract): --keep-going takes no value, or true or false, not \"maybe\""},
       {"extract --overwrite= a", "usage error (extract): --overwrite takes no value, or true or false, not \"\""},
       {"extract --overwrite=true --keep-both=1 a", "usage error (extract): give --overwrite or --keep-both, not both"},
+      {"extract --update --overwrite a", "usage error (extract): give --update or --overwrite, not both"},
+      {"extract --keep-both --update a", "usage error (extract): give --update or --keep-both, not both"},
   };
   for (const auto& row : rows) EXPECT_EQ(Read(row.args), row.says) << row.args;
   EXPECT_EQ(HelpLine("sheet"), "Run \"eitool-cli sheet --help\" to see its options.");

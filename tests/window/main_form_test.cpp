@@ -347,7 +347,9 @@ TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation complete!"}));
   auto log = LoadLines(JoinPath(target, "result.log"));
-  std::erase_if(log, [](const std::string& line) { return line.rfind("#Digest: ", 0) == 0; });
+  std::erase_if(log, [](const std::string& line) {
+    return line.rfind("#Digest: ", 0) == 0 || line.rfind("#Origin: ", 0) == 0;
+  });
   EXPECT_EQ(log, (std::vector<std::string>{"#Format: DDS", "#Source: " + textures[0],
                                            "#Target BMP: " + JoinPath(target, "tex0.bmp"), "#Format: DDS",
                                            "#Source: " + textures[1], "#Target TGA: " + JoinPath(target, "tex1.tga")}));
@@ -393,7 +395,7 @@ TEST_F(MainForm, StopEndsTheRunAfterTheCurrentEntryAndKeepsItsRecords) {
   QTimer::singleShot(0, form.get(), [this] { Part<QPushButton>(*form, "Stop")->click(); });
   form->BProcessClick();
   EXPECT_EQ(script->informations, (std::vector<std::string>{"Process status:|Operation stopped!"}));
-  EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 4u);  // format, digest, source, target
+  EXPECT_EQ(LoadLines(dir.File("out/result.log")).size(), 5u);  // format, origin, digest, source, target
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex1.tga")));
   SetCurrentDir(saved);
 }
@@ -420,14 +422,14 @@ TEST_F(MainForm, StopDuringARunWithWorkersLeavesWholeFilesOnly) {
   // The entries under way finished; the files written are the first ones of the list, as with one
   // worker, each whole, in the log and in the results pane; no temporary is left.
   const auto log = LoadLines(dir.File("out/result.log"));
-  EXPECT_LT(log.size(), 60u * 4);
+  EXPECT_LT(log.size(), 60u * 5);
   std::size_t files = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.File("out"))) {
     const std::string name = e.path().filename().string();
     EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
     if (name != "result.log") ++files;
   }
-  EXPECT_EQ(files * 4, log.size());
+  EXPECT_EQ(files * 5, log.size());
   const std::string results = Part<QTextEdit>(*form, "Results")->toPlainText().toStdString();
   for (std::size_t i = 0; i < files; ++i) {
     const std::string name = "tex" + std::to_string(i) + (i % 2 ? ".tga" : ".bmp");

@@ -1,0 +1,92 @@
+#include "engine/game_update.h"
+
+#include <algorithm>
+#include <map>
+
+#include "engine/image_stamp.h"
+#include "engine/result_log.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+// The files an entry reads: a texture; a font's table and its texture.
+std::vector<std::string> SourcesOf(const TJobEntry& entry) {
+  if (entry.Kind == TJobKind::FontSheet) return {entry.Path, FontTexturePath(entry.Path)};
+  return {entry.Path};
+}
+
+bool SourcesChanged(const TJobEntry& entry, const std::vector<TImageStamp>& origins) {
+  const std::vector<std::string> sources = SourcesOf(entry);
+  if (origins.size() != sources.size()) return true;
+  for (std::size_t k = 0; k < sources.size(); ++k)
+    if (!StillAsStamped(sources[k], origins[k])) return true;
+  return false;
+}
+
+// Whether a path lies at or under one of the files and folders given.
+bool UnderGiven(const std::string& path, const std::vector<std::string>& given) {
+  return std::any_of(given.begin(), given.end(), [&](const std::string& g) {
+    const std::string root = AbsolutePath(g);
+    return path == root || path.rfind(JoinPath(root, ""), 0) == 0;
+  });
+}
+
+}  // namespace
+
+std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKind format) {
+  if (record.Origins.empty()) return std::nullopt;
+  const TJobEntry entry{format, record.SourcePath};
+  if (!SourcesChanged(entry, record.Origins)) return std::nullopt;
+  const auto image = FileSizeAndTime(record.ImagePath);
+  std::int64_t updated = 0;
+  for (const std::string& source : SourcesOf(entry))
+    if (const auto now = FileSizeAndTime(source)) updated = std::max(updated, now->Change != 0 ? now->Change : now->Time);
+  if (!image || image->Time >= updated) return std::nullopt;  // redone since, on the new picture
+  return "the game changed " + record.SourcePath + " after this image was made (an update?): the edit is of its "
+         "old picture; extract --update writes the new one beside it";
+}
+
+std::string ComparisonName(const std::string& imageName) {
+  return ChangeFileExt(imageName, ".updated" + ExtractFileExt(imageName));
+}
+
+TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<std::string>& given,
+                       const std::vector<std::string>& logLines) {
+  std::map<std::string, TImportRecord> records;  // by source, as the log names it
+  for (const TReplayStep& step : PlanReplay(logLines, "result.log"))
+    if (step.IsRecord) records[AbsolutePath(step.Record.SourcePath)] = step.Record;
+  TUpdatePlan plan;
+  for (const TJobEntry& entry : entries) {
+    const auto found = records.find(AbsolutePath(entry.Path));
+    if (found == records.end()) {
+      plan.Extract.push_back(entry), plan.Added.push_back(entry), plan.Run.push_back(entry), ++plan.New;
+      continue;
+    }
+    const TImportRecord record = std::move(found->second);
+    records.erase(found);  // what stays is what the game no longer has
+    const bool unedited =
+        !FileExists(record.ImagePath) || (record.Digest && StillAsStamped(record.ImagePath, *record.Digest));
+    if (record.Origins.empty()) {
+      ++plan.Unknown;
+      if (unedited) plan.Extract.push_back(entry), plan.Run.push_back(entry);
+    } else if (!SourcesChanged(entry, record.Origins)) {
+      ++plan.Unchanged;
+    } else if (unedited) {
+      plan.Extract.push_back(entry), plan.Run.push_back(entry), ++plan.Changed;
+    } else {
+      TJobEntry compare = entry;
+      compare.Comparison = true;
+      plan.Compare.push_back(compare), plan.Run.push_back(compare), ++plan.Changed;
+      plan.EditedImages.push_back(record.ImagePath);
+    }
+  }
+  // What the log still names, under what was given, the game no longer has.
+  for (const auto& [source, record] : records)
+    if (!FileExists(source) && UnderGiven(source, given)) plan.Removed.push_back(record.SourcePath);
+  return plan;
+}
+
+}  // namespace eit
