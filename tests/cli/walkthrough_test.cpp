@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <tuple>
 
 #include "platform/files.h"
 #include "support/cli_run.h"
 #include "support/edits.h"
+#include "support/textures.h"
 #include "codecs/targa.h"
 
 namespace eit {
@@ -58,28 +60,40 @@ TEST(Readme, WalkThroughWorksAsWritten) {
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
 }
 
-// "Whole games" as written: the mod holds the painted texture and the retouched font, nothing else.
+// "Whole games" as written, the comments done as they say: the mod holds the edits, an edit taken back
+// leaves it, and an update renews what the game changed but no edit.
 TEST(Readme, WholeGamesWorkAsWritten) {
   const std::string readme = testing::Slurp(EIT_SOURCE_DIR "/README.md");
   const auto commands = SectionCommands(readme, "### Whole games");
-  ASSERT_GE(commands.size(), 4u);
+  ASSERT_GE(commands.size(), 8u);
   testing::TempDir dir;
+  const std::string stone = dir.File("WORK/levels/a/stone.bmp");
+  std::string extracted, skyBefore;
   for (std::string command : commands) {
-    if (command.rfind("#", 0) == 0) {
-      // What the comment says the user does: paint one pixel of a texture and of a glyph, in place.
-      testing::PaintPixel(dir.File("OUT/levels/a/stone.bmp"), 2, 2);
-      testing::PaintPixel(dir.File("OUT/ui/fonts/font.tga"), 4, 3);
-      continue;
+    if (command.find("# paint") == 0) {
+      extracted = testing::Slurp(stone);
+      testing::PaintPixel(stone, 2, 2);
+      testing::PaintPixel(dir.File("WORK/ui/fonts/font.tga"), 4, 3);
+    } else if (command.find("# take an edit back") == 0) {
+      TFileStream(stone, FileMode::Create).WriteBuffer(extracted.data(), static_cast<std::int32_t>(extracted.size()));
+    } else if (command.find("# the game is updated") == 0) {
+      skyBefore = testing::Slurp(dir.File("WORK/ui/sky.tga"));
+      testing::Bytes sky = testing::MakeTextureImage(128, 64, 32);
+      std::ofstream(dir.File("G/game/ui/sky.dds"), std::ios::binary)
+          .write(reinterpret_cast<const char*>(sky.data()), static_cast<std::streamsize>(sky.size()));
     }
+    if (command.rfind("#", 0) == 0) continue;
     ASSERT_EQ(command.rfind("eitool-cli ", 0) == 0 || command.rfind("cp ", 0) == 0, true) << command;
     if (command.rfind("eitool-cli ", 0) == 0) command = "\"" EIT_CLI "\"" + command.substr(10);
     const int raw = std::system(("cd " + testing::Quoted(dir.Path().string()) + " && " + command + " >out.txt 2>err.txt").c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command << "\n" << testing::Slurp(dir.File("err.txt"));
   }
-  // The font's table is the game's: only its texture goes to the mod.
-  EXPECT_EQ(testing::FilesUnder(dir.File("MOD")), (std::vector<std::string>{"levels/a/stone.dds", "ui/fonts/font.dds"}));
+  // The texture's edit was taken back; the font's table is the game's: only the font's texture is the mod.
+  EXPECT_EQ(testing::FilesUnder(dir.File("MOD")), (std::vector<std::string>{"ui/fonts/font.dds"}));
+  EXPECT_NE(testing::Slurp(dir.File("WORK/ui/sky.tga")), skyBefore);  // renewed by the update
+  EXPECT_TRUE(std::filesystem::exists(dir.File("G/game-before-the-mod/ui/fonts/font.dds")));
   // Copied over the game, the mod is the game's now.
-  EXPECT_EQ(testing::Slurp(dir.File("S/game/levels/a/stone.dds")), testing::Slurp(dir.File("MOD/levels/a/stone.dds")));
+  EXPECT_EQ(testing::Slurp(dir.File("G/game/ui/fonts/font.dds")), testing::Slurp(dir.File("MOD/ui/fonts/font.dds")));
 }
 #endif
 
