@@ -81,21 +81,30 @@ bool SameBytesAsFile(const TMemoryStream& bytes, const std::string& path) {
          std::equal(file.Memory(), file.Memory() + file.Size(), bytes.Memory());
 }
 
-void OutsideWarning(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
+// Edits that went nowhere are said, whatever else the run does with the record.
+void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
   if (done.Outside > 0)
     detail::EditWarning(context, record, record.ImagePath + ": " + std::to_string(done.Outside) + " changed pixels lie "
                         "outside every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
                         "larger one as a new glyph, with #First:/#Last: lines)", "outside the boxes");
+  std::string codes;
+  for (std::size_t k = 0; k < done.PastRange.size() && k < 10; ++k)
+    codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.PastRange[k]));
+  if (done.PastRange.size() > 10) codes += " and " + std::to_string(done.PastRange.size() - 10) + " more";
+  if (!codes.empty())
+    detail::EditWarning(context, record, record.ImagePath + ": the glyphs of " + codes + " were retouched, but lie "
+                        "past the record's range (#Last: " + CodeText(record.EndCode) + ") and are left out: widen the "
+                        "range, or delete the #First:/#Last: lines", "past the range");
 }
 
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
 // glyphs that share their place.
 void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
   const std::string& sheet = record.ImagePath;
-  if (done.Changed.empty())
+  if (done.Changed.empty() && done.PastRange.empty() && done.Outside == 0)
     detail::EditWarning(context, record, sheet + ": the glyph sheet equals the font's own: nothing was edited, the "
                                                  "font is rebuilt as it was", "unedited sheet");
-  OutsideWarning(context, record, done);
+  LeftOutWarnings(context, record, done);
   std::string shared;
   for (std::size_t k = 0; k < done.Shared.size() && k < 10; ++k)
     shared += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.Shared[k].first)) + " with " +
@@ -174,7 +183,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   TRebuiltFont font;
   RebuildFont(context, record, texturePath, font);
   if (context.ChangedOnly && font.InPlace && font.InPlace->Changed.empty()) {
-    OutsideWarning(context, record, *font.InPlace);  // an edit that went nowhere is said all the same
+    LeftOutWarnings(context, record, *font.InPlace);  // an edit that went nowhere is said all the same
     context.Reporter->Unedited(record.SourcePath);
     return;
   }

@@ -140,9 +140,11 @@ TOwnSheetMatch CompareWithOwnSheet(const TBitmap& own, const TBitmap& sheet, con
 // Every pixel in which sheet differs from own goes back to its glyph's place in the texture, for the
 // records below records; the table does not change. Changed: the records whose glyphs changed; Outside:
 // changed pixels that lie in no glyph (left out); Shared: pairs of a changed record and another one whose
-// place in the texture overlaps it (the edit shows for both).
+// place in the texture overlaps it (the edit shows for both); PastRange: records from records on whose
+// glyphs changed (left out).
 struct TGlyphsPutBack {
   std::vector<std::int32_t> Changed;
+  std::vector<std::int32_t> PastRange;
   std::int64_t Outside = 0;
   std::vector<std::pair<std::int32_t, std::int32_t>> Shared;
 };

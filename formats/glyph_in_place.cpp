@@ -77,13 +77,14 @@ TGlyphsPutBack PutGlyphsBack(const TBitmap& own, const TBitmap& sheet, const TMe
   const std::vector<std::int16_t> owners = CellOwners(table, own.Height(), texture.Width(), texture.Height());
   const std::int32_t cellHeight = RecordAt(table, 0).Height + kCellGap;
   const int bpp = own.BytesPerPixel();
-  std::set<std::int32_t> changed;
+  std::set<std::int32_t> changed, past;
   for (std::int32_t y = 0; y < own.Height(); ++y)
     for (std::int32_t x = 1; x < kSheetWidth; ++x) {
       if (SamePixel(own, sheet, x, y)) continue;
       const std::int16_t k = owners[static_cast<std::size_t>(y) * kSheetWidth + static_cast<std::size_t>(x)];
       if (k < 0 || k >= records) {
         result.Outside += k < 0 ? 1 : 0;
+        if (k >= records) past.insert(k);
         continue;
       }
       const GlyphRecord g = RecordAt(table, k);
@@ -92,6 +93,7 @@ TGlyphsPutBack PutGlyphsBack(const TBitmap& own, const TBitmap& sheet, const TMe
       changed.insert(k);
     }
   result.Changed.assign(changed.begin(), changed.end());
+  result.PastRange.assign(past.begin(), past.end());
   // Codes that point at one place of the texture all show what was drawn for one of them.
   for (const std::int32_t k : result.Changed) {
     const GlyphRecord a = RecordAt(table, k);

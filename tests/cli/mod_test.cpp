@@ -192,6 +192,31 @@ TEST(Mods, AnEditTakenBackLeavesTheModAndWhatTheUserChangedThereStays) {
   }
 }
 
+// A font's own sheet under a range: a glyph retouched past it is named with its code, never dropped in
+// silence, and the sheet is not called unedited.
+TEST(Mods, AGlyphRetouchedPastTheRecordsRangeIsNamed) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(s + "/game"), dir).status, 0);
+  Paint(out + "/ui/fonts/font.tga", kGlyphColumn + 2, 33 * (12 + kCellGap) + 5);  // 0x41
+  std::vector<std::string> lines;
+  for (const std::string& line : LoadLines(out + "/result.log")) {
+    lines.push_back(line);
+    if (line.rfind("#Target TGA", 0) == 0 && line.find("font.tga") != std::string::npos)
+      lines.insert(lines.end(), {"#First: 0x20", "#Last: 0x30"});
+  }
+  SaveLines(out + "/result.log", lines);
+  for (const char* option : {"", "--changed-only "}) {
+    const Outcome insert = Cli(std::string("insert ") + option + "-o " + Quoted(dir.File("MOD")) + " " +
+                                   Quoted(out + "/result.log"), dir);
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    EXPECT_NE(insert.err.find("the glyphs of 0x41 were retouched, but lie past the record's range (#Last: 0x30)"),
+              std::string::npos) << option << insert.err;
+    EXPECT_EQ(insert.err.find("font.tga: the glyph sheet equals the font's own"), std::string::npos) << option << insert.err;
+  }
+}
+
 // A work tree copied elsewhere and edited there, its log given without --here: the images the log names
 // are unedited, and the run says which images beside the log it did not use, as it does without the option.
 TEST(Mods, ACopiedTreeSaysWhichImagesBesideItsLogAreNotUsed) {
