@@ -40,11 +40,44 @@ void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
   ReadTGA(path.c_str(), bitmap);
 }
 
+namespace {
+
+std::uint32_t Le(const std::uint8_t* p, int bytes) {
+  std::uint32_t v = 0;
+  for (int k = 0; k < bytes; ++k) v |= static_cast<std::uint32_t>(p[k]) << (8 * k);
+  return v;
+}
+
+// A BMP's size from its info header (a negative height is a top-down picture).
+std::optional<std::pair<std::uint32_t, std::uint32_t>> BmpSize(const std::uint8_t* head, std::size_t got) {
+  if (got < 26 || head[0] != 'B' || head[1] != 'M') return std::nullopt;
+  const std::uint32_t header = Le(head + 14, 4);
+  if (header == 12) return std::make_pair(Le(head + 18, 2), Le(head + 20, 2));
+  if (header < 40) return std::nullopt;
+  const auto height = static_cast<std::int32_t>(Le(head + 22, 4));
+  const std::uint32_t rows = height < 0 ? 0u - static_cast<std::uint32_t>(height) : static_cast<std::uint32_t>(height);
+  return std::make_pair(Le(head + 18, 4), rows);
+}
+
+// A TGA's size from its 18-byte header, when the header is one (an image type TGA knows, no colour map
+// on a true-colour picture).
+std::optional<std::pair<std::uint32_t, std::uint32_t>> TgaSize(const std::uint8_t* head, std::size_t got) {
+  if (got < 18 || head[1] > 1) return std::nullopt;
+  const std::uint8_t type = head[2];
+  if (type != 1 && type != 2 && type != 3 && type != 9 && type != 10 && type != 11) return std::nullopt;
+  return std::make_pair(Le(head + 12, 2), Le(head + 14, 2));
+}
+
+}  // namespace
+
 std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path) {
-  std::uint8_t head[24] = {};
+  std::uint8_t head[26] = {};
   TFileStream file(path, FileMode::OpenRead);
   const auto got = static_cast<std::size_t>(file.Read(head, sizeof head));
-  return PngSize(head, got);
+  if (IsPngSignature(head, got)) return PngSize(head, got);
+  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return BmpSize(head, got);
+  if (OtherFormat(head, got) != nullptr) return std::nullopt;
+  return TgaSize(head, got);
 }
 
 namespace {

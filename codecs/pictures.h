@@ -16,8 +16,8 @@ namespace eit {
 // signature). A JPEG, GIF or WebP file is refused as such, naming the file. The bitmap is 24-bit for a
 // BMP without alpha, else 32-bit.
 void ReadPictureFile(const std::string& path, TBitmap& bitmap);
-// The size a picture file's header gives, where that is known without decoding it (PNG), so that a size
-// other than the one wanted is refused before a picture of that size is made; nothing otherwise.
+// The size a picture file's header gives (PNG, BMP, TGA), known without decoding it, so that a size other
+// than the one wanted is refused before a picture of that size is made; nothing for a header that is none.
 std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path);
 
 enum class TPictureFormat { Bmp, Tga, Png };

@@ -34,6 +34,8 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
     context.Reporter->FileSkipped(record.SourcePath, "the edited image " + record.ImagePath + " does not exist");
     return;
   }
+  // Opened here only to raise the system's own reason ("No such file or directory").
+  if (record.Source == nullptr) TFileStream(record.SourcePath, FileMode::OpenRead);
   if (record.Source == nullptr) throw EFOpenError("Cannot open file " + record.SourcePath);
   detail::CheckNotASource(record.OutputPath, {record.SourcePath, record.ImagePath});
 

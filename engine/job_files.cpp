@@ -198,7 +198,7 @@ void EditWarning(TJobContext& context, const TImportRecord& record, const std::s
 
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
   for (const std::string& source : sources)
-    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output);
+    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output + ": it is one of this run's sources");
 }
 
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath) {

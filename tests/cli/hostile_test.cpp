@@ -2,6 +2,7 @@
 // leaves nothing in the target directory and never touches a source.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "engine/main.h"
 #include "formats/font_tools.h"
 #include "platform/files.h"
+#include "platform/native.h"
 #include "support/engine.h"
 #include "support/cli_run.h"
 #include "support/textures.h"
@@ -248,7 +250,7 @@ const Hostile kCases[] = {
        Write(s + "/t.log", TextureLog(s + "/gone.dds", s + "/t.bmp"));
        return std::vector<std::string>{s + "/t.log"};
      },
-     "gone.dds", "Cannot open file"},
+     "gone.dds", "gone.dds: " + SystemReason(ENOENT)},  // the system's reason
     {"record_source_corrupt", true, [](auto& s) { return Record(s, Flipped(Packed(8, 8, 24)), 8, 8); }, "t.dds",
      "ZLIB Internal error -3"},
     {"record_image_wrong_size", true, [](auto& s) { return Record(s, Packed(8, 8, 24), 9, 8); }, "t.bmp",
@@ -615,6 +617,29 @@ TEST(HostileEnvironment, ExportOfABombTakesMemoryForThePictureOnly) {
                                    kAddressSanitizer || kWindows ? "" : "ulimit -v 150000; ");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("1 x 1, 32-bit"), std::string::npos) << run.out;
+}
+
+// An edit of a size the texture has not is refused from its header, whatever its format, before its
+// picture is made: a few bytes claiming 16000 x 16000 never cost a gigabyte.
+TEST(HostileEnvironment, AnEditOfAnotherSizeIsRefusedBeforeItIsDecoded) {
+  TempDir dir;
+  Write(dir.File("S/t.dds"), testing::MakeTextureImage(64, 64, 32));
+  Bytes tga(18 + 5, 0), bmp(54 + 8, 0);
+  tga[2] = 10, tga[16] = 32;  // RLE true colour, 32 bits
+  tga[12] = tga[14] = 0x80, tga[13] = tga[15] = 0x3E;  // 16000 x 16000
+  tga[18] = 0xFF;             // one run of 128 pixels, then nothing
+  bmp[0] = 'B', bmp[1] = 'M', bmp[14] = 40, bmp[26] = 1, bmp[28] = 32, bmp[30] = 3;  // BI_BITFIELDS
+  bmp[18] = bmp[22] = 0x80, bmp[19] = bmp[23] = 0x3E;
+  for (const auto& [name, bytes] : {std::pair{"edit.tga", tga}, std::pair{"edit.bmp", bmp}}) {
+    Write(dir.File(name), bytes);
+    const std::string log = dir.File(std::string(name) + ".log");
+    SaveLines(log, {"#Format: DDS", "#Source: " + dir.File("S/t.dds"), "#Target TGA: " + dir.File(name)});
+    const testing::Outcome run = Cli("insert -o " + Quoted(dir.File("T")) + " " + Quoted(log), dir,
+                                     kAddressSanitizer || kWindows ? "" : "ulimit -v 400000; ");
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_NE(run.err.find("the edited image is 16000 x 16000 pixels, but the texture"), std::string::npos)
+        << name << ": " << run.err;
+  }
 }
 
 // Eight workers under an address-space limit that one worker fits in: threads that cannot start and

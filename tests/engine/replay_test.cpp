@@ -188,7 +188,7 @@ TEST_F(Replay, TargetDirectoryOfTheSourcesFailsAndChangesNothing) {
     Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})}, dir.File("src"));
     FAIL();
   } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file " + dir.File("src") + PathDelim + "a.dds");
+    EXPECT_EQ(e.Message(), "Cannot create file " + dir.File("src") + PathDelim + "a.dds: it is one of this run's sources");
   }
   EXPECT_EQ(Snapshot(), before);
 }
