@@ -203,6 +203,7 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
   run.Context.Strict = request_->Strict;
   run.Context.ChangedOnly = request_->ChangedOnly;
   run.Context.Comparison = run.Entry.Comparison;
+  run.Context.NoReplace = request_->ExistingImages != TRunRequest::TExisting::Replace;
   run.Folder = run.Entry.Folder;
   run.Context.Engine = request_->Engine;
   run.Context.Images = request_->Images;

@@ -213,6 +213,7 @@ std::string ExportName(const std::string& source, const TTextureHeader& header, 
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
                  const TBitmap& picture, const std::string& what) {
   auto file = std::make_unique<TAtomicFile>(outputPath);
+  if (context.NoReplace) file->RefuseToReplace();
   WritePicture(file->Stream(), picture, ExtractFormat(context.Images, picture));
   const std::int64_t bytes = file->Finish();
   // Taken from the temporary, which keeps its time when it takes its name.

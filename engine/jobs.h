@@ -105,6 +105,9 @@ struct TJobContext {
   bool ChangedOnly = false;
   // Exports: a picture for comparison beside an edited image, under another name and not in the log.
   bool Comparison = false;
+  // Exports: an image another run wrote under the name meanwhile (into a folder nested in this run's, whose
+  // lock is another) is not replaced; the entry fails naming it.
+  bool NoReplace = false;
   TPackEngine Engine = TPackEngine::Fastest;
   TImageFiles Images = TImageFiles::BmpTga;  // what exports write
 

@@ -211,8 +211,37 @@ void TAtomicFile::CheckFinalName(const std::string& path) {
     throw EFCreateError("Cannot create file " + path + ": a directory or other non-file has that name");
 }
 
+void TAtomicFile::PublishNoReplace() {
+  const auto taken = [this] {
+    return EFExistsError("Cannot create file " + path_ + ": another run wrote a file of that name after this one "
+                         "looked; it is not replaced");
+  };
+#ifdef _WIN32
+  // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
+  if (!MoveFileExW(Widen(temporary_).c_str(), Widen(path_).c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) throw taken();
+    throw EFCreateError("Cannot create file " + path_ + ": " + Reason(std::error_code(static_cast<int>(error), std::system_category())));
+  }
+#else
+  // A link is made only under a free name; file systems without links get a look, then the rename.
+  if (::link(temporary_.c_str(), path_.c_str()) == 0) {
+    ::unlink(temporary_.c_str());
+  } else if (errno == EEXIST) {
+    throw taken();
+  } else {
+    std::error_code ec;
+    if (std::filesystem::exists(FsPath(path_), ec)) throw taken();
+    std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
+    if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));
+  }
+#endif
+  committed_ = true;
+}
+
 void TAtomicFile::Publish() {
   CheckFinalName(path_);
+  if (noReplace_) return PublishNoReplace();
   std::error_code ec;
   std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
   if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));

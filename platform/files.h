@@ -38,9 +38,13 @@ class TAtomicFile {
   // final names checked before either is renamed; when the second rename still fails, the first
   // file published is removed again and the error says so. Returns the two sizes.
   static std::pair<std::int64_t, std::int64_t> CommitPair(TAtomicFile& first, TAtomicFile& second);
+  // The final name is taken only while no file has it: a file another run wrote there meanwhile stays, and
+  // the commit raises EFExistsError naming it.
+  void RefuseToReplace() { noReplace_ = true; }
 
  private:
   void Publish();
+  void PublishNoReplace();
   static void CheckFinalName(const std::string& path);
 
   std::string path_;
@@ -49,6 +53,7 @@ class TAtomicFile {
   int slot_ = -1;
   std::int64_t size_ = -1;
   bool committed_ = false;
+  bool noReplace_ = false;
   int folder_ = -1;         // POSIX: the folder, held open to remove the temporary should it move
   std::string folderName_;
 };

@@ -338,5 +338,34 @@ TEST(SecondRuns, RunsIntoOneFolderAtOnceNeverLoseAnImage) {
     }
 }
 
+// Runs into folders that nest (OUT and OUT/sub) hold different locks: an image both would write is
+// written by one, and the other fails naming it; what a run says it wrote is its own.
+TEST(SecondRuns, RunsIntoNestedFoldersAtOnceNeverLoseAnImage) {
+  testing::TempDir dir;
+  ASSERT_EQ(Cli("samples " + Q(dir.File("S")), dir).status, 0);
+  const std::string a = dir.File("gameA/sub/stone.dds"), b = dir.File("gameB/stone.dds");
+  std::filesystem::create_directories(ExtractFileDir(a));
+  std::filesystem::create_directories(ExtractFileDir(b));
+  std::filesystem::copy_file(dir.File("S/stone.dds"), a);
+  std::filesystem::copy_file(dir.File("S/bricks.dds"), b);
+  ASSERT_EQ(Cli("extract -o " + Q(dir.File("RA")) + " " + Q(a), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Q(dir.File("RB")) + " " + Q(b), dir).status, 0);
+  const std::string ownA = testing::Slurp(dir.File("RA/stone.bmp")), ownB = testing::Slurp(dir.File("RB/stone.bmp"));
+  for (int round = 0; round < 6; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const std::string out = dir.File("OUT" + std::to_string(round)), image = JoinPath(JoinPath(out, "sub"), "stone.bmp");
+    testing::TempDir runA, runB;
+    Outcome byA, byB;
+    std::thread first([&] { byA = Cli("extract -o " + Q(out) + " " + Q(dir.File("gameA")), runA); });
+    std::thread second([&] { byB = Cli("extract -o " + Q(out + "/sub") + " " + Q(b), runB); });
+    first.join(), second.join();
+    const bool claimedA = byA.out.find(image) != std::string::npos, claimedB = byB.out.find(image) != std::string::npos;
+    EXPECT_NE(claimedA, claimedB) << byA.out << byB.out;  // one writes it, never both
+    EXPECT_EQ(byA.status, claimedA ? 0 : 1) << byA.err;
+    EXPECT_EQ(byB.status, claimedB ? 0 : 1) << byB.err;
+    EXPECT_EQ(testing::Slurp(image), claimedA ? ownA : ownB);
+  }
+}
+
 }  // namespace
 }  // namespace eit
