@@ -25,8 +25,21 @@ struct TRebuiltFont {
 // The code of a table's record k, for messages: from the record's "#First:", else the usual first code.
 std::int32_t CodeOf(const TImportRecord& record, std::int32_t k) { return (record.RangeGiven ? record.FirstCode : 0x20) + k; }
 
+// A sheet of the table's cells whose marker column lost a few of its pixels is the own sheet touched by
+// mistake, not a sheet of new glyphs: laying it over 0xC0 on would wreck the font.
+void CheckMarkers(const TImportRecord& record, const TOwnSheetMatch& match, std::int32_t rows) {
+  if (match.MarkerRows.empty() || match.MarkerRows.size() > static_cast<std::size_t>(rows / 20)) return;
+  std::string at;
+  for (std::size_t k = 0; k < match.MarkerRows.size() && k < 5; ++k)
+    at += (k == 0 ? "" : ", ") + std::to_string(match.MarkerRows[k]);
+  if (match.MarkerRows.size() > 5) at += " and " + std::to_string(match.MarkerRows.size() - 5) + " more";
+  throw Exception(record.ImagePath + ": the sheet has the table's cells, but its marker column (column 0) differs "
+                  "from the one the extract drew at row" + (match.MarkerRows.size() == 1 ? " " : "s ") + at +
+                  "; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)");
+}
+
 // The sheet the extract wrote for this font, retouched: what changed goes back where it came from.
-bool PutBackInPlace(const TImportRecord& record, const TBitmap& sheet, TRebuiltFont& font) {
+bool PutBackInPlace(const TImportRecord& record, TBitmap& sheet, TRebuiltFont& font) {
   if (font.Table.Size() < kFontTableSize) return false;
   TBitmap own;
   try {
@@ -34,8 +47,12 @@ bool PutBackInPlace(const TImportRecord& record, const TBitmap& sheet, TRebuiltF
   } catch (const Exception&) {
     return false;  // a table the extract cannot draw a sheet of has none of its own
   }
+  // A 24-bit font's sheet saved as PNG or TGA comes back with an alpha it never had.
+  if (own.PixelFormat() == TPixelFormat::pf24bit && sheet.PixelFormat() == TPixelFormat::pf32bit)
+    sheet.ConvertTo(TPixelFormat::pf24bit);
   const TOwnSheetMatch match = CompareWithOwnSheet(own, sheet, font.Table, font.Pixels);
   font.Erased = match.Erased;
+  CheckMarkers(record, match, own.Height());
   if (!match.Own) return false;
   const std::int32_t records = record.RangeGiven ? record.EndCode - record.FirstCode : kFontRecords;
   font.InPlace = PutGlyphsBack(own, sheet, font.Table, font.Pixels, std::clamp(records, 0, kFontRecords));
@@ -63,7 +80,7 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   }
   InvertImageHeader(font.Texture.Image);
   ImageToBitmap(font.Texture.Image, font.Pixels);
-  const TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
+  TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
   if (!PutBackInPlace(record, sheet, font)) {
     if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased));
     CheckGlyphTexture(font.Pixels, texturePath);

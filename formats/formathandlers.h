@@ -131,9 +131,11 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
 // retouched in place: the same size and pixel format, the same marker column, and, in a 32-bit sheet, ink
 // still in every glyph that had ink. Erased lists the records whose glyph was erased (a sheet whose glyphs
 // below the new ones were cleared holds new glyphs).
+// MarkerRows: for a sheet of the own sheet's size and format, the rows whose marker pixel differs.
 struct TOwnSheetMatch {
   bool Own = false;
   std::vector<std::int32_t> Erased;
+  std::vector<std::int32_t> MarkerRows;
 };
 TOwnSheetMatch CompareWithOwnSheet(const TBitmap& own, const TBitmap& sheet, const TMemoryStream& table,
                                    const TBitmap& texture);

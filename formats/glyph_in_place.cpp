@@ -52,7 +52,8 @@ TOwnSheetMatch CompareWithOwnSheet(const TBitmap& own, const TBitmap& sheet, con
     return match;
   // The marker column, exactly as drawn: one marked run per glyph record at its cell.
   for (std::int32_t y = 0; y < own.Height(); ++y)
-    if (!SamePixel(own, sheet, 0, y)) return match;
+    if (!SamePixel(own, sheet, 0, y)) match.MarkerRows.push_back(y);
+  if (!match.MarkerRows.empty()) return match;
   match.Own = true;
   if (own.PixelFormat() != TPixelFormat::pf32bit) return match;
   // A glyph with ink that the sheet shows blank was erased: the sheet then holds new glyphs.

@@ -14,6 +14,8 @@
 #include "support/cli_run.h"
 #include "support/edits.h"
 #include "codecs/targa.h"
+#include "codecs/pictures.h"
+#include "support/textures.h"
 
 namespace eit {
 namespace {
@@ -215,6 +217,55 @@ TEST(Mods, AGlyphRetouchedPastTheRecordsRangeIsNamed) {
               std::string::npos) << option << insert.err;
     EXPECT_EQ(insert.err.find("font.tga: the glyph sheet equals the font's own"), std::string::npos) << option << insert.err;
   }
+}
+
+// A font's own sheet, whatever format it was saved in: a 24-bit font's BMP sheet saved as PNG or TGA (which
+// come back with alpha) still goes back in place.
+TEST(Mods, ATwentyFourBitFontsSheetGoesBackInPlaceFromAnyFormat) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = dir.File("G"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  fs::create_directories(game);
+  fs::copy_file(s + "/font.tdt", game + "/f.tdt");
+  const testing::Bytes texture = testing::MakeTextureImage(256, 256, 24);
+  TFileStream(game + "/f.dds", FileMode::Create).WriteBuffer(texture.data(), static_cast<std::int32_t>(texture.size()));
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(game + "/f.tdt"), dir).status, 0);
+  Paint(out + "/f.bmp", kGlyphColumn + 1, 33 * (12 + kCellGap) + 4);
+  const std::string log = out + "/result.log";
+  for (const auto& [name, format] : {std::pair{"f.png", TPictureFormat::Png}, std::pair{"f.tga", TPictureFormat::Tga}}) {
+    {
+      TBitmap sheet;
+      ReadPictureFile(out + "/f.bmp", sheet);
+      sheet.ConvertTo(TPixelFormat::pf32bit);
+      TFileStream file(out + "/" + name, FileMode::Create);
+      WritePicture(file, sheet, format);
+    }
+    std::vector<std::string> lines = LoadLines(log);
+    for (std::string& line : lines)
+      if (line.rfind("#Target BMP: ", 0) == 0) line = "#Target TGA: " + out + "/" + name;
+    SaveLines(out + "/" + name + ".log", lines);
+    const Outcome insert = Cli("insert -o " + Quoted(dir.File(std::string("MOD-") + name)) + " " +
+                                   Quoted(out + "/" + name + ".log"), dir);
+    EXPECT_EQ(insert.status, 0) << name << insert.err;
+    EXPECT_NE(insert.out.find("glyphs in place, 1 retouched"), std::string::npos) << name << insert.out << insert.err;
+  }
+}
+
+// A sheet of the table's cells with a marker pixel changed is the own sheet touched by mistake: refused,
+// naming the rows, before anything is laid over 0xC0 on.
+TEST(Mods, ASheetWhoseMarkerColumnWasTouchedIsRefusedNamingTheRows) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(s + "/game"), dir).status, 0);
+  testing::PaintPixel(out + "/ui/fonts/font.tga", 0, 33 * (12 + kCellGap) + 2, TRgb(0, 0, 0));
+  AddFontCodes(out + "/result.log");
+  const Outcome insert = Cli("insert -o " + Quoted(dir.File("MOD")) + " " + Quoted(out + "/result.log"), dir);
+  EXPECT_EQ(insert.status, 1);
+  EXPECT_NE(insert.err.find("font.tga: the sheet has the table's cells, but its marker column (column 0) differs from "
+                            "the one the extract drew at row " + std::to_string(33 * (12 + kCellGap) + 2) + ";"),
+            std::string::npos) << insert.err;
+  EXPECT_FALSE(fs::exists(dir.File("MOD/ui/fonts/font.dds")));
 }
 
 // A work tree copied elsewhere and edited there, its log given without --here: the images the log names
