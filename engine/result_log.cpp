@@ -28,24 +28,63 @@ std::string TargetLine(bool bitmap, const std::string& imagePath) {
   return LogKeywords.Target + (bitmap ? " BMP: " : " TGA: ") + imagePath;
 }
 std::string CodeLine(const char* keyword, std::int32_t code) { return std::string(keyword) + " " + CodeText(code); }
+// A folder whose names hold '\\' or ':' (which POSIX systems allow) is written encoded, behind a ':' that no
+// plain tree line may hold, so that every log written before reads as it did: "#Tree: :lev%3Ael/a".
 std::string TreeLine(const std::string& folder) {
   std::string value = folder;
-  std::replace(value.begin(), value.end(), '\\', '/');
+  if (PathDelim == '\\' || folder.find_first_of("\\:") == std::string::npos) {
+    std::replace(value.begin(), value.end(), '\\', '/');
+    return std::string(kTreeKeyword) + " " + value;
+  }
+  value = ":";
+  for (const char c : folder) value += c == '%' ? "%25" : c == '\\' ? "%5C" : c == ':' ? "%3A" : std::string(1, c);
   return std::string(kTreeKeyword) + " " + value;
 }
 
+namespace {
+
+// One name of an encoded tree line, or nothing for an escape that is none of the three.
+std::optional<std::string> Decoded(const std::string& part) {
+  std::string name;
+  for (std::size_t i = 0; i < part.size(); ++i) {
+    if (part[i] != '%') {
+      name += part[i];
+      continue;
+    }
+    const std::string code = part.substr(i + 1, 2);
+    if (code == "25") name += '%';
+    else if (code == "5C" || code == "5c") name += '\\';
+    else if (code == "3A" || code == "3a") name += ':';
+    else return std::nullopt;
+    i += 2;
+  }
+  return name;
+}
+
+}  // namespace
+
 std::string TreeFolderOf(const std::string& line, std::string& error) {
   std::string value = KeywordValue(line, kTreeKeyword);
-  std::replace(value.begin(), value.end(), '\\', '/');
+  const bool encoded = !value.empty() && value[0] == ':';
+  if (encoded) value.erase(0, 1);
+  else std::replace(value.begin(), value.end(), '\\', '/');
   std::string folder;
   for (std::size_t at = 0; at <= value.size();) {
     const std::size_t end = std::min(value.find('/', at), value.size());
-    const std::string part = value.substr(at, end - at);
-    if ((part.empty() && at == 0 && end < value.size()) || part == ".." || part.find(':') != std::string::npos) {
+    const std::optional<std::string> part =
+        encoded ? Decoded(value.substr(at, end - at)) : std::optional<std::string>(value.substr(at, end - at));
+    const bool outside = !part || (part->empty() && at == 0 && end < value.size()) || *part == ".." ||
+                         (!encoded && part->find(':') != std::string::npos);
+    if (outside) {
       error = "\"" + line + "\" names a folder outside the target directory";
       return "";
     }
-    if (!part.empty() && part != ".") folder += (folder.empty() ? "" : std::string(1, PathDelim)) + part;
+    // Names this system cannot have (a Linux game's "lev:el" on Windows) are refused, not split.
+    if (PathDelim == '\\' && part->find_first_of("\\:") != std::string::npos) {
+      error = "\"" + line + "\" names a folder whose name this system cannot have";
+      return "";
+    }
+    if (!part->empty() && *part != ".") folder += (folder.empty() ? "" : std::string(1, PathDelim)) + *part;
     at = end + 1;
   }
   return folder;

@@ -410,3 +410,29 @@ TEST(Cli, AFontsTableAndTextureArePairedWhateverTheCaseOfTheirNames) {
 
 }  // namespace
 }  // namespace eit
+
+#ifndef _WIN32
+namespace eit {
+namespace {
+
+// Folder names Linux allows and Windows does not (a ':' or a '\') come back under their own names.
+TEST(Cli, FolderNamesWithColonsAndBackslashesRoundTrip) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), game = dir.File("G");
+  ASSERT_EQ(Cli("samples " + testing::Quoted(s), dir).status, 0);
+  for (const char* folder : {"lev:el", "lev\\el", "100%"}) {
+    std::filesystem::create_directories(game + "/" + folder);
+    std::filesystem::copy_file(s + "/stone.dds", game + "/" + folder + "/stone.dds");
+  }
+  const std::string out = dir.File("OUT"), mod = dir.File("MOD");
+  ASSERT_EQ(Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(game), dir).status, 0);
+  const Outcome insert = Cli("insert -o " + testing::Quoted(mod) + " " + testing::Quoted(out + "/result.log"), dir);
+  ASSERT_EQ(insert.status, 0) << insert.err;
+  for (const char* folder : {"lev:el", "lev\\el", "100%"})
+    EXPECT_EQ(testing::Slurp(mod + "/" + folder + "/stone.dds"), testing::Slurp(game + "/" + folder + "/stone.dds"))
+        << folder;
+}
+
+}  // namespace
+}  // namespace eit
+#endif

@@ -121,6 +121,48 @@ TEST(ResultLogReading, TreeAndDigestLinesAndAFontRecordWithoutCodes) {
   EXPECT_FALSE(records[1].Record.Digest.has_value());  // a digest that is not one is passed over
 }
 
+// A game's folder in a "#Tree:" line: written with '/' whatever the system, names that hold '\' or ':'
+// (POSIX allows them) encoded so that every log written before reads as it did, and nothing leads out.
+TEST(ResultLogReading, TreeLinesRoundTripEveryNameAndLeadNowhereElse) {
+  const char d = PathDelim;
+  const std::string sep(1, d);
+  struct Row {
+    std::string line, folder, error;
+  } rows[] = {
+      {"#Tree: levels/a", "levels" + sep + "a", ""},
+      {"#Tree: levels\\a", "levels" + sep + "a", ""},  // logs from Windows
+      {"#Tree: a%20b/c", "a%20b" + sep + "c", ""},     // a plain line keeps its '%'
+      {"#Tree: ./a//b/", "a" + sep + "b", ""},
+      {"#Tree: ../x", "", "names a folder outside the target directory"},
+      {"#Tree: /x", "", "names a folder outside the target directory"},
+      {"#Tree: C:/x", "", "names a folder outside the target directory"},
+      {"#Tree: :a/%2E%2E", "", "names a folder outside the target directory"},  // only three escapes exist
+      {"#Tree: :a/..", "", "names a folder outside the target directory"},
+  };
+  for (const Row& row : rows) {
+    std::string error;
+    EXPECT_EQ(TreeFolderOf(row.line, error), row.folder) << row.line;
+    EXPECT_NE(error.find(row.error), std::string::npos) << row.line << ": " << error;
+    if (row.error.empty()) {
+      EXPECT_EQ(error, "") << row.line;
+    }
+  }
+  if (d == '/') {
+    for (const char* folder : {"lev:el/a", "lev\\el", "100%/a:b\\c%3A", "plain/a"}) {
+      std::string error;
+      const std::string line = TreeLine(folder);
+      EXPECT_EQ(TreeFolderOf(line, error), folder) << line;
+      EXPECT_EQ(error, "");
+    }
+    EXPECT_EQ(TreeLine("lev:el/a"), "#Tree: :lev%3Ael/a");
+    EXPECT_EQ(TreeLine("plain/a"), "#Tree: plain/a");
+  } else {
+    std::string error;
+    EXPECT_EQ(TreeFolderOf("#Tree: :lev%3Ael/a", error), "");
+    EXPECT_NE(error.find("names a folder whose name this system cannot have"), std::string::npos) << error;
+  }
+}
+
 // The optional lines after "#Last:": what a record takes from them, and what is refused.
 TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
   struct Row {
