@@ -36,9 +36,14 @@ std::string TreeLine(const std::string& folder) {
     std::replace(value.begin(), value.end(), '\\', '/');
     return std::string(kTreeKeyword) + " " + value;
   }
-  value = ":";
-  for (const char c : folder) value += c == '%' ? "%25" : c == '\\' ? "%5C" : c == ':' ? "%3A" : std::string(1, c);
-  return std::string(kTreeKeyword) + " " + value;
+  std::string line = std::string(kTreeKeyword) + " :";
+  for (const char c : folder) {
+    if (c == '%') line.append("%25");
+    else if (c == '\\') line.append("%5C");
+    else if (c == ':') line.append("%3A");
+    else line.push_back(c);
+  }
+  return line;
 }
 
 namespace {
