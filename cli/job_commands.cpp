@@ -21,6 +21,9 @@ namespace eit::cli {
 
 namespace {
 
+// "5,050", as every count reads.
+std::string Count(std::size_t n) { return eit::GroupedCount(static_cast<std::int64_t>(n)); }
+
 // Logs name their files by absolute paths, so they replay from any working directory.
 std::string Absolute(const std::string& path) { return eit::AbsolutePath(path); }
 
@@ -35,7 +38,7 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
   if (extract && eit::DirectoryExists(a)) {
     // A game's folder: everything under it, the tree kept.
     const eit::TFolderWalk walk = eit::WalkGameFolder(Absolute(a), [&](std::size_t seen) {
-      std::fprintf(stderr, "looking through %s: %zu files so far\n", eit::Printable(a).c_str(), seen);
+      std::fprintf(stderr, "looking through %s: %s files so far\n", eit::Printable(a).c_str(), Count(seen).c_str());
     });
     eit::CheckSomethingToExtract(a, walk);
     entries.insert(entries.end(), walk.Entries.begin(), walk.Entries.end());
@@ -104,15 +107,15 @@ void ReportUpdate(const eit::TUpdatePlan& plan) {
   for (const std::string& source : plan.Removed)
     std::printf("%s: no longer in the game (its record and image stay)\n", eit::Printable(source).c_str());
   std::printf("update: %s new, %s changed (%s of them edited: kept), %s unchanged, %s removed\n",
-              eit::GroupedCount(static_cast<std::int64_t>(plan.New)).c_str(),
-              eit::GroupedCount(static_cast<std::int64_t>(plan.Changed)).c_str(),
-              eit::GroupedCount(static_cast<std::int64_t>(plan.Compare.size())).c_str(),
-              eit::GroupedCount(static_cast<std::int64_t>(plan.Unchanged)).c_str(),
-              eit::GroupedCount(static_cast<std::int64_t>(plan.Removed.size())).c_str());
+              Count(plan.New).c_str(),
+              Count(plan.Changed).c_str(),
+              Count(plan.Compare.size()).c_str(),
+              Count(plan.Unchanged).c_str(),
+              Count(plan.Removed.size()).c_str());
   if (plan.Unknown > 0)
     std::printf("%s records were written by an earlier version, without their sources' digests: their "
                 "unedited images were extracted again, their edited ones kept\n",
-                eit::GroupedCount(static_cast<std::int64_t>(plan.Unknown)).c_str());
+                Count(plan.Unknown).c_str());
 }
 
 // What an extract or insert command line asks for.
@@ -147,9 +150,9 @@ void ReportWalk(const TWalked& walked, bool keepGoing) {
   if (!walked.unreadable.empty() && !keepGoing) throw eit::Exception(walked.unreadable.front());
   for (const std::string& u : walked.unreadable) std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(u).c_str());
   if (walked.otherFiles > 0)
-    std::fprintf(stderr, "%zu other %s passed over\n", walked.otherFiles, walked.otherFiles == 1 ? "file" : "files");
+    std::fprintf(stderr, "%s other %s passed over\n", Count(walked.otherFiles).c_str(), walked.otherFiles == 1 ? "file" : "files");
   if (walked.links > 0)
-    std::fprintf(stderr, "%zu symbolic %s not followed\n", walked.links, walked.links == 1 ? "link" : "links");
+    std::fprintf(stderr, "%s symbolic %s not followed\n", Count(walked.links).c_str(), walked.links == 1 ? "link" : "links");
 }
 
 }  // namespace
@@ -178,7 +181,8 @@ int RunJobs(const TCommandLine& line, TPackEngine engine) {
   if (plan) ReportUpdate(*plan);
   const auto failed = static_cast<std::size_t>(report.FailedEntries) + o.walked.unreadable.size();
   if (failed > 0) {
-    std::fprintf(stderr, "eitool-cli: %zu failed (named above); %zu %s written\n", failed, report.Written.size(),
+    std::fprintf(stderr, "eitool-cli: %s failed (named above); %s %s written\n", Count(failed).c_str(),
+                 Count(report.Written.size()).c_str(),
                  report.Written.size() == 1 ? "file" : "files");
     return 1;
   }

@@ -54,7 +54,7 @@ std::string ExistingImagesText(const std::vector<std::string>& images, const std
     names += (i == 0 ? "" : ", ") +
              (images[i].rfind(prefix, 0) == 0 ? images[i].substr(prefix.size()) : ExtractFileName(images[i]));
   if (images.size() > kShown) names += " and " + std::to_string(images.size() - kShown) + " more";
-  return std::to_string(images.size()) + (images.size() == 1 ? " image" : " images") + " in " + targetDir +
+  return GroupedCount(static_cast<std::int64_t>(images.size())) + (images.size() == 1 ? " image" : " images") + " in " + targetDir +
          (images.size() == 1 ? " already exists" : " already exist") + " and would be replaced: " + names;
 }
 

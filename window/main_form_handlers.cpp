@@ -151,7 +151,7 @@ void TMainForm::AddFolders(const std::vector<std::string>& folders) {
         JobKind = TJobKind::Texture;
       }
       std::string text = AbsolutePath(folder);
-      text.append("  (").append(std::to_string(walk.Entries.size())).append(walk.Entries.size() == 1 ? " file" : " files");
+      text.append("  (").append(GroupedCount(static_cast<std::int64_t>(walk.Entries.size()))).append(walk.Entries.size() == 1 ? " file" : " files");
       if (walk.OtherFiles > 0) text.append("; ").append(std::to_string(walk.OtherFiles)).append(" others passed over");
       text.append(")");
       auto* item = new QListWidgetItem(QString::fromStdString(text), LogList);
