@@ -161,6 +161,9 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   const TTargetLog targetLog = exports ? ReadTargetLog(target) : TTargetLog{};
   if (!targetLog.Problem.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
     throw Exception(targetLog.Problem);
+  // Never kept as an output: what a run killed outright left here goes first, and the run says so.
+  for (const std::string& left : RemoveLeftTemporaries(target, entries, plans_))
+    ShowResult("removed " + left + ", left by a run that was killed before it could clean up");
   replayStopped_ = false;
   frontEnd_.SetTotal(0);
   const int workers = WorkersFor(request_->Workers, entries.size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <set>
 #include <thread>
 #include <unordered_map>
 
@@ -273,6 +274,22 @@ std::unique_ptr<TFileLock> TakeFolderLock(const std::string& targetDir, TFrontEn
   }
   frontEnd.SetCurrentMessage("");
   return lock;
+}
+
+std::vector<std::string> RemoveLeftTemporaries(const std::string& targetDir, const std::vector<TJobEntry>& entries,
+                                               const std::map<std::string, TLogPlan>& plans) {
+  std::set<std::string> folders = {targetDir};
+  for (const TJobEntry& entry : entries)
+    if (IsExportKind(entry.Kind)) folders.insert(FolderUnder(targetDir, entry.Folder));
+  for (const auto& [log, plan] : plans)
+    for (const TReplayStep& step : plan.Steps)
+      if (step.IsRecord && !step.Record.Tree.empty()) folders.insert(FolderUnder(targetDir, step.Record.Tree));
+  std::vector<std::string> removed;
+  for (const std::string& folder : folders) {
+    const std::vector<std::string> here = RemoveDeadTemporaries(folder);
+    removed.insert(removed.end(), here.begin(), here.end());
+  }
+  return removed;
 }
 
 void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign) {

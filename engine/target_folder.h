@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,11 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
 // when stopped says to give up waiting. Raises EFCreateError when the folder cannot take a lock file.
 std::unique_ptr<TFileLock> TakeFolderLock(const std::string& targetDir, TFrontEnd& frontEnd,
                                           const std::function<bool()>& stopped = {});
+// Removes what runs killed outright left in the folders this run writes into (the target, and the folders
+// of a game's tree below it): temporaries no living run claims. Returns their paths.
+std::vector<std::string> RemoveLeftTemporaries(const std::string& targetDir, const std::vector<TJobEntry>& entries,
+                                               const std::map<std::string, TLogPlan>& plans);
+
 // Merges the run's records into <targetDir>/result.log and publishes it; the caller holds the folder's
 // lock. A result.log that is not a result log is replaced only when replaceForeign; a directory never.
 void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign);

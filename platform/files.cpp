@@ -20,6 +20,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -92,6 +93,9 @@ int HoldFolder(const std::string& folder) {
   if (it == g_folders.end()) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
+    // Shared by every run writing temporaries here: the next run removes those of a killed run only when
+    // no living one holds the folder.
+    ::flock(fd, LOCK_SH);
     it = g_folders.emplace(folder, std::make_pair(fd, 0)).first;
   }
   ++it->second.second;
@@ -130,6 +134,18 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
   static std::mutex lock;
   static std::mt19937_64 gen{std::random_device{}()};
   const std::string name = ExtractFileName(path);
+#ifndef _WIN32
+  // Held before the temporary exists, so that no other run takes it for one of a killed run.
+  folderName_ = AbsolutePath(FolderOf(path));
+  folder_ = HoldFolder(folderName_);
+  struct Held {
+    TAtomicFile& file;
+    bool made = false;
+    ~Held() {
+      if (!made && file.folder_ >= 0) ReleaseFolder(file.folderName_);  // the constructor failed
+    }
+  } held{*this};
+#endif
   for (int attempt = 0;; ++attempt) {
     std::uint64_t random;
     {
@@ -171,9 +187,9 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
     }
   }
   stream_->SetShownName(path_);
+  claim_ = std::make_unique<TTemporaryClaim>(temporary_);
 #ifndef _WIN32
-  folderName_ = AbsolutePath(FolderOf(temporary_));
-  folder_ = HoldFolder(folderName_);
+  held.made = true;
 #endif
 }
 
@@ -195,6 +211,7 @@ TAtomicFile::~TAtomicFile() {
 std::int64_t TAtomicFile::Finish() {
   if (size_ >= 0) return size_;
   stream_->Close();
+  if (!claim_->Held()) claim_ = std::make_unique<TTemporaryClaim>(temporary_);
   std::error_code ec;
   const auto size = std::filesystem::file_size(FsPath(temporary_), ec);
   if (ec) throw EWriteError("Cannot write file " + path_ + ": " + Reason(ec));

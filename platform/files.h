@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/streams.h"
+#include "platform/temporaries.h"
 
 namespace eit {
 
@@ -50,6 +51,7 @@ class TAtomicFile {
   std::string path_;
   std::string temporary_;
   std::unique_ptr<TFileStream> stream_;
+  std::unique_ptr<TTemporaryClaim> claim_;  // lets the next run tell a temporary of a killed run from this one
   int slot_ = -1;
   std::int64_t size_ = -1;
   bool committed_ = false;

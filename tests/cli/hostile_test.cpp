@@ -619,6 +619,33 @@ TEST(HostileEnvironment, ExportOfABombTakesMemoryForThePictureOnly) {
   EXPECT_NE(run.out.find("1 x 1, 32-bit"), std::string::npos) << run.out;
 }
 
+// A temporary a killed run left (SIGKILL, a power cut) is removed by the next run into its folder, which says
+// so; one a living run holds is never touched.
+TEST(HostileEnvironment, TemporariesOfKilledRunsGoWithTheNextRunAndLiveOnesStay) {
+  TempDir dir;
+  Write(dir.File("S/t.dds"), testing::MakeTextureImage(4, 4, 24));
+  const std::string left = dir.File("T/t.0123456789ab.tmp"), mine = dir.File("T/u.bmp");
+  Write(left, Bytes{1, 2, 3});
+  Write(dir.File("T/keep.tmp"), Bytes{4});  // not a name the tool gives its temporaries
+  {
+    // A living run's temporary, finished and waiting for its name.
+    TAtomicFile living(mine);
+    living.Stream().WriteBuffer("x", 1);
+    living.Finish();
+    const testing::Outcome busy = Cli("extract -o " + Quoted(dir.File("T")) + " " + Quoted(dir.File("S/t.dds")), dir);
+    EXPECT_EQ(busy.status, 0) << busy.err;
+    EXPECT_TRUE(fs::exists(living.TemporaryPath()));
+    // Windows claims each temporary; POSIX runs hold their folder, so the orphan waits for a quiet moment.
+    EXPECT_EQ(fs::exists(left), !kWindows) << busy.out;
+  }
+  Write(left, Bytes{1, 2, 3});
+  const testing::Outcome run = Cli("extract --overwrite -o " + Quoted(dir.File("T")) + " " + Quoted(dir.File("S/t.dds")), dir);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists(left));
+  EXPECT_TRUE(fs::exists(dir.File("T/keep.tmp")));
+  EXPECT_TRUE(testing::Mentions(run.out, "removed " + left + ", left by a run that was killed")) << run.out;
+}
+
 // An edit of a size the texture has not is refused from its header, whatever its format, before its
 // picture is made: a few bytes claiming 16000 x 16000 never cost a gigabyte.
 TEST(HostileEnvironment, AnEditOfAnotherSizeIsRefusedBeforeItIsDecoded) {
