@@ -78,46 +78,6 @@ void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
                          "other names");
 }
 
-// An update extracts only what the game changed, and never over an edited image: it replaces the images
-// it renews, and refuses, as a second extract does, a new source whose image exists already.
-eit::TUpdatePlan PlanUpdateRun(eit::TRunRequest& request, const std::vector<std::string>& given) {
-  const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
-  if (!log.Problem.empty()) throw eit::Exception(log.Problem);
-  if (!log.Exists)
-    throw eit::Exception(log.Path + " does not exist: --update extracts a game again into the folder of its "
-                         "first extract, which holds its result.log");
-  eit::TUpdatePlan plan = eit::PlanUpdate(request.Entries, given, log.Lines);
-  eit::TRunRequest added = request;
-  added.Entries = plan.Added;
-  const std::vector<std::string> existing = eit::ExistingImages(added);
-  if (!existing.empty())
-    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir) +
-                         " but are not in its result.log; move them away, or extract without --update");
-  request.Entries = plan.Run;
-  request.ExistingImages = eit::TRunRequest::TExisting::Replace;
-  return plan;
-}
-
-// What an update did besides the files it wrote: edits kept beside their sources' new pictures, sources
-// gone, and the counts.
-void ReportUpdate(const eit::TUpdatePlan& plan) {
-  for (const std::string& image : plan.EditedImages)
-    std::printf("%s: edited, and the game changed its source: kept; the new picture is %s, beside it\n",
-                eit::Printable(image).c_str(), eit::Printable(eit::ComparisonName(image)).c_str());
-  for (const std::string& source : plan.Removed)
-    std::printf("%s: no longer in the game (its record and image stay)\n", eit::Printable(source).c_str());
-  std::printf("update: %s new, %s changed (%s of them edited: kept), %s unchanged, %s removed\n",
-              Count(plan.New).c_str(),
-              Count(plan.Changed).c_str(),
-              Count(plan.Compare.size()).c_str(),
-              Count(plan.Unchanged).c_str(),
-              Count(plan.Removed.size()).c_str());
-  if (plan.Unknown > 0)
-    std::printf("%s records were written by an earlier version, without their sources' digests: their "
-                "unedited images were extracted again, their edited ones kept\n",
-                Count(plan.Unknown).c_str());
-}
-
 // What an extract or insert command line asks for.
 struct TJobOptions {
   std::string dir;
@@ -171,14 +131,15 @@ int RunJobs(const TCommandLine& line, TPackEngine engine) {
   request.TargetDir = Absolute(o.dir);
   std::optional<eit::TUpdatePlan> plan;
   if (o.update)
-    plan = PlanUpdateRun(request, line.files);
+    plan = eit::PrepareUpdate(request, line.files);
   else if (extract)
     CheckSecondRun(request, o.overwrite, o.keepBoth);
   // The working directory during a run is the target directory, in both front ends.
   eit::TMadeDirectories made;
   made.Enter(o.dir);
   const eit::TRunReport report = request.Entries.empty() ? eit::TRunReport{} : batch.Run(request);
-  if (plan) ReportUpdate(*plan);
+  if (plan)
+    for (const std::string& text : eit::UpdateReport(*plan)) std::printf("%s\n", eit::Printable(text).c_str());
   const auto failed = static_cast<std::size_t>(report.FailedEntries) + o.walked.unreadable.size();
   if (failed > 0) {
     std::fprintf(stderr, "eitool-cli: %s failed (named above); %s %s written\n", Count(failed).c_str(),

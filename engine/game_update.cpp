@@ -5,6 +5,7 @@
 
 #include "engine/image_stamp.h"
 #include "engine/result_log.h"
+#include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -87,6 +88,41 @@ TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<
   for (const auto& [source, record] : records)
     if (!FileExists(source) && UnderGiven(source, given)) plan.Removed.push_back(record.SourcePath);
   return plan;
+}
+
+TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& given) {
+  const TTargetLog log = ReadTargetLog(request.TargetDir);
+  if (!log.Problem.empty()) throw Exception(log.Problem);
+  if (!log.Exists)
+    throw Exception(log.Path + " does not exist: --update extracts a game again into the folder of its first "
+                    "extract, which holds its result.log");
+  TUpdatePlan plan = PlanUpdate(request.Entries, given, log.Lines);
+  TRunRequest added = request;
+  added.Entries = plan.Added;
+  const std::vector<std::string> existing = ExistingImages(added);
+  if (!existing.empty())
+    throw Exception(ExistingImagesText(existing, request.TargetDir) +
+                    " but are not in its result.log; move them away, or extract without --update");
+  request.Entries = plan.Run;
+  request.ExistingImages = TRunRequest::TExisting::Replace;
+  return plan;
+}
+
+std::vector<std::string> UpdateReport(const TUpdatePlan& plan) {
+  const auto count = [](std::size_t n) { return GroupedCount(static_cast<std::int64_t>(n)); };
+  std::vector<std::string> lines;
+  for (const std::string& image : plan.EditedImages)
+    lines.push_back(image + ": edited, and the game changed its source: kept; the new picture is " +
+                    ComparisonName(image) + ", beside it");
+  for (const std::string& source : plan.Removed)
+    lines.push_back(source + ": no longer in the game (its record and image stay)");
+  lines.push_back("update: " + count(plan.New) + " new, " + count(plan.Changed) + " changed (" +
+                  count(plan.Compare.size()) + " of them edited: kept), " + count(plan.Unchanged) + " unchanged, " +
+                  count(plan.Removed.size()) + " removed");
+  if (plan.Unknown > 0)
+    lines.push_back(count(plan.Unknown) + " records were written by an earlier version, without their sources' "
+                    "digests: their unedited images were extracted again, their edited ones kept");
+  return lines;
 }
 
 }  // namespace eit

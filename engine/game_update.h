@@ -33,6 +33,14 @@ struct TUpdatePlan {
 TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<std::string>& given,
                        const std::vector<std::string>& logLines);
 
+// Makes request (its entries walked from given, into its TargetDir) the update's run: only what the plan
+// runs, its images replaced. Raises when the folder holds no result.log, or when an image of a source new
+// to the log exists there already (it is not replaced). Returns the plan, for UpdateReport.
+TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& given);
+// What an update did besides the files it wrote: edits kept beside their sources' new pictures, sources
+// gone, and the counts, a line each.
+std::vector<std::string> UpdateReport(const TUpdatePlan& plan);
+
 // For an insert: an edit made before the game changed its source (an update) is of the old picture.
 std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKind format);
 

@@ -7,7 +7,7 @@
 
 namespace eit {
 
-enum class TReplaceAnswer { Replace, KeepBoth, Cancel };
+enum class TReplaceAnswer { Replace, KeepBoth, Update, Cancel };
 
 class TDialogs {
  public:
@@ -22,8 +22,9 @@ class TDialogs {
   virtual bool SelectDirectory(std::string& directory) = 0;
   virtual void Information(const std::string& text, const std::string& title) = 0;
   virtual void Error(const std::string& text) = 0;
-  // Existing images a run would replace: the text, then "Replace them?" with Replace, Keep both, Cancel.
-  virtual TReplaceAnswer AskReplaceImages(const std::string& text) = 0;
+  // Existing images a run would replace: the text, then "Replace them?" with Replace, Keep both, Cancel, and
+  // Update when the folder holds an earlier extract's result.log.
+  virtual TReplaceAnswer AskReplaceImages(const std::string& text, bool canUpdate) = 0;
   // A yes or no question: true for yes. defaultYes: Yes is the button Enter presses (an offer), else No
   // (a question before something is lost).
   virtual bool Confirm(const std::string& text, bool defaultYes = false) = 0;

@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "engine/game_update.h"
 #include "engine/main.h"
 #include "window/dialogs.h"
 
@@ -154,6 +156,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   int selectLogFilter_ = 1;
   std::map<int, std::string> resultPaths_;  // results pane line -> the file or folder it names
   bool closeAfterRun_ = false;
+  std::optional<TUpdatePlan> update_;  // the run is an update of an earlier extract: what it found
   int workers_ = 0;
   std::string targetDir_;
   // The run's state and the list's, from which updateActions() derives every enabled state.

@@ -17,6 +17,7 @@
 
 #include "engine/game_folder.h"
 #include "engine/result_log.h"
+#include "engine/game_update.h"
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -264,7 +265,10 @@ bool TMainForm::AskAboutTarget(TRunRequest& request) {
   }
   const std::vector<std::string> existing = ExistingImages(request);
   if (existing.empty()) return true;
-  switch (dialogs_->AskReplaceImages(ExistingImagesText(existing, request.TargetDir))) {
+  switch (dialogs_->AskReplaceImages(ExistingImagesText(existing, request.TargetDir), log.Exists)) {
+    case TReplaceAnswer::Update:
+      update_ = PrepareUpdate(request, Entries());
+      return true;
     case TReplaceAnswer::Replace:
       request.ExistingImages = TRunRequest::TExisting::Replace;
       return true;
@@ -287,6 +291,8 @@ void TMainForm::RunInto(const TRunRequest& request, TRunOutcome& outcome) {
     }
   } restore{*this, request.TargetDir};
   outcome = engine_.Run(request).Outcome;
+  if (update_)
+    for (const std::string& line : UpdateReport(*update_)) Results->append(QString::fromStdString(line).toHtmlEscaped());
 }
 
 void TMainForm::BProcessClick() {
@@ -304,6 +310,7 @@ void TMainForm::BProcessClick() {
       EnterTargetDirectory(directory);
       targetDir_ = directory;
       TRunRequest request = RequestFor(directory);
+      update_.reset();
       if (!AskAboutTarget(request)) return;  // cancelled: nothing is written
       RunInto(request, outcome);
     }

@@ -182,16 +182,20 @@ void TQtDialogs::Error(const std::string& text) {
   QMessageBox::critical(owner_, kTitle, QString::fromStdString(text));
 }
 
-TReplaceAnswer TQtDialogs::AskReplaceImages(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text + ". Replace them?"),
+TReplaceAnswer TQtDialogs::AskReplaceImages(const std::string& text, bool canUpdate) {
+  const std::string update = canUpdate ? " (Update extracts only what the game changed since, never over an "
+                                         "edited image)" : "";
+  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text + ". Replace them?" + update),
                   QMessageBox::NoButton, owner_);
   QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
   QPushButton* keep = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
+  QPushButton* renew = canUpdate ? box.addButton(QStringLiteral("Update"), QMessageBox::AcceptRole) : nullptr;
   box.addButton(QMessageBox::Cancel);
   box.setDefaultButton(keep);  // the answer that loses nothing
   box.exec();
   if (box.clickedButton() == replace) return TReplaceAnswer::Replace;
   if (box.clickedButton() == keep) return TReplaceAnswer::KeepBoth;
+  if (renew != nullptr && box.clickedButton() == renew) return TReplaceAnswer::Update;
   return TReplaceAnswer::Cancel;
 }
 

@@ -22,7 +22,7 @@ class TQtDialogs : public TDialogs {
   void Information(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
   void OpenPath(const std::string& path) override;
-  TReplaceAnswer AskReplaceImages(const std::string& text) override;
+  TReplaceAnswer AskReplaceImages(const std::string& text, bool canUpdate) override;
   bool Confirm(const std::string& text, bool defaultYes = false) override;
   std::optional<std::string> SelectFontFile() override;
   std::optional<std::string> SelectGameFolder() override;

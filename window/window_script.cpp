@@ -25,7 +25,7 @@ bool TScriptDialogs::SelectDirectory(std::string& directory) {
 void TScriptDialogs::Information(const std::string& text, const std::string& title) { Note(title + " " + text); }
 void TScriptDialogs::Error(const std::string& text) { Note("error: " + text); }
 
-TReplaceAnswer TScriptDialogs::AskReplaceImages(const std::string& text) {
+TReplaceAnswer TScriptDialogs::AskReplaceImages(const std::string& text, bool /*canUpdate*/) {
   Note("asked: " + text);
   return TReplaceAnswer::KeepBoth;
 }

@@ -33,7 +33,7 @@ class TScriptDialogs : public TDialogs {
   bool SelectDirectory(std::string& directory) override;
   void Information(const std::string& text, const std::string& title) override;
   void Error(const std::string& text) override;
-  TReplaceAnswer AskReplaceImages(const std::string& text) override;
+  TReplaceAnswer AskReplaceImages(const std::string& text, bool canUpdate) override;
   bool Confirm(const std::string& text, bool defaultYes = false) override;
 
   std::string NextDirectory;

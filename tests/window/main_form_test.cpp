@@ -101,8 +101,9 @@ struct TScriptedDialogs : TDialogs {
   }
   void Error(const std::string& text) override { errors.push_back(text); }
   void OpenPath(const std::string& path) override { opened.push_back(path); }
-  TReplaceAnswer AskReplaceImages(const std::string& text) override {
+  TReplaceAnswer AskReplaceImages(const std::string& text, bool canUpdate) override {
     questions.push_back(text);
+    updateOffered.push_back(canUpdate);
     const TReplaceAnswer a = replaceAnswers.empty() ? TReplaceAnswer::Cancel : replaceAnswers.front();
     if (!replaceAnswers.empty()) replaceAnswers.pop_front();
     return a;
@@ -115,6 +116,7 @@ struct TScriptedDialogs : TDialogs {
   std::vector<bool> confirmDefaults;  // each question's default answer
   std::vector<std::string> opened;
   std::deque<TReplaceAnswer> replaceAnswers;  // none left: Cancel
+  std::vector<bool> updateOffered;
   bool confirmAnswer = false;
   std::vector<std::string> questions;
 
@@ -304,6 +306,7 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
   } rows[] = {
       {TReplaceAnswer::Replace, false, {"tex0.bmp", "tex1.tga"}},  // the record stays where it was
       {TReplaceAnswer::KeepBoth, true, {"tex0.bmp", "tex1.tga", "tex0 (2).bmp"}},
+      {TReplaceAnswer::Update, true, {"tex0.bmp", "tex1.tga"}},  // the game did not change: nothing written
       {std::nullopt, true, {"tex0.bmp", "tex1.tga"}},
   };
   for (const auto& row : rows) {
@@ -325,6 +328,12 @@ TEST_F(MainForm, ASecondRunAsksBeforeReplacingImagesAndKeepsTheFolderMap) {
     form->BProcessClick();
     ASSERT_EQ(script->questions.size(), 1u);
     EXPECT_EQ(script->questions[0], "1 image in " + target + " already exists and would be replaced: tex0.bmp");
+    EXPECT_EQ(script->updateOffered.back(), true);  // the folder holds an extract's result.log
+    if (row.answer == TReplaceAnswer::Update) {
+      EXPECT_NE(Part<QTextEdit>(*form, "Results")->toPlainText().toStdString().find(
+                    "update: 0 new, 0 changed (0 of them edited: kept), 1 unchanged, 0 removed"),
+                std::string::npos);
+    }
     EXPECT_EQ(script->informations.empty(), !row.answer);  // Cancel runs nothing and says nothing
     TBitmap now;
     ReadBMP(target + "/tex0.bmp", now);
