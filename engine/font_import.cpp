@@ -84,6 +84,12 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   if (!PutBackInPlace(record, sheet, font)) {
     if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased));
     CheckGlyphTexture(font.Pixels, texturePath);
+    // The table's own cells with glyphs erased: new glyphs, as intended or by a slip; said before they are laid.
+    if (!font.Erased.empty())
+      context.Reporter->Warning(record.SourcePath, record.ImagePath + ": taken as a sheet of new glyphs, laid from " +
+                                                       CodeText(std::max(record.FirstCode, record.NewCode)) + " on" +
+                                                       ErasedNote(record, font.Erased),
+                                "cells of new glyphs");
     font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
                                  {record.SourcePath, texturePath, record.ImagePath});
   }

@@ -268,6 +268,25 @@ TEST(Mods, ASheetWhoseMarkerColumnWasTouchedIsRefusedNamingTheRows) {
   EXPECT_FALSE(fs::exists(dir.File("MOD/ui/fonts/font.dds")));
 }
 
+// The own sheet with a glyph erased is a sheet of new glyphs (the documented way to make one), but it may be
+// a slip: the run says so, naming the erased glyph, before laying it over 0xC0 on.
+TEST(Mods, AnOwnSheetWithAGlyphErasedIsNamedBeforeItIsLaidAsNewGlyphs) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("OUT");
+  ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + Quoted(out) + " " + Quoted(s + "/game"), dir).status, 0);
+  const std::string sheet = out + "/ui/fonts/font.tga";
+  TBitmap picture;
+  ReadTGA(sheet.c_str(), picture);
+  picture.FillRect({kGlyphColumn, 33 * (12 + kCellGap), picture.Width(), 33 * (12 + kCellGap) + 12}, TRgb(0, 0, 0), 0);
+  WriteTGA(sheet.c_str(), picture, 1);
+  AddFontCodes(out + "/result.log");
+  const Outcome insert = Cli("insert -o " + Quoted(dir.File("MOD")) + " " + Quoted(out + "/result.log"), dir);
+  EXPECT_EQ(insert.status, 0) << insert.err;
+  EXPECT_NE(insert.err.find("font.tga: taken as a sheet of new glyphs, laid from 0xC0 on (it has the table's cells, "
+                            "but the glyphs of 0x41 are erased"), std::string::npos) << insert.err;
+}
+
 // A work tree copied elsewhere and edited there, its log given without --here: the images the log names
 // are unedited, and the run says which images beside the log it did not use, as it does without the option.
 TEST(Mods, ACopiedTreeSaysWhichImagesBesideItsLogAreNotUsed) {
