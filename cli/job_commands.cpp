@@ -51,8 +51,9 @@ void AddEntry(bool extract, const std::string& a, std::vector<eit::TJobEntry>& e
     entries.push_back({eit::TJobKind::ReplayLog, Absolute(a)});
   } else if (!extract && ext == ".lst") {
     // Lines stay as written: relative ones are taken from the target directory, as in the window.
-    for (const auto& [line, entry] : eit::NumberedListEntries(eit::LoadLines(a)))
-      entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
+    const auto listed = eit::NumberedListEntries(eit::LoadLines(a));
+    if (listed.empty()) throw eit::Exception(a + " lists no result log: a project list holds one log's path a line");
+    for (const auto& [line, entry] : listed) entries.push_back({eit::TJobKind::ProjectList, entry, Absolute(a), line});
   } else if (!eit::FileExists(a) && !eit::DirectoryExists(a)) {
     throw eit::Exception(a + ": no such file or folder");
   } else {

@@ -436,3 +436,38 @@ TEST(Cli, FolderNamesWithColonsAndBackslashesRoundTrip) {
 }  // namespace
 }  // namespace eit
 #endif
+
+namespace eit {
+namespace {
+
+// A log saved by Notepad as "Unicode" (UTF-16 with its mark) or as UTF-32 replays as its UTF-8 self does.
+TEST(Cli, ALogSavedAsUtf16OrUtf32ReplaysAsItsUtf8Self) {
+  testing::TempDir dir;
+  const std::string s = dir.File("S"), out = dir.File("ÖUT");
+  ASSERT_EQ(Cli("samples " + testing::Quoted(s), dir).status, 0);
+  ASSERT_EQ(Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(s + "/stone.dds"), dir).status, 0);
+  const std::string utf8 = testing::Slurp(out + "/result.log");
+  for (const int unit : {2, 4}) {
+    std::string wide = unit == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
+    // Decoded from UTF-8 by hand: the log holds only characters below U+10000.
+    for (std::size_t i = 0; i < utf8.size();) {
+      const auto c = static_cast<unsigned char>(utf8[i]);
+      std::uint32_t code = c;
+      std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
+      if (n == 2) code = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+      if (n == 3)
+        code = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
+               (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
+      for (int k = 0; k < unit; ++k) wide += static_cast<char>((code >> (8 * k)) & 0xFF);
+      i += n;
+    }
+    const std::string log = out + "/wide" + std::to_string(unit) + ".log", mod = dir.File("MOD" + std::to_string(unit));
+    std::ofstream(log, std::ios::binary) << wide;
+    const Outcome insert = Cli("insert -o " + testing::Quoted(mod) + " " + testing::Quoted(log), dir);
+    ASSERT_EQ(insert.status, 0) << insert.err;
+    EXPECT_EQ(testing::Slurp(mod + "/stone.dds"), testing::Slurp(s + "/stone.dds")) << unit;
+  }
+}
+
+}  // namespace
+}  // namespace eit

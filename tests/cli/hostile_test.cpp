@@ -192,6 +192,17 @@ const Hostile kCases[] = {
        return std::vector<std::string>{s + "/t.log"};
      },
      "t.log", "names no edited image"},
+    // Logs and lists that give nothing to do say so; one that cannot be read whole is refused naming why.
+    {"log_empty", true, [](auto& s) { return One(s, "e.log", std::string()); }, "e.log", "is empty"},
+    {"log_of_comments_only", true, [](auto& s) { return One(s, "c.log", std::string("; mine\r\n\r\n")); }, "c.log",
+     "holds no record"},
+    {"log_with_a_nul", true,
+     [](auto& s) { return One(s, "n.log", std::string("#Format: DDS\r\n#Source: a\0b.dds\r\n", 27)); }, "n.log",
+     "line 2 holds a NUL byte"},
+    {"log_utf16_cut", true, [](auto& s) { return One(s, "u.log", std::string("\xFF\xFE#\0F", 5)); }, "u.log",
+     "is UTF-16 (little-endian) text, cut short in the middle of a character"},
+    {"list_empty", true, [](auto& s) { return One(s, "p.lst", std::string("\r\n  \r\n")); }, "p.lst",
+     "lists no result log"},
     {"listed_log_missing", true,
      [](auto& s) { return One(s, "p.lst", std::string("\r\n") + s + "/gone.log\r\n"); }, "p.lst",
      "line 2: Cannot open file"},
