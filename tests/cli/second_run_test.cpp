@@ -87,6 +87,7 @@ TEST_F(SecondRun, PaintedImagesAreKeptUnlessReplacingIsAskedFor) {
     std::vector<std::string> rebuilt;    // what its insert writes
   } rows[] = {
       {"", 1, true, {"stone.bmp", "sky.tga"}, {"stone.dds", "sky.dds"}},
+      {"--overwrite=false", 1, true, {"stone.bmp", "sky.tga"}, {"stone.dds", "sky.dds"}},  // a value is meant
       {"--overwrite", 0, false, {"stone.bmp", "sky.tga", "bricks.bmp"}, {"stone.dds", "sky.dds", "bricks.dds"}},
       {"--keep-both", 0, true, {"stone.bmp", "sky.tga", "stone (2).bmp", "bricks.bmp"},
        {"stone.dds", "sky.dds", "stone (2).dds", "bricks.dds"}},
