@@ -225,6 +225,15 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& args) {
   return parser.line;
 }
 
+std::vector<std::pair<std::string, std::vector<std::string>>> DeclaredOptions() {
+  std::vector<std::pair<std::string, std::vector<std::string>>> declared;
+  for (const TCommandOptions& known : Commands()) {
+    declared.emplace_back(known.name, std::vector<std::string>{});
+    for (const TOption& o : known.options) declared.back().second.emplace_back(o.names);
+  }
+  return declared;
+}
+
 std::string HelpLine(const std::string& command) {
   return command.empty() ? "Run \"eitool-cli --help\" to see the commands."
                          : "Run \"eitool-cli " + command + " --help\" to see its options.";

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace eit::cli {
@@ -31,6 +32,10 @@ struct TCommandLine {
 // Options take their value as "--opt VALUE" or "--opt=VALUE" (short ones as "-j 4" or "-j4"); "--" ends
 // the options. Raises UsageError.
 TCommandLine ReadCommandLine(const std::vector<std::string>& args);
+
+// Every option each command declares, by the names CLI11 takes ("-o,--output"), in declaration order: the one
+// place that names them, which the usage texts, the bash completion and the manual page are held to.
+std::vector<std::pair<std::string, std::vector<std::string>>> DeclaredOptions();
 
 // The line a usage error ends with: the --help that tells more ('Run "eitool-cli sheet --help" to see its options.').
 std::string HelpLine(const std::string& command);

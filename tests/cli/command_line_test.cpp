@@ -2,10 +2,13 @@
 // usage errors, read as the program reads them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "cli/command_line.h"
 #include "cli/option_values.h"
+#include "cli/usage.h"
+#include "support/cli_run.h"
 #include "platform/paths.h"
 
 namespace eit::cli {
@@ -162,6 +165,36 @@ TEST(CommandLine, ValuesAreReadAsEachOptionNeedsThem) {
       got = e.message;
     }
     EXPECT_EQ(got, row.gives) << row.args;
+  }
+}
+
+// The usage, the bash completion and the manual page name every option each command declares, so that an
+// option added in one place is not missing from the others.
+TEST(CommandLine, UsageCompletionAndManualPageNameEveryDeclaredOption) {
+  const std::string completion = testing::Slurp(EIT_SOURCE_DIR "/packaging/eitool-cli.bash-completion");
+  const std::string manual = testing::Slurp(EIT_SOURCE_DIR "/packaging/eitool-cli.1");
+  for (const auto& [command, options] : DeclaredOptions()) {
+    const std::size_t at = completion.find("    " + command + ") options=\"");
+    ASSERT_NE(at, std::string::npos) << command;
+    const std::size_t open = completion.find('"', at) + 1;
+    const std::string line = " " + completion.substr(open, completion.find('"', open) - open) + " ";
+    const std::string usage = UsageOf(command);
+    for (const std::string& names : options) {
+      std::vector<std::string> each;
+      for (std::size_t from = 0; from <= names.size();) {
+        const std::size_t comma = std::min(names.find(',', from), names.size());
+        each.push_back(names.substr(from, comma - from));
+        from = comma + 1;
+      }
+      for (const std::string& name : each)
+        EXPECT_NE(line.find(" " + name + " "), std::string::npos) << command << " " << name;
+      const std::string& longName = each.back();
+      std::string escaped;
+      for (const char c : longName) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+      EXPECT_NE(manual.find(escaped), std::string::npos) << longName;
+      EXPECT_TRUE(std::any_of(each.begin(), each.end(), [&](const std::string& n) { return usage.find(n) != std::string::npos; }))
+          << command << " " << longName;
+    }
   }
 }
 
