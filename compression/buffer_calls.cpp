@@ -114,7 +114,7 @@ void DecompressBuf(const void* Input, std::int32_t InputLength, std::int32_t Exp
       if (!outOfRoom) {
         if (result == Z_OK) continue;
         // Room is not what is missing: the data are truncated, corrupt, or need a dictionary.
-        throw EDecompressionError(ZlibErrorText(result));
+        throw EDecompressionError(ZlibErrorText(result), result);
       }
       const std::int64_t step = growStep > 0 ? growStep : 256;
       outputLength += step;

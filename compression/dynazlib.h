@@ -31,8 +31,14 @@ std::string ZlibErrorText(int code);
 // The interface version both init calls ask for.
 inline constexpr const char* zlib_Version = "1.1.3";
 
+// Code: zlib's result code when the failure is one of zlib's (Z_MEM_ERROR: out of memory), else 0.
 class EZlibError : public Exception {
-  using Exception::Exception;
+ public:
+  explicit EZlibError(const std::string& message, int code = 0) : Exception(message), code_(code) {}
+  int Code() const { return code_; }
+
+ private:
+  int code_;
 };
 class ECompressionError : public EZlibError {
   using EZlibError::EZlibError;

@@ -121,12 +121,12 @@ bool PackWhole(TPackEngine engine, const std::uint8_t* data, std::size_t size, T
   if (lib == nullptr) return false;
   std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor*)> c(lib->allocCompressor(kLibdeflateLevel),
                                                                              lib->freeCompressor);
-  if (!c) throw ECompressionError(ZlibErrorText(-4));
+  if (!c) throw ECompressionError(ZlibErrorText(-4), -4);
   // Not zeroed first: libdeflate writes what it returns.
   const std::size_t bound = lib->zlibCompressBound(c.get(), size);
   const std::unique_ptr<std::uint8_t[]> packed(new std::uint8_t[bound]);
   const std::size_t n = lib->zlibCompress(c.get(), data, size, packed.get(), bound);
-  if (n == 0) throw ECompressionError(ZlibErrorText(-5));
+  if (n == 0) throw ECompressionError(ZlibErrorText(-5), -5);
   for (std::size_t done = 0; done < n;) {
     const auto piece = static_cast<std::int32_t>(std::min<std::size_t>(n - done, kTransferPieceBytes));
     destination.WriteBuffer(packed.get() + done, piece);

@@ -75,12 +75,12 @@ void LoadZlibLibrary() {
 const detail::TZlibEntries& detail::Zlib() { return Binding().entries; }
 
 int CompressCheck(int code) {
-  if (code < 0) throw ECompressionError(ZlibErrorText(code));
+  if (code < 0) throw ECompressionError(ZlibErrorText(code), code);
   return code;
 }
 
 int DecompressCheck(int code) {
-  if (code < 0) throw EDecompressionError(ZlibErrorText(code));
+  if (code < 0) throw EDecompressionError(ZlibErrorText(code), code);
   return code;
 }
 

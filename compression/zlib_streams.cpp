@@ -140,7 +140,7 @@ std::int32_t TDecompressionStream::Read(void* buffer, std::int32_t count) {
         const int result = detail::Zlib().inflate(&ZRecord, Z_NO_FLUSH);
         if (result != Z_BUF_ERROR) DecompressCheck(result);
         if (result == Z_STREAM_END) streamEnded_ = true;
-        if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result));
+        if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result), result);
         if (ZRecord.avail_out == before || result == Z_BUF_ERROR) return count - static_cast<std::int32_t>(ZRecord.avail_out);
         continue;
       }
@@ -151,7 +151,7 @@ std::int32_t TDecompressionStream::Read(void* buffer, std::int32_t count) {
     const int result = DecompressCheck(detail::Zlib().inflate(&ZRecord, Z_NO_FLUSH));
     if (result == Z_STREAM_END) streamEnded_ = true;
     // Without the dictionary it asks for, inflate would make no progress, ever.
-    if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result));
+    if (result == Z_NEED_DICT) throw EDecompressionError(ZlibErrorText(result), result);
   }
   return count;
 }

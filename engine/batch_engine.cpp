@@ -24,15 +24,16 @@ std::string FormatNameOf(TJobKind kind) {
 bool IsExportKind(TJobKind kind) { return kind == TJobKind::Texture || kind == TJobKind::FontSheet; }
 
 bool IsOutOfMemory(const std::exception& error) {
-  return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ||
-         (dynamic_cast<const EZlibError*>(&error) != nullptr && error.what() == ZlibErrorText(Z_MEM_ERROR));
+  const auto* zlib = dynamic_cast<const EZlibError*>(&error);
+  return dynamic_cast<const std::bad_alloc*>(&error) != nullptr || (zlib != nullptr && zlib->Code() == Z_MEM_ERROR);
 }
 
 std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
   std::string message = error.what();
   if (IsOutOfMemory(error)) message = "there is not enough memory for this file";
   // The streams' own words say only that bytes were missing; the user needs to hear why.
-  if (message == SReadError) message += " (the file ends before all of its data: it is cut short or damaged)";
+  if (dynamic_cast<const EShortRead*>(&error) != nullptr)
+    message += " (the file ends before all of its data: it is cut short or damaged)";
   if (file.empty() || message.find(file) != std::string::npos) return message;
   return file + ": " + message;
 }

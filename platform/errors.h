@@ -19,6 +19,10 @@ class EStreamError : public Exception {
 class EReadError : public EStreamError {
   using EStreamError::EStreamError;
 };
+// A read that found fewer bytes than the data it reads claims: the file is cut short or damaged.
+class EShortRead : public EReadError {
+  using EReadError::EReadError;
+};
 class EWriteError : public EStreamError {
   using EStreamError::EStreamError;
 };

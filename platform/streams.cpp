@@ -24,7 +24,7 @@ std::int64_t TStream::Size() {
 }
 
 void TStream::ReadBuffer(void* buffer, std::int32_t count) {
-  if (count != 0 && Read(buffer, count) != count) throw EReadError(SReadError);
+  if (count != 0 && Read(buffer, count) != count) throw EShortRead(SReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, std::int32_t count) {
