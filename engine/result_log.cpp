@@ -52,6 +52,7 @@ namespace {
 std::optional<std::string> Decoded(const std::string& part) {
   std::string name;
   for (std::size_t i = 0; i < part.size(); ++i) {
+    if (part[i] == ':' || part[i] == '\\') return std::nullopt;  // written escaped, always
     if (part[i] != '%') {
       name += part[i];
       continue;

@@ -7,6 +7,7 @@
 
 #include "engine/result_log.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto lines = eit::SplitLines(reinterpret_cast<const char*>(data), size);
@@ -26,11 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (code < 0 || code > 0xFF) __builtin_trap();
     for (const auto& [a, b] : step.Record.Alike)
       if (a < 0 || a > 0xFF || b < 0 || b > 0xFF) __builtin_trap();
-    // A record's tree is a folder below the target: never absolute, never a drive, never "..".
+    // A record's tree is a folder below the target: never absolute, never a drive, never "..". A name may
+    // hold ':' or '\\' where the system allows it (an encoded tree line).
     const std::string& tree = step.Record.Tree;
-    if (!tree.empty() && (tree[0] == '/' || tree[0] == '\\' || tree.find(':') != std::string::npos)) __builtin_trap();
+    if (!tree.empty() && tree[0] == eit::PathDelim) __builtin_trap();
+    if (eit::PathDelim == '\\' && tree.find(':') != std::string::npos) __builtin_trap();
     for (std::size_t at = 0; at <= tree.size();) {
-      const std::size_t end = std::min(tree.find_first_of("/\\", at), tree.size());
+      const std::size_t end = std::min(tree.find(eit::PathDelim, at), tree.size());
       if (tree.compare(at, end - at, "..") == 0 && end - at == 2) __builtin_trap();
       at = end + 1;
     }

@@ -138,6 +138,7 @@ TEST(ResultLogReading, TreeLinesRoundTripEveryNameAndLeadNowhereElse) {
       {"#Tree: C:/x", "", "names a folder outside the target directory"},
       {"#Tree: :a/%2E%2E", "", "names a folder outside the target directory"},  // only three escapes exist
       {"#Tree: :a/..", "", "names a folder outside the target directory"},
+      {"#Tree: :a:b", "", "names a folder outside the target directory"},  // an encoded line escapes its ':'s
   };
   for (const Row& row : rows) {
     std::string error;
