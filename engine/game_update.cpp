@@ -63,7 +63,7 @@ TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<
   for (const TJobEntry& entry : entries) {
     const auto found = records.find(AbsolutePath(entry.Path));
     if (found == records.end()) {
-      plan.Extract.push_back(entry), plan.Added.push_back(entry), plan.Run.push_back(entry), ++plan.New;
+      plan.Added.push_back(entry), plan.Run.push_back(entry), ++plan.New;
       continue;
     }
     const TImportRecord record = std::move(found->second);
@@ -72,11 +72,11 @@ TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<
         !FileExists(record.ImagePath) || (record.Digest && StillAsStamped(record.ImagePath, *record.Digest));
     if (record.Origins.empty()) {
       ++plan.Unknown;
-      if (unedited) plan.Extract.push_back(entry), plan.Run.push_back(entry);
+      if (unedited) plan.Run.push_back(entry);
     } else if (!SourcesChanged(entry, record.Origins)) {
       ++plan.Unchanged;
     } else if (unedited) {
-      plan.Extract.push_back(entry), plan.Run.push_back(entry), ++plan.Changed;
+      plan.Run.push_back(entry), ++plan.Changed;
     } else {
       TJobEntry compare = entry;
       compare.Comparison = true;

@@ -16,8 +16,6 @@ struct TUpdatePlan {
   // extracted (it is replaced), and the comparisons below.
   std::vector<TJobEntry> Run;
   std::vector<TJobEntry> Added;  // the new sources alone, whose images must not exist yet
-  // Sources new to the log, and changed ones whose image is still as extracted (it is replaced).
-  std::vector<TJobEntry> Extract;
   // Changed sources under an edited image: their new picture is written beside it, for comparison.
   std::vector<TJobEntry> Compare;
   std::vector<std::string> EditedImages;  // the edited images of Compare, in its order
