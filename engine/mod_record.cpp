@@ -29,6 +29,15 @@ void RemoveEmptyFolders(std::string folder, const std::string& mod) {
   }
 }
 
+// A file that cannot be read is not known to be as written: it stays.
+bool SameHash(const std::string& path, const std::string& hash) {
+  try {
+    return StampOfFile(path).Hash == hash;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 TModRecord::TModRecord(const std::string& logPath, const std::string& modDir)
@@ -67,7 +76,7 @@ TModRecord::TTakenBack TModRecord::Unedited(const std::string& source) {
   for (const TWrote& w : found->second) {
     const auto now = FileSizeAndTime(w.Path);
     if (!now) continue;  // gone already
-    if (now->Size != w.Size || StampOfFile(w.Path).Hash != w.Hash) {
+    if (now->Size != w.Size || !SameHash(w.Path, w.Hash)) {
       back.Changed.push_back(w.Path);
       continue;
     }
