@@ -443,7 +443,7 @@ namespace {
 // A log saved by Notepad as "Unicode" (UTF-16 with its mark) or as UTF-32 replays as its UTF-8 self does.
 TEST(Cli, ALogSavedAsUtf16OrUtf32ReplaysAsItsUtf8Self) {
   testing::TempDir dir;
-  const std::string s = dir.File("S"), out = dir.File("ÖUT");
+  const std::string s = dir.File("S"), out = dir.File("OUT");
   ASSERT_EQ(Cli("samples " + testing::Quoted(s), dir).status, 0);
   ASSERT_EQ(Cli("extract -o " + testing::Quoted(out) + " " + testing::Quoted(s + "/stone.dds"), dir).status, 0);
   const std::string utf8 = testing::Slurp(out + "/result.log");
