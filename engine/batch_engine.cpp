@@ -217,12 +217,9 @@ void TBatchEngine::ExecuteEntry(TEntryRun& run) {
       throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
                       "rename the file before extracting it");
     // The sources as read, for a later extract --update to tell what the game changed.
-    if (IsExportKind(run.Entry.Kind)) {
-      std::vector<std::string> sources = {run.Entry.Path};
-      if (run.Entry.Kind == TJobKind::FontSheet) sources.push_back(FontTexturePath(run.Entry.Path));
-      for (const std::string& source : sources)
+    if (IsExportKind(run.Entry.Kind))
+      for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
         if (FileExists(source)) run.Log.insert(run.Log.end() - 1, OriginLine(StampOfSource(source)));
-    }
     ProcessItem(run);
   } catch (const std::exception& e) {
     KeepFailure(run, e);

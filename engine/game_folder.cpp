@@ -78,4 +78,9 @@ void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk)
 
 std::string FontTexturePath(const std::string& tablePath) { return ExistingSpelling(ChangeFileExt(tablePath, ".dds")); }
 
+std::vector<std::string> SourcesOf(TJobKind kind, const std::string& path) {
+  if (kind == TJobKind::FontSheet) return {path, FontTexturePath(path)};
+  return {path};
+}
+
 }  // namespace eit

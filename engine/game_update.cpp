@@ -13,14 +13,8 @@ namespace eit {
 
 namespace {
 
-// The files an entry reads: a texture; a font's table and its texture.
-std::vector<std::string> SourcesOf(const TJobEntry& entry) {
-  if (entry.Kind == TJobKind::FontSheet) return {entry.Path, FontTexturePath(entry.Path)};
-  return {entry.Path};
-}
-
 bool SourcesChanged(const TJobEntry& entry, const std::vector<TImageStamp>& origins) {
-  const std::vector<std::string> sources = SourcesOf(entry);
+  const std::vector<std::string> sources = SourcesOf(entry.Kind, entry.Path);
   if (origins.size() != sources.size()) return true;
   for (std::size_t k = 0; k < sources.size(); ++k)
     if (!StillAsStamped(sources[k], origins[k])) return true;
@@ -43,7 +37,7 @@ std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKin
   if (!SourcesChanged(entry, record.Origins)) return std::nullopt;
   const auto image = FileSizeAndTime(record.ImagePath);
   std::int64_t updated = 0;
-  for (const std::string& source : SourcesOf(entry))
+  for (const std::string& source : SourcesOf(format, record.SourcePath))
     if (const auto now = FileSizeAndTime(source)) updated = std::max(updated, now->Change != 0 ? now->Change : now->Time);
   if (!image || image->Time >= updated) return std::nullopt;  // redone since, on the new picture
   return "the game changed " + record.SourcePath + " after this image was made (an update?): the edit is of its "

@@ -36,6 +36,8 @@ inline const TLogKeywords LogKeywords;
 
 // The texture of a font table: beside it, its name with ".dds", in whatever case it lies there.
 std::string FontTexturePath(const std::string& tablePath);
+// The files an export of this kind reads: a texture; a font's table, then its texture.
+std::vector<std::string> SourcesOf(TJobKind kind, const std::string& path);
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);
 bool IsExportKind(TJobKind kind);

@@ -37,9 +37,8 @@ void TBatchEngine::Unedited(const std::string& source) {
   TModRecord* record = ModRecordNow();
   if (record == nullptr) return;
   // A font's texture is written under its own name, its table under the record's.
-  std::vector<std::string> sources = {source};
-  if (ExtractFileExtLower(source) == ".tdt") sources.push_back(FontTexturePath(source));
-  for (const std::string& s : sources) {
+  const bool font = ExtractFileExtLower(source) == ".tdt";
+  for (const std::string& s : SourcesOf(font ? TJobKind::FontSheet : TJobKind::Texture, source)) {
     const TModRecord::TTakenBack back = record->Unedited(s);
     for (const std::string& path : back.Removed)
       ShowResult(SourceName(s) + ": unedited again: " + path + " taken out of the mod");

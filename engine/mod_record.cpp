@@ -94,9 +94,9 @@ TModRecord::TTakenBack TModRecord::Unedited(const std::string& source) {
 }
 
 void TModRecord::Save() const {
-  std::vector<std::string> lines = {"; What eitool wrote into each mod folder from " + ExtractFileName(path_.substr(
-                                        0, path_.size() - 5)) + ": a file still as written leaves the mod when its "
-                                        "record is unedited again. Keep it beside the log."};
+  const std::string log = ExtractFileName(path_.substr(0, path_.size() - PathFor("").size()));
+  std::vector<std::string> lines = {"; What eitool wrote into each mod folder from " + log + ": a file still as "
+                                    "written leaves the mod when its record is unedited again. Keep it beside the log."};
   for (const auto& [mod, records] : mods_) {
     if (records.empty()) continue;
     lines.push_back(kMod + mod);

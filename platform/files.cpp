@@ -130,22 +130,29 @@ void UnregisterFromCleanup(int slot) {
 }
 
 TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
-  // The temporary lives beside the final file so that the rename never crosses file systems.
-  static std::mutex lock;
-  static std::mt19937_64 gen{std::random_device{}()};
-  const std::string name = ExtractFileName(path);
 #ifndef _WIN32
   // Held before the temporary exists, so that no other run takes it for one of a killed run.
   folderName_ = AbsolutePath(FolderOf(path));
   folder_ = HoldFolder(folderName_);
-  struct Held {
-    TAtomicFile& file;
-    bool made = false;
-    ~Held() {
-      if (!made && file.folder_ >= 0) ReleaseFolder(file.folderName_);  // the constructor failed
-    }
-  } held{*this};
 #endif
+  try {
+    CreateTemporary();
+  } catch (...) {
+#ifndef _WIN32
+    if (folder_ >= 0) ReleaseFolder(folderName_);
+#endif
+    throw;
+  }
+  stream_->SetShownName(path_);
+  claim_ = std::make_unique<TTemporaryClaim>(temporary_);
+}
+
+void TAtomicFile::CreateTemporary() {
+  // The temporary lives beside the final file so that the rename never crosses file systems.
+  static std::mutex lock;
+  static std::mt19937_64 gen{std::random_device{}()};
+  const std::string& path = path_;
+  const std::string name = ExtractFileName(path);
   for (int attempt = 0;; ++attempt) {
     std::uint64_t random;
     {
@@ -186,11 +193,6 @@ TAtomicFile::TAtomicFile(const std::string& path) : path_(path) {
       throw;
     }
   }
-  stream_->SetShownName(path_);
-  claim_ = std::make_unique<TTemporaryClaim>(temporary_);
-#ifndef _WIN32
-  held.made = true;
-#endif
 }
 
 TAtomicFile::~TAtomicFile() {

@@ -44,6 +44,7 @@ class TAtomicFile {
   void RefuseToReplace() { noReplace_ = true; }
 
  private:
+  void CreateTemporary();
   void Publish();
   void PublishNoReplace();
   static void CheckFinalName(const std::string& path);
