@@ -103,9 +103,9 @@ TPictureFormat ExtractFormat(TImageFiles files, const TBitmap& bitmap) {
   return FormatFor(files, bitmap.PixelFormat() == TPixelFormat::pf32bit ? 32 : 24);
 }
 
-void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format) {
+void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format, int threads) {
   switch (format) {
-    case TPictureFormat::Png: return WritePngToStream(stream, bitmap);
+    case TPictureFormat::Png: return WritePngToStream(stream, bitmap, threads);
     case TPictureFormat::Tga: return WriteTgaToStream(stream, bitmap);
     case TPictureFormat::Bmp: return WriteBmpToStream(stream, bitmap);
   }

@@ -22,7 +22,8 @@ std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const s
 
 enum class TPictureFormat { Bmp, Tga, Png };
 // BMP: 24-bit, or 32-bit with an alpha mask; TGA: uncompressed, 24 or 32 bits; PNG: RGB or RGBA, 8 bits.
-void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format);
+// threads: how many the encoder may take (PNG codes its rows in pieces); the caller owns them.
+void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format, int threads = 1);
 // The format a file name's extension (".bmp", ".tga", ".png", any case) asks for; nothing for another.
 std::optional<TPictureFormat> PictureFormatOfName(const std::string& path);
 

@@ -27,7 +27,7 @@ void ReadPngFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
 void ReadPNG(const std::string& path, TBitmap& bitmap);
 
 // Writes a bitmap as PNG. Raises EWriteError from the stream, EInvalidGraphic for an empty bitmap.
-void WritePngToStream(TStream& stream, const TBitmap& bitmap);
+void WritePngToStream(TStream& stream, const TBitmap& bitmap, int threads = 1);
 
 // The library's name and version, for --version and About ("libspng 0.7.3").
 std::string PngLibraryDescription();

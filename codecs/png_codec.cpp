@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "platform/limits.h"
@@ -184,7 +183,7 @@ void WriteChunk(TStream& stream, const char* type, const std::uint8_t* data, std
 // Written by hand rather than through the library: zlib, even at its fastest, takes five times as long as
 // writing the TGA; this writes one form only (8-bit RGB or RGBA, each row filtered by its left neighbour)
 // through a coder made for it. What it writes is read back by the library in the tests.
-void WritePngToStream(TStream& stream, const TBitmap& bitmap) {
+void WritePngToStream(TStream& stream, const TBitmap& bitmap, int threads) {
   if (bitmap.Width() <= 0 || bitmap.Height() <= 0) throw EInvalidGraphic("a PNG image cannot be empty");
   const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
   const std::size_t channels = alpha ? 4 : 3;
@@ -217,7 +216,7 @@ void WritePngToStream(TStream& stream, const TBitmap& bitmap) {
   };
   std::vector<std::uint8_t> idat;
   idat.reserve(height * rowBytes / 3);
-  png::DeflateFast(rows, idat, static_cast<int>(std::min(4u, std::max(1u, std::thread::hardware_concurrency()))));
+  png::DeflateFast(rows, idat, std::max(1, threads));
 
   static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   stream.WriteBuffer(kSignature, 8);

@@ -40,16 +40,6 @@ std::string ErrorNamingFile(const std::exception& error, const std::string& file
 
 namespace {
 
-// Whether the message names the file, however its separators are spelled (Windows takes both).
-bool Mentions(const std::string& message, const std::string& file) {
-  auto native = [](std::string text) {
-    for (char& c : text)
-      if (c == '/') c = PathDelim;
-    return text;
-  };
-  return native(message).find(native(file)) != std::string::npos;
-}
-
 void AddSource(std::set<TFileId>& ids, const std::string& path) {
   if (const std::optional<TFileId> id = FileIdOf(path)) ids.insert(*id);
 }
@@ -92,7 +82,6 @@ void TBatchEngine::ResetDisplay() {
   frontEnd_.SetCurrentMessage("");
   frontEnd_.SetExtracted("");
   extractedCount_ = 0;
-  progress_ = 0;
   frontEnd_.SetProgress(0);
   frontEnd_.SetTotal(0);
 }
@@ -168,7 +157,10 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   replayStopped_ = false;
   frontEnd_.SetTotal(0);
   const int workers = WorkersFor(request_->Workers, entries.size());
-  const TRunOutcome outcome = workers > 1 ? RunParallel(entries, workers) : RunSequential(entries);
+  TRunInputs inputs{*request_, names, plans_, stop_};
+  // The cores the run was given and its entries leave idle go to each picture's encoder.
+  inputs.PictureThreads = std::clamp(WorkersFor(request_->Workers, SIZE_MAX) / workers, 1, 4);
+  const TRunOutcome outcome = RunPool(entries, inputs, 0, workers);
   ResetDisplay();
   ShowCounts();
   // An insert extracts nothing: it says what it wrote.
@@ -192,108 +184,37 @@ void TBatchEngine::ShowResult(const std::string& line, const std::string& path) 
     frontEnd_.AddResultFor(line, path);
 }
 
-void TBatchEngine::ExecuteEntry(TEntryRun& run) {
-  run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
-  // An insert mirrors the tree only for the records that say they came from one.
-  if (!run.Entry.Folder.empty()) run.Log.insert(run.Log.begin() + 1, TreeLine(run.Entry.Folder));
-  run.CurrentFiles = {run.Entry.Path, FontTexturePath(run.Entry.Path)};
-  run.Context.TargetDir = request_->TargetDir;
-  run.Context.SubFolder = run.Entry.Folder;
-  run.Context.ResultLog = &run.Log;
-  run.Context.Reporter = &run;
-  run.Context.Names = names_;
-  run.Context.Entry = run.Index;
-  run.Context.SingleOutput = IsExportKind(run.Entry.Kind);
-  run.Context.Strict = request_->Strict;
-  run.Context.ChangedOnly = request_->ChangedOnly;
-  run.Context.Comparison = run.Entry.Comparison;
-  run.Context.NoReplace = request_->ExistingImages != TRunRequest::TExisting::Replace;
-  run.Folder = run.Entry.Folder;
-  run.Context.Engine = request_->Engine;
-  run.Context.Images = request_->Images;
-  try {
-    // A result log line cannot hold a line break: such a name would come back split, and its record lost.
-    if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
-      throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
-                      "rename the file before extracting it");
-    // The sources as read, for a later extract --update to tell what the game changed.
-    if (IsExportKind(run.Entry.Kind))
-      for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
-        if (FileExists(source)) run.Log.insert(run.Log.end() - 1, OriginLine(StampOfSource(source)));
-    ProcessItem(run);
-  } catch (const std::exception& e) {
-    KeepFailure(run, e);
-  }
-  // Whatever happened, later entries may take their names now.
-  names_->Finish(run.Index);
-}
-
-std::string TBatchEngine::FailureText(const TEntryRun& run, const std::exception& e, bool& named) const {
-  // Every message names a file it concerns; one that names none gets the record's source (in a
-  // replay) or the entry put in front.
-  std::string message = e.what();
-  named = !IsOutOfMemory(e) && std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(), [&](const std::string& f) {
-    return !f.empty() && Mentions(message, f);
-  });
-  if (!named) message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
-  if (!run.Entry.List.empty()) {
-    message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + message;
-    named = false;  // raised with the list's name, not as it was
-  }
-  return message;
-}
-
-void TBatchEngine::KeepFailure(TEntryRun& run, const std::exception& e) {
-  run.Failed = true;
-  run.OutOfMemory = IsOutOfMemory(e);
-  run.Message = FailureText(run, e, run.Named);
-  run.Error = std::current_exception();
-}
-
 void TBatchEngine::RecordFailed(const std::string& entry, const std::string& message) {
   ++report_.FailedEntries;
   report_.Failures.push_back(message);
   frontEnd_.EntryFailed(entry, message);
 }
 
-void TBatchEngine::ShowReports(TEntryRun& run) {
-  for (TEntryRun::Report& r : run.Reports) {
-    shownFolder_ = r.Folder;
-    if (r.Kind == TEntryRun::Report::Published) {
-      // An output that cannot take its name ends the entry there, as it would have with one worker;
-      // what the entry wrote after it is dropped with its temporaries.
-      try {
-        r.Files.Publish();
-      } catch (const std::exception& e) {
-        KeepFailure(run, e);
-        break;
-      }
-    } else if (r.Kind == TEntryRun::Report::Written) {
-      FileWritten(r.Source, r.Output, r.Bytes, r.What);
-    } else if (r.Kind == TEntryRun::Report::Skipped) {
-      FileSkipped(r.Source, r.What);
-    } else if (r.Kind == TEntryRun::Report::Failed) {
-      RecordFailed(run.Entry.Path, r.What);
-    } else if (r.Kind == TEntryRun::Report::Unedited) {
-      Unedited(r.Source);
-    } else {
-      Warning(r.Source, r.What, r.WarningKind);
-    }
-  }
-  run.Reports.clear();
-}
-
-void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
+void TBatchEngine::BeginTurn(const TEntryRun& run, std::size_t count) {
+  if (turn_ == run.Index) return;
+  turn_ = run.Index;
   shownFolder_ = run.Entry.Folder;
   modLog_ = run.Entry.Path;
-  if (!run.Direct) {
-    frontEnd_.EntryStarting(run.Index, count, run.Entry.Path);
-    frontEnd_.JobStarting();
-    struct Ended {
-      TFrontEnd& frontEnd;
-      ~Ended() { frontEnd.JobEnded(); }
-    } ended{frontEnd_};
-    ShowReports(run);
+  frontEnd_.EntryStarting(run.Index, count, run.Entry.Path);
+  frontEnd_.JobStarting();
+}
+
+void TBatchEngine::TakeEntry(TEntryRun& run, std::exception_ptr unpublished, std::size_t count) {
+  BeginTurn(run, count);
+  struct Ended {
+    TBatchEngine& engine;
+    ~Ended() {
+      engine.turn_ = SIZE_MAX;
+      engine.frontEnd_.JobEnded();
+    }
+  } ended{*this};
+  ShowReports(run, run.TakeReports(), unpublished);
+  if (unpublished) {
+    try {
+      std::rethrow_exception(unpublished);
+    } catch (const std::exception& e) {
+      KeepFailure(run, e);
+    }
   }
   if (run.Failed) {
     if (!request_->KeepGoing) {
@@ -308,54 +229,6 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::size_t count) {
   }
   replayStopped_ = replayStopped_ || run.ReplayStopped;
   frontEnd_.EntryFinished(run.Index + 1, count);
-}
-
-TRunOutcome TBatchEngine::RunSequential(const std::vector<TJobEntry>& entries, std::size_t from) {
-  const std::size_t n = entries.size();
-  for (std::size_t i = from; i < n; ++i) {
-    frontEnd_.EntryStarting(i, n, entries[i].Path);
-    modLog_ = entries[i].Path;
-    TEntryRun run(*this, i, entries[i], true);
-    shownFolder_ = entries[i].Folder;
-    ExecuteEntry(run);
-    TakeEntry(run, n);
-    frontEnd_.SetTotal(static_cast<int>(i * 100 / n));
-    frontEnd_.ProcessMessages();
-    if (stop_ != 0 && (i + 1 < n || replayStopped_)) return TRunOutcome::Stopped;
-  }
-  return TRunOutcome::Completed;
-}
-
-void TBatchEngine::ProcessItem(TEntryRun& run) {
-  if (run.Direct) frontEnd_.JobStarting();
-  struct Ended {
-    TFrontEnd& frontEnd;
-    bool direct;
-    ~Ended() {
-      if (direct) frontEnd.JobEnded();
-    }
-  } ended{frontEnd_, run.Direct};
-  switch (run.Entry.Kind) {
-    case TJobKind::Texture:
-      ExportTexture(run.Context, run.Entry.Path);
-      break;
-    case TJobKind::FontSheet:
-      ExportFontSheet(run.Context, run.Entry.Path);
-      break;
-    case TJobKind::ReplayLog:
-    case TJobKind::ProjectList:
-      ReplayLog(run, run.Entry.Path);
-      break;
-    default:
-      break;
-  }
-}
-
-void TBatchEngine::ShowProgress(int position) {
-  if (position == progress_) return;
-  progress_ = position;
-  frontEnd_.SetProgress(position);
-  frontEnd_.ProcessMessages();
 }
 
 }  // namespace eit

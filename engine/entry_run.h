@@ -1,76 +1,88 @@
-// One entry of a run under way: what the batch engine's files share, not for other folders.
+// One entry of a run under way: its work's inputs and what it gives back. The work runs on a worker
+// of the run's pool and touches nothing else; the run's own thread takes what it gives, in entry order.
 #pragma once
 
+#include <atomic>
 #include <exception>
+#include <map>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/main.h"
 
 namespace eit {
 
-struct TBatchEngine::TEntryRun : TJobReporter {
-  struct Report {
-    enum { Written, Skipped, Warned, Published, Failed, Unedited } Kind;
-    std::string Source, Output, What;
-    std::int64_t Bytes;
-    TFinishedOutput Files;  // Published: what takes its name at this point of the entry
-    std::string WarningKind = {};
-    std::string Folder = {};  // the source's folder in a game's tree, which names it
-  };
+// What every entry of a run reads and none writes (the output names take their turns themselves).
+struct TRunInputs {
+  const TRunRequest& Request;
+  TOutputNames& Names;
+  const std::map<std::string, TLogPlan>& Plans;  // the run's logs, read before anything was written
+  const std::atomic<std::int32_t>& Stop;
+  // The pool has one worker: memory that runs out is the entry's failure, with nobody else to blame.
+  bool Alone = true;
+  int PictureThreads = 1;  // threads a picture's encoder may take
+};
 
-  TEntryRun(TBatchEngine& engine, std::size_t index, const TJobEntry& entry, bool direct)
-      : Engine(engine), Index(index), Entry(entry), Direct(direct) {}
+// What an entry made, in the order made: the run's thread publishes and shows it.
+struct TEntryReport {
+  enum { Written, Skipped, Warned, Published, Failed, Unedited } Kind;
+  std::string Source, Output, What;
+  std::int64_t Bytes;
+  TFinishedOutput Files;  // Published: what takes its name at this point of the entry
+  std::string WarningKind = {};
+  std::string Folder = {};  // the source's folder in a game's tree, which names it
+};
+
+class TEntryRun : public TJobReporter {
+ public:
+  TEntryRun(std::size_t index, const TJobEntry& entry) : Index(index), Entry(entry) {}
 
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                    const std::string& what) override {
-    if (Direct)
-      Engine.FileWritten(source, output, bytes, what);
-    else
-      Reports.push_back({Report::Written, source, output, what, bytes, {}, {}, Folder});
+    Add({TEntryReport::Written, source, output, what, bytes, {}, {}, Folder});
   }
   void FileSkipped(const std::string& source, const std::string& reason) override {
-    if (Direct)
-      Engine.FileSkipped(source, reason);
-    else
-      Reports.push_back({Report::Skipped, source, "", reason, 0, {}, {}, Folder});
+    Add({TEntryReport::Skipped, source, "", reason, 0, {}, {}, Folder});
   }
   void Warning(const std::string& source, const std::string& text, const std::string& kind = "") override {
-    if (Direct)
-      Engine.Warning(source, text, kind);
-    else
-      Reports.push_back({Report::Warned, source, "", text, 0, {}, kind, Folder});
+    Add({TEntryReport::Warned, source, "", text, 0, {}, kind, Folder});
   }
-  void Unedited(const std::string& source) override {
-    if (Direct)
-      Engine.Unedited(source);
-    else
-      Reports.push_back({Report::Unedited, source, "", "", 0, {}});
-  }
+  void Unedited(const std::string& source) override { Add({TEntryReport::Unedited, source, "", "", 0, {}, {}, Folder}); }
   // A record of a log failed and the log goes on (keep-going runs).
-  void RecordFailed(const std::string& message) {
-    if (Direct)
-      Engine.RecordFailed(Entry.Path, message);
-    else
-      Reports.push_back({Report::Failed, "", "", message, 0, {}});
-  }
-  // Every earlier entry is done when one worker runs the entries; several wait for the entry's turn.
+  void RecordFailed(const std::string& message) { Add({TEntryReport::Failed, "", "", message, 0, {}, {}, Folder}); }
   void Publish(TFinishedOutput output) override {
-    if (Direct)
-      output.Publish();
-    else
-      Reports.push_back({Report::Published, "", "", "", 0, std::move(output)});
+    Add({TEntryReport::Published, "", "", "", 0, std::move(output), {}, Folder});
+  }
+  // The reports made since the last call, in the order made (the run's thread takes them).
+  std::vector<TEntryReport> TakeReports() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return std::exchange(reports_, {});
+  }
+  // Where a replay stands, for the run's thread to show.
+  void Progress(std::size_t line, std::size_t lines, const std::string& caption) {
+    std::lock_guard<std::mutex> guard(lock_);
+    line_ = line;
+    lines_ = lines;
+    caption_ = caption;
+  }
+  struct TProgress {
+    std::size_t Line = 0, Lines = 0;
+    std::string Caption;
+  };
+  TProgress ProgressNow() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return {line_, lines_, caption_};
   }
 
-  TBatchEngine& Engine;
-  std::size_t Index;
-  TJobEntry Entry;
-  // One worker: reports and progress go straight to the front end, on the calling thread. Several:
-  // they wait here until the entry's turn to be shown.
-  bool Direct;
+  const std::size_t Index;
+  const TJobEntry Entry;
+  // Set by the run's thread: an output of the entry could not take its name, and the rest is dropped.
+  std::atomic<bool> Cancelled{false};
+  // The work's own, read by the run's thread once the entry is done.
   TJobContext Context;
   std::vector<std::string> Log;  // the entry's result log lines
-  std::vector<Report> Reports;
   std::string CurrentSource;              // the record under way in a replay
   std::string Folder;                     // its folder in a game's tree, which names it in reports
   std::vector<std::string> CurrentFiles;  // files an error may name
@@ -80,6 +92,25 @@ struct TBatchEngine::TEntryRun : TJobReporter {
   bool OutOfMemory = false;
   std::string Message;
   std::exception_ptr Error;
+
+ private:
+  void Add(TEntryReport report) {
+    std::lock_guard<std::mutex> guard(lock_);
+    reports_.push_back(std::move(report));
+  }
+  std::mutex lock_;
+  std::vector<TEntryReport> reports_;
+  std::size_t line_ = 0, lines_ = 0;
+  std::string caption_;
 };
+
+// Runs the entry's job to its end, keeping a failure in the entry rather than raising it; later entries
+// may take their names once it returns.
+void WorkEntry(const TRunInputs& inputs, TEntryRun& run);
+// Replays one result log or project list: each record's edited image goes back into a rebuilt file.
+void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logPath);
+// The message a failure is shown with, naming its file; named says whether the error named it itself.
+std::string FailureText(const TEntryRun& run, const std::exception& error, bool& named);
+void KeepFailure(TEntryRun& run, const std::exception& error);
 
 }  // namespace eit

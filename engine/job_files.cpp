@@ -214,7 +214,7 @@ void WriteExport(TJobContext& context, const std::string& source, const std::str
                  const TBitmap& picture, const std::string& what) {
   auto file = std::make_unique<TAtomicFile>(outputPath);
   if (context.NoReplace) file->RefuseToReplace();
-  WritePicture(file->Stream(), picture, ExtractFormat(context.Images, picture));
+  WritePicture(file->Stream(), picture, ExtractFormat(context.Images, picture), context.PictureThreads);
   const std::int64_t bytes = file->Finish();
   // Taken from the temporary, which keeps its time when it takes its name.
   TakeTimeOf(source, file->TemporaryPath());

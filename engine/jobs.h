@@ -110,6 +110,7 @@ struct TJobContext {
   bool NoReplace = false;
   TPackEngine Engine = TPackEngine::Fastest;
   TImageFiles Images = TImageFiles::BmpTga;  // what exports write
+  int PictureThreads = 1;  // threads a picture's encoder may take, of those the run was given
 
   // TargetDir + separator + name, made distinct from the outputs already written in this run.
   std::string ExportPath(const std::string& name);

@@ -6,6 +6,7 @@
 #include <map>
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,6 +83,9 @@ enum class TRunOutcome { Completed, Stopped };
 
 struct TReplayStep;
 class TModRecord;
+class TEntryRun;
+struct TEntryReport;
+struct TRunInputs;
 // A log read and planned once for its run: its line count and its replay's steps.
 struct TLogPlan {
   std::size_t LineCount = 0;
@@ -152,10 +156,10 @@ struct TRunReport {
 // "4,980"
 std::string GroupedCount(std::int64_t n);
 
-class TBatchEngine : private TJobReporter {
+class TBatchEngine {
  public:
   explicit TBatchEngine(TFrontEnd& frontEnd);
-  ~TBatchEngine() override;
+  ~TBatchEngine();
 
   // Runs every entry with the job of its kind, into the request's TargetDir. Writes
   // TargetDir/result.log when export entries left lines. Raises the first job error (in entry order)
@@ -170,33 +174,26 @@ class TBatchEngine : private TJobReporter {
   static int WorkersFor(int workers, std::size_t count);
 
  private:
-  struct TEntryRun;     // one entry under way: its context, log lines and reports
-  struct TParallelRun;  // the entries of a run with several workers
-  // Runs the job of the entry's kind.
-  void ProcessItem(TEntryRun& run);
-  // Replays one result log: each record's edited image goes back into a rebuilt file.
-  void ReplayLog(TEntryRun& run, const std::string& logPath);
-  void ReplayRecord(TEntryRun& run, const std::string& logPath, const TReplayStep& step);
-  // Runs one entry to its end, keeping a failure in the run rather than raising it.
-  void ExecuteEntry(TEntryRun& run);
-  void KeepFailure(TEntryRun& run, const std::exception& error);
-  // The message a failure is shown with, naming its file; named says whether the error named it itself.
-  std::string FailureText(const TEntryRun& run, const std::exception& error, bool& named) const;
+  struct TRunPool;  // the workers of a run, and the run's thread taking their entries in order
   // A failure the run goes on after (keep-going runs): an entry, or a record of a log.
   void RecordFailed(const std::string& entry, const std::string& message);
+  // The entry's turn to be shown: the front end hears of it once.
+  void BeginTurn(const TEntryRun& run, std::size_t count);
+  // Shows where the entry in turn stands; streaming, also what it made so far (a pool of one, whose
+  // entries never run again).
+  void ShowEntry(TEntryRun& run, bool streaming, std::exception_ptr& unpublished, std::size_t count);
+  // Publishes an entry's outputs and shows its reports, in the order the entry made them; an output that
+  // cannot take its name is kept in unpublished, and the entry is cancelled.
+  void ShowReports(TEntryRun& run, std::vector<TEntryReport> reports, std::exception_ptr& unpublished);
   // Takes a finished entry into the run, in entry order: its outputs take their names, then its
   // results, its log lines or its failure.
-  void TakeEntry(TEntryRun& run, std::size_t count);
-  // Publishes a parallel entry's outputs and shows its reports, in the order the entry made them.
-  void ShowReports(TEntryRun& run);
+  void TakeEntry(TEntryRun& run, std::exception_ptr unpublished, std::size_t count);
   TRunOutcome RunEntries(const std::vector<TJobEntry>& entries);
-  TRunOutcome RunSequential(const std::vector<TJobEntry>& entries, std::size_t from = 0);
-  TRunOutcome RunParallel(const std::vector<TJobEntry>& entries, int workers);
-  void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                   const std::string& what) override;
-  void FileSkipped(const std::string& source, const std::string& reason) override;
-  void Warning(const std::string& source, const std::string& text, const std::string& kind = "") override;
-  void Unedited(const std::string& source) override;
+  TRunOutcome RunPool(const std::vector<TJobEntry>& entries, TRunInputs inputs, std::size_t from, int workers);
+  void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes, const std::string& what);
+  void FileSkipped(const std::string& source, const std::string& reason);
+  void Warning(const std::string& source, const std::string& text, const std::string& kind = "");
+  void Unedited(const std::string& source);
   // The run's counts: images passed over unedited, warnings of one kind past the first few.
   void ShowCounts();
   // What inserts wrote into the target, by log (ChangedOnly runs): an edit taken back leaves the mod.
@@ -211,8 +208,6 @@ class TBatchEngine : private TJobReporter {
   void ResetDisplay();
   // A results line: into the report and to the front end (with the file it names, when there is one).
   void ShowResult(const std::string& line, const std::string& path = "");
-  // Moves the per-log bar, letting pending work run when it moved.
-  void ShowProgress(int position);
 
   TFrontEnd& frontEnd_;
   const TRunRequest* request_ = nullptr;
@@ -220,7 +215,7 @@ class TBatchEngine : private TJobReporter {
   std::atomic<std::int32_t> stop_{0};
   std::int32_t extractedCount_ = 0;
   TOutputNames* names_ = nullptr;
-  int progress_ = 0;
+  std::size_t turn_ = SIZE_MAX;  // the entry the front end was told of
   bool running_ = false;
   bool replayStopped_ = false;  // a stop came in the middle of a log
   std::string shownFolder_;     // the tree folder of the entry whose results are shown now

@@ -1,8 +1,50 @@
 // What a run tells its front end as it goes: files written and skipped, warnings, and its counts.
+#include <algorithm>
+
+#include "engine/entry_run.h"
 #include "engine/main.h"
 #include "platform/paths.h"
 
 namespace eit {
+
+void TBatchEngine::ShowEntry(TEntryRun& run, bool streaming, std::exception_ptr& unpublished, std::size_t count) {
+  BeginTurn(run, count);
+  const TEntryRun::TProgress progress = run.ProgressNow();
+  if (progress.Lines > 0) {
+    frontEnd_.SetCurrentMessage(progress.Caption);
+    // A log of one line would divide by zero: its bar stays at 0.
+    const std::size_t last = progress.Lines - 1;
+    frontEnd_.SetProgress(last > 0 ? static_cast<int>(std::min(progress.Line, last) * 100 / last) : 0);
+  }
+  if (streaming) ShowReports(run, run.TakeReports(), unpublished);
+}
+
+void TBatchEngine::ShowReports(TEntryRun& run, std::vector<TEntryReport> reports, std::exception_ptr& unpublished) {
+  for (TEntryReport& r : reports) {
+    // An output that cannot take its name ends the entry there; what the entry wrote after it is
+    // dropped with its temporaries.
+    if (unpublished) return;
+    shownFolder_ = r.Folder;
+    if (r.Kind == TEntryReport::Published) {
+      try {
+        r.Files.Publish();
+      } catch (const std::exception&) {
+        unpublished = std::current_exception();
+        run.Cancelled = true;
+      }
+    } else if (r.Kind == TEntryReport::Written) {
+      FileWritten(r.Source, r.Output, r.Bytes, r.What);
+    } else if (r.Kind == TEntryReport::Skipped) {
+      FileSkipped(r.Source, r.What);
+    } else if (r.Kind == TEntryReport::Failed) {
+      RecordFailed(run.Entry.Path, r.What);
+    } else if (r.Kind == TEntryReport::Unedited) {
+      Unedited(r.Source);
+    } else {
+      Warning(r.Source, r.What, r.WarningKind);
+    }
+  }
+}
 
 void TBatchEngine::FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
                                const std::string& what) {

@@ -184,10 +184,10 @@ constexpr const char* kLowMemory = "";  // the sanitizers' reservations fit no l
 #if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 constexpr const char* kLowMemory = "";
 #else
-constexpr const char* kLowMemory = "ulimit -v 20000; ";
+constexpr const char* kLowMemory = "ulimit -v 30000; ";
 #endif
 #else
-constexpr const char* kLowMemory = "ulimit -v 20000; ";  // room for one run, not for eight threads' stacks
+constexpr const char* kLowMemory = "ulimit -v 30000; ";  // room for one worker's run, not for eight workers' stacks
 #endif
 
 // Every way a second run meets the folder's map leaves a log whose insert rebuilds what both runs

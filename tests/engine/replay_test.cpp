@@ -7,6 +7,7 @@
 #include "formats/misc.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/edits.h"
 #include "support/engine.h"
 #include "support/textures.h"
 #include "codecs/targa.h"
@@ -23,7 +24,11 @@ struct TQuietFrontEnd : TFrontEnd {
   int progress = 0;
   std::function<void()> onMessages;
   void SetCurrentMessage(const std::string&) override {}
-  void SetProgress(int p) override { progress = p; }
+  std::vector<int> progresses;
+  void SetProgress(int p) override {
+    progress = p;
+    progresses.push_back(p);
+  }
   void SetTotal(int t) override { totals.push_back(t); }
   void SetExtracted(const std::string&) override {}
   void AddResult(const std::string& line) override { results.push_back(line); }
@@ -172,10 +177,11 @@ TEST_F(Replay, RecordsWithoutAFormatAreReadOverAndProgressFollowsTheLines) {
                                   "\"#Source:\" and \"#Target\" lines, as an extract writes them");
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
-  // A log of one record: steps at lines 0 and 1 only, the bar at 0 then 50, Progress up by 2.
+  // A log of one record: the run's bar at 0, full once the log is done, and 0 again; the log's bar within it.
   frontEnd.totals.clear();
   Insert({Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("a.bmp")})});
-  EXPECT_EQ(frontEnd.totals, (std::vector<int>{0, 0, 0, 50, 0, 0}));  // run start, log start, 2 steps, run bar, reset
+  EXPECT_EQ(frontEnd.totals, (std::vector<int>{0, 100, 0}));  // run start, the log taken, reset
+  for (const int p : frontEnd.progresses) EXPECT_TRUE(p >= 0 && p <= 100) << p;
   frontEnd.totals.clear();
   EXPECT_THROW(Insert({Log({"#Format: DDS", "#Source: " + a})}), Exception);  // no record, and no division by zero
 }
@@ -212,19 +218,24 @@ TEST_F(Replay, BadRecordsFailClearlyAndWriteNothing) {
 }
 
 TEST_F(Replay, StopIsHonouredAfterEachLine) {
-  const std::string a = Save("src/a.dds", testing::MakeTextureImage(2, 2, 24));
-  const std::string b = Save("src/b.dds", testing::MakeTextureImage(2, 2, 24));
-  WriteBMP(dir.File("x.bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
+  // So many records that the stop, asked for at the first chance the front end gets, comes before the end.
+  std::vector<std::string> lines;
+  constexpr int kRecords = 300;
+  for (int k = 0; k < kRecords; ++k) {
+    const std::string name = "t" + std::to_string(k);
+    const std::string source = Save("src/" + name + ".dds", testing::MakeTextureImage(2, 2, 24));
+    WriteBMP(dir.File(name + ".bmp"), TBitmap(TPixelFormat::pf24bit, 2, 2));
+    lines.insert(lines.end(), {"#Format: DDS", "#Source: " + source, "#Target BMP: " + dir.File(name + ".bmp")});
+  }
   frontEnd.onMessages = [this] { engine.RequestStop(); };
-  const TRunOutcome outcome =
-      engine
-          .Run(testing::Request(TJobKind::ReplayLog,
-                                {Log({"#Format: DDS", "#Source: " + a, "#Target BMP: " + dir.File("x.bmp"),
-                                      "#Format: DDS", "#Source: " + b, "#Target BMP: " + dir.File("x.bmp")})},
-                                dir.File("new")))
-          .Outcome;
-  EXPECT_EQ(outcome, TRunOutcome::Stopped);
-  EXPECT_FALSE(std::filesystem::exists(dir.File("new/a.dds")));  // stopped after the format line
+  const TRunReport report = engine.Run(testing::Request(TJobKind::ReplayLog, {Log(lines)}, dir.File("new")));
+  EXPECT_EQ(report.Outcome, TRunOutcome::Stopped);
+  // What was rebuilt before the stop is there, whole, and said; nothing after it.
+  const std::size_t written = testing::FilesUnder(dir.File("new")).size();
+  EXPECT_LT(written, static_cast<std::size_t>(kRecords));
+  EXPECT_EQ(report.Written.size(), written);
+  for (std::size_t k = 0; k < written; ++k)
+    EXPECT_TRUE(std::filesystem::exists(dir.File("new/t" + std::to_string(k) + ".dds"))) << k;
 }
 
 // --- fonts ----------------------------------------------------------------------------------

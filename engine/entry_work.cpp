@@ -1,0 +1,120 @@
+// An entry's work: its inputs in, its outputs, reports, log lines and failure out. It runs on a worker of
+// the run's pool and reaches neither the engine nor a front end.
+#include <algorithm>
+#include <new>
+
+#include "engine/entry_run.h"
+#include "engine/game_folder.h"
+#include "engine/image_stamp.h"
+#include "engine/result_log.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+// Whether the message names the file, however its separators are spelled (Windows takes both).
+bool Mentions(const std::string& message, const std::string& file) {
+  auto native = [](std::string text) {
+    for (char& c : text)
+      if (c == '/') c = PathDelim;
+    return text;
+  };
+  return native(message).find(native(file)) != std::string::npos;
+}
+
+void Prepare(const TRunInputs& inputs, TEntryRun& run) {
+  const TRunRequest& request = inputs.Request;
+  run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
+  // An insert mirrors the tree only for the records that say they came from one.
+  if (!run.Entry.Folder.empty()) run.Log.insert(run.Log.begin() + 1, TreeLine(run.Entry.Folder));
+  run.CurrentFiles = {run.Entry.Path, FontTexturePath(run.Entry.Path)};
+  run.Folder = run.Entry.Folder;
+  TJobContext& context = run.Context;
+  context.TargetDir = request.TargetDir;
+  context.SubFolder = run.Entry.Folder;
+  context.ResultLog = &run.Log;
+  context.Reporter = &run;
+  context.Names = &inputs.Names;
+  context.Entry = run.Index;
+  context.SingleOutput = IsExportKind(run.Entry.Kind);
+  context.Strict = request.Strict;
+  context.ChangedOnly = request.ChangedOnly;
+  context.Comparison = run.Entry.Comparison;
+  context.NoReplace = request.ExistingImages != TRunRequest::TExisting::Replace;
+  context.Engine = request.Engine;
+  context.Images = request.Images;
+  context.PictureThreads = inputs.PictureThreads;
+}
+
+void RunJob(const TRunInputs& inputs, TEntryRun& run) {
+  // A result log line cannot hold a line break: such a name would come back split, and its record lost.
+  if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
+    throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
+                    "rename the file before extracting it");
+  // The sources as read, for a later extract --update to tell what the game changed.
+  if (IsExportKind(run.Entry.Kind))
+    for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
+      if (FileExists(source)) run.Log.insert(run.Log.end() - 1, OriginLine(StampOfSource(source)));
+  switch (run.Entry.Kind) {
+    case TJobKind::Texture:
+      ExportTexture(run.Context, run.Entry.Path);
+      break;
+    case TJobKind::FontSheet:
+      ExportFontSheet(run.Context, run.Entry.Path);
+      break;
+    case TJobKind::ReplayLog:
+    case TJobKind::ProjectList:
+      ReplayLog(inputs, run, run.Entry.Path);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void WorkEntry(const TRunInputs& inputs, TEntryRun& run) {
+  try {
+    Prepare(inputs, run);
+    RunJob(inputs, run);
+  } catch (const std::exception& e) {
+    try {
+      KeepFailure(run, e);
+    } catch (...) {
+      // No memory left to word it: the failure goes as raised.
+      run.Failed = run.Named = run.OutOfMemory = true;
+      run.Error = std::current_exception();
+    }
+  } catch (...) {
+    run.Failed = run.Named = true;
+    run.Error = std::current_exception();
+  }
+  // Whatever happened, later entries may take their names now.
+  inputs.Names.Finish(run.Index);
+}
+
+std::string FailureText(const TEntryRun& run, const std::exception& e, bool& named) {
+  // Every message names a file it concerns; one that names none gets the record's source (in a
+  // replay) or the entry put in front.
+  std::string message = e.what();
+  named = !IsOutOfMemory(e) && std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(), [&](const std::string& f) {
+    return !f.empty() && Mentions(message, f);
+  });
+  if (!named) message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
+  if (!run.Entry.List.empty()) {
+    message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + message;
+    named = false;  // raised with the list's name, not as it was
+  }
+  return message;
+}
+
+void KeepFailure(TEntryRun& run, const std::exception& e) {
+  run.Failed = true;
+  run.OutOfMemory = IsOutOfMemory(e);
+  run.Message = FailureText(run, e, run.Named);
+  run.Error = std::current_exception();
+}
+
+}  // namespace eit
