@@ -335,7 +335,7 @@ void ReadBMP(const std::string& path, TBitmap& bitmap) {
   try {
     Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + path + " (" + e.Why() + ")");
+    throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + path + " (" + e.Why() + ")", path);
   }
 }
 

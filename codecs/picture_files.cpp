@@ -36,7 +36,7 @@ void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
   if (IsPngSignature(head, got)) return ReadPNG(path, bitmap);
   if (got >= 2 && head[0] == 'B' && head[1] == 'M') return ReadBMP(path, bitmap);
   if (const char* other = OtherFormat(head, got))
-    throw EInvalidGraphic(path + ": " + other + ", which the insert does not take; save it as PNG, TGA or BMP");
+    throw EInvalidGraphic(path + ": " + other + ", which the insert does not take; save it as PNG, TGA or BMP", path);
   ReadTGA(path.c_str(), bitmap);
 }
 

@@ -33,7 +33,7 @@ struct TMallocFree {
 };
 
 [[noreturn]] void Refuse(const std::string& name, const std::string& why) {
-  throw EInvalidGraphic("PNG image is not valid" + (name.empty() ? std::string() : ": " + name) + " (" + why + ")");
+  throw EInvalidGraphic("PNG image is not valid" + (name.empty() ? std::string() : ": " + name) + " (" + why + ")", name);
 }
 
 std::string Reason(int code) {

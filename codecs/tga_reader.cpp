@@ -184,7 +184,7 @@ void ReadTGA(const char* path, TBitmap& bitmap) {
   try {
     Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), result);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string("TGA image is not valid: ") + path + " (" + e.why + ")");
+    throw EInvalidGraphic(std::string("TGA image is not valid: ") + path + " (" + e.why + ")", path);
   }
   bitmap = std::move(result);
 }

@@ -36,6 +36,7 @@ class EZlibError : public Exception {
  public:
   explicit EZlibError(const std::string& message, int code = 0) : Exception(message), code_(code) {}
   int Code() const { return code_; }
+  TFailureKind Kind() const override { return code_ == -4 ? TFailureKind::OutOfMemory : TFailureKind::Refused; }  // Z_MEM_ERROR
 
  private:
   int code_;

@@ -23,18 +23,32 @@ std::string FormatNameOf(TJobKind kind) {
 
 bool IsExportKind(TJobKind kind) { return kind == TJobKind::Texture || kind == TJobKind::FontSheet; }
 
-bool IsOutOfMemory(const std::exception& error) {
-  const auto* zlib = dynamic_cast<const EZlibError*>(&error);
-  return dynamic_cast<const std::bad_alloc*>(&error) != nullptr || (zlib != nullptr && zlib->Code() == Z_MEM_ERROR);
+TFailure FailureOf(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Exception*>(&error)) return own->Failure();
+  const bool memory = dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
+  return {"", 0, memory ? TFailureKind::OutOfMemory : TFailureKind::Refused, error.what()};
+}
+
+bool IsOutOfMemory(const std::exception& error) { return FailureOf(error).Kind == TFailureKind::OutOfMemory; }
+
+bool NamesFile(const TFailure& failure, const std::string& file) {
+  // Spelled with either separator where the system takes both.
+  auto native = [](std::string text) {
+    for (char& c : text)
+      if (c == '/') c = PathDelim;
+    return text;
+  };
+  return !file.empty() && !failure.File.empty() && native(failure.File) == native(file);
 }
 
 std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
-  std::string message = error.what();
-  if (IsOutOfMemory(error)) message = "there is not enough memory for this file";
+  const TFailure failure = FailureOf(error);
+  std::string message = failure.Text;
+  if (failure.Kind == TFailureKind::OutOfMemory) message = "there is not enough memory for this file";
   // The streams' own words say only that bytes were missing; the user needs to hear why.
-  if (dynamic_cast<const EShortRead*>(&error) != nullptr)
+  if (failure.Kind == TFailureKind::CutShort)
     message += " (the file ends before all of its data: it is cut short or damaged)";
-  if (file.empty() || message.find(file) != std::string::npos) return message;
+  if (file.empty() || NamesFile(failure, file)) return message;
   return file + ": " + message;
 }
 
@@ -139,7 +153,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   const bool exports = std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); });
   if (exports && target.find_first_of("\r\n") != std::string::npos)
     throw Exception("The target directory " + target + " has a line break in its name, which a result log cannot "
-                    "record; choose another directory");
+                    "record; choose another directory", target);
   // Runs into one folder take turns: whether an image exists, the name it takes and result.log are
   // decided by one run at a time.
   std::unique_ptr<TFileLock> folderLock;
@@ -150,7 +164,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   // The folder's map is read before anything is written: what is not a result log is not merged into.
   const TTargetLog targetLog = exports ? ReadTargetLog(target) : TTargetLog{};
   if (!targetLog.Problem.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
-    throw Exception(targetLog.Problem);
+    throw Exception(targetLog.Problem, targetLog.Path);
   // Never kept as an output: what a run killed outright left here goes first, and the run says so.
   for (const std::string& left : RemoveLeftTemporaries(target, entries, plans_))
     ShowResult("removed " + left + ", left by a run that was killed before it could clean up");
@@ -184,10 +198,10 @@ void TBatchEngine::ShowResult(const std::string& line, const std::string& path) 
     frontEnd_.AddResultFor(line, path);
 }
 
-void TBatchEngine::RecordFailed(const std::string& entry, const std::string& message) {
+void TBatchEngine::RecordFailed(const std::string& entry, const TFailure& failure) {
   ++report_.FailedEntries;
-  report_.Failures.push_back(message);
-  frontEnd_.EntryFailed(entry, message);
+  report_.Failures.push_back(failure);
+  frontEnd_.EntryFailed(entry, failure.Text);
 }
 
 void TBatchEngine::BeginTurn(const TEntryRun& run, std::size_t count) {
@@ -219,10 +233,10 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::exception_ptr unpublished, std
   if (run.Failed) {
     if (!request_->KeepGoing) {
       if (run.Named) std::rethrow_exception(run.Error);
-      throw Exception(run.Message);
+      throw Exception(run.Failure);
     }
     // Only complete records go into result.log.
-    RecordFailed(run.Entry.Path, run.Message);
+    RecordFailed(run.Entry.Path, run.Failure);
   } else if (!run.Entry.Comparison) {
     SealDigests(run.Log);  // its images lie under their names now
     report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());

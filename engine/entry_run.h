@@ -33,6 +33,7 @@ struct TEntryReport {
   TFinishedOutput Files;  // Published: what takes its name at this point of the entry
   std::string WarningKind = {};
   std::string Folder = {};  // the source's folder in a game's tree, which names it
+  TFailure Failure = {};    // Failed: the record's failure
 };
 
 class TEntryRun : public TJobReporter {
@@ -51,7 +52,9 @@ class TEntryRun : public TJobReporter {
   }
   void Unedited(const std::string& source) override { Add({TEntryReport::Unedited, source, "", "", 0, {}, {}, Folder}); }
   // A record of a log failed and the log goes on (keep-going runs).
-  void RecordFailed(const std::string& message) { Add({TEntryReport::Failed, "", "", message, 0, {}, {}, Folder}); }
+  void RecordFailed(const TFailure& failure) {
+    Add({TEntryReport::Failed, "", "", failure.Text, 0, {}, {}, Folder, failure});
+  }
   void Publish(TFinishedOutput output) override {
     Add({TEntryReport::Published, "", "", "", 0, std::move(output), {}, Folder});
   }
@@ -89,8 +92,7 @@ class TEntryRun : public TJobReporter {
   bool ReplayStopped = false;
   bool Failed = false;
   bool Named = false;  // the error names its file as it stands
-  bool OutOfMemory = false;
-  std::string Message;
+  TFailure Failure;  // what the user is told, and of which file
   std::exception_ptr Error;
 
  private:
@@ -109,8 +111,9 @@ class TEntryRun : public TJobReporter {
 void WorkEntry(const TRunInputs& inputs, TEntryRun& run);
 // Replays one result log or project list: each record's edited image goes back into a rebuilt file.
 void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logPath);
-// The message a failure is shown with, naming its file; named says whether the error named it itself.
-std::string FailureText(const TEntryRun& run, const std::exception& error, bool& named);
+// The failure as the user is told of it, naming its file (the record's or the entry's when the error
+// names none); named says whether the error named it itself.
+TFailure EntryFailure(const TEntryRun& run, const std::exception& error, bool& named);
 void KeepFailure(TEntryRun& run, const std::exception& error);
 
 }  // namespace eit

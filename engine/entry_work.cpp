@@ -14,16 +14,6 @@ namespace eit {
 
 namespace {
 
-// Whether the message names the file, however its separators are spelled (Windows takes both).
-bool Mentions(const std::string& message, const std::string& file) {
-  auto native = [](std::string text) {
-    for (char& c : text)
-      if (c == '/') c = PathDelim;
-    return text;
-  };
-  return native(message).find(native(file)) != std::string::npos;
-}
-
 void Prepare(const TRunInputs& inputs, TEntryRun& run) {
   const TRunRequest& request = inputs.Request;
   run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
@@ -52,7 +42,7 @@ void RunJob(const TRunInputs& inputs, TEntryRun& run) {
   // A result log line cannot hold a line break: such a name would come back split, and its record lost.
   if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
     throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
-                    "rename the file before extracting it");
+                    "rename the file before extracting it", run.Entry.Path);
   // The sources as read, for a later extract --update to tell what the game changed.
   if (IsExportKind(run.Entry.Kind))
     for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
@@ -84,36 +74,42 @@ void WorkEntry(const TRunInputs& inputs, TEntryRun& run) {
       KeepFailure(run, e);
     } catch (...) {
       // No memory left to word it: the failure goes as raised.
-      run.Failed = run.Named = run.OutOfMemory = true;
+      run.Failed = run.Named = true;
+      run.Failure.Kind = TFailureKind::OutOfMemory;
       run.Error = std::current_exception();
     }
   } catch (...) {
     run.Failed = run.Named = true;
+    run.Failure.Text = "an unknown failure";
     run.Error = std::current_exception();
   }
   // Whatever happened, later entries may take their names now.
   inputs.Names.Finish(run.Index);
 }
 
-std::string FailureText(const TEntryRun& run, const std::exception& e, bool& named) {
+TFailure EntryFailure(const TEntryRun& run, const std::exception& e, bool& named) {
   // Every message names a file it concerns; one that names none gets the record's source (in a
   // replay) or the entry put in front.
-  std::string message = e.what();
-  named = !IsOutOfMemory(e) && std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(), [&](const std::string& f) {
-    return !f.empty() && Mentions(message, f);
-  });
-  if (!named) message = ErrorNamingFile(e, run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource);
+  TFailure failure = FailureOf(e);
+  named = failure.Kind != TFailureKind::OutOfMemory &&
+          std::any_of(run.CurrentFiles.begin(), run.CurrentFiles.end(), [&](const std::string& f) { return NamesFile(failure, f); });
+  if (!named) {
+    failure.File = run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource;
+    failure.Line = 0;
+    failure.Text = ErrorNamingFile(e, failure.File);
+  }
   if (!run.Entry.List.empty()) {
-    message = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + message;
+    failure.Text = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + failure.Text;
+    failure.File = run.Entry.List;
+    failure.Line = run.Entry.Line;
     named = false;  // raised with the list's name, not as it was
   }
-  return message;
+  return failure;
 }
 
 void KeepFailure(TEntryRun& run, const std::exception& e) {
   run.Failed = true;
-  run.OutOfMemory = IsOutOfMemory(e);
-  run.Message = FailureText(run, e, run.Named);
+  run.Failure = EntryFailure(run, e, run.Named);
   run.Error = std::current_exception();
 }
 

@@ -35,7 +35,7 @@ void CheckMarkers(const TImportRecord& record, const TOwnSheetMatch& match, std:
   if (match.MarkerRows.size() > 5) at += " and " + std::to_string(match.MarkerRows.size() - 5) + " more";
   throw Exception(record.ImagePath + ": the sheet has the table's cells, but its marker column (column 0) differs "
                   "from the one the extract drew at row" + (match.MarkerRows.size() == 1 ? " " : "s ") + at +
-                  "; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)");
+                  "; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)", record.ImagePath);
 }
 
 // The sheet the extract wrote for this font, retouched: what changed goes back where it came from.
@@ -82,7 +82,7 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   ImageToBitmap(font.Texture.Image, font.Pixels);
   TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
   if (!PutBackInPlace(record, sheet, font)) {
-    if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased));
+    if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased), record.Log);
     CheckGlyphTexture(font.Pixels, texturePath);
     // The table's own cells with glyphs erased: new glyphs, as intended or by a slip; said before they are laid.
     if (!font.Erased.empty())
@@ -193,7 +193,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
     return;
   }
   // Code lines given are checked, whatever the sheet.
-  if (record.RangeGiven && !record.RangeError.empty()) throw Exception(record.RangeError);
+  if (record.RangeGiven && !record.RangeError.empty()) throw Exception(record.RangeError, record.Log);
   const std::string& tablePath = record.SourcePath;
   const std::string texturePath = FontTexturePath(tablePath);
   const auto checkOutputs = [&](const std::string& table) {

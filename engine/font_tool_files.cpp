@@ -20,7 +20,7 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   // The texture must be there for the insert that follows, and its kept glyphs give the letters'
   // measures: better to hear now that it is missing.
   if (!FileExists(FontTexturePath(tablePath)))
-    throw Exception(tablePath + ": its texture " + FontTexturePath(tablePath) + " is missing");
+    throw Exception(tablePath + ": its texture " + FontTexturePath(tablePath) + " is missing", tablePath);
   const TBitmap texture = LoadFontTexture(tablePath);
   font.LoadFromFile(options.FontFile);
   const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
@@ -49,7 +49,7 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
   const std::optional<TPictureFormat> format = PictureFormatOfName(outputPath);
   if (!format)
     throw Exception(outputPath + ": a preview is written as .tga, .bmp or .png, not \"" +
-                    ExtractFileExtLower(outputPath) + "\"");
+                    ExtractFileExtLower(outputPath) + "\"", outputPath);
   TAtomicFile file(outputPath);
   WritePicture(file.Stream(), preview.Picture, *format);
   file.Commit();

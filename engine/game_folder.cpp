@@ -73,7 +73,7 @@ TFolderWalk WalkGameFolder(const std::string& root, const std::function<void(std
 void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk) {
   if (!walk.Entries.empty() || !walk.Unreadable.empty()) return;
   throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
-                  (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""));
+                  (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""), folder);
 }
 
 std::string FontTexturePath(const std::string& tablePath) { return ExistingSpelling(ChangeFileExt(tablePath, ".dds")); }

@@ -12,7 +12,7 @@ void CheckEditSize(std::uint32_t width, std::uint32_t height, const TTextureHead
     throw Exception(record.ImagePath + ": the edited image is " + std::to_string(width) + " x " +
                     std::to_string(height) + " pixels, but the texture " + record.SourcePath + " is " +
                     std::to_string(header.Width) + " x " + std::to_string(header.Height) +
-                    "; save the image at the texture's size");
+                    "; save the image at the texture's size", record.ImagePath);
 }
 
 // The edit in the texture's pixel format.
@@ -36,7 +36,7 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   }
   // Opened here only to raise the system's own reason ("No such file or directory").
   if (record.Source == nullptr) TFileStream(record.SourcePath, FileMode::OpenRead);
-  if (record.Source == nullptr) throw EFOpenError("Cannot open file " + record.SourcePath);
+  if (record.Source == nullptr) throw EFOpenError("Cannot open file " + record.SourcePath, record.SourcePath);
   detail::CheckNotASource(record.OutputPath, {record.SourcePath, record.ImagePath});
 
   // Read and check everything before the output exists.

@@ -55,7 +55,7 @@ std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bo
   // The run holds the folder's lock: no other run can take the name between this look and the publish.
   if (isExport && RefuseExisting && FileExists(path))
     throw EFCreateError(path + " exists already (another run wrote it after this one looked at the folder); it "
-                        "is not replaced: extract again to replace it or to keep both");
+                        "is not replaced: extract again to replace it or to keep both", path);
   taken_.emplace(OutputKey(path), entry);
   return path;
 }
@@ -96,7 +96,7 @@ void TOutputNames::CheckNotASource(const std::string& path) const {
   if (SourceIds.empty()) return;
   const std::optional<TFileId> id = FileIdOf(path);
   if (id && SourceIds.count(*id) != 0)
-    throw EFCreateError("Cannot create file " + path + ": it is one of this run's sources");
+    throw EFCreateError("Cannot create file " + path + ": it is one of this run's sources", path);
 }
 
 TOutputNames& TJobContext::Names_() {
@@ -198,7 +198,7 @@ void EditWarning(TJobContext& context, const TImportRecord& record, const std::s
 
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
   for (const std::string& source : sources)
-    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output + ": it is one of this run's sources");
+    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output + ": it is one of this run's sources", output);
 }
 
 std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath) {

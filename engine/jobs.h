@@ -142,6 +142,7 @@ struct TImportRecord {
   bool RangeGiven = false;  // the record has its "#First:" line (a sheet of new glyphs needs one)
   std::string Tree;         // "#Tree:": the record's folder in a game's tree (system form), empty for none
   std::string TreeError;    // what is wrong with its "#Tree:" line
+  std::string Log;          // the log it was read from, which RangeError and TreeError name
   std::optional<TImageStamp> Digest;  // "#Digest:": the image as the extract wrote it
 };
 

@@ -128,6 +128,7 @@ std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const
       step.IsRecord = true;
       step.Format = format;
       step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
+      step.Record.Log = logPath;
       const TTargetLine target = i + 1 < n ? ParseTargetLine(lines[i + 1]) : TTargetLine{};
       step.Record.ImageIsBitmap = target.Bitmap;
       step.Record.ImagePath = target.ImagePath;

@@ -42,6 +42,10 @@ std::vector<std::string> SourcesOf(TJobKind kind, const std::string& path);
 // The format name a job kind's header lines carry ("DDS", "TDT", or empty for the replay kinds).
 std::string FormatNameOf(TJobKind kind);
 bool IsExportKind(TJobKind kind);
+// The failure an error carries: its file, line, kind and text (an error of the system's own: no file).
+TFailure FailureOf(const std::exception& error);
+// Whether the failure names the file as its own (however its separators are spelled).
+bool NamesFile(const TFailure& failure, const std::string& file);
 // Whether the error is the system running out of memory (which another moment may not repeat).
 bool IsOutOfMemory(const std::exception& error);
 // The error's message, with the file put in front when it does not name it already.
@@ -147,7 +151,7 @@ struct TRunReport {
   std::vector<std::string> Results;   // the results lines, as the front end was shown them
   std::vector<std::string> Written;   // every file written, in entry order
   std::vector<std::string> Warnings;  // warnings about edited images
-  std::vector<std::string> Failures;  // the failed entries' and records' messages (keep-going runs)
+  std::vector<TFailure> Failures;     // the failed entries and records (keep-going runs)
   std::vector<std::string> ResultLog; // the lines of result.log (export runs)
   std::int64_t TotalBytes = 0;
   std::int32_t FailedEntries = 0;      // entries, and records of logs, that failed (keep-going runs)
@@ -176,7 +180,7 @@ class TBatchEngine {
  private:
   struct TRunPool;  // the workers of a run, and the run's thread taking their entries in order
   // A failure the run goes on after (keep-going runs): an entry, or a record of a log.
-  void RecordFailed(const std::string& entry, const std::string& message);
+  void RecordFailed(const std::string& entry, const TFailure& failure);
   // The entry's turn to be shown: the front end hears of it once.
   void BeginTurn(const TEntryRun& run, std::size_t count);
   // Shows where the entry in turn stands; streaming, also what it made so far (a pool of one, whose

@@ -50,7 +50,7 @@ std::optional<std::string> ImageToInsert(const TRunInputs& inputs, TEntryRun& ru
     run.Warning(record.SourcePath, *stale, "an edit older than its source");
   if (DirectoryExists(image))
     throw Exception(logPath + ": line " + LineOf(step) + ": the edited image of " + record.SourcePath + ", " + image +
-                    ", is a folder, not an image file");
+                    ", is a folder, not an image file", logPath);
   return image;
 }
 
@@ -60,8 +60,8 @@ void ReplayRecord(const TRunInputs& inputs, TEntryRun& run, const std::string& l
   if (FirstToken(record.ImagePath).empty())
     throw Exception(logPath + ": line " + LineOf(step) + ": the record of " + record.SourcePath +
                     " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
-                    TargetLine(false, "<path>") + "\" line)");
-  if (!record.TreeError.empty()) throw Exception(record.TreeError);
+                    TargetLine(false, "<path>") + "\" line)", logPath);
+  if (!record.TreeError.empty()) throw Exception(record.TreeError, record.Log);
   run.Folder = record.Tree;
   const std::optional<std::string> image = ImageToInsert(inputs, run, logPath, step);
   if (!image) return;
@@ -92,7 +92,7 @@ void ReplayOrFail(const TRunInputs& inputs, TEntryRun& run, const std::string& l
   } catch (const std::exception& e) {
     if (IsOutOfMemory(e) && !inputs.Alone) throw;
     bool named = false;
-    run.RecordFailed(FailureText(run, e, named));
+    run.RecordFailed(EntryFailure(run, e, named));
   }
 }
 
@@ -112,7 +112,7 @@ void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logP
   if (std::none_of(steps.begin(), steps.end(), [](const TReplayStep& s) { return s.IsRecord; }))
     throw Exception(logPath + (plan.LineCount == 0 ? " is empty" : " holds no record") +
                     ": a record is a \"#Format: DDS\" or \"#Format: TDT\" line, then \"#Source:\" and \"#Target\" "
-                    "lines, as an extract writes them");
+                    "lines, as an extract writes them", logPath);
   const std::size_t n = plan.LineCount;
   for (const TReplayStep& step : steps) {
     if (!step.Record.SourcePath.empty()) run.CurrentSource = step.Record.SourcePath;

@@ -158,7 +158,7 @@ TRunOutcome TBatchEngine::TRunPool::TakeInOrder() {
       if (!AwaitTurn(guard, stopped)) break;
       // Memory that ran out beside other workers may not run out for one: the entry runs again, with
       // the rest of the list, in a pool of one, so that only what fails alone fails.
-      if (Runs[Shown]->OutOfMemory && !Inputs.Alone) {
+      if (Runs[Shown]->Failure.Kind == TFailureKind::OutOfMemory && !Inputs.Alone) {
         HandOver(guard);
         break;
       }

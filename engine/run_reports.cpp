@@ -37,7 +37,7 @@ void TBatchEngine::ShowReports(TEntryRun& run, std::vector<TEntryReport> reports
     } else if (r.Kind == TEntryReport::Skipped) {
       FileSkipped(r.Source, r.What);
     } else if (r.Kind == TEntryReport::Failed) {
-      RecordFailed(run.Entry.Path, r.What);
+      RecordFailed(run.Entry.Path, r.Failure);
     } else if (r.Kind == TEntryReport::Unedited) {
       Unedited(r.Source);
     } else {

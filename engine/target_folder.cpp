@@ -296,7 +296,7 @@ void PublishResultLog(const std::string& targetDir, const std::vector<std::strin
   const std::string unlisted = "; the images of this run are written, but not listed in " + JoinPath(targetDir, "result.log");
   // The log as it stands now, with whatever another run added since this one began.
   const TTargetLog log = ReadTargetLog(targetDir);
-  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path))) throw Exception(log.Problem + unlisted);
+  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path))) throw Exception(log.Problem + unlisted, log.Path);
   SaveLines(log.Path, MergeResultLog(log.Lines, lines));
 }
 

@@ -20,19 +20,19 @@ TFreeType::TFreeType(const std::string& fontBytes, const std::string& fontFile, 
 
 void TFreeType::OpenFace(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
   if (Open(fontBytes, 0) != 0)
-    throw Exception(fontFile + " is not a font file FreeType can read (TrueType or OpenType), or it is damaged");
+    throw Exception(fontFile + " is not a font file FreeType can read (TrueType or OpenType), or it is damaged", fontFile);
   // Bitmap fonts (.otb, .pcf, .bdf, .fon) hold pictures of fixed sizes, which cannot be measured against
   // the kept letters or drawn at their size.
   if (!FT_IS_SCALABLE(face))
     throw Exception(fontFile + (face->family_name != nullptr ? std::string(" (") + face->family_name + ")" : "") +
                     " is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts "
-                    "(TrueType or OpenType with outlines); choose one of those");
+                    "(TrueType or OpenType with outlines); choose one of those", fontFile);
   const FT_Long faces = face->num_faces;
   if (faceIndex < 0 || faceIndex >= faces)
     throw Exception(fontFile + " has no face " + std::to_string(faceIndex) + "; its faces are: " +
-                    FaceList(fontBytes, faces));
+                    FaceList(fontBytes, faces), fontFile);
   if (faceIndex > 0 && (Open(fontBytes, faceIndex) != 0 || !FT_IS_SCALABLE(face)))
-    throw Exception(fontFile + ": FreeType cannot read its face " + std::to_string(faceIndex));
+    throw Exception(fontFile + ": FreeType cannot read its face " + std::to_string(faceIndex), fontFile);
   FT_Select_Charmap(face, FT_ENCODING_UNICODE);
 }
 

@@ -17,7 +17,7 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
   if (first < 0 || end - first > records)
     throw Exception(tablePath + ": the range " + CodeText(first) + " to " + CodeText(endCode) + " covers " +
                     std::to_string(end - first) + " codes, but the font table holds " + std::to_string(records) +
-                    " records; correct the #First/#Last lines");
+                    " records; correct the #First/#Last lines", tablePath);
 }
 
 void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, bool windowWords) {
@@ -25,7 +25,7 @@ void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, b
     throw Exception(texturePath + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
                                   "textures, whose alpha marks them: choose another of the game's fonts" +
                     std::string(windowWords ? " (the viewer, F3, shows each texture's bit depth)"
-                                            : " (eitool-cli info names each texture's bit depth)"));
+                                            : " (eitool-cli info names each texture's bit depth)"), texturePath);
 }
 
 namespace {
@@ -82,14 +82,14 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
   const std::int32_t end = std::max(range.End, first), from = NewFrom(first, range.New);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
-                                       "since its glyphs are found by their alpha");
+                                       "since its glyphs are found by their alpha", names.Sheet);
   std::vector<GlyphBox> boxes;
   ScanGlyphBoxes(sheet, boxes);
   const std::int32_t newCodes = std::max(0, end - from);
   if (static_cast<std::int32_t>(boxes.size()) < newCodes)
     throw Exception(names.Sheet + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
                     CodeText(from) + " to " + CodeText(end - 1) + " need " + std::to_string(newCodes) +
-                    "; every new glyph needs a marker line and at least one visible pixel");
+                    "; every new glyph needs a marker line and at least one visible pixel", names.Sheet);
 
   // Old areas from 0x7F on are cleared (glyphs 64 wide or high stay).
   auto recordAt = [&](std::int32_t code) { return table.Memory() + (code - first) * kGlyphRecordSize; };
@@ -107,7 +107,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
     if (!pen.Place(bw, bh, texture.Width(), texture.Height(), x, y))
       throw Exception(names.Texture + ": the new glyph for " + CodeText(c) + " (" + std::to_string(bw) + " x " +
                       std::to_string(bh) + ") does not fit the " + std::to_string(texture.Width()) + " x " +
-                      std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs");
+                      std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs", names.Texture);
     GlyphRecord r = ReadGlyphRecord(recordAt(c));
     const auto u = [](std::int32_t v) { return static_cast<std::uint16_t>(v); };
     r.Left = u(x), r.Top = u(y), r.Right = u(x + bw), r.Bottom = u(y + bh), r.Width = u(bw), r.Height = u(bh);

@@ -10,11 +10,11 @@ void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath
   // A texture given where its table was meant reads as records of nonsense: say what it is instead.
   if (table.Size() >= 4 && (std::memcmp(table.Memory(), "ELTE", 4) == 0 || std::memcmp(table.Memory(), "DDS!", 4) == 0))
     throw Exception(tablePath + " is a texture, not a font table: give the font's table (.tdt), which names the glyphs "
-                                "of the texture of the same name beside it");
+                                "of the texture of the same name beside it", tablePath);
   if (table.Size() < kFontTableSize)
     throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
                     std::to_string(kFontRecords) + " records of " + std::to_string(kGlyphRecordSize) + " bytes (" +
-                    std::to_string(kFontTableSize) + " bytes)");
+                    std::to_string(kFontTableSize) + " bytes)", tablePath);
 }
 
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath) {
@@ -23,7 +23,7 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
   const std::int32_t cellHeight = ReadGlyphRecord(table.Memory()).Height + kCellGap;
   if (std::int64_t{cellHeight} * kFontRecords > kMaxPictureSide)
     throw Exception(tablePath + ": record 0 gives glyphs " + std::to_string(cellHeight - kCellGap) +
-                    " pixels high, too high for a glyph sheet of 224 cells");
+                    " pixels high, too high for a glyph sheet of 224 cells", tablePath);
   TBitmap sheet(texture.PixelFormat(), kSheetWidth, cellHeight * kFontRecords);  // black, alpha 0
   // Markers are opaque in a 32-bit sheet, so that editors show them.
   const std::uint8_t markerAlpha = 255;

@@ -131,15 +131,15 @@ TTextureHeader DecodeTextureHeader(const std::uint8_t* image, bool inverted, con
                    HeaderField(image, kBitCountOffset, inverted)};
   const std::string texture = path.empty() ? "The texture" : path + ": the texture";
   if (h.BitCount != 24 && h.BitCount != 32)
-    throw Exception(texture + " has " + std::to_string(h.BitCount) + " bits per pixel; only 24 and 32 are supported");
+    throw Exception(texture + " has " + std::to_string(h.BitCount) + " bits per pixel; only 24 and 32 are supported", path);
   const std::string claims = texture + " claims " + std::to_string(h.Width) + " x " + std::to_string(h.Height) + " pixels";
   if (h.Width > kMaxPictureSide || h.Height > kMaxPictureSide)
-    throw Exception(claims + ", more than " + std::to_string(kMaxPictureSide) + " on a side");
+    throw Exception(claims + ", more than " + std::to_string(kMaxPictureSide) + " on a side", path);
   // Every texture becomes a picture in memory, so a larger one is refused now, before it is unpacked.
   h.PixelBytes = CheckedImageBytes(h.Width, h.Height, h.BytesPerPixel(), kMaxPictureBytes);
   if (h.PixelBytes < 0)
     throw Exception(claims + " at " + std::to_string(h.BitCount) + " bits, more than a picture can hold (" +
-                    std::to_string(kMaxPictureBytes >> 30) + " GiB)");
+                    std::to_string(kMaxPictureBytes >> 30) + " GiB)", path);
   return h;
 }
 
@@ -147,7 +147,7 @@ void CheckPixelArea(const TTextureHeader& h, std::int64_t held, const std::strin
   if (h.PixelBytes <= held) return;
   throw Exception((path.empty() ? "The texture" : path + ": the texture") + "'s pixel data hold " +
                   std::to_string(held) + " bytes, but " + std::to_string(h.Width) + " x " + std::to_string(h.Height) +
-                  " pixels at " + std::to_string(h.BitCount) + " bits need " + std::to_string(h.PixelBytes));
+                  " pixels at " + std::to_string(h.BitCount) + " bits need " + std::to_string(h.PixelBytes), path);
 }
 
 namespace {
@@ -163,7 +163,7 @@ void DrainExactly(TStream& from, std::int64_t count) {
 
 [[noreturn]] void ShortHeader(std::int64_t size, const std::string& path) {
   throw Exception(path + ": the texture image is " + std::to_string(size) +
-                  " bytes long, shorter than its 128-byte header");
+                  " bytes long, shorter than its 128-byte header", path);
 }
 
 }  // namespace
@@ -194,7 +194,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   const std::int32_t got = source.Read(magic, 4);
   const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
   if (!packed && !(got == 4 && std::memcmp(magic, kRawMagic, 4) == 0))
-    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"");
+    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"", path);
   const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
 
   // The header first, whatever the extent: a texture too large to hold is refused before anything

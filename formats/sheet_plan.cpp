@@ -302,7 +302,7 @@ int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int
                   RangesThatFit(table, texture, range, baseWidths, height, failing, window) +
                   (fit > 0 ? "; or choose cap height " + N(sizer.CapAt(fit)) +
                                  (window ? "" : " (--size " + N(sizer.CapAt(fit)) + ")") + ", the largest at which all fit"
-                           : ""));
+                           : ""), tablePath);
 }
 
 }  // namespace
@@ -325,7 +325,7 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
   if (count * (std::int64_t{height} + kCellGap) > kMaxPictureSide)
     throw Exception(tablePath + ": its glyph boxes are " + N(height) + " pixels high; a sheet of " + N(count) +
                     " glyphs holds glyphs up to " + N(kMaxPictureSide / std::max<std::int64_t>(1, count) - kCellGap) +
-                    " pixels high");
+                    " pixels high", tablePath);
   const TSizer sizer(ft, m.Mono, height, baseline);
   if (cap == 0) cap = std::max(1, baseline * 7 / 10);
   const std::string boxes = "the " + N(height) + "-pixel glyph boxes of " + tablePath;

@@ -153,7 +153,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   if (texture.Width() == 0 || texture.Height() == 0)
     throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is " +
                     std::to_string(texture.Width()) + " x " + std::to_string(texture.Height()) +
-                    " pixels: it holds no glyph to show");
+                    " pixels: it holds no glyph to show", tablePath);
   TProblems problems;
   const TLine line = LayLine(table, texture, text, options.CodePage, problems);
   TPreview preview;
@@ -166,7 +166,7 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
     throw Exception(tablePath + ": a preview of this text would be " + std::to_string(shownWidth) + " x " +
                     std::to_string(shownHeight) + " pixels (at scale " + std::to_string(options.Scale) +
                     "), more than 16,777,216 pixels or " + std::to_string(kMaxPictureSide) +
-                    " on a side; preview a shorter line");
+                    " on a side; preview a shorter line", tablePath);
   preview.Picture = Enlarged(DrawLine(line, texture), options.Scale);
   return preview;
 }

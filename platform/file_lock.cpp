@@ -34,7 +34,7 @@ std::unique_ptr<TFileLock> TFileLock::TryTake(const std::string& path) {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return nullptr;
     if (error != ERROR_ACCESS_DENIED || tries >= 50)
       throw EFCreateError("Cannot create file " + path + ": " +
-                          (error == ERROR_ACCESS_DENIED ? "access denied" : "error " + std::to_string(error)));
+                          (error == ERROR_ACCESS_DENIED ? "access denied" : "error " + std::to_string(error)), path);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
@@ -49,12 +49,12 @@ TFileLock::~TFileLock() {
 std::unique_ptr<TFileLock> TFileLock::TryTake(const std::string& path) {
   for (;;) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) throw EFCreateError("Cannot create file " + path + ": " + SystemReason(errno), errno);
+    if (fd < 0) throw EFCreateError("Cannot create file " + path + ": " + SystemReason(errno), path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
       ::close(fd);
       if (error == EWOULDBLOCK || error == EINTR) return nullptr;
-      throw EFCreateError("Cannot lock file " + path + ": " + SystemReason(error), error);
+      throw EFCreateError("Cannot lock file " + path + ": " + SystemReason(error), path, error);
     }
     // The holder before us removes the file as it lets go: a lock on a removed file guards nothing, and
     // the name may already be another file's.

@@ -180,12 +180,12 @@ void TAtomicFile::CreateTemporary() {
       UnregisterFromCleanup(slot_);
       slot_ = -1;
       if (attempt < 16) continue;
-      throw EFCreateError("Cannot create file " + path);
+      throw EFCreateError("Cannot create file " + path, path);
     } catch (const EFCreateError& e) {
       g_creating.fetch_sub(1);
       UnregisterFromCleanup(slot_);
       slot_ = -1;
-      throw EFCreateError("Cannot create file " + path + (e.SystemError() != 0 ? ": " + SystemReason(e.SystemError()) : ""),
+      throw EFCreateError("Cannot create file " + path + (e.SystemError() != 0 ? ": " + SystemReason(e.SystemError()) : ""), path,
                           e.SystemError());
     } catch (...) {
       g_creating.fetch_sub(1);
@@ -216,7 +216,7 @@ std::int64_t TAtomicFile::Finish() {
   if (!claim_->Held()) claim_ = std::make_unique<TTemporaryClaim>(temporary_);
   std::error_code ec;
   const auto size = std::filesystem::file_size(FsPath(temporary_), ec);
-  if (ec) throw EWriteError("Cannot write file " + path_ + ": " + Reason(ec));
+  if (ec) throw EWriteError("Cannot write file " + path_ + ": " + Reason(ec), path_);
   size_ = static_cast<std::int64_t>(size);
   return size_;
 }
@@ -227,7 +227,7 @@ void TAtomicFile::CheckFinalName(const std::string& path) {
   const auto status = std::filesystem::symlink_status(FsPath(path), ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
       !std::filesystem::is_symlink(status))
-    throw EFCreateError("Cannot create file " + path + ": a directory or other non-file has that name");
+    throw EFCreateError("Cannot create file " + path + ": a directory or other non-file has that name", path);
 }
 
 void TAtomicFile::PublishNoReplace() {
@@ -240,7 +240,7 @@ void TAtomicFile::PublishNoReplace() {
   if (!MoveFileExW(Widen(temporary_).c_str(), Widen(path_).c_str(), MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) throw taken();
-    throw EFCreateError("Cannot create file " + path_ + ": " + Reason(std::error_code(static_cast<int>(error), std::system_category())));
+    throw EFCreateError("Cannot create file " + path_ + ": " + Reason(std::error_code(static_cast<int>(error), std::system_category())), path_);
   }
 #else
   // A link is made only under a free name; file systems without links get a look, then the rename.
@@ -252,7 +252,7 @@ void TAtomicFile::PublishNoReplace() {
     std::error_code ec;
     if (std::filesystem::exists(FsPath(path_), ec)) throw taken();
     std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
-    if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));
+    if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec), path_);
   }
 #endif
   committed_ = true;
@@ -263,7 +263,7 @@ void TAtomicFile::Publish() {
   if (noReplace_) return PublishNoReplace();
   std::error_code ec;
   std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
-  if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec));
+  if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec), path_);
   committed_ = true;
 }
 
@@ -283,7 +283,7 @@ std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first
   } catch (const Exception& e) {
     std::error_code ignored;
     std::filesystem::remove(FsPath(first.path_), ignored);
-    throw EFCreateError(e.Message() + "; " + first.path_ + " was removed again, since the two belong together");
+    throw EFCreateError(e.Message() + "; " + first.path_ + " was removed again, since the two belong together", e.File());
   }
   return {a, b};
 }

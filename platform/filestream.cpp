@@ -127,15 +127,15 @@ std::int64_t TellFile(std::FILE* file) {
 TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), shownName_(path) {
   int error = 0;
   const OpenResult opened = OpenFile(path, mode, file_, error);
-  if (opened == OpenResult::NotAFile) throw EFOpenError(path + " is not a file");
+  if (opened == OpenResult::NotAFile) throw EFOpenError(path + " is not a file", path);
   if (opened == OpenResult::Failed) {
     // The system's reason tells a missing file from one the user may not read, a full disk, ...
     const std::string reason = error != 0 ? ": " + SystemReason(error) : "";
     if (mode == FileMode::Create || mode == FileMode::CreateNew) {
-      if (error == EEXIST) throw EFExistsError("Cannot create file " + path + reason, error);
-      throw EFCreateError("Cannot create file " + path + reason, error);
+      if (error == EEXIST) throw EFExistsError("Cannot create file " + path + reason, path, error);
+      throw EFCreateError("Cannot create file " + path + reason, path, error);
     }
-    throw EFOpenError("Cannot open file " + path + reason);
+    throw EFOpenError("Cannot open file " + path + reason, path);
   }
   // Pictures are written a row at a time: a larger buffer turns that into few large writes.
   constexpr std::size_t kBuffer = 256 * 1024;
@@ -148,7 +148,7 @@ TFileStream::~TFileStream() {
 }
 
 void TFileStream::WriteFailed(int error) {
-  throw EWriteError("Cannot write file " + shownName_ + ": " + SystemReason(error));
+  throw EWriteError("Cannot write file " + shownName_ + ": " + SystemReason(error), shownName_);
 }
 
 void TFileStream::Close() {
@@ -174,7 +174,7 @@ std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
   if (got < count && std::ferror(file_) != 0) {
     const int error = errno != 0 ? errno : EIO;
     std::clearerr(file_);
-    throw EReadError("Cannot read file " + shownName_ + ": " + SystemReason(error));
+    throw EReadError("Cannot read file " + shownName_ + ": " + SystemReason(error), shownName_);
   }
   return got;
 }
@@ -213,7 +213,7 @@ std::int64_t TFileStream::Seek(std::int64_t offset, SeekOrigin origin) {
 }
 
 void TFileStream::SetSize(std::int64_t newSize) {
-  if (file_ == nullptr) throw EWriteError("Cannot write file " + shownName_ + ": it is closed");
+  if (file_ == nullptr) throw EWriteError("Cannot write file " + shownName_ + ": it is closed", shownName_);
   // The logical position first: after reads, stdio holds read-ahead that a flush would not give back
   // the same way everywhere. Seeking to it drops the read-ahead and writes out pending output.
   const std::int64_t position = TellFile(file_);

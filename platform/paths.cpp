@@ -127,13 +127,13 @@ std::vector<fs::path> CreateMissing(const std::string& path) {
     if (fs::create_directory(*it, ec)) created.push_back(*it);
     if (ec) {
       RemoveCreated(created);
-      throw Exception("Unable to create directory " + path + ": " + ec.message());
+      throw Exception("Unable to create directory " + path + ": " + ec.message(), path);
     }
   }
   if (!DirectoryExists(path)) {
     RemoveCreated(created);
     throw Exception("Unable to create directory " + path + ": " +
-                    (FileExists(path) ? "a file has that name" : "something other than a directory has that name"));
+                    (FileExists(path) ? "a file has that name" : "something other than a directory has that name"), path);
   }
   return created;
 }
@@ -148,7 +148,7 @@ void EnterTargetDirectory(const std::string& path) {
   fs::current_path(FsPath(path), ec);
   if (ec) {
     RemoveCreated(created);
-    throw Exception("Cannot change into directory " + path + ": " + ec.message());
+    throw Exception("Cannot change into directory " + path + ": " + ec.message(), path);
   }
 }
 

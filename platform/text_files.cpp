@@ -68,7 +68,7 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
 std::string Decoded(const unsigned char* b, std::size_t n, const TEncoding& e, const std::string& path) {
   const auto refuse = [&](std::size_t at, const char* what) {
     throw Exception(path + " is " + e.Name() + " text, " + what + " at byte " + std::to_string(at) +
-                    "; save it as UTF-8 (or as " + e.Name() + " again, whole)");
+                    "; save it as UTF-8 (or as " + e.Name() + " again, whole)", path);
   };
   if ((n - e.mark) % static_cast<std::size_t>(e.unit) != 0) refuse(n, "cut short in the middle of a character");
   std::string out;
@@ -105,7 +105,7 @@ void CheckNoNul(const std::string& text, const std::string& path) {
   for (std::size_t i = 0; i < at; ++i)
     if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
   throw Exception(path + ": line " + std::to_string(line) +
-                  " holds a NUL byte, which no text file does: the file is damaged or not text");
+                  " holds a NUL byte, which no text file does: the file is damaged or not text", path);
 }
 
 std::vector<std::string> SplitLines(const char* text, std::size_t size) {
