@@ -4,11 +4,8 @@
 
 #include "formats/formathandlers.h"
 #include "platform/bitmap.h"
-#include "platform/little_endian.h"
 #include "platform/paths.h"
-#include "codecs/targa.h"
-#include "codecs/png.h"
-#include "codecs/bmp.h"
+#include "codecs/pictures.h"
 
 namespace eit {
 
@@ -20,6 +17,15 @@ bool HasAlpha(const TBitmap& b) {
     for (int x = 0; x < b.Width(); ++x)
       if (b.ScanLine(y)[4 * x + 3] != 255) return true;
   return false;
+}
+
+const char* FormatName(TPictureFormat format) {
+  switch (format) {
+    case TPictureFormat::Png: return "PNG";
+    case TPictureFormat::Tga: return "TGA";
+    case TPictureFormat::Bmp: break;
+  }
+  return "BMP";
 }
 
 }  // namespace
@@ -47,28 +53,22 @@ std::string DescribeFile(const std::string& path) {
     return path + ": font table, " + std::to_string(size / kGlyphRecordSize) + " records, line height " +
            std::to_string(ReadGlyphRecord(d).Height);
   }
-  if (size >= 2 && d[0] == 'B' && d[1] == 'M') {
+  if (const auto info = PictureInfo(d, static_cast<std::size_t>(size))) {
     TBitmap b;
-    ReadBMP(path, b);
-    const unsigned bits = size >= 30 ? (le::U32(d + 14) == 12 ? le::U16(d + 24) : le::U16(d + 28)) : 0;
-    return path + ": BMP image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
-           std::to_string(bits) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
-  }
-  if (IsPngSignature(d, static_cast<std::size_t>(size))) {
-    TBitmap b;
-    ReadPngFromMemory(d, static_cast<std::size_t>(size), b, path);
-    // IHDR's bit depth and colour type, as the editor saved them.
+    ReadPicture(d, static_cast<std::size_t>(size), path, b);
+    const std::string what = path + ": " + FormatName(info->Format) + " image, " + std::to_string(b.Width()) + " x " +
+                             std::to_string(b.Height()) + ", ";
+    const std::string alpha = HasAlpha(b) ? "with alpha" : "no alpha";
+    if (info->Format != TPictureFormat::Png) return what + std::to_string(info->Bits) + " bits, " + alpha;
     static const char* const kColour[] = {"grey", "", "RGB", "palette", "grey with alpha", "", "RGBA"};
-    const unsigned depth = d[24], colour = d[25];
-    return path + ": PNG image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
-           (colour < 7 ? kColour[colour] : "?") + ", " + std::to_string(depth) + " bits per channel, " +
-           (HasAlpha(b) ? "with alpha" : "no alpha");
+    const int colour = info->Colour;
+    return what + (colour >= 0 && colour < 7 ? kColour[colour] : "?") + ", " + std::to_string(info->Bits) +
+           " bits per channel, " + alpha;
   }
+  // A damaged TGA says what is wrong with it.
   if (ext == ".tga") {
     TBitmap b;
-    ReadTGA(path.c_str(), b);
-    return path + ": TGA image, " + std::to_string(b.Width()) + " x " + std::to_string(b.Height()) + ", " +
-           std::to_string(d[16]) + " bits, " + (HasAlpha(b) ? "with alpha" : "no alpha");
+    ReadPicture(d, static_cast<std::size_t>(size), path, b);
   }
   throw Exception(path + " is not a texture, font table, BMP, TGA or PNG file");
 }

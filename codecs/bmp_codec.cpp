@@ -317,26 +317,26 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
 
 }  // namespace
 
+void ReadBmpFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap, const std::string& name) {
+  try {
+    Decode(data, size, bitmap);
+  } catch (const Invalid& e) {
+    throw EInvalidGraphic(std::string(SInvalidBitmap) + (name.empty() ? "" : ": " + name) + " (" + e.Why() + ")", name);
+  }
+}
+
 void ReadBmpFromStream(TStream& stream, TBitmap& bitmap) {
   TMemoryStream bytes;
   const std::int64_t size = stream.Size() - stream.Position();
   bytes.Reserve(size);  // exactly: a read past the end must not land in spare capacity
   bytes.CopyFrom(stream, size);
-  try {
-    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap);
-  } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string(SInvalidBitmap) + " (" + e.Why() + ")");
-  }
+  ReadBmpFromMemory(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap, "");
 }
 
 void ReadBMP(const std::string& path, TBitmap& bitmap) {
   TMemoryStream bytes;
   bytes.LoadFromFile(path);
-  try {
-    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap);
-  } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string(SInvalidBitmap) + ": " + path + " (" + e.Why() + ")", path);
-  }
+  ReadBmpFromMemory(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap, path);
 }
 
 void WriteBmpToStream(TStream& stream, const TBitmap& bitmap) {

@@ -1,84 +1,45 @@
-// Picture files by their content.
+// The picture door: pictures read by their content through the codec table, written in the format asked for.
 #include "codecs/pictures.h"
 
-#include <cstring>
-
-#include "platform/files.h"
+#include "codecs/codec_table.h"
 #include "platform/paths.h"
-#include "codecs/png.h"
-#include "codecs/targa.h"
-#include "codecs/bmp.h"
 
 namespace eit {
 
-namespace {
-
-// What an editor may have saved instead of the formats the insert takes.
-const char* OtherFormat(const std::uint8_t* head, std::size_t size) {
-  if (size >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return "a JPEG image";
-  if (size >= 4 && std::memcmp(head, "GIF8", 4) == 0) return "a GIF image";
-  if (size >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WEBP", 4) == 0) return "a WebP image";
-  if (size >= 4 && (std::memcmp(head, "II*", 4) == 0 || std::memcmp(head, "MM\0*", 4) == 0)) return "a TIFF image";
-  if (size >= 4 && std::memcmp(head, "8BPS", 4) == 0) return "a Photoshop document";
-  if (size >= 4 && std::memcmp(head, "DDS ", 4) == 0) return "a DDS texture";
-  return nullptr;
-}
-
-}  // namespace
-
-void ReadPictureFile(const std::string& path, TBitmap& bitmap) {
-  std::uint8_t head[12] = {};
-  std::size_t got = 0;
-  {
-    TFileStream file(path, FileMode::OpenRead);
-    got = static_cast<std::size_t>(file.Read(head, sizeof head));
+std::optional<TPictureInfo> PictureInfo(const std::uint8_t* data, std::size_t size) {
+  for (const codecs::TCodec& codec : codecs::Codecs()) {
+    if (!codec.Test(data, size)) continue;
+    // What another program saved is none of these, whatever its first bytes would mean to TGA.
+    if (codec.Format == TPictureFormat::Tga && codecs::OtherFormat(data, size) != nullptr) return std::nullopt;
+    return codec.Info(data, size);
   }
-  if (IsPngSignature(head, got)) return ReadPNG(path, bitmap);
-  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return ReadBMP(path, bitmap);
-  if (const char* other = OtherFormat(head, got))
-    throw EInvalidGraphic(path + ": " + other + ", which the insert does not take; save it as PNG, TGA or BMP", path);
-  ReadTGA(path.c_str(), bitmap);
+  return std::nullopt;
 }
 
-namespace {
-
-std::uint32_t Le(const std::uint8_t* p, int bytes) {
-  std::uint32_t v = 0;
-  for (int k = 0; k < bytes; ++k) v |= static_cast<std::uint32_t>(p[k]) << (8 * k);
-  return v;
+void ReadPicture(const std::uint8_t* data, std::size_t size, const std::string& name, TBitmap& bitmap) {
+  for (const codecs::TCodec& codec : codecs::Codecs()) {
+    if (!codec.Test(data, size)) continue;
+    if (const char* other = codecs::OtherFormat(data, size); other != nullptr && codec.Format == TPictureFormat::Tga)
+      throw EInvalidGraphic((name.empty() ? std::string("the picture is ") : name + ": ") + other +
+                                ", which the insert does not take; save it as PNG, TGA or BMP",
+                            name);
+    return codec.Decode(data, size, name, bitmap);
+  }
 }
 
-// A BMP's size from its info header (a negative height is a top-down picture).
-std::optional<std::pair<std::uint32_t, std::uint32_t>> BmpSize(const std::uint8_t* head, std::size_t got) {
-  if (got < 26 || head[0] != 'B' || head[1] != 'M') return std::nullopt;
-  const std::uint32_t header = Le(head + 14, 4);
-  if (header == 12) return std::make_pair(Le(head + 18, 2), Le(head + 20, 2));
-  if (header < 40) return std::nullopt;
-  const auto height = static_cast<std::int32_t>(Le(head + 22, 4));
-  const std::uint32_t rows = height < 0 ? 0u - static_cast<std::uint32_t>(height) : static_cast<std::uint32_t>(height);
-  return std::make_pair(Le(head + 18, 4), rows);
+TPictureFile::TPictureFile(const std::string& path) : path_(path) { bytes_.LoadFromFile(path); }
+
+std::optional<TPictureInfo> TPictureFile::Info() const {
+  return PictureInfo(bytes_.Memory(), static_cast<std::size_t>(bytes_.Size()));
 }
 
-// A TGA's size from its 18-byte header, when the header is one (an image type TGA knows, no colour map
-// on a true-colour picture).
-std::optional<std::pair<std::uint32_t, std::uint32_t>> TgaSize(const std::uint8_t* head, std::size_t got) {
-  if (got < 18 || head[1] > 1) return std::nullopt;
-  const std::uint8_t type = head[2];
-  if (type != 1 && type != 2 && type != 3 && type != 9 && type != 10 && type != 11) return std::nullopt;
-  return std::make_pair(Le(head + 12, 2), Le(head + 14, 2));
+TBitmap TPictureFile::Decode() const {
+  TBitmap bitmap;
+  ReadPicture(bytes_.Memory(), static_cast<std::size_t>(bytes_.Size()), path_, bitmap);
+  return bitmap;
 }
 
-}  // namespace
-
-std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path) {
-  std::uint8_t head[26] = {};
-  TFileStream file(path, FileMode::OpenRead);
-  const auto got = static_cast<std::size_t>(file.Read(head, sizeof head));
-  if (IsPngSignature(head, got)) return PngSize(head, got);
-  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return BmpSize(head, got);
-  if (OtherFormat(head, got) != nullptr) return std::nullopt;
-  return TgaSize(head, got);
-}
+void ReadPictureFile(const std::string& path, TBitmap& bitmap) { bitmap = TPictureFile(path).Decode(); }
 
 namespace {
 
@@ -104,11 +65,8 @@ TPictureFormat ExtractFormat(TImageFiles files, const TBitmap& bitmap) {
 }
 
 void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format, int threads) {
-  switch (format) {
-    case TPictureFormat::Png: return WritePngToStream(stream, bitmap, threads);
-    case TPictureFormat::Tga: return WriteTgaToStream(stream, bitmap);
-    case TPictureFormat::Bmp: return WriteBmpToStream(stream, bitmap);
-  }
+  for (const codecs::TCodec& codec : codecs::Codecs())
+    if (codec.Format == format) return codec.Encode(stream, bitmap, threads);
 }
 
 std::optional<TPictureFormat> PictureFormatOfName(const std::string& path) {

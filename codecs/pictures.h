@@ -12,16 +12,37 @@
 
 namespace eit {
 
-// Reads a picture by its content, whatever its name says: BMP, PNG, or else TGA (which has no
-// signature). A JPEG, GIF or WebP file is refused as such, naming the file. The bitmap is 24-bit for a
-// BMP without alpha, else 32-bit.
-void ReadPictureFile(const std::string& path, TBitmap& bitmap);
-// The size a picture file's header gives (PNG, BMP, TGA), known without decoding it, so that a size other
-// than the one wanted is refused before a picture of that size is made; nothing for a header that is none.
-std::optional<std::pair<std::uint32_t, std::uint32_t>> PictureSizeOfFile(const std::string& path);
-
 enum class TPictureFormat { Bmp, Tga, Png };
-// BMP: 24-bit, or 32-bit with an alpha mask; TGA: uncompressed, 24 or 32 bits; PNG: RGB or RGBA, 8 bits.
+
+// What a picture's header says, known before any decoding.
+struct TPictureInfo {
+  TPictureFormat Format;
+  std::uint32_t Width = 0, Height = 0;
+  int Bits = 0;     // BMP and TGA: bits per pixel; PNG: bits per channel
+  int Colour = -1;  // PNG: the colour type its header gives (2: RGB, 6: RGBA, ...)
+};
+
+// The format and size the bytes' header gives, by their content (TGA, which has no signature, for what
+// is no other); nothing for bytes that are no picture read here.
+std::optional<TPictureInfo> PictureInfo(const std::uint8_t* data, std::size_t size);
+// Decodes a picture held in memory by its content, whatever its name says: BMP, PNG, or else TGA. A JPEG,
+// GIF or WebP file is refused as such. name (may be empty) is the file its errors name. The bitmap is
+// 24-bit for a BMP without alpha, else 32-bit.
+void ReadPicture(const std::uint8_t* data, std::size_t size, const std::string& name, TBitmap& bitmap);
+
+// A picture file read once: its header's facts, then its pixels, from the same bytes.
+class TPictureFile {
+ public:
+  explicit TPictureFile(const std::string& path);
+  std::optional<TPictureInfo> Info() const;
+  TBitmap Decode() const;
+
+ private:
+  std::string path_;
+  TMemoryStream bytes_;
+};
+void ReadPictureFile(const std::string& path, TBitmap& bitmap);
+
 // threads: how many the encoder may take (PNG codes its rows in pieces); the caller owns them.
 void WritePicture(TStream& stream, const TBitmap& bitmap, TPictureFormat format, int threads = 1);
 // The format a file name's extension (".bmp", ".tga", ".png", any case) asks for; nothing for another.

@@ -22,7 +22,7 @@ void WriteTgaToStream(TStream& stream, const TBitmap& bitmap);
 // fourth byte; a file without alpha gives 255. Raises EFOpenError for a missing file and
 // EInvalidGraphic "TGA image is not valid: <path> (<reason>)" for a truncated or inconsistent one.
 void ReadTGA(const char* path, TBitmap& bitmap);
-// The same from bytes in memory; the message then names no file.
-void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap);
+// The same from bytes in memory; name (may be empty) is the file its errors name.
+void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap, const std::string& name = "");
 
 }  // namespace eit

@@ -167,12 +167,13 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
 
 }  // namespace
 
-void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
+void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitmap, const std::string& name) {
   TBitmap result;
   try {
     Decode(data, size, result);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic("TGA image is not valid (" + e.why + ")");
+    throw EInvalidGraphic(std::string("TGA image is not valid") + (name.empty() ? "" : ": " + name) + " (" + e.why + ")",
+                          name);
   }
   bitmap = std::move(result);
 }
@@ -180,13 +181,7 @@ void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
 void ReadTGA(const char* path, TBitmap& bitmap) {
   TMemoryStream bytes;
   bytes.LoadFromFile(path);
-  TBitmap result;
-  try {
-    Decode(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), result);
-  } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string("TGA image is not valid: ") + path + " (" + e.why + ")", path);
-  }
-  bitmap = std::move(result);
+  ReadTgaFromMemory(bytes.Memory(), static_cast<std::size_t>(bytes.Size()), bitmap, path);
 }
 
 }  // namespace eit

@@ -44,8 +44,9 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   detail::LoadWholeTexture(*record.Source, record.SourcePath, context.Engine, texture);
   const TTextureHeader header = ReadStoredTextureHeader(texture.Image, record.SourcePath);
   // A size the header already gives is checked before a picture of that size is made.
-  if (const auto size = PictureSizeOfFile(record.ImagePath)) CheckEditSize(size->first, size->second, header, record);
-  TBitmap edit = detail::LoadEditedImage(record.ImagePath);
+  const TPictureFile picture(record.ImagePath);
+  if (const auto info = picture.Info()) CheckEditSize(info->Width, info->Height, header, record);
+  TBitmap edit = picture.Decode();
   FitEdit(edit, header, record);
   if (context.ChangedOnly && EditEqualsTexture(edit, texture.Image)) {
     context.Reporter->Unedited(record.SourcePath);
