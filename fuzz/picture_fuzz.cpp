@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   CheckSize(info, bitmap);
-  if (bitmap.Width() > 512 || bitmap.Height() > 512) return 0;  // the encoders' own fuzzing is not this one's
+  // An empty picture is refused by PNG, which has none; the encoders' own fuzzing is not this one's.
+  if (bitmap.Width() == 0 || bitmap.Height() == 0 || bitmap.Width() > 512 || bitmap.Height() > 512) return 0;
   for (const eit::TPictureFormat format : {eit::TPictureFormat::Png, eit::TPictureFormat::Bmp, eit::TPictureFormat::Tga}) {
     eit::TMemoryStream out;
     eit::WritePicture(out, bitmap, format, 2);
