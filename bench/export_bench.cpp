@@ -96,16 +96,13 @@ void ExportTexture(benchmark::State& state, bool zlibOnly, bool png = false, boo
   Picture& picture = photo ? S().photo : S().smooth;
   const std::string stem = std::filesystem::path(picture.source).stem().string(), name = stem + (png ? ".png" : ".tga");
   eit::bench::NullReporter reporter;
-  std::vector<std::string> log;
   const auto exportOnce = [&](eit::TImageFiles files) {
     eit::TJobContext context;
     context.Images = files;
     context.Engine = zlibOnly ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
     context.TargetDir = (S().dir / "out").string();
-    context.ResultLog = &log;
     context.Reporter = &reporter;
     eit::ExportTexture(context, picture.source);
-    log.clear();
   };
   if (png && picture.tgaBytes == 0) {  // the TGA's size, for the PNG's against it, whichever runs first
     std::filesystem::remove(S().dir / "out" / (stem + ".tga"));

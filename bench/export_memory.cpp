@@ -44,10 +44,8 @@ int main(int argc, char** argv) {
   const double unpacked = eit::le::U32(head + 8);
   const long before = StatusKiB("VmRSS:");
   eit::bench::NullReporter reporter;
-  std::vector<std::string> log;
   eit::TJobContext context;
   context.TargetDir = argv[2];
-  context.ResultLog = &log;
   context.Reporter = &reporter;
   eit::ExportTexture(context, argv[1]);
   std::printf("%.3f\n", (StatusKiB("VmHWM:") - before) * 1024.0 / unpacked);

@@ -54,7 +54,6 @@ Setup& S() {
 
 void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
   eit::bench::NullReporter reporter;
-  std::vector<std::string> log;
   const std::string output = (S().dir / "out" / "big.dds").string();
   for (auto _ : state) {
     state.PauseTiming();
@@ -69,7 +68,6 @@ void ImportTexture(benchmark::State& state, bool zlibOnly, bool checks = true) {
     eit::TJobContext context;
     context.Engine = zlibOnly ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
     context.TargetDir = (S().dir / "out").string();
-    context.ResultLog = &log;
     context.Reporter = &reporter;
     context.CheckEdits = checks;
     eit::ImportTexture(context, record);

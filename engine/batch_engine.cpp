@@ -237,9 +237,10 @@ void TBatchEngine::TakeEntry(TEntryRun& run, std::exception_ptr unpublished, std
     }
     // Only complete records go into result.log.
     RecordFailed(run.Entry.Path, run.Failure);
-  } else if (!run.Entry.Comparison) {
-    SealDigests(run.Log);  // its images lie under their names now
-    report_.ResultLog.insert(report_.ResultLog.end(), run.Log.begin(), run.Log.end());
+  } else if (IsExportKind(run.Entry.Kind) && !run.Entry.Comparison) {
+    SealDigest(run.Record);  // its image lies under its name now
+    const std::vector<std::string> lines = RecordLines(run.Record);
+    report_.ResultLog.insert(report_.ResultLog.end(), lines.begin(), lines.end());
   }
   replayStopped_ = replayStopped_ || run.ReplayStopped;
   frontEnd_.EntryFinished(run.Index + 1, count);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/main.h"
+#include "engine/result_log.h"
 
 namespace eit {
 
@@ -85,7 +86,7 @@ class TEntryRun : public TJobReporter {
   std::atomic<bool> Cancelled{false};
   // The work's own, read by the run's thread once the entry is done.
   TJobContext Context;
-  std::vector<std::string> Log;  // the entry's result log lines
+  TLogRecord Record;  // an export's record for the result log
   std::string CurrentSource;              // the record under way in a replay
   std::string Folder;                     // its folder in a game's tree, which names it in reports
   std::vector<std::string> CurrentFiles;  // files an error may name

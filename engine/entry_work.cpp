@@ -16,15 +16,16 @@ namespace {
 
 void Prepare(const TRunInputs& inputs, TEntryRun& run) {
   const TRunRequest& request = inputs.Request;
-  run.Log = {FormatLine(run.Entry.Kind), SourceLine(run.Entry.Path)};
   // An insert mirrors the tree only for the records that say they came from one.
-  if (!run.Entry.Folder.empty()) run.Log.insert(run.Log.begin() + 1, TreeLine(run.Entry.Folder));
+  run.Record.Format = run.Entry.Kind;
+  run.Record.Tree = run.Entry.Folder;
+  run.Record.Source = run.Entry.Path;
   run.CurrentFiles = {run.Entry.Path, FontTexturePath(run.Entry.Path)};
   run.Folder = run.Entry.Folder;
   TJobContext& context = run.Context;
   context.TargetDir = request.TargetDir;
   context.SubFolder = run.Entry.Folder;
-  context.ResultLog = &run.Log;
+  context.Record = &run.Record;
   context.Reporter = &run;
   context.Names = &inputs.Names;
   context.Entry = run.Index;
@@ -46,7 +47,7 @@ void RunJob(const TRunInputs& inputs, TEntryRun& run) {
   // The sources as read, for a later extract --update to tell what the game changed.
   if (IsExportKind(run.Entry.Kind))
     for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
-      if (FileExists(source)) run.Log.insert(run.Log.end() - 1, OriginLine(StampOfSource(source)));
+      if (FileExists(source)) run.Record.Origins.push_back(StampOfSource(source));
   switch (run.Entry.Kind) {
     case TJobKind::Texture:
       ExportTexture(run.Context, run.Entry.Path);

@@ -72,20 +72,13 @@ bool StillAsStamped(const std::string& path, const TImageStamp& stamp) {
   }
 }
 
-void SealDigests(std::vector<std::string>& logLines) {
-  for (std::size_t i = 0; i < logLines.size(); ++i) {
-    std::optional<TImageStamp> stamp = ParseDigestLine(logLines[i]);
-    if (!stamp || stamp->Change != 0) continue;
-    std::size_t target = i + 1;
-    while (target < logLines.size() && FirstToken(logLines[target]) != LogKeywords.Target) ++target;
-    if (target == logLines.size()) continue;
-    const auto now = FileSizeAndTime(ParseTargetLine(logLines[target]).ImagePath);
-    // An image changed already, or a system that keeps no change time: the insert reads it to tell.
-    if (!now || now->Size != stamp->Size || now->Time != stamp->Time || now->Change == 0) continue;
-    stamp->Change = now->Change;
-    stamp->Id = IdText(now->Id);
-    logLines[i] = DigestLine(*stamp);
-  }
+void SealDigest(TLogRecord& record) {
+  if (!record.Digest || record.Digest->Change != 0 || record.Image.empty()) return;
+  const auto now = FileSizeAndTime(record.Image);
+  // An image changed already, or a system that keeps no change time: the insert reads it to tell.
+  if (!now || now->Size != record.Digest->Size || now->Time != record.Digest->Time || now->Change == 0) return;
+  record.Digest->Change = now->Change;
+  record.Digest->Id = IdText(now->Id);
 }
 
 namespace {

@@ -29,9 +29,10 @@ TImageStamp StampOfFile(const std::string& path);
 // change time and identity all equal), answers at once; any other is read and hashed. A file that is
 // missing or cannot be read has changed.
 bool StillAsStamped(const std::string& path, const TImageStamp& stamp);
-// Completes the "#Digest:" lines of a run's records once their images lie under their names: the change
-// time and identity they have there (a rename changes the change time).
-void SealDigests(std::vector<std::string>& logLines);
+struct TLogRecord;
+// Completes a record's digest once its image lies under its name: the change time and identity it has
+// there (a rename changes the change time).
+void SealDigest(TLogRecord& record);
 
 // "#Digest: 49206 1765212345123456789 9f86d081884c7d659a2feaa0c55ad015 1765212399000000001 2049:1311", and
 // back (empty when the line is not one); readers of earlier versions take the first three values.

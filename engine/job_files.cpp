@@ -220,12 +220,11 @@ void WriteExport(TJobContext& context, const std::string& source, const std::str
   TakeTimeOf(source, file->TemporaryPath());
   const TImageStamp stamp = StampOfFile(file->TemporaryPath());
   context.Reporter->Publish({std::move(file), nullptr});
-  // The digest goes before the record's source line: a font's code lines follow its target line.
-  std::vector<std::string>& log = *context.ResultLog;
-  auto source_line = std::find_if(log.rbegin(), log.rend(),
-                                  [](const std::string& l) { return FirstToken(l) == LogKeywords.Source; });
-  log.insert(source_line == log.rend() ? log.end() : std::prev(source_line.base()), DigestLine(stamp));
-  log.push_back(TargetLine(picture.PixelFormat() != TPixelFormat::pf32bit, outputPath));
+  if (context.Record != nullptr) {
+    context.Record->Digest = stamp;
+    context.Record->Bitmap = picture.PixelFormat() != TPixelFormat::pf32bit;
+    context.Record->Image = outputPath;
+  }
   context.Reporter->FileWritten(source, outputPath, bytes, what + Describe(picture));
 }
 

@@ -20,6 +20,8 @@
 
 namespace eit {
 
+struct TLogRecord;
+
 // What a job tells the run about the files it writes or passes over.
 class TJobReporter {
  public:
@@ -91,7 +93,7 @@ class TOutputNames {
 struct TJobContext {
   std::string TargetDir;
   std::string SubFolder;  // exports: the folder under TargetDir their image goes to (a game's tree)
-  std::vector<std::string>* ResultLog = nullptr;
+  TLogRecord* Record = nullptr;  // exports: the record of what they wrote, for the result log
   TJobReporter* Reporter = nullptr;
   TOutputNames* Names = nullptr;  // null: a context of its own (one job alone)
   std::size_t Entry = 0;

@@ -100,49 +100,58 @@ void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const 
 
 }  // namespace
 
+namespace {
+
+// What the lines an extract writes before the source line say of the record: its tree, digest and origins.
+void ReadPrefix(const std::vector<std::string>& lines, const TRecordSpan& span, const std::string& logPath,
+                TImportRecord& record) {
+  for (std::size_t k = span.Begin; k < span.Source; ++k) {
+    const std::string token = FirstToken(lines[k]);
+    if (token == kTreeKeyword) {
+      record.TreeError.clear();
+      record.Tree = TreeFolderOf(lines[k], record.TreeError);
+      if (!record.TreeError.empty())
+        record.TreeError = logPath + ": line " + std::to_string(k + 1) + ": " + record.TreeError;
+    } else if (token == kDigestKeyword) {
+      record.Digest = ParseDigestLine(lines[k]);
+    } else if (token == kOriginKeyword) {
+      if (const auto origin = ParseOriginLine(lines[k])) record.Origins.push_back(*origin);
+    }
+  }
+}
+
+void ReadRecord(const std::vector<std::string>& lines, const TRecordSpan& span, const std::string& logPath,
+                TReplayStep& step) {
+  const std::size_t i = span.Source;
+  step.IsRecord = true;
+  step.Format = span.Format;
+  step.Record.Log = logPath;
+  const TTargetLine target = span.HasTarget() ? ParseTargetLine(lines[span.Target]) : TTargetLine{};
+  step.Record.ImageIsBitmap = target.Bitmap;
+  step.Record.ImagePath = target.ImagePath;
+  ReadPrefix(lines, span, logPath, step.Record);
+  if (span.Format == TJobKind::FontSheet)
+    ReadFontRecord(lines, i, logPath, step);
+  else
+    step.Next = i + 2;
+}
+
+}  // namespace
+
 std::vector<TReplayStep> PlanReplay(const std::vector<std::string>& lines, const std::string& logPath) {
+  const std::vector<TRecordSpan> spans = RecordSpans(lines);
   std::vector<TReplayStep> steps;
   steps.reserve(lines.size() / 3 + 1);
-  TJobKind format = TJobKind::NoFormat;
-  std::string tree, treeError;  // the lines before the next record's source line
-  std::optional<TImageStamp> digest;
-  std::vector<TImageStamp> origins;
-  const std::size_t n = lines.size();
-  for (std::size_t i = 0; i < n;) {
+  std::size_t r = 0;
+  for (std::size_t i = 0; i < lines.size();) {
     TReplayStep step;
     step.Line = i;
     step.Next = i + 1;
-    const std::string& line = lines[i];
-    const std::string token = FirstToken(line);
-    if (token == LogKeywords.Format) {
-      format = RecordFormatOf(KeywordValue(line, LogKeywords.Format));
-    } else if (token == kTreeKeyword) {
-      treeError.clear();
-      tree = TreeFolderOf(line, treeError);
-      if (!treeError.empty()) treeError = logPath + ": line " + std::to_string(i + 1) + ": " + treeError;
-    } else if (token == kDigestKeyword) {
-      digest = ParseDigestLine(line);
-    } else if (token == kOriginKeyword) {
-      if (const auto origin = ParseOriginLine(line)) origins.push_back(*origin);
-    } else if (token == LogKeywords.Source && (format == TJobKind::Texture || format == TJobKind::FontSheet)) {
-      step.IsRecord = true;
-      step.Format = format;
-      step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
-      step.Record.Log = logPath;
-      const TTargetLine target = i + 1 < n ? ParseTargetLine(lines[i + 1]) : TTargetLine{};
-      step.Record.ImageIsBitmap = target.Bitmap;
-      step.Record.ImagePath = target.ImagePath;
-      step.Record.Tree = std::exchange(tree, {});
-      step.Record.TreeError = std::exchange(treeError, {});
-      step.Record.Digest = std::exchange(digest, std::nullopt);
-      step.Record.Origins = std::exchange(origins, {});
-      if (format == TJobKind::FontSheet)
-        ReadFontRecord(lines, i, logPath, step);
-      else
-        step.Next = i + 2;
-    } else if (token == LogKeywords.Source) {
-      step.Record.SourcePath = KeywordValue(line, LogKeywords.Source);
-      tree.clear(), treeError.clear(), digest.reset(), origins.clear();
+    while (r < spans.size() && spans[r].Source < i) ++r;
+    if (r < spans.size() && spans[r].Source == i) {
+      step.Record.SourcePath = KeywordValue(lines[i], LogKeywords.Source);
+      if (spans[r].Format == TJobKind::Texture || spans[r].Format == TJobKind::FontSheet)
+        ReadRecord(lines, spans[r], logPath, step);
     }
     steps.push_back(std::move(step));
     i = steps.back().Next;

@@ -29,11 +29,6 @@ enum class TJobKind : std::uint8_t {
 inline constexpr std::array<TJobKind, 4> FilterKinds = {TJobKind::Texture, TJobKind::FontSheet,
                                                         TJobKind::ProjectList, TJobKind::ReplayLog};
 inline const std::array<std::string, 4> FormatNames = {"DDS", "TDT", "", ""};
-// The keywords that classify a result log's lines.
-struct TLogKeywords {
-  std::string Format = "#Format:", Source = "#Source:", Target = "#Target";
-};
-inline const TLogKeywords LogKeywords;
 
 // The texture of a font table: beside it, its name with ".dds", in whatever case it lies there.
 std::string FontTexturePath(const std::string& tablePath);

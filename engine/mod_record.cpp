@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/image_stamp.h"
+#include "engine/result_log.h"
 #include "platform/files.h"
 #include "platform/native.h"
 #include "platform/paths.h"
@@ -13,11 +14,11 @@ namespace eit {
 
 namespace {
 
-constexpr const char* kMod = "#Mod: ";
-constexpr const char* kSource = "#Source: ";
-constexpr const char* kWrote = "#Wrote: ";
+const std::string kMod = std::string(kModKeyword) + " ";
+const std::string kSource = LogKeywords.Source + " ";
+const std::string kWrote = std::string(kWroteKeyword) + " ";
 
-bool Starts(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
+bool Starts(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
 // Folders the insert made for a file it took out again go with it, up to the mod folder itself.
 void RemoveEmptyFolders(std::string folder, const std::string& mod) {
@@ -46,11 +47,11 @@ TModRecord::TModRecord(const std::string& logPath, const std::string& modDir)
   std::string mod, source;
   for (const std::string& line : LoadLines(path_)) {
     if (Starts(line, kMod)) {
-      mod = line.substr(std::char_traits<char>::length(kMod)), source.clear();
+      mod = line.substr(kMod.size()), source.clear();
     } else if (Starts(line, kSource)) {
-      source = line.substr(std::char_traits<char>::length(kSource));
+      source = line.substr(kSource.size());
     } else if (Starts(line, kWrote) && !mod.empty() && !source.empty()) {
-      std::istringstream words(line.substr(std::char_traits<char>::length(kWrote)));
+      std::istringstream words(line.substr(kWrote.size()));
       TWrote wrote;
       if (!(words >> wrote.Size >> wrote.Hash)) continue;
       std::getline(words >> std::ws, wrote.Path);

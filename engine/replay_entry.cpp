@@ -110,9 +110,10 @@ void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logP
   const std::vector<TReplayStep>& steps = plan.Steps;
   // An insert that did nothing must not read as one that succeeded.
   if (std::none_of(steps.begin(), steps.end(), [](const TReplayStep& s) { return s.IsRecord; }))
-    throw Exception(logPath + (plan.LineCount == 0 ? " is empty" : " holds no record") +
-                    ": a record is a \"#Format: DDS\" or \"#Format: TDT\" line, then \"#Source:\" and \"#Target\" "
-                    "lines, as an extract writes them", logPath);
+    throw Exception(logPath + (plan.LineCount == 0 ? " is empty" : " holds no record") + ": a record is a \"" +
+                        FormatLine(TJobKind::Texture) + "\" or \"" + FormatLine(TJobKind::FontSheet) + "\" line, then \"" +
+                        LogKeywords.Source + "\" and \"" + LogKeywords.Target + "\" lines, as an extract writes them",
+                    logPath);
   const std::size_t n = plan.LineCount;
   for (const TReplayStep& step : steps) {
     if (!step.Record.SourcePath.empty()) run.CurrentSource = step.Record.SourcePath;

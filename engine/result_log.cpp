@@ -146,6 +146,8 @@ TJobKind RecordFormatOf(const std::string& value) {
   return TJobKind::NoFormat;
 }
 
+bool IsTargetLine(const std::string& line) { return FirstToken(line).rfind(LogKeywords.Target, 0) == 0; }
+
 TTargetLine ParseTargetLine(const std::string& line) {
   const std::size_t colon = line.find(':');
   TTargetLine target;

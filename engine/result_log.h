@@ -18,7 +18,13 @@
 
 namespace eit {
 
-// The code lines' keywords, beside LogKeywords.
+// Every keyword of a result log's lines, and of the mod record beside it, is here and nowhere else.
+// The keywords that begin a record.
+struct TLogKeywords {
+  std::string Format = "#Format:", Source = "#Source:", Target = "#Target";
+};
+inline const TLogKeywords LogKeywords;
+// The code lines' keywords.
 inline constexpr const char* kFirstKeyword = "#First:";
 inline constexpr const char* kLastKeyword = "#Last:";
 inline constexpr const char* kNewKeyword = "#New:";
@@ -34,6 +40,10 @@ inline constexpr const char* kDigestKeyword = "#Digest:";
 // The record's source as the extract read it ("#Origin: <size> <time> <hash> ..."; a font's table, then its
 // texture), which tells extract --update a source the game changed since.
 inline constexpr const char* kOriginKeyword = "#Origin:";
+// The mod record beside a log ("<log>.mods"): a mod folder, then a record's "#Source:" line, then a
+// "#Wrote: <size> <hash> <path>" line for each file an insert wrote into that folder for it.
+inline constexpr const char* kModKeyword = "#Mod:";
+inline constexpr const char* kWroteKeyword = "#Wrote:";
 
 // --- Writing --------------------------------------------------------------------------------
 
@@ -55,7 +65,37 @@ std::vector<std::string> FontRecord(const std::string& tablePath, const std::str
                                     const std::vector<std::pair<int, int>>& alike = {},
                                     const std::vector<int>& lost = {});
 
+// A record as an extract writes it.
+struct TLogRecord {
+  TJobKind Format = TJobKind::None;
+  std::string Tree;                   // its folder in a game's tree; empty for none
+  std::vector<TImageStamp> Origins;   // its sources as read (a font: its table, then its texture)
+  std::optional<TImageStamp> Digest;  // its image as written
+  std::string Source;
+  bool Bitmap = false;
+  std::string Image;  // empty until the image is written
+};
+// Its lines, in the order every reader attaches them: format, tree, origins, digest, source, target.
+std::vector<std::string> RecordLines(const TLogRecord& record);
+
 // --- Reading --------------------------------------------------------------------------------
+
+// Where a record's lines lie in a log. Its source line begins it; the lines an extract writes before a
+// source line (tree, origins, digest) belong to the record of that source line, with the user's lines
+// among them, up to the line after the last format, source or other record line above; its target line
+// is the line after its source line; it ends where the next record begins, at the next format line, or
+// at the end. Every reader takes a log's records from here.
+struct TRecordSpan {
+  std::size_t Begin = 0;   // its first line: its first tree, origin or digest line, else its source line
+  std::size_t Source = 0;  // its source line
+  std::size_t Target = 0;  // its target line; Source when it has none
+  std::size_t End = 0;     // one past its last line
+  TJobKind Format = TJobKind::NoFormat;  // the format line above it (NoFormat: none the replay knows)
+  bool HasTarget() const { return Target != Source; }
+};
+std::vector<TRecordSpan> RecordSpans(const std::vector<std::string>& lines);
+// Lines an extract writes before a record's source line: "#Tree:", "#Origin:", "#Digest:".
+bool IsRecordPrefix(const std::string& token);
 
 // Whether a line's first token is one of the log's keywords (record and code lines alike).
 bool IsResultLogKeyword(const std::string& token);
@@ -72,6 +112,8 @@ struct TTargetLine {
   std::string ImagePath;  // after the colon, without its first character
 };
 TTargetLine ParseTargetLine(const std::string& line);
+// Whether the line is a target line: its first token begins with "#Target".
+bool IsTargetLine(const std::string& line);
 
 // Reads a code line as scanf reads "<keyword> 0x%X": the keyword, any white space, "0x", then a
 // hexadecimal number (scanf's own leading blanks, sign and 0x prefix allowed). Empty when the line

@@ -118,11 +118,6 @@ struct TRunRecord {
   bool IdRead = false;
 };
 
-// Lines an extract writes before a record's source line.
-bool IsRecordPrefix(const std::string& token) {
-  return token == kTreeKeyword || token == kDigestKeyword || token == kOriginKeyword;
-}
-
 // Lines a record owns: dropped with it. Any other line under it is the user's, and stays.
 bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format && IsResultLogKeyword(token); }
 
@@ -131,21 +126,15 @@ bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format
 class TRunRecords {
  public:
   explicit TRunRecords(const std::vector<std::string>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const std::string token = FirstToken(lines[i]);
-      // A record begins at its format line, or at a second source line without one.
-      if (token == LogKeywords.Format || records_.empty() ||
-          (token == LogKeywords.Source && !records_.back().Source.empty())) {
-        records_.emplace_back();
-        records_.back().Begin = i;
-      }
-      TRunRecord& r = records_.back();
-      r.End = i + 1;
-      if (token == LogKeywords.Source && r.Source.empty()) r.Source = KeywordValue(lines[i], LogKeywords.Source);
-      if (token == LogKeywords.Target) {
-        if (r.Image.empty()) r.Image = ParseTargetLine(lines[i]).ImagePath;
-        ++r.Targets;
-      }
+    for (const TRecordSpan& span : RecordSpans(lines)) {
+      TRunRecord r;
+      // The run writes a format line above each record: it goes with it.
+      r.Begin = span.Begin > 0 && FirstToken(lines[span.Begin - 1]) == LogKeywords.Format ? span.Begin - 1 : span.Begin;
+      r.End = span.End;
+      r.Source = KeywordValue(lines[span.Source], LogKeywords.Source);
+      if (span.HasTarget()) r.Image = ParseTargetLine(lines[span.Target]).ImagePath;
+      for (std::size_t k = span.Source; k < span.End; ++k) r.Targets += IsTargetLine(lines[k]) ? 1 : 0;
+      records_.push_back(std::move(r));
     }
     // Only a record of one image can stand in for an old one; the others are added as they are.
     for (std::size_t k = 0; k < records_.size(); ++k)
@@ -179,28 +168,24 @@ class TRunRecords {
   std::unordered_multimap<std::string, std::size_t> byName_;
 };
 
-// Where an old record's lines lie: its first line, its source line, its target line, and one past its last.
-struct TOldRecord {
-  std::size_t Begin, Source, Target, End;
-};
-
-// An old record that stays: as it was, or, written again, with what the run wrote anew (its tree, its digest,
-// its image line) in place of its own, and the lines the user added to it kept.
-void KeepRecord(const std::vector<std::string>& oldLines, const TOldRecord& old, const std::vector<std::string>& newLines,
+// An old record that stays: as it was, or, written again, with what the run wrote anew (its tree, its origins,
+// its digest, its image line) in place of its own, and the lines the user added to it kept.
+void KeepRecord(const std::vector<std::string>& oldLines, const TRecordSpan& old, const std::vector<std::string>& newLines,
                 TRunRecord* again, std::vector<std::string>& merged) {
+  auto at = [](std::size_t k) { return static_cast<std::ptrdiff_t>(k); };
   if (again == nullptr) {
-    merged.insert(merged.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(old.Begin),
-                  oldLines.begin() + static_cast<std::ptrdiff_t>(old.End));
+    merged.insert(merged.end(), oldLines.begin() + at(old.Begin), oldLines.begin() + at(old.End));
     return;
   }
   again->Kept = true;
+  for (std::size_t k = old.Begin; k < old.Source; ++k)
+    if (!IsRecordPrefix(FirstToken(oldLines[k]))) merged.push_back(oldLines[k]);
   for (std::size_t k = again->Begin; k < again->End; ++k)
     if (IsRecordPrefix(FirstToken(newLines[k]))) merged.push_back(newLines[k]);
   const std::size_t target = merged.size() + (old.Target - old.Source);
-  merged.insert(merged.end(), oldLines.begin() + static_cast<std::ptrdiff_t>(old.Source),
-                oldLines.begin() + static_cast<std::ptrdiff_t>(old.End));
+  merged.insert(merged.end(), oldLines.begin() + at(old.Source), oldLines.begin() + at(old.End));
   for (std::size_t k = again->Begin; k < again->End; ++k)
-    if (FirstToken(newLines[k]) == LogKeywords.Target) merged[target] = newLines[k];
+    if (IsTargetLine(newLines[k])) merged[target] = newLines[k];
 }
 
 }  // namespace
@@ -208,6 +193,8 @@ void KeepRecord(const std::vector<std::string>& oldLines, const TOldRecord& old,
 std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines,
                                         const std::vector<std::string>& newLines) {
   TRunRecords run(newLines);
+  const std::vector<TRecordSpan> spans = RecordSpans(oldLines);
+  std::size_t next = 0;  // the old record to come
   std::vector<std::string> merged;
   merged.reserve(oldLines.size() + newLines.size());
   // A format line whose records all go goes with them.
@@ -224,35 +211,26 @@ std::vector<std::string> MergeResultLog(const std::vector<std::string>& oldLines
       merged.push_back(oldLines[i++]);
       continue;
     }
-    // A record: the lines an extract writes before its source line (its tree, its digest), its source line
-    // and what follows up to the next record or format line.
-    std::size_t source = i;
-    while (source < oldLines.size() && IsRecordPrefix(FirstToken(oldLines[source]))) ++source;
-    if (source == oldLines.size() || FirstToken(oldLines[source]) != LogKeywords.Source) {
+    if (next == spans.size() || spans[next].Begin != i) {
       merged.push_back(oldLines[i++]);
       continue;
     }
-    std::size_t end = source + 1, target = 0;
-    std::string image;
-    for (; end < oldLines.size(); ++end) {
-      const std::string t = FirstToken(oldLines[end]);
-      if (t == LogKeywords.Format || t == LogKeywords.Source) break;
-      if (t == LogKeywords.Target && image.empty()) image = ParseTargetLine(oldLines[end]).ImagePath, target = end;
-    }
+    const TRecordSpan& old = spans[next++];
+    const std::string image = old.HasTarget() ? ParseTargetLine(oldLines[old.Target]).ImagePath : "";
     ++had;
     TRunRecord* again = run.WroteAgain(image);
-    const std::string sourcePath = KeywordValue(oldLines[source], LogKeywords.Source);
+    const std::string sourcePath = KeywordValue(oldLines[old.Source], LogKeywords.Source);
     if (again == nullptr || (!again->Kept && (again->Source == sourcePath || SameFile(again->Source, sourcePath)))) {
       // Not written again, or written again from the same source: the record stays where it is, with
       // the lines the user added to it (a font's codes, comments); what the run wrote anew replaces its own.
       ++kept;
-      KeepRecord(oldLines, {i, source, target, end}, newLines, again, merged);
+      KeepRecord(oldLines, old, newLines, again, merged);
     } else {
       // Another source's image now: the record goes, and only the user's own lines under it stay.
-      for (std::size_t k = i; k < end; ++k)
+      for (std::size_t k = old.Begin; k < old.End; ++k)
         if (!IsRecordLine(FirstToken(oldLines[k]))) merged.push_back(oldLines[k]);
     }
-    i = end;
+    i = old.End;
   }
   closeFormat();
   for (const TRunRecord& r : run.Records())

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/jobs.h"
+#include "engine/result_log.h"
 #include "formats/misc.h"
 #include "platform/paths.h"
 #ifdef EIT_HAVE_QT
@@ -31,7 +32,7 @@ class Exports : public ::testing::Test {
   Exports() {
     context.TargetDir = dir.File("out");
     std::filesystem::create_directories(context.TargetDir);
-    context.ResultLog = &log;
+    context.Record = &record;
     context.Reporter = &recorder;
   }
   std::string Save(const std::string& name, const Bytes& bytes) {
@@ -43,7 +44,12 @@ class Exports : public ::testing::Test {
   }
 
   testing::TempDir dir;
-  std::vector<std::string> log;
+  TLogRecord record;
+  // What the export wrote into its record: the image's digest and its target line.
+  std::vector<std::string> Written() const {
+    if (!record.Digest) return {};
+    return {DigestLine(*record.Digest), TargetLine(record.Bitmap, record.Image)};
+  }
   TRecorder recorder;
   TJobContext context;
 };
@@ -52,14 +58,12 @@ class Exports : public ::testing::Test {
 TEST_F(Exports, TexturesBecomeBmpOrTgaWithTheirLogLineAndPixels) {
   const std::string raw = Save("game/wall.dds", testing::MakeTextureImage(7, 5, 24));
   const std::string packed = Save("game/a.b.dds", testing::MakePackedFile(testing::MakeTextureImage(6, 4, 32)));
-  ExportTexture(context, raw);
-  ExportTexture(context, packed);
   const std::string bmp = JoinPath(context.TargetDir, "wall.bmp"), tga = JoinPath(context.TargetDir, "a.b.tga");
-  // Each image's digest comes before its record's source line (here, with no source line, before its target).
-  ASSERT_EQ(log.size(), 4u);
-  EXPECT_EQ(log[0], DigestLine(StampOfFile(bmp)));
-  EXPECT_EQ(log[2], DigestLine(StampOfFile(tga)));
-  EXPECT_EQ((std::vector<std::string>{log[1], log[3]}), (std::vector<std::string>{"#Target BMP: " + bmp, "#Target TGA: " + tga}));
+  // Each image's record holds its digest and its target.
+  ExportTexture(context, raw);
+  EXPECT_EQ(Written(), (std::vector<std::string>{DigestLine(StampOfFile(bmp)), "#Target BMP: " + bmp}));
+  ExportTexture(context, packed);
+  EXPECT_EQ(Written(), (std::vector<std::string>{DigestLine(StampOfFile(tga)), "#Target TGA: " + tga}));
   // Qt reads them with the texture's pixels: R, G, B[, A] in the texture, first row on top.
   const Bytes image = testing::MakeTextureImage(6, 4, 32);
   const QImage q = testing::QtRead(tga);
@@ -87,7 +91,7 @@ TEST_F(Exports, FailedExportLeavesNoFileAndNoLine) {
   Bytes bad = testing::MakeTextureImage(8, 8, 32);
   bad.resize(200);
   EXPECT_THROW(ExportTexture(context, Save("bad.dds", bad)), Exception);
-  EXPECT_TRUE(log.empty());
+  EXPECT_TRUE(Written().empty());
   EXPECT_TRUE(std::filesystem::is_empty(context.TargetDir));
 }
 
@@ -117,7 +121,7 @@ TEST_F(Exports, FontSheetLayoutMarkersAndGlyphPixels) {
   Save("fonts/main.dds", font.texture);
   ExportFontSheet(context, table);
   const std::string out = JoinPath(context.TargetDir, "main.tga");
-  EXPECT_EQ(log, (std::vector<std::string>{DigestLine(StampOfFile(out)), "#Target TGA: " + out}));
+  EXPECT_EQ(Written(), (std::vector<std::string>{DigestLine(StampOfFile(out)), "#Target TGA: " + out}));
   TBitmap sheet;
   ReadTGA(out.c_str(), sheet);
   ASSERT_EQ(sheet.Width(), 100);
@@ -148,7 +152,7 @@ TEST_F(Exports, TwentyFourBitFontsGiveBmpSheetsAndShortTablesAreRefused) {
   font.texture = testing::MakeTextureImage(64, 64, 24);
   Save("f.dds", font.texture);
   ExportFontSheet(context, Save("f.tdt", font.table));
-  EXPECT_EQ(log.back(), "#Target BMP: " + JoinPath(context.TargetDir, "f.bmp"));
+  EXPECT_EQ(Written().back(), "#Target BMP: " + JoinPath(context.TargetDir, "f.bmp"));
   const std::string shortTable = Save("s.tdt", Bytes(3135, 0));
   Save("s.dds", font.texture);
   try {
