@@ -16,6 +16,7 @@
 #include "engine/result_log.h"
 #include "engine/game_folder.h"
 #include "engine/target_folder.h"
+#include "cli/sheet_words.h"
 #include "cli/file_info.h"
 #include "cli/terminal.h"
 #include "cli/job_commands.h"
@@ -36,6 +37,8 @@ int RunSheet(const TCommandLine& line) {
   if (line.files.size() > 1) throw UsageError{"sheet takes one font table, not also " + line.files[1], line.command};
   const std::string table = line.files.empty() ? "" : line.files[0], dir = line.Value("--output");
   eit::TSheetOptions options;
+  static const TCliSheetWords words;
+  options.Words = &words;
   options.FontFile = line.Value("--font");
   options.CodePage = CodePageOf(line, options.CodePage);
   // The insert keeps the codes below 0x7F.
@@ -152,7 +155,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "eitool-cli: %s\n%s\n", eit::Printable(e.message).c_str(), HelpLine(e.command).c_str());
     return 2;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, "")).c_str());
+    eit::TFailure failure = eit::FailureOf(e);
+    failure.Text = eit::ErrorNamingFile(e, "");
+    std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::Worded(failure)).c_str());
     return 1;
   }
   // The list of files written is the run's report: when it cannot be written, the run did not succeed.

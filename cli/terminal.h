@@ -10,6 +10,11 @@
 
 namespace eit {
 
+// A failure in eitool-cli's words: one that --strict made of a warning says so.
+inline std::string Worded(const TFailure& failure) {
+  return failure.Kind == TFailureKind::Strict ? failure.Text + " (--strict)" : failure.Text;
+}
+
 // Control characters and bytes that are not UTF-8 text, escaped as \xNN.
 std::string Printable(const std::string& text);
 
@@ -53,9 +58,9 @@ class TConsole : public TFrontEnd {
     ClearBar();
     std::fprintf(stderr, "%s\n", Printable(line).c_str());  // "<file>: warning: ..."
   }
-  void EntryFailed(const std::string&, const std::string& message) override {
+  void EntryFailed(const std::string&, const TFailure& failure) override {
     ClearBar();
-    std::fprintf(stderr, "eitool-cli: %s\n", Printable(message).c_str());
+    std::fprintf(stderr, "eitool-cli: %s\n", Printable(Worded(failure)).c_str());
   }
 
  private:

@@ -201,7 +201,7 @@ void TBatchEngine::ShowResult(const std::string& line, const std::string& path) 
 void TBatchEngine::RecordFailed(const std::string& entry, const TFailure& failure) {
   ++report_.FailedEntries;
   report_.Failures.push_back(failure);
-  frontEnd_.EntryFailed(entry, failure.Text);
+  frontEnd_.EntryFailed(entry, failure);
 }
 
 void TBatchEngine::BeginTurn(const TEntryRun& run, std::size_t count) {

@@ -83,7 +83,7 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
   if (!PutBackInPlace(record, sheet, font)) {
     if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased), record.Log);
-    CheckGlyphTexture(font.Pixels, texturePath);
+    CheckGlyphTexture(font.Pixels, texturePath, TSheetWords());
     // The table's own cells with glyphs erased: new glyphs, as intended or by a slip; said before they are laid.
     if (!font.Erased.empty())
       context.Reporter->Warning(record.SourcePath, record.ImagePath + ": taken as a sheet of new glyphs, laid from " +

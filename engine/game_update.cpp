@@ -41,7 +41,7 @@ std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKin
     if (const auto now = FileSizeAndTime(source)) updated = std::max(updated, now->Change != 0 ? now->Change : now->Time);
   if (!image || image->Time >= updated) return std::nullopt;  // redone since, on the new picture
   return "the game changed " + record.SourcePath + " after this image was made (an update?): the edit is of its "
-         "old picture; extract --update writes the new one beside it";
+         "old picture; an update of the extract writes the new one beside it";
 }
 
 std::string ComparisonName(const std::string& imageName) {
@@ -88,7 +88,7 @@ TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& 
   const TTargetLog log = ReadTargetLog(request.TargetDir);
   if (!log.Problem.empty()) throw Exception(log.Problem, log.Path);
   if (!log.Exists)
-    throw Exception(log.Path + " does not exist: --update extracts a game again into the folder of its first "
+    throw Exception(log.Path + " does not exist: an update extracts a game again into the folder of its first "
                     "extract, which holds its result.log", log.Path);
   TUpdatePlan plan = PlanUpdate(request.Entries, given, log.Lines);
   TRunRequest added = request;
@@ -96,7 +96,7 @@ TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& 
   const std::vector<std::string> existing = ExistingImages(added);
   if (!existing.empty())
     throw Exception(ExistingImagesText(existing, request.TargetDir) +
-                    " but are not in its result.log; move them away, or extract without --update");
+                    " but are not in its result.log; move them away, or extract without updating");
   request.Entries = plan.Run;
   request.ExistingImages = TRunRequest::TExisting::Replace;
   return plan;

@@ -192,7 +192,7 @@ TBitmap LoadEditedImage(const std::string& path) {
 }
 
 void EditWarning(TJobContext& context, const TImportRecord& record, const std::string& text, const std::string& kind) {
-  if (context.Strict) throw Exception(text + " (--strict)");
+  if (context.Strict) throw Exception(TFailure{"", 0, TFailureKind::Strict, text});
   context.Reporter->Warning(record.SourcePath, text, kind);
 }
 

@@ -71,7 +71,7 @@ class TFrontEnd {
   // Before each entry, for front ends that show which one.
   virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
   // An entry failed and the run goes on (keep-going runs only).
-  virtual void EntryFailed(const std::string& /*entry*/, const std::string& /*message*/) {}
+  virtual void EntryFailed(const std::string& /*entry*/, const TFailure& /*failure*/) {}
   // An edited image that looks wrong (inserts): the window shows it among the results.
   virtual void AddWarning(const std::string& line) { AddResult(line); }
   // An entry is done and its results are shown (entries finish in entry order, whatever the workers).

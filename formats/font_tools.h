@@ -14,6 +14,33 @@ namespace eit {
 
 enum class TMono : std::uint8_t { Auto, On, Off };
 
+// How many of a sheet's new glyphs fit its texture, and the codes that would.
+struct TFittingCodes {
+  int Fitting = 0, Count = 0;       // new glyphs that fit, of so many
+  std::int32_t New = 0, Failing = 0;  // the first new code, and the first that does not fit
+  std::int32_t From = 0, Last = 0;  // from this code the rest up to Last fit, when FromLater
+  bool FromLater = false;
+};
+
+// How the front end that asked for a sheet points the user to its settings. The sheet's messages say the
+// facts; what to change is worded here, in plain words unless a front end names its own controls.
+class TSheetWords {
+ public:
+  virtual ~TSheetWords() = default;
+  // How to give a range the insert takes.
+  virtual std::string RangeRemedy() const { return "choose a first code from 0x7F to 0xFF"; }
+  // Said after "Choose a font that does" when a font lacks the script.
+  virtual std::string MissingRemedy() const { return " (those listed first have every letter of the code page)"; }
+  // The cap height asked for, leading a message that refuses it.
+  virtual std::string CapHeightAsked(int cap) const { return "Cap height " + std::to_string(cap); }
+  virtual std::string CapHeightRemedy(int cap) const { return "choose cap height " + std::to_string(cap); }
+  virtual std::string FittingRemedy(const TFittingCodes& fit) const;
+  // The setting that draws smooth edges.
+  virtual std::string SmoothSetting() const { return "smooth drawing"; }
+  // Where each texture's bit depth is shown.
+  virtual std::string BitDepthShown() const { return "the viewer and eitool-cli info show each texture's bit depth"; }
+};
+
 struct TSheetOptions {
   std::string FontFile;  // TrueType or OpenType
   int CodePage = 1251;
@@ -26,10 +53,10 @@ struct TSheetOptions {
   // Without anti-aliasing (alpha 0 or 255), for pixel fonts; Auto: when the kept glyphs have no grey.
   TMono Mono = TMono::Auto;
   bool AllowMissing = false;  // draw a font that lacks more than half of the letters asked for
-  // What is said names the window's choices ("Cap height", "First code", "Drawing") instead of eitool-cli's
-  // options.
-  bool WindowWords = false;
+  // How what is said points to the front end's settings; null: in plain words.
+  const TSheetWords* Words = nullptr;
 };
+const TSheetWords& WordsOf(const TSheetOptions& options);
 
 // What the letters a table keeps (codes 0x20 to 0x7E) measure in its texture: each 0 when nothing
 // could be measured.

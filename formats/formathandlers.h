@@ -123,7 +123,8 @@ void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath
 // Raises when the range of codes from first up to endCode needs more records than the table holds.
 void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_t endCode, const std::string& tablePath);
 // Raises when the font texture cannot take new glyphs (it is not 32-bit).
-void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, bool windowWords = false);
+class TSheetWords;
+void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, const TSheetWords& words);
 // The glyph sheet of a font table (at least 224 records) over its texture: a marker line and the
 // glyph for each record, one cell below the other. tablePath names the table in errors.
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath);

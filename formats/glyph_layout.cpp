@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "formats/codepages.h"
+#include "formats/font_tools.h"
 #include "formats/formathandlers.h"
 #include "formats/misc.h"
 
@@ -20,12 +21,11 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
                     " records; correct the #First/#Last lines", tablePath);
 }
 
-void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, bool windowWords) {
+void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, const TSheetWords& words) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(texturePath + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
-                                  "textures, whose alpha marks them: choose another of the game's fonts" +
-                    std::string(windowWords ? " (the viewer, F3, shows each texture's bit depth)"
-                                            : " (eitool-cli info names each texture's bit depth)"), texturePath);
+                                  "textures, whose alpha marks them: choose another of the game's fonts (" +
+                    words.BitDepthShown() + ")", texturePath);
 }
 
 namespace {
@@ -78,7 +78,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
                           const TFontFiles& names) {
   const std::int32_t first = range.First;
   CheckGlyphRange(table, first, range.End, names.Table);
-  CheckGlyphTexture(texture, names.Texture);
+  CheckGlyphTexture(texture, names.Texture, TSheetWords());
   const std::int32_t end = std::max(range.End, first), from = NewFrom(first, range.New);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
     throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "

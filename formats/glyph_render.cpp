@@ -27,9 +27,7 @@ void CheckRange(const TSheetOptions& options) {
   if (first < KeptCodeLimit || options.End > 0x20 + kFontRecords || first >= options.End)
     throw Exception("The codes of a glyph sheet run from " + CodeText(first) + " to " +
                     CodeText(options.End) +
-                    "; the insert lays new glyphs from 0x7F up to at most 0x100, so " +
-                    (options.WindowWords ? "choose a first code from 0x7F to 0xFF"
-                                         : "give --first 0x7F to 0xFF and --end after it, up to 0x100"));
+                    "; the insert lays new glyphs from 0x7F up to at most 0x100, so " + WordsOf(options).RangeRemedy());
 }
 
 }  // namespace
@@ -181,7 +179,7 @@ void CheckSheetRequest(const TMemoryStream& table, const TBitmap& texture, const
   CheckCodePage(options.CodePage);
   CheckRange(options);
   CheckFontTableSize(table, tablePath);
-  CheckGlyphTexture(texture, tablePath + "'s texture", options.WindowWords);
+  CheckGlyphTexture(texture, tablePath + "'s texture", WordsOf(options));
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
     throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
                     std::to_string(options.PixelSize));

@@ -8,6 +8,19 @@
 
 namespace eit {
 
+const TSheetWords& WordsOf(const TSheetOptions& options) {
+  static const TSheetWords plain;
+  return options.Words != nullptr ? *options.Words : plain;
+}
+
+// One code to choose: the codes that fit up to the last.
+std::string TSheetWords::FittingRemedy(const TFittingCodes& fit) const {
+  return std::to_string(fit.Fitting) + " of the " + std::to_string(fit.Count) + " fit" +
+         (fit.FromLater ? ": choose first code " + CodeText(fit.From) + " to draw " + CodeText(fit.From) + " to " +
+                              CodeText(fit.Last)
+                        : "");
+}
+
 namespace {
 
 // Blanks that print as nothing are listed by their code.
@@ -169,8 +182,7 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
     throw Exception(font + " has no glyphs for " + std::to_string(missingLetters) + " of the " +
                     std::to_string(letters) + " letters of " + page + " from " + CodeText(first) +
                     ": it does not cover that script. Choose a font that does" +
-                    (options.WindowWords ? " (those listed first have every letter of the code page)"
-                                         : ", or give --allow-missing to draw boxes in their place"));
+                    WordsOf(options).MissingRemedy());
   if (note) {
     note(page + ", " + CodeText(first) + " to " + CodeText(options.End - 1) + ": drawing " +
          std::to_string(drawnCount) + " characters:" + drawn);
@@ -187,7 +199,7 @@ namespace {
 // The sheet's size, from the capitals cap pixels high: the capitals themselves must stand whole in their
 // boxes (a cap height asked for is refused otherwise, with the largest that fits; the kept one is drawn
 // smaller, said).
-int CapitalsSize(const TSizer& sizer, int cap, bool asked, bool window, const std::string& boxes,
+int CapitalsSize(const TSizer& sizer, int cap, bool asked, const TSheetWords& words, const std::string& boxes,
                  const std::string& font, const TNote& say) {
   const int size = sizer.SizeForCap(cap);
   const char32_t capital = sizer.CapReference();
@@ -199,7 +211,7 @@ int CapitalsSize(const TSizer& sizer, int cap, bool asked, bool window, const st
     throw Exception("The capitals of " + font + " would not stand whole in " + boxes + " at any size (" + why +
                     "): the font's measures do not suit the table; choose another font");
   if (asked)
-    throw Exception((window ? "Cap height " : "--size ") + N(cap) + ": capitals " + N(cap) +
+    throw Exception(words.CapHeightAsked(cap) + ": capitals " + N(cap) +
                     " pixels high would not fit whole in " + boxes + " (" + why + "); the largest cap height that fits is " +
                     N(sizer.CapAt(fit)));
   say("capitals " + N(cap) + " pixels high, as the kept ones, would not fit whole in " + boxes + " (" + why +
@@ -248,7 +260,7 @@ void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int ba
 // How many of the new glyphs fit (those before failing), and the ranges of codes that would: the first
 // ones, or the last ones, laid from the texture's first free place.
 std::string RangesThatFit(const TMemoryStream& table, const TBitmap& texture, const TGlyphRange& range,
-                          const std::vector<int>& widths, int height, std::int32_t failing, bool window) {
+                          const std::vector<int>& widths, int height, std::int32_t failing, const TSheetWords& words) {
   const auto fitsFrom = [&](std::int32_t from) {
     std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
     for (std::size_t k = static_cast<std::size_t>(from - range.New); k < widths.size(); ++k) sizes.emplace_back(widths[k], height);
@@ -264,21 +276,13 @@ std::string RangesThatFit(const TMemoryStream& table, const TBitmap& texture, co
   }
   const std::int32_t fitting = failing - range.New;
   if (fitting <= 0) return "none of them fits; choose a smaller cap height";
-  const bool fromLater = fitsFrom(lo);
-  // The window chooses the first code only: it offers the codes that fit up to the last.
-  if (window)
-    return N(fitting) + " of the " + N(range.End - range.New) + " fit" +
-           (fromLater ? ": choose first code " + CodeText(lo) + " to draw " + CodeText(lo) + " to " + CodeText(range.End - 1)
-                      : "");
-  return N(fitting) + " of the " + N(range.End - range.New) + " fit: draw " + CodeText(range.New) + " to " +
-         CodeText(failing - 1) + " (--end " + CodeText(failing) + ")" +
-         (fromLater ? " or " + CodeText(lo) + " to " + CodeText(range.End - 1) + " (--first " + CodeText(lo) + ")" : "");
+  return words.FittingRemedy({fitting, range.End - range.New, range.New, failing, lo, range.End - 1, fitsFrom(lo)});
 }
 
 // The sheet's size, at most base, whose glyphs fit the texture beside the kept ones with the same
 // capitals; refused, with the largest cap height that fits, when there is none. Leaves each cell's size.
 int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int height, const TMemoryStream& table,
-              const TBitmap& texture, const TGlyphRange& range, const std::string& tablePath, bool window) {
+              const TBitmap& texture, const TGlyphRange& range, const std::string& tablePath, const TSheetWords& words) {
   std::vector<int> widths;
   const auto laidOut = [&](int s, std::int32_t* failing) {
     sizer.Fit(cells, s, widths);
@@ -299,10 +303,9 @@ int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int
   throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(base)) +
                   " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
                   " texture beside the kept glyphs (no room from " + CodeText(failing) + " on): " +
-                  RangesThatFit(table, texture, range, baseWidths, height, failing, window) +
-                  (fit > 0 ? "; or choose cap height " + N(sizer.CapAt(fit)) +
-                                 (window ? "" : " (--size " + N(sizer.CapAt(fit)) + ")") + ", the largest at which all fit"
-                           : ""), tablePath);
+                  RangesThatFit(table, texture, range, baseWidths, height, failing, words) +
+                  (fit > 0 ? "; or " + words.CapHeightRemedy(sizer.CapAt(fit)) + ", the largest at which all fit" : ""),
+                  tablePath);
 }
 
 }  // namespace
@@ -318,7 +321,7 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
   m.Mono = options.Mono == TMono::On || (options.Mono == TMono::Auto && kept.OnlyOpaqueOrClear);
   if (options.Mono == TMono::Auto && m.Mono)
     say(std::string("the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (") +
-        (options.WindowWords ? "Drawing: smooth" : "--no-mono") + ": smooth edges)");
+        WordsOf(options).SmoothSetting() + ": smooth edges)");
   int cap = options.PixelSize > 0 ? options.PixelSize : kept.CapHeight, height = 0, baseline = 0;
   ChooseBox(ft, kept, cap, height, baseline);
   const auto count = static_cast<std::int64_t>(cells.size());
@@ -330,10 +333,10 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
   if (cap == 0) cap = std::max(1, baseline * 7 / 10);
   const std::string boxes = "the " + N(height) + "-pixel glyph boxes of " + tablePath;
   const std::string font = FontName(ft, options.FontFile);
-  int size = CapitalsSize(sizer, cap, options.PixelSize > 0, options.WindowWords, boxes, font, say);
+  int size = CapitalsSize(sizer, cap, options.PixelSize > 0, WordsOf(options), boxes, font, say);
   // The texture keeps its size (the game may rely on it): the new glyphs must fit in beside the kept ones.
   const TGlyphRange range{0x20, options.End, cells.empty() ? options.End : cells.front().Code};
-  size = RoomySize(sizer, cells, size, height, table, texture, range, tablePath, options.WindowWords);
+  size = RoomySize(sizer, cells, size, height, table, texture, range, tablePath, WordsOf(options));
   SayShrunk(sizer, cells, size, boxes, font, say);
   say("cap height " + N(sizer.CapAt(size)) + (options.PixelSize > 0 ? "" : ", as the kept capitals") + ", in " +
       N(height) + "-pixel glyph boxes with the baseline " + N(baseline) + " rows down");

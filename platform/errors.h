@@ -10,7 +10,10 @@ namespace eit {
 
 // What kind of failure it is, decided where it happens: front ends and the engine act on the kind,
 // never on a message's words.
-enum class TFailureKind { Refused, CannotOpen, CannotCreate, CannotRead, CannotWrite, CutShort, OutOfMemory };
+enum class TFailureKind {
+  Refused, CannotOpen, CannotCreate, CannotRead, CannotWrite, CutShort, OutOfMemory,
+  Strict,  // a warning that fails its record because the run asked for that
+};
 
 // A failure as data: the file it concerns and the line in it (0: none), its kind, and the text the user
 // sees, which names the file when there is one.

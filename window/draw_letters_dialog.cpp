@@ -1,4 +1,5 @@
 #include "window/draw_letters_dialog.h"
+#include "window/sheet_words.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -268,7 +269,8 @@ TSheetOptions TDrawLettersDialog::Options() const {
   options.First = FirstCode->value();
   options.PixelSize = CapHeight->value();
   options.Mono = static_cast<TMono>(Drawing->currentData().toInt());
-  options.WindowWords = true;
+  static const TWindowSheetWords words;
+  options.Words = &words;
   return options;
 }
 

@@ -355,6 +355,7 @@ TEST(Cli, InsertWarnsAboutEditsThatLookWrongAndStrictRefusesThem) {
     const Outcome strict = Cli("insert --strict -o \"" + strictDir + "\" \"" + log + "\"", dir);
     EXPECT_EQ(strict.status, 1) << c.name;
     EXPECT_NE(strict.err.find(c.warning), std::string::npos) << strict.err;
+    EXPECT_NE(strict.err.find(" (--strict)"), std::string::npos) << strict.err;  // the option that made it fail
     EXPECT_FALSE(std::filesystem::exists(strictDir)) << c.name;  // nothing written, not even the folder
   }
 }

@@ -101,7 +101,7 @@ TEST(Update, RefusesWhatItCannotDoBeforeWritingAnything) {
   ASSERT_EQ(Cli("samples " + Quoted(s), dir).status, 0);
   const Outcome noLog = Cli("extract --update -o " + Quoted(out) + " " + Quoted(game), dir);
   EXPECT_EQ(noLog.status, 1);
-  EXPECT_TRUE(testing::Mentions(noLog.err, out + "/result.log does not exist: --update extracts a game again"))
+  EXPECT_TRUE(testing::Mentions(noLog.err, out + "/result.log does not exist: an update extracts a game again"))
       << noLog.err;
   EXPECT_FALSE(fs::exists(out));
   EXPECT_EQ(Cli("extract --update --overwrite -o " + Quoted(out) + " " + Quoted(game), dir).status, 2);

@@ -387,8 +387,8 @@ TEST_F(FontReplay, TwentyFourBitFontTextureIsRefused) {
     FAIL();
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), texture + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
-                               "textures, whose alpha marks them: choose another of the game's fonts (eitool-cli info "
-                               "names each texture's bit depth)");
+                               "textures, whose alpha marks them: choose another of the game's fonts (the viewer and "
+                               "eitool-cli info show each texture's bit depth)");
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("new")));
   EXPECT_EQ(Snapshot(), before);

@@ -9,6 +9,7 @@
 #include "engine/font_tool_files.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
+#include "cli/sheet_words.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "formats/misc.h"
@@ -122,6 +123,8 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
   testing::WriteKeptFont(kDejaVu, 14, dir.File("tight"), 46);
   TSheetOptions options;
   options.FontFile = kDejaVu;
+  const cli::TCliSheetWords words;  // the ranges offered as options, both ends
+  options.Words = &words;
   const std::string out = dir.File("tight_out");
   MakeDirectory(out);
   try {
@@ -148,6 +151,15 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
       MakeDirectory(there);
       EXPECT_NO_THROW(WriteGlyphSheetFromFont(dir.File("tight.tdt"), offered, there)) << option << code;
     }
+  }
+  // In plain words (the window's), the same refusal names no option of eitool-cli's, and offers the first code.
+  options.Words = nullptr;
+  try {
+    WriteGlyphSheetFromFont(dir.File("tight.tdt"), options, out);
+    ADD_FAILURE() << "a sheet was written that the texture cannot take";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message().find("--"), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find(": choose first code 0x"), std::string::npos) << e.Message();
   }
   EXPECT_TRUE(std::filesystem::is_empty(out));
 }
