@@ -1,12 +1,13 @@
-// The command line as eitool-cli reads it (with CLI11): the command, its options as given, its files. Values
-// stay text here; each command turns them into what it needs, with messages that name the option.
+// The command line as eitool-cli reads it (with CLI11): the command, and its options in typed fields, each
+// bound by CLI11 and checked by its validators as it is read; the commands read fields, never names.
 #pragma once
 
-#include <map>
-#include <set>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "codecs/pictures.h"
 
 namespace eit::cli {
 
@@ -16,25 +17,48 @@ struct UsageError {
   std::string command;
 };
 
+// extract and insert: each declares its own of these.
+struct TJobOptions {
+  std::string output;
+  TImageFiles images = TImageFiles::BmpTga;  // extract --format
+  bool overwrite = false, keepBoth = false, update = false;  // extract
+  bool changedOnly = false, here = false, strict = false;    // insert
+  bool keepGoing = false;
+  int jobs = 0;  // 0: not given (one per core)
+};
+
+struct TSheetCommand {
+  std::string font, output;
+  int codePage = 1251;
+  int first = 0, end = 0x100;  // first 0: from the code page's first letter
+  int size = 0, face = 0;      // size 0: as the kept capitals
+  bool mono = false, noMono = false, allowMissing = false;
+};
+
+struct TPreviewCommand {
+  std::optional<std::string> text;  // given, even empty
+  std::string output;
+  int codePage = 1251;
+  int scale = 1;
+};
+
 struct TCommandLine {
   std::string command;  // "extract", "insert", "sheet", "preview", "samples", "info"; "" for --help, --version
   bool help = false, version = false;
-  bool zlib = false;                          // before the command or among its options
-  std::vector<std::string> files;             // in the order given
-  std::map<std::string, std::string> values;  // by the option's long name: the last value given
-  std::set<std::string> flags;                // by long name
-
-  bool Has(const std::string& name) const { return flags.count(name) != 0 || values.count(name) != 0; }
-  // The value given, or fallback when the option was not.
-  std::string Value(const std::string& name, const std::string& fallback = "") const;
+  bool zlib = false;               // before the command or among its options
+  std::vector<std::string> files;  // in the order given
+  TJobOptions job;                 // extract, insert
+  TSheetCommand sheet;
+  TPreviewCommand preview;
+  bool overwrite = false;          // samples
 };
 
 // Options take their value as "--opt VALUE" or "--opt=VALUE" (short ones as "-j 4" or "-j4"); "--" ends
-// the options. Raises UsageError.
+// the options; the last of an option given twice counts. Raises UsageError.
 TCommandLine ReadCommandLine(const std::vector<std::string>& args);
 
-// Every option each command declares, by the names CLI11 takes ("-o,--output"), in declaration order: the one
-// place that names them, which the usage texts, the bash completion and the manual page are held to.
+// Every option each command declares, by the names CLI11 takes ("-o,--output"), in declaration order, read
+// from the declarations themselves: the usage texts, the bash completion and the manual page are held to it.
 std::vector<std::pair<std::string, std::vector<std::string>>> DeclaredOptions();
 
 // The line a usage error ends with: the --help that tells more ('Run "eitool-cli sheet --help" to see its options.').

@@ -21,7 +21,6 @@
 #include "cli/terminal.h"
 #include "cli/job_commands.h"
 #include "cli/command_line.h"
-#include "cli/option_values.h"
 #include "cli/usage.h"
 #include "cli/samples.h"
 #include "platform/console.h"
@@ -35,19 +34,19 @@ using namespace eit::cli;
 
 int RunSheet(const TCommandLine& line) {
   if (line.files.size() > 1) throw UsageError{"sheet takes one font table, not also " + line.files[1], line.command};
-  const std::string table = line.files.empty() ? "" : line.files[0], dir = line.Value("--output");
+  const TSheetCommand& o = line.sheet;
+  const std::string table = line.files.empty() ? "" : line.files[0], dir = o.output;
   eit::TSheetOptions options;
   static const TCliSheetWords words;
   options.Words = &words;
-  options.FontFile = line.Value("--font");
-  options.CodePage = CodePageOf(line, options.CodePage);
-  // The insert keeps the codes below 0x7F.
-  options.First = CodeOf(line, "--first", eit::KeptCodeLimit, 0xFF, options.First);
-  options.End = CodeOf(line, "--end", eit::KeptCodeLimit + 1, 0x100, options.End);
-  if (line.Has("--mono") || line.Has("--no-mono")) options.Mono = line.Has("--mono") ? eit::TMono::On : eit::TMono::Off;
-  options.AllowMissing = line.Has("--allow-missing");
-  options.Face = NumberOf(line, "--face", 0, 1023, options.Face);
-  options.PixelSize = CapHeightOf(line);
+  options.FontFile = o.font;
+  options.CodePage = o.codePage;
+  options.First = o.first;
+  options.End = o.end;
+  if (o.mono || o.noMono) options.Mono = o.mono ? eit::TMono::On : eit::TMono::Off;
+  options.AllowMissing = o.allowMissing;
+  options.Face = o.face;
+  options.PixelSize = o.size;
   if (table.empty() || options.FontFile.empty() || dir.empty())
     throw UsageError{"sheet needs a font table, --font FILE and -o DIR", line.command};
   if (eit::SheetFirstCode(options) >= options.End)
@@ -69,13 +68,12 @@ int RunSheet(const TCommandLine& line) {
 
 int RunPreview(const TCommandLine& line) {
   if (line.files.size() > 1) throw UsageError{"preview takes one font table, not also " + line.files[1], line.command};
-  const std::string table = line.files.empty() ? "" : line.files[0], output = line.Value("--output");
-  const std::string text = line.Value("--text");
-  const bool haveText = line.Has("--text");
+  const std::string table = line.files.empty() ? "" : line.files[0], output = line.preview.output;
+  const std::string text = line.preview.text.value_or("");
   eit::TPreviewOptions options;
-  options.CodePage = CodePageOf(line, options.CodePage);
-  options.Scale = NumberOf(line, "--scale", 1, eit::kMaxPreviewScale, options.Scale);
-  if (table.empty() || !haveText || output.empty())
+  options.CodePage = line.preview.codePage;
+  options.Scale = line.preview.scale;
+  if (table.empty() || !line.preview.text || output.empty())
     throw UsageError{"preview needs a font table, --text TEXT and -o FILE", line.command};
   const eit::TPreview preview = eit::WritePreview(table, text, options, output);
   for (const std::string& problem : preview.Problems)
@@ -88,7 +86,7 @@ int RunPreview(const TCommandLine& line) {
 int RunSamples(const TCommandLine& line, eit::TPackEngine engine) {
   if (line.files.size() > 1) throw UsageError{"samples takes one directory, not also " + line.files[1], line.command};
   const std::string dir = line.files.empty() ? "" : line.files[0];
-  const bool overwrite = line.Has("--overwrite");
+  const bool overwrite = line.overwrite;
   if (dir.empty()) throw UsageError{"samples needs a directory", line.command};
   // The user's own stone.dds may sit there: it is not ours to replace unasked.
   std::vector<std::string> existing;
@@ -136,7 +134,7 @@ int RunCommand(const TCommandLine& line) {
                 eit::PngLibraryDescription().c_str());
     return 0;
   }
-  if (line.command == "extract" || line.command == "insert") return RunJobs(line, engine);
+  if (line.command == "extract" || line.command == "insert") return RunJobs(line);
   if (line.command == "sheet") return RunSheet(line);
   if (line.command == "preview") return RunPreview(line);
   if (line.command == "samples") return RunSamples(line, engine);

@@ -7,7 +7,6 @@
 
 #include "cli/terminal.h"
 #include "cli/command_line.h"
-#include "cli/option_values.h"
 #include "engine/game_folder.h"
 #include "engine/game_update.h"
 #include "engine/main.h"
@@ -79,30 +78,20 @@ void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
                          "other names");
 }
 
-// What an extract or insert command line asks for.
-struct TJobOptions {
-  std::string dir;
+// The run an extract or insert command line asks for.
+eit::TRunRequest RequestOf(bool extract, const TCommandLine& line, TWalked& walked) {
+  const TJobOptions& o = line.job;
   eit::TRunRequest request;
-  bool overwrite = false, keepBoth = false, update = false;
-  TWalked walked;
-};
-
-// Reads the command line into options.
-void ReadJobOptions(bool extract, const TCommandLine& line, TJobOptions& o) {
-  eit::TRunRequest& request = o.request;
-  for (const std::string& file : line.files) AddEntry(extract, file, request.Entries, o.walked);
-  o.dir = line.Value("--output");
-  request.KeepGoing = line.Has("--keep-going");
-  request.Strict = line.Has("--strict");
-  request.ImagesBesideLog = line.Has("--here");
-  request.ChangedOnly = line.Has("--changed-only");
-  o.overwrite = line.Has("--overwrite");
-  o.keepBoth = line.Has("--keep-both");
-  o.update = line.Has("--update");
-  if (line.zlib) request.Engine = eit::TPackEngine::Zlib;
-  if (extract) request.Images = ImageFilesOf(line);
-  request.Workers = WorkersOf(line);
-  if (o.dir.empty()) throw UsageError{"no target directory: give -o DIR", line.command};
+  for (const std::string& file : line.files) AddEntry(extract, file, request.Entries, walked);
+  request.KeepGoing = o.keepGoing;
+  request.Strict = o.strict;
+  request.ImagesBesideLog = o.here;
+  request.ChangedOnly = o.changedOnly;
+  request.Engine = line.zlib ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
+  request.Images = o.images;
+  request.Workers = o.jobs;
+  if (o.output.empty()) throw UsageError{"no target directory: give -o DIR", line.command};
+  return request;
 }
 
 // What the folders given whole held besides their entries. A folder that cannot be read is a failure like
@@ -118,18 +107,17 @@ void ReportWalk(const TWalked& walked, bool keepGoing) {
 
 }  // namespace
 
-int RunJobs(const TCommandLine& line, TPackEngine engine) {
+int RunJobs(const TCommandLine& line) {
   const bool extract = line.command == "extract";
-  TJobOptions o;
-  o.request.Engine = engine;
-  ReadJobOptions(extract, line, o);
-  eit::TRunRequest& request = o.request;
-  ReportWalk(o.walked, request.KeepGoing);
-  if (request.Entries.empty() && o.walked.unreadable.empty()) throw UsageError{"no files given", line.command};
+  const TJobOptions& o = line.job;
+  TWalked walked;
+  eit::TRunRequest request = RequestOf(extract, line, walked);
+  ReportWalk(walked, request.KeepGoing);
+  if (request.Entries.empty() && walked.unreadable.empty()) throw UsageError{"no files given", line.command};
 
   eit::TConsole console;
   eit::TBatchEngine batch(console);
-  request.TargetDir = Absolute(o.dir);
+  request.TargetDir = Absolute(o.output);
   std::optional<eit::TUpdatePlan> plan;
   if (o.update)
     plan = eit::PrepareUpdate(request, line.files);
@@ -137,11 +125,11 @@ int RunJobs(const TCommandLine& line, TPackEngine engine) {
     CheckSecondRun(request, o.overwrite, o.keepBoth);
   // The working directory during a run is the target directory, in both front ends.
   eit::TMadeDirectories made;
-  made.Enter(o.dir);
+  made.Enter(o.output);
   const eit::TRunReport report = request.Entries.empty() ? eit::TRunReport{} : batch.Run(request);
   if (plan)
     for (const std::string& text : eit::UpdateReport(*plan)) std::printf("%s\n", eit::Printable(text).c_str());
-  const auto failed = static_cast<std::size_t>(report.FailedEntries) + o.walked.unreadable.size();
+  const auto failed = static_cast<std::size_t>(report.FailedEntries) + walked.unreadable.size();
   if (failed > 0) {
     std::fprintf(stderr, "eitool-cli: %s failed (named above); %s %s written\n", Count(failed).c_str(),
                  Count(report.Written.size()).c_str(),

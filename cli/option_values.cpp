@@ -5,8 +5,10 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "codecs/pictures.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
+#include "platform/errors.h"
 #include "platform/limits.h"
 
 namespace eit::cli {
@@ -14,73 +16,121 @@ namespace eit::cli {
 namespace {
 
 // Digits only: no sign, blank or second prefix for strtol to take.
-bool ReadNumber(const std::string& text, int base, long& value) {
+bool ReadDigits(const std::string& text, int base, long& value) {
   const auto digit = [base](unsigned char c) { return base == 16 ? std::isxdigit(c) != 0 : std::isdigit(c) != 0; };
-  if (text.empty() || !std::all_of(text.begin(), text.end(), digit)) return false;
+  if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), digit)) return false;
   char* end = nullptr;
   value = std::strtol(text.c_str(), &end, base);
   return end != text.c_str() && *end == '\0';
 }
 
+// The number typed, when it is one from least to most: decimal, or hexadecimal behind "0x" when allowed.
+bool ReadNumber(const std::string& text, int least, int most, bool hexAllowed, long& value) {
+  const bool hex = hexAllowed && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  return ReadDigits(hex ? text.substr(2) : text, hex ? 16 : 10, value) && value >= least && value <= most;
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
 }  // namespace
 
-int NumberOf(const TCommandLine& line, const std::string& name, int least, int most, int fallback) {
-  if (!line.Has(name)) return fallback;
-  const std::string text = line.Value(name);
-  long value = 0;
-  // Decimal, as people write sizes and pages ("010" is ten); codes keep their "0x".
-  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  if (!ReadNumber(hex ? text.substr(2) : text, hex ? 16 : 10, value) || value < least || value > most)
-    throw UsageError{name + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) +
-                         ", not \"" + text + "\"",
-                     line.command};
-  return static_cast<int>(value);
+CLI::Validator Number(const std::string& shown, int least, int most) {
+  return CLI::Validator(
+      [=](std::string& text) -> std::string {
+        long value = 0;
+        if (!ReadNumber(text, least, most, true, value))
+          return shown + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) + ", not " +
+                 Quoted(text);
+        text = std::to_string(value);
+        return "";
+      },
+      "NUMBER");
 }
 
-int CodeOf(const TCommandLine& line, const std::string& name, int least, int most, int fallback) {
-  try {
-    return NumberOf(line, name, least, most, fallback);
-  } catch (const UsageError&) {
-    throw UsageError{name + " needs a code from " + CodeText(least) + " to " + CodeText(most) + ", not \"" +
-                         line.Value(name) + "\"",
-                     line.command};
-  }
+CLI::Validator Workers() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        long value = 0;
+        if (!ReadNumber(text, 1, 256, false, value)) return "-j needs a number from 1 to 256, not " + Quoted(text);
+        text = std::to_string(value);
+        return "";
+      },
+      "N");
 }
 
-int CapHeightOf(const TCommandLine& line) {
-  const int cap = NumberOf(line, "--size", 1, kMaxGlyphPixelSize, 0);
-  if (cap != 0 && cap < kLeastCapHeight)
-    throw UsageError{"--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
-                         " pixels cannot hold a letter that reads; the least is " + std::to_string(kLeastCapHeight),
-                     line.command};
-  return cap;
+CLI::Validator Code(const std::string& shown, int least, int most) {
+  return CLI::Validator(
+      [=](std::string& text) -> std::string {
+        long value = 0;
+        if (!ReadNumber(text, least, most, true, value))
+          return shown + " needs a code from " + CodeText(least) + " to " + CodeText(most) + ", not " + Quoted(text);
+        text = std::to_string(value);
+        return "";
+      },
+      "CODE");
 }
 
-int CodePageOf(const TCommandLine& line, int fallback) {
-  const int codePage = NumberOf(line, "--codepage", 0, 65535, fallback);
-  try {
-    CheckCodePage(codePage);
-  } catch (const Exception& e) {
-    throw UsageError{"--codepage: " + e.Message(), line.command};
-  }
-  return codePage;
+CLI::Validator CapHeight() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        long cap = 0;
+        if (!ReadNumber(text, 1, kMaxGlyphPixelSize, true, cap))
+          return "--size needs a number from 1 to " + std::to_string(kMaxGlyphPixelSize) + ", not " + Quoted(text);
+        if (cap < kLeastCapHeight)
+          return "--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
+                 " pixels cannot hold a letter that reads; the least is " + std::to_string(kLeastCapHeight);
+        text = std::to_string(cap);
+        return "";
+      },
+      "PIXELS");
 }
 
-int WorkersOf(const TCommandLine& line) {
-  if (!line.Has("--jobs")) return 0;
-  const std::string text = line.Value("--jobs");
-  long n = 0;
-  if (!ReadNumber(text, 10, n) || n < 1 || n > 256)
-    throw UsageError{"-j needs a number from 1 to 256, not \"" + text + "\"", line.command};
-  return static_cast<int>(n);
+CLI::Validator CodePage() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        long page = 0;
+        if (!ReadNumber(text, 0, 65535, true, page)) return "--codepage needs a number from 0 to 65535, not " + Quoted(text);
+        try {
+          CheckCodePage(static_cast<int>(page));
+        } catch (const Exception& e) {
+          return "--codepage: " + e.Message();
+        }
+        text = std::to_string(page);
+        return "";
+      },
+      "PAGE");
 }
 
-TImageFiles ImageFilesOf(const TCommandLine& line) {
-  std::string text = line.Value("--format", "bmp-tga");
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (text == "png") return TImageFiles::Png;
-  if (text == "bmp-tga") return TImageFiles::BmpTga;
-  throw UsageError{"--format takes png or bmp-tga, not \"" + line.Value("--format") + "\"", line.command};
+CLI::Validator ImageFilesChoice() {
+  return CLI::Validator(
+      [](std::string& text) -> std::string {
+        const std::string word = Lower(text);
+        if (word != "png" && word != "bmp-tga") return "--format takes png or bmp-tga, not " + Quoted(text);
+        text = std::to_string(static_cast<int>(word == "png" ? TImageFiles::Png : TImageFiles::BmpTga));
+        return "";
+      },
+      "png|bmp-tga");
+}
+
+CLI::Validator FlagValue(const std::string& shown) {
+  return CLI::Validator(
+      [=](std::string& text) -> std::string {
+        const std::string word = Lower(text);
+        if (word == "true" || word == "1" || word == "yes" || word == "on") {
+          text = "true";
+        } else if (word == "false" || word == "0" || word == "no" || word == "off") {
+          text = "false";
+        } else {
+          return shown + " takes no value, or true or false, not " + Quoted(text);
+        }
+        return "";
+      },
+      "");
 }
 
 }  // namespace eit::cli

@@ -1,25 +1,25 @@
-// The values of eitool-cli's options, read as each option needs them; a wrong one is a usage error that
-// names the option and the value.
+// The values eitool-cli's options take, as CLI11 validators: each turns what was typed into the plain decimal or
+// word its field is read from, or refuses it with a usage message that names the option and the value.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <string>
-
-#include "cli/command_line.h"
-#include "codecs/pictures.h"
 
 namespace eit::cli {
 
-// A number (decimal, or hexadecimal with 0x) from least to most; fallback when the option is not given.
-int NumberOf(const TCommandLine& line, const std::string& name, int least, int most, int fallback);
+// A number from least to most: decimal whatever its leading zeros ("010" is ten), or hexadecimal written "0x".
+CLI::Validator Number(const std::string& shown, int least, int most);
+// -j: files to run at a time, 1 to 256, decimal.
+CLI::Validator Workers();
 // A character code: the range in messages reads as codes do.
-int CodeOf(const TCommandLine& line, const std::string& name, int least, int most, int fallback);
-// --size: a cap height, too few rows for a letter to read refused with that reason; 0 when not given.
-int CapHeightOf(const TCommandLine& line);
-// --codepage: one of the known code pages; fallback when not given.
-int CodePageOf(const TCommandLine& line, int fallback);
-// -j: files to run at a time, 1 to 256; 0 (one per core) when not given.
-int WorkersOf(const TCommandLine& line);
-// --format: png or bmp-tga, in any case.
-TImageFiles ImageFilesOf(const TCommandLine& line);
+CLI::Validator Code(const std::string& shown, int least, int most);
+// --size: a cap height, too few rows for a letter to read refused with that reason.
+CLI::Validator CapHeight();
+// --codepage: one of the known code pages.
+CLI::Validator CodePage();
+// --format: png or bmp-tga, in any case, to the value of the field's type.
+CLI::Validator ImageFilesChoice();
+// A flag given a value means it: true, false, 1, 0, yes, no, on, off.
+CLI::Validator FlagValue(const std::string& shown);
 
 }  // namespace eit::cli

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "cli/command_line.h"
-#include "cli/option_values.h"
 #include "cli/usage.h"
 #include "support/cli_run.h"
 #include "platform/paths.h"
@@ -32,12 +31,37 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
-// The parse as one line: "extract [a.dds] --output=OUT +--overwrite" (zlib and help shown when set).
+// The parse as one line, each field that is not as it would be without its option:
+// "extract [a.dds] output=OUT +overwrite" (zlib and help shown when set).
 std::string Rendered(const TCommandLine& line) {
   std::string text = line.command;
   for (const std::string& file : line.files) text += " [" + file + "]";
-  for (const auto& [name, value] : line.values) text += " " + name + "=" + value;
-  for (const std::string& flag : line.flags) text += " +" + flag;
+  auto value = [&](const char* name, const std::string& v, bool given) {
+    if (given) text.append(" ").append(name).append("=").append(v);
+  };
+  auto flag = [&](const char* name, bool on) {
+    if (on) text.append(" +").append(name);
+  };
+  const TJobOptions& j = line.job;
+  const TSheetCommand& s = line.sheet;
+  const TPreviewCommand& p = line.preview;
+  value("output", j.output + s.output + p.output, !(j.output + s.output + p.output).empty());
+  value("jobs", std::to_string(j.jobs), j.jobs != 0);
+  value("format", "png", j.images == TImageFiles::Png);
+  value("font", s.font, !s.font.empty());
+  value("codepage", std::to_string(s.codePage), s.codePage != 1251);
+  value("first", std::to_string(s.first), s.first != 0);
+  value("end", std::to_string(s.end), s.end != 0x100);
+  value("size", std::to_string(s.size), s.size != 0);
+  value("face", std::to_string(s.face), s.face != 0);
+  value("text", p.text.value_or(""), p.text.has_value());
+  value("page", std::to_string(p.codePage), p.codePage != 1251);
+  value("scale", std::to_string(p.scale), p.scale != 1);
+  for (const auto& [name, on] : {std::pair{"overwrite", j.overwrite || line.overwrite}, {"keep-both", j.keepBoth},
+                                  {"update", j.update}, {"changed-only", j.changedOnly}, {"here", j.here},
+                                  {"strict", j.strict}, {"keep-going", j.keepGoing}, {"mono", s.mono},
+                                  {"no-mono", s.noMono}, {"allow-missing", s.allowMissing}})
+    flag(name, on);
   if (line.zlib) text += " zlib";
   if (line.help) text += " help";
   if (line.version) text += " version";
@@ -58,28 +82,31 @@ TEST(CommandLine, EachOptionInEachSpellingReadsTheSame) {
     std::string read;
   } rows[] = {
       {{"extract -o OUT a.dds", "extract --output OUT a.dds", "extract --output=OUT a.dds", "extract a.dds -oOUT"},
-       "extract [a.dds] --output=OUT"},
+       "extract [a.dds] output=OUT"},
       {{"extract -j 4 a.dds", "extract --jobs 4 a.dds", "extract --jobs=4 a.dds", "extract -j4 a.dds"},
-       "extract [a.dds] --jobs=4"},
-      {{"extract --format png a", "extract --format=png a"}, "extract [a] --format=png"},
-      {{"extract --overwrite --keep-going --zlib a"}, "extract [a] +--keep-going +--overwrite +--zlib zlib"},
+       "extract [a.dds] jobs=4"},
+      {{"extract --format png a", "extract --format=png a"}, "extract [a] format=png"},
+      {{"extract --overwrite --keep-going --zlib a", "extract --overwrite=yes --keep-going=1 --zlib=on a"},
+       "extract [a] +overwrite +keep-going zlib"},
       {{"--zlib extract a"}, "extract [a] zlib"},
-      {{"extract --keep-both a b"}, "extract [a] [b] +--keep-both"},
+      {{"extract --keep-both a b", "extract --overwrite=false --keep-both a b", "extract --keep-both=TRUE --update=off a b"},
+       "extract [a] [b] +keep-both"},
       {{"insert --changed-only --here --strict --keep-going x.log"},
-       "insert [x.log] +--changed-only +--here +--keep-going +--strict"},
+       "insert [x.log] +changed-only +here +strict +keep-going"},
       {{"sheet t.tdt --font f.ttf --codepage 1250 --first 0x80 --end 0x100 --size 9 --face 1 --mono --allow-missing -o D",
         "sheet t.tdt --font=f.ttf --codepage=1250 --first=0x80 --end=0x100 --size=9 --face=1 --mono --allow-missing "
         "--output=D"},
-       "sheet [t.tdt] --codepage=1250 --end=0x100 --face=1 --first=0x80 --font=f.ttf --output=D --size=9 "
-       "+--allow-missing +--mono"},
+       "sheet [t.tdt] output=D font=f.ttf codepage=1250 first=128 size=9 face=1 +mono +allow-missing"},
       {{"preview t.tdt --text 'a b' --scale 2 -o p.tga", "preview t.tdt --text='a b' --scale=2 --output=p.tga"},
-       "preview [t.tdt] --output=p.tga --scale=2 --text=a b"},
-      {{"preview t.tdt --text= -o p.tga", "preview t.tdt --text '' -o p.tga"}, "preview [t.tdt] --output=p.tga --text="},
-      {{"samples --overwrite D"}, "samples [D] +--overwrite"},
+       "preview [t.tdt] output=p.tga text=a b scale=2"},
+      {{"preview t.tdt --text= -o p.tga", "preview t.tdt --text '' -o p.tga"}, "preview [t.tdt] output=p.tga text="},
+      {{"samples --overwrite D"}, "samples [D] +overwrite"},
       {{"info a b"}, "info [a] [b]"},
       // The last of an option given twice counts; after "--" every word is a file.
-      {{"extract -o A --output B a"}, "extract [a] --output=B"},
-      {{"extract -o OUT -- -j.dds --zlib"}, "extract [-j.dds] [--zlib] --output=OUT"},
+      {{"extract -o A --output B a"}, "extract [a] output=B"},
+      {{"extract -o OUT -- -j.dds --zlib"}, "extract [-j.dds] [--zlib] output=OUT"},
+      // A path from the root is a path on every system, never a Windows-style option.
+      {{"extract -o /out /games/x.dds"}, "extract [/games/x.dds] output=/out"},
       {{"--help", "-h"}, " help"},
       {{"extract --help", "extract -h"}, "extract help"},
       {{"--version"}, " version"},
@@ -116,15 +143,14 @@ TEST(CommandLine, UsageErrorsAreOneMessageNamingTheCommand) {
 }
 
 TEST(CommandLine, ValuesAreReadAsEachOptionNeedsThem) {
-  const auto number = [](const std::string& name, int least, int most) {
-    return [=](const TCommandLine& l) { return std::to_string(NumberOf(l, name, least, most, -1)); };
-  };
   using TRead = std::function<std::string(const TCommandLine&)>;
-  const TRead format = [](const TCommandLine& l) { return std::string(ImageExtension(ImageFilesOf(l), 24)); };
-  const TRead workers = [](const TCommandLine& l) { return std::to_string(WorkersOf(l)); };
-  const TRead cap = [](const TCommandLine& l) { return std::to_string(CapHeightOf(l)); };
-  const TRead first = [](const TCommandLine& l) { return std::to_string(CodeOf(l, "--first", 0x7F, 0xFF, 0)); };
-  const TRead page = [](const TCommandLine& l) { return std::to_string(CodePageOf(l, 1251)); };
+  const TRead format = [](const TCommandLine& l) { return std::string(ImageExtension(l.job.images, 24)); };
+  const TRead workers = [](const TCommandLine& l) { return std::to_string(l.job.jobs); };
+  const TRead cap = [](const TCommandLine& l) { return std::to_string(l.sheet.size); };
+  const TRead first = [](const TCommandLine& l) { return std::to_string(l.sheet.first); };
+  const TRead page = [](const TCommandLine& l) { return std::to_string(l.sheet.codePage); };
+  const TRead face = [](const TCommandLine& l) { return std::to_string(l.sheet.face); };
+  const TRead scale = [](const TCommandLine& l) { return std::to_string(l.preview.scale); };
   const struct {
     std::string args;
     TRead read;
@@ -146,8 +172,12 @@ TEST(CommandLine, ValuesAreReadAsEachOptionNeedsThem) {
       {"sheet t --first=0x7E", first, "--first needs a code from 0x7F to 0xFF, not \"0x7E\""},
       {"sheet t --codepage 1250", page, "1250"},
       {"sheet t", page, "1251"},
-      {"sheet t --face 0x10", number("--face", 0, 1023), "16"},
-      {"preview t --scale 9", number("--scale", 1, 8), "--scale needs a number from 1 to 8, not \"9\""},
+      {"sheet t --face 0x10", face, "16"},
+      {"sheet t --face 1024", face, "--face needs a number from 0 to 1023, not \"1024\""},
+      {"preview t --scale 9", scale, "--scale needs a number from 1 to 8, not \"9\""},
+      {"preview t --scale 08", scale, "8"},
+      {"sheet t --codepage 1234", page, "--codepage: Code page 1234 is not known; the known ones are 1250, 1251, 1252, 1253, 1254, 1257"},
+      {"sheet t --end 0x101", first, "--end needs a code from 0x80 to 0x100, not \"0x101\""},
       // Numbers are decimal, whatever their leading zeros; only codes and "0x" numbers are hexadecimal.
       {"sheet t --size 010", cap, "10"},
       {"sheet t --codepage 01251", page, "1251"},
