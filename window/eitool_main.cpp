@@ -6,6 +6,7 @@
 
 #include "platform/console.h"
 #include "platform/files.h"
+#include "window/view_worker.h"
 #include "window/dialogs.h"
 #include "window/main_form.h"
 #include "window/settings_place.h"
@@ -46,6 +47,7 @@ int RunScripted(const std::string& script) {
     QCoreApplication::quit();
   });
   TCatchingApplication::exec();
+  eit::TViewWorker::JoinLeftThreads();
   return status;
 }
 
@@ -70,5 +72,7 @@ int main(int argc, char** argv) {
   form.show();
   if (!arguments.empty()) form.DropFiles(arguments);
   TCatchingApplication::exec();
+  // A viewer closed during a long read returned at once; its thread ends before the program does.
+  eit::TViewWorker::JoinLeftThreads();
   return 0;
 }

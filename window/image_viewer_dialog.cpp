@@ -86,8 +86,8 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround gr
 TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
     : QDialog(parent),
       engine_(engine),
-      checker_(std::make_unique<TViewWorker>(this, [this](const std::string& what) { Title->setText(QString::fromStdString(what)); })),
-      worker_(std::make_unique<TViewWorker>(this, [this](const std::string& what) { Title->setText(QString::fromStdString(what)); })) {
+      checker_(std::make_unique<TViewWorker>([this](const std::string& what) { Title->setText(QString::fromStdString(what)); })),
+      worker_(std::make_unique<TViewWorker>([this](const std::string& what) { Title->setText(QString::fromStdString(what)); })) {
   setObjectName(QStringLiteral("ImageViewer"));
   setWindowTitle(QStringLiteral("View"));
   resize(720, 560);
@@ -187,9 +187,8 @@ void TImageViewerDialog::hideEvent(QHideEvent* event) {
 }
 
 TImageViewerDialog::~TImageViewerDialog() {
-  if (cancelCheck_) *cancelCheck_ = true;  // a check under way ends before its worker is joined
-  // Joined here, while the records and pictures their work reads are still whole: as members they would
-  // outlive everything declared after them.
+  // The work under way reads only what it holds: it ends on its own, after the viewer, its result dropped.
+  if (cancelCheck_) *cancelCheck_ = true;  // a check stops at its next record
   checker_.reset();
   worker_.reset();
 }

@@ -45,6 +45,7 @@
 #include "window/image_viewer_dialog.h"
 #include "window/settings_place.h"
 #include "window/viewer_placement.h"
+#include "window/view_worker.h"
 #include "codecs/pictures.h"
 #include "codecs/targa.h"
 #include "formats/font_tools.h"
@@ -1247,5 +1248,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("eitool_gui_tests"));
   QSettings::setDefaultFormat(QSettings::IniFormat);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int status = RUN_ALL_TESTS();
+  eit::TViewWorker::JoinLeftThreads();
+  return status;
 }
