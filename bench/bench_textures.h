@@ -67,6 +67,22 @@ inline Bytes PhotoImage(std::uint32_t side) {
   return image;
 }
 
+// A patterned raw 32-bit texture image: nine busy rows (bricks, a fence) repeated down the texture, farther
+// apart than deflate's window reaches, with alpha cut-outs: nothing for runs or near matches to take.
+inline Bytes PatternedImage(std::uint32_t side) {
+  Bytes image = TextureImage(side);
+  std::uint8_t* pixels = image.data() + kImageHeaderSize;
+  for (std::uint32_t y = 0; y < side; ++y)
+    for (std::uint32_t x = 0; x < side; ++x) {
+      const std::uint32_t r = y % 9;
+      std::uint8_t* p = pixels + (std::size_t{y} * side + x) * 4;
+      const auto v = static_cast<std::uint8_t>(x * 7 + r * 31);
+      p[0] = v, p[1] = static_cast<std::uint8_t>(v * 3 + r), p[2] = static_cast<std::uint8_t>(x / 16 * 40 + r * 9);
+      p[3] = (x + r) % 5 != 0 ? 255 : 128;
+    }
+  return image;
+}
+
 // The zlib stream of an image at level 1, as a packed container holds it.
 inline Bytes Deflated(const Bytes& image) {
   uLongf length = compressBound(static_cast<uLong>(image.size()));

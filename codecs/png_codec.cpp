@@ -194,6 +194,7 @@ void WritePngToStream(TStream& stream, const TBitmap& bitmap, int threads) {
   png::TRows rows;
   rows.Count = height;
   rows.Stride = rowBytes + 1;
+  rows.PixelBytes = channels;
   rows.Fill = [&](std::size_t y, std::uint8_t* out) {
     const std::uint8_t* in = bitmap.ScanLine(static_cast<std::int32_t>(y));
     *out++ = 1;

@@ -1,4 +1,4 @@
-// A deflate coder of one kind: dynamic Huffman blocks of literals and distance-1 matches.
+// A deflate coder of one kind: dynamic Huffman blocks of literals and matches one byte or one pixel back.
 #include "codecs/png_deflate.h"
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 
 #include <zlib.h>
 
+#include "codecs/png_bits.h"
 #include "platform/worker_thread.h"
 
 namespace eit::png {
@@ -22,109 +23,10 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 18;
 constexpr int kLitLenSymbols = 286;
 constexpr int kMinRun = 4;  // a shorter run is cheaper as literals
 constexpr int kMaxMatch = 258;
-
-// Bytes that grow without being zeroed first: every byte is written before it is read.
-class TOutBytes {
- public:
-  std::uint8_t* Data() { return block_.get(); }
-  std::size_t Size() const { return size_; }
-  void SetSize(std::size_t size) { size_ = size; }
-  void Reserve(std::size_t capacity) {
-    if (capacity <= capacity_) return;
-    capacity = std::max(capacity, capacity_ + capacity_ / 2);
-    void* grown = std::realloc(block_.get(), capacity);
-    if (grown == nullptr) throw std::bad_alloc();
-    block_.release();
-    block_.reset(static_cast<std::uint8_t*>(grown));
-    capacity_ = capacity;
-  }
-
- private:
-  struct TFree {
-    void operator()(std::uint8_t* p) const { std::free(p); }
-  };
-  std::unique_ptr<std::uint8_t, TFree> block_;
-  std::size_t size_ = 0, capacity_ = 0;
-};
-
-class TBitWriter {
- public:
-  explicit TBitWriter(TOutBytes& out) : out_(out), used_(out.Size()) {}
-  ~TBitWriter() { out_.SetSize(used_); }
-  // Room for at least bytes more before the next Reserve.
-  void Reserve(std::size_t bytes) {
-    out_.Reserve(used_ + bytes + 8);
-    cursor_ = out_.Data() + used_;
-  }
-  void Put(std::uint32_t bits, int count) {
-    buffer_ |= std::uint64_t{bits} << filled_;
-    filled_ += count;
-    if (filled_ >= 32) {
-      const auto word = static_cast<std::uint32_t>(buffer_);
-      cursor_[0] = static_cast<std::uint8_t>(word), cursor_[1] = static_cast<std::uint8_t>(word >> 8);
-      cursor_[2] = static_cast<std::uint8_t>(word >> 16), cursor_[3] = static_cast<std::uint8_t>(word >> 24);
-      cursor_ += 4;
-      used_ += 4;
-      buffer_ >>= 32;
-      filled_ -= 32;
-    }
-  }
-  // Each token's bits from the tables, two tokens (at most 42 bits) between stores of whole bytes; the
-  // state is kept in locals meanwhile, which the compiler keeps in registers.
-  void PutAll(const std::uint16_t* tokens, std::size_t count, const std::uint32_t* sent, const std::uint8_t* sentBits) {
-    std::uint64_t buffer = buffer_;
-    int filled = filled_;
-    std::uint8_t* cursor = cursor_;
-    const auto store = [&] {
-      if constexpr (std::endian::native == std::endian::little)
-        std::memcpy(cursor, &buffer, 8);
-      else
-        for (int k = 0; k < 8; ++k) cursor[k] = static_cast<std::uint8_t>(buffer >> (8 * k));
-      const int whole = filled >> 3;
-      cursor += whole;
-      buffer = whole == 8 ? 0 : buffer >> (8 * whole);
-      filled &= 7;
-    };
-    store();
-    std::size_t k = 0;
-    for (; k + 1 < count; k += 2) {
-      buffer |= std::uint64_t{sent[tokens[k]]} << filled;
-      filled += sentBits[tokens[k]];
-      buffer |= std::uint64_t{sent[tokens[k + 1]]} << filled;
-      filled += sentBits[tokens[k + 1]];
-      store();
-    }
-    if (k < count) {
-      buffer |= std::uint64_t{sent[tokens[k]]} << filled;
-      filled += sentBits[tokens[k]];
-      store();
-    }
-    used_ += static_cast<std::size_t>(cursor - cursor_);
-    cursor_ = cursor, buffer_ = buffer, filled_ = filled;
-  }
-  // To the next byte boundary, with zero bits.
-  void Align() {
-    Reserve(8);
-    while (filled_ > 0) {
-      *cursor_++ = static_cast<std::uint8_t>(buffer_);
-      ++used_;
-      buffer_ >>= 8;
-      filled_ = std::max(0, filled_ - 8);
-    }
-    buffer_ = 0;
-  }
-  void Bytes(std::initializer_list<std::uint8_t> bytes) {
-    Reserve(bytes.size());
-    for (const std::uint8_t b : bytes) *cursor_++ = b, ++used_;
-  }
-
- private:
-  TOutBytes& out_;
-  std::size_t used_;
-  std::uint8_t* cursor_ = nullptr;
-  std::uint64_t buffer_ = 0;
-  int filled_ = 0;
-};
+// Tokens: a literal byte (< 256), kRun + length (a match one byte back), kPixel + length (one pixel back).
+constexpr std::uint16_t kRun = 256, kPixel = kRun + kMaxMatch + 1;
+constexpr std::size_t kTokens = kPixel + kMaxMatch + 1;
+constexpr std::size_t kAhead = 4;  // bytes of the block before kept ahead of a block: at most a pixel
 
 // Match lengths 3..258 as length codes (257..285) with their extra bits.
 struct TLengthCode {
@@ -211,90 +113,126 @@ std::vector<std::uint16_t> Codes(const std::vector<std::uint8_t>& lengths) {
   return codes;
 }
 
-// One token per literal or match: a byte (< 256) or 256 + match length. Returns the count.
-// A part's first byte is a literal: the byte before it is another part's, maybe being filled meanwhile.
-std::size_t Tokenise(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint16_t* tokens,
-                     bool partBegins) {
+std::uint32_t Load32(const std::uint8_t* p) {
+  std::uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+// One token per literal or match, each counted by its token; returns the count. Bytes before first are
+// another piece's, maybe being filled meanwhile: no match reaches them.
+std::size_t Tokenise(const std::uint8_t* data, std::size_t begin, std::size_t end, std::size_t first,
+                     std::size_t pixel, std::uint16_t* tokens, std::uint32_t* counts) {
   std::size_t i = begin, n = 0;
-  if (partBegins && i < end) tokens[n++] = data[i++];
-  while (i < end) {
-    const std::uint8_t previous = data[i - 1];
-    if (data[i] == previous && i + kMinRun <= end && data[i + 1] == previous && data[i + 2] == previous &&
-        data[i + 3] == previous) {
-      std::size_t run = kMinRun;
-      const std::size_t most = std::min<std::size_t>(kMaxMatch, end - i);
-      while (run < most && data[i + run] == previous) ++run;
-      tokens[n++] = static_cast<std::uint16_t>(256 + run);
+  const auto matched = [&](std::size_t back) {
+    std::size_t length = kMinRun;
+    const std::size_t most = std::min<std::size_t>(kMaxMatch, end - i);
+    while (length < most && data[i + length] == data[i + length - back]) ++length;
+    return length;
+  };
+  const auto emit = [&](std::uint16_t token) {
+    tokens[n++] = token;
+    ++counts[token];
+  };
+  // Where a byte and a pixel back are the piece's, and four bytes can be compared at once.
+  const std::size_t from = std::max(begin, first + std::max<std::size_t>(pixel, 1));
+  for (; i < std::min(from, end); ++i) emit(data[i]);
+  while (i + kMinRun <= end) {
+    const std::uint32_t here = Load32(data + i);
+    // Four bytes equal to the four one byte back are four of the byte before.
+    if (here == Load32(data + i - 1)) {
+      const std::size_t run = matched(1);
+      emit(static_cast<std::uint16_t>(kRun + run));
       i += run;
-      continue;
+    } else if (pixel > 1 && here == Load32(data + i - pixel)) {
+      const std::size_t run = matched(pixel);
+      emit(static_cast<std::uint16_t>(kPixel + run));
+      i += run;
+    } else {
+      emit(data[i++]);
     }
-    tokens[n++] = data[i++];
   }
+  for (; i < end; ++i) emit(data[i]);
   return n;
 }
 
-// How often each literal and length symbol occurs: four tables, so that a run of one value does not
-// wait on its own count.
-std::vector<std::uint32_t> SymbolCounts(const std::uint16_t* tokens, std::size_t count) {
-  static const auto symbolOf = [] {
-    std::array<std::uint16_t, 256 + kMaxMatch + 1> symbols{};
-    for (int t = 0; t < 256; ++t) symbols[static_cast<std::size_t>(t)] = static_cast<std::uint16_t>(t);
-    for (int run = 3; run <= kMaxMatch; ++run)
-      symbols[static_cast<std::size_t>(256 + run)] = LengthCodes()[static_cast<std::size_t>(run)].Symbol;
-    return symbols;
-  }();
-  std::array<std::array<std::uint32_t, kLitLenSymbols>, 4> parts{};
-  std::size_t k = 0;
-  for (; k + 4 <= count; k += 4)
-    for (std::size_t p = 0; p < 4; ++p) ++parts[p][symbolOf[tokens[k + p]]];
-  for (; k < count; ++k) ++parts[0][symbolOf[tokens[k]]];
-  std::vector<std::uint32_t> freq(kLitLenSymbols, 0);
-  for (const auto& part : parts)
-    for (std::size_t s = 0; s < freq.size(); ++s) freq[s] += part[s];
+// How often each literal and length symbol occurs, from the tokens' counts.
+std::vector<std::uint32_t> SymbolCounts(const std::uint32_t* counts) {
+  std::vector<std::uint32_t> freq(counts, counts + 256);
+  freq.resize(kLitLenSymbols, 0);
+  for (int run = 3; run <= kMaxMatch; ++run)
+    freq[LengthCodes()[static_cast<std::size_t>(run)].Symbol] +=
+        counts[static_cast<std::size_t>(kRun + run)] + counts[static_cast<std::size_t>(kPixel + run)];
   return freq;
 }
 
-void WriteBlock(TBitWriter& bits, const std::uint8_t* data, std::size_t begin, std::size_t end, bool last,
-                bool partBegins, std::vector<std::uint16_t>& tokens) {
-  tokens.resize(end - begin);
-  const std::size_t count = Tokenise(data, begin, end, tokens.data(), partBegins);
-  std::vector<std::uint32_t> freq = SymbolCounts(tokens.data(), count);
-  freq[256] = 1;
-  const std::vector<std::uint8_t> litLengths = CodeLengths(freq, 15);
-  const std::vector<std::uint16_t> litCodes = Codes(litLengths);
-  // Distance 1 only; two codes of one bit keep the code complete.
-
-  // The code lengths, sent as themselves (0..15) with their own Huffman code.
+// The header of a dynamic block: its code lengths, sent as themselves (0..15) with their own Huffman code.
+// Distances: codes 0 (one byte back) and distances - 1 (one pixel back), one bit each, the rest unused.
+void WriteBlockHeader(TBitWriter& bits, bool last, const std::vector<std::uint8_t>& litLengths, int distances) {
   std::vector<std::uint32_t> lengthFreq(19, 0);
   for (const std::uint8_t l : litLengths) ++lengthFreq[l];
   lengthFreq[1] += 2;
+  lengthFreq[0] += static_cast<std::uint32_t>(distances - 2);
   const std::vector<std::uint8_t> clLengths = CodeLengths(lengthFreq, 7);
   const std::vector<std::uint16_t> clCodes = Codes(clLengths);
   static constexpr int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
-
-  bits.Reserve(400 + count * 3);  // header, and at most 21 bits a token
   bits.Put(last ? 1 : 0, 1);
-  bits.Put(2, 2);                    // dynamic Huffman codes
-  bits.Put(kLitLenSymbols - 257, 5);  // HLIT
-  bits.Put(2 - 1, 5);                 // HDIST
-  bits.Put(19 - 4, 4);                // HCLEN
+  bits.Put(2, 2);                                       // dynamic Huffman codes
+  bits.Put(kLitLenSymbols - 257, 5);                    // HLIT
+  bits.Put(static_cast<std::uint32_t>(distances - 1), 5);  // HDIST
+  bits.Put(19 - 4, 4);                                  // HCLEN
   for (const int s : kOrder) bits.Put(clLengths[static_cast<std::size_t>(s)], 3);
   for (const std::uint8_t l : litLengths) bits.Put(clCodes[l], clLengths[l]);
-  for (int d = 0; d < 2; ++d) bits.Put(clCodes[1], clLengths[1]);
+  for (int d = 0; d < distances; ++d) {
+    const std::uint8_t l = d == 0 || d == distances - 1 ? 1 : 0;
+    bits.Put(clCodes[l], clLengths[l]);
+  }
+}
 
-  // Every token's bits in one go: the code, a match's extra bits and its distance code 0 (one byte back).
-  const auto& lengthCodes = LengthCodes();
-  std::array<std::uint32_t, 256 + kMaxMatch + 1> sent{};
-  std::array<std::uint8_t, 256 + kMaxMatch + 1> sentBits{};
+// Every token's bits: the code, a match's extra bits and its distance code's bit (0: a byte back, 1: a pixel).
+void SentBits(const std::vector<std::uint8_t>& litLengths, const std::vector<std::uint16_t>& litCodes,
+              std::array<std::uint32_t, kTokens>& sent, std::array<std::uint8_t, kTokens>& sentBits) {
   for (int t = 0; t < 256; ++t) sent[static_cast<std::size_t>(t)] = litCodes[static_cast<std::size_t>(t)],
                                 sentBits[static_cast<std::size_t>(t)] = litLengths[static_cast<std::size_t>(t)];
   for (int run = 3; run <= kMaxMatch; ++run) {
-    const TLengthCode& lc = lengthCodes[static_cast<std::size_t>(run)];
+    const TLengthCode& lc = LengthCodes()[static_cast<std::size_t>(run)];
     const int codeBits = litLengths[lc.Symbol];
-    sent[static_cast<std::size_t>(256 + run)] = litCodes[lc.Symbol] | std::uint32_t{lc.Extra} << codeBits;
-    sentBits[static_cast<std::size_t>(256 + run)] = static_cast<std::uint8_t>(codeBits + lc.ExtraBits + 1);
+    const std::uint32_t code = litCodes[lc.Symbol] | std::uint32_t{lc.Extra} << codeBits;
+    const auto bitCount = static_cast<std::uint8_t>(codeBits + lc.ExtraBits + 1);
+    sent[static_cast<std::size_t>(kRun + run)] = code;
+    sent[static_cast<std::size_t>(kPixel + run)] = code | std::uint32_t{1} << (codeBits + lc.ExtraBits);
+    sentBits[static_cast<std::size_t>(kRun + run)] = sentBits[static_cast<std::size_t>(kPixel + run)] = bitCount;
   }
-  bits.PutAll(tokens.data(), count, sent.data(), sentBits.data());
+}
+
+// A block of data[begin, end); bytes before first are not this piece's.
+void WriteBlock(TBitWriter& bits, const std::uint8_t* data, std::size_t begin, std::size_t end, std::size_t first,
+                std::size_t pixel, bool last, std::vector<std::uint16_t>& tokens) {
+  tokens.resize(end - begin);
+  std::array<std::uint32_t, kTokens> counts{};
+  const std::size_t count = Tokenise(data, begin, end, first, pixel, tokens.data(), counts.data());
+  std::vector<std::uint32_t> freq = SymbolCounts(counts.data());
+  freq[256] = 1;
+  const std::vector<std::uint8_t> litLengths = CodeLengths(freq, 15);
+  const std::vector<std::uint16_t> litCodes = Codes(litLengths);
+  bits.Reserve(400 + count * 3);  // header, and at most 21 bits a token
+  WriteBlockHeader(bits, last, litLengths, std::max(2, static_cast<int>(pixel)));
+  std::array<std::uint32_t, kTokens> sent{};
+  std::array<std::uint8_t, kTokens> sentBits{};
+  SentBits(litLengths, litCodes, sent, sentBits);
+  // As many tokens between stores as the block's longest fit in the 57 bits a store leaves free.
+  int longest = 1;
+  for (int t = 0; t < 256; ++t)
+    if (freq[static_cast<std::size_t>(t)] != 0) longest = std::max<int>(longest, litLengths[static_cast<std::size_t>(t)]);
+  for (int run = 3; run <= kMaxMatch; ++run)
+    if (freq[LengthCodes()[static_cast<std::size_t>(run)].Symbol] != 0)
+      longest = std::max<int>(longest, sentBits[static_cast<std::size_t>(kRun + run)]);
+  if (longest * 4 <= 57)
+    bits.PutAll<4>(tokens.data(), count, sent.data(), sentBits.data());
+  else if (longest * 3 <= 57)
+    bits.PutAll<3>(tokens.data(), count, sent.data(), sentBits.data());
+  else
+    bits.PutAll<2>(tokens.data(), count, sent.data(), sentBits.data());
   bits.Put(litCodes[256], litLengths[256]);
 }
 
@@ -306,15 +244,18 @@ void DeflatePiece(const TRows& rows, std::size_t begin, std::size_t end, bool la
   TBitWriter bits(out);
   std::vector<std::uint16_t> tokens;
   const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / std::max<std::size_t>(rows.Stride, 1));
-  // One byte ahead of the rows: the last of the block before, which a run may repeat.
-  std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[1 + rowsPerBlock * rows.Stride]);
+  const std::size_t pixel = std::clamp<std::size_t>(rows.PixelBytes, 1, kAhead);
+  // Bytes ahead of the rows: the last of the block before, which a match may repeat.
+  std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kAhead + rowsPerBlock * rows.Stride]);
   for (std::size_t row = begin; row < end; row += rowsPerBlock) {
     const std::size_t count = std::min(rowsPerBlock, end - row);
-    for (std::size_t k = 0; k < count; ++k) rows.Fill(row + k, block.get() + 1 + k * rows.Stride);
+    for (std::size_t k = 0; k < count; ++k) rows.Fill(row + k, block.get() + kAhead + k * rows.Stride);
     const std::size_t bytes = count * rows.Stride;
-    adler = static_cast<std::uint32_t>(adler32(adler, block.get() + 1, static_cast<uInt>(bytes)));
-    WriteBlock(bits, block.get(), 1, 1 + bytes, last && row + count == end, row == begin, tokens);
-    block[0] = block[bytes];
+    adler = static_cast<std::uint32_t>(adler32(adler, block.get() + kAhead, static_cast<uInt>(bytes)));
+    // The piece's first block has nothing before it; a later one has its block before's last bytes.
+    const std::size_t first = row == begin ? kAhead : kAhead - std::min(kAhead, (row - begin) * rows.Stride);
+    WriteBlock(bits, block.get(), kAhead, kAhead + bytes, first, pixel, last && row + count == end, tokens);
+    std::memmove(block.get(), block.get() + bytes, kAhead);
   }
   if ((begin == end || rows.Stride == 0) && last) {  // nothing at all: one empty final block
     bits.Reserve(8);

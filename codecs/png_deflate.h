@@ -1,6 +1,7 @@
 // The zlib stream of a PNG's filtered rows, made fast: per block, Huffman codes built for its bytes, and
 // runs of one byte coded as matches at distance 1 (what a texture's flat areas and a glyph sheet's empty
-// cells filter to). Pieces of the data are coded apart, on threads when the system gives them, and
+// cells filter to), and repeats of the pixel before as matches one pixel back (what gradients and
+// patterns filter to). Pieces of the data are coded apart, on threads when the system gives them, and
 // joined at byte boundaries, as one stream any inflater reads.
 #pragma once
 
@@ -15,6 +16,7 @@ namespace eit::png {
 struct TRows {
   std::size_t Count = 0;
   std::size_t Stride = 0;
+  std::size_t PixelBytes = 1;  // matches reach one byte back, and one pixel (up to 4 bytes) back
   std::function<void(std::size_t row, std::uint8_t* out)> Fill;
 };
 

@@ -219,21 +219,33 @@ TEST(PngWriter, EveryPictureReadsBackToThePixel) {
       }
 }
 
-// Coded in one piece or several, the stream inflates to the same bytes.
+// Coded in one piece or several, with matches a pixel back of each size, and rows short or long, the stream
+// inflates to the same bytes; a pattern of pixels codes smaller than its bytes.
 TEST(PngWriter, PiecesJoinIntoOneStream) {
-  const Bytes data = testing::TextureLike(3 << 20);
-  png::TRows rows;
-  rows.Stride = 4097;
-  rows.Count = data.size() / rows.Stride;
-  rows.Fill = [&](std::size_t row, std::uint8_t* out) { std::memcpy(out, data.data() + row * rows.Stride, rows.Stride); };
-  const std::size_t raw = rows.Count * rows.Stride;
-  for (const int pieces : {1, 2, 3, 4}) {
-    std::vector<std::uint8_t> out;
-    png::DeflateFast(rows, out, pieces);
-    const Bytes back = testing::ZlibUncompress(out.data(), out.size(), raw);
-    ASSERT_EQ(back.size(), raw) << pieces;
-    EXPECT_EQ(std::memcmp(back.data(), data.data(), raw), 0) << pieces;
-  }
+  Bytes texture = testing::TextureLike(3 << 20), pattern(3 << 20);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<std::uint8_t>(i % 4 == 3 ? 255 : i % 4 * 40 + 7);
+  for (const Bytes* data : {&texture, &pattern})
+    for (const std::size_t stride : {std::size_t{4097}, std::size_t{3}, std::size_t{262145}})
+      for (const std::size_t pixel : {1, 3, 4}) {
+        png::TRows rows;
+        rows.Stride = stride;
+        rows.PixelBytes = pixel;
+        rows.Count = data->size() / rows.Stride;
+        rows.Fill = [&](std::size_t row, std::uint8_t* out) { std::memcpy(out, data->data() + row * stride, stride); };
+        const std::size_t raw = rows.Count * rows.Stride;
+        for (const int pieces : {1, 2, 3, 4}) {
+          SCOPED_TRACE(std::to_string(stride) + " a row, " + std::to_string(pixel) + " a pixel, " +
+                       std::to_string(pieces) + " pieces");
+          std::vector<std::uint8_t> out;
+          png::DeflateFast(rows, out, pieces);
+          const Bytes back = testing::ZlibUncompress(out.data(), out.size(), raw);
+          ASSERT_EQ(back.size(), raw);
+          EXPECT_EQ(std::memcmp(back.data(), data->data(), raw), 0);
+          if (data == &pattern && pixel == 4 && stride > 3) {
+            EXPECT_LT(out.size(), raw / 20);
+          }
+        }
+      }
 }
 
 TEST(PictureFiles, AreReadByTheirContentWhateverTheirName) {
