@@ -79,5 +79,33 @@ TEST(RunFailures, EveryWorkerCountGivesTheSameFailuresAsData) {
   }
 }
 
+#ifdef __linux__
+// The threads of this process now (the test's own: this one alone before the run).
+std::size_t ThreadsNow() {
+  std::size_t n = 0;
+  for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task")) ++n;
+  return n;
+}
+
+// The caller owns the threads: a run of one worker writing a large PNG runs one thread beside the caller's.
+TEST(RunThreads, OneWorkerWritesItsPngOnOneThread) {
+  testing::TempDir dir;
+  const std::string source = Save(dir, "big.dds", testing::MakePackedFile(testing::MakeTextureImage(2048, 2048, 32)));
+  std::filesystem::create_directories(dir.File("out"));
+  struct TWatch : TFrontEnd {
+    std::size_t most = 0;
+    void ProcessMessages() override { most = std::max(most, ThreadsNow()); }
+  } watch;
+  const std::size_t before = ThreadsNow();
+  TBatchEngine engine(watch);
+  TRunRequest request = testing::Request(TJobKind::Texture, {source}, dir.File("out"));
+  request.Workers = 1;
+  request.Images = TImageFiles::Png;
+  engine.Run(request);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("out/big.png")));
+  EXPECT_LE(watch.most, before + 1);
+}
+#endif
+
 }  // namespace
 }  // namespace eit
