@@ -321,7 +321,7 @@ void ReadBmpFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
   try {
     Decode(data, size, bitmap);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string(SInvalidBitmap) + (name.empty() ? "" : ": " + name) + " (" + e.Why() + ")", name);
+    throw EInvalidGraphic(std::string("Bitmap image is not valid") + (name.empty() ? "" : ": " + name) + " (" + e.Why() + ")", name);
   }
 }
 

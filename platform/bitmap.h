@@ -35,7 +35,6 @@ inline constexpr TRgb kWhite{255, 255, 255};
 class EInvalidGraphic : public Exception {
   using Exception::Exception;
 };
-inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 
 class TBitmap {
  public:
