@@ -3,6 +3,7 @@
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "engine/main.h"
+#include "engine/result_log.h"
 #include "platform/paths.h"
 
 #include <algorithm>
@@ -11,6 +12,9 @@
 namespace eit {
 
 namespace {
+
+// "#First:/#Last:", the lines that give a record its range.
+std::string RangeLines() { return std::string(kFirstKeyword).append("/").append(kLastKeyword); }
 
 // A font's table and texture with its glyphs laid in, ready to be written.
 struct TRebuiltFont {
@@ -109,15 +113,15 @@ void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TG
   if (done.Outside > 0)
     detail::EditWarning(context, record, record.ImagePath + ": " + std::to_string(done.Outside) + " changed pixels lie "
                         "outside every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
-                        "larger one as a new glyph, with #First:/#Last: lines)", "outside the boxes");
+                        "larger one as a new glyph, with " + RangeLines() + " lines)", "outside the boxes");
   std::string codes;
   for (std::size_t k = 0; k < done.PastRange.size() && k < 10; ++k)
     codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.PastRange[k]));
   if (done.PastRange.size() > 10) codes += " and " + std::to_string(done.PastRange.size() - 10) + " more";
   if (!codes.empty())
     detail::EditWarning(context, record, record.ImagePath + ": the glyphs of " + codes + " were retouched, but lie "
-                        "past the record's range (#Last: " + CodeText(record.EndCode) + ") and are left out: widen the "
-                        "range, or delete the #First:/#Last: lines", "past the range");
+                        "past the record's range (" + CodeLine(kLastKeyword, record.EndCode) + ") and are left out: widen the "
+                        "range, or delete the " + RangeLines() + " lines", "past the range");
 }
 
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,

@@ -37,7 +37,7 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
   if (record.EndCode <= record.FirstCode) {
     record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] + "\" is " +
                         (record.EndCode == record.FirstCode ? "the" : "before the") + " code of \"" + lines[at] +
-                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; #Last: is the code after "
+                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; " + std::string(kLastKeyword) + " is the code after "
                         "the last one to lay";
     return;
   }
@@ -61,14 +61,14 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
       if (!code || *code < KeptCodeLimit || *code > 0x100) {
         record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": \"" + lines[index] +
                             "\" should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as "
-                            "in \"#New: 0x80\"";
+                            "in \"" + CodeLine(kNewKeyword, 0x80) + "\"";
         return;
       }
       record.NewCode = *code;
       if (record.EndCode < record.NewCode) {
         record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] +
                             "\" ends the range before its new glyphs start (\"" + lines[index] + "\", line " +
-                            std::to_string(index + 1) + "); #Last: is the code after the last new glyph";
+                            std::to_string(index + 1) + "); " + std::string(kLastKeyword) + " is the code after the last new glyph";
         return;
       }
     } else {
@@ -95,7 +95,7 @@ void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const 
   step.Record.RangeError = logPath + ": line " + std::to_string(i + 3) + ": the glyph sheet " + step.Record.ImagePath +
                            " is not the table's own (its cells are not those the extract drew), so it holds new "
                            "glyphs, and a record of new glyphs needs \"" + first + " 0x<hex code>\" and \"" +
-                           kLastKeyword + " 0x<hex code>\" lines under its #Target line";
+                           kLastKeyword + " 0x<hex code>\" lines under its " + LogKeywords.Target + " line";
 }
 
 }  // namespace

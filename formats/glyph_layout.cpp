@@ -18,7 +18,7 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
   if (first < 0 || end - first > records)
     throw Exception(tablePath + ": the range " + CodeText(first) + " to " + CodeText(endCode) + " covers " +
                     std::to_string(end - first) + " codes, but the font table holds " + std::to_string(records) +
-                    " records; correct the #First/#Last lines", tablePath);
+                    " records; correct the range", tablePath);
 }
 
 void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, const TSheetWords& words) {
