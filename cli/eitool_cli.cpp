@@ -126,7 +126,7 @@ int RunInfo(const TCommandLine& line) {
 int RunCommand(const TCommandLine& line) {
   const eit::TPackEngine engine = line.zlib ? eit::TPackEngine::Zlib : eit::TPackEngine::Fastest;
   if (line.help) {
-    std::printf("%s", UsageOf(line.command));
+    std::printf("%s", UsageOf(line.command).c_str());
     return 0;
   }
   if (line.version) {

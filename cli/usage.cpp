@@ -1,6 +1,8 @@
 // What eitool-cli says of itself: its usage, and each command's.
 #include "cli/usage.h"
 
+#include "engine/result_log.h"
+
 namespace eit::cli {
 
 const char* const kUsage =
@@ -54,7 +56,7 @@ const char* const kInsertUsage =
     "files you changed); the others are counted in one line, and what an earlier insert wrote into DIR for\n"
     "them, still as written, is taken out again (kept track of beside the log, in <log>.mods).\n"
     "A font's own glyph sheet, retouched in place, goes back where it came from; a sheet of new glyphs\n"
-    "needs #First:/#Last: lines in its record.\n"
+    "needs %s/%s lines in its record.\n"
     "Records of a game's folder (extracted whole) go to the same folder under DIR; all others to DIR itself.\n";
 
 const char* const kSheetUsage =
@@ -83,9 +85,14 @@ const char* const kSamplesUsage =
     "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
     "replaced only with --overwrite.\n";
 
-const char* UsageOf(const std::string& command) {
+std::string UsageOf(const std::string& command) {
   if (command == "extract") return kExtractUsage;
-  if (command == "insert") return kInsertUsage;
+  if (command == "insert") {
+    // The log's keywords as the grammar spells them.
+    std::string text(kInsertUsage);
+    for (const char* keyword : {kFirstKeyword, kLastKeyword}) text.replace(text.find("%s"), 2, keyword);
+    return text;
+  }
   if (command == "sheet") return kSheetUsage;
   if (command == "preview") return kPreviewUsage;
   if (command == "samples") return kSamplesUsage;

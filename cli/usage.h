@@ -6,6 +6,6 @@
 namespace eit::cli {
 
 // The usage of a command ("" for all of them).
-const char* UsageOf(const std::string& command);
+std::string UsageOf(const std::string& command);
 
 }  // namespace eit::cli
