@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <functional>
 
 #include "codecs/pictures.h"
 #include "formats/codepages.h"
@@ -39,71 +40,62 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
 
-CLI::Validator Number(const std::string& shown, int least, int most) {
+// A number typed, given on as its decimal: refused with refusal(text) when it is none from least to most, or
+// with what further says of it (empty: taken).
+CLI::Validator NumberValidator(int least, int most, bool hexAllowed, std::function<std::string(const std::string&)> refusal,
+                               std::function<std::string(long)> further, const std::string& name) {
   return CLI::Validator(
       [=](std::string& text) -> std::string {
         long value = 0;
-        if (!ReadNumber(text, least, most, true, value))
-          return shown + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) + ", not " +
-                 Quoted(text);
+        if (!ReadNumber(text, least, most, hexAllowed, value)) return refusal(text);
+        if (const std::string said = further ? further(value) : ""; !said.empty()) return said;
         text = std::to_string(value);
         return "";
       },
-      "NUMBER");
+      name);
+}
+
+CLI::Validator Number(const std::string& shown, int least, int most) {
+  return NumberValidator(least, most, true, [=](const std::string& text) {
+    return shown + " needs a number from " + std::to_string(least) + " to " + std::to_string(most) + ", not " + Quoted(text);
+  }, nullptr, "NUMBER");
 }
 
 CLI::Validator Workers() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        long value = 0;
-        if (!ReadNumber(text, 1, 256, false, value)) return "-j needs a number from 1 to 256, not " + Quoted(text);
-        text = std::to_string(value);
-        return "";
-      },
-      "N");
+  return NumberValidator(1, 256, false, [](const std::string& text) {
+    return "-j needs a number from 1 to 256, not " + Quoted(text);
+  }, nullptr, "N");
 }
 
 CLI::Validator Code(const std::string& shown, int least, int most) {
-  return CLI::Validator(
-      [=](std::string& text) -> std::string {
-        long value = 0;
-        if (!ReadNumber(text, least, most, true, value))
-          return shown + " needs a code from " + CodeText(least) + " to " + CodeText(most) + ", not " + Quoted(text);
-        text = std::to_string(value);
-        return "";
-      },
-      "CODE");
+  return NumberValidator(least, most, true, [=](const std::string& text) {
+    return shown + " needs a code from " + CodeText(least) + " to " + CodeText(most) + ", not " + Quoted(text);
+  }, nullptr, "CODE");
 }
 
 CLI::Validator CapHeight() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        long cap = 0;
-        if (!ReadNumber(text, 1, kMaxGlyphPixelSize, true, cap))
-          return "--size needs a number from 1 to " + std::to_string(kMaxGlyphPixelSize) + ", not " + Quoted(text);
-        if (cap < kLeastCapHeight)
-          return "--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
-                 " pixels cannot hold a letter that reads; the least is " + std::to_string(kLeastCapHeight);
-        text = std::to_string(cap);
-        return "";
-      },
-      "PIXELS");
+  const auto tooFew = [](long cap) -> std::string {
+    if (cap >= kLeastCapHeight) return "";
+    return "--size " + std::to_string(cap) + ": a cap height of " + std::to_string(cap) +
+           " pixels cannot hold a letter that reads; the least is " + std::to_string(kLeastCapHeight);
+  };
+  return NumberValidator(1, kMaxGlyphPixelSize, true, [](const std::string& text) {
+    return "--size needs a number from 1 to " + std::to_string(kMaxGlyphPixelSize) + ", not " + Quoted(text);
+  }, tooFew, "PIXELS");
 }
 
 CLI::Validator CodePage() {
-  return CLI::Validator(
-      [](std::string& text) -> std::string {
-        long page = 0;
-        if (!ReadNumber(text, 0, 65535, true, page)) return "--codepage needs a number from 0 to 65535, not " + Quoted(text);
-        try {
-          CheckCodePage(static_cast<int>(page));
-        } catch (const Exception& e) {
-          return "--codepage: " + e.Message();
-        }
-        text = std::to_string(page);
-        return "";
-      },
-      "PAGE");
+  const auto unknown = [](long page) -> std::string {
+    try {
+      CheckCodePage(static_cast<int>(page));
+      return "";
+    } catch (const Exception& e) {
+      return "--codepage: " + e.Message();
+    }
+  };
+  return NumberValidator(0, 65535, true, [](const std::string& text) {
+    return "--codepage needs a number from 0 to 65535, not " + Quoted(text);
+  }, unknown, "PAGE");
 }
 
 CLI::Validator ImageFilesChoice() {
