@@ -87,15 +87,21 @@ std::size_t ThreadsNow() {
   return n;
 }
 
-// The caller owns the threads: a run of one worker writing a large PNG runs one thread beside the caller's.
-TEST(RunThreads, OneWorkerWritesItsPngOnOneThread) {
+// The caller owns the threads: a run of one worker writing a large PNG runs one thread beside the caller's, and
+// the caller lets the front end process its messages (the window repaints) while the file is being written.
+TEST(RunThreads, OneWorkerWritesItsPngOnOneThreadWhileTheFrontEndRepaints) {
   testing::TempDir dir;
   const std::string source = Save(dir, "big.dds", testing::MakePackedFile(testing::MakeTextureImage(2048, 2048, 32)));
   std::filesystem::create_directories(dir.File("out"));
   struct TWatch : TFrontEnd {
-    std::size_t most = 0;
-    void ProcessMessages() override { most = std::max(most, ThreadsNow()); }
+    std::string output;
+    std::size_t most = 0, whileWriting = 0;
+    void ProcessMessages() override {
+      most = std::max(most, ThreadsNow());
+      whileWriting += std::filesystem::exists(output) ? 0 : 1;
+    }
   } watch;
+  watch.output = dir.File("out/big.png");
   const std::size_t before = ThreadsNow();
   TBatchEngine engine(watch);
   TRunRequest request = testing::Request(TJobKind::Texture, {source}, dir.File("out"));
@@ -104,6 +110,7 @@ TEST(RunThreads, OneWorkerWritesItsPngOnOneThread) {
   engine.Run(request);
   EXPECT_TRUE(std::filesystem::exists(dir.File("out/big.png")));
   EXPECT_LE(watch.most, before + 1);
+  EXPECT_GT(watch.whileWriting, 0u);
 }
 #endif
 
