@@ -105,7 +105,7 @@ TEST(LogGrammar, ALogInAnotherEncodingReadsTheSameAndDamageIsRefused) {
   std::string utf8, utf16 = "\xFF\xFE";
   for (const std::string& line : lines) utf8 += line + "\r\n";
   for (const char c : utf8) utf16 += std::string{c, '\0'};
-  const std::string wide = dir.File("wide.log"), cut = dir.File("nul.log");
+  const std::string wide = dir.File("wide.log"), cut = dir.File("damaged.log");
   std::ofstream(wide, std::ios::binary) << utf16;
   std::ofstream(cut, std::ios::binary) << lines[0] << "\n" << std::string("#Source: a\0b", 12) << "\n";
   EXPECT_EQ(ReadBack(LoadLines(wide)), ReadBack(lines));
