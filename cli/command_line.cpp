@@ -15,7 +15,7 @@ namespace eit::cli {
 
 namespace {
 
-constexpr const char* kCommands[] = {"extract", "insert", "sheet", "preview", "samples", "info"};
+constexpr const char* kCommands[] = {"extract", "insert", "sheet", "preview", "table", "samples", "info"};
 
 // A command's options as it declares them: each bound to its field, with what a value-taking one needs
 // (said when it is given none) and the pairs of flags that exclude each other.
@@ -97,6 +97,12 @@ void DeclarePreview(TDeclared& d, TPreviewCommand& o) {
   d.Value("-o,--output", o.output, "a file");
 }
 
+void DeclareTable(TDeclared& d, TTableCommand& o) {
+  d.Value("--codepage", o.codePage, "a number", CodePage());
+  d.Value("--apply", o.apply, "a file of the table's rows");
+  d.Value("-o,--output", o.output, "a directory");
+}
+
 struct TParser {
   CLI::App app{"eitool-cli"};
   TCommandLine line;
@@ -127,6 +133,7 @@ struct TParser {
     if (name == "extract" || name == "insert") DeclareJob(d, line.job, line.zlib, name == "extract");
     if (name == "sheet") DeclareSheet(d, line.sheet);
     if (name == "preview") DeclarePreview(d, line.preview);
+    if (name == "table") DeclareTable(d, line.table);
     if (name == "samples") d.Flag("--overwrite", line.overwrite);
   }
 

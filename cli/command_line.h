@@ -42,14 +42,20 @@ struct TPreviewCommand {
   int scale = 1;
 };
 
+struct TTableCommand {
+  std::string output, apply;  // apply: the text file whose rows go into the table
+  int codePage = 1251;
+};
+
 struct TCommandLine {
-  std::string command;  // "extract", "insert", "sheet", "preview", "samples", "info"; "" for --help, --version
+  std::string command;  // "extract", "insert", "sheet", "preview", "table", "samples", "info"; "" for --help, --version
   bool help = false, version = false;
   bool zlib = false;               // before the command or among its options
   std::vector<std::string> files;  // in the order given
   TJobOptions job;                 // extract, insert
   TSheetCommand sheet;
   TPreviewCommand preview;
+  TTableCommand table;
   bool overwrite = false;          // samples
 };
 

@@ -13,6 +13,7 @@
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
 #include "engine/font_tool_files.h"
+#include "engine/glyph_table_files.h"
 #include "engine/result_log.h"
 #include "engine/game_folder.h"
 #include "engine/target_folder.h"
@@ -83,6 +84,26 @@ int RunPreview(const TCommandLine& line) {
 }
 
 
+int RunTable(const TCommandLine& line) {
+  if (line.files.size() > 1) throw UsageError{"table takes one font table, not also " + line.files[1], line.command};
+  const TTableCommand& o = line.table;
+  const std::string table = line.files.empty() ? "" : line.files[0];
+  if (table.empty() || o.output.empty()) throw UsageError{"table needs a font table and -o DIR", line.command};
+  eit::TMadeDirectories made;
+  made.Make(o.output);
+  if (o.apply.empty()) {
+    std::printf("%s\n", eit::Printable(eit::WriteGlyphTableFile(table, o.codePage, o.output)).c_str());
+  } else {
+    const eit::TTableFiles files = eit::ApplyGlyphTableFile(table, o.apply, o.output);
+    for (const std::string& warning : files.Applied.Warnings)
+      std::fprintf(stderr, "warning: %s\n", eit::Printable(warning).c_str());
+    std::fprintf(stderr, "%d %s changed\n", files.Applied.Changed, files.Applied.Changed == 1 ? "glyph" : "glyphs");
+    std::printf("%s\n%s\n", eit::Printable(files.Table).c_str(), eit::Printable(files.Texture).c_str());
+  }
+  made.Keep();
+  return 0;
+}
+
 int RunSamples(const TCommandLine& line, eit::TPackEngine engine) {
   if (line.files.size() > 1) throw UsageError{"samples takes one directory, not also " + line.files[1], line.command};
   const std::string dir = line.files.empty() ? "" : line.files[0];
@@ -137,6 +158,7 @@ int RunCommand(const TCommandLine& line) {
   if (line.command == "extract" || line.command == "insert") return RunJobs(line);
   if (line.command == "sheet") return RunSheet(line);
   if (line.command == "preview") return RunPreview(line);
+  if (line.command == "table") return RunTable(line);
   if (line.command == "samples") return RunSamples(line, engine);
   return RunInfo(line);
 }

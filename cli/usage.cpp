@@ -16,6 +16,8 @@ const char* const kUsage =
     "                                                     new glyphs drawn from a font, with their insert log\n"
     "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "                                                     a line of text set with a font table\n"
+    "  eitool-cli table FONT.tdt [--codepage 1251] [--apply FILE.csv] -o DIR\n"
+    "                                                     the glyph table as a spreadsheet's file, and back\n"
     "  eitool-cli samples [--overwrite] DIR               write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
@@ -80,6 +82,16 @@ const char* const kPreviewUsage =
 
 const char* const kInfoUsage = "Usage: eitool-cli info FILE...\nSays what each file is.\n";
 
+const char* const kTableUsage =
+    "Usage: eitool-cli table FONT.tdt [--codepage 1251] -o DIR\n"
+    "       eitool-cli table FONT.tdt --apply FILE.csv -o DIR\n"
+    "Writes DIR/<FONT>.csv: a row for each of the table's 224 glyphs (code, its character in the code page,\n"
+    "left, top, right, bottom, width, height, extra), for a spreadsheet or an editor. With --apply, writes the\n"
+    "table with the file's rows (saved with ',', ';' or tab between fields, in any order, rows left out kept as\n"
+    "they were) into DIR, and its texture beside it unchanged; the source is never written. A value that cannot\n"
+    "be (a box past the texture, right before left, a code twice) is refused naming its line and column; a\n"
+    "width other than right - left is a warning (games take it for the advance).\n";
+
 const char* const kSamplesUsage =
     "Usage: eitool-cli samples [--overwrite] DIR\n"
     "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
@@ -96,6 +108,7 @@ std::string UsageOf(const std::string& command) {
   if (command == "sheet") return kSheetUsage;
   if (command == "preview") return kPreviewUsage;
   if (command == "samples") return kSamplesUsage;
+  if (command == "table") return kTableUsage;
   if (command == "info") return kInfoUsage;
   return kUsage;
 }

@@ -1,0 +1,61 @@
+#include "engine/glyph_table_files.h"
+
+#include <memory>
+
+#include "engine/job_files.h"
+#include "engine/main.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace eit {
+
+namespace {
+
+void LoadTable(const std::string& tablePath, TMemoryStream& table) {
+  table.LoadFromFile(tablePath);
+  CheckFontTableSize(table, tablePath);
+}
+
+// An output may never be a source: the user's files are only read.
+void CheckNotTheSource(const std::string& output, const std::string& source) {
+  if (SameFile(output, source) || AbsolutePath(output) == AbsolutePath(source))
+    throw EFCreateError("Cannot create file " + output + ": it is the source; choose another directory", output);
+}
+
+}  // namespace
+
+std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, const std::string& directory) {
+  TMemoryStream table;
+  LoadTable(tablePath, table);
+  const std::string text = GlyphTableText(table, codePage);
+  const std::string path = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), ".csv"));
+  CheckNotTheSource(path, tablePath);
+  TAtomicFile file(path);
+  file.Stream().WriteBuffer(text.data(), static_cast<std::int32_t>(text.size()));
+  file.Commit();
+  return path;
+}
+
+TTableFiles ApplyGlyphTableFile(const std::string& tablePath, const std::string& textPath, const std::string& directory) {
+  TMemoryStream table;
+  LoadTable(tablePath, table);
+  const std::string texturePath = FontTexturePath(tablePath);
+  TMemoryStream texture;
+  texture.LoadFromFile(texturePath);
+  const TBitmap pixels = detail::LoadTextureBitmap(texturePath);
+  TTableFiles files;
+  files.Applied = ApplyGlyphTableText(LoadLines(textPath), textPath, static_cast<std::uint32_t>(pixels.Width()),
+                                      static_cast<std::uint32_t>(pixels.Height()), table);
+  files.Table = JoinPath(directory, ExtractFileName(tablePath));
+  files.Texture = JoinPath(directory, ExtractFileName(texturePath));
+  CheckNotTheSource(files.Table, tablePath);
+  CheckNotTheSource(files.Texture, texturePath);
+  CheckNotTheSource(files.Table, textPath);
+  TAtomicFile tableFile(files.Table), textureFile(files.Texture);
+  tableFile.Stream().WriteBuffer(table.Memory(), static_cast<std::int32_t>(table.Size()));
+  textureFile.Stream().WriteBuffer(texture.Memory(), static_cast<std::int32_t>(texture.Size()));
+  TAtomicFile::CommitPair(tableFile, textureFile);
+  return files;
+}
+
+}  // namespace eit

@@ -1,0 +1,156 @@
+// The glyph table as a spreadsheet's file: written, saved back in every form spreadsheets save, and put into a
+// new table, each value where it belongs and nothing else changed; what cannot be is refused by line and column.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files.h"
+#include "support/cli_run.h"
+
+namespace eit {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Cli;
+using testing::Quoted;
+
+std::string Slurp(const std::string& path) { return testing::Slurp(path); }
+
+void Save(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// The written rows as fields (its mark, line ends and quotes undone), header first.
+std::vector<std::vector<std::string>> Rows(const std::string& path) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : LoadLines(path)) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      if (line[i] == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') fields.back() += '"', ++i;
+      else if (line[i] == '"') quoted = !quoted;
+      else if (line[i] == ',' && !quoted) fields.emplace_back();
+      else fields.back() += line[i];
+    }
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+// Rows as a spreadsheet saves them: the separator, the mark or none, the line end; fields quoted when needed.
+std::string Saved(const std::vector<std::vector<std::string>>& rows, char separator, bool mark, const char* end) {
+  std::string text = mark ? "\xEF\xBB\xBF" : "";
+  for (const auto& row : rows) {
+    for (std::size_t f = 0; f < row.size(); ++f) {
+      const std::string& v = row[f];
+      const bool quote = v.find_first_of(",;\t\"") != std::string::npos || v.empty() || v == " ";
+      std::string field = v;
+      if (quote) {
+        field = "\"";
+        for (const char c : v) field += c == '"' ? std::string("\"\"") : std::string(1, c);
+        field += "\"";
+      }
+      text += (f == 0 ? "" : std::string(1, separator)) + field;
+    }
+    text += end;
+  }
+  return text;
+}
+
+class Table : public ::testing::Test {
+ protected:
+  Table() {
+    EXPECT_EQ(Cli("samples " + Quoted(dir.File("S")), dir).status, 0);
+    EXPECT_EQ(Cli("table " + Quoted(table) + " --codepage 1252 -o " + Quoted(dir.File("T")), dir).status, 0);
+    rows = Rows(dir.File("T/latin.csv"));
+  }
+  // The table of the rows saved so, applied into a fresh folder: its bytes, or the failure's words.
+  testing::Outcome Apply(const std::string& text, const std::string& out) {
+    Save(dir.File("edited.csv"), text);
+    return Cli("table " + Quoted(table) + " --apply " + Quoted(dir.File("edited.csv")) + " -o " + Quoted(out), dir);
+  }
+  testing::TempDir dir;
+  std::string table = dir.File("S/latin.tdt");
+  std::vector<std::vector<std::string>> rows;
+};
+
+TEST_F(Table, WrittenWithItsCharactersAndBackByteForByteInEveryFormSpreadsheetsSave) {
+  ASSERT_EQ(rows.size(), 225u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"code", "char", "left", "top", "right", "bottom", "width", "height", "extra"}));
+  EXPECT_EQ(rows[1][0], "0x20");
+  EXPECT_EQ(rows[1 + 0x41 - 0x20][1], "A");
+  EXPECT_EQ(rows[1 + 0xE9 - 0x20][1], "\xC3\xA9");  // é in code page 1252
+  EXPECT_EQ(Slurp(dir.File("T/latin.csv")).rfind("\xEF\xBB\xBF" "code,", 0), 0u);
+  int k = 0;
+  for (const char separator : {',', ';', '\t'})
+    for (const bool mark : {true, false})
+      for (const char* end : {"\r\n", "\n"}) {
+        SCOPED_TRACE(std::string("separator ") + separator + (mark ? ", mark" : "") + (end[0] == '\r' ? ", CR LF" : ""));
+        const std::string out = dir.File("A" + std::to_string(k++));
+        ASSERT_EQ(Apply(Saved(rows, separator, mark, end), out).status, 0);
+        EXPECT_EQ(Slurp(out + "/latin.tdt"), Slurp(table));
+        EXPECT_EQ(Slurp(out + "/latin.dds"), Slurp(dir.File("S/latin.dds")));
+      }
+}
+
+TEST_F(Table, EachFieldEditedAloneChangesItsOwnBytesAlone) {
+  const std::string source = Slurp(table);
+  const int record = 0x41 - 0x20;
+  for (int field = 0; field < 7; ++field) {
+    SCOPED_TRACE(rows[0][static_cast<std::size_t>(field) + 2]);
+    auto edited = rows;
+    std::string& value = edited[static_cast<std::size_t>(record) + 1][static_cast<std::size_t>(field) + 2];
+    // The box shrinks from either side, so that it stays inside the texture.
+    value = std::to_string(std::stoi(value) + (field == 2 || field == 3 ? -1 : 1));
+    const std::string out = dir.File("F" + std::to_string(field));
+    ASSERT_EQ(Apply(Saved(edited, ';', false, "\n"), out).status, 0);
+    const std::string written = Slurp(out + "/latin.tdt");
+    ASSERT_EQ(written.size(), source.size());
+    for (std::size_t i = 0; i < source.size(); ++i)
+      if (written[i] != source[i]) {
+        EXPECT_EQ(i / 2, static_cast<std::size_t>(record * 7 + field)) << i;
+      }
+  }
+  // Rows in another order, and some left out: the same table.
+  auto some = std::vector<std::vector<std::string>>{rows[0], rows[40], rows[3], rows[200]};
+  ASSERT_EQ(Apply(Saved(some, ',', true, "\r\n"), dir.File("some")).status, 0);
+  EXPECT_EQ(Slurp(dir.File("some/latin.tdt")), source);
+}
+
+TEST_F(Table, WhatCannotBeIsRefusedByLineAndColumnAndNothingIsWritten) {
+  const auto edit = [&](int code, std::size_t column, const std::string& value) {
+    auto edited = rows;
+    edited[static_cast<std::size_t>(code - 0x20) + 1][column] = value;
+    return Saved(edited, ',', true, "\r\n");
+  };
+  const struct {
+    std::string text, says;
+  } cases[] = {
+      {edit(0x41, 4, "9999"), "line 35, column 5: 0x41: right 9999 is past the texture's width"},
+      {edit(0x41, 4, "0"), "line 35, column 5: 0x41: right 0 is before left"},
+      {edit(0x41, 5, "0"), "line 35, column 6: 0x41: bottom 0 is above top"},
+      {edit(0x41, 6, "70000"), "line 35, column 7: width is a number from 0 to 65535, not \"70000\""},
+      {edit(0x41, 2, "-1"), "line 35, column 3: left is a number from 0 to 65535, not \"-1\""},
+      {edit(0x42, 0, "0x41"), "line 36, column 1: 0x41 is given twice (line 35 too)"},
+      {edit(0x42, 0, "0x10"), "line 36, column 1: a code is 0x20 to 0xFF, not \"0x10\""},
+      {Saved({rows[0], {"0x41", "A", "1", "2"}}, ',', false, "\n"), "line 2, column 5: the row ends before its right field"},
+      {"code,left\n0x41,1\n", "line 1: the header names the columns code, left, top, right, bottom, width, height"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = dir.File("R");
+    const testing::Outcome refused = Apply(c.text, out);
+    EXPECT_EQ(refused.status, 1) << c.says;
+    EXPECT_TRUE(testing::Mentions(refused.err, dir.File("edited.csv") + ": " + c.says)) << refused.err;
+    EXPECT_FALSE(fs::exists(out)) << c.says;
+  }
+  // A width other than the box's is a warning: games take it for the advance.
+  const testing::Outcome wide = Apply(edit(0x41, 6, "30"), dir.File("W"));
+  EXPECT_EQ(wide.status, 0);
+  EXPECT_TRUE(testing::Mentions(wide.err, "0x41: width 30 is not right - left")) << wide.err;
+  // Never over the source.
+  const testing::Outcome over = Apply(edit(0x41, 8, "3"), dir.File("S"));
+  EXPECT_EQ(over.status, 1);
+  EXPECT_TRUE(testing::Mentions(over.err, "it is the source")) << over.err;
+}
+
+}  // namespace
+}  // namespace eit
