@@ -2,6 +2,7 @@
 #include "engine/job_files.h"
 #include "formats/codepages.h"
 #include "formats/font_tools.h"
+#include "formats/glyph_table_text.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
 #include "platform/paths.h"
@@ -101,6 +102,15 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   InvertImageHeader(font.Texture.Image);
 }
 
+// The spacing the log names ("#Table:"), after the glyphs are laid: a sheet drawn and inserted again keeps it.
+void ApplySpacing(TJobContext& context, const TImportRecord& record, TRebuiltFont& font) {
+  if (record.TablePath.empty()) return;
+  const TTableApplied applied =
+      ApplyGlyphTableText(LoadLines(record.TablePath), record.TablePath, static_cast<std::uint32_t>(font.Pixels.Width()),
+                          static_cast<std::uint32_t>(font.Pixels.Height()), font.Table);
+  for (const std::string& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, "table widths");
+}
+
 bool SameBytesAsFile(const TMemoryStream& bytes, const std::string& path) {
   TMemoryStream file;
   file.LoadFromFile(path);
@@ -126,9 +136,9 @@ void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TG
 
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
 // glyphs that share their place.
-void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
+void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done, bool tableChanged) {
   const std::string& sheet = record.ImagePath;
-  if (done.Changed.empty() && done.PastRange.empty() && done.Outside == 0)
+  if (done.Changed.empty() && done.PastRange.empty() && done.Outside == 0 && !tableChanged)
     detail::EditWarning(context, record, sheet + ": the glyph sheet equals the font's own: nothing was edited, the "
                                                  "font is rebuilt as it was", "unedited sheet");
   LeftOutWarnings(context, record, done);
@@ -209,12 +219,15 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   // Read and check every input before any output exists.
   TRebuiltFont font;
   RebuildFont(context, record, texturePath, font);
-  if (context.ChangedOnly && font.InPlace && font.InPlace->Changed.empty()) {
+  ApplySpacing(context, record, font);
+  // Spacing edited alone is an edit too.
+  const bool tableChanged = !SameBytesAsFile(font.Table, tablePath);
+  if (context.ChangedOnly && font.InPlace && font.InPlace->Changed.empty() && !tableChanged) {
     LeftOutWarnings(context, record, *font.InPlace);  // an edit that went nowhere is said all the same
     context.Reporter->Unedited(record.SourcePath);
     return;
   }
-  if (font.InPlace) InPlaceWarnings(context, record, *font.InPlace);
+  if (font.InPlace) InPlaceWarnings(context, record, *font.InPlace, tableChanged);
   // The pair keeps one base name, even when it must take another one.
   bool renamed = false;
   const std::string outputTable = context.InsertPairPath(record.OutputPath, renamed);
@@ -223,7 +236,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   if (renamed) checkOutputs(outputTable);
   const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
   // A mod gets the table only when it differs from the game's, or would otherwise keep an older one.
-  const bool tableToo = !context.ChangedOnly || FileExists(outputTable) || !SameBytesAsFile(font.Table, tablePath);
+  const bool tableToo = !context.ChangedOnly || FileExists(outputTable) || tableChanged;
   // Both files are complete, and both names free to take, before either takes its name.
   auto textureFile = std::make_unique<TAtomicFile>(outputTexture);
   auto tableFile = tableToo ? std::make_unique<TAtomicFile>(outputTable) : nullptr;

@@ -145,6 +145,7 @@ struct TImportRecord {
   std::string Tree;         // "#Tree:": the record's folder in a game's tree (system form), empty for none
   std::string TreeError;    // what is wrong with its "#Tree:" line
   std::string Log;          // the log it was read from, which RangeError and TreeError name
+  std::string TablePath;    // "#Table:": the glyph table as text, applied after the glyphs are laid
   std::optional<TImageStamp> Digest;  // "#Digest:": the image as the extract wrote it
 };
 

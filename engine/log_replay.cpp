@@ -15,39 +15,17 @@ namespace eit {
 
 namespace {
 
-// The font record's range from its two code lines, or what is wrong with them.
-void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std::string& logPath,
-               TImportRecord& record) {
-  const char* patterns[2] = {kFirstKeyword, kLastKeyword};
-  std::int32_t* codes[2] = {&record.FirstCode, &record.EndCode};
-  for (int k = 0; k < 2; ++k) {
-    const std::size_t index = at + static_cast<std::size_t>(k);
-    const std::optional<std::int32_t> code =
-        index < lines.size() ? ParseCodeLine(lines[index], patterns[k]) : std::nullopt;
-    if (code) {
-      *codes[k] = *code;
-      continue;
-    }
-    record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": a font record needs \"" + patterns[k] +
-                        " 0x<hex code>\" here" +
-                        (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
-    return;
-  }
-  // A range that holds no code would rebuild the font unchanged and call it done.
-  if (record.EndCode <= record.FirstCode) {
-    record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] + "\" is " +
-                        (record.EndCode == record.FirstCode ? "the" : "before the") + " code of \"" + lines[at] +
-                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; " + std::string(kLastKeyword) + " is the code after "
-                        "the last one to lay";
-    return;
-  }
-  // The optional lines right after "#Last:", in any order; the codes of several "#Placeholders:" lines
-  // are joined, each once.
+// The optional lines right after the code lines at (the first) and at + 1 (the last), in any order; the codes
+// of several "#Placeholders:" lines are joined, each once.
+void ReadOptionalLines(const std::vector<std::string>& lines, std::size_t at, const std::string& logPath,
+                       TImportRecord& record) {
   std::set<std::int32_t> placeholders;
   std::set<std::pair<std::int32_t, std::int32_t>> alike;
   for (std::size_t index = at + 2; index < lines.size(); ++index) {
     const std::string token = FirstToken(lines[index]);
-    if (token == kPlaceholdersKeyword) {
+    if (token == kTableKeyword) {
+      record.TablePath = KeywordValue(lines[index], kTableKeyword);
+    } else if (token == kPlaceholdersKeyword) {
       for (const std::int32_t code : ParsePlaceholders(lines[index]))
         if (placeholders.insert(code).second) record.Placeholders.push_back(code);
     } else if (token == kLostKeyword) {
@@ -77,6 +55,35 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
   }
 }
 
+// The font record's range from its two code lines, or what is wrong with them.
+void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std::string& logPath,
+               TImportRecord& record) {
+  const char* patterns[2] = {kFirstKeyword, kLastKeyword};
+  std::int32_t* codes[2] = {&record.FirstCode, &record.EndCode};
+  for (int k = 0; k < 2; ++k) {
+    const std::size_t index = at + static_cast<std::size_t>(k);
+    const std::optional<std::int32_t> code =
+        index < lines.size() ? ParseCodeLine(lines[index], patterns[k]) : std::nullopt;
+    if (code) {
+      *codes[k] = *code;
+      continue;
+    }
+    record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": a font record needs \"" + patterns[k] +
+                        " 0x<hex code>\" here" +
+                        (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
+    return;
+  }
+  // A range that holds no code would rebuild the font unchanged and call it done.
+  if (record.EndCode <= record.FirstCode) {
+    record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] + "\" is " +
+                        (record.EndCode == record.FirstCode ? "the" : "before the") + " code of \"" + lines[at] +
+                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; " + std::string(kLastKeyword) + " is the code after "
+                        "the last one to lay";
+    return;
+  }
+  ReadOptionalLines(lines, at, logPath, record);
+}
+
 }  // namespace
 
 namespace {
@@ -92,6 +99,11 @@ void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const 
     return;
   }
   step.Next = i + 2;
+  // A sheet retouched in place may have its spacing too.
+  if (i + 2 < lines.size() && FirstToken(lines[i + 2]) == kTableKeyword) {
+    step.Record.TablePath = KeywordValue(lines[i + 2], kTableKeyword);
+    step.Next = i + 3;
+  }
   step.Record.RangeError = logPath + ": line " + std::to_string(i + 3) + ": the glyph sheet " + step.Record.ImagePath +
                            " is not the table's own (its cells are not those the extract drew), so it holds new "
                            "glyphs, and a record of new glyphs needs \"" + first + " 0x<hex code>\" and \"" +

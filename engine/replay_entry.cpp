@@ -66,6 +66,8 @@ void ReplayRecord(const TRunInputs& inputs, TEntryRun& run, const std::string& l
   const std::optional<std::string> image = ImageToInsert(inputs, run, logPath, step);
   if (!image) return;
   record.ImagePath = *image;
+  if (inputs.Request.ImagesBesideLog && !record.TablePath.empty())
+    record.TablePath = ImageBesideLog(logPath, record.TablePath, record.Tree);
   run.CurrentFiles = {logPath, record.SourcePath, record.ImagePath, FontTexturePath(record.SourcePath)};
   // Sources are opened for reading only; outputs are checked against them before creation.
   std::unique_ptr<TFileStream> source;

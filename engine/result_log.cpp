@@ -123,7 +123,7 @@ bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
          token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
          token == kAlikeKeyword || token == kLostKeyword || token == kTreeKeyword || token == kDigestKeyword ||
-         token == kOriginKeyword;
+         token == kOriginKeyword || token == kTableKeyword;
 }
 
 std::string FirstToken(const std::string& line) {

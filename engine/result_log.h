@@ -31,6 +31,9 @@ inline constexpr const char* kNewKeyword = "#New:";
 inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
 inline constexpr const char* kAlikeKeyword = "#Alike:";
 inline constexpr const char* kLostKeyword = "#Lost:";  // letters whose marks the sheet did not draw
+// A font record's glyph table as text ("#Table: FILE.csv"): applied after the glyphs are laid, so that
+// spacing set in a spreadsheet survives the sheet's next insert.
+inline constexpr const char* kTableKeyword = "#Table:";
 // Lines an extract writes between a record's format line and its source line, which readers that know
 // them not pass over: the record's folder in a game's tree ("#Tree: levels/a", written only by a folder
 // extract: an insert mirrors the tree only for such records), and the image as written ("#Digest: ...",

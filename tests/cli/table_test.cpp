@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/codepages.h"
 #include "platform/files.h"
 #include "support/cli_run.h"
 
@@ -150,6 +151,71 @@ TEST_F(Table, WhatCannotBeIsRefusedByLineAndColumnAndNothingIsWritten) {
   const testing::Outcome over = Apply(edit(0x41, 8, "3"), dir.File("S"));
   EXPECT_EQ(over.status, 1);
   EXPECT_TRUE(testing::Mentions(over.err, "it is the source")) << over.err;
+}
+
+}  // namespace
+}  // namespace eit
+
+namespace eit {
+namespace {
+
+// The width of one code in a table file.
+int WidthOf(const std::string& table, int code) {
+  const std::string bytes = testing::Slurp(table);
+  const std::size_t at = static_cast<std::size_t>(code - 0x20) * 14 + 8;
+  return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+}
+
+// The table's rows with one code's width set, saved as a spreadsheet in a ';' locale would.
+void SaveWithWidth(const std::string& csv, const std::string& to, int code, int width) {
+  std::string text;
+  for (const std::string& line : LoadLines(csv)) {
+    std::string row = line;
+    if (row.rfind(CodeText(code) + ",", 0) == 0) {
+      std::vector<std::string> f;
+      std::size_t from = 0;
+      for (std::size_t comma; (comma = row.find(',', from)) != std::string::npos; from = comma + 1) f.push_back(row.substr(from, comma - from));
+      f.push_back(row.substr(from));
+      f[6] = std::to_string(width);
+      row.clear();
+      for (std::size_t k = 0; k < f.size(); ++k) row += (k == 0 ? "" : ",") + f[k];
+    }
+    for (char& c : row)
+      if (c == ',') c = ';';
+    text += row + "\n";
+  }
+  std::ofstream(to, std::ios::binary) << text;
+}
+
+// A log's "#Table:" line: the spacing goes in after the glyphs are laid, new or in place, and survives the sheet's
+// next insert.
+TEST(TableLine, SpacingSetInASpreadsheetSurvivesEveryInsertOfTheSheet) {
+  testing::TempDir dir;
+  const std::string S = dir.File("S");
+  ASSERT_EQ(Cli("samples " + Quoted(S), dir).status, 0);
+  ASSERT_EQ(Cli("insert -o " + Quoted(dir.File("I")) + " " + Quoted(S + "/insert_font.log"), dir).status, 0);
+  ASSERT_EQ(Cli("table " + Quoted(dir.File("I/font.tdt")) + " -o " + Quoted(dir.File("T")), dir).status, 0);
+  const int before = WidthOf(dir.File("I/font.tdt"), 0xC0);
+  SaveWithWidth(dir.File("T/font.csv"), dir.File("spacing.csv"), 0xC0, before + 3);
+  std::string log = testing::Slurp(S + "/insert_font.log");
+  log += "#Table: " + dir.File("spacing.csv") + "\n";
+  std::ofstream(dir.File("spaced.log"), std::ios::binary) << log;
+  for (const char* out : {"J", "K"}) {  // inserted, and the same sheet inserted again
+    const testing::Outcome insert = Cli("insert -o " + Quoted(dir.File(out)) + " " + Quoted(dir.File("spaced.log")), dir);
+    ASSERT_EQ(insert.status, 0) << insert.err;
+    EXPECT_TRUE(testing::Mentions(insert.err, "0xC0: width " + std::to_string(before + 3) + " is not right - left")) << insert.err;
+    EXPECT_EQ(WidthOf(dir.File(std::string(out) + "/font.tdt"), 0xC0), before + 3);
+    EXPECT_EQ(WidthOf(dir.File(std::string(out) + "/font.tdt"), 0xC1), WidthOf(dir.File("I/font.tdt"), 0xC1));
+  }
+  // A sheet extracted and put back in place takes the spacing too.
+  ASSERT_EQ(Cli("extract -o " + Quoted(dir.File("E")) + " " + Quoted(S + "/font.tdt"), dir).status, 0);
+  SaveWithWidth(dir.File("T/font.csv"), dir.File("kept.csv"), 0x41, WidthOf(S + "/font.tdt", 0x41) + 1);
+  std::string extracted = testing::Slurp(dir.File("E/result.log"));
+  extracted += "#Table: " + dir.File("kept.csv") + "\n";
+  std::ofstream(dir.File("E/result.log"), std::ios::binary) << extracted;
+  const testing::Outcome inPlace = Cli("insert -o " + Quoted(dir.File("P")) + " " + Quoted(dir.File("E/result.log")), dir);
+  ASSERT_EQ(inPlace.status, 0) << inPlace.err;
+  EXPECT_EQ(WidthOf(dir.File("P/font.tdt"), 0x41), WidthOf(S + "/font.tdt", 0x41) + 1);
 }
 
 }  // namespace
