@@ -56,8 +56,10 @@ TEST(Readme, WalkThroughWorksAsWritten) {
   for (const char* output : {"OUT/result.log", "OUT/stone.bmp", "OUT/sky.tga", "SHEET/font.tga", "NEW/stone.dds",
                              "NEW/sky.dds", "NEW/water.dds", "NEW/bricks.dds", "NEW/font.dds", "NEW/font.tdt",
                              "SHEET2/latin_sheet.tga", "RU/latin.tdt", "preview.tga", "SHEET3/latin_sheet.tga", "PL/latin.tdt",
-                             "preview-pl.tga"})
+                             "preview-pl.tga", "TABLE/latin.csv", "RU2/latin.tdt", "RU2/latin.dds"})
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(output))) << output;
+  // The table written and applied unchanged gives the font back byte for byte.
+  EXPECT_EQ(testing::Slurp(dir.File("RU2/latin.tdt")), testing::Slurp(dir.File("RU/latin.tdt")));
 }
 
 // "Whole games" as written, the comments done as they say: the mod holds the edits, an edit taken back
