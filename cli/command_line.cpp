@@ -15,7 +15,7 @@ namespace eit::cli {
 
 namespace {
 
-constexpr const char* kCommands[] = {"extract", "insert", "sheet", "preview", "table", "samples", "info"};
+constexpr const char* kCommands[] = {"extract", "insert", "sheet", "preview", "table", "fit", "samples", "info"};
 
 // A command's options as it declares them: each bound to its field, with what a value-taking one needs
 // (said when it is given none) and the pairs of flags that exclude each other.
@@ -103,6 +103,13 @@ void DeclareTable(TDeclared& d, TTableCommand& o) {
   d.Value("-o,--output", o.output, "a directory");
 }
 
+void DeclareFit(TDeclared& d, TFitCommand& o) {
+  d.Value("--width", o.width, "a number", Number("--width", 1, 1000000));
+  d.Value("--codepage", o.codePage, "a number", CodePage());
+  d.Value("--text-column", o.textColumn, "a column's name");
+  d.Value("--width-column", o.widthColumn, "a column's name");
+}
+
 struct TParser {
   CLI::App app{"eitool-cli"};
   TCommandLine line;
@@ -134,6 +141,7 @@ struct TParser {
     if (name == "sheet") DeclareSheet(d, line.sheet);
     if (name == "preview") DeclarePreview(d, line.preview);
     if (name == "table") DeclareTable(d, line.table);
+    if (name == "fit") DeclareFit(d, line.fit);
     if (name == "samples") d.Flag("--overwrite", line.overwrite);
   }
 

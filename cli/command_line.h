@@ -47,8 +47,13 @@ struct TTableCommand {
   int codePage = 1251;
 };
 
+struct TFitCommand {
+  int width = 0, codePage = 1251;
+  std::string textColumn, widthColumn;
+};
+
 struct TCommandLine {
-  std::string command;  // "extract", "insert", "sheet", "preview", "table", "samples", "info"; "" for --help, --version
+  std::string command;  // "extract", "insert", "sheet", "preview", "table", "fit", "samples", "info"; "" for --help, --version
   bool help = false, version = false;
   bool zlib = false;               // before the command or among its options
   std::vector<std::string> files;  // in the order given
@@ -56,6 +61,7 @@ struct TCommandLine {
   TSheetCommand sheet;
   TPreviewCommand preview;
   TTableCommand table;
+  TFitCommand fit;
   bool overwrite = false;          // samples
 };
 

@@ -14,6 +14,7 @@
 #include "formats/font_tools.h"
 #include "engine/font_tool_files.h"
 #include "engine/glyph_table_files.h"
+#include "engine/text_fit_files.h"
 #include "engine/result_log.h"
 #include "engine/game_folder.h"
 #include "engine/target_folder.h"
@@ -104,6 +105,26 @@ int RunTable(const TCommandLine& line) {
   return 0;
 }
 
+int RunFit(const TCommandLine& line) {
+  const TFitCommand& o = line.fit;
+  if (line.files.size() != 2) throw UsageError{"fit takes a font table and a file of lines", line.command};
+  if (!o.widthColumn.empty() && o.textColumn.empty()) throw UsageError{"--width-column needs --text-column", line.command};
+  const eit::TFitReport report = eit::FitLines(line.files[0], line.files[1], {o.codePage, o.width, o.textColumn, o.widthColumn});
+  const std::string file = eit::Printable(line.files[1]);
+  for (const eit::TFitFinding& f : report.Findings) {
+    std::string said;
+    if (f.Box > 0) said = std::to_string(f.Width) + " px, " + std::to_string(f.Width - f.Box) + " too wide for " + std::to_string(f.Box);
+    for (std::size_t k = 0; k < f.Missing.size(); ++k)
+      said.append(k == 0 ? (said.empty() ? "" : "; ") + std::string("the font cannot show ") : ", ").append(eit::DescribeCharacter(f.Missing[k]));
+    std::printf("%s:%zu: %s: %s\n", file.c_str(), f.Line, eit::Printable(said).c_str(), eit::Printable(f.Text).c_str());
+  }
+  std::fprintf(stderr, "%s %s checked: %s too wide, %s with characters the font cannot show\n",
+               eit::GroupedCount(static_cast<std::int64_t>(report.Checked)).c_str(), report.Checked == 1 ? "line" : "lines",
+               eit::GroupedCount(static_cast<std::int64_t>(report.TooWide)).c_str(),
+               eit::GroupedCount(static_cast<std::int64_t>(report.Lacking)).c_str());
+  return report.Findings.empty() ? 0 : 1;
+}
+
 int RunSamples(const TCommandLine& line, eit::TPackEngine engine) {
   if (line.files.size() > 1) throw UsageError{"samples takes one directory, not also " + line.files[1], line.command};
   const std::string dir = line.files.empty() ? "" : line.files[0];
@@ -159,6 +180,7 @@ int RunCommand(const TCommandLine& line) {
   if (line.command == "sheet") return RunSheet(line);
   if (line.command == "preview") return RunPreview(line);
   if (line.command == "table") return RunTable(line);
+  if (line.command == "fit") return RunFit(line);
   if (line.command == "samples") return RunSamples(line, engine);
   return RunInfo(line);
 }

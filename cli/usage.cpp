@@ -18,6 +18,8 @@ const char* const kUsage =
     "                                                     a line of text set with a font table\n"
     "  eitool-cli table FONT.tdt [--codepage 1251] [--apply FILE.csv] -o DIR\n"
     "                                                     the glyph table as a spreadsheet's file, and back\n"
+    "  eitool-cli fit FONT.tdt FILE [--width PX] [--codepage 1251] [--text-column NAME [--width-column NAME]]\n"
+    "                                                     translated lines measured: too wide, letters lacking\n"
     "  eitool-cli samples [--overwrite] DIR               write a small sample set to try the tool on\n"
     "  eitool-cli info FILE...                            say what each file is\n"
     "  eitool-cli --help | --version\n"
@@ -92,6 +94,14 @@ const char* const kTableUsage =
     "be (a box past the texture, right before left, a code twice) is refused naming its line and column; a\n"
     "width other than right - left is a warning (games take it for the advance).\n";
 
+const char* const kFitUsage =
+    "Usage: eitool-cli fit FONT.tdt FILE [--width PX] [--codepage 1251]\n"
+    "       eitool-cli fit FONT.tdt FILE.csv --text-column NAME [--width-column NAME] [--width PX] [--codepage 1251]\n"
+    "Measures each line of FILE (plain text, a line each; or a table saved with ',', ';' or tab, its text in the\n"
+    "column NAME and, per row, its box in the width column) as preview sets it with the font, and lists every\n"
+    "line wider than its box (--width PX for all, or its row's width) and every line holding characters the font\n"
+    "cannot show (outside the code page, or with an empty glyph). Exit status 1 when any is found.\n";
+
 const char* const kSamplesUsage =
     "Usage: eitool-cli samples [--overwrite] DIR\n"
     "Writes a small sample set into DIR to try the tool on. Files of the set that exist in DIR already are\n"
@@ -109,6 +119,7 @@ std::string UsageOf(const std::string& command) {
   if (command == "preview") return kPreviewUsage;
   if (command == "samples") return kSamplesUsage;
   if (command == "table") return kTableUsage;
+  if (command == "fit") return kFitUsage;
   if (command == "info") return kInfoUsage;
   return kUsage;
 }

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "formats/codepages.h"
+#include "formats/delimited_text.h"
 #include "formats/formathandlers.h"
 #include "platform/errors.h"
 
@@ -50,37 +51,8 @@ std::string GlyphTableText(const TMemoryStream& table, int codePage) {
 
 namespace {
 
-// A line's fields, split at the separator outside quotes; a quoted field's doubled quotes are one.
-std::vector<std::string> SplitFields(const std::string& line, char separator) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-      fields.back() += '"', ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == separator && !quoted) {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
+std::string Trimmed(const std::string& text) { return TrimmedField(text); }
 
-std::string Trimmed(std::string text) {
-  const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-  while (!text.empty() && blank(static_cast<unsigned char>(text.back()))) text.pop_back();
-  std::size_t from = 0;
-  while (from < text.size() && blank(static_cast<unsigned char>(text[from]))) ++from;
-  return text.substr(from);
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
 
 // The table's columns as its header names them: each known column's field index, or -1.
 struct THeader {
@@ -89,20 +61,21 @@ struct THeader {
 };
 
 THeader ReadHeader(const std::string& line, const std::string& name) {
-  for (const char separator : {'\t', ';', ','}) {
-    const std::vector<std::string> fields = SplitFields(line, separator);
-    THeader header{separator, {}};
-    header.At.fill(-1);
-    for (std::size_t f = 0; f < fields.size(); ++f)
-      for (std::size_t c = 0; c < kColumns.size(); ++c)
-        if (Lower(Trimmed(fields[f])) == kColumns[c]) header.At[c] = static_cast<int>(f);
-    bool whole = true;
-    for (std::size_t c = 0; c < kColumns.size(); ++c) whole = whole && (c == kChar || header.At[c] >= 0);
-    if (whole) return header;
-  }
-  throw Exception(name + ": line 1: the header names the columns code, left, top, right, bottom, width, height and "
-                  "extra, separated by ',', ';' or tab", name, 1);
+  std::vector<std::string> needed;
+  for (std::size_t c = 0; c < kColumns.size(); ++c)
+    if (c != kChar) needed.emplace_back(kColumns[c]);
+  THeader header;
+  header.Separator = SeparatorNaming(line, needed);
+  if (header.Separator == 0)
+    throw Exception(name + ": line 1: the header names the columns code, left, top, right, bottom, width, height and "
+                    "extra, separated by ',', ';' or tab", name, 1);
+  for (std::size_t c = 0; c < kColumns.size(); ++c) header.At[c] = FieldNamed(line, header.Separator, kColumns[c]);
+  return header;
 }
+
+}  // namespace
+
+namespace {
 
 [[noreturn]] void Refuse(const std::string& name, std::size_t line, int field, const std::string& what) {
   throw Exception(name + ": line " + std::to_string(line) + ", column " + std::to_string(field + 1) + ": " + what, name,
