@@ -21,7 +21,7 @@ class TCliSheetWords : public TSheetWords {
            (fit.FromLater ? " or " + CodeText(fit.From) + " to " + CodeText(fit.Last) + " (--first " + CodeText(fit.From) + ")"
                           : "");
   }
-  std::string SmoothSetting() const override { return "--no-mono"; }
+  std::string SmoothSetting() const override { return "--no-mono: smooth edges"; }
   std::string BitDepthShown() const override { return "eitool-cli info names each texture's bit depth"; }
 };
 

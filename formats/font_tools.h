@@ -35,8 +35,8 @@ class TSheetWords {
   virtual std::string CapHeightAsked(int cap) const { return "Cap height " + std::to_string(cap); }
   virtual std::string CapHeightRemedy(int cap) const { return "choose cap height " + std::to_string(cap); }
   virtual std::string FittingRemedy(const TFittingCodes& fit) const;
-  // The setting that draws smooth edges.
-  virtual std::string SmoothSetting() const { return "smooth drawing"; }
+  // The setting that draws smooth edges, and that it does.
+  virtual std::string SmoothSetting() const { return "smooth drawing gives smooth edges"; }
   // Where each texture's bit depth is shown.
   virtual std::string BitDepthShown() const { return "the viewer and eitool-cli info show each texture's bit depth"; }
 };

@@ -321,7 +321,7 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
   m.Mono = options.Mono == TMono::On || (options.Mono == TMono::Auto && kept.OnlyOpaqueOrClear);
   if (options.Mono == TMono::Auto && m.Mono)
     say(std::string("the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (") +
-        WordsOf(options).SmoothSetting() + ": smooth edges)");
+        WordsOf(options).SmoothSetting() + ")");
   int cap = options.PixelSize > 0 ? options.PixelSize : kept.CapHeight, height = 0, baseline = 0;
   ChooseBox(ft, kept, cap, height, baseline);
   const auto count = static_cast<std::int64_t>(cells.size());

@@ -153,7 +153,8 @@ void TMainForm::AddFolders(const std::vector<std::string>& folders) {
       }
       std::string text = AbsolutePath(folder);
       text.append("  (").append(GroupedCount(static_cast<std::int64_t>(walk.Entries.size()))).append(walk.Entries.size() == 1 ? " file" : " files");
-      if (walk.OtherFiles > 0) text.append("; ").append(std::to_string(walk.OtherFiles)).append(" others passed over");
+      if (walk.OtherFiles > 0)
+        text.append("; ").append(GroupedCount(static_cast<std::int64_t>(walk.OtherFiles))).append(walk.OtherFiles == 1 ? " other" : " others").append(" passed over");
       text.append(")");
       auto* item = new QListWidgetItem(QString::fromStdString(text), LogList);
       item->setData(kFolderRole, QString::fromStdString(AbsolutePath(folder)));

@@ -7,7 +7,7 @@ namespace eit {
 
 class TWindowSheetWords : public TSheetWords {
  public:
-  std::string SmoothSetting() const override { return "Drawing: smooth"; }
+  std::string SmoothSetting() const override { return "Drawing \"smooth\" gives smooth edges"; }
   std::string BitDepthShown() const override { return "the viewer, F3, shows each texture's bit depth"; }
 };
 

@@ -808,7 +808,7 @@ TEST_F(MainForm, AFolderDroppedIsOneEntryAndComesOutAsItsTree) {
   form->DropFiles({game});
   ASSERT_EQ(Part<QListWidget>(*form, "LogList")->count(), 1);
   EXPECT_EQ(Part<QListWidget>(*form, "LogList")->item(0)->text().toStdString(),
-            game + "  (3 files; 1 others passed over)");
+            game + "  (3 files; 1 other passed over)");
   EXPECT_EQ(form->Entries(), std::vector<std::string>{game});
   const std::string out = dir.File("out");
   script->directories.push_back(out);
