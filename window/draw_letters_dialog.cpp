@@ -1,5 +1,6 @@
 #include "window/draw_letters_dialog.h"
 #include "window/sheet_words.h"
+#include "window/viewer_placement.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -207,6 +208,7 @@ void TDrawLettersDialog::FitLetters() {
   const int room = screen() != nullptr ? screen()->availableGeometry().width() - 40 : wanted;
   if (lettersScroll_->viewport()->width() < wanted && Letters->pixmap().width() > 0)
     resize(std::min(room, width() + wanted - lettersScroll_->viewport()->width()), height());
+  KeepInsideScreen(*this);  // grown to the right, it comes back inside
 }
 
 TDrawLettersDialog::~TDrawLettersDialog() = default;

@@ -21,6 +21,7 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/entry_kinds.h"
 #include "window/main_form.h"
 #include "window/rtf.h"
 
@@ -31,17 +32,6 @@ namespace {
 // A folder entry shows its count; its path is kept beside the text.
 constexpr int kFolderRole = Qt::UserRole;
 
-TJobKind KindOfExtension(const std::string& path) {
-  const std::string ext = ExtractFileExtLower(path);
-  return ext == ".dds"   ? TJobKind::Texture
-         : ext == ".tdt" ? TJobKind::FontSheet
-         : ext == ".lst" ? TJobKind::ProjectList
-         : ext == ".log" ? TJobKind::ReplayLog
-                         : TJobKind::None;
-}
-
-// Textures, font tables and game folders mix in one list of extracts.
-bool IsExtractPath(const std::string& path) { return IsExportKind(KindOfExtension(path)) || DirectoryExists(path); }
 
 std::string EntryPath(const QListWidgetItem* item) {
   const QVariant folder = item->data(kFolderRole);
@@ -100,6 +90,7 @@ void TMainForm::BAddLogClick() {
     const auto files = dialogs_->SelectLog(filter);
     if (files) {
       selectLogFilter_ = filter;
+      CheckChosenKind(FilterKinds[static_cast<std::size_t>(filter - 1)], *files);
       AddFiles(FilterKinds[static_cast<std::size_t>(filter - 1)], *files);
     }
     ListSettled();  // not after a failed add: its list may be what was there before

@@ -1,5 +1,6 @@
 #include "platform/limits.h"
 #include "window/preview_dialog.h"
+#include "window/viewer_placement.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -71,6 +72,7 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   const int wanted = Picture->pixmap().width() + 60;
   const int room = screen() != nullptr ? screen()->availableGeometry().width() - 40 : wanted;
   if (wanted > width()) resize(std::min(wanted, room), height());
+  KeepInsideScreen(*this);
 }
 
 TPreviewDialog::~TPreviewDialog() = default;

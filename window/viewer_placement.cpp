@@ -1,5 +1,6 @@
 #include "window/viewer_placement.h"
 
+#include <QScreen>
 #include <algorithm>
 
 namespace eit {
@@ -7,6 +8,8 @@ namespace eit {
 namespace {
 
 constexpr int kGap = 8;
+
+}  // namespace
 
 QRect Inside(QRect frame, const QRect& available) {
   frame.setWidth(std::min(frame.width(), available.width()));
@@ -16,7 +19,14 @@ QRect Inside(QRect frame, const QRect& available) {
   return frame;
 }
 
-}  // namespace
+void KeepInsideScreen(QWidget& window) {
+  if (window.screen() == nullptr) return;
+  const QRect frame = window.frameGeometry();
+  const QRect inside = Inside(frame, window.screen()->availableGeometry());
+  if (inside == frame) return;
+  if (inside.size() != frame.size()) window.resize(window.size() - (frame.size() - inside.size()));
+  window.move(inside.topLeft());
+}
 
 QRect PlaceBeside(const QRect& window, const QSize& wanted, const QRect& available) {
   QRect frame(QPoint(window.right() + 1 + kGap, window.top()), wanted);

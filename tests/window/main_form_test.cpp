@@ -219,6 +219,22 @@ TEST_F(MainForm, ExtractsMixInOneListInsertsReplaceIt) {
   EXPECT_EQ(form->Entries().size(), 1u);
   EXPECT_EQ(ListButtons(), "1111");
   EXPECT_EQ(form->JobKind, TJobKind::ReplayLog);
+  // A file whose name says another kind than the filter's is named when it is chosen, and the list stays.
+  const struct {
+    int filter;
+    std::string file, says;
+  } mismatches[] = {
+      {1, "typed.log", "typed.log is a result log (.log), not a texture (.dds): choose its kind in the dialog's filter"},
+      {4, "a.dds", "a.dds is a texture (.dds), not a result log (.log)"},
+      {3, "x.log", "x.log is a result log (.log), not a project list (.lst)"},
+  };
+  for (const auto& m : mismatches) {
+    script->errors.clear();
+    Add(m.filter, {m.file});
+    ASSERT_EQ(script->errors.size(), 1u) << m.file;
+    EXPECT_NE(script->errors[0].find(m.says), std::string::npos) << script->errors[0];
+    EXPECT_EQ(form->Entries(), (std::vector<std::string>{"x.log"}));
+  }
 }
 
 TEST_F(MainForm, ProjectListRoundTripAndOnlyTheFirstListIsRead) {
@@ -615,6 +631,10 @@ TEST(ViewerPlacement, BesideTheWindowOrOverItAlwaysOnTheScreen) {
   const QVector<QRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1920, 1040}};
   EXPECT_EQ(PlaceWhereLeft({3000, 100, 720, 560}, screens), QRect(3000, 100, 720, 560));
   EXPECT_EQ(PlaceWhereLeft({3500, -50, 720, 560}, screens), QRect(3120, 0, 720, 560));  // partly off: moved in
+  // A dialog grown past the screen's right edge comes back inside it, at 1280 x 1024 and at 1024 x 768.
+  EXPECT_EQ(Inside({240, 158, 1173, 720}, {0, 0, 1280, 1024}), QRect(107, 158, 1173, 720));
+  EXPECT_EQ(Inside({240, 158, 1173, 720}, {0, 0, 1024, 768}), QRect(0, 48, 1024, 720));
+  EXPECT_EQ(Inside({10, 10, 700, 500}, {0, 0, 1024, 768}), QRect(10, 10, 700, 500));
   EXPECT_TRUE(PlaceWhereLeft({5000, 100, 720, 560}, screens).isEmpty());            // a screen gone
   EXPECT_TRUE(PlaceWhereLeft({}, screens).isEmpty());                                // never left anywhere
 }
