@@ -30,7 +30,12 @@ std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, cons
   const std::string text = GlyphTableText(table, codePage);
   const std::string path = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), ".csv"));
   CheckNotTheSource(path, tablePath);
+  // The user edits this file: one there already may hold their spacing, and is not replaced.
+  if (FileExists(path) || DirectoryExists(path))
+    throw EFExistsError("Cannot create file " + path + ": it exists already (edited spacing, perhaps); delete it or "
+                        "choose another directory", path);
   TAtomicFile file(path);
+  file.RefuseToReplace();
   file.Stream().WriteBuffer(text.data(), static_cast<std::int32_t>(text.size()));
   file.Commit();
   return path;

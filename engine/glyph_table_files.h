@@ -8,7 +8,8 @@
 
 namespace eit {
 
-// Writes "<FONT>.csv" of the table at tablePath into directory (the characters in codePage); returns its path.
+// Writes "<FONT>.csv" of the table at tablePath into directory (the characters in codePage), never over a file
+// there (the user's edited spacing, perhaps); returns its path.
 std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, const std::string& directory);
 
 struct TTableFiles {

@@ -91,6 +91,12 @@ TEST_F(Table, WrittenWithItsCharactersAndBackByteForByteInEveryFormSpreadsheetsS
         EXPECT_EQ(Slurp(out + "/latin.tdt"), Slurp(table));
         EXPECT_EQ(Slurp(out + "/latin.dds"), Slurp(dir.File("S/latin.dds")));
       }
+  // Excel's "Unicode text": tabs, UTF-16 with its mark.
+  std::string wide = "\xFF\xFE";
+  for (const char32_t c : DecodeUtf8(Saved(rows, '\t', false, "\r\n")))
+    wide += std::string{static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  ASSERT_EQ(Apply(wide, dir.File("U2")).status, 0);
+  EXPECT_EQ(Slurp(dir.File("U2/latin.tdt")), Slurp(table));
 }
 
 TEST_F(Table, EachFieldEditedAloneChangesItsOwnBytesAlone) {
@@ -151,6 +157,13 @@ TEST_F(Table, WhatCannotBeIsRefusedByLineAndColumnAndNothingIsWritten) {
   const testing::Outcome over = Apply(edit(0x41, 8, "3"), dir.File("S"));
   EXPECT_EQ(over.status, 1);
   EXPECT_TRUE(testing::Mentions(over.err, "it is the source")) << over.err;
+  // Nor over a file of rows already written, which may hold the user's spacing.
+  const std::string edited = testing::Slurp(dir.File("T/latin.csv")) + "\n";
+  std::ofstream(dir.File("T/latin.csv"), std::ios::binary) << edited;
+  const testing::Outcome again = Cli("table " + Quoted(table) + " -o " + Quoted(dir.File("T")), dir);
+  EXPECT_EQ(again.status, 1);
+  EXPECT_TRUE(testing::Mentions(again.err, dir.File("T/latin.csv") + ": it exists already")) << again.err;
+  EXPECT_EQ(testing::Slurp(dir.File("T/latin.csv")), edited);
 }
 
 }  // namespace
