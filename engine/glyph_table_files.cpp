@@ -24,9 +24,8 @@ void CheckNotTheSource(const std::string& output, const std::string& source) {
 
 }  // namespace
 
-std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, const std::string& directory) {
-  TMemoryStream table;
-  LoadTable(tablePath, table);
+std::string WriteEditedTableText(const TMemoryStream& table, const std::string& tablePath, int codePage,
+                                 const std::string& directory) {
   const std::string text = GlyphTableText(table, codePage);
   const std::string path = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), ".csv"));
   CheckNotTheSource(path, tablePath);
@@ -41,25 +40,37 @@ std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, cons
   return path;
 }
 
-TTableFiles ApplyGlyphTableFile(const std::string& tablePath, const std::string& textPath, const std::string& directory) {
+std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, const std::string& directory) {
   TMemoryStream table;
   LoadTable(tablePath, table);
+  return WriteEditedTableText(table, tablePath, codePage, directory);
+}
+
+TTableFiles WriteEditedTable(const TMemoryStream& table, const std::string& tablePath, const std::string& directory) {
   const std::string texturePath = FontTexturePath(tablePath);
   TMemoryStream texture;
   texture.LoadFromFile(texturePath);
-  const TBitmap pixels = detail::LoadTextureBitmap(texturePath);
   TTableFiles files;
-  files.Applied = ApplyGlyphTableText(LoadLines(textPath), textPath, static_cast<std::uint32_t>(pixels.Width()),
-                                      static_cast<std::uint32_t>(pixels.Height()), table);
   files.Table = JoinPath(directory, ExtractFileName(tablePath));
   files.Texture = JoinPath(directory, ExtractFileName(texturePath));
   CheckNotTheSource(files.Table, tablePath);
   CheckNotTheSource(files.Texture, texturePath);
-  CheckNotTheSource(files.Table, textPath);
   TAtomicFile tableFile(files.Table), textureFile(files.Texture);
   tableFile.Stream().WriteBuffer(table.Memory(), static_cast<std::int32_t>(table.Size()));
   textureFile.Stream().WriteBuffer(texture.Memory(), static_cast<std::int32_t>(texture.Size()));
   TAtomicFile::CommitPair(tableFile, textureFile);
+  return files;
+}
+
+TTableFiles ApplyGlyphTableFile(const std::string& tablePath, const std::string& textPath, const std::string& directory) {
+  TMemoryStream table;
+  LoadTable(tablePath, table);
+  const TBitmap pixels = detail::LoadTextureBitmap(FontTexturePath(tablePath));
+  const TTableApplied applied = ApplyGlyphTableText(LoadLines(textPath), textPath, static_cast<std::uint32_t>(pixels.Width()),
+                                                    static_cast<std::uint32_t>(pixels.Height()), table);
+  CheckNotTheSource(JoinPath(directory, ExtractFileName(tablePath)), textPath);
+  TTableFiles files = WriteEditedTable(table, tablePath, directory);
+  files.Applied = applied;
   return files;
 }
 

@@ -19,5 +19,11 @@ struct TTableFiles {
 // Writes the table with the rows of textPath into directory, its texture beside it unchanged, both or neither;
 // refuses a directory where they would replace the sources.
 TTableFiles ApplyGlyphTableFile(const std::string& tablePath, const std::string& textPath, const std::string& directory);
+// The same for a table edited in memory (the window's "Glyph table..."): written with the texture beside the
+// source table, into directory, both or neither, never over the sources.
+TTableFiles WriteEditedTable(const TMemoryStream& table, const std::string& tablePath, const std::string& directory);
+// "<FONT>.csv" of a table edited in memory, as WriteGlyphTableFile writes it.
+std::string WriteEditedTableText(const TMemoryStream& table, const std::string& tablePath, int codePage,
+                                 const std::string& directory);
 
 }  // namespace eit

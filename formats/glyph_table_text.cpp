@@ -122,16 +122,22 @@ TRow ReadRow(const std::vector<std::string>& fields, const THeader& header, cons
 void CheckBox(const TRow& row, const THeader& header, const std::string& name, std::size_t line, std::uint32_t width,
               std::uint32_t height) {
   const auto& v = row.Values;
-  const std::string code = CodeText(row.Code);
-  if (v[2] < v[0]) Refuse(name, line, header.At[kRight], code + ": right " + std::to_string(v[2]) + " is before left " + std::to_string(v[0]));
-  if (v[3] < v[1]) Refuse(name, line, header.At[kBottom], code + ": bottom " + std::to_string(v[3]) + " is above top " + std::to_string(v[1]));
-  if (v[2] > width)
-    Refuse(name, line, header.At[kRight], code + ": right " + std::to_string(v[2]) + " is past the texture's width, " + std::to_string(width));
-  if (v[3] > height)
-    Refuse(name, line, header.At[kBottom], code + ": bottom " + std::to_string(v[3]) + " is past the texture's height, " + std::to_string(height));
+  const TBoxProblem problem = GlyphBoxProblem(v[0], v[1], v[2], v[3], width, height);
+  if (problem.Field < 0) return;
+  Refuse(name, line, header.At[problem.Field == 2 ? kRight : kBottom], CodeText(row.Code) + ": " + problem.Text);
 }
 
 }  // namespace
+
+TBoxProblem GlyphBoxProblem(std::uint16_t left, std::uint16_t top, std::uint16_t right, std::uint16_t bottom,
+                            std::uint32_t textureWidth, std::uint32_t textureHeight) {
+  const auto n = [](std::uint32_t v) { return std::to_string(v); };
+  if (right < left) return {2, "right " + n(right) + " is before left " + n(left)};
+  if (bottom < top) return {3, "bottom " + n(bottom) + " is above top " + n(top)};
+  if (right > textureWidth) return {2, "right " + n(right) + " is past the texture's width, " + n(textureWidth)};
+  if (bottom > textureHeight) return {3, "bottom " + n(bottom) + " is past the texture's height, " + n(textureHeight)};
+  return {};
+}
 
 TTableApplied ApplyGlyphTableText(const std::vector<std::string>& lines, const std::string& name,
                                   std::uint32_t textureWidth, std::uint32_t textureHeight, TMemoryStream& table) {

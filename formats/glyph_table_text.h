@@ -30,4 +30,13 @@ struct TTableApplied {
 TTableApplied ApplyGlyphTableText(const std::vector<std::string>& lines, const std::string& name,
                                   std::uint32_t textureWidth, std::uint32_t textureHeight, TMemoryStream& table);
 
+// What is wrong with a glyph's box in a texture of that size (right before left, bottom above top, past an
+// edge), and which of its fields is wrong (2: right, 3: bottom); no field and no text when nothing is.
+struct TBoxProblem {
+  int Field = -1;
+  std::string Text;
+};
+TBoxProblem GlyphBoxProblem(std::uint16_t left, std::uint16_t top, std::uint16_t right, std::uint16_t bottom,
+                            std::uint32_t textureWidth, std::uint32_t textureHeight);
+
 }  // namespace eit
