@@ -157,6 +157,10 @@ void TMainForm::BuildList() {
   DrawLettersAction->setObjectName(QStringLiteral("DrawLettersAction"));
   connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
   LogList->addAction(DrawLettersAction);
+  GlyphTableAction = new QAction(QStringLiteral("Glyph table..."), LogList);
+  GlyphTableAction->setObjectName(QStringLiteral("GlyphTableAction"));
+  connect(GlyphTableAction, &QAction::triggered, this, [this] { GlyphTable(); });
+  LogList->addAction(GlyphTableAction);
   PackWithZlib = SettingAction(LogList, "PackWithZlib", "Pack textures with zlib (byte for byte as zlib level 1)",
                                "packWithZlib");
   ExtractAsPng = SettingAction(LogList, "ExtractAsPng", "Extract images as PNG (instead of BMP and TGA)", "extractPng");

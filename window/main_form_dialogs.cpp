@@ -1,4 +1,4 @@
-// The dialogs the main window opens: font preview, About, the viewer, "Draw new letters".
+// The dialogs the main window opens: font preview, About, the viewer, "Draw new letters", "Glyph table".
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
+#include "window/glyph_table_dialog.h"
 #include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
 #include "window/preview_dialog.h"
@@ -69,6 +70,20 @@ TImageViewerDialog* TMainForm::ViewImages() {
   else if (LogList->count() > 0)
     LogList->setCurrentRow(0);  // shown through the selection's signal
   return viewer_;
+}
+
+TGlyphTableDialog* TMainForm::GlyphTable() {
+  const std::vector<std::string> tables = FontTables();
+  if (tables.empty()) {
+    dialogs_->Error("Select a font table (.tdt) in the list, or add one, to see its glyph table.");
+    return nullptr;
+  }
+  TGlyphTableDialog* dialog = nullptr;
+  Guarded([&] { dialog = new TGlyphTableDialog(tables.front(), *dialogs_, this); });
+  if (dialog == nullptr) return nullptr;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+  return dialog;
 }
 
 TDrawLettersDialog* TMainForm::DrawLetters(const std::string& table) {

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QFileSystemModel>
 #include <QTreeView>
 #include <algorithm>
@@ -42,6 +43,7 @@
 #include "window/preview_dialog.h"
 #include "window/about_dialog.h"
 #include "window/draw_letters_dialog.h"
+#include "window/glyph_table_dialog.h"
 #include "window/image_viewer_dialog.h"
 #include "window/settings_place.h"
 #include "window/viewer_placement.h"
@@ -739,6 +741,51 @@ TEST_F(MainForm, DisabledButtonsShowAGreyedPictureNotAPlainSquare) {
     for (int x = 0; x < image.width(); ++x)
       if (qAlpha(image.pixel(x, y)) != 0) greys.insert(image.pixel(x, y));
   EXPECT_GE(greys.size(), 3u);  // the floppy's body, shutter and label stay apart
+}
+
+// "Glyph table...": an edit redraws the sentence, a value that cannot be is refused in place, undo takes an edit
+// back, and the table is saved into the folder chosen, never over the source.
+TEST_F(MainForm, GlyphTableEditsRedrawsUndoesAndSavesNeverOverTheSource) {
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  EXPECT_EQ(form->GlyphTable(), nullptr);  // no font table yet: said
+  EXPECT_EQ(script->errors.size(), 1u);
+  Add(2, {s + "/latin.tdt"});
+  TGlyphTableDialog* dialog = form->GlyphTable();
+  ASSERT_NE(dialog, nullptr);
+  const std::string source = testing::Slurp(s + "/latin.tdt");
+  dialog->Sentence->setText(QStringLiteral("TTT"));
+  const int before = dialog->Picture->pixmap().width();
+  const int width = static_cast<unsigned char>(source[(0x54 - 0x20) * 14 + 8]);
+  // Through the table's own cell, as the user types it: three T's, each three pixels wider, at zoom 2.
+  dialog->Records->item(0x54 - 0x20, 3 + 4)->setText(QString::number(width + 3));
+  EXPECT_EQ(dialog->Picture->pixmap().width(), before + 3 * 3 * 2);
+  EXPECT_TRUE(dialog->Refusal->text().isEmpty());
+  // A box past the texture is refused in place: the record and the cell keep their value.
+  EXPECT_FALSE(dialog->SetField(0x54, 2, 9999));
+  EXPECT_NE(dialog->Refusal->text().toStdString().find("0x54: right 9999 is past the texture's width"), std::string::npos);
+  EXPECT_NE(dialog->Records->item(0x54 - 0x20, 3 + 2)->text(), QStringLiteral("9999"));
+  dialog->Records->item(0x41 - 0x20, 3)->setText(QStringLiteral("abc"));
+  EXPECT_NE(dialog->Refusal->text().toStdString().find("0x41: Left is a number"), std::string::npos);
+  // Saved where chosen; the source's folder is refused; the source never changes.
+  script->directories.push_back(s);
+  EXPECT_FALSE(dialog->SaveTable());
+  EXPECT_NE(script->errors.back().find("it is the source"), std::string::npos) << script->errors.back();
+  script->directories.push_back(dir.File("saved"));
+  ASSERT_TRUE(dialog->SaveTable());
+  const std::string saved = testing::Slurp(dir.File("saved/latin.tdt"));
+  EXPECT_EQ(static_cast<unsigned char>(saved[(0x54 - 0x20) * 14 + 8]), width + 3);
+  EXPECT_EQ(testing::Slurp(dir.File("saved/latin.dds")), testing::Slurp(s + "/latin.dds"));
+  script->directories.push_back(dir.File("saved"));
+  ASSERT_TRUE(dialog->SaveText());
+  EXPECT_TRUE(std::filesystem::exists(dir.File("saved/latin.csv")));
+  // Undo takes the edit back, and the sentence with it.
+  EXPECT_TRUE(dialog->Undo());
+  EXPECT_EQ(dialog->Picture->pixmap().width(), before);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(dialog->Table().Memory()), source.size()), source);
+  EXPECT_FALSE(dialog->Undo());
+  EXPECT_EQ(testing::Slurp(s + "/latin.tdt"), source);
+  dialog->close();
 }
 
 TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
