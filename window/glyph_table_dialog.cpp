@@ -197,13 +197,12 @@ bool TGlyphTableDialog::Undo() {
   return true;
 }
 
-bool TGlyphTableDialog::SaveTable() {
+bool TGlyphTableDialog::SaveInto(const std::function<std::string(const std::string&)>& write) {
   std::string folder = ExtractFileDir(tablePath_);
   if (!dialogs_.SelectDirectory(folder)) return false;
   try {
     MakeDirectory(folder);
-    const TTableFiles files = WriteEditedTable(table_, tablePath_, folder);
-    dialogs_.Information(files.Table + "\n" + files.Texture, "Saved");
+    dialogs_.Information(write(folder), "Saved");
     return true;
   } catch (const std::exception& e) {
     dialogs_.Error(WithFullStop(e.what()));
@@ -211,17 +210,17 @@ bool TGlyphTableDialog::SaveTable() {
   }
 }
 
+bool TGlyphTableDialog::SaveTable() {
+  return SaveInto([this](const std::string& folder) {
+    const TTableFiles files = WriteEditedTable(table_, tablePath_, folder);
+    return files.Table + "\n" + files.Texture;
+  });
+}
+
 bool TGlyphTableDialog::SaveText() {
-  std::string folder = ExtractFileDir(tablePath_);
-  if (!dialogs_.SelectDirectory(folder)) return false;
-  try {
-    MakeDirectory(folder);
-    dialogs_.Information(WriteEditedTableText(table_, tablePath_, CodePage->currentData().toInt(), folder), "Saved");
-    return true;
-  } catch (const std::exception& e) {
-    dialogs_.Error(WithFullStop(e.what()));
-    return false;
-  }
+  return SaveInto([this](const std::string& folder) {
+    return WriteEditedTableText(table_, tablePath_, CodePage->currentData().toInt(), folder);
+  });
 }
 
 }  // namespace eit

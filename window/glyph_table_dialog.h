@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ class TGlyphTableDialog : public QDialog {
   struct TEdit {
     int Code, Field, Old;
   };
+  // Asks a folder and writes into it; says what was written, or why nothing was.
+  bool SaveInto(const std::function<std::string(const std::string&)>& write);
   void Fill();
   void ShowRecord(int row);
   void Redraw();
