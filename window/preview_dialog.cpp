@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 
 #include "formats/codepages.h"
 #include "engine/font_tool_files.h"
+#include "engine/text_fit_files.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -59,10 +62,12 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   draw->setObjectName(QStringLiteral("DrawLetters"));
   connect(draw, &QPushButton::clicked, this, [this] { emit DrawLettersAsked(Table->currentText()); });
   form->addRow(QString(), draw);
+  AddLinesCheck(form);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(scroll, 1);
   layout->addWidget(problemsScroll);
+  layout->addWidget(Findings);
   connect(Table, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
   connect(CodePage, &QComboBox::currentIndexChanged, this, &TPreviewDialog::Redraw);
   connect(Text, &QLineEdit::textChanged, this, &TPreviewDialog::Redraw);
@@ -76,6 +81,49 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
 }
 
 TPreviewDialog::~TPreviewDialog() = default;
+
+void TPreviewDialog::AddLinesCheck(QFormLayout* form) {
+  LinesFile = new QLineEdit(this);
+  LinesFile->setPlaceholderText(QStringLiteral("a file of translated lines, one a line"));
+  BoxWidth = new QSpinBox(this);
+  BoxWidth->setRange(0, 1000000);
+  BoxWidth->setSpecialValueText(QStringLiteral("no box"));
+  BoxWidth->setSuffix(QStringLiteral(" px"));
+  auto* check = new QPushButton(QStringLiteral("Check lines"), this);
+  auto* row = new QHBoxLayout;
+  row->addWidget(LinesFile, 1);
+  row->addWidget(BoxWidth);
+  row->addWidget(check);
+  form->addRow(QStringLiteral("Lines to fit:"), row);
+  Findings = new QListWidget(this);
+  Findings->setMaximumHeight(8 * Findings->fontMetrics().lineSpacing());
+  connect(check, &QPushButton::clicked, this, &TPreviewDialog::CheckLines);
+  connect(LinesFile, &QLineEdit::returnPressed, this, &TPreviewDialog::CheckLines);
+  connect(Findings, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && static_cast<std::size_t>(row) < findingTexts_.size())
+      Text->setText(QString::fromStdString(findingTexts_[static_cast<std::size_t>(row)]));
+  });
+}
+
+void TPreviewDialog::CheckLines() {
+  Findings->clear();
+  findingTexts_.clear();
+  try {
+    const TFitReport report = FitLines(Table->currentText().toStdString(), LinesFile->text().toStdString(),
+                                       {CodePage->currentData().toInt(), BoxWidth->value(), "", ""});
+    for (const TFitFinding& f : report.Findings) {
+      std::string said = "line " + std::to_string(f.Line) + ": ";
+      if (f.Box > 0) said += std::to_string(f.Width) + " px, " + std::to_string(f.Width - f.Box) + " too wide";
+      if (!f.Missing.empty()) said += std::string(f.Box > 0 ? "; " : "") + "characters the font cannot show";
+      Findings->addItem(QString::fromStdString(said + ": " + f.Text));
+      findingTexts_.push_back(f.Text);
+    }
+    Problems->setText(QStringLiteral("%1 lines checked: %2 too wide, %3 with characters the font cannot show")
+                          .arg(report.Checked).arg(report.TooWide).arg(report.Lacking));
+  } catch (const std::exception& e) {
+    Problems->setText(QString::fromStdString(e.what()));
+  }
+}
 
 void TPreviewDialog::Redraw() {
   const std::string path = Table->currentText().toStdString();

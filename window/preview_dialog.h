@@ -10,6 +10,8 @@
 #include "formats/font_tools.h"
 
 class QComboBox;
+class QFormLayout;
+class QListWidget;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -25,12 +27,17 @@ class TPreviewDialog : public QDialog {
   ~TPreviewDialog() override;
 
   QComboBox *Table, *CodePage;
-  QLineEdit* Text;
-  QSpinBox* Zoom;
+  QLineEdit *Text, *LinesFile;
+  QSpinBox *Zoom, *BoxWidth;
   QLabel *Picture, *Problems;
+  QListWidget* Findings;
 
   // Sets the line again from what the dialog shows.
   void Redraw();
+  // Measures every line of the file named in LinesFile against BoxWidth (0: no box) with the table shown, as
+  // fit does: the lines too wide and those with characters the font cannot show are listed; choosing one
+  // sets it as the text.
+  void CheckLines();
 
  signals:
   // "Draw new letters..." for the table shown.
@@ -41,6 +48,8 @@ class TPreviewDialog : public QDialog {
     TMemoryStream table;
     TBitmap texture;
   };
+  void AddLinesCheck(QFormLayout* form);
+  std::vector<std::string> findingTexts_;
   // Tables and textures read once each, so that typing costs only the drawing.
   std::map<std::string, std::unique_ptr<TLoaded>> loaded_;
 };

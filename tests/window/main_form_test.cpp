@@ -788,6 +788,33 @@ TEST_F(MainForm, GlyphTableEditsRedrawsUndoesAndSavesNeverOverTheSource) {
   dialog->close();
 }
 
+// "Preview font" checks a file of translated lines: the ones too wide and those the font cannot show are listed,
+// and one chosen is set as the text.
+TEST_F(MainForm, PreviewFontListsTheLinesTooWideAndShowsOneChosen) {
+  const std::string s = dir.File("samples");
+  ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
+  Add(2, {s + "/latin.tdt"});
+  TPreviewDialog* dialog = form->PreviewFont();
+  ASSERT_NE(dialog, nullptr);
+  dialog->CodePage->setCurrentText(QStringLiteral("1252"));
+  std::ofstream(dir.File("lines.txt"), std::ios::binary) << "Hi\nA line too long for its box\nsnow \xE2\x98\x83\n";
+  dialog->LinesFile->setText(QString::fromStdString(dir.File("lines.txt")));
+  dialog->BoxWidth->setValue(60);
+  dialog->CheckLines();
+  ASSERT_EQ(dialog->Findings->count(), 2);
+  EXPECT_TRUE(dialog->Findings->item(0)->text().startsWith(QStringLiteral("line 2: ")));
+  EXPECT_TRUE(dialog->Findings->item(1)->text().contains(QStringLiteral("cannot show")));
+  EXPECT_TRUE(dialog->Problems->text().startsWith(QStringLiteral("3 lines checked: 1 too wide, 1 with")));
+  dialog->Findings->setCurrentRow(0);
+  EXPECT_EQ(dialog->Text->text(), QStringLiteral("A line too long for its box"));
+  // A file that cannot be read says so, and lists nothing.
+  dialog->LinesFile->setText(QString::fromStdString(dir.File("none.txt")));
+  dialog->CheckLines();
+  EXPECT_EQ(dialog->Findings->count(), 0);
+  EXPECT_TRUE(dialog->Problems->text().contains(QString::fromStdString(dir.File("none.txt"))));
+  dialog->close();
+}
+
 TEST_F(MainForm, PreviewFontSetsTheLineAsTheUserTypes) {
   const std::string s = dir.File("samples");
   ASSERT_EQ(testing::Cli("samples \"" + s + "\"", dir).status, 0);
