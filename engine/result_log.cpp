@@ -146,7 +146,7 @@ TJobKind RecordFormatOf(const std::string& value) {
   return TJobKind::NoFormat;
 }
 
-bool IsTargetLine(const std::string& line) { return FirstToken(line).rfind(LogKeywords.Target, 0) == 0; }
+bool IsTargetLine(const std::string& line) { return FirstToken(line) == LogKeywords.Target; }
 
 TTargetLine ParseTargetLine(const std::string& line) {
   const std::size_t colon = line.find(':');

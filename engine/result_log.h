@@ -115,7 +115,7 @@ struct TTargetLine {
   std::string ImagePath;  // after the colon, without its first character
 };
 TTargetLine ParseTargetLine(const std::string& line);
-// Whether the line is a target line: its first token begins with "#Target".
+// Whether the line is a target line: its first token is "#Target" ("#Target BMP: ...", "#Target TGA: ...").
 bool IsTargetLine(const std::string& line);
 
 // Reads a code line as scanf reads "<keyword> 0x%X": the keyword, any white space, "0x", then a

@@ -126,16 +126,28 @@ bool IsRecordLine(const std::string& token) { return token != LogKeywords.Format
 class TRunRecords {
  public:
   explicit TRunRecords(const std::vector<std::string>& lines) {
+    // Every line of the run belongs to a record (its own lines, or stray ones before the next): none is lost.
     for (const TRecordSpan& span : RecordSpans(lines)) {
       TRunRecord r;
       // The run writes a format line above each record: it goes with it.
       r.Begin = span.Begin > 0 && FirstToken(lines[span.Begin - 1]) == LogKeywords.Format ? span.Begin - 1 : span.Begin;
-      r.End = span.End;
       r.Source = KeywordValue(lines[span.Source], LogKeywords.Source);
       if (span.HasTarget()) r.Image = ParseTargetLine(lines[span.Target]).ImagePath;
       for (std::size_t k = span.Source; k < span.End; ++k) r.Targets += IsTargetLine(lines[k]) ? 1 : 0;
       records_.push_back(std::move(r));
     }
+    // A format line between records, and the lines before the first, start records of no image of their own.
+    std::vector<std::size_t> begins = {0};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (FirstToken(lines[i]) == LogKeywords.Format) begins.push_back(i);
+    for (const std::size_t begin : begins)
+      if (std::none_of(records_.begin(), records_.end(), [&](const TRunRecord& r) { return r.Begin == begin; })) {
+        TRunRecord stray;
+        stray.Begin = begin;
+        records_.push_back(stray);
+      }
+    std::sort(records_.begin(), records_.end(), [](const TRunRecord& x, const TRunRecord& y) { return x.Begin < y.Begin; });
+    for (std::size_t k = 0; k < records_.size(); ++k) records_[k].End = k + 1 < records_.size() ? records_[k + 1].Begin : lines.size();
     // Only a record of one image can stand in for an old one; the others are added as they are.
     for (std::size_t k = 0; k < records_.size(); ++k)
       if (!records_[k].Image.empty() && records_[k].Targets == 1)
