@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -148,6 +149,15 @@ QLayout* TImageViewerDialog::BuildControls() {
   add("Alpha:", Alpha);
   add("Background:", Ground);
   row->addStretch();
+  GlyphTableButton = new QPushButton(QStringLiteral("Glyph table..."), this);
+  GlyphTableButton->setEnabled(false);
+  row->addWidget(GlyphTableButton);
+  connect(GlyphTableButton, &QPushButton::clicked, this, [this] {
+    const int index = CurrentRecord();
+    if (index < 0) return;
+    const std::string& table = view_.Records[static_cast<std::size_t>(index)].Record.SourcePath;
+    emit GlyphTableAsked(QString::fromStdString(table.empty() ? view_.Title : table));
+  });
   Filter = new QLineEdit(this);
   Filter->setObjectName(QStringLiteral("Filter"));
   Filter->setPlaceholderText(QStringLiteral("type part of a path"));
@@ -248,6 +258,7 @@ void TImageViewerDialog::ShowRecord() {
   const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
   const int zoom = Zoom->currentData().toInt();
   const TViewRecord* record = any ? &view_.Records[static_cast<std::size_t>(index)] : nullptr;
+  GlyphTableButton->setEnabled(record != nullptr && record->Format == TJobKind::FontSheet);
   if (record != nullptr && !record->Loaded) {
     source_->SetPicture(QImage(), zoom);
     edited_->SetPicture(QImage(), zoom);

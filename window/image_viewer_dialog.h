@@ -16,6 +16,7 @@
 #include "window/view_worker.h"
 
 class QComboBox;
+class QPushButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -67,6 +68,11 @@ class TImageViewerDialog : public QDialog {
   QLineEdit* Filter;  // part of a path: the records whose names hold it are listed
   QCheckBox* OnlyProblems;  // only the records whose edit the insert would find wrong
   QLabel* Count;      // "12 of 5,050 records"
+  QPushButton* GlyphTableButton;  // "Glyph table..." of the font shown
+
+ signals:
+  // "Glyph table..." for the font table shown.
+  void GlyphTableAsked(const QString& table);
 
  protected:
   // Where the user leaves it, it opens next time.

@@ -79,9 +79,9 @@ class TMainForm : public QWidget, private TFrontEnd {
   // "Draw new letters" for the selected font table (or another of the list's, or one the last run rebuilt);
   // null when there is none. A log it writes may join the list.
   TDrawLettersDialog* DrawLetters(const std::string& table = "");
-  // "Glyph table..." for the selected font table (or another of the list's, or one the last run rebuilt);
+  // "Glyph table..." for table, else the selected font table (or another of the list's, or one the last run rebuilt);
   // null when there is none or it cannot be read (said).
-  TGlyphTableDialog* GlyphTable();
+  TGlyphTableDialog* GlyphTable(const std::string& table = "");
   // "About" (F1, or the list's context menu).
   TAboutDialog* About();
   // "View" (F3, a double click on an entry, or the list's context menu): the viewer beside the window, which

@@ -54,6 +54,7 @@ TAboutDialog* TMainForm::About() {
 TImageViewerDialog* TMainForm::ViewImages() {
   if (viewer_ == nullptr) {
     viewer_ = new TImageViewerDialog(PackWithZlib->isChecked() ? TPackEngine::Zlib : TPackEngine::Fastest, this);
+    connect(viewer_, &TImageViewerDialog::GlyphTableAsked, this, [this](const QString& t) { GlyphTable(t.toStdString()); });
     // Where the user left it, else beside the window (which keeps its size), always on a screen.
     QVector<QRect> screens;
     for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
@@ -72,8 +73,9 @@ TImageViewerDialog* TMainForm::ViewImages() {
   return viewer_;
 }
 
-TGlyphTableDialog* TMainForm::GlyphTable() {
-  const std::vector<std::string> tables = FontTables();
+TGlyphTableDialog* TMainForm::GlyphTable(const std::string& table) {
+  std::vector<std::string> tables = FontTables();
+  if (!table.empty()) tables.insert(tables.begin(), table);
   if (tables.empty()) {
     dialogs_->Error("Select a font table (.tdt) in the list, or add one, to see its glyph table.");
     return nullptr;

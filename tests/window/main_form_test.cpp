@@ -786,6 +786,14 @@ TEST_F(MainForm, GlyphTableEditsRedrawsUndoesAndSavesNeverOverTheSource) {
   EXPECT_FALSE(dialog->Undo());
   EXPECT_EQ(testing::Slurp(s + "/latin.tdt"), source);
   dialog->close();
+  // The viewer of a font table opens its glyph table too.
+  Part<QListWidget>(*form, "LogList")->setCurrentRow(0);
+  TImageViewerDialog* viewer = form->ViewImages();
+  ASSERT_TRUE(WaitForViewer(viewer));
+  ASSERT_TRUE(viewer->GlyphTableButton->isEnabled());
+  const auto opened = form->findChildren<TGlyphTableDialog*>().size();
+  viewer->GlyphTableButton->click();
+  EXPECT_EQ(form->findChildren<TGlyphTableDialog*>().size(), opened + 1);
 }
 
 // "Preview font" checks a file of translated lines: the ones too wide and those the font cannot show are listed,
