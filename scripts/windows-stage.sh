@@ -188,7 +188,8 @@ window_round_trip() {
     "clear" "add $wtop\\Игра" "process $wtop\\ИграOUT" \
     "clear" "changed on" "add $wtop\\linux\\Правка\\windows.log" "process $wtop\\ИграМод" "changed off" \
     "clear" "png on" "add $wtop\\Текстуры\\stone.dds" "add $wtop\\Текстуры\\sky.dds" "process $wtop\\ПНГ" "png off" \
-    "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" >"$top/script"
+    "clear" "add $wtop\\ПНГ\\result.log" "view" "process $wtop\\ИзПНГ" \
+    "glyphdir $wtop\\Глифы" "glyphs $wtop\\Текстуры\\latin.tdt" >"$top/script"
   EIT_WINDOW_SCRIPT="Z:$top/script" WINEDEBUG=+loaddll xvfb-run -a -s "-screen 0 1280x1024x24" \
     wine "$top/Программа/eitool/eitool.exe" >"$top/wine.log" 2>&1 || { cat "$top/wine.log"; return 1; }
   # Every DLL of the zip that the window loads ran from the zip's folder, native.
@@ -205,6 +206,12 @@ window_round_trip() {
   grep -q "^viewed: stone.dds: 64 x 64, 24-bit, packed texture | stone.png: 64 x 64, edited image | .*equals the texture" \
     "$top/script.out" || { echo "the viewer did not show the log's stone.dds record" >&2; return 1; }
   for file in уровни/a/stone.bmp ui/sky.tga; do cmp "$top/linux/Игра/$file" "$top/ИграOUT/$file"; done
+  # "Glyph table...": A one pixel wider, saved, as the Linux CLI's table --apply of the same edit makes it.
+  "$cli_linux" table "$top/Текстуры/latin.tdt" -o "$top/linux/glyphs" >/dev/null
+  awk -F, 'BEGIN { OFS = "," } $1 == "0x41" { $7 = $7 + 1 } { print }' "$top/linux/glyphs/latin.csv" >"$top/linux/glyphs/wider.csv"
+  "$cli_linux" table "$top/Текстуры/latin.tdt" --apply "$top/linux/glyphs/wider.csv" -o "$top/linux/glyphs/out" >/dev/null 2>&1
+  cmp "$top/linux/glyphs/out/latin.tdt" "$top/Глифы/latin.tdt"
+  cmp "$top/Текстуры/latin.dds" "$top/Глифы/latin.dds"
   local file
   for file in stone.bmp font.tga; do cmp "$top/linux/$file" "$top/Вывод/$file"; done
   for page in 1251 1250; do
@@ -218,5 +225,6 @@ window_round_trip() {
        <(sed 's#: Z:\\#: \\#; s#\\#/#g'"; $unsealed" "$top/Вывод/result.log")
   echo "--> the window on Windows: 8 runs, stone.bmp, font.tga, result.log, Russian and Polish letters drawn and"\
        "inserted, a game's folder extracted as a tree, a mod of its painted texture alone, and PNG out and back in"\
-       "equal the Linux CLI's; the viewer showed the log's records; every DLL it loaded ran native from the zip"
+       "equal the Linux CLI's; the viewer showed the log's records; a glyph table edited and saved equals the CLI's;"\
+       "every DLL it loaded ran native from the zip"
 }

@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "window/draw_letters_dialog.h"
+#include "window/glyph_table_dialog.h"
 #include "window/image_viewer_dialog.h"
 #include "window/main_form.h"
 
@@ -94,6 +95,16 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
       } catch (const std::exception& e) {
         dialogs.Error(e.what());
       }
+      dialog->close();
+    } else if (step == "glyphdir") {
+      dialogs.GlyphDirectory = value;
+    } else if (step == "glyphs") {  // the table's "Glyph table...": A (0x41) one pixel wider, saved
+      TGlyphTableDialog* dialog = form.GlyphTable(value);
+      if (dialog == nullptr) continue;
+      const std::uint8_t* width = dialog->Table().Memory() + (0x41 - 0x20) * 14 + 8;
+      dialog->SetField(0x41, 4, (width[0] | width[1] << 8) + 1);
+      dialogs.NextDirectory = dialogs.GlyphDirectory;
+      if (!dialog->SaveTable()) dialogs.Error("the glyph table was not saved");
       dialog->close();
     } else if (!step.empty()) {
       return false;

@@ -10,6 +10,8 @@
 //   png on|off          "Extract images as PNG" of the list's menu
 //   view                the viewer on the list's first entry, each record of a log in turn: what it shows
 //                       is noted ("viewed: <caption> | <edited image's caption> | <findings>")
+//   glyphdir <directory> where the next "glyphs" saves
+//   glyphs <table>      Glyph table for the font table, the width of A (0x41) one more, saved
 // Every message the window would show goes to <file>.out, one per line. A question about images that
 // exist already is answered "Keep both", the offer of a written sheet's log taken; any other question
 // is answered "No".
@@ -37,7 +39,7 @@ class TScriptDialogs : public TDialogs {
   bool Confirm(const std::string& text, bool defaultYes = false) override;
 
   std::string NextDirectory;
-  std::string Font, SheetDirectory;
+  std::string Font, SheetDirectory, GlyphDirectory;
   int CodePage = 1251;
   // A line of the script's output.
   void Note(const std::string& line);
