@@ -26,7 +26,9 @@ class Fit : public ::testing::Test {
   }
   testing::Outcome Run(const std::string& text, const std::string& args) {
     std::ofstream(dir.File("lines"), std::ios::binary) << text;
-    return Cli("fit " + Quoted(table) + " " + Quoted(dir.File("lines")) + " --codepage 1252 " + args, dir);
+    testing::Outcome outcome = Cli("fit " + Quoted(table) + " " + Quoted(dir.File("lines")) + " --codepage 1252 " + args, dir);
+    std::erase(outcome.out, '\r');  // the Windows console's line ends
+    return outcome;
   }
   testing::TempDir dir;
   std::string table = dir.File("S/latin.tdt");
