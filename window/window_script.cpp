@@ -43,6 +43,36 @@ void TScriptDialogs::Note(const std::string& line) {
   SaveLines(outPath_, lines);
 }
 
+namespace {
+
+// "draw <table>": Draw new letters for the table with the script's font and code page, the sheet written.
+void Draw(TMainForm& form, TScriptDialogs& dialogs, const std::string& table) {
+  TDrawLettersDialog* dialog = form.DrawLetters(table);
+  if (dialog == nullptr) return;
+  dialog->AddFontFile(dialogs.Font);
+  dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(dialogs.CodePage));
+  dialogs.NextDirectory = dialogs.SheetDirectory;
+  try {
+    if (dialog->WriteSheetFiles().empty()) dialogs.Error("no sheet was written: " + dialog->Notes->text().toStdString());
+  } catch (const std::exception& e) {
+    dialogs.Error(e.what());
+  }
+  dialog->close();
+}
+
+// "glyphs <table>": Glyph table for the table, the width of A (0x41) one more, saved into the script's folder.
+void EditGlyphTable(TMainForm& form, TScriptDialogs& dialogs, const std::string& table) {
+  TGlyphTableDialog* dialog = form.GlyphTable(table);
+  if (dialog == nullptr) return;
+  const std::uint8_t* width = dialog->Table().Memory() + (0x41 - 0x20) * 14 + 8;
+  dialog->SetField(0x41, 4, (width[0] | width[1] << 8) + 1);
+  dialogs.NextDirectory = dialogs.GlyphDirectory;
+  if (!dialog->SaveTable()) dialogs.Error("the glyph table was not saved");
+  dialog->close();
+}
+
+}  // namespace
+
 bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     const std::size_t space = line.find(' ');
@@ -85,27 +115,11 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
     } else if (step == "sheetdir") {
       dialogs.SheetDirectory = value;
     } else if (step == "draw") {
-      TDrawLettersDialog* dialog = form.DrawLetters(value);
-      if (dialog == nullptr) continue;
-      dialog->AddFontFile(dialogs.Font);
-      dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(dialogs.CodePage));
-      dialogs.NextDirectory = dialogs.SheetDirectory;
-      try {
-        if (dialog->WriteSheetFiles().empty()) dialogs.Error("no sheet was written: " + dialog->Notes->text().toStdString());
-      } catch (const std::exception& e) {
-        dialogs.Error(e.what());
-      }
-      dialog->close();
+      Draw(form, dialogs, value);
     } else if (step == "glyphdir") {
       dialogs.GlyphDirectory = value;
     } else if (step == "glyphs") {  // the table's "Glyph table...": A (0x41) one pixel wider, saved
-      TGlyphTableDialog* dialog = form.GlyphTable(value);
-      if (dialog == nullptr) continue;
-      const std::uint8_t* width = dialog->Table().Memory() + (0x41 - 0x20) * 14 + 8;
-      dialog->SetField(0x41, 4, (width[0] | width[1] << 8) + 1);
-      dialogs.NextDirectory = dialogs.GlyphDirectory;
-      if (!dialog->SaveTable()) dialogs.Error("the glyph table was not saved");
-      dialog->close();
+      EditGlyphTable(form, dialogs, value);
     } else if (!step.empty()) {
       return false;
     }
