@@ -86,6 +86,7 @@ void DeclareSheet(TDeclared& d, TSheetCommand& o) {
   d.Flag("--no-mono", o.noMono);
   d.Value("--face", o.face, "a number", Number("--face", 0, 1023));
   d.Flag("--allow-missing", o.allowMissing);
+  d.Flag("--table", o.table);
   d.Value("-o,--output", o.output, "a directory");
   d.Exclusive("--mono", o.mono, "--no-mono", o.noMono);
 }

@@ -33,6 +33,7 @@ struct TSheetCommand {
   int first = 0, end = 0x100;  // first 0: from the code page's first letter
   int size = 0, face = 0;      // size 0: as the kept capitals
   bool mono = false, noMono = false, allowMissing = false;
+  bool table = false;  // with the glyph table its insert will make, as text its log names
 };
 
 struct TPreviewCommand {

@@ -62,9 +62,10 @@ int RunSheet(const TCommandLine& line) {
   const std::string name = eit::Printable(eit::ExtractFileName(table));
   const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir, [&](const std::string& note) {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), eit::Printable(note).c_str());
-  });
+  }, o.table ? eit::TSheetTable::With : eit::TSheetTable::Without);
   made.Keep();
   std::printf("%s\n%s\n", eit::Printable(files.Sheet).c_str(), eit::Printable(files.Log).c_str());
+  if (!files.Table.empty()) std::printf("%s\n", eit::Printable(files.Table).c_str());
   return 0;
 }
 

@@ -12,7 +12,7 @@ const char* const kUsage =
     "  eitool-cli insert -o DIR [--changed-only] [--here] [--keep-going] [--strict] [-j N] [--zlib] FILE...\n"
     "                                                     replay logs (.log), lists (.lst)\n"
     "  eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
-    "                  [--mono | --no-mono] [--face N] [--allow-missing] -o DIR\n"
+    "                  [--mono | --no-mono] [--face N] [--allow-missing] [--table] -o DIR\n"
     "                                                     new glyphs drawn from a font, with their insert log\n"
     "  eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"
     "                                                     a line of text set with a font table\n"
@@ -65,7 +65,7 @@ const char* const kInsertUsage =
 
 const char* const kSheetUsage =
     "Usage: eitool-cli sheet FONT.tdt --font FILE.ttf [--codepage 1251] [--first 0x80] [--end 0x100] [--size PX]\n"
-    "                        [--mono | --no-mono] [--face N] [--allow-missing] -o DIR\n"
+    "                        [--mono | --no-mono] [--face N] [--allow-missing] [--table] -o DIR\n"
     "Draws the characters of the codes FIRST up to END (in the code page) from a TrueType/OpenType font into\n"
     "DIR/<FONT>_sheet.tga, laid out as the insert wants it, and writes its insert log DIR/<FONT>_sheet.log:\n"
     "\"eitool-cli insert -o OUT DIR/<FONT>_sheet.log\" lays them into the font. FIRST is by default the code\n"
@@ -75,7 +75,8 @@ const char* const kSheetUsage =
     "a box, and the log lists it; a font that lacks more than half of the letters is refused unless\n"
     "--allow-missing. --mono draws without anti-aliasing (every pixel opaque or clear), as is the default\n"
     "when the table's own glyphs are; --no-mono draws smooth edges. --face N takes face N of a font\n"
-    "collection (.ttc; the first is 0).\n";
+    "collection (.ttc; the first is 0). --table writes DIR/<FONT>.csv too, the glyph table the insert will\n"
+    "make, which the log names (#Table:): spacing set in it survives each insert of the sheet.\n";
 
 const char* const kPreviewUsage =
     "Usage: eitool-cli preview FONT.tdt --text TEXT [--codepage 1251] [--scale N] -o PICTURE.tga|.bmp\n"

@@ -5,6 +5,7 @@
 #include "formats/glyph_table_text.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
+#include "engine/sheet_findings.h"
 #include "platform/paths.h"
 
 #include <algorithm>
@@ -105,10 +106,13 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
 // The spacing the log names ("#Table:"), after the glyphs are laid: a sheet drawn and inserted again keeps it.
 void ApplySpacing(TJobContext& context, const TImportRecord& record, TRebuiltFont& font) {
   if (record.TablePath.empty()) return;
+  TMemoryStream laid;
+  laid.WriteBuffer(font.Table.Memory(), static_cast<std::int32_t>(font.Table.Size()));
   const TTableApplied applied =
       ApplyGlyphTableText(LoadLines(record.TablePath), record.TablePath, static_cast<std::uint32_t>(font.Pixels.Width()),
                           static_cast<std::uint32_t>(font.Pixels.Height()), font.Table);
   for (const std::string& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, "table widths");
+  if (!font.InPlace) detail::StaleLayoutWarning(context, record, laid, font.Table);
 }
 
 bool SameBytesAsFile(const TMemoryStream& bytes, const std::string& path) {
@@ -150,53 +154,6 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
   if (!shared.empty())
     detail::EditWarning(context, record, sheet + ": glyphs drawn anew share their place in the texture with "
                         "others, which show the new drawing too: " + shared, "shared glyphs");
-}
-
-// Letters the sheet drew alike that are alike still in the rebuilt font (not touched up): one line says
-// which, by code (the log knows no code page).
-void AlikeWarning(TJobContext& context, const TImportRecord& record, const TRebuiltFont& font) {
-  const auto ink = [&](std::int32_t code) {
-    const std::int64_t at = std::int64_t{code - record.FirstCode} * kGlyphRecordSize;
-    if (code < record.FirstCode || at + kGlyphRecordSize > font.Table.Size()) return TGlyphInk{};
-    const GlyphRecord g = ReadGlyphRecord(font.Table.Memory() + at);
-    return GlyphInk(font.Pixels, g.Left, g.Top, g.Right, g.Bottom);
-  };
-  std::string still;
-  for (const auto& [a, b] : record.Alike) {
-    const TGlyphInk x = ink(a), y = ink(b);
-    const int differ = InkDifference(x, y);
-    if (x.Columns == 0 || differ < 0 || differ > 1) continue;
-    still.append(still.empty() ? "" : ", ").append(CodeText(a)).append(differ == 0 ? " = " : " \u2248 ").append(CodeText(b));
-  }
-  if (!still.empty())
-    context.Reporter->Warning(record.SourcePath, "glyphs that look alike, as the sheet found them: " + still +
-                                                     " ('=' the same, '\u2248' one pixel apart); the game would show "
-                                                     "one for the other: touch them up in " + record.ImagePath);
-}
-
-// Boxes the sheet drew for letters its font had not are in the game now: one line says which.
-void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
-  std::string codes;
-  int count = 0;
-  for (const std::int32_t code : record.Placeholders)
-    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code)), ++count;
-  if (count == 0) return;
-  context.Reporter->Warning(record.SourcePath, (count == 1 ? "the new glyph of" + codes + " is a placeholder box"
-                                                            : "the new glyphs of" + codes + " are placeholder boxes") +
-                                                   " (the sheet's font had no glyph for them); draw them in " +
-                                                   record.ImagePath + " and delete the log's #Placeholders: line");
-}
-
-// Letters whose marks the sheet did not draw read as their base letters in the game: one line says which,
-// by code (the log knows no code page).
-void LostMarkWarning(TJobContext& context, const TImportRecord& record) {
-  std::string codes;
-  for (const std::int32_t code : record.Lost)
-    if (code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode) codes.append(" ").append(CodeText(code));
-  if (codes.empty()) return;
-  context.Reporter->Warning(record.SourcePath, "the letters of" + codes + " lost their marks (accents, dots) when "
-                                               "the sheet was drawn and read as their base letters, unless touched up "
-                                               "in " + record.ImagePath + "; delete the log's #Lost: line once they are");
 }
 
 }  // namespace
@@ -252,9 +209,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
                                     detail::Describe(font.Pixels) + ", " + glyphs + note);
   if (tableToo) context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
   if (font.InPlace) return;
-  PlaceholderWarning(context, record);
-  LostMarkWarning(context, record);
-  AlikeWarning(context, record, font);
+  detail::SheetFindingWarnings(context, record, font.Table, font.Pixels);
 }
 
 }  // namespace eit

@@ -1,10 +1,15 @@
 #include "engine/font_tool_files.h"
 #include "codecs/pictures.h"
 
+#include <filesystem>
+#include <memory>
+
+#include "engine/glyph_table_files.h"
 #include "engine/job_files.h"
 #include "engine/result_log.h"
 #include "formats/codepages.h"
 #include "engine/main.h"
+#include "platform/native.h"
 #include "platform/paths.h"
 
 namespace eit {
@@ -13,30 +18,71 @@ TBitmap LoadFontTexture(const std::string& tablePath) {
   return detail::LoadTextureBitmap(FontTexturePath(tablePath));
 }
 
+namespace {
+
+// The table as the insert of a sheet lays its glyphs in, on copies of the table and texture.
+void LayOnCopies(const TMemoryStream& table, const TBitmap& texture, const TRenderedSheet& sheet, int end,
+                 const std::string& tablePath, TMemoryStream& laidTable, TBitmap& laidTexture) {
+  laidTable.WriteBuffer(table.Memory(), static_cast<std::int32_t>(table.Size()));
+  laidTexture = TBitmap(texture.PixelFormat(), texture.Width(), texture.Height());
+  laidTexture.CopyRect({0, 0, texture.Width(), texture.Height()}, texture, {0, 0, texture.Width(), texture.Height()});
+  LayNewGlyphs(laidTable, laidTexture, sheet.Sheet, {0x20, end, sheet.First},
+               {tablePath, FontTexturePath(tablePath), "the drawn sheet"});
+}
+
+TSheetFindings FindingsOf(const TRenderedSheet& rendered, int codePage) {
+  TSheetFindings findings;
+  findings.NewCode = rendered.First;
+  findings.Placeholders = rendered.Placeholders;
+  for (const TAlikePair& pair : rendered.Alike) findings.Alike.emplace_back(pair.CodeA, pair.CodeB);
+  for (const TLostMark& mark : rendered.Lost) findings.Lost.push_back(mark.Code);
+  findings.CodePage = codePage;
+  return findings;
+}
+
+}  // namespace
+
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory, const std::function<void(const std::string&)>& note) {
+                                    const std::string& directory, const std::function<void(const std::string&)>& note,
+                                    TSheetTable withTable) {
   TMemoryStream table, font;
   table.LoadFromFile(tablePath);
   // The texture must be there for the insert that follows, and its kept glyphs give the letters'
   // measures: better to hear now that it is missing.
   if (!FileExists(FontTexturePath(tablePath)))
     throw Exception(tablePath + ": its texture " + FontTexturePath(tablePath) + " is missing", tablePath);
+  TSheetFiles files = SheetFilesFor(tablePath, directory);
+  // Refused before anything is drawn: the user's edited spacing, perhaps.
+  if (withTable == TSheetTable::With) files.Table = FreeTableTextPath(tablePath, directory);
   const TBitmap texture = LoadFontTexture(tablePath);
   font.LoadFromFile(options.FontFile);
   const std::string fontBytes(reinterpret_cast<const char*>(font.Memory()), static_cast<std::size_t>(font.Size()));
   const TRenderedSheet rendered = RenderGlyphSheet(table, texture, tablePath, fontBytes, options, note);
-  TSheetFiles files = SheetFilesFor(tablePath, directory);
   files.Problems = rendered.Problems;
-  // The sheet is of no use without its log, nor the log without its sheet: both or neither.
+  TSheetFindings findings = FindingsOf(rendered, options.CodePage);
+  // The sheet is of no use without its log, nor the log without its sheet (or the table it names): all or none.
+  std::unique_ptr<TAtomicFile> text;
+  if (!files.Table.empty()) {
+    TMemoryStream laidTable;
+    TBitmap laidTexture;
+    LayOnCopies(table, texture, rendered, options.End, tablePath, laidTable, laidTexture);
+    const std::string csv = GlyphTableText(laidTable, options.CodePage);
+    text = std::make_unique<TAtomicFile>(files.Table);
+    text->RefuseToReplace();
+    text->Stream().WriteBuffer(csv.data(), static_cast<std::int32_t>(csv.size()));
+    findings.Table = AbsolutePath(files.Table);
+  }
   TAtomicFile sheet(files.Sheet), log(files.Log);
   WritePicture(sheet.Stream(), rendered.Sheet, TPictureFormat::Tga);
-  std::vector<std::pair<int, int>> alike;
-  for (const TAlikePair& pair : rendered.Alike) alike.emplace_back(pair.CodeA, pair.CodeB);
-  std::vector<int> lost;
-  for (const TLostMark& mark : rendered.Lost) lost.push_back(mark.Code);
-  WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End,
-                                      rendered.First, rendered.Placeholders, alike, lost));
-  TAtomicFile::CommitPair(sheet, log);
+  WriteLines(log.Stream(), FontRecord(AbsolutePath(tablePath), AbsolutePath(files.Sheet), 0x20, options.End, findings));
+  if (text) text->Commit();
+  try {
+    TAtomicFile::CommitPair(sheet, log);
+  } catch (...) {
+    std::error_code ignored;
+    if (text) std::filesystem::remove(FsPath(files.Table), ignored);
+    throw;
+  }
   return files;
 }
 
@@ -73,11 +119,8 @@ TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, co
                                    [&](const std::string& note) { draft.Notes.push_back(note); });
     // The insert's own step, on copies: what the game will have.
     TMemoryStream rebuiltTable;
-    rebuiltTable.WriteBuffer(table.Memory(), static_cast<std::int32_t>(table.Size()));
-    TBitmap rebuilt(texture.PixelFormat(), texture.Width(), texture.Height());
-    rebuilt.CopyRect({0, 0, texture.Width(), texture.Height()}, texture, {0, 0, texture.Width(), texture.Height()});
-    LayNewGlyphs(rebuiltTable, rebuilt, draft.Sheet.Sheet, {0x20, options.End, draft.Sheet.First},
-                 {tablePath, FontTexturePath(tablePath), "the drawn sheet"});
+    TBitmap rebuilt;
+    LayOnCopies(table, texture, draft.Sheet, options.End, tablePath, rebuiltTable, rebuilt);
     draft.Sentence = RenderPreview(rebuiltTable, rebuilt, sentence, {options.CodePage, sentenceScale}, tablePath);
   } catch (const std::exception& e) {
     draft = {};

@@ -12,14 +12,19 @@ namespace eit {
 
 struct TSheetFiles {
   std::string Sheet, Log;
+  std::string Table;  // the glyph table as text, when asked for
   std::vector<std::string> Problems;
 };
+// Whether a sheet comes with the glyph table its insert will make, as text ("<table>.csv"), which its log
+// names ("#Table:") so that spacing set in it survives the sheet's inserts.
+enum class TSheetTable : std::uint8_t { Without, With };
 // Writes "<table>_sheet.tga" and its insert log "<table>_sheet.log" (with its code lines) into
-// directory, so that an insert of the log lays the new glyphs in without any editing. note hears what
-// was decided before drawing (the letters, their size).
+// directory, so that an insert of the log lays the new glyphs in without any editing; all the files or
+// none. note hears what was decided before drawing (the letters, their size).
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
                                     const std::string& directory,
-                                    const std::function<void(const std::string&)>& note = {});
+                                    const std::function<void(const std::string&)>& note = {},
+                                    TSheetTable table = TSheetTable::Without);
 
 // The same from a font table file (its texture beside it) into a picture file: TGA, or BMP by the
 // extension of outputPath.

@@ -24,15 +24,20 @@ void CheckNotTheSource(const std::string& output, const std::string& source) {
 
 }  // namespace
 
-std::string WriteEditedTableText(const TMemoryStream& table, const std::string& tablePath, int codePage,
-                                 const std::string& directory) {
-  const std::string text = GlyphTableText(table, codePage);
+std::string FreeTableTextPath(const std::string& tablePath, const std::string& directory) {
   const std::string path = JoinPath(directory, ChangeFileExt(ExtractFileName(tablePath), ".csv"));
   CheckNotTheSource(path, tablePath);
   // The user edits this file: one there already may hold their spacing, and is not replaced.
   if (FileExists(path) || DirectoryExists(path))
     throw EFExistsError("Cannot create file " + path + ": it exists already (edited spacing, perhaps); delete it or "
                         "choose another directory", path);
+  return path;
+}
+
+std::string WriteEditedTableText(const TMemoryStream& table, const std::string& tablePath, int codePage,
+                                 const std::string& directory) {
+  const std::string text = GlyphTableText(table, codePage);
+  const std::string path = FreeTableTextPath(tablePath, directory);
   TAtomicFile file(path);
   file.RefuseToReplace();
   file.Stream().WriteBuffer(text.data(), static_cast<std::int32_t>(text.size()));

@@ -12,6 +12,9 @@ namespace eit {
 // there (the user's edited spacing, perhaps); returns its path.
 std::string WriteGlyphTableFile(const std::string& tablePath, int codePage, const std::string& directory);
 
+// "<FONT>.csv" in directory, refused when a file has that name already or it is the source.
+std::string FreeTableTextPath(const std::string& tablePath, const std::string& directory);
+
 struct TTableFiles {
   std::string Table, Texture;
   TTableApplied Applied;

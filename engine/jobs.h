@@ -140,6 +140,7 @@ struct TImportRecord {
   std::vector<std::int32_t> Placeholders;  // codes the sheet drew as boxes, as its log says
   std::vector<std::pair<std::int32_t, std::int32_t>> Alike;  // letters the sheet drew alike, as its log says
   std::vector<std::int32_t> Lost;  // letters whose marks the sheet did not draw, as its log says
+  int CodePage = 0;                // "#Codepage:": the code page the sheet drew its letters in; 0: not given
   std::string RangeError;
   bool RangeGiven = false;  // the record has its "#First:" line (a sheet of new glyphs needs one)
   std::string Tree;         // "#Tree:": the record's folder in a game's tree (system form), empty for none

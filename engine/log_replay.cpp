@@ -8,6 +8,7 @@
 #include "engine/game_update.h"
 #include "engine/main.h"
 #include "engine/result_log.h"
+#include "formats/codepages.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -25,6 +26,11 @@ void ReadOptionalLines(const std::vector<std::string>& lines, std::size_t at, co
     const std::string token = FirstToken(lines[index]);
     if (token == kTableKeyword) {
       record.TablePath = KeywordValue(lines[index], kTableKeyword);
+    } else if (token == kCodepageKeyword) {
+      // Only names letters in messages: a page not known leaves them named by code.
+      const std::string page = KeywordValue(lines[index], kCodepageKeyword);
+      for (const int known : KnownCodePages())
+        if (page == std::to_string(known)) record.CodePage = known;
     } else if (token == kPlaceholdersKeyword) {
       for (const std::int32_t code : ParsePlaceholders(lines[index]))
         if (placeholders.insert(code).second) record.Placeholders.push_back(code);

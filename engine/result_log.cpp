@@ -95,27 +95,30 @@ std::string TreeFolderOf(const std::string& line, std::string& error) {
   }
   return folder;
 }
+namespace {
+
+std::string CodesLine(const char* keyword, const std::vector<int>& codes) {
+  std::string line = keyword;
+  for (const int code : codes) line.append(" ").append(CodeText(code));
+  return line;
+}
+
+}  // namespace
+
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
-                                    std::int32_t end, std::int32_t newCode, const std::vector<int>& placeholders,
-                                    const std::vector<std::pair<int, int>>& alike, const std::vector<int>& lost) {
+                                    std::int32_t end, const TSheetFindings& findings) {
   std::vector<std::string> lines = {FormatLine(TJobKind::FontSheet), SourceLine(tablePath), TargetLine(false, imagePath),
                                     CodeLine(kFirstKeyword, first), CodeLine(kLastKeyword, end)};
-  if (newCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, newCode));
-  if (!placeholders.empty()) {
-    std::string codes = kPlaceholdersKeyword;
-    for (const int code : placeholders) codes.append(" ").append(CodeText(code));
-    lines.push_back(codes);
-  }
-  if (!alike.empty()) {
+  if (findings.NewCode != NewGlyphCode) lines.push_back(CodeLine(kNewKeyword, findings.NewCode));
+  if (findings.CodePage != 0) lines.push_back(std::string(kCodepageKeyword) + " " + std::to_string(findings.CodePage));
+  if (!findings.Placeholders.empty()) lines.push_back(CodesLine(kPlaceholdersKeyword, findings.Placeholders));
+  if (!findings.Alike.empty()) {
     std::string pairs = kAlikeKeyword;
-    for (const auto& [a, b] : alike) pairs.append(" ").append(CodeText(a)).append("=").append(CodeText(b));
+    for (const auto& [a, b] : findings.Alike) pairs.append(" ").append(CodeText(a)).append("=").append(CodeText(b));
     lines.push_back(pairs);
   }
-  if (!lost.empty()) {
-    std::string codes = kLostKeyword;
-    for (const int code : lost) codes.append(" ").append(CodeText(code));
-    lines.push_back(codes);
-  }
+  if (!findings.Lost.empty()) lines.push_back(CodesLine(kLostKeyword, findings.Lost));
+  if (!findings.Table.empty()) lines.push_back(std::string(kTableKeyword) + " " + findings.Table);
   return lines;
 }
 
@@ -123,7 +126,7 @@ bool IsResultLogKeyword(const std::string& token) {
   return token == LogKeywords.Format || token == LogKeywords.Source || token == LogKeywords.Target ||
          token == kFirstKeyword || token == kLastKeyword || token == kNewKeyword || token == kPlaceholdersKeyword ||
          token == kAlikeKeyword || token == kLostKeyword || token == kTreeKeyword || token == kDigestKeyword ||
-         token == kOriginKeyword || token == kTableKeyword;
+         token == kOriginKeyword || token == kTableKeyword || token == kCodepageKeyword;
 }
 
 std::string FirstToken(const std::string& line) {

@@ -31,6 +31,7 @@ inline constexpr const char* kNewKeyword = "#New:";
 inline constexpr const char* kPlaceholdersKeyword = "#Placeholders:";
 inline constexpr const char* kAlikeKeyword = "#Alike:";
 inline constexpr const char* kLostKeyword = "#Lost:";  // letters whose marks the sheet did not draw
+inline constexpr const char* kCodepageKeyword = "#Codepage:";  // the code page the sheet drew the letters in
 // A font record's glyph table as text ("#Table: FILE.csv"): applied after the glyphs are laid, so that
 // spacing set in a spreadsheet survives the sheet's next insert.
 inline constexpr const char* kTableKeyword = "#Table:";
@@ -58,15 +59,19 @@ std::string TargetLine(bool bitmap, const std::string& imagePath);
 std::string CodeLine(const char* keyword, std::int32_t code);
 // "#Tree: levels/a", with '/' between folders whatever the system (logs travel).
 std::string TreeLine(const std::string& folder);
-// The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, a "#New:"
-// line when newCode is not 0xC0, and a "#Placeholders:" line when there are any.
-// And an "#Alike: 0xE8=0xED" line for letters the sheet drew alike, a "#Lost: 0x8D" line for letters
-// whose marks it did not draw.
+// What a sheet drawn from a font tells the insert of its letters, each written only when there is any.
+struct TSheetFindings {
+  std::int32_t NewCode = NewGlyphCode;                 // "#New: 0x80" when not 0xC0
+  std::vector<int> Placeholders;                       // "#Placeholders: 0x8C": boxes for letters the font lacks
+  std::vector<std::pair<int, int>> Alike;              // "#Alike: 0xE8=0xED": letters drawn alike
+  std::vector<int> Lost;                               // "#Lost: 0x8D": letters whose marks did not come out
+  int CodePage = 0;                                    // "#Codepage: 1250": so that the insert names the letters
+  std::string Table;                                   // "#Table: FILE.csv": the spacing kept across inserts
+};
+// The lines of a font record whose new glyphs come from the sheet at imagePath (TGA): five, then a line for
+// each of the findings there are.
 std::vector<std::string> FontRecord(const std::string& tablePath, const std::string& imagePath, std::int32_t first,
-                                    std::int32_t end, std::int32_t newCode = NewGlyphCode,
-                                    const std::vector<int>& placeholders = {},
-                                    const std::vector<std::pair<int, int>>& alike = {},
-                                    const std::vector<int>& lost = {});
+                                    std::int32_t end, const TSheetFindings& findings = {});
 
 // A record as an extract writes it.
 struct TLogRecord {

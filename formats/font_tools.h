@@ -115,9 +115,9 @@ struct TLostMark {
   int Code = 0;
   char32_t Letter = 0, Base = 0;
   const char* Marks = "";
-  int Size = 0;  // the pixel size it was drawn at
+  int CapHeight = 0;  // the cap height of the size it was drawn at
 };
-// "the háček of Ť (0x8D) at 8 px" for each, the first kListedAtMost.
+// "the háček of Ť (0x8D) at cap height 6" for each, the first kListedAtMost.
 std::string LostMarksText(const std::vector<TLostMark>& lost);
 
 struct TRenderedSheet {

@@ -164,7 +164,7 @@ std::vector<TLostMark> LostMarks(const TFreeType& ft, const std::vector<TInkedGl
       const int differ = InkDifference(letter.Ink, base);
       return differ >= 0 && differ <= MostPixelsOfALostMark(marked->Marks);
     });
-    if (gone) lost.push_back({letter.Code, letter.Character, marked->Base, marked->Marks, size});
+    if (gone) lost.push_back({letter.Code, letter.Character, marked->Base, marked->Marks, CapHeightAt(ft, size, m.Mono)});
   }
   return lost;
 }

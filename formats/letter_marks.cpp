@@ -199,9 +199,8 @@ std::string LostMarksText(const std::vector<TLostMark>& lost) {
         .append(lost[k].Marks)
         .append(" of ")
         .append(CharacterName(lost[k].Letter, lost[k].Code))
-        .append(" at ")
-        .append(std::to_string(lost[k].Size))
-        .append(" px");
+        .append(" at cap height ")
+        .append(std::to_string(lost[k].CapHeight));
   if (lost.size() > kListedAtMost) text += " and " + std::to_string(lost.size() - kListedAtMost) + " more";
   return text;
 }

@@ -126,6 +126,14 @@ class TSizer {
   char32_t capRef_;
 };
 
+}  // namespace
+
+int CapHeightAt(const TFreeType& ft, int size, bool mono) {
+  return TSizer(ft, mono, 1, 1).CapAt(size);
+}
+
+namespace {
+
 // The glyph boxes' height and baseline: the kept letters', or the font's own line where there are none.
 void ChooseBox(const TFreeType& ft, const TKeptLetters& kept, int& cap, int& height, int& baseline) {
   height = kept.BoxHeight;

@@ -42,6 +42,8 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
 TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, const TBitmap& texture,
                             std::vector<TSheetCell>& cells, const TSheetOptions& options,
                             const std::string& tablePath, const TNote& note);
+// The cap height of the font's capitals drawn at a pixel size, as messages give sizes.
+int CapHeightAt(const TFreeType& ft, int size, bool mono);
 // The font as messages name it: its file, and its family when it has one.
 std::string FontName(const TFreeType& ft, const std::string& fontFile);
 

@@ -2,11 +2,14 @@
 // new table, each value where it belongs and nothing else changed; what cannot be is refused by line and column.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "formats/codepages.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "support/cli_run.h"
 
 namespace eit {
@@ -179,8 +182,9 @@ int WidthOf(const std::string& table, int code) {
   return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
 }
 
-// The table's rows with one code's width set, saved as a spreadsheet in a ';' locale would.
-void SaveWithWidth(const std::string& csv, const std::string& to, int code, int width) {
+// The table's rows with fields of one code's row set (by their column), saved as a spreadsheet in a ';' locale
+// would.
+void SaveWithFields(const std::string& csv, const std::string& to, int code, const std::map<int, int>& values) {
   std::string text;
   for (const std::string& line : LoadLines(csv)) {
     std::string row = line;
@@ -189,7 +193,7 @@ void SaveWithWidth(const std::string& csv, const std::string& to, int code, int 
       std::size_t from = 0;
       for (std::size_t comma; (comma = row.find(',', from)) != std::string::npos; from = comma + 1) f.push_back(row.substr(from, comma - from));
       f.push_back(row.substr(from));
-      f[6] = std::to_string(width);
+      for (const auto& [column, value] : values) f[static_cast<std::size_t>(column)] = std::to_string(value);
       row.clear();
       for (std::size_t k = 0; k < f.size(); ++k) row += (k == 0 ? "" : ",") + f[k];
     }
@@ -198,6 +202,10 @@ void SaveWithWidth(const std::string& csv, const std::string& to, int code, int 
     text += row + "\n";
   }
   std::ofstream(to, std::ios::binary) << text;
+}
+
+void SaveWithWidth(const std::string& csv, const std::string& to, int code, int width) {
+  SaveWithFields(csv, to, code, {{6, width}});
 }
 
 // A log's "#Table:" line: the spacing goes in after the glyphs are laid, new or in place, and survives the sheet's
@@ -229,6 +237,66 @@ TEST(TableLine, SpacingSetInASpreadsheetSurvivesEveryInsertOfTheSheet) {
   const testing::Outcome inPlace = Cli("insert -o " + Quoted(dir.File("P")) + " " + Quoted(dir.File("E/result.log")), dir);
   ASSERT_EQ(inPlace.status, 0) << inPlace.err;
   EXPECT_EQ(WidthOf(dir.File("P/font.tdt"), 0x41), WidthOf(S + "/font.tdt", 0x41) + 1);
+}
+
+// The box of one code in a table file: left, top, right, bottom.
+std::array<int, 4> BoxOf(const std::string& table, int code) {
+  const std::string bytes = testing::Slurp(table);
+  std::array<int, 4> box{};
+  for (std::size_t k = 0; k < 4; ++k) {
+    const std::size_t at = static_cast<std::size_t>(code - 0x20) * 14 + 2 * k;
+    box[k] = static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+  }
+  return box;
+}
+
+// A sheet drawn with the glyph table its insert will make: inserted as it comes, the font is the one without the
+// table; a width set in it survives the sheet's inserts; a table there already is never replaced; a box moved over
+// another new letter is said, naming the letter.
+TEST(SheetTable, TheTableASheetWillMakeKeepsItsSpacingAcrossInserts) {
+  const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  if (!fs::exists(font)) GTEST_SKIP() << "no " << font;
+  testing::TempDir dir;
+  const std::string S = dir.File("S"), sheet = " --font " + Quoted(font) + " --codepage 1250 -o ";
+  ASSERT_EQ(Cli("samples " + Quoted(S), dir).status, 0);
+  ASSERT_EQ(Cli("sheet " + Quoted(S + "/latin.tdt") + sheet + Quoted(dir.File("A")), dir).status, 0);
+  const testing::Outcome drawn = Cli("sheet " + Quoted(S + "/latin.tdt") + " --table" + sheet + Quoted(dir.File("B")), dir);
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(testing::Mentions(drawn.out, "latin.csv")) << drawn.out;
+  const std::string log = testing::Slurp(dir.File("B/latin_sheet.log"));
+  EXPECT_TRUE(testing::Mentions(log, "#Codepage: 1250")) << log;
+  EXPECT_TRUE(testing::Mentions(log, "#Table: " + AbsolutePath(dir.File("B/latin.csv")))) << log;
+  for (const char* out : {"A", "B"})
+    ASSERT_EQ(Cli("insert -o " + Quoted(dir.File(std::string("I") + out)) + " " +
+                      Quoted(dir.File(std::string(out) + "/latin_sheet.log")), dir).status, 0);
+  EXPECT_EQ(testing::Slurp(dir.File("IA/latin.tdt")), testing::Slurp(dir.File("IB/latin.tdt")));
+  ASSERT_EQ(Cli("table " + Quoted(dir.File("IB/latin.tdt")) + " --codepage 1250 -o " + Quoted(dir.File("T")), dir).status, 0);
+  EXPECT_EQ(testing::Slurp(dir.File("T/latin.csv")), testing::Slurp(dir.File("B/latin.csv")));
+  // Š a pixel wider, kept by each insert of the sheet; the other letters as laid.
+  const int wide = WidthOf(dir.File("IA/latin.tdt"), 0x8A) + 1;
+  SaveWithWidth(dir.File("T/latin.csv"), dir.File("B/latin.csv"), 0x8A, wide);
+  for (const char* out : {"J", "K"}) {
+    ASSERT_EQ(Cli("insert -o " + Quoted(dir.File(out)) + " " + Quoted(dir.File("B/latin_sheet.log")), dir).status, 0);
+    EXPECT_EQ(WidthOf(dir.File(std::string(out) + "/latin.tdt"), 0x8A), wide);
+    EXPECT_EQ(WidthOf(dir.File(std::string(out) + "/latin.tdt"), 0x8C), WidthOf(dir.File("IA/latin.tdt"), 0x8C));
+  }
+  // A table there already holds someone's spacing: refused, and neither sheet nor log written beside it.
+  fs::create_directories(dir.File("C"));
+  std::ofstream(dir.File("C/latin.csv")) << "mine";
+  const testing::Outcome again = Cli("sheet " + Quoted(S + "/latin.tdt") + " --table" + sheet + Quoted(dir.File("C")), dir);
+  EXPECT_NE(again.status, 0);
+  EXPECT_TRUE(testing::Mentions(again.err, "exists already")) << again.err;
+  EXPECT_EQ(testing::Slurp(dir.File("C/latin.csv")), "mine");
+  EXPECT_FALSE(fs::exists(dir.File("C/latin_sheet.tga")));
+  EXPECT_FALSE(fs::exists(dir.File("C/latin_sheet.log")));
+  // Š's box laid over Ś's (a table of another layout): said, naming the letter.
+  const std::array<int, 4> other = BoxOf(dir.File("IA/latin.tdt"), 0x8C);
+  SaveWithFields(dir.File("T/latin.csv"), dir.File("B/latin.csv"), 0x8A,
+                 {{2, other[0]}, {3, other[1]}, {4, other[2]}, {5, other[3]}, {6, other[2] - other[0]}});
+  const testing::Outcome stale = Cli("insert -o " + Quoted(dir.File("L")) + " " + Quoted(dir.File("B/latin_sheet.log")), dir);
+  EXPECT_EQ(stale.status, 0) << stale.err;
+  EXPECT_TRUE(testing::Mentions(stale.err, "over where this insert laid other new letters")) << stale.err;
+  EXPECT_TRUE(testing::Mentions(stale.err, "\u0160 (0x8A)")) << stale.err;
 }
 
 }  // namespace

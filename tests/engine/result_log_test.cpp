@@ -192,7 +192,10 @@ TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
     EXPECT_EQ(r.RangeError.empty(), row.error.empty()) << name;
   }
   // Written as read: the lines the sheet writes.
-  EXPECT_EQ(FontRecord("f.tdt", "f.tga", 0x20, 0x100, 0x8A, {0x8C, 0xA5}).back(), "#Placeholders: 0x8C 0xA5");
+  TSheetFindings findings;
+  findings.NewCode = 0x8A;
+  findings.Placeholders = {0x8C, 0xA5};
+  EXPECT_EQ(FontRecord("f.tdt", "f.tga", 0x20, 0x100, findings).back(), "#Placeholders: 0x8C 0xA5");
 }
 
 }  // namespace eit
@@ -287,7 +290,10 @@ TEST(ResultLogReading, PlaceholderAndAlikeLines) {
   using Pairs = std::vector<std::pair<std::int32_t, std::int32_t>>;
   EXPECT_EQ(ParseAlike("#Alike: 0xE8=0xED  0x9F=0xBF"), (Pairs{{0xE8, 0xED}, {0x9F, 0xBF}}));
   EXPECT_EQ(ParseAlike("#Alike: 0xE8 0xED 0xE8= =0xED 0xE8=0xZZ"), Pairs{});
-  EXPECT_EQ(FontRecord("f.tdt", "s.tga", 0x20, 0x100, 0x80, {0x8C}, {{0xE8, 0xED}}).back(), "#Alike: 0xE8=0xED");
+  TSheetFindings findings;
+  findings.Placeholders = {0x8C};
+  findings.Alike = {{0xE8, 0xED}};
+  EXPECT_EQ(FontRecord("f.tdt", "s.tga", 0x20, 0x100, findings).back(), "#Alike: 0xE8=0xED");
 }
 
 TEST(ResultLogMerge, OnlyBinaryDataOrTextWithoutALogLineIsForeign) {

@@ -1,0 +1,128 @@
+#include "engine/sheet_findings.h"
+
+#include <algorithm>
+
+#include "engine/job_files.h"
+#include "engine/result_log.h"
+#include "formats/codepages.h"
+#include "formats/font_tools.h"
+
+namespace eit::detail {
+
+namespace {
+
+// A letter as the insert names it: "Ś (0x8C)" when the log gives the sheet's code page, else its code.
+std::string Named(const TImportRecord& record, std::int32_t code) {
+  if (record.CodePage == 0 || code < 0 || code > 0xFF) return CodeText(code);
+  return CharacterName(CharacterOf(record.CodePage, static_cast<std::uint8_t>(code)), code);
+}
+
+bool IsNew(const TImportRecord& record, std::int32_t code) {
+  return code >= std::max(record.FirstCode, record.NewCode) && code < record.EndCode;
+}
+
+GlyphRecord RecordOf(const TImportRecord& record, const TMemoryStream& table, std::int32_t code) {
+  const std::int64_t at = std::int64_t{code - record.FirstCode} * kGlyphRecordSize;
+  if (code < record.FirstCode || at + kGlyphRecordSize > table.Size()) return {};
+  return ReadGlyphRecord(table.Memory() + at);
+}
+
+// Letters the sheet drew alike that are alike still in the rebuilt font (not touched up).
+void AlikeWarning(TJobContext& context, const TImportRecord& record, const TMemoryStream& table, const TBitmap& pixels) {
+  const auto ink = [&](std::int32_t code) {
+    const GlyphRecord g = RecordOf(record, table, code);
+    return GlyphInk(pixels, g.Left, g.Top, g.Right, g.Bottom);
+  };
+  std::string still;
+  std::size_t count = 0;
+  for (const auto& [a, b] : record.Alike) {
+    const TGlyphInk x = ink(a), y = ink(b);
+    const int differ = InkDifference(x, y);
+    if (x.Columns == 0 || differ < 0 || differ > 1 || ++count > kListedAtMost) continue;
+    still.append(still.empty() ? "" : ", ").append(Named(record, a)).append(differ == 0 ? " = " : " \u2248 ");
+    still.append(Named(record, b));
+  }
+  if (count > kListedAtMost) still += " and " + std::to_string(count - kListedAtMost) + " more pairs";
+  if (!still.empty())
+    context.Reporter->Warning(record.SourcePath, "glyphs that look alike, as the sheet found them: " + still +
+                                                     " ('=' the same, '\u2248' one pixel apart); the game would show "
+                                                     "one for the other: touch them up in " + record.ImagePath);
+}
+
+// The new letters of the codes, named (the first kListedAtMost), and how many.
+std::string NewLetters(const TImportRecord& record, const std::vector<std::int32_t>& codes, int& count) {
+  std::string names;
+  count = 0;
+  for (const std::int32_t code : codes)
+    if (IsNew(record, code) && static_cast<std::size_t>(count++) < kListedAtMost)
+      names.append(count == 1 ? " " : ", ").append(Named(record, code));
+  if (static_cast<std::size_t>(count) > kListedAtMost)
+    names += " and " + std::to_string(count - static_cast<int>(kListedAtMost)) + " more";
+  return names;
+}
+
+// Boxes the sheet drew for letters its font had not are in the game now.
+void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
+  int count = 0;
+  const std::string letters = NewLetters(record, record.Placeholders, count);
+  if (count == 0) return;
+  context.Reporter->Warning(record.SourcePath, (count == 1 ? "the new glyph of" + letters + " is a placeholder box"
+                                                            : "the new glyphs of" + letters + " are placeholder boxes") +
+                                                   " (the sheet's font had no glyph for them); draw them in " +
+                                                   record.ImagePath + " and delete the log's " + kPlaceholdersKeyword +
+                                                   " line");
+}
+
+// Letters whose marks the sheet did not draw read as their base letters in the game.
+void LostMarkWarning(TJobContext& context, const TImportRecord& record) {
+  int count = 0;
+  const std::string letters = NewLetters(record, record.Lost, count);
+  if (count == 0) return;
+  context.Reporter->Warning(record.SourcePath, std::string(count == 1 ? "the letter" : "the letters") + letters +
+                                                   (count == 1 ? " lost its" : " lost their") +
+                                                   " marks (accents, dots) when the sheet was drawn and read as "
+                                                   "base letters, unless touched up in " + record.ImagePath +
+                                                   "; delete the log's " + kLostKeyword + " line once they are");
+}
+
+bool Overlap(const GlyphRecord& a, const GlyphRecord& b) {
+  return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) && std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
+}
+
+bool SameBox(const GlyphRecord& a, const GlyphRecord& b) {
+  return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
+}  // namespace
+
+void SheetFindingWarnings(TJobContext& context, const TImportRecord& record, const TMemoryStream& table,
+                          const TBitmap& pixels) {
+  PlaceholderWarning(context, record);
+  LostMarkWarning(context, record);
+  AlikeWarning(context, record, table, pixels);
+}
+
+void StaleLayoutWarning(TJobContext& context, const TImportRecord& record, const TMemoryStream& laid,
+                        const TMemoryStream& table) {
+  const std::int32_t first = std::max(record.FirstCode, record.NewCode);
+  std::vector<std::int32_t> crossing;
+  for (std::int32_t code = first; code < record.EndCode; ++code) {
+    const GlyphRecord moved = RecordOf(record, table, code);
+    if (SameBox(moved, RecordOf(record, laid, code))) continue;
+    for (std::int32_t other = first; other < record.EndCode; ++other)
+      if (other != code && Overlap(moved, RecordOf(record, laid, other))) {
+        crossing.push_back(code);
+        break;
+      }
+  }
+  int count = 0;
+  const std::string letters = NewLetters(record, crossing, count);
+  if (count == 0) return;
+  EditWarning(context, record, record.TablePath + " puts the " + (count == 1 ? "box of" : "boxes of") + letters +
+                                   " over where this insert laid other new letters, which would show in them: the "
+                                   "table was written for another layout of the sheet's letters, perhaps (drawn "
+                                   "again since); write it again, or leave out the rows of letters you did not set",
+              "table over other letters");
+}
+
+}  // namespace eit::detail
