@@ -75,11 +75,14 @@ windows_stage() {
   grep -qF "textures are packed and unpacked with libdeflate" <<<"$loaded" ||
     { echo "eitool-cli.exe does not pack with the libdeflate.dll beside it" >&2; return 1; }
   native_dlls_loaded "$ROOT/build/windows/loaddll.txt" "$ROOT/build/windows/cli" zlib1.dll libdeflate.dll
+  echo "--> the core's tests under wine"
   (cd "$ROOT/build/windows" && wine "$ROOT/build/windows/tests/eitool_tests.exe" --gtest_brief=1)
   if [ -n "$QT_WINDOWS" ]; then
+    echo "--> the window's tests under wine (Qt from $QT_WINDOWS)"
     # The window's tests, with Qt's DLLs and plugins beside them as shipped (and the offscreen platform).
     deploy_qt_windows "$ROOT/build/windows/tests" with-test
-    (cd "$ROOT/build/windows/tests" && QT_QPA_PLATFORM=offscreen wine ./eitool_gui_tests.exe --gtest_brief=1)
+    (cd "$ROOT/build/windows/tests" && QT_QPA_PLATFORM=offscreen wine ./eitool_gui_tests.exe --gtest_brief=1) ||
+      { echo "the window's tests failed under wine (status $?)" >&2; return 1; }
     # One font everywhere in a prefix without fonts too (none of Windows', none of the system's): the shipped one.
     local bare="$ROOT/build/wineprefix-bare" noFonts="$ROOT/build/no-fonts.conf"
     printf '%s\n' '<?xml version="1.0"?>' '<fontconfig></fontconfig>' >"$noFonts"
