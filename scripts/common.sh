@@ -7,7 +7,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # Packages to build the program and its tests.
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g zlib1g-dev libdeflate0 libdeflate-dev libxxhash-dev
                 libcli11-dev libfreetype-dev libspng-dev fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-noto-core
-                qt6-base-dev qt6-image-formats-plugins
+                qt6-base-dev qt6-image-formats-plugins qt6-l10n-tools qt6-translations-l10n
                 libgtest-dev libgmock-dev libbenchmark-dev)
 # The Debian package's checks.
 PACKAGE_PACKAGES=(lintian desktop-file-utils appstream man-db)

@@ -29,24 +29,25 @@ std::string TAboutDialog::LicencesPath() {
 }
 
 TAboutDialog::TAboutDialog(TPackEngine engine, TDialogs& dialogs, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Extract\\Insert Tool"));
+  setWindowTitle(tr("About Extract\\Insert Tool"));
   setWindowIcon(WindowIcon());
   const std::string licences = LicencesPath();
-  const std::string text =
-      std::string("Extract\\Insert Tool ") + EIT_VERSION + "\n\n" +
-      "Takes a game's textures and bitmap fonts out as images and puts edited images back.\n\n" +
-      "Packing: " + PackEngineDescription(engine) + ".\n\n" + "PNG files are read with " + PngLibraryDescription() +
-      ".\n\n" +
-      "Settings are kept in " + SettingsPlace() + ".\n\n" +
-      "The program is free software under the MIT licence. " +
-      (licences.empty() ? std::string("The licences of the libraries it uses come with them.")
-                        : "The licences of everything it ships with it are in " + licences + ".");
-  Text = new QLabel(QString::fromStdString(text), this);
+  const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+  const QString text =
+      QStringLiteral("Extract\\Insert Tool ") + QStringLiteral(EIT_VERSION) + QStringLiteral("\n\n") +
+      tr("Takes a game's textures and bitmap fonts out as images and puts edited images back.") +
+      QStringLiteral("\n\n") + tr("Packing: %1.").arg(q(PackEngineDescription(engine))) + QStringLiteral("\n\n") +
+      tr("PNG files are read with %1.").arg(q(PngLibraryDescription())) + QStringLiteral("\n\n") +
+      tr("Settings are kept in %1.").arg(q(SettingsPlace())) + QStringLiteral("\n\n") +
+      tr("The program is free software under the MIT licence.") + QStringLiteral(" ") +
+      (licences.empty() ? tr("The licences of the libraries it uses come with them.")
+                        : tr("The licences of everything it ships with it are in %1.").arg(q(licences)));
+  Text = new QLabel(text, this);
   Text->setWordWrap(true);
   Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Licences = new QPushButton(QStringLiteral("Open licences"), this);
+  Licences = new QPushButton(tr("Open licences"), this);
   Licences->setEnabled(!licences.empty());
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(Licences, &QPushButton::clicked, this, [&dialogs, licences] { dialogs.OpenPath(licences); });

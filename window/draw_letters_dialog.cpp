@@ -75,7 +75,7 @@ struct TDrawLettersDialog::TLoaded {
 TDrawLettersDialog::TDrawLettersDialog(const std::vector<std::string>& tables,
                                        const std::vector<std::string>& fontFolders, TDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), loaded_(std::make_unique<TLoaded>()) {
-  setWindowTitle(QStringLiteral("Draw new letters"));
+  setWindowTitle(tr("Draw new letters"));
   resize(780, 720);
   BuildChoices(tables);
   BuildLayout();
@@ -104,7 +104,7 @@ void TDrawLettersDialog::BuildChoices(const std::vector<std::string>& tables) {
   for (const std::string& t : tables) Table->addItem(QString::fromStdString(t));
   Font = new QComboBox(this);
   Font->setObjectName(QStringLiteral("Font"));
-  Browse = new QPushButton(QStringLiteral("Browse..."), this);
+  Browse = new QPushButton(tr("Browse..."), this);
   CodePage = new QComboBox(this);
   for (int page : KnownCodePages())
     CodePage->addItem(QString::fromStdString(std::to_string(page) + " " + CodePageName(page)), page);
@@ -115,12 +115,12 @@ void TDrawLettersDialog::BuildChoices(const std::vector<std::string>& tables) {
   FirstCode->setPrefix(QStringLiteral("0x"));
   CapHeight = new QSpinBox(this);
   CapHeight->setRange(0, kMaxGlyphPixelSize);
-  CapHeight->setSpecialValueText(QStringLiteral("as the kept capitals"));
-  CapHeight->setSuffix(QStringLiteral(" pixels"));
+  CapHeight->setSpecialValueText(tr("as the kept capitals"));
+  CapHeight->setSuffix(tr(" pixels"));
   Drawing = new QComboBox(this);
-  Drawing->addItem(QStringLiteral("as the kept glyphs"), static_cast<int>(TMono::Auto));
-  Drawing->addItem(QStringLiteral("one-bit (pixel font)"), static_cast<int>(TMono::On));
-  Drawing->addItem(QStringLiteral("smooth"), static_cast<int>(TMono::Off));
+  Drawing->addItem(tr("as the kept glyphs"), static_cast<int>(TMono::Auto));
+  Drawing->addItem(tr("one-bit (pixel font)"), static_cast<int>(TMono::On));
+  Drawing->addItem(tr("smooth"), static_cast<int>(TMono::Off));
   Sentence = new QLineEdit(this);
   Letters = new QLabel(this);
   Letters->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -130,35 +130,35 @@ void TDrawLettersDialog::BuildChoices(const std::vector<std::string>& tables) {
   Notes->setWordWrap(true);
   Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  WriteSheet = new QPushButton(QStringLiteral("Write sheet..."), this);
+  WriteSheet = new QPushButton(tr("Write sheet..."), this);
 }
 
 void TDrawLettersDialog::BuildLayout() {
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   auto* fontRow = new QHBoxLayout;
   fontRow->addWidget(Font, 1);
   fontRow->addWidget(Browse);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Game font table:"), Table);
-  form->addRow(QStringLiteral("Font:"), fontRow);
-  form->addRow(QStringLiteral("Code page:"), CodePage);
-  form->addRow(QStringLiteral("First code:"), FirstCode);
-  form->addRow(QStringLiteral("Cap height:"), CapHeight);
-  form->addRow(QStringLiteral("Drawing:"), Drawing);
-  form->addRow(QStringLiteral("Sentence:"), Sentence);
+  form->addRow(tr("Game font table:"), Table);
+  form->addRow(tr("Font:"), fontRow);
+  form->addRow(tr("Code page:"), CodePage);
+  form->addRow(tr("First code:"), FirstCode);
+  form->addRow(tr("Cap height:"), CapHeight);
+  form->addRow(tr("Drawing:"), Drawing);
+  form->addRow(tr("Sentence:"), Sentence);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(WriteSheet);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(new QLabel(QStringLiteral("New letters (red: boxes for letters the font lacks; orange: letters "
+  layout->addWidget(new QLabel(tr("New letters (red: boxes for letters the font lacks; orange: letters "
                                               "that come out alike):"),
                                this));
   lettersScroll_ = Scrolled(Letters, this);
   layout->addWidget(lettersScroll_, 3);
-  layout->addWidget(new QLabel(QStringLiteral("The sentence in the game font after the insert:"), this));
+  layout->addWidget(new QLabel(tr("The sentence in the game font after the insert:"), this));
   layout->addWidget(Scrolled(Preview, this), 1);
   // The notes wrap to the dialog's width and scroll down, never past its edge.
   auto* notesScroll = Scrolled(Notes, this);
@@ -222,13 +222,12 @@ void TDrawLettersDialog::ListFonts(int codePage) {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
       const TFontChoice& f = fonts_[i];
       if ((std::find(f.CodePages.begin(), f.CodePages.end(), codePage) != f.CodePages.end()) != covering) continue;
-      std::string name = f.Family;
-      if (!f.Style.empty()) name.append(" ").append(f.Style);
+      QString name = QString::fromStdString(f.Style.empty() ? f.Family : f.Family + " " + f.Style);
       if (notOutline_.count(i) != 0)
-        name.append(" (no outline font: a bitmap font, or none FreeType reads)");
+        name += tr(" (no outline font: a bitmap font, or none FreeType reads)");
       else if (!covering)
-        name.append(" (lacks letters of ").append(std::to_string(codePage)).append(")");
-      Font->addItem(QString::fromStdString(name), static_cast<int>(i));
+        name += tr(" (lacks letters of %1)").arg(codePage);
+      Font->addItem(name, static_cast<int>(i));
       Font->setItemData(Font->count() - 1, QString::fromStdString(f.File), Qt::ToolTipRole);
     }
   const int again = Font->findData(chosen);
@@ -281,8 +280,8 @@ void TDrawLettersDialog::Redraw() {
   const std::string tablePath = Table->currentText().toStdString();
   draft_ = {};
   try {
-    if (tablePath.empty()) throw Exception("Choose a game font table (.tdt)");
-    if (options.FontFile.empty()) throw Exception("Choose a font to draw from (Browse... takes any font file)");
+    if (tablePath.empty()) throw Exception(tr("Choose a game font table (.tdt)").toStdString());
+    if (options.FontFile.empty()) throw Exception(tr("Choose a font to draw from (Browse... takes any font file)").toStdString());
     if (loaded_->tablePath != tablePath) {
       loaded_->tablePath.clear();
       loaded_->table.Clear();
@@ -361,7 +360,7 @@ void TDrawLettersDialog::ShowNotes() {
   // Appended, not added up: GCC 12 at -O3 takes a literal plus a temporary string for an overlapping copy.
   std::string text = draft_.Error;
   for (const std::string& note : draft_.Notes) text.append(text.empty() ? "" : "\n").append(note);
-  for (const std::string& p : draft_.Sentence.Problems) text.append(text.empty() ? "" : "\n").append("sentence: ").append(p);
+  for (const std::string& p : draft_.Sentence.Problems) text.append(text.empty() ? "" : "\n").append(tr("sentence: ").toStdString()).append(p);
   Notes->setText(QString::fromStdString(text));
 }
 
@@ -370,24 +369,27 @@ std::string TDrawLettersDialog::WriteSheetFiles() {
   const std::string tablePath = Table->currentText().toStdString();
   std::string directory = lastFolder_.empty() ? ExtractFileDir(AbsolutePath(tablePath)) : lastFolder_;
   if (!dialogs_.SelectDirectory(directory)) return "";
-  if (directory.empty()) throw Exception("Unable to create directory");
+  if (directory.empty()) throw Exception(tr("Unable to create directory").toStdString());
   directory = AbsolutePath(directory);
   const TSheetFiles files = SheetFilesFor(tablePath, directory);
   // A sheet may hold the translator's touch-ups: replaced only when they agree, as extracts ask.
   std::string existing;
   for (const std::string& f : {files.Sheet, files.Log})
     if (FileExists(f)) existing.append(existing.empty() ? "" : ", ").append(ExtractFileName(f));
-  if (!existing.empty() && !dialogs_.Confirm(existing + " in " + directory +
-                                             " already exist and would be replaced (they may hold your touch-ups). "
-                                             "Replace them?"))
+  if (!existing.empty() && !dialogs_.Confirm(tr("%1 in %2 already exist and would be replaced (they may hold your "
+                                                "touch-ups). Replace them?")
+                                                 .arg(QString::fromStdString(existing), QString::fromStdString(directory))
+                                                 .toStdString()))
     return "";
   TMadeDirectories made;
   made.Make(directory);
   const TSheetFiles written = WriteGlyphSheetFromFont(tablePath, options, directory);
   made.Keep();
   lastFolder_ = directory;
-  if (dialogs_.Confirm("Wrote " + written.Sheet + " and " + written.Log + ". Put " + ExtractFileName(written.Log) +
-                           " in the job list, to insert the letters?",
+  const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+  if (dialogs_.Confirm(tr("Wrote %1 and %2. Put %3 in the job list, to insert the letters?")
+                           .arg(q(written.Sheet), q(written.Log), q(ExtractFileName(written.Log)))
+                           .toStdString(),
                        true))
     emit LogWritten(QString::fromStdString(written.Log));
   return written.Log;

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "window/view_worker.h"
 #include "window/dialogs.h"
+#include "window/languages.h"
 #include "window/main_form.h"
 #include "window/settings_place.h"
 #include "window/window_script.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
   eit::TakeEarlierSettings(QStringLiteral("Extract\\Insert Tool"));
   eit::LoadShippedFonts();
   eit::UseProgramFont();  // before the first window, so that every widget and dialog takes it
+  eit::InstallLanguage(eit::CurrentLanguage());  // before the first window too: its words are set as it is built
   // Read by Qt, which takes the wide environment on Windows: the path may hold any letters.
   const QString script = qEnvironmentVariable("EIT_WINDOW_SCRIPT");
   if (!script.isEmpty()) return RunScripted(script.toStdString());

@@ -1,5 +1,7 @@
 #include "window/entry_kinds.h"
 
+#include <QCoreApplication>
+
 #include "platform/errors.h"
 #include "platform/paths.h"
 
@@ -18,13 +20,13 @@ bool IsExtractPath(const std::string& path) { return IsExportKind(KindOfExtensio
 
 namespace {
 
-const char* KindName(TJobKind kind) {
+QString KindName(TJobKind kind) {
   switch (kind) {
-    case TJobKind::Texture: return "a texture (.dds)";
-    case TJobKind::FontSheet: return "a font table (.tdt)";
-    case TJobKind::ProjectList: return "a project list (.lst)";
-    case TJobKind::ReplayLog: return "a result log (.log)";
-    default: return "a file of another kind";
+    case TJobKind::Texture: return QCoreApplication::translate("eit::TMainForm", "a texture (.dds)");
+    case TJobKind::FontSheet: return QCoreApplication::translate("eit::TMainForm", "a font table (.tdt)");
+    case TJobKind::ProjectList: return QCoreApplication::translate("eit::TMainForm", "a project list (.lst)");
+    case TJobKind::ReplayLog: return QCoreApplication::translate("eit::TMainForm", "a result log (.log)");
+    default: return QCoreApplication::translate("eit::TMainForm", "a file of another kind");
   }
 }
 
@@ -34,8 +36,11 @@ void CheckChosenKind(TJobKind kind, const std::vector<std::string>& files) {
   for (const std::string& file : files) {
     const TJobKind named = KindOfExtension(file);
     if (named == TJobKind::None || named == kind || (IsExportKind(named) && IsExportKind(kind))) continue;
-    throw Exception(file + " is " + KindName(named) + ", not " + KindName(kind) +
-                        ": choose its kind in the dialog's filter, or drop it on the list",
+    throw Exception(QCoreApplication::translate("eit::TMainForm",
+                                                "%1 is %2, not %3: choose its kind in the dialog's filter, or drop it "
+                                                "on the list")
+                        .arg(QString::fromStdString(file), KindName(named), KindName(kind))
+                        .toStdString(),
                     file);
   }
 }

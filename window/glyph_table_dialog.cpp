@@ -28,7 +28,13 @@ namespace {
 
 constexpr int kFirstCode = 0x20;
 constexpr int kValueColumn = 3;  // glyph, code, character, then the record's seven fields
-const char* const kFields[7] = {"Left", "Top", "Right", "Bottom", "Width", "Height", "Extra"};
+const char* const kFields[7] = {QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Left"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Top"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Right"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Bottom"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Width"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Height"),
+                                QT_TRANSLATE_NOOP("eit::TGlyphTableDialog", "Extra")};
 
 QPixmap PixmapOf(const TBitmap& b, int zoom) {
   QImage image(b.Width(), b.Height(), QImage::Format_ARGB32);
@@ -60,27 +66,27 @@ TGlyphTableDialog::TGlyphTableDialog(const std::string& tablePath, TDialogs& dia
   table_.LoadFromFile(tablePath);
   CheckFontTableSize(table_, tablePath);
   texture_ = LoadFontTexture(tablePath);
-  setWindowTitle(QStringLiteral("Glyph table - ") + QString::fromStdString(ExtractFileName(tablePath)));
+  setWindowTitle(tr("Glyph table - %1").arg(QString::fromStdString(ExtractFileName(tablePath))));
   CodePage = new QComboBox(this);
   for (const int page : KnownCodePages()) CodePage->addItem(QString::number(page), page);
   CodePage->setCurrentIndex(CodePage->findData(1251));
   Records = new QTableWidget(kFontRecords, kValueColumn + 7, this);
-  QStringList headers = {QStringLiteral("Glyph"), QStringLiteral("Code"), QStringLiteral("Character")};
-  for (const char* field : kFields) headers << QString::fromLatin1(field);
+  QStringList headers = {tr("Glyph"), tr("Code"), tr("Character")};
+  for (const char* field : kFields) headers << tr(field);
   Records->setHorizontalHeaderLabels(headers);
   Records->verticalHeader()->hide();
-  Sentence = new QLineEdit(QStringLiteral("The quick brown fox jumps over the lazy dog"), this);
+  Sentence = new QLineEdit(tr("The quick brown fox jumps over the lazy dog"), this);
   Picture = new QLabel(this);
   Refusal = new QLabel(this);
   Refusal->setWordWrap(true);
-  auto* undo = new QPushButton(QStringLiteral("Undo"), this);
-  auto* saveTable = new QPushButton(QStringLiteral("Save table..."), this);
-  auto* saveText = new QPushButton(QStringLiteral("Save as CSV..."), this);
+  auto* undo = new QPushButton(tr("Undo"), this);
+  auto* saveTable = new QPushButton(tr("Save table..."), this);
+  auto* saveText = new QPushButton(tr("Save as CSV..."), this);
   auto* pictureScroll = new QScrollArea(this);
   pictureScroll->setWidget(Picture);
   pictureScroll->setMinimumHeight(80);
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("Code page:"), this));
+  top->addWidget(new QLabel(tr("Code page:"), this));
   top->addWidget(CodePage);
   top->addWidget(Sentence, 1);
   auto* buttons = new QHBoxLayout;
@@ -157,7 +163,7 @@ bool TGlyphTableDialog::SetField(int code, int field, int value) {
   if (code < kFirstCode || code >= kFirstCode + kFontRecords || field < 0 || field > 6) return false;
   Refusal->clear();
   if (value < 0 || value > 65535) {
-    Refusal->setText(QString::fromStdString(CodeText(code) + ": " + kFields[field] + " is a number from 0 to 65535: not taken"));
+    Refusal->setText(tr("%1: %2 is a number from 0 to 65535: not taken").arg(QString::fromStdString(CodeText(code)), tr(kFields[field])));
   } else {
     std::uint16_t box[4];
     for (int k = 0; k < 4; ++k) box[k] = static_cast<std::uint16_t>(k == field ? value : Value(code, k));
@@ -167,7 +173,7 @@ bool TGlyphTableDialog::SetField(int code, int field, int value) {
       edits_.push_back({code, field, Value(code, field)});
       Write(code, field, value);
     } else {
-      Refusal->setText(QString::fromStdString(CodeText(code) + ": " + problem.Text + ": not taken"));
+      Refusal->setText(tr("%1: %2: not taken").arg(QString::fromStdString(CodeText(code)), QString::fromStdString(problem.Text)));
     }
   }
   filling_ = true;
@@ -202,7 +208,7 @@ bool TGlyphTableDialog::SaveInto(const std::function<std::string(const std::stri
   if (!dialogs_.SelectDirectory(folder)) return false;
   try {
     MakeDirectory(folder);
-    dialogs_.Information(write(folder), "Saved");
+    dialogs_.Information(write(folder), tr("Saved").toStdString());
     return true;
   } catch (const std::exception& e) {
     dialogs_.Error(WithFullStop(e.what()));

@@ -90,7 +90,7 @@ TImageViewerDialog::TImageViewerDialog(TPackEngine engine, QWidget* parent)
       checker_(std::make_unique<TViewWorker>([this](const std::string& what) { Title->setText(QString::fromStdString(what)); })),
       worker_(std::make_unique<TViewWorker>([this](const std::string& what) { Title->setText(QString::fromStdString(what)); })) {
   setObjectName(QStringLiteral("ImageViewer"));
-  setWindowTitle(QStringLiteral("View"));
+  setWindowTitle(tr("View"));
   resize(720, 560);
   Title = new QLabel(this);
   Title->setWordWrap(true);
@@ -129,27 +129,27 @@ QLayout* TImageViewerDialog::BuildControls() {
     Zoom->addItem(z > 0 ? QString::number(z) + QStringLiteral(" x") : QStringLiteral("1/") + QString::number(-z), z);
   Zoom->setCurrentIndex(Zoom->findData(1));
   Alpha = new QComboBox(this);
-  Alpha->addItem(QStringLiteral("over the background"), static_cast<int>(TAlphaShow::Checkerboard));
-  Alpha->addItem(QStringLiteral("off"), static_cast<int>(TAlphaShow::Ignore));
-  Alpha->addItem(QStringLiteral("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
+  Alpha->addItem(tr("over the background"), static_cast<int>(TAlphaShow::Checkerboard));
+  Alpha->addItem(tr("off"), static_cast<int>(TAlphaShow::Ignore));
+  Alpha->addItem(tr("alone"), static_cast<int>(TAlphaShow::AlphaOnly));
   Ground = new QComboBox(this);
   Ground->setObjectName(QStringLiteral("Ground"));
-  Ground->addItem(QStringLiteral("light checkerboard"), static_cast<int>(TViewGround::LightCheckers));
-  Ground->addItem(QStringLiteral("dark checkerboard"), static_cast<int>(TViewGround::DarkCheckers));
-  Ground->addItem(QStringLiteral("black"), static_cast<int>(TViewGround::Black));
-  Ground->addItem(QStringLiteral("white"), static_cast<int>(TViewGround::White));
+  Ground->addItem(tr("light checkerboard"), static_cast<int>(TViewGround::LightCheckers));
+  Ground->addItem(tr("dark checkerboard"), static_cast<int>(TViewGround::DarkCheckers));
+  Ground->addItem(tr("black"), static_cast<int>(TViewGround::Black));
+  Ground->addItem(tr("white"), static_cast<int>(TViewGround::White));
   Ground->setCurrentIndex(std::max(0, Ground->findData(QSettings().value(QStringLiteral("viewerGround"), 0).toInt())));
   auto* row = new QHBoxLayout;
   const auto add = [&](const char* label, QWidget* choice) {
     if (row->count() > 0) row->addSpacing(16);
-    row->addWidget(new QLabel(QString::fromLatin1(label), this));
+    row->addWidget(new QLabel(tr(label), this));
     row->addWidget(choice);
   };
-  add("Zoom:", Zoom);
-  add("Alpha:", Alpha);
-  add("Background:", Ground);
+  add(QT_TR_NOOP("Zoom:"), Zoom);
+  add(QT_TR_NOOP("Alpha:"), Alpha);
+  add(QT_TR_NOOP("Background:"), Ground);
   row->addStretch();
-  GlyphTableButton = new QPushButton(QStringLiteral("Glyph table..."), this);
+  GlyphTableButton = new QPushButton(tr("Glyph table..."), this);
   GlyphTableButton->setEnabled(false);
   row->addWidget(GlyphTableButton);
   connect(GlyphTableButton, &QPushButton::clicked, this, [this] {
@@ -160,18 +160,18 @@ QLayout* TImageViewerDialog::BuildControls() {
   });
   Filter = new QLineEdit(this);
   Filter->setObjectName(QStringLiteral("Filter"));
-  Filter->setPlaceholderText(QStringLiteral("type part of a path"));
+  Filter->setPlaceholderText(tr("type part of a path"));
   Filter->setClearButtonEnabled(true);
   Count = new QLabel(this);
-  OnlyProblems = new QCheckBox(QStringLiteral("only those the insert would find wrong"), this);
+  OnlyProblems = new QCheckBox(tr("only those the insert would find wrong"), this);
   OnlyProblems->setObjectName(QStringLiteral("OnlyProblems"));
   auto* find = new QHBoxLayout;
   find->addWidget(Filter, 1);
   find->addWidget(OnlyProblems);
   find->addWidget(Count);
   auto* controls = new QFormLayout;
-  controls->addRow(QStringLiteral("Find:"), find);
-  controls->addRow(QStringLiteral("Record:"), Record);
+  controls->addRow(tr("Find:"), find);
+  controls->addRow(tr("Record:"), Record);
   controls->addRow(row);
   return controls;
 }
@@ -219,7 +219,7 @@ TImageViewerDialog::TComposed TImageViewerDialog::Compose(const TViewRecord& rec
 }
 
 void TImageViewerDialog::ShowEntry(const TJobEntry& entry) {
-  Title->setText(QStringLiteral("Reading ") + QString::fromStdString(entry.Path) + QStringLiteral("..."));
+  Title->setText(tr("Reading %1...").arg(QString::fromStdString(entry.Path)));
   const TPackEngine engine = engine_;
   const auto show = static_cast<TAlphaShow>(Alpha->currentData().toInt());
   const auto kept = static_cast<TViewGround>(QSettings().value(QStringLiteral("viewerGround"), 0).toInt());
@@ -262,7 +262,7 @@ void TImageViewerDialog::ShowRecord() {
   if (record != nullptr && !record->Loaded) {
     source_->SetPicture(QImage(), zoom);
     edited_->SetPicture(QImage(), zoom);
-    SourceCaption->setText(QStringLiteral("Reading..."));
+    SourceCaption->setText(tr("Reading..."));
     EditedCaption->clear();
     Findings->clear();
     return;
@@ -281,7 +281,7 @@ void TImageViewerDialog::ShowRecord() {
   // Drawn on the worker with the record, when the choices are still those.
   const bool ready = again && record != nullptr && composed_.Record == index && composed_.Show == show &&
                      composed_.Ground == ground;
-  if (ready && composed_.TooLarge) sourceCaption += QStringLiteral(" (too large to show here: out of memory)");
+  if (ready && composed_.TooLarge) sourceCaption += tr(" (too large to show here: out of memory)");
   try {
     source_->SetPicture(!again ? source_->Picture() : ready ? composed_.Source
                                                    : record ? DrawViewPicture(record->Source, show, ground) : QImage(), zoom);
@@ -292,7 +292,7 @@ void TImageViewerDialog::ShowRecord() {
     source_->SetPicture(QImage(), zoom);
     edited_->SetPicture(QImage(), zoom);
     drawnRecord_ = nullptr;
-    sourceCaption += QStringLiteral(" (too large to show here: out of memory)");
+    sourceCaption += tr(" (too large to show here: out of memory)");
   }
   SourceCaption->setText(sourceCaption);
   EditedCaption->setText(editedCaption);

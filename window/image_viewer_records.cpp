@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <memory>
 
+#include "window/counted.h"
 #include "window/image_viewer_dialog.h"
 
 namespace eit {
@@ -29,13 +30,14 @@ void TImageViewerDialog::FillRecords() {
     const int again = Record->findData(chosen);
     Record->setCurrentIndex(again >= 0 ? again : (Record->count() > 0 ? 0 : -1));
   }
-  const QString total = QString::fromStdString(GroupedCount(static_cast<std::int64_t>(view_.Records.size())));
+  const auto n = static_cast<std::int64_t>(view_.Records.size());
   if (onlyProblems && !checked)
-    Count->setText(QStringLiteral("checking ") + total + QStringLiteral(" records..."));
+    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)..."), n));
+  else if (part.isEmpty() && !onlyProblems)
+    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%Ln record(s)"), n));
   else
-    Count->setText(part.isEmpty() && !onlyProblems
-                       ? total + QStringLiteral(" records")
-                       : QString::number(Record->count()) + QStringLiteral(" of ") + total + QStringLiteral(" records"));
+    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)"), n)
+                       .arg(Counted("", "%Ln", Record->count())));
   if (CurrentRecord() != chosen) RecordChosen();
 }
 

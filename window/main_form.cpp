@@ -2,6 +2,7 @@
 #include "window/main_form.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -23,11 +25,17 @@
 
 #include "window/icons.h"
 #include "window/image_viewer_dialog.h"
+#include "window/languages.h"
 #include "window/qt_dialogs.h"
 
 namespace eit {
 
 namespace {
+
+// The main window's words, for helpers outside its class (marked where they are written with
+// QT_TRANSLATE_NOOP in this context).
+constexpr const char* kWords = "eit::TMainForm";
+QString Words(const char* text) { return QCoreApplication::translate(kWords, text); }
 
 // Names the widget and puts it where the layout table says.
 template <typename Widget>
@@ -51,7 +59,7 @@ QToolButton* MakeToolButton(QToolBar* bar, const char* name, int picture) {
 }
 
 QPushButton* MakePushButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = Placed(new QPushButton(QString::fromLatin1(caption), parent), name);
+  auto* button = Placed(new QPushButton(Words(caption), parent), name);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
@@ -66,7 +74,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
 
 // A choice of the list's context menu, kept across starts under key.
 QAction* SettingAction(QWidget* list, const char* name, const char* text, const char* key) {
-  auto* action = new QAction(QString::fromUtf8(text), list);
+  auto* action = new QAction(Words(text), list);
   action->setObjectName(QString::fromLatin1(name));
   action->setCheckable(true);
   const QString setting = QString::fromLatin1(key);
@@ -145,32 +153,33 @@ void TMainForm::BuildList() {
   LogList->viewport()->installEventFilter(this);
   // Settings a user rarely changes live in the list's context menu, out of the fixed layout's way.
   LogList->setContextMenuPolicy(Qt::ActionsContextMenu);
-  PreviewFontAction = new QAction(QStringLiteral("Preview font... (Ctrl+P)"), LogList);
+  PreviewFontAction = new QAction(tr("Preview font... (Ctrl+P)"), LogList);
   PreviewFontAction->setObjectName(QStringLiteral("PreviewFontAction"));
   connect(PreviewFontAction, &QAction::triggered, this, [this] { PreviewFont(); });
-  AddFolderAction = new QAction(QStringLiteral("Add folder... (a game's textures and fonts, the tree kept)"), LogList);
+  AddFolderAction = new QAction(tr("Add folder... (a game's textures and fonts, the tree kept)"), LogList);
   AddFolderAction->setObjectName(QStringLiteral("AddFolderAction"));
   connect(AddFolderAction, &QAction::triggered, this, [this] { AddFolderClick(); });
   LogList->addAction(AddFolderAction);
   LogList->addAction(PreviewFontAction);
-  DrawLettersAction = new QAction(QStringLiteral("Draw new letters... (Ctrl+L)"), LogList);
+  DrawLettersAction = new QAction(tr("Draw new letters... (Ctrl+L)"), LogList);
   DrawLettersAction->setObjectName(QStringLiteral("DrawLettersAction"));
   connect(DrawLettersAction, &QAction::triggered, this, [this] { DrawLetters(); });
   LogList->addAction(DrawLettersAction);
-  GlyphTableAction = new QAction(QStringLiteral("Glyph table..."), LogList);
+  GlyphTableAction = new QAction(tr("Glyph table..."), LogList);
   GlyphTableAction->setObjectName(QStringLiteral("GlyphTableAction"));
   connect(GlyphTableAction, &QAction::triggered, this, [this] { GlyphTable(); });
   LogList->addAction(GlyphTableAction);
-  PackWithZlib = SettingAction(LogList, "PackWithZlib", "Pack textures with zlib (byte for byte as zlib level 1)",
+  PackWithZlib = SettingAction(LogList, "PackWithZlib", QT_TRANSLATE_NOOP("eit::TMainForm", "Pack textures with zlib (byte for byte as zlib level 1)"),
                                "packWithZlib");
-  ExtractAsPng = SettingAction(LogList, "ExtractAsPng", "Extract images as PNG (instead of BMP and TGA)", "extractPng");
-  ChangedOnly = SettingAction(LogList, "ChangedOnly", "Write only edited files (inserts pass over unedited images)",
+  ExtractAsPng = SettingAction(LogList, "ExtractAsPng", QT_TRANSLATE_NOOP("eit::TMainForm", "Extract images as PNG (instead of BMP and TGA)"), "extractPng");
+  ChangedOnly = SettingAction(LogList, "ChangedOnly", QT_TRANSLATE_NOOP("eit::TMainForm", "Write only edited files (inserts pass over unedited images)"),
                               "changedOnly");
-  AboutAction = new QAction(QStringLiteral("About... (F1)"), LogList);
+  AboutAction = new QAction(tr("About... (F1)"), LogList);
   AboutAction->setObjectName(QStringLiteral("AboutAction"));
   connect(AboutAction, &QAction::triggered, this, [this] { About(); });
   LogList->addAction(AboutAction);
-  ViewAction = new QAction(QStringLiteral("View... (F3, or a double click)"), LogList);
+  BuildLanguageMenu();
+  ViewAction = new QAction(tr("View... (F3, or a double click)"), LogList);
   ViewAction->setObjectName(QStringLiteral("ViewAction"));
   connect(ViewAction, &QAction::triggered, this, [this] { ViewImages(); });
   LogList->insertAction(AddFolderAction, ViewAction);
@@ -188,8 +197,32 @@ void TMainForm::BuildList() {
   connect(drawKey, &QShortcut::activated, this, [this] { DrawLetters(); });
 }
 
+void TMainForm::BuildLanguageMenu() {
+  auto* menu = new QMenu(LogList);
+  menu->setObjectName(QStringLiteral("LanguageMenu"));
+  auto* group = new QActionGroup(menu);
+  const QString current = CurrentLanguage();
+  for (const TLanguage& language : Languages()) {
+    QAction* item = menu->addAction(language.Name);
+    item->setCheckable(true);
+    item->setChecked(language.Code == current);
+    item->setData(language.Code);
+    group->addAction(item);
+  }
+  // Kept for the next start: the window's words are all set when it is built.
+  connect(group, &QActionGroup::triggered, this, [this](QAction* item) {
+    ChooseLanguage(item->data().toString());
+    dialogs_->Information(tr("The program speaks %1 from its next start.").arg(item->text()).toStdString(),
+                          tr("Language").toStdString());
+  });
+  LanguageAction = new QAction(tr("Language"), LogList);
+  LanguageAction->setObjectName(QStringLiteral("LanguageAction"));
+  LanguageAction->setMenu(menu);
+  LogList->insertAction(AboutAction, LanguageAction);
+}
+
 void TMainForm::BuildProcessGroup() {
-  GroupBox1 = Placed(new QGroupBox(QStringLiteral(" Process "), this), "GroupBox1");
+  GroupBox1 = Placed(new QGroupBox(tr(" Process "), this), "GroupBox1");
   // The frame line runs above the label and the buttons, the caption sits on it at the left.
   GroupBox1->setStyleSheet(QStringLiteral(
       "QGroupBox { border: 1px solid palette(mid); margin-top: 5px; }"
@@ -199,8 +232,8 @@ void TMainForm::BuildProcessGroup() {
   CurrentMessage->move(12, 16);
   Extracted = Placed(new QLabel(GroupBox1), "Extracted");
   SetExtracted("Extracted: 0");
-  SaveLog = MakePushButton(GroupBox1, "SaveLog", "Save results");
-  Stop = MakePushButton(GroupBox1, "Stop", "Stop");
+  SaveLog = MakePushButton(GroupBox1, "SaveLog", QT_TRANSLATE_NOOP("eit::TMainForm", "Save results"));
+  Stop = MakePushButton(GroupBox1, QT_TRANSLATE_NOOP("eit::TMainForm", "Stop"), QT_TRANSLATE_NOOP("eit::TMainForm", "Stop"));
   Progress = MakeBar(GroupBox1, "Progress");
   Total = MakeBar(GroupBox1, "Total");
 }
@@ -212,21 +245,21 @@ void TMainForm::BindCommands() {
     const char* tip;
     std::vector<QKeySequence> keys;
   } commands[] = {
-      {BAddLog, &TMainForm::BAddLogClick, "Add files to the list (Ctrl+O)", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-      {BSaveList, &TMainForm::BSaveListClick, "Save the list as a project list (Ctrl+S)",
+      {BAddLog, &TMainForm::BAddLogClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Add files to the list (Ctrl+O)"), {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+      {BSaveList, &TMainForm::BSaveListClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Save the list as a project list (Ctrl+S)"),
        {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-      {BRemLog, &TMainForm::BRemLogClick, "Remove the selected entries (Delete)", {QKeySequence(Qt::Key_Delete)}},
-      {BClearAll, &TMainForm::BClearAllClick, "Remove all entries (Ctrl+Shift+Delete)",
+      {BRemLog, &TMainForm::BRemLogClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Remove the selected entries (Delete)"), {QKeySequence(Qt::Key_Delete)}},
+      {BClearAll, &TMainForm::BClearAllClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Remove all entries (Ctrl+Shift+Delete)"),
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)}},
-      {BProcess, &TMainForm::BProcessClick, "Process the list into a target directory (F5, Ctrl+R)",
+      {BProcess, &TMainForm::BProcessClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Process the list into a target directory (F5, Ctrl+R)"),
        {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}},
-      {BExit, &TMainForm::BExitClick, "Exit (Ctrl+Q)", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-      {Stop, &TMainForm::StopClick, "Stop the run after the file under way (Esc)", {QKeySequence(Qt::Key_Escape)}},
+      {BExit, &TMainForm::BExitClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Exit (Ctrl+Q)"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+      {Stop, &TMainForm::StopClick, QT_TRANSLATE_NOOP("eit::TMainForm", "Stop the run after the file under way (Esc)"), {QKeySequence(Qt::Key_Escape)}},
       {SaveLog, &TMainForm::SaveLogClick, "", {}},
   };
   for (const auto& c : commands) {
     connect(c.button, &QAbstractButton::clicked, this, c.handler);
-    if (*c.tip != 0) c.button->setToolTip(QString::fromLatin1(c.tip));
+    if (*c.tip != 0) c.button->setToolTip(Words(c.tip));
     for (const QKeySequence& key : c.keys) {
       auto* shortcut = new QShortcut(key, this);
       QAbstractButton* button = c.button;

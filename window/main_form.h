@@ -106,6 +106,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   void BuildToolBar();
   void BuildList();
   void BuildProcessGroup();
+  void BuildLanguageMenu();
   void BindCommands();
   // Every enabled state, derived from the run and the list; called after each change of either.
   void updateActions();
@@ -151,6 +152,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   QAction* GlyphTableAction;
   QAction* AddFolderAction;
   QAction* AboutAction;
+  QAction* LanguageAction;  // the list's context menu: the window's language, from the next start
   QAction* ViewAction;
   QAction* ExtractAsPng;  // the list's context menu: extracts write PNG instead of BMP and TGA
   QAction* ChangedOnly;   // the list's context menu: inserts write only what was edited

@@ -33,7 +33,7 @@ std::vector<std::string> TMainForm::FontTables() const {
 TPreviewDialog* TMainForm::PreviewFont() {
   const std::vector<std::string> tables = FontTables();
   if (tables.empty()) {
-    dialogs_->Error("Select a font table (.tdt) in the list, or insert one, to preview it.");
+    dialogs_->Error(tr("Select a font table (.tdt) in the list, or insert one, to preview it.").toStdString());
     return nullptr;
   }
   auto* dialog = new TPreviewDialog(tables, this);
@@ -77,7 +77,7 @@ TGlyphTableDialog* TMainForm::GlyphTable(const std::string& table) {
   std::vector<std::string> tables = FontTables();
   if (!table.empty()) tables.insert(tables.begin(), table);
   if (tables.empty()) {
-    dialogs_->Error("Select a font table (.tdt) in the list, or add one, to see its glyph table.");
+    dialogs_->Error(tr("Select a font table (.tdt) in the list, or add one, to see its glyph table.").toStdString());
     return nullptr;
   }
   TGlyphTableDialog* dialog = nullptr;
@@ -95,7 +95,7 @@ TDrawLettersDialog* TMainForm::DrawLetters(const std::string& table) {
     tables.insert(tables.begin(), table);
   }
   if (tables.empty()) {
-    dialogs_->Error("Select a font table (.tdt) in the list, or add one, to draw new letters into it.");
+    dialogs_->Error(tr("Select a font table (.tdt) in the list, or add one, to draw new letters into it.").toStdString());
     return nullptr;
   }
   // The fonts shipped beside the program, then the system's.

@@ -21,6 +21,7 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/counted.h"
 #include "window/entry_kinds.h"
 #include "window/main_form.h"
 #include "window/rtf.h"
@@ -133,7 +134,7 @@ void TMainForm::AddFolderClick() {
 
 void TMainForm::AddFolders(const std::vector<std::string>& folders) {
   Guarded([&] {
-    if (engine_.Running()) throw Exception("A run is under way: folders can be added when it has ended");
+    if (engine_.Running()) throw Exception(tr("A run is under way: folders can be added when it has ended").toStdString());
     for (const std::string& folder : folders) {
       const TFolderWalk walk = WalkGameFolder(AbsolutePath(folder));
       if (!walk.Unreadable.empty()) throw Exception(walk.Unreadable.front());
@@ -142,12 +143,17 @@ void TMainForm::AddFolders(const std::vector<std::string>& folders) {
         LogList->clear();
         JobKind = TJobKind::Texture;
       }
-      std::string text = AbsolutePath(folder);
-      text.append("  (").append(GroupedCount(static_cast<std::int64_t>(walk.Entries.size()))).append(walk.Entries.size() == 1 ? " file" : " files");
-      if (walk.OtherFiles > 0)
-        text.append("; ").append(GroupedCount(static_cast<std::int64_t>(walk.OtherFiles))).append(walk.OtherFiles == 1 ? " other" : " others").append(" passed over");
-      text.append(")");
-      auto* item = new QListWidgetItem(QString::fromStdString(text), LogList);
+      const auto count = [](const char* text, std::size_t n) {
+        return Counted("eit::TMainForm", text, static_cast<std::int64_t>(n));
+      };
+      const QString files = count(QT_TRANSLATE_N_NOOP("eit::TMainForm", "%Ln file(s)"), walk.Entries.size());
+      const QString counts =
+          walk.OtherFiles == 0
+              ? files
+              : tr("%1; %2 passed over").arg(files, count(QT_TRANSLATE_N_NOOP("eit::TMainForm", "%Ln other(s)"), walk.OtherFiles));
+      auto* item = new QListWidgetItem(QString::fromStdString(AbsolutePath(folder)) + QStringLiteral("  (") + counts +
+                                           QStringLiteral(")"),
+                                       LogList);
       item->setData(kFolderRole, QString::fromStdString(AbsolutePath(folder)));
     }
     ListSettled();
@@ -156,7 +162,7 @@ void TMainForm::AddFolders(const std::vector<std::string>& folders) {
 
 void TMainForm::DropFiles(const std::vector<std::string>& files) {
   Guarded([&] {
-    if (engine_.Running()) throw Exception("A run is under way: files can be added when it has ended");
+    if (engine_.Running()) throw Exception(tr("A run is under way: files can be added when it has ended").toStdString());
     // Folders are games' folders; the kind of a file comes from its extension, as the open dialog's filter
     // would give it.
     std::vector<std::string> folders;
@@ -179,12 +185,14 @@ void TMainForm::DropFiles(const std::vector<std::string>& files) {
       known.push_back(f);
     }
     if (mixed)
-      throw Exception("Drop files to extract (textures, font tables, folders) or files to insert (result logs, or one "
-                      "project list), not both at once");
+      throw Exception(tr("Drop files to extract (textures, font tables, folders) or files to insert (result logs, or "
+                         "one project list), not both at once").toStdString());
     if (!known.empty()) AddFiles(kind, known);
     ListSettled();
     if (!refused.empty())
-      throw Exception("Not added, since only .dds, .tdt, .log and .lst files can be processed: " + refused);
+      throw Exception(tr("Not added, since only .dds, .tdt, .log and .lst files can be processed: %1")
+                          .arg(QString::fromStdString(refused))
+                          .toStdString());
   });
 }
 
@@ -243,7 +251,7 @@ void TMainForm::BClearAllClick() {
 
 void TMainForm::OfferTargetDirectory(const std::string& directory) {
   // The last line leads to the results, whatever ended the run.
-  Results->append(QString::fromStdString("Target directory: " + directory + " (double-click to open)").toHtmlEscaped());
+  Results->append(tr("Target directory: %1 (double-click to open)").arg(QString::fromStdString(directory)).toHtmlEscaped());
   resultPaths_[Results->document()->blockCount() - 1] = directory;
 }
 
@@ -252,7 +260,7 @@ bool TMainForm::AskAboutTarget(TRunRequest& request) {
   const TTargetLog log = ReadTargetLog(request.TargetDir);
   if (!log.Problem.empty()) {
     if (DirectoryExists(log.Path)) throw Exception(log.Problem);
-    if (!dialogs_->Confirm(log.Problem + ". Replace it with this run's result log?")) return false;
+    if (!dialogs_->Confirm(log.Problem + ". " + tr("Replace it with this run's result log?").toStdString())) return false;
     request.ReplaceForeignLog = true;
   }
   const std::vector<std::string> existing = ExistingImages(request);
@@ -296,7 +304,7 @@ void TMainForm::BProcessClick() {
     TRunOutcome outcome = TRunOutcome::Completed;
     resultPaths_.clear();
     if (dialogs_->SelectDirectory(directory)) {
-      if (directory.empty()) throw Exception("Unable to create directory");
+      if (directory.empty()) throw Exception(tr("Unable to create directory").toStdString());
       // A typed relative name means "here"; after the change into it, it would mean something else.
       directory = AbsolutePath(directory);
       EnterTargetDirectory(directory);
@@ -306,8 +314,8 @@ void TMainForm::BProcessClick() {
       if (!AskAboutTarget(request)) return;  // cancelled: nothing is written
       RunInto(request, outcome);
     }
-    dialogs_->Information(outcome == TRunOutcome::Stopped ? "Operation stopped!" : "Operation complete!",
-                          "Process status:");
+    dialogs_->Information((outcome == TRunOutcome::Stopped ? tr("Operation stopped!") : tr("Operation complete!")).toStdString(),
+                          tr("Process status:").toStdString());
   });
   if (closeAfterRun_) close();
 }
@@ -349,7 +357,7 @@ void TMainForm::SaveLogClick() {
     TAtomicFile file(*path);
     file.Stream().WriteBuffer(rtf.data(), static_cast<std::int32_t>(rtf.size()));
     file.Commit();
-    dialogs_->Information(ExtractFileName(*path), "Operation status");
+    dialogs_->Information(ExtractFileName(*path), tr("Operation status").toStdString());
     saveable_ = false;
     updateActions();
   });

@@ -1,5 +1,7 @@
 #include "platform/limits.h"
 #include "window/preview_dialog.h"
+
+#include "window/counted.h"
 #include "window/viewer_placement.h"
 
 #include <QComboBox>
@@ -27,7 +29,7 @@
 namespace eit {
 
 TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Preview font"));
+  setWindowTitle(tr("Preview font"));
   resize(640, 260);
   Table = new QComboBox(this);
   for (const std::string& t : tables) Table->addItem(QString::fromStdString(t));
@@ -54,11 +56,11 @@ TPreviewDialog::TPreviewDialog(const std::vector<std::string>& tables, QWidget* 
   problemsScroll->setFrameShape(QFrame::NoFrame);
   problemsScroll->setMaximumHeight(6 * problemsScroll->fontMetrics().lineSpacing());
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Font table:"), Table);
-  form->addRow(QStringLiteral("Text:"), Text);
-  form->addRow(QStringLiteral("Code page:"), CodePage);
-  form->addRow(QStringLiteral("Zoom:"), Zoom);
-  auto* draw = new QPushButton(QStringLiteral("Draw new letters..."), this);
+  form->addRow(tr("Font table:"), Table);
+  form->addRow(tr("Text:"), Text);
+  form->addRow(tr("Code page:"), CodePage);
+  form->addRow(tr("Zoom:"), Zoom);
+  auto* draw = new QPushButton(tr("Draw new letters..."), this);
   draw->setObjectName(QStringLiteral("DrawLetters"));
   connect(draw, &QPushButton::clicked, this, [this] { emit DrawLettersAsked(Table->currentText()); });
   form->addRow(QString(), draw);
@@ -84,17 +86,17 @@ TPreviewDialog::~TPreviewDialog() = default;
 
 void TPreviewDialog::AddLinesCheck(QFormLayout* form) {
   LinesFile = new QLineEdit(this);
-  LinesFile->setPlaceholderText(QStringLiteral("a file of translated lines, one a line"));
+  LinesFile->setPlaceholderText(tr("a file of translated lines, one a line"));
   BoxWidth = new QSpinBox(this);
   BoxWidth->setRange(0, 1000000);
-  BoxWidth->setSpecialValueText(QStringLiteral("no box"));
+  BoxWidth->setSpecialValueText(tr("no box"));
   BoxWidth->setSuffix(QStringLiteral(" px"));
-  auto* check = new QPushButton(QStringLiteral("Check lines"), this);
+  auto* check = new QPushButton(tr("Check lines"), this);
   auto* row = new QHBoxLayout;
   row->addWidget(LinesFile, 1);
   row->addWidget(BoxWidth);
   row->addWidget(check);
-  form->addRow(QStringLiteral("Lines to fit:"), row);
+  form->addRow(tr("Lines to fit:"), row);
   Findings = new QListWidget(this);
   Findings->setMaximumHeight(8 * Findings->fontMetrics().lineSpacing());
   connect(check, &QPushButton::clicked, this, &TPreviewDialog::CheckLines);
@@ -112,14 +114,17 @@ void TPreviewDialog::CheckLines() {
     const TFitReport report = FitLines(Table->currentText().toStdString(), LinesFile->text().toStdString(),
                                        {CodePage->currentData().toInt(), BoxWidth->value(), "", ""});
     for (const TFitFinding& f : report.Findings) {
-      std::string said = "line " + std::to_string(f.Line) + ": ";
-      if (f.Box > 0) said += std::to_string(f.Width) + " px, " + std::to_string(f.Width - f.Box) + " too wide";
-      if (!f.Missing.empty()) said += std::string(f.Box > 0 ? "; " : "") + "characters the font cannot show";
-      Findings->addItem(QString::fromStdString(said + ": " + f.Text));
+      QString said = tr("line %1: ").arg(f.Line);
+      if (f.Box > 0) said += tr("%1 px, %2 too wide").arg(f.Width).arg(f.Width - f.Box);
+      if (!f.Missing.empty()) said += (f.Box > 0 ? QStringLiteral("; ") : QString()) + tr("characters the font cannot show");
+      Findings->addItem(said + QStringLiteral(": ") + QString::fromStdString(f.Text));
       findingTexts_.push_back(f.Text);
     }
-    Problems->setText(QStringLiteral("%1 lines checked: %2 too wide, %3 with characters the font cannot show")
-                          .arg(report.Checked).arg(report.TooWide).arg(report.Lacking));
+    Problems->setText(tr("%1: %2 too wide, %3 with characters the font cannot show")
+                          .arg(Counted("eit::TPreviewDialog", QT_TRANSLATE_N_NOOP("eit::TPreviewDialog", "%Ln line(s) checked"),
+                                       report.Checked))
+                          .arg(report.TooWide)
+                          .arg(report.Lacking));
   } catch (const std::exception& e) {
     Problems->setText(QString::fromStdString(e.what()));
   }
@@ -142,8 +147,8 @@ void TPreviewDialog::Redraw() {
     for (int y = 0; y < b.Height(); ++y) std::memcpy(image.scanLine(y), b.ScanLine(y), b.RowBytes());
     Picture->setPixmap(QPixmap::fromImage(image));
     std::string problems;
-    for (const std::string& p : preview.Problems) problems += (problems.empty() ? "Red boxes: " : "; ") + p;
-    Problems->setText(QString::fromStdString(problems));
+    for (const std::string& p : preview.Problems) problems += (problems.empty() ? "" : "; ") + p;
+    Problems->setText(problems.empty() ? QString() : tr("Red boxes: %1").arg(QString::fromStdString(problems)));
   } catch (const std::exception& e) {
     loaded_.erase(path);
     Picture->clear();

@@ -1,5 +1,6 @@
 #include "window/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -21,8 +22,11 @@ namespace eit {
 
 namespace {
 
-const QStringList kSelectLogFilters = {"Compressed Images (*.dds)", "Table Definition (*.tdt)",
-                                       "Project list files (*.lst)", "Log files (*.log)"};
+// The open dialog's filters, in the order of its filter index (1 to 4).
+QStringList SelectLogFilters() {
+  return {QCoreApplication::translate("eit::TQtDialogs", "Compressed Images (*.dds)"), QCoreApplication::translate("eit::TQtDialogs", "Table Definition (*.tdt)"),
+          QCoreApplication::translate("eit::TQtDialogs", "Project list files (*.lst)"), QCoreApplication::translate("eit::TQtDialogs", "Log files (*.log)")};
+}
 const QString kTitle = QStringLiteral("Extract\\Insert Tool");
 
 // Where the user last was in a file dialog or the chooser, across restarts.
@@ -53,7 +57,7 @@ std::optional<std::string> SaveFile(QWidget* owner, const QString& title, const 
 class TDirectoryChooser : public QDialog {
  public:
   TDirectoryChooser(QWidget* owner, const QString& start) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Select Directory"));
+    setWindowTitle(QCoreApplication::translate("eit::TQtDialogs", "Select Directory"));
     resize(420, 360);
     model_.setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_.setRootPath(QString());
@@ -69,7 +73,7 @@ class TDirectoryChooser : public QDialog {
     name_.selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Directory name:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("eit::TQtDialogs", "Directory name:"), this));
     layout->addWidget(&name_);
     layout->addWidget(&tree_);
     layout->addWidget(buttons);
@@ -84,8 +88,8 @@ class TDirectoryChooser : public QDialog {
   void Confirm() {
     const std::string name = Name();
     const bool ok = ConfirmDirectoryChoice(name, QDir(QString::fromStdString(name)).exists(), [this] {
-      return QMessageBox::question(this, QStringLiteral("Confirm"),
-                                   QStringLiteral("The specified directory does not exist. Create it?"),
+      return QMessageBox::question(this, QCoreApplication::translate("eit::TQtDialogs", "Confirm"),
+                                   QCoreApplication::translate("eit::TQtDialogs", "The specified directory does not exist. Create it?"),
                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     });
     if (ok) accept();
@@ -116,15 +120,16 @@ QString FolderOfChoice(const QStringList& chosen, const QString& shown) {
 }
 
 std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) {
-  QFileDialog dialog(owner_, QStringLiteral("Select file..."));
-  dialog.setNameFilters(kSelectLogFilters);
-  dialog.selectNameFilter(kSelectLogFilters.value(filterIndex - 1, kSelectLogFilters.first()));
+  QFileDialog dialog(owner_, QCoreApplication::translate("eit::TQtDialogs", "Select file..."));
+  const QStringList filters = SelectLogFilters();
+  dialog.setNameFilters(filters);
+  dialog.selectNameFilter(filters.value(filterIndex - 1, filters.first()));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (!Remembered(kFilesKey).isEmpty()) dialog.setDirectory(Remembered(kFilesKey));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   RememberChoice(kFilesKey, dialog.selectedFiles(), dialog.directory().absolutePath());
-  filterIndex = static_cast<int>(kSelectLogFilters.indexOf(dialog.selectedNameFilter())) + 1;
+  filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   if (filterIndex < 1) filterIndex = 1;
   std::vector<std::string> files;
   for (const QString& f : dialog.selectedFiles()) files.push_back(QDir::toNativeSeparators(f).toStdString());
@@ -132,26 +137,26 @@ std::optional<std::vector<std::string>> TQtDialogs::SelectLog(int& filterIndex) 
 }
 
 std::optional<std::string> TQtDialogs::SelectFontFile() {
-  const QString file = QFileDialog::getOpenFileName(owner_, QStringLiteral("Choose a font"), QString(),
-                                                    QStringLiteral("Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)"));
+  const QString file = QFileDialog::getOpenFileName(owner_, QCoreApplication::translate("eit::TQtDialogs", "Choose a font"), QString(),
+                                                    QCoreApplication::translate("eit::TQtDialogs", "Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)"));
   if (file.isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(file).toStdString();
 }
 
 std::optional<std::string> TQtDialogs::SelectGameFolder() {
-  const QString folder = QFileDialog::getExistingDirectory(owner_, QStringLiteral("Add folder"), Remembered(kFilesKey));
+  const QString folder = QFileDialog::getExistingDirectory(owner_, QCoreApplication::translate("eit::TQtDialogs", "Add folder"), Remembered(kFilesKey));
   if (folder.isEmpty()) return std::nullopt;
   Remember(kFilesKey, QFileInfo(folder).absolutePath());  // the game folder's own folder: the next game beside it
   return QDir::toNativeSeparators(folder).toStdString();
 }
 
 std::optional<std::string> TQtDialogs::SaveLST() {
-  return SaveFile(owner_, QStringLiteral("Select file..."), QStringLiteral("Project list files (*.lst)"),
+  return SaveFile(owner_, QCoreApplication::translate("eit::TQtDialogs", "Select file..."), QCoreApplication::translate("eit::TQtDialogs", "Project list files (*.lst)"),
                   QStringLiteral("lst"));
 }
 
 std::optional<std::string> TQtDialogs::SaveRes() {
-  return SaveFile(owner_, QStringLiteral("Select target..."), QStringLiteral("Text files (*.txt)"),
+  return SaveFile(owner_, QCoreApplication::translate("eit::TQtDialogs", "Select target..."), QCoreApplication::translate("eit::TQtDialogs", "Text files (*.txt)"),
                   QStringLiteral("txt"));
 }
 
@@ -168,9 +173,11 @@ void TQtDialogs::OpenPath(const std::string& path) {
   if (QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) return;
   // Qt only prints its reason to standard error, which a window user never sees.
 #ifdef Q_OS_WIN
-  Error("Cannot open " + path + ": no program is set up to open it.");
+  Error(QCoreApplication::translate("eit::TQtDialogs", "Cannot open %1: no program is set up to open it.").arg(QString::fromStdString(path)).toStdString());
 #else
-  Error("Cannot open " + path + ": the desktop has no program to open it (the package xdg-utils opens files).");
+  Error(QCoreApplication::translate("eit::TQtDialogs", "Cannot open %1: the desktop has no program to open it (the package xdg-utils opens files).")
+            .arg(QString::fromStdString(path))
+            .toStdString());
 #endif
 }
 
@@ -183,13 +190,14 @@ void TQtDialogs::Error(const std::string& text) {
 }
 
 TReplaceAnswer TQtDialogs::AskReplaceImages(const std::string& text, bool canUpdate) {
-  const std::string update = canUpdate ? " (Update extracts only what the game changed since, never over an "
-                                         "edited image)" : "";
-  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text + ". Replace them?" + update),
+  const QString question =
+      canUpdate ? QCoreApplication::translate("eit::TQtDialogs", "Replace them? (Update extracts only what the game changed since, never over an edited image)")
+                : QCoreApplication::translate("eit::TQtDialogs", "Replace them?");
+  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text) + QStringLiteral(". ") + question,
                   QMessageBox::NoButton, owner_);
-  QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-  QPushButton* keep = box.addButton(QStringLiteral("Keep both"), QMessageBox::AcceptRole);
-  QPushButton* renew = canUpdate ? box.addButton(QStringLiteral("Update"), QMessageBox::AcceptRole) : nullptr;
+  QPushButton* replace = box.addButton(QCoreApplication::translate("eit::TQtDialogs", "Replace"), QMessageBox::DestructiveRole);
+  QPushButton* keep = box.addButton(QCoreApplication::translate("eit::TQtDialogs", "Keep both"), QMessageBox::AcceptRole);
+  QPushButton* renew = canUpdate ? box.addButton(QCoreApplication::translate("eit::TQtDialogs", "Update"), QMessageBox::AcceptRole) : nullptr;
   box.addButton(QMessageBox::Cancel);
   box.setDefaultButton(keep);  // the answer that loses nothing
   box.exec();
