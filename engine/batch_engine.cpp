@@ -94,7 +94,7 @@ TBatchEngine::~TBatchEngine() = default;
 
 void TBatchEngine::ResetDisplay() {
   frontEnd_.SetCurrentMessage("");
-  frontEnd_.SetExtracted("");
+  frontEnd_.SetExtracted(std::nullopt);
   extractedCount_ = 0;
   frontEnd_.SetProgress(0);
   frontEnd_.SetTotal(0);

@@ -51,7 +51,7 @@ void TBatchEngine::FileWritten(const std::string& source, const std::string& out
   report_.TotalBytes += bytes;
   report_.Written.push_back(output);
   ++extractedCount_;
-  frontEnd_.SetExtracted("Extracted: " + std::to_string(extractedCount_));
+  frontEnd_.SetExtracted(extractedCount_);
   ShowResult(SourceName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
              output);
   NoteWritten(source, output);

@@ -231,7 +231,7 @@ void TMainForm::BuildProcessGroup() {
   CurrentMessage->setObjectName(QStringLiteral("CurrentMessage"));
   CurrentMessage->move(12, 16);
   Extracted = Placed(new QLabel(GroupBox1), "Extracted");
-  SetExtracted("Extracted: 0");
+  SetExtracted(0);
   SaveLog = MakePushButton(GroupBox1, "SaveLog", QT_TRANSLATE_NOOP("eit::TMainForm", "Save results"));
   Stop = MakePushButton(GroupBox1, QT_TRANSLATE_NOOP("eit::TMainForm", "Stop"), QT_TRANSLATE_NOOP("eit::TMainForm", "Stop"));
   Progress = MakeBar(GroupBox1, "Progress");

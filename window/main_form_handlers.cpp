@@ -371,8 +371,8 @@ void TMainForm::SetCurrentMessage(const std::string& text) {
 }
 void TMainForm::SetProgress(int position) { Progress->setValue(position); }
 void TMainForm::SetTotal(int position) { Total->setValue(position); }
-void TMainForm::SetExtracted(const std::string& text) {
-  Extracted->setText(QString::fromStdString(text));
+void TMainForm::SetExtracted(std::optional<std::int64_t> files) {
+  Extracted->setText(files ? tr("Extracted: %1").arg(Counted("", "%Ln", *files)) : QString());
   // At least its 57 pixels; wider when the font the system offers needs it.
   Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
 }

@@ -5,317 +5,681 @@
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu Extract\Insert Tool</translation>
     </message>
     <message>
         <source>Takes a game&apos;s textures and bitmap fonts out as images and puts edited images back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyjímá textury a bitmapová písma hry jako obrázky a upravené obrázky vkládá zpět.</translation>
     </message>
     <message>
         <source>Packing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balení: %1.</translation>
     </message>
     <message>
         <source>PNG files are read with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory PNG se čtou pomocí %1.</translation>
     </message>
     <message>
         <source>Settings are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení se ukládá do %1.</translation>
     </message>
     <message>
         <source>The program is free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program je svobodný software pod licencí MIT.</translation>
     </message>
     <message>
         <source>The licences of the libraries it uses come with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence použitých knihoven jsou dodávány s nimi.</translation>
     </message>
     <message>
         <source>The licences of everything it ships with it are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence všeho, co program dodává, jsou v %1.</translation>
     </message>
     <message>
         <source>Open licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít licence</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TDrawLettersDialog</name>
+    <message>
+        <source>Draw new letters</source>
+        <translation>Nakreslit nová písmena</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>as the kept capitals</source>
+        <translation>jako stávající verzálky</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixelů</translation>
+    </message>
+    <message>
+        <source>as the kept glyphs</source>
+        <translation>jako stávající glyfy</translation>
+    </message>
+    <message>
+        <source>one-bit (pixel font)</source>
+        <translation>jednobitové (pixelové písmo)</translation>
+    </message>
+    <message>
+        <source>smooth</source>
+        <translation>vyhlazené</translation>
+    </message>
+    <message>
+        <source>Write sheet...</source>
+        <translation>Zapsat arch...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Game font table:</source>
+        <translation>Tabulka písma hry:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Písmo:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Kódová stránka:</translation>
+    </message>
+    <message>
+        <source>First code:</source>
+        <translation>První kód:</translation>
+    </message>
+    <message>
+        <source>Cap height:</source>
+        <translation>Výška verzálek:</translation>
+    </message>
+    <message>
+        <source>Drawing:</source>
+        <translation>Kreslení:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Věta:</translation>
+    </message>
+    <message>
+        <source>New letters (red: boxes for letters the font lacks; orange: letters that come out alike):</source>
+        <translation>Nová písmena (červeně: rámečky místo písmen, která písmo nemá; oranžově: písmena, která vypadají stejně):</translation>
+    </message>
+    <message>
+        <source>The sentence in the game font after the insert:</source>
+        <translation>Věta písmem hry po vložení:</translation>
+    </message>
+    <message>
+        <source> (no outline font: a bitmap font, or none FreeType reads)</source>
+        <translation> (není obrysové písmo: bitmapové nebo nečitelné pro FreeType)</translation>
+    </message>
+    <message>
+        <source> (lacks letters of %1)</source>
+        <translation> (chybí písmena stránky %1)</translation>
+    </message>
+    <message>
+        <source>Choose a game font table (.tdt)</source>
+        <translation>Vyberte tabulku písma hry (.tdt)</translation>
+    </message>
+    <message>
+        <source>Choose a font to draw from (Browse... takes any font file)</source>
+        <translation>Vyberte písmo ke kreslení (Procházet... přijme libovolný soubor písma)</translation>
+    </message>
+    <message>
+        <source>sentence: </source>
+        <translation>věta: </translation>
+    </message>
+    <message>
+        <source>Unable to create directory</source>
+        <translation>Složku nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>%1 in %2 already exist and would be replaced (they may hold your touch-ups). Replace them?</source>
+        <translation>%1 ve složce %2 již existují a byly by nahrazeny (mohou obsahovat vaše úpravy). Nahradit?</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
+        <translation>Zapsáno %1 a %2. Přidat %3 do seznamu úloh a písmena vložit?</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TGlyphTableDialog</name>
+    <message>
+        <source>Left</source>
+        <translation>Vlevo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Nahoře</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Vpravo</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dole</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Šířka</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Výška</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Navíc</translation>
+    </message>
+    <message>
+        <source>Glyph table - %1</source>
+        <translation>Tabulka glyfů - %1</translation>
+    </message>
+    <message>
+        <source>Glyph</source>
+        <translation>Glyf</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kód</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Znak</translation>
+    </message>
+    <message>
+        <source>The quick brown fox jumps over the lazy dog</source>
+        <translation>Příliš žluťoučký kůň úpěl ďábelské ódy</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Save table...</source>
+        <translation>Uložit tabulku...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Uložit jako CSV...</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Kódová stránka:</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a number from 0 to 65535: not taken</source>
+        <translation>%1: %2 je číslo od 0 do 65535: nepřijato</translation>
+    </message>
+    <message>
+        <source>%1: %2: not taken</source>
+        <translation>%1: %2: nepřijato</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Uloženo</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TImageViewerDialog</name>
+    <message>
+        <source>View</source>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>over the background</source>
+        <translation>na pozadí</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>vyp.</translation>
+    </message>
+    <message>
+        <source>alone</source>
+        <translation>samostatně</translation>
+    </message>
+    <message>
+        <source>light checkerboard</source>
+        <translation>světlá šachovnice</translation>
+    </message>
+    <message>
+        <source>dark checkerboard</source>
+        <translation>tmavá šachovnice</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>černé</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bílé</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Lupa:</translation>
+    </message>
+    <message>
+        <source>Alpha:</source>
+        <translation>Alfa:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Pozadí:</translation>
+    </message>
+    <message>
+        <source>Glyph table...</source>
+        <translation>Tabulka glyfů...</translation>
+    </message>
+    <message>
+        <source>type part of a path</source>
+        <translation>zadejte část cesty</translation>
+    </message>
+    <message>
+        <source>only those the insert would find wrong</source>
+        <translation>jen ty, v nichž vkládání najde chyby</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Hledat:</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Záznam:</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Čtení %1...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Čtení...</translation>
+    </message>
+    <message>
+        <source> (too large to show here: out of memory)</source>
+        <translation> (příliš velké k zobrazení: nedostatek paměti)</translation>
+    </message>
+    <message numerus="yes">
+        <source>checking %Ln record(s)...</source>
+        <translation>
+            <numerusform>kontrola %Ln záznamu...</numerusform>
+            <numerusform>kontrola %Ln záznamů...</numerusform>
+            <numerusform>kontrola %Ln záznamů...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln záznam</numerusform>
+            <numerusform>%Ln záznamy</numerusform>
+            <numerusform>%Ln záznamů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln record(s)</source>
+        <translation>
+            <numerusform>%1 z %Ln záznamu</numerusform>
+            <numerusform>%1 z %Ln záznamů</numerusform>
+            <numerusform>%1 z %Ln záznamů</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>eit::TMainForm</name>
     <message>
         <source>a texture (.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>textura (.dds)</translation>
     </message>
     <message>
         <source>a font table (.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>tabulka písma (.tdt)</translation>
     </message>
     <message>
         <source>a project list (.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>seznam projektu (.lst)</translation>
     </message>
     <message>
         <source>a result log (.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>protokol výsledků (.log)</translation>
     </message>
     <message>
         <source>a file of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor jiného druhu</translation>
     </message>
     <message>
         <source>%1 is %2, not %3: choose its kind in the dialog&apos;s filter, or drop it on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je %2, ne %3: vyberte jeho druh ve filtru dialogu, nebo jej přetáhněte na seznam</translation>
     </message>
     <message>
         <source>Preview font... (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled písma... (Ctrl+P)</translation>
     </message>
     <message>
         <source>Add folder... (a game&apos;s textures and fonts, the tree kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat složku... (textury a písma hry, se zachováním stromu)</translation>
     </message>
     <message>
         <source>Draw new letters... (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakreslit nová písmena... (Ctrl+L)</translation>
     </message>
     <message>
         <source>Glyph table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulka glyfů...</translation>
     </message>
     <message>
         <source>Pack textures with zlib (byte for byte as zlib level 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balit textury pomocí zlib (bajt po bajtu jako zlib úrovně 1)</translation>
     </message>
     <message>
         <source>Extract images as PNG (instead of BMP and TGA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyjímat obrázky jako PNG (místo BMP a TGA)</translation>
     </message>
     <message>
         <source>Write only edited files (inserts pass over unedited images)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisovat jen upravené soubory (vkládání neupravené přeskočí)</translation>
     </message>
     <message>
         <source>About... (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu... (F1)</translation>
     </message>
     <message>
         <source>View... (F3, or a double click)</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled... (F3 nebo dvojklik)</translation>
     </message>
     <message>
         <source>The program speaks %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk programu se změní na „%1“ při příštím spuštění.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source> Process </source>
-        <translation type="unfinished"></translation>
+        <translation> Zpracování </translation>
     </message>
     <message>
         <source>Save results</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit výsledky</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Add files to the list (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat soubory do seznamu (Ctrl+O)</translation>
     </message>
     <message>
         <source>Save the list as a project list (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit seznam jako seznam projektu (Ctrl+S)</translation>
     </message>
     <message>
         <source>Remove the selected entries (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrat vybrané položky (Delete)</translation>
     </message>
     <message>
         <source>Remove all entries (Ctrl+Shift+Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrat všechny položky (Ctrl+Shift+Delete)</translation>
     </message>
     <message>
         <source>Process the list into a target directory (F5, Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpracovat seznam do cílové složky (F5, Ctrl+R)</translation>
     </message>
     <message>
         <source>Exit (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Stop the run after the file under way (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit po právě zpracovávaném souboru (Esc)</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or insert one, to preview it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte v seznamu tabulku písma (.tdt), nebo ji vložte, chcete-li náhled.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to see its glyph table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte v seznamu tabulku písma (.tdt), nebo ji přidejte, chcete-li vidět tabulku glyfů.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to draw new letters into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte v seznamu tabulku písma (.tdt), nebo ji přidejte, chcete-li do ní nakreslit nová písmena.</translation>
     </message>
     <message>
         <source>A run is under way: folders can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá zpracování: složky lze přidat po jeho skončení</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor</numerusform>
+            <numerusform>%Ln soubory</numerusform>
+            <numerusform>%Ln souborů</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; přeskočeno: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln jiný</numerusform>
+            <numerusform>%Ln jiné</numerusform>
+            <numerusform>%Ln jiných</numerusform>
         </translation>
     </message>
     <message>
         <source>A run is under way: files can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá zpracování: soubory lze přidat po jeho skončení</translation>
     </message>
     <message>
         <source>Drop files to extract (textures, font tables, folders) or files to insert (result logs, or one project list), not both at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetáhněte soubory k vyjmutí (textury, tabulky písem, složky), nebo soubory k vložení (protokoly výsledků či jeden seznam projektu), ne obojí najednou</translation>
     </message>
     <message>
         <source>Not added, since only .dds, .tdt, .log and .lst files can be processed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepřidáno, zpracovat lze jen soubory .dds, .tdt, .log a .lst: %1</translation>
     </message>
     <message>
         <source>Target directory: %1 (double-click to open)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová složka: %1 (dvojklikem otevřít)</translation>
     </message>
     <message>
         <source>Replace it with this run&apos;s result log?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahradit jej protokolem výsledků tohoto běhu?</translation>
     </message>
     <message>
         <source>Unable to create directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Složku nelze vytvořit</translation>
     </message>
     <message>
         <source>Operation stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>Operace zastavena!</translation>
     </message>
     <message>
         <source>Operation complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Operace dokončena!</translation>
     </message>
     <message>
         <source>Process status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav zpracování:</translation>
     </message>
     <message>
         <source>Operation status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav operace</translation>
+    </message>
+    <message>
+        <source>Extracted: %1</source>
+        <translation>Vyjmuto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TPreviewDialog</name>
+    <message>
+        <source>Preview font</source>
+        <translation>Náhled písma</translation>
+    </message>
+    <message>
+        <source>Font table:</source>
+        <translation>Tabulka písma:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Kódová stránka:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Lupa:</translation>
+    </message>
+    <message>
+        <source>Draw new letters...</source>
+        <translation>Nakreslit nová písmena...</translation>
+    </message>
+    <message>
+        <source>a file of translated lines, one a line</source>
+        <translation>soubor přeložených řádků, jeden na řádek</translation>
+    </message>
+    <message>
+        <source>no box</source>
+        <translation>bez rámečku</translation>
+    </message>
+    <message>
+        <source>Check lines</source>
+        <translation>Zkontrolovat řádky</translation>
+    </message>
+    <message>
+        <source>Lines to fit:</source>
+        <translation>Řádky ke kontrole:</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>řádek %1: </translation>
+    </message>
+    <message>
+        <source>%1 px, %2 too wide</source>
+        <translation>%1 px, o %2 příliš široký</translation>
+    </message>
+    <message>
+        <source>characters the font cannot show</source>
+        <translation>znaky, které písmo nezobrazí</translation>
+    </message>
+    <message>
+        <source>%1: %2 too wide, %3 with characters the font cannot show</source>
+        <translation>%1: příliš široké: %2, se znaky, které písmo nezobrazí: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) checked</source>
+        <translation>
+            <numerusform>zkontrolován %Ln řádek</numerusform>
+            <numerusform>zkontrolovány %Ln řádky</numerusform>
+            <numerusform>zkontrolováno %Ln řádků</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red boxes: %1</source>
+        <translation>Červené rámečky: %1</translation>
     </message>
 </context>
 <context>
     <name>eit::TQtDialogs</name>
     <message>
         <source>Compressed Images (*.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimované obrázky (*.dds)</translation>
     </message>
     <message>
         <source>Table Definition (*.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulky písem (*.tdt)</translation>
     </message>
     <message>
         <source>Project list files (*.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznamy projektů (*.lst)</translation>
     </message>
     <message>
         <source>Log files (*.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoly (*.log)</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat složku</translation>
     </message>
     <message>
         <source>Directory name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název složky:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrzení</translation>
     </message>
     <message>
         <source>The specified directory does not exist. Create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadaná složka neexistuje. Vytvořit ji?</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat soubor...</translation>
     </message>
     <message>
         <source>Choose a font</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat písmo</translation>
     </message>
     <message>
         <source>Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Písma (*.ttf *.otf *.ttc *.otc);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat složku</translation>
     </message>
     <message>
         <source>Select target...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat cíl...</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textové soubory (*.txt)</translation>
     </message>
     <message>
         <source>Cannot open %1: no program is set up to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze otevřít: není nastaven program, který jej otevře.</translation>
     </message>
     <message>
         <source>Cannot open %1: the desktop has no program to open it (the package xdg-utils opens files).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze otevřít: prostředí nemá program, který jej otevře (soubory otevírá balíček xdg-utils).</translation>
     </message>
     <message>
         <source>Replace them? (Update extracts only what the game changed since, never over an edited image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahradit je? („Aktualizovat“ vyjme jen to, co hra od té doby změnila, nikdy ne přes upravený obrázek)</translation>
     </message>
     <message>
         <source>Replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahradit je?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahradit</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechat oba</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat</translation>
     </message>
 </context>
 </TS>

@@ -5,315 +5,675 @@
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Extract\Insert Tool</translation>
     </message>
     <message>
         <source>Takes a game&apos;s textures and bitmap fonts out as images and puts edited images back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrae las texturas y fuentes de mapa de bits de un juego como imágenes y vuelve a insertar las imágenes editadas.</translation>
     </message>
     <message>
         <source>Packing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión: %1.</translation>
     </message>
     <message>
         <source>PNG files are read with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos PNG se leen con %1.</translation>
     </message>
     <message>
         <source>Settings are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se guarda en %1.</translation>
     </message>
     <message>
         <source>The program is free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa es software libre bajo la licencia MIT.</translation>
     </message>
     <message>
         <source>The licences of the libraries it uses come with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las licencias de las bibliotecas que usa vienen con ellas.</translation>
     </message>
     <message>
         <source>The licences of everything it ships with it are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las licencias de todo lo que se distribuye con el programa están en %1.</translation>
     </message>
     <message>
         <source>Open licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir licencias</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TDrawLettersDialog</name>
+    <message>
+        <source>Draw new letters</source>
+        <translation>Dibujar letras nuevas</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>as the kept capitals</source>
+        <translation>como las mayúsculas existentes</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> píxeles</translation>
+    </message>
+    <message>
+        <source>as the kept glyphs</source>
+        <translation>como los glifos existentes</translation>
+    </message>
+    <message>
+        <source>one-bit (pixel font)</source>
+        <translation>un bit (fuente de píxeles)</translation>
+    </message>
+    <message>
+        <source>smooth</source>
+        <translation>suavizado</translation>
+    </message>
+    <message>
+        <source>Write sheet...</source>
+        <translation>Escribir hoja...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Game font table:</source>
+        <translation>Tabla de fuente del juego:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Fuente:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Página de códigos:</translation>
+    </message>
+    <message>
+        <source>First code:</source>
+        <translation>Primer código:</translation>
+    </message>
+    <message>
+        <source>Cap height:</source>
+        <translation>Altura de mayúsculas:</translation>
+    </message>
+    <message>
+        <source>Drawing:</source>
+        <translation>Dibujo:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Frase:</translation>
+    </message>
+    <message>
+        <source>New letters (red: boxes for letters the font lacks; orange: letters that come out alike):</source>
+        <translation>Letras nuevas (rojo: recuadros para las letras que faltan en la fuente; naranja: letras que salen iguales):</translation>
+    </message>
+    <message>
+        <source>The sentence in the game font after the insert:</source>
+        <translation>La frase con la fuente del juego tras la inserción:</translation>
+    </message>
+    <message>
+        <source> (no outline font: a bitmap font, or none FreeType reads)</source>
+        <translation> (no es una fuente vectorial: de mapa de bits o ilegible para FreeType)</translation>
+    </message>
+    <message>
+        <source> (lacks letters of %1)</source>
+        <translation> (faltan letras de %1)</translation>
+    </message>
+    <message>
+        <source>Choose a game font table (.tdt)</source>
+        <translation>Elija una tabla de fuente del juego (.tdt)</translation>
+    </message>
+    <message>
+        <source>Choose a font to draw from (Browse... takes any font file)</source>
+        <translation>Elija una fuente para dibujar (Examinar... admite cualquier archivo de fuente)</translation>
+    </message>
+    <message>
+        <source>sentence: </source>
+        <translation>frase: </translation>
+    </message>
+    <message>
+        <source>Unable to create directory</source>
+        <translation>No se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>%1 in %2 already exist and would be replaced (they may hold your touch-ups). Replace them?</source>
+        <translation>%1 en %2 ya existen y se reemplazarían (pueden contener sus retoques). ¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
+        <translation>Se escribieron %1 y %2. ¿Añadir %3 a la lista de trabajos para insertar las letras?</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TGlyphTableDialog</name>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Extra</translation>
+    </message>
+    <message>
+        <source>Glyph table - %1</source>
+        <translation>Tabla de glifos - %1</translation>
+    </message>
+    <message>
+        <source>Glyph</source>
+        <translation>Glifo</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Carácter</translation>
+    </message>
+    <message>
+        <source>The quick brown fox jumps over the lazy dog</source>
+        <translation>El veloz murciélago hindú comía feliz cardillo y kiwi</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Save table...</source>
+        <translation>Guardar tabla...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Página de códigos:</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a number from 0 to 65535: not taken</source>
+        <translation>%1: %2 es un número de 0 a 65535: no aceptado</translation>
+    </message>
+    <message>
+        <source>%1: %2: not taken</source>
+        <translation>%1: %2: no aceptado</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TImageViewerDialog</name>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>over the background</source>
+        <translation>sobre el fondo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>alone</source>
+        <translation>solo</translation>
+    </message>
+    <message>
+        <source>light checkerboard</source>
+        <translation>damero claro</translation>
+    </message>
+    <message>
+        <source>dark checkerboard</source>
+        <translation>damero oscuro</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Alpha:</source>
+        <translation>Alfa:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Glyph table...</source>
+        <translation>Tabla de glifos...</translation>
+    </message>
+    <message>
+        <source>type part of a path</source>
+        <translation>escriba parte de una ruta</translation>
+    </message>
+    <message>
+        <source>only those the insert would find wrong</source>
+        <translation>solo aquellos en que la inserción encontraría errores</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Registro:</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Leyendo...</translation>
+    </message>
+    <message>
+        <source> (too large to show here: out of memory)</source>
+        <translation> (demasiado grande para mostrarlo: memoria insuficiente)</translation>
+    </message>
+    <message numerus="yes">
+        <source>checking %Ln record(s)...</source>
+        <translation>
+            <numerusform>comprobando %Ln registro...</numerusform>
+            <numerusform>comprobando %Ln registros...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln registro</numerusform>
+            <numerusform>%Ln registros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln record(s)</source>
+        <translation>
+            <numerusform>%1 de %Ln registro</numerusform>
+            <numerusform>%1 de %Ln registros</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>eit::TMainForm</name>
     <message>
         <source>a texture (.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>una textura (.dds)</translation>
     </message>
     <message>
         <source>a font table (.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>una tabla de fuente (.tdt)</translation>
     </message>
     <message>
         <source>a project list (.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de proyecto (.lst)</translation>
     </message>
     <message>
         <source>a result log (.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de resultados (.log)</translation>
     </message>
     <message>
         <source>a file of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de otro tipo</translation>
     </message>
     <message>
         <source>%1 is %2, not %3: choose its kind in the dialog&apos;s filter, or drop it on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2, no %3: elija su tipo en el filtro del diálogo o arrástrelo a la lista</translation>
     </message>
     <message>
         <source>Preview font... (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de fuente... (Ctrl+P)</translation>
     </message>
     <message>
         <source>Add folder... (a game&apos;s textures and fonts, the tree kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta... (texturas y fuentes de un juego, con su árbol)</translation>
     </message>
     <message>
         <source>Draw new letters... (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar letras nuevas... (Ctrl+L)</translation>
     </message>
     <message>
         <source>Glyph table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de glifos...</translation>
     </message>
     <message>
         <source>Pack textures with zlib (byte for byte as zlib level 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimir texturas con zlib (byte a byte como zlib nivel 1)</translation>
     </message>
     <message>
         <source>Extract images as PNG (instead of BMP and TGA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer imágenes como PNG (en lugar de BMP y TGA)</translation>
     </message>
     <message>
         <source>Write only edited files (inserts pass over unedited images)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir solo archivos editados (la inserción omite las imágenes sin editar)</translation>
     </message>
     <message>
         <source>About... (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de... (F1)</translation>
     </message>
     <message>
         <source>View... (F3, or a double click)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista... (F3 o doble clic)</translation>
     </message>
     <message>
         <source>The program speaks %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa estará en %1 a partir del próximo inicio.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source> Process </source>
-        <translation type="unfinished"></translation>
+        <translation> Proceso </translation>
     </message>
     <message>
         <source>Save results</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Add files to the list (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos a la lista (Ctrl+O)</translation>
     </message>
     <message>
         <source>Save the list as a project list (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista como lista de proyecto (Ctrl+S)</translation>
     </message>
     <message>
         <source>Remove the selected entries (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar las entradas seleccionadas (Supr)</translation>
     </message>
     <message>
         <source>Remove all entries (Ctrl+Shift+Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todas las entradas (Ctrl+Mayús+Supr)</translation>
     </message>
     <message>
         <source>Process the list into a target directory (F5, Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesar la lista en una carpeta de destino (F5, Ctrl+R)</translation>
     </message>
     <message>
         <source>Exit (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Stop the run after the file under way (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener tras el archivo en curso (Esc)</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or insert one, to preview it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una tabla de fuente (.tdt) en la lista, o inserte una, para ver su vista previa.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to see its glyph table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una tabla de fuente (.tdt) en la lista, o añada una, para ver su tabla de glifos.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to draw new letters into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una tabla de fuente (.tdt) en la lista, o añada una, para dibujar letras nuevas en ella.</translation>
     </message>
     <message>
         <source>A run is under way: folders can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un proceso en curso: podrá añadir carpetas cuando termine</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo</numerusform>
+            <numerusform>%Ln archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 omitidos</translation>
     </message>
     <message numerus="yes">
         <source>%Ln other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln otro</numerusform>
+            <numerusform>%Ln otros</numerusform>
         </translation>
     </message>
     <message>
         <source>A run is under way: files can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un proceso en curso: podrá añadir archivos cuando termine</translation>
     </message>
     <message>
         <source>Drop files to extract (textures, font tables, folders) or files to insert (result logs, or one project list), not both at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre archivos para extraer (texturas, tablas de fuente, carpetas) o para insertar (registros de resultados o una lista de proyecto), no ambos a la vez</translation>
     </message>
     <message>
         <source>Not added, since only .dds, .tdt, .log and .lst files can be processed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadieron, ya que solo se pueden procesar archivos .dds, .tdt, .log y .lst: %1</translation>
     </message>
     <message>
         <source>Target directory: %1 (double-click to open)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino: %1 (doble clic para abrir)</translation>
     </message>
     <message>
         <source>Replace it with this run&apos;s result log?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazarlo con el registro de resultados de este proceso?</translation>
     </message>
     <message>
         <source>Unable to create directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta</translation>
     </message>
     <message>
         <source>Operation stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Operación detenida!</translation>
     </message>
     <message>
         <source>Operation complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Operación completada!</translation>
     </message>
     <message>
         <source>Process status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado del proceso:</translation>
     </message>
     <message>
         <source>Operation status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la operación</translation>
+    </message>
+    <message>
+        <source>Extracted: %1</source>
+        <translation>Extraídos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TPreviewDialog</name>
+    <message>
+        <source>Preview font</source>
+        <translation>Vista previa de fuente</translation>
+    </message>
+    <message>
+        <source>Font table:</source>
+        <translation>Tabla de fuente:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Página de códigos:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Draw new letters...</source>
+        <translation>Dibujar letras nuevas...</translation>
+    </message>
+    <message>
+        <source>a file of translated lines, one a line</source>
+        <translation>un archivo de líneas traducidas, una por línea</translation>
+    </message>
+    <message>
+        <source>no box</source>
+        <translation>sin recuadro</translation>
+    </message>
+    <message>
+        <source>Check lines</source>
+        <translation>Comprobar líneas</translation>
+    </message>
+    <message>
+        <source>Lines to fit:</source>
+        <translation>Líneas a comprobar:</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>%1 px, %2 too wide</source>
+        <translation>%1 px, %2 de más</translation>
+    </message>
+    <message>
+        <source>characters the font cannot show</source>
+        <translation>caracteres que la fuente no puede mostrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 too wide, %3 with characters the font cannot show</source>
+        <translation>%1: %2 demasiado anchas, %3 con caracteres que la fuente no puede mostrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) checked</source>
+        <translation>
+            <numerusform>%Ln línea comprobada</numerusform>
+            <numerusform>%Ln líneas comprobadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red boxes: %1</source>
+        <translation>Recuadros rojos: %1</translation>
     </message>
 </context>
 <context>
     <name>eit::TQtDialogs</name>
     <message>
         <source>Compressed Images (*.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes comprimidas (*.dds)</translation>
     </message>
     <message>
         <source>Table Definition (*.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de fuente (*.tdt)</translation>
     </message>
     <message>
         <source>Project list files (*.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de proyecto (*.lst)</translation>
     </message>
     <message>
         <source>Log files (*.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros (*.log)</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar carpeta</translation>
     </message>
     <message>
         <source>Directory name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carpeta:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>The specified directory does not exist. Create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta indicada no existe. ¿Crearla?</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo...</translation>
     </message>
     <message>
         <source>Choose a font</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una fuente</translation>
     </message>
     <message>
         <source>Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuentes (*.ttf *.otf *.ttc *.otc);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message>
         <source>Select target...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar destino...</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>Cannot open %1: no program is set up to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: no hay ningún programa configurado para abrirlo.</translation>
     </message>
     <message>
         <source>Cannot open %1: the desktop has no program to open it (the package xdg-utils opens files).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: el escritorio no tiene ningún programa para abrirlo (el paquete xdg-utils abre archivos).</translation>
     </message>
     <message>
         <source>Replace them? (Update extracts only what the game changed since, never over an edited image)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazarlos? («Actualizar» extrae solo lo que el juego cambió desde entonces, nunca sobre una imagen editada)</translation>
     </message>
     <message>
         <source>Replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazarlos?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
 </context>
 </TS>

@@ -5,317 +5,681 @@
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Extract\Insert Tool</translation>
     </message>
     <message>
         <source>Takes a game&apos;s textures and bitmap fonts out as images and puts edited images back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлекает текстуры и растровые шрифты игры в виде изображений и возвращает отредактированные изображения обратно.</translation>
     </message>
     <message>
         <source>Packing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Упаковка: %1.</translation>
     </message>
     <message>
         <source>PNG files are read with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы PNG читаются с помощью %1.</translation>
     </message>
     <message>
         <source>Settings are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки хранятся в %1.</translation>
     </message>
     <message>
         <source>The program is free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа является свободным ПО под лицензией MIT.</translation>
     </message>
     <message>
         <source>The licences of the libraries it uses come with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензии используемых библиотек поставляются вместе с ними.</translation>
     </message>
     <message>
         <source>The licences of everything it ships with it are in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензии всего, что поставляется с программой, находятся в %1.</translation>
     </message>
     <message>
         <source>Open licences</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть лицензии</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TDrawLettersDialog</name>
+    <message>
+        <source>Draw new letters</source>
+        <translation>Нарисовать новые буквы</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>as the kept capitals</source>
+        <translation>как у имеющихся прописных</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> пикс.</translation>
+    </message>
+    <message>
+        <source>as the kept glyphs</source>
+        <translation>как у имеющихся глифов</translation>
+    </message>
+    <message>
+        <source>one-bit (pixel font)</source>
+        <translation>однобитная (пиксельный шрифт)</translation>
+    </message>
+    <message>
+        <source>smooth</source>
+        <translation>сглаженная</translation>
+    </message>
+    <message>
+        <source>Write sheet...</source>
+        <translation>Записать лист...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Game font table:</source>
+        <translation>Таблица шрифта игры:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Кодовая страница:</translation>
+    </message>
+    <message>
+        <source>First code:</source>
+        <translation>Первый код:</translation>
+    </message>
+    <message>
+        <source>Cap height:</source>
+        <translation>Высота прописных:</translation>
+    </message>
+    <message>
+        <source>Drawing:</source>
+        <translation>Отрисовка:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Фраза:</translation>
+    </message>
+    <message>
+        <source>New letters (red: boxes for letters the font lacks; orange: letters that come out alike):</source>
+        <translation>Новые буквы (красным: рамки вместо букв, которых нет в шрифте; оранжевым: похожие друг на друга буквы):</translation>
+    </message>
+    <message>
+        <source>The sentence in the game font after the insert:</source>
+        <translation>Фраза шрифтом игры после вставки:</translation>
+    </message>
+    <message>
+        <source> (no outline font: a bitmap font, or none FreeType reads)</source>
+        <translation> (не контурный шрифт: растровый или нечитаемый для FreeType)</translation>
+    </message>
+    <message>
+        <source> (lacks letters of %1)</source>
+        <translation> (нет букв кодовой страницы %1)</translation>
+    </message>
+    <message>
+        <source>Choose a game font table (.tdt)</source>
+        <translation>Выберите таблицу шрифта игры (.tdt)</translation>
+    </message>
+    <message>
+        <source>Choose a font to draw from (Browse... takes any font file)</source>
+        <translation>Выберите шрифт для отрисовки (через «Обзор...» можно взять любой файл шрифта)</translation>
+    </message>
+    <message>
+        <source>sentence: </source>
+        <translation>фраза: </translation>
+    </message>
+    <message>
+        <source>Unable to create directory</source>
+        <translation>Не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>%1 in %2 already exist and would be replaced (they may hold your touch-ups). Replace them?</source>
+        <translation>%1 в %2 уже существуют и будут заменены (в них могут быть ваши правки). Заменить?</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
+        <translation>Записаны %1 и %2. Добавить %3 в список заданий, чтобы вставить буквы?</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TGlyphTableDialog</name>
+    <message>
+        <source>Left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Сверху</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Снизу</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Доп.</translation>
+    </message>
+    <message>
+        <source>Glyph table - %1</source>
+        <translation>Таблица глифов - %1</translation>
+    </message>
+    <message>
+        <source>Glyph</source>
+        <translation>Глиф</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Символ</translation>
+    </message>
+    <message>
+        <source>The quick brown fox jumps over the lazy dog</source>
+        <translation>Съешь же ещё этих мягких французских булок, да выпей чаю</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Save table...</source>
+        <translation>Сохранить таблицу...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Сохранить как CSV...</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Кодовая страница:</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a number from 0 to 65535: not taken</source>
+        <translation>%1: %2 должно быть числом от 0 до 65535: не принято</translation>
+    </message>
+    <message>
+        <source>%1: %2: not taken</source>
+        <translation>%1: %2: не принято</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Сохранено</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TImageViewerDialog</name>
+    <message>
+        <source>View</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>over the background</source>
+        <translation>поверх фона</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+    <message>
+        <source>alone</source>
+        <translation>отдельно</translation>
+    </message>
+    <message>
+        <source>light checkerboard</source>
+        <translation>светлая шахматка</translation>
+    </message>
+    <message>
+        <source>dark checkerboard</source>
+        <translation>тёмная шахматка</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>чёрный</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>белый</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Масштаб:</translation>
+    </message>
+    <message>
+        <source>Alpha:</source>
+        <translation>Альфа:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Фон:</translation>
+    </message>
+    <message>
+        <source>Glyph table...</source>
+        <translation>Таблица глифов...</translation>
+    </message>
+    <message>
+        <source>type part of a path</source>
+        <translation>введите часть пути</translation>
+    </message>
+    <message>
+        <source>only those the insert would find wrong</source>
+        <translation>только те, в которых вставка найдёт ошибки</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Record:</source>
+        <translation>Запись:</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение %1...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Чтение...</translation>
+    </message>
+    <message>
+        <source> (too large to show here: out of memory)</source>
+        <translation> (слишком велико для показа: не хватает памяти)</translation>
+    </message>
+    <message numerus="yes">
+        <source>checking %Ln record(s)...</source>
+        <translation>
+            <numerusform>проверка %Ln записи...</numerusform>
+            <numerusform>проверка %Ln записей...</numerusform>
+            <numerusform>проверка %Ln записей...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln запись</numerusform>
+            <numerusform>%Ln записи</numerusform>
+            <numerusform>%Ln записей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln record(s)</source>
+        <translation>
+            <numerusform>%1 из %Ln записи</numerusform>
+            <numerusform>%1 из %Ln записей</numerusform>
+            <numerusform>%1 из %Ln записей</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>eit::TMainForm</name>
     <message>
         <source>a texture (.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>текстура (.dds)</translation>
     </message>
     <message>
         <source>a font table (.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>таблица шрифта (.tdt)</translation>
     </message>
     <message>
         <source>a project list (.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>список проекта (.lst)</translation>
     </message>
     <message>
         <source>a result log (.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал результатов (.log)</translation>
     </message>
     <message>
         <source>a file of another kind</source>
-        <translation type="unfinished"></translation>
+        <translation>файл другого типа</translation>
     </message>
     <message>
         <source>%1 is %2, not %3: choose its kind in the dialog&apos;s filter, or drop it on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это %2, а не %3: выберите его тип в фильтре диалога или перетащите файл на список</translation>
     </message>
     <message>
         <source>Preview font... (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр шрифта... (Ctrl+P)</translation>
     </message>
     <message>
         <source>Add folder... (a game&apos;s textures and fonts, the tree kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить папку... (текстуры и шрифты игры, с сохранением дерева)</translation>
     </message>
     <message>
         <source>Draw new letters... (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарисовать новые буквы... (Ctrl+L)</translation>
     </message>
     <message>
         <source>Glyph table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица глифов...</translation>
     </message>
     <message>
         <source>Pack textures with zlib (byte for byte as zlib level 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Упаковывать текстуры через zlib (байт в байт как zlib уровня 1)</translation>
     </message>
     <message>
         <source>Extract images as PNG (instead of BMP and TGA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлекать изображения в PNG (вместо BMP и TGA)</translation>
     </message>
     <message>
         <source>Write only edited files (inserts pass over unedited images)</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывать только изменённые файлы (вставка пропускает неизменённые)</translation>
     </message>
     <message>
         <source>About... (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе... (F1)</translation>
     </message>
     <message>
         <source>View... (F3, or a double click)</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр... (F3 или двойной щелчок)</translation>
     </message>
     <message>
         <source>The program speaks %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык программы сменится на «%1» при следующем запуске.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source> Process </source>
-        <translation type="unfinished"></translation>
+        <translation> Обработка </translation>
     </message>
     <message>
         <source>Save results</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить отчёт</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Add files to the list (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить файлы в список (Ctrl+O)</translation>
     </message>
     <message>
         <source>Save the list as a project list (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить список как список проекта (Ctrl+S)</translation>
     </message>
     <message>
         <source>Remove the selected entries (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить выбранные записи (Delete)</translation>
     </message>
     <message>
         <source>Remove all entries (Ctrl+Shift+Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить все записи (Ctrl+Shift+Delete)</translation>
     </message>
     <message>
         <source>Process the list into a target directory (F5, Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обработать список в целевую папку (F5, Ctrl+R)</translation>
     </message>
     <message>
         <source>Exit (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход (Ctrl+Q)</translation>
     </message>
     <message>
         <source>Stop the run after the file under way (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить после текущего файла (Esc)</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or insert one, to preview it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите таблицу шрифта (.tdt) в списке или вставьте её, чтобы посмотреть шрифт.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to see its glyph table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите таблицу шрифта (.tdt) в списке или добавьте её, чтобы увидеть таблицу глифов.</translation>
     </message>
     <message>
         <source>Select a font table (.tdt) in the list, or add one, to draw new letters into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите таблицу шрифта (.tdt) в списке или добавьте её, чтобы нарисовать в ней новые буквы.</translation>
     </message>
     <message>
         <source>A run is under way: folders can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт обработка: папки можно добавить после её завершения</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл</numerusform>
+            <numerusform>%Ln файла</numerusform>
+            <numerusform>%Ln файлов</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 passed over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; пропущено: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln other(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln другой</numerusform>
+            <numerusform>%Ln других</numerusform>
+            <numerusform>%Ln других</numerusform>
         </translation>
     </message>
     <message>
         <source>A run is under way: files can be added when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт обработка: файлы можно добавить после её завершения</translation>
     </message>
     <message>
         <source>Drop files to extract (textures, font tables, folders) or files to insert (result logs, or one project list), not both at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите файлы для извлечения (текстуры, таблицы шрифтов, папки) или для вставки (журналы результатов или один список проекта), но не те и другие сразу</translation>
     </message>
     <message>
         <source>Not added, since only .dds, .tdt, .log and .lst files can be processed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не добавлено, так как обрабатываются только файлы .dds, .tdt, .log и .lst: %1</translation>
     </message>
     <message>
         <source>Target directory: %1 (double-click to open)</source>
-        <translation type="unfinished"></translation>
+        <translation>Целевая папка: %1 (двойной щелчок — открыть)</translation>
     </message>
     <message>
         <source>Replace it with this run&apos;s result log?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить его журналом результатов этой обработки?</translation>
     </message>
     <message>
         <source>Unable to create directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать папку</translation>
     </message>
     <message>
         <source>Operation stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>Операция остановлена!</translation>
     </message>
     <message>
         <source>Operation complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Операция завершена!</translation>
     </message>
     <message>
         <source>Process status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние обработки:</translation>
     </message>
     <message>
         <source>Operation status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние операции</translation>
+    </message>
+    <message>
+        <source>Extracted: %1</source>
+        <translation>Извлечено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TPreviewDialog</name>
+    <message>
+        <source>Preview font</source>
+        <translation>Просмотр шрифта</translation>
+    </message>
+    <message>
+        <source>Font table:</source>
+        <translation>Таблица шрифта:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation>Кодовая страница:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Масштаб:</translation>
+    </message>
+    <message>
+        <source>Draw new letters...</source>
+        <translation>Нарисовать новые буквы...</translation>
+    </message>
+    <message>
+        <source>a file of translated lines, one a line</source>
+        <translation>файл переведённых строк, по одной в строке</translation>
+    </message>
+    <message>
+        <source>no box</source>
+        <translation>без рамки</translation>
+    </message>
+    <message>
+        <source>Check lines</source>
+        <translation>Проверить строки</translation>
+    </message>
+    <message>
+        <source>Lines to fit:</source>
+        <translation>Строки для проверки:</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>строка %1: </translation>
+    </message>
+    <message>
+        <source>%1 px, %2 too wide</source>
+        <translation>%1 пикс., шире на %2</translation>
+    </message>
+    <message>
+        <source>characters the font cannot show</source>
+        <translation>символы, которых нет в шрифте</translation>
+    </message>
+    <message>
+        <source>%1: %2 too wide, %3 with characters the font cannot show</source>
+        <translation>%1: слишком широких — %2, с символами, которых нет в шрифте — %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) checked</source>
+        <translation>
+            <numerusform>проверена %Ln строка</numerusform>
+            <numerusform>проверено %Ln строки</numerusform>
+            <numerusform>проверено %Ln строк</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Red boxes: %1</source>
+        <translation>Красные рамки: %1</translation>
     </message>
 </context>
 <context>
     <name>eit::TQtDialogs</name>
     <message>
         <source>Compressed Images (*.dds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сжатые изображения (*.dds)</translation>
     </message>
     <message>
         <source>Table Definition (*.tdt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблицы шрифтов (*.tdt)</translation>
     </message>
     <message>
         <source>Project list files (*.lst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки проектов (*.lst)</translation>
     </message>
     <message>
         <source>Log files (*.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналы (*.log)</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папки</translation>
     </message>
     <message>
         <source>Directory name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя папки:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение</translation>
     </message>
     <message>
         <source>The specified directory does not exist. Create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Указанная папка не существует. Создать её?</translation>
     </message>
     <message>
         <source>Select file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор файла...</translation>
     </message>
     <message>
         <source>Choose a font</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор шрифта</translation>
     </message>
     <message>
         <source>Fonts (*.ttf *.otf *.ttc *.otc);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифты (*.ttf *.otf *.ttc *.otc);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить папку</translation>
     </message>
     <message>
         <source>Select target...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор файла для сохранения...</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
         <source>Cannot open %1: no program is set up to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1: не назначена программа для его открытия.</translation>
     </message>
     <message>
         <source>Cannot open %1: the desktop has no program to open it (the package xdg-utils opens files).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1: в системе нет программы для его открытия (файлы открывает пакет xdg-utils).</translation>
     </message>
     <message>
         <source>Replace them? (Update extracts only what the game changed since, never over an edited image)</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить их? («Обновить» извлекает только то, что изменилось в игре, и никогда не пишет поверх отредактированных изображений)</translation>
     </message>
     <message>
         <source>Replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить их?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить оба</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
 </context>
 </TS>
