@@ -59,5 +59,5 @@ set(CPACK_STRIP_FILES ON)
 # results pane.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "zlib1g, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libdeflate0, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libdeflate0, xdg-utils, qt6-translations-l10n")
 include(CPack)

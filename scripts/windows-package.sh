@@ -46,6 +46,17 @@ stage_windows_zip() {
         index+=("  with $name (qt-3rdparty/$file)")
       done <"$QT_LICENCES_CACHE/components.tsv"
     done
+    # Qt's own words for its standard dialogs (Open, Cancel, Yes), in each language the window speaks: Debian's
+    # (qt6-translations-l10n, of the same Qt version; a .qm file is the same on every system).
+    mkdir -p "$stage/translations"
+    local ts language
+    for ts in "$ROOT"/window/translations/eitool_*.ts; do
+      language="${ts##*/eitool_}"
+      language="${language%.ts}"
+      cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage/translations/"
+      index+=("translations/qtbase_$language.qm: Qt's translations (qt-translations.txt)")
+    done
+    "${crlf[@]}" /usr/share/doc/qt6-translations-l10n/copyright >"$stage/licences/qt-translations.txt"
     index+=("libstdc++-6.dll: the GCC C++ runtime (gcc-runtime.txt)"
             "libgcc_s_seh-1.dll: the GCC runtime (gcc-runtime.txt)"
             "libwinpthread-1.dll: the MinGW-w64 threads library (mingw-w64-runtime.txt)"
@@ -96,7 +107,7 @@ check_zip_licences() {
   while IFS= read -r file; do
     grep -qF "${file#"$stage"/}: " "$stage/licences/README.txt" ||
       { echo "the zip's licences/README.txt has no entry for ${file#"$stage"/}" >&2; missing=1; }
-  done < <(find "$stage" -type f \( -name '*.exe' -o -name '*.dll' -o -name '*.ttf' \))
+  done < <(find "$stage" -type f \( -name '*.exe' -o -name '*.dll' -o -name '*.ttf' -o -name '*.qm' \))
   while IFS= read -r file; do
     if grep -q $'[^\r]$' "$file" || grep -qx '' "$file"; then
       echo "${file#"$stage"/} has line ends other than CR LF" >&2
