@@ -146,6 +146,7 @@ windows_stage() {
   done
   echo "--> Windows round trip: $count outputs equal the Linux build's"
   [ -z "$QT_WINDOWS" ] || window_round_trip
+  [ -z "$QT_WINDOWS" ] || window_languages
   echo "--> Windows stage took $((SECONDS - started)) s"
 }
 
@@ -230,4 +231,23 @@ window_round_trip() {
        "inserted, a game's folder extracted as a tree, a mod of its painted texture alone, and PNG out and back in"\
        "equal the Linux CLI's; the viewer showed the log's records; a glyph table edited and saved equals the CLI's;"\
        "every DLL it loaded ran native from the zip"
+}
+
+# The zip's window in Russian and in Polish, chosen as its list menu chooses (the choice kept in the registry
+# for the next start): its captions in the language, and Qt's own words for its standard dialogs too.
+window_languages() {
+  local top="$ROOT/build/windows-window" key='HKCU\Software\eitool\eitool' pair language caption
+  for pair in "ru:Сохранить отчёт" "pl:Zapisz wyniki"; do
+    language="${pair%%:*}" caption="${pair#*:}"
+    wine reg add "$key" /v language /d "$language" /f >/dev/null 2>&1
+    printf 'captions\n' >"$top/captions-$language"
+    EIT_WINDOW_SCRIPT="Z:$top/captions-$language" xvfb-run -a -s "-screen 0 1280x1024x24" \
+      wine "$top/Программа/eitool/eitool.exe" >"$top/wine-$language.log" 2>&1 || { cat "$top/wine-$language.log"; return 1; }
+    tr -d '\r' <"$top/captions-$language.out" | grep -qxF "caption SaveLog: $caption" ||
+      { echo "the window chosen in $language does not say \"$caption\":" >&2; cat "$top/captions-$language.out" >&2; return 1; }
+    ! tr -d '\r' <"$top/captions-$language.out" | grep -qxF "caption Qt: Cancel" ||
+      { echo "Qt's own words are English in the window chosen in $language" >&2; return 1; }
+  done
+  wine reg delete "$key" /v language /f >/dev/null 2>&1
+  echo "--> the window on Windows in Russian and in Polish, Qt's dialogs too"
 }

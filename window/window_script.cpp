@@ -1,8 +1,10 @@
 #include "window/window_script.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QThread>
 #include <QLabel>
@@ -71,6 +73,20 @@ void EditGlyphTable(TMainForm& form, TScriptDialogs& dialogs, const std::string&
   dialog->close();
 }
 
+// "captions": the window's captions and its list menu, a line each, in the language it speaks.
+void NoteCaptions(TMainForm& form, TScriptDialogs& dialogs) {
+  for (QWidget* w : form.findChildren<QWidget*>()) {
+    QString text;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
+    if (!text.isEmpty()) dialogs.Note("caption " + w->objectName().toStdString() + ": " + text.toStdString());
+  }
+  for (QAction* action : form.findChild<QListWidget*>(QStringLiteral("LogList"))->actions())
+    dialogs.Note("caption " + action->objectName().toStdString() + ": " + action->text().toStdString());
+  // Qt's own words, as its standard dialogs' buttons take them.
+  dialogs.Note("caption Qt: " + QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString());
+}
+
 }  // namespace
 
 bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector<std::string>& lines) {
@@ -120,6 +136,8 @@ bool RunWindowScript(TMainForm& form, TScriptDialogs& dialogs, const std::vector
       dialogs.GlyphDirectory = value;
     } else if (step == "glyphs") {  // the table's "Glyph table...": A (0x41) one pixel wider, saved
       EditGlyphTable(form, dialogs, value);
+    } else if (step == "captions") {
+      NoteCaptions(form, dialogs);
     } else if (!step.empty()) {
       return false;
     }
