@@ -239,8 +239,12 @@ window_languages() {
   local top="$ROOT/build/windows-window" key='HKCU\Software\eitool\eitool' pair language caption
   for pair in "ru:Сохранить отчёт" "pl:Zapisz wyniki"; do
     language="${pair%%:*}" caption="${pair#*:}"
+    # A wine server started here has no display, and a window started while it lingers would wait on it.
+    wineserver -w
     wine reg add "$key" /v language /d "$language" /f >/dev/null 2>&1
+    wineserver -w
     printf 'captions\n' >"$top/captions-$language"
+    rm -f "$top/captions-$language.out"
     EIT_WINDOW_SCRIPT="Z:$top/captions-$language" xvfb-run -a -s "-screen 0 1280x1024x24" \
       wine "$top/Программа/eitool/eitool.exe" >"$top/wine-$language.log" 2>&1 || { cat "$top/wine-$language.log"; return 1; }
     tr -d '\r' <"$top/captions-$language.out" | grep -qxF "caption SaveLog: $caption" ||
@@ -249,5 +253,6 @@ window_languages() {
       { echo "Qt's own words are English in the window chosen in $language" >&2; return 1; }
   done
   wine reg delete "$key" /v language /f >/dev/null 2>&1
+  wineserver -w
   echo "--> the window on Windows in Russian and in Polish, Qt's dialogs too"
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 #include <memory>
@@ -17,16 +18,21 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
 
-// Kept for the life of the program: the application holds them by pointer.
-std::unique_ptr<QTranslator>& Installed(int which) {
-  static std::unique_ptr<QTranslator> translators[2];
+// Owned by the application, so that they go with it, before the resources they read from; a pointer
+// that outlived them (the program's end) would reach freed memory.
+QPointer<QTranslator>& Installed(int which) {
+  static QPointer<QTranslator> translators[2];
   return translators[which];
 }
 
 void Replace(int which, std::unique_ptr<QTranslator> translator) {
-  if (Installed(which)) QCoreApplication::removeTranslator(Installed(which).get());
-  Installed(which) = std::move(translator);
-  if (Installed(which)) QCoreApplication::installTranslator(Installed(which).get());
+  if (Installed(which)) {
+    QCoreApplication::removeTranslator(Installed(which));
+    delete Installed(which);
+  }
+  if (translator) translator->setParent(QCoreApplication::instance());
+  Installed(which) = translator.release();
+  if (Installed(which)) QCoreApplication::installTranslator(Installed(which));
 }
 
 // Qt's words for its standard dialogs: Debian's (qt6-translations-l10n), or those shipped beside the program.
