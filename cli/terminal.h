@@ -27,7 +27,7 @@ class TConsole : public TFrontEnd {
   void SetCurrentMessage(const std::string&) override {}
   void SetProgress(int) override {}
   void SetTotal(int) override {}
-  void SetExtracted(std::optional<std::int64_t>) override {}
+  void SetExtracted(std::int64_t) override {}
   void Notice(const std::string& text) override {
     ClearBar();
     std::fprintf(stderr, "%s\n", Printable(text).c_str());

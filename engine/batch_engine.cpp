@@ -93,9 +93,8 @@ TBatchEngine::TBatchEngine(TFrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 TBatchEngine::~TBatchEngine() = default;
 
 void TBatchEngine::ResetDisplay() {
+  // The count of files done stays: it is what the run did, read after it.
   frontEnd_.SetCurrentMessage("");
-  frontEnd_.SetExtracted(std::nullopt);
-  extractedCount_ = 0;
   frontEnd_.SetProgress(0);
   frontEnd_.SetTotal(0);
 }
@@ -118,6 +117,8 @@ TRunReport TBatchEngine::Run(const TRunRequest& request) {
   report_ = {};
   warningCounts_.clear();
   stop_ = 0;
+  extractedCount_ = 0;
+  frontEnd_.SetExtracted(0);
   struct Finish {
     TBatchEngine& engine;
     ~Finish() {

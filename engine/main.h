@@ -56,7 +56,7 @@ class TFrontEnd {
   virtual void SetCurrentMessage(const std::string& /*text*/) {}
   virtual void SetProgress(int /*position*/) {}  // the per-log bar, 0 to 100
   virtual void SetTotal(int /*position*/) {}     // the whole-run bar, 0 to 100
-  virtual void SetExtracted(std::optional<std::int64_t> /*files*/) {}  // files done so far; none: no run
+  virtual void SetExtracted(std::int64_t /*files*/) {}  // files done so far in this run (or the last)
   // Something the run waits for or decided on its own, worth telling at once (the window shows it as
   // the current message).
   virtual void Notice(const std::string& text) { SetCurrentMessage(text); }

@@ -129,7 +129,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   void SetCurrentMessage(const std::string& text) override;
   void SetProgress(int position) override;
   void SetTotal(int position) override;
-  void SetExtracted(std::optional<std::int64_t> files) override;
+  void SetExtracted(std::int64_t files) override;
   void AddResult(const std::string& line) override;
   void AddResultFor(const std::string& line, const std::string& path) override;
   bool HasResults() override;

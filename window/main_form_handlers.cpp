@@ -290,7 +290,13 @@ void TMainForm::RunInto(const TRunRequest& request, TRunOutcome& outcome) {
       form.OfferTargetDirectory(directory);
     }
   } restore{*this, request.TargetDir};
-  outcome = engine_.Run(request).Outcome;
+  try {
+    outcome = engine_.Run(request).Outcome;
+  } catch (const std::exception& e) {
+    // The run's end is said in the results too, which the user saves, not only in the box.
+    Results->append(tr("Failed: %1").arg(QString::fromStdString(e.what())).toHtmlEscaped());
+    throw;
+  }
   if (update_)
     for (const std::string& line : UpdateReport(*update_)) Results->append(QString::fromStdString(line).toHtmlEscaped());
 }
@@ -362,36 +368,5 @@ void TMainForm::SaveLogClick() {
     updateActions();
   });
 }
-
-// --- TFrontEnd ------------------------------------------------------------------------------
-
-void TMainForm::SetCurrentMessage(const std::string& text) {
-  CurrentMessage->setText(QString::fromStdString(text));
-  CurrentMessage->adjustSize();
-}
-void TMainForm::SetProgress(int position) { Progress->setValue(position); }
-void TMainForm::SetTotal(int position) { Total->setValue(position); }
-void TMainForm::SetExtracted(std::optional<std::int64_t> files) {
-  Extracted->setText(files ? tr("Extracted: %1").arg(Counted("", "%Ln", *files)) : QString());
-  // At least its 57 pixels; wider when the font the system offers needs it.
-  Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
-}
-void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
-void TMainForm::AddResultFor(const std::string& line, const std::string& path) {
-  AddResult(line);
-  resultPaths_[Results->document()->blockCount() - 1] = path;
-}
-bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
-void TMainForm::JobStarting() {
-  Results->setFocus();
-  inJob_ = true;
-  updateActions();
-}
-void TMainForm::JobEnded() {
-  inJob_ = false;
-  saveable_ = HasResults();
-  updateActions();
-}
-void TMainForm::ProcessMessages() { QCoreApplication::processEvents(); }
 
 }  // namespace eit

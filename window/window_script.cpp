@@ -83,8 +83,10 @@ void NoteCaptions(TMainForm& form, TScriptDialogs& dialogs) {
   }
   for (QAction* action : form.findChild<QListWidget*>(QStringLiteral("LogList"))->actions())
     dialogs.Note("caption " + action->objectName().toStdString() + ": " + action->text().toStdString());
-  // Qt's own words, as its standard dialogs' buttons take them.
-  dialogs.Note("caption Qt: " + QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString());
+  // Qt's own words, as its standard dialogs' buttons take them (Qt's translations hold them, not ours).
+  const char* const context = "QPlatformTheme";
+  const char* const cancel = "Cancel";
+  dialogs.Note("caption Qt: " + QCoreApplication::translate(context, cancel).toStdString());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ struct TQuietFrontEnd : TFrontEnd {
     progresses.push_back(p);
   }
   void SetTotal(int t) override { totals.push_back(t); }
-  void SetExtracted(std::optional<std::int64_t>) override {}
+  void SetExtracted(std::int64_t) override {}
   void AddResult(const std::string& line) override { results.push_back(line); }
   bool HasResults() override { return !results.empty(); }
   void JobStarting() override {}

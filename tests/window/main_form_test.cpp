@@ -386,7 +386,7 @@ TEST_F(MainForm, RunCreatesTheDirectoryWritesTheLogAndRestoresTheWindow) {
   EXPECT_TRUE(Part<QToolButton>(*form, "BAddLog")->isEnabled());
   EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());
   EXPECT_TRUE(Part<QPushButton>(*form, "SaveLog")->isEnabled());  // the pane has a line per file written
-  EXPECT_EQ(Part<QLabel>(*form, "Extracted")->text().toStdString(), "");
+  EXPECT_EQ(Part<QLabel>(*form, "Extracted")->text().toStdString(), "Extracted: 2");  // the run's count stays
   EXPECT_EQ(Part<QProgressBar>(*form, "Total")->value(), 0);
   EXPECT_NE(Part<QTextEdit>(*form, "Results")->toPlainText().toStdString().find("tex1.dds: wrote"), std::string::npos);
   // The next run's chooser opens where this one wrote.
@@ -407,6 +407,10 @@ TEST_F(MainForm, FailingEntryEndsTheRunWithoutLogAndLeavesTheWindowConsistent) {
   form->BProcessClick();
   EXPECT_EQ(script->errors, (std::vector<std::string>{"Cannot open file " + missing + ": " + SystemReason(ENOENT) + "."}));
   EXPECT_TRUE(script->informations.empty());
+  // Said in the results too, which are saved, above the line that names the target directory.
+  const QStringList results = Part<QTextEdit>(*form, "Results")->toPlainText().split(QLatin1Char('\n'));
+  ASSERT_GE(results.size(), 2);
+  EXPECT_EQ(results[results.size() - 2].toStdString(), "Failed: Cannot open file " + missing + ": " + SystemReason(ENOENT));
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/result.log")));
   EXPECT_FALSE(std::filesystem::exists(dir.File("out/tex2.bmp")));
   EXPECT_FALSE(Part<QPushButton>(*form, "Stop")->isEnabled());

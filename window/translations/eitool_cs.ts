@@ -523,6 +523,10 @@
         <source>Extracted: %1</source>
         <translation>Vyjmuto: %1</translation>
     </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Selhalo: %1</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

@@ -518,6 +518,10 @@
         <source>Extracted: %1</source>
         <translation>Extrahiert: %1</translation>
     </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

@@ -523,6 +523,10 @@
         <source>Extracted: %1</source>
         <translation>Wyodrębniono: %1</translation>
     </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Niepowodzenie: %1</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

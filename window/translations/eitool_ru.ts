@@ -523,6 +523,10 @@
         <source>Extracted: %1</source>
         <translation>Извлечено: %1</translation>
     </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Сбой: %1</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

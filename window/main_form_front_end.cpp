@@ -1,0 +1,43 @@
+// What the engine shows through the window while it runs: the current file, the bars, the count, the results.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "window/counted.h"
+#include "window/main_form.h"
+
+namespace eit {
+
+void TMainForm::SetCurrentMessage(const std::string& text) {
+  CurrentMessage->setText(QString::fromStdString(text));
+  CurrentMessage->adjustSize();
+}
+void TMainForm::SetProgress(int position) { Progress->setValue(position); }
+void TMainForm::SetTotal(int position) { Total->setValue(position); }
+void TMainForm::SetExtracted(std::int64_t files) {
+  Extracted->setText(tr("Extracted: %1").arg(Counted("", "%Ln", files)));
+  // At least its 57 pixels; wider when the font the system offers needs it.
+  Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
+}
+void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
+void TMainForm::AddResultFor(const std::string& line, const std::string& path) {
+  AddResult(line);
+  resultPaths_[Results->document()->blockCount() - 1] = path;
+}
+bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
+void TMainForm::JobStarting() {
+  Results->setFocus();
+  inJob_ = true;
+  updateActions();
+}
+void TMainForm::JobEnded() {
+  inJob_ = false;
+  saveable_ = HasResults();
+  updateActions();
+}
+void TMainForm::ProcessMessages() { QCoreApplication::processEvents(); }
+
+}  // namespace eit
