@@ -241,6 +241,7 @@ void TImageViewerDialog::TakeView(TEntryView view, TComposed composed) {
   if (cancelCheck_) *cancelCheck_ = true;
   cancelCheck_.reset();
   problems_.clear();
+  marked_.clear();
   drawnRecord_ = nullptr;
   Title->setText(QString::fromStdString(view_.Error.empty() ? view_.Title : view_.Error));
   FillRecords();

@@ -8,6 +8,7 @@
 #include <QFileSystemWatcher>
 #include <QImage>
 #include <atomic>
+#include <set>
 #include <vector>
 #include <functional>
 #include <memory>
@@ -123,6 +124,7 @@ class TImageViewerDialog : public QDialog {
   // Which records the insert would find wrong, checked on a worker of its own when first asked for; empty
   // until then. A new entry cancels a check under way.
   std::vector<char> problems_;
+  std::set<std::size_t> marked_;  // records shown with findings: their mark stays while the list is narrowed
   std::shared_ptr<std::atomic<bool>> cancelCheck_;
   std::unique_ptr<TViewWorker> checker_;
   void CheckRecords();

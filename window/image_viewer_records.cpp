@@ -25,7 +25,8 @@ void TImageViewerDialog::FillRecords() {
     for (std::size_t k = 0; k < view_.Records.size(); ++k) {
       const QString name = QString::fromStdString(view_.Records[k].Name);
       if (onlyProblems && (!checked || problems_[k] == 0)) continue;
-      if (part.isEmpty() || name.contains(part, Qt::CaseInsensitive)) Record->addItem(name, static_cast<int>(k));
+      if (part.isEmpty() || name.contains(part, Qt::CaseInsensitive))
+        Record->addItem(marked_.count(k) != 0 ? QStringLiteral("\u26a0 ") + name : name, static_cast<int>(k));
     }
     const int again = Record->findData(chosen);
     Record->setCurrentIndex(again >= 0 ? again : (Record->count() > 0 ? 0 : -1));
@@ -75,6 +76,11 @@ int TImageViewerDialog::CurrentRecord() const {
 void TImageViewerDialog::MarkRecord(const TViewRecord& record) {
   const QString name = QString::fromStdString(record.Name);
   const QString text = record.Edited.Findings.empty() ? name : QStringLiteral("\u26a0 ") + name;
+  const auto index = static_cast<std::size_t>(&record - view_.Records.data());
+  if (index < view_.Records.size()) {
+    if (record.Edited.Findings.empty()) marked_.erase(index);
+    else marked_.insert(index);
+  }
   if (Record->currentText() != text) Record->setItemText(Record->currentIndex(), text);
 }
 

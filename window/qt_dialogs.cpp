@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,7 +184,16 @@ void TQtDialogs::OpenPath(const std::string& path) {
 }
 
 void TQtDialogs::Information(const std::string& text, const std::string& title) {
-  QMessageBox::information(owner_, QString::fromStdString(title), QString::fromStdString(text));
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
+                  QMessageBox::Ok, owner_);
+  // A short message makes a narrow box, whose title bar would cut its title (and the program's name the
+  // desktop adds to it): the box is made as wide as the title with its bar's buttons.
+  const QString shown = box.windowTitle() + QStringLiteral(" \u2014 ") + QGuiApplication::applicationDisplayName();
+  const int wide = box.fontMetrics().horizontalAdvance(shown) + 120;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  box.exec();
 }
 
 void TQtDialogs::Error(const std::string& text) {

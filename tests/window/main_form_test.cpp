@@ -574,6 +574,15 @@ TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
   EXPECT_EQ(viewer->Count->text(), QStringLiteral("1 of 5,000 records"));
   EXPECT_TRUE(viewer->Record->currentText().contains(QStringLiteral("lvl4321") + QDir::separator() + QStringLiteral("stone.dds")));
   EXPECT_TRUE(viewer->Record->currentText().startsWith(QChar(0x26A0))) << viewer->Record->currentText().toStdString();
+  // The mark stays as the list is narrowed further, and when it is widened again.
+  QTest::keyClicks(viewer->Filter, QStringLiteral("stone"));
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  EXPECT_TRUE(viewer->Record->currentText().startsWith(QChar(0x26A0))) << viewer->Record->currentText().toStdString();
+  viewer->Filter->clear();
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
+  EXPECT_TRUE(viewer->Record->itemText(4321).startsWith(QChar(0x26A0))) << viewer->Record->itemText(4321).toStdString();
+  QTest::keyClicks(viewer->Filter, QStringLiteral("LVL4321") + QDir::separator());
+  ASSERT_TRUE(WaitForViewer(viewer.get()));
   // Fixed and saved: the mark goes (the file's change is seen, or the window's return to the front).
   upsideDown.CopyRect({0, 0, flipped.Width(), flipped.Height()}, flipped, {0, 0, flipped.Width(), flipped.Height()});
   upsideDown.FillRect({1, 1, 2, 2}, TRgb(250, 1, 2));
@@ -1329,6 +1338,24 @@ TEST(DirectoryChooser, OpensAtTheRememberedFolderWithItsNameReadyToType) {
   EXPECT_TRUE(parentOpen);
   EXPECT_EQ(focusedName, QDir::toNativeSeparators(remembered));
   QSettings().remove(QStringLiteral("lastTargetDirectory"));
+}
+
+// The completion box is as wide as its title and the program's name beside it: its title bar cuts neither.
+TEST(InformationBox, AsWideAsItsTitleWithTheProgramsName) {
+  QWidget owner;
+  TQtDialogs dialogs(&owner);
+  int width = 0, needs = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr) return;
+    width = box->width();
+    needs = box->fontMetrics().horizontalAdvance(QStringLiteral("Process status: \u2014 ") +
+                                                 QGuiApplication::applicationDisplayName());
+    box->close();
+  });
+  dialogs.Information("Operation complete!", "Process status:");
+  EXPECT_GT(needs, 0);
+  EXPECT_GE(width, needs + 60);  // room for the bar's buttons too
 }
 
 TEST(ErrorBox, FullStopOnlyAfterCharactersAboveIt) {
