@@ -76,10 +76,13 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround gr
     QStringList words;
     for (const std::string& tag : view.Tags) words << QString::fromStdString(tag);
     const QString band = words.join(QStringLiteral(", "));
-    const int height = std::min(image.height(), 12);
+    // Wrapped over as many lines as a narrow picture needs: a finding's name is never cut.
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+    const QRect needed = painter.boundingRect(QRect(2, 0, std::max(1, image.width() - 4), image.height()), flags, band);
+    const int height = std::min(image.height(), std::max(12, needed.height()));
     painter.fillRect(QRect(0, 0, image.width(), height), QColor(230, 0, 0));
     painter.setPen(Qt::white);
-    painter.drawText(QRect(2, 0, image.width() - 4, height), Qt::AlignLeft | Qt::AlignVCenter, band);
+    painter.drawText(QRect(2, 0, image.width() - 4, height), flags, band);
   }
   return image;
 }

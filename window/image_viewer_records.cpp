@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <algorithm>
 #include <memory>
 
 #include "window/counted.h"
@@ -32,12 +33,18 @@ void TImageViewerDialog::FillRecords() {
     Record->setCurrentIndex(again >= 0 ? again : (Record->count() > 0 ? 0 : -1));
   }
   const auto n = static_cast<std::int64_t>(view_.Records.size());
+  // As wide as its widest text for this list, so that the row does not move as the count changes.
+  const auto counted = [n](const char* text) { return Counted("eit::TImageViewerDialog", text, n); };
+  Count->setMinimumWidth(std::max(
+      Count->fontMetrics().horizontalAdvance(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)..."))),
+      Count->fontMetrics().horizontalAdvance(
+          counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)")).arg(Counted("", "%Ln", n)))));
   if (onlyProblems && !checked)
-    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)..."), n));
+    Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)...")));
   else if (part.isEmpty() && !onlyProblems)
-    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%Ln record(s)"), n));
+    Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%Ln record(s)")));
   else
-    Count->setText(Counted("eit::TImageViewerDialog", QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)"), n)
+    Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)"))
                        .arg(Counted("", "%Ln", Record->count())));
   if (CurrentRecord() != chosen) RecordChosen();
 }

@@ -568,10 +568,14 @@ TEST_F(MainForm, ViewerRecordsAtAGamesScale) {
   ASSERT_TRUE(WaitForViewer(viewer.get()));
   EXPECT_EQ(viewer->Record->count(), 5000);
   EXPECT_EQ(viewer->Count->text(), QStringLiteral("5,000 records"));
+  // The count keeps one width whatever it says, so that the row beside it stays put.
+  const int countWidth = viewer->Count->minimumWidth();
+  EXPECT_GE(countWidth, viewer->Count->fontMetrics().horizontalAdvance(QStringLiteral("5,000 of 5,000 records")));
   QTest::keyClicks(viewer->Filter, QStringLiteral("LVL4321") + QDir::separator());
   ASSERT_TRUE(WaitForViewer(viewer.get()));
   ASSERT_EQ(viewer->Record->count(), 1);
   EXPECT_EQ(viewer->Count->text(), QStringLiteral("1 of 5,000 records"));
+  EXPECT_EQ(viewer->Count->minimumWidth(), countWidth);
   EXPECT_TRUE(viewer->Record->currentText().contains(QStringLiteral("lvl4321") + QDir::separator() + QStringLiteral("stone.dds")));
   EXPECT_TRUE(viewer->Record->currentText().startsWith(QChar(0x26A0))) << viewer->Record->currentText().toStdString();
   // The mark stays as the list is narrowed further, and when it is widened again.
