@@ -24,13 +24,13 @@ class TConsole : public TFrontEnd {
   TConsole() : bar_(StderrTakesEscapes()) {}
   ~TConsole() override { ClearBar(); }
 
-  void SetCurrentMessage(const std::string&) override {}
+  void ShowProcessing(const std::string&) override {}
   void SetProgress(int) override {}
   void SetTotal(int) override {}
   void SetExtracted(std::int64_t) override {}
-  void Notice(const std::string& text) override {
+  void ShowWaiting(const std::string& folder) override {
     ClearBar();
-    std::fprintf(stderr, "%s\n", Printable(text).c_str());
+    std::fprintf(stderr, "Waiting for another run into %s to finish...\n", Printable(folder).c_str());
   }
   void AddResult(const std::string& line) override {
     ClearBar();

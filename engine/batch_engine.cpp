@@ -94,7 +94,7 @@ TBatchEngine::~TBatchEngine() = default;
 
 void TBatchEngine::ResetDisplay() {
   // The count of files done stays: it is what the run did, read after it.
-  frontEnd_.SetCurrentMessage("");
+  frontEnd_.ShowProcessing("");
   frontEnd_.SetProgress(0);
   frontEnd_.SetTotal(0);
 }

@@ -65,19 +65,19 @@ class TEntryRun : public TJobReporter {
     return std::exchange(reports_, {});
   }
   // Where a replay stands, for the run's thread to show.
-  void Progress(std::size_t line, std::size_t lines, const std::string& caption) {
+  void Progress(std::size_t line, std::size_t lines, const std::string& file) {
     std::lock_guard<std::mutex> guard(lock_);
     line_ = line;
     lines_ = lines;
-    caption_ = caption;
+    file_ = file;
   }
   struct TProgress {
     std::size_t Line = 0, Lines = 0;
-    std::string Caption;
+    std::string File;  // the record's file under way
   };
   TProgress ProgressNow() {
     std::lock_guard<std::mutex> guard(lock_);
-    return {line_, lines_, caption_};
+    return {line_, lines_, file_};
   }
 
   const std::size_t Index;
@@ -104,7 +104,7 @@ class TEntryRun : public TJobReporter {
   std::mutex lock_;
   std::vector<TEntryReport> reports_;
   std::size_t line_ = 0, lines_ = 0;
-  std::string caption_;
+  std::string file_;
 };
 
 // Runs the entry's job to its end, keeping a failure in the entry rather than raising it; later entries

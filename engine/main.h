@@ -53,13 +53,14 @@ class TFrontEnd {
  public:
   virtual ~TFrontEnd() = default;
   // What a front end does not need does nothing: a plain TFrontEnd shows nothing at all.
-  virtual void SetCurrentMessage(const std::string& /*text*/) {}
+  // The file a run is at (its name), or "" when it is at none.
+  virtual void ShowProcessing(const std::string& /*file*/) {}
   virtual void SetProgress(int /*position*/) {}  // the per-log bar, 0 to 100
   virtual void SetTotal(int /*position*/) {}     // the whole-run bar, 0 to 100
   virtual void SetExtracted(std::int64_t /*files*/) {}  // files done so far in this run (or the last)
-  // Something the run waits for or decided on its own, worth telling at once (the window shows it as
-  // the current message).
-  virtual void Notice(const std::string& text) { SetCurrentMessage(text); }
+  // The run waits for another run into its target folder to end, worth telling at once (ShowProcessing("")
+  // says the wait is over).
+  virtual void ShowWaiting(const std::string& /*folder*/) {}
   virtual void AddResult(const std::string& /*line*/) {}
   // A results line about a file written: the window lets a double click open it.
   virtual void AddResultFor(const std::string& line, const std::string& /*path*/) { AddResult(line); }

@@ -120,7 +120,7 @@ void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logP
   for (const TReplayStep& step : steps) {
     if (!step.Record.SourcePath.empty()) run.CurrentSource = step.Record.SourcePath;
     const std::string& shown = run.CurrentSource.empty() ? logPath : run.CurrentSource;
-    run.Progress(step.Line, n, "Processing " + ExtractFileName(shown) + "...");
+    run.Progress(step.Line, n, ExtractFileName(shown));
     if (step.IsRecord) ReplayOrFail(inputs, run, logPath, step);
     if (run.Cancelled) return;
     if (inputs.Stop != 0) {

@@ -11,7 +11,7 @@ void TBatchEngine::ShowEntry(TEntryRun& run, bool streaming, std::exception_ptr&
   BeginTurn(run, count);
   const TEntryRun::TProgress progress = run.ProgressNow();
   if (progress.Lines > 0) {
-    frontEnd_.SetCurrentMessage(progress.Caption);
+    frontEnd_.ShowProcessing(progress.File);
     // A log of one line would divide by zero: its bar stays at 0.
     const std::size_t last = progress.Lines - 1;
     frontEnd_.SetProgress(last > 0 ? static_cast<int>(std::min(progress.Line, last) * 100 / last) : 0);

@@ -256,13 +256,13 @@ std::unique_ptr<TFileLock> TakeFolderLock(const std::string& targetDir, TFrontEn
   const std::string lockPath = JoinPath(targetDir, "result.log.lock");
   std::unique_ptr<TFileLock> lock = TFileLock::TryTake(lockPath);
   if (lock) return lock;
-  frontEnd.Notice("Waiting for another run into " + targetDir + " to finish...");
+  frontEnd.ShowWaiting(targetDir);
   while (!(lock = TFileLock::TryTake(lockPath))) {
     frontEnd.ProcessMessages();
     if (stopped && stopped()) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  frontEnd.SetCurrentMessage("");
+  frontEnd.ShowProcessing("");
   return lock;
 }
 

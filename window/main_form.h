@@ -126,7 +126,8 @@ class TMainForm : public QWidget, private TFrontEnd {
   std::vector<std::string> FontTables() const;
 
   // TFrontEnd
-  void SetCurrentMessage(const std::string& text) override;
+  void ShowProcessing(const std::string& file) override;
+  void ShowWaiting(const std::string& folder) override;
   void SetProgress(int position) override;
   void SetTotal(int position) override;
   void SetExtracted(std::int64_t files) override;

@@ -11,8 +11,12 @@
 
 namespace eit {
 
-void TMainForm::SetCurrentMessage(const std::string& text) {
-  CurrentMessage->setText(QString::fromStdString(text));
+void TMainForm::ShowProcessing(const std::string& file) {
+  CurrentMessage->setText(file.empty() ? QString() : tr("Processing %1...").arg(QString::fromStdString(file)));
+  CurrentMessage->adjustSize();
+}
+void TMainForm::ShowWaiting(const std::string& folder) {
+  CurrentMessage->setText(tr("Waiting for another run into %1 to finish...").arg(QString::fromStdString(folder)));
   CurrentMessage->adjustSize();
 }
 void TMainForm::SetProgress(int position) { Progress->setValue(position); }

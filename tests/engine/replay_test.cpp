@@ -23,7 +23,7 @@ struct TQuietFrontEnd : TFrontEnd {
   std::vector<int> totals;
   int progress = 0;
   std::function<void()> onMessages;
-  void SetCurrentMessage(const std::string&) override {}
+  void ShowProcessing(const std::string&) override {}
   std::vector<int> progresses;
   void SetProgress(int p) override {
     progress = p;

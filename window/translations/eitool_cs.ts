@@ -527,6 +527,14 @@
         <source>Failed: %1</source>
         <translation>Selhalo: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Zpracování %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Čekání na dokončení jiného běhu do %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

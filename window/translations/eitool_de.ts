@@ -522,6 +522,14 @@
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Verarbeite %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Warte auf das Ende eines anderen Laufs in %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

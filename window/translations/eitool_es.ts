@@ -522,6 +522,14 @@
         <source>Failed: %1</source>
         <translation>Error: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Procesando %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Esperando a que termine otro proceso en %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

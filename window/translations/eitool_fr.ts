@@ -522,6 +522,14 @@
         <source>Failed: %1</source>
         <translation>Échec : %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Traitement de %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Attente de la fin d’un autre traitement dans %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

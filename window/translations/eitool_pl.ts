@@ -527,6 +527,14 @@
         <source>Failed: %1</source>
         <translation>Niepowodzenie: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Przetwarzanie %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Oczekiwanie na zakończenie innego przebiegu w %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

@@ -522,6 +522,14 @@
         <source>Failed: %1</source>
         <translation>Falha: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Processando %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Aguardando o término de outro processamento em %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

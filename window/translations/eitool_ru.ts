@@ -527,6 +527,14 @@
         <source>Failed: %1</source>
         <translation>Сбой: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Обработка %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Ожидание завершения другой обработки в %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>

@@ -527,6 +527,14 @@
         <source>Failed: %1</source>
         <translation>Збій: %1</translation>
     </message>
+    <message>
+        <source>Processing %1...</source>
+        <translation>Обробка %1...</translation>
+    </message>
+    <message>
+        <source>Waiting for another run into %1 to finish...</source>
+        <translation>Очікування завершення іншої обробки в %1...</translation>
+    </message>
 </context>
 <context>
     <name>eit::TPreviewDialog</name>
