@@ -8,9 +8,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTableWidget>
 #include <map>
 #include <set>
 
@@ -75,12 +77,18 @@ std::vector<TShown> Captions(const std::string& samples) {
   for (QWidget* top : std::initializer_list<QWidget*>{&form, &preview, &draw, &glyphs, &viewer, &about}) {
     top->show();
     if (top->layout() != nullptr) top->layout()->activate();  // as the first paint lays it out
-    for (QWidget* w : top->findChildren<QWidget*>())
-      if (w->isVisible())
-            if (auto s = ShownBy(w)) shown.push_back(*s);
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+      if (!w->isVisible()) continue;
+      if (auto s = ShownBy(w)) shown.push_back(*s);
+      if (!w->toolTip().isEmpty()) shown.push_back({"tip of " + w->objectName().toStdString(), w->toolTip()});
+      if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->placeholderText().isEmpty())
+        shown.push_back({"hint of " + w->objectName().toStdString(), edit->placeholderText()});
+    }
     shown.push_back({"window title", top->windowTitle()});
     top->hide();
   }
+  for (int column = 0; column < glyphs.Records->columnCount(); ++column)
+    shown.push_back({"glyph table column", glyphs.Records->horizontalHeaderItem(column)->text()});
   for (QAction* action : form.findChild<QListWidget*>(QStringLiteral("LogList"))->actions())
     shown.push_back({"menu " + action->objectName().toStdString(), action->text()});
   return shown;
