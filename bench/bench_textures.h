@@ -19,8 +19,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Jobs report to nobody while they are timed.
 struct NullReporter : TJobReporter {
-  void FileWritten(const std::string&, const std::string&, std::int64_t, const std::string&) override {}
-  void FileSkipped(const std::string&, const std::string&) override {}
+  void FileWritten(const std::string&, const std::string&, std::int64_t, const TWrittenFile&) override {}
+  void FileSkipped(const std::string&, const std::string&, bool) override {}
 };
 
 // A raw 32-bit texture image of side x side pixels, header inverted as stored: gradients with noise

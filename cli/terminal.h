@@ -32,9 +32,13 @@ class TConsole : public TFrontEnd {
     ClearBar();
     std::fprintf(stderr, "Waiting for another run into %s to finish...\n", Printable(folder).c_str());
   }
-  void AddResult(const std::string& line) override {
+  void AddResult(const TResultLine& line) override {
     ClearBar();
-    std::printf("%s\n", Printable(line).c_str());
+    if (IsWarningLine(line)) {
+      std::fprintf(stderr, "%s\n", Printable(EnglishLine(line)).c_str());  // "<file>: warning: ..."
+      return;
+    }
+    std::printf("%s\n", Printable(EnglishLine(line)).c_str());
     std::fflush(stdout);
     results_ = true;
   }
@@ -53,10 +57,6 @@ class TConsole : public TFrontEnd {
                  Printable(ExtractFileName(entry)).c_str());
     std::fflush(stderr);
     barShown_ = true;
-  }
-  void AddWarning(const std::string& line) override {
-    ClearBar();
-    std::fprintf(stderr, "%s\n", Printable(line).c_str());  // "<file>: warning: ..."
   }
   void EntryFailed(const std::string&, const TFailure& failure) override {
     ClearBar();

@@ -168,7 +168,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
     throw Exception(targetLog.Problem, targetLog.Path);
   // Never kept as an output: what a run killed outright left here goes first, and the run says so.
   for (const std::string& left : RemoveLeftTemporaries(target, entries, plans_))
-    ShowResult("removed " + left + ", left by a run that was killed before it could clean up");
+    ShowResult({TResultLine::TKind::LeftRemoved, "", left});
   replayStopped_ = false;
   frontEnd_.SetTotal(0);
   const int workers = WorkersFor(request_->Workers, entries.size());
@@ -179,8 +179,11 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   ResetDisplay();
   ShowCounts();
   // An insert extracts nothing: it says what it wrote.
-  if (report_.TotalBytes != 0)
-    ShowResult("Total " + std::to_string(report_.TotalBytes) + (exports ? " bytes extracted." : " bytes written."));
+  if (report_.TotalBytes != 0) {
+    TResultLine total{TResultLine::TKind::Total, "", "", "", report_.TotalBytes};
+    total.Extracted = exports;
+    ShowResult(std::move(total));
+  }
   if (!report_.ResultLog.empty() && exports)
     PublishResultLog(target, report_.ResultLog, request_->ReplaceForeignLog);
   return outcome;
@@ -191,12 +194,14 @@ std::string TBatchEngine::SourceName(const std::string& source) const {
   return shownFolder_.empty() ? ExtractFileName(source) : JoinPath(shownFolder_, ExtractFileName(source));
 }
 
-void TBatchEngine::ShowResult(const std::string& line, const std::string& path) {
-  report_.Results.push_back(line);
-  if (path.empty())
-    frontEnd_.AddResult(line);
-  else
-    frontEnd_.AddResultFor(line, path);
+void TBatchEngine::ShowResult(TResultLine line) {
+  const bool named = line.Kind == TResultLine::TKind::Written || line.Kind == TResultLine::TKind::Skipped ||
+                     line.Kind == TResultLine::TKind::Warning || line.Kind == TResultLine::TKind::UneditedAgain;
+  if (named) line.Source = SourceName(line.Source);
+  const std::string words = EnglishLine(line);
+  report_.Results.push_back(words);
+  if (IsWarningLine(line)) report_.Warnings.push_back(words);
+  frontEnd_.AddResult(line);
 }
 
 void TBatchEngine::RecordFailed(const std::string& entry, const TFailure& failure) {

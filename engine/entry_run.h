@@ -28,11 +28,10 @@ struct TRunInputs {
 
 // What an entry made, in the order made: the run's thread publishes and shows it.
 struct TEntryReport {
-  enum { Written, Skipped, Warned, Published, Failed, Unedited } Kind;
-  std::string Source, Output, What;
-  std::int64_t Bytes;
-  TFinishedOutput Files;  // Published: what takes its name at this point of the entry
-  std::string WarningKind = {};
+  enum { Shown, Published, Failed, Unedited } Kind;
+  TResultLine Line = {};   // Shown: written, skipped or a warning, its Source the record's source path
+  std::string Family = {};  // a warning's family
+  TFinishedOutput Files = {};  // Published: what takes its name at this point of the entry
   std::string Folder = {};  // the source's folder in a game's tree, which names it
   TFailure Failure = {};    // Failed: the record's failure
 };
@@ -42,22 +41,27 @@ class TEntryRun : public TJobReporter {
   TEntryRun(std::size_t index, const TJobEntry& entry) : Index(index), Entry(entry) {}
 
   void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                   const std::string& what) override {
-    Add({TEntryReport::Written, source, output, what, bytes, {}, {}, Folder});
+                   const TWrittenFile& file) override {
+    Add({TEntryReport::Shown, {TResultLine::TKind::Written, source, output, "", bytes, file}, "", {}, Folder});
   }
-  void FileSkipped(const std::string& source, const std::string& reason) override {
-    Add({TEntryReport::Skipped, source, "", reason, 0, {}, {}, Folder});
+  void FileSkipped(const std::string& source, const std::string& image, bool sheet) override {
+    TResultLine line{TResultLine::TKind::Skipped, source, image};
+    line.Sheet = sheet;
+    Add({TEntryReport::Shown, line, "", {}, Folder});
   }
-  void Warning(const std::string& source, const std::string& text, const std::string& kind = "") override {
-    Add({TEntryReport::Warned, source, "", text, 0, {}, kind, Folder});
+  using TJobReporter::Warning;
+  void Warning(const std::string& source, const TWarning& warning) override {
+    TResultLine line{TResultLine::TKind::Warning, source, warning.Image, warning.Text};
+    line.Edit = warning.Edit;
+    Add({TEntryReport::Shown, line, warning.Family, {}, Folder});
   }
-  void Unedited(const std::string& source) override { Add({TEntryReport::Unedited, source, "", "", 0, {}, {}, Folder}); }
+  void Unedited(const std::string& source) override {
+    Add({TEntryReport::Unedited, {TResultLine::TKind::Unedited, source}, "", {}, Folder});
+  }
   // A record of a log failed and the log goes on (keep-going runs).
-  void RecordFailed(const TFailure& failure) {
-    Add({TEntryReport::Failed, "", "", failure.Text, 0, {}, {}, Folder, failure});
-  }
+  void RecordFailed(const TFailure& failure) { Add({TEntryReport::Failed, {}, "", {}, Folder, failure}); }
   void Publish(TFinishedOutput output) override {
-    Add({TEntryReport::Published, "", "", "", 0, std::move(output), {}, Folder});
+    Add({TEntryReport::Published, {}, "", std::move(output), Folder});
   }
   // The reports made since the last call, in the order made (the run's thread takes them).
   std::vector<TEntryReport> TakeReports() {

@@ -8,7 +8,7 @@ namespace eit {
 void ExportTexture(TJobContext& context, const std::string& sourcePath) {
   detail::TTextureLoad load(sourcePath, context.Engine);
   const std::string outputPath = context.ExportPath(detail::ExportName(sourcePath, load.Header, context.Images));
-  detail::WriteExport(context, sourcePath, outputPath, load.Pixels(), "");
+  detail::WriteExport(context, sourcePath, outputPath, load.Pixels(), TWrittenFile::TWhat::Image);
 }
 
 void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
@@ -18,7 +18,7 @@ void ExportFontSheet(TJobContext& context, const std::string& tablePath) {
   detail::TTextureLoad load(FontTexturePath(tablePath), context.Engine);
   const std::string outputPath = context.ExportPath(detail::ExportName(tablePath, load.Header, context.Images));
   const TBitmap sheet = MakeGlyphSheet(table, load.Pixels(), tablePath);
-  detail::WriteExport(context, tablePath, outputPath, sheet, "glyph sheet, ");
+  detail::WriteExport(context, tablePath, outputPath, sheet, TWrittenFile::TWhat::GlyphSheet);
 }
 
 }  // namespace eit

@@ -160,7 +160,7 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
 
 void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   if (!FileExists(record.ImagePath)) {
-    context.Reporter->FileSkipped(record.SourcePath, "the edited glyph sheet " + record.ImagePath + " does not exist");
+    context.Reporter->FileSkipped(record.SourcePath, record.ImagePath, true);
     return;
   }
   // Code lines given are checked, whatever the sheet.
@@ -191,7 +191,6 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   // The game's spelling: BIG.DDS copied over a game must replace BIG.DDS.
   const std::string outputTexture = ChangeFileExt(outputTable, ExtractFileExt(texturePath));
   if (renamed) checkOutputs(outputTable);
-  const std::string note = renamed ? detail::RenamedNote(record.OutputPath, tablePath) : "";
   // A mod gets the table only when it differs from the game's, or would otherwise keep an older one.
   const bool tableToo = !context.ChangedOnly || FileExists(outputTable) || tableChanged;
   // Both files are complete, and both names free to take, before either takes its name.
@@ -201,13 +200,17 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
   if (tableFile) font.Table.SaveToStream(tableFile->Stream());
   const std::int64_t textureBytes = textureFile->Finish(), tableBytes = tableFile ? tableFile->Finish() : 0;
   context.Reporter->Publish({std::move(textureFile), std::move(tableFile)});
-  const std::string glyphs =
-      font.InPlace ? "glyphs in place, " + std::to_string(font.InPlace->Changed.size()) + " retouched"
-                   : std::to_string(font.NewCodes) + (font.NewCodes == 1 ? " new glyph" : " new glyphs");
-  context.Reporter->FileWritten(texturePath, outputTexture, textureBytes,
-                                detail::FormText(font.Texture.Form) + " font texture, " +
-                                    detail::Describe(font.Pixels) + ", " + glyphs + note);
-  if (tableToo) context.Reporter->FileWritten(tablePath, outputTable, tableBytes, "font table" + note);
+  TWrittenFile written = detail::Described(TWrittenFile::TWhat::FontTexture, font.Pixels, font.Texture.Form);
+  if (font.InPlace)
+    written.Retouched = static_cast<std::int64_t>(font.InPlace->Changed.size());
+  else
+    written.NewGlyphs = font.NewCodes;
+  TWrittenFile table;
+  table.What = TWrittenFile::TWhat::FontTable;
+  if (renamed) detail::NoteRenamed(written, record.OutputPath, tablePath);
+  if (renamed) detail::NoteRenamed(table, record.OutputPath, tablePath);
+  context.Reporter->FileWritten(texturePath, outputTexture, textureBytes, written);
+  if (tableToo) context.Reporter->FileWritten(tablePath, outputTable, tableBytes, table);
   if (font.InPlace) return;
   detail::SheetFindingWarnings(context, record, font.Table, font.Pixels);
 }

@@ -14,10 +14,6 @@ namespace eit {
 
 namespace {
 
-std::string SizeText(std::int64_t width, std::int64_t height) {
-  return std::to_string(width) + " x " + std::to_string(height);
-}
-
 // The texture's picture and its image as loaded (header as stored, which the edit checks read).
 struct TTextureRead {
   TTextureForm Form = TTextureForm::Raw;
@@ -39,10 +35,23 @@ void TakePixels(TTextureRead& read) {
   ImageToBitmapInPlace(read.Image, read.Pixels);
 }
 
-std::string TextureCaption(const std::string& path, const TTextureRead& read) {
-  return ExtractFileName(path) + ": " + SizeText(read.Header.Width, read.Header.Height) + ", " +
-         std::to_string(read.Header.BitCount) + "-bit, " + (read.Form == TTextureForm::Packed ? "packed" : "raw") +
-         " texture";
+TTextureFacts TextureFacts(const std::string& path, const TTextureRead& read) {
+  return {ExtractFileName(path), read.Header.Width, read.Header.Height, static_cast<int>(read.Header.BitCount),
+          read.Form == TTextureForm::Packed};
+}
+
+TViewCaption TextureCaption(const std::string& path, const TTextureRead& read) {
+  TViewCaption caption;
+  caption.Kind = TViewCaption::TKind::Texture;
+  caption.Texture = TextureFacts(path, read);
+  return caption;
+}
+
+TViewCaption Unreadable(const std::exception& error) {
+  TViewCaption caption;
+  caption.Kind = TViewCaption::TKind::Unreadable;
+  caption.Error = error.what();
+  return caption;
 }
 
 TViewPicture TexturePicture(const std::string& path, TPackEngine engine) {
@@ -68,27 +77,32 @@ TViewPicture SheetPicture(const std::string& tablePath, TPackEngine engine) {
   view.Picture = MakeGlyphSheet(table, texture.Pixels, tablePath);
   const std::int32_t cell = view.Picture.Height() / kFontRecords;
   for (std::int32_t k = 0; k < kFontRecords; ++k) view.Cells.push_back({{0, k * cell, kSheetWidth, (k + 1) * cell}, 0x20 + k});
-  view.Caption = ExtractFileName(tablePath) + ": glyph sheet of " + std::to_string(kFontRecords) + " cells, " +
-                 SizeText(view.Picture.Width(), view.Picture.Height()) + ", over " +
-                 TextureCaption(FontTexturePath(tablePath), texture);
+  view.Caption.Kind = TViewCaption::TKind::GlyphSheet;
+  view.Caption.File = ExtractFileName(tablePath);
+  view.Caption.Cells = kFontRecords;
+  view.Caption.Width = view.Picture.Width();
+  view.Caption.Height = view.Picture.Height();
+  view.Caption.Texture = TextureFacts(FontTexturePath(tablePath), texture);
   return view;
 }
 
 // A record's edited image, read as the insert reads it; a missing or unreadable one is a finding.
 void ReadEdit(const std::string& path, TViewPicture& edited) {
   edited.Path = path;
+  edited.Caption.File = ExtractFileName(path);
   if (!FileExists(path)) {
-    edited.Caption = ExtractFileName(path) + ": does not exist";
-    edited.Findings.push_back("missing: the insert passes this record over");
+    edited.Caption.Kind = TViewCaption::TKind::Missing;
+    edited.Findings.push_back({TViewFinding::TKind::Missing});
     return;
   }
   try {
     edited.Picture = detail::LoadEditedImage(path);
-    edited.Caption = ExtractFileName(path) + ": " + SizeText(edited.Picture.Width(), edited.Picture.Height()) +
-                     ", edited image";
+    edited.Caption.Kind = TViewCaption::TKind::EditedImage;
+    edited.Caption.Width = edited.Picture.Width();
+    edited.Caption.Height = edited.Picture.Height();
   } catch (const std::exception& e) {
-    edited.Caption = e.what();
-    edited.Findings.push_back("unreadable: the insert fails here");
+    edited.Caption = Unreadable(e);
+    edited.Findings.push_back({TViewFinding::TKind::Unreadable});
   }
 }
 
@@ -100,20 +114,21 @@ void ViewTextureRecord(const TImportRecord& record, TPackEngine engine, TViewRec
     ReadTexture(record.SourcePath, engine, texture);
     view.Source.Caption = TextureCaption(record.SourcePath, texture);
   } catch (const std::exception& e) {
-    view.Source.Caption = e.what();
+    view.Source.Caption = Unreadable(e);
   }
   ReadEdit(record.ImagePath, view.Edited);
   if (texture.Image.Size() != 0 && view.Edited.Picture.Width() != 0) {
     TBitmap& edit = view.Edited.Picture;
     if (static_cast<std::uint32_t>(edit.Width()) != texture.Header.Width ||
         static_cast<std::uint32_t>(edit.Height()) != texture.Header.Height) {
-      view.Edited.Findings.push_back("size differs: " + SizeText(edit.Width(), edit.Height()) + ", the texture is " +
-                                     SizeText(texture.Header.Width, texture.Header.Height));
+      view.Edited.Findings.push_back({TViewFinding::TKind::SizeDiffers, TEditFinding::Unedited, edit.Width(),
+                                      edit.Height(), texture.Header.Width, texture.Header.Height});
     } else {
       TBitmap fitted(edit.PixelFormat(), edit.Width(), edit.Height());
       fitted.CopyRect({0, 0, edit.Width(), edit.Height()}, edit, {0, 0, edit.Width(), edit.Height()});
       fitted.ConvertTo(texture.Header.Format());
-      for (const std::string& warning : EditWarnings(fitted, texture.Image)) view.Edited.Findings.push_back(warning);
+      for (const TEditFinding finding : EditWarnings(fitted, texture.Image))
+        view.Edited.Findings.push_back({TViewFinding::TKind::Edit, finding});
     }
   }
   if (texture.Image.Size() != 0) {
@@ -127,24 +142,11 @@ void ViewFontRecord(const TImportRecord& record, TPackEngine engine, TViewRecord
     view.Source = SheetPicture(record.SourcePath, engine);
   } catch (const std::exception& e) {
     view.Source.Path = record.SourcePath;
-    view.Source.Caption = e.what();
+    view.Source.Caption = Unreadable(e);
   }
   ReadEdit(record.ImagePath, view.Edited);
   if (view.Edited.Picture.Width() != 0 && record.RangeGiven)
-    view.Edited.Caption += " (new glyphs from " + CodeText(std::max(record.NewCode, record.FirstCode)) + ")";
-}
-
-// Each finding's short name, to be written on the picture.
-void TagFindings(TViewPicture& picture) {
-  static const std::pair<const char*, const char*> kTags[] = {
-      {"upside down", "upside down"}, {"lost the texture's alpha", "alpha lost"}, {"equals the texture", "unedited"},
-      {"size differs", "size differs"}, {"missing", "missing"}, {"unreadable", "unreadable"}};
-  for (const std::string& finding : picture.Findings) {
-    std::string tag = "see below";
-    for (const auto& [text, name] : kTags)
-      if (finding.find(text) != std::string::npos) tag = name;
-    picture.Tags.push_back(tag);
-  }
+    view.Edited.Caption.NewGlyphsFrom = std::max(record.NewCode, record.FirstCode);
 }
 
 void ViewLog(const std::string& logPath, TEntryView& view) {
@@ -176,13 +178,12 @@ void LoadViewRecord(TViewRecord& record, TPackEngine engine) {
     else
       ViewFontRecord(record.Record, engine, record);
   } catch (const std::exception& e) {  // out of memory, say
-    record.Edited.Caption = e.what();
+    record.Edited.Caption = Unreadable(e);
   }
-  TagFindings(record.Edited);
   record.Loaded = true;
 }
 
-std::vector<std::string> RecordProblems(const TViewRecord& record, TPackEngine engine) {
+std::vector<TViewFinding> RecordProblems(const TViewRecord& record, TPackEngine engine) {
   if (record.Plain) return {};
   const TImportRecord& r = record.Record;
   if (r.Digest && StillAsStamped(r.ImagePath, *r.Digest)) return {};
@@ -190,9 +191,9 @@ std::vector<std::string> RecordProblems(const TViewRecord& record, TPackEngine e
   read.Format = record.Format;
   read.Record = r;
   LoadViewRecord(read, engine);
-  std::vector<std::string> problems;
-  for (const std::string& finding : read.Edited.Findings)
-    if (finding.find("equals the texture") == std::string::npos) problems.push_back(finding);
+  std::vector<TViewFinding> problems;
+  for (const TViewFinding& finding : read.Edited.Findings)
+    if (finding.Kind != TViewFinding::TKind::Edit || finding.Edit != TEditFinding::Unedited) problems.push_back(finding);
   return problems;
 }
 

@@ -3,6 +3,7 @@
 // beside the edited image, with what the insert's checks would say about the edit.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,16 +18,46 @@ struct TViewCell {
   std::int32_t Code = 0;
 };
 
+// A texture as a caption describes it.
+struct TTextureFacts {
+  std::string File;  // its file name
+  std::int64_t Width = 0, Height = 0;
+  int Bits = 0;
+  bool Packed = false;
+};
+
+// What a picture is, or why there is none; the window words it.
+struct TViewCaption {
+  enum class TKind : std::uint8_t { None, Texture, GlyphSheet, EditedImage, Missing, Unreadable } Kind = TKind::None;
+  std::string File;                    // the picture's file name (a glyph sheet's: its table's)
+  std::int64_t Width = 0, Height = 0;  // a glyph sheet's or an edited image's
+  TTextureFacts Texture;               // the texture, or the one a glyph sheet is over
+  std::int32_t Cells = 0;              // a glyph sheet's
+  std::optional<std::int32_t> NewGlyphsFrom;  // an edited glyph sheet that lays new glyphs
+  std::string Error;                   // Unreadable: what is wrong, naming the file
+};
+
+// What the insert would say of an edit.
+struct TViewFinding {
+  enum class TKind : std::uint8_t { Missing, Unreadable, SizeDiffers, Edit } Kind = TKind::Edit;
+  TEditFinding Edit = TEditFinding::Unedited;
+  std::int64_t Width = 0, Height = 0, TextureWidth = 0, TextureHeight = 0;  // SizeDiffers
+};
+
 struct TViewPicture {
   std::string Path;
-  std::string Caption;  // "stone.dds: 64 x 64, 24-bit, packed texture"
+  TViewCaption Caption;
   TBitmap Picture;      // empty when there is none to show (Caption says why)
   std::vector<TViewCell> Cells;
   // What the insert would warn of (upside down, alpha lost, not edited) or refuse (size differs, missing):
   // the viewer draws them on the picture.
-  std::vector<std::string> Findings;
-  std::vector<std::string> Tags;  // each finding in a word or two: "upside down", "alpha lost", ...
+  std::vector<TViewFinding> Findings;
 };
+
+// "stone.dds: 64 x 64, 24-bit, packed texture"
+std::string EnglishCaption(const TViewCaption& caption);
+// "size differs: 32 x 32, the texture is 64 x 64"
+std::string EnglishFinding(const TViewFinding& finding);
 
 struct TViewRecord {
   std::string Name;      // the source's file name, with the log's line
@@ -56,7 +87,7 @@ void LoadViewRecord(TViewRecord& record, TPackEngine engine = TPackEngine::Faste
 // What is wrong with a log record's edit (upside down, alpha lost, size differs, missing, unreadable; an
 // unedited image is nothing wrong), its pictures read and let go; an image still as its extract wrote it (its
 // digest) is not read at all.
-std::vector<std::string> RecordProblems(const TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
+std::vector<TViewFinding> RecordProblems(const TViewRecord& record, TPackEngine engine = TPackEngine::Fastest);
 
 // How a picture with alpha is shown: over a background, with its alpha ignored, or its alpha alone.
 enum class TAlphaShow { Checkerboard, Ignore, AlphaOnly };

@@ -23,15 +23,17 @@ void FitEdit(TBitmap& edit, const TTextureHeader& header, const TImportRecord& r
 
 void WarnAboutEdit(TJobContext& context, const TImportRecord& record, const TBitmap& edit, const TMemoryStream& image) {
   if (!context.CheckEdits) return;
-  for (const std::string& warning : EditWarnings(edit, image))
-    detail::EditWarning(context, record, record.ImagePath + ": " + warning, warning);
+  for (const TEditFinding finding : EditWarnings(edit, image)) {
+    const std::string words = EditFindingText(finding);
+    detail::EditWarning(context, record, {record.ImagePath + ": " + words, words, record.ImagePath, finding});
+  }
 }
 
 }  // namespace
 
 void ImportTexture(TJobContext& context, const TImportRecord& record) {
   if (!FileExists(record.ImagePath)) {
-    context.Reporter->FileSkipped(record.SourcePath, "the edited image " + record.ImagePath + " does not exist");
+    context.Reporter->FileSkipped(record.SourcePath, record.ImagePath, false);
     return;
   }
   // Opened here only to raise the system's own reason ("No such file or directory").
@@ -62,9 +64,9 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   StoreTextureImage(texture.Image, texture.Form, output->Stream(), context.Engine);
   const std::int64_t bytes = output->Finish();
   context.Reporter->Publish({std::move(output), nullptr});
-  context.Reporter->FileWritten(record.SourcePath, outputPath, bytes,
-                                detail::FormText(texture.Form) + " texture, " + detail::Describe(edit) +
-                                    (renamed ? detail::RenamedNote(record.OutputPath, record.SourcePath) : ""));
+  TWrittenFile written = detail::Described(TWrittenFile::TWhat::Texture, edit, texture.Form);
+  if (renamed) detail::NoteRenamed(written, record.OutputPath, record.SourcePath);
+  context.Reporter->FileWritten(record.SourcePath, outputPath, bytes, written);
 }
 
 }  // namespace eit

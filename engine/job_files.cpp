@@ -146,9 +146,14 @@ std::string TJobContext::InsertPairPath(const std::string& wantedTable, bool& re
 
 namespace detail {
 
-std::string Describe(const TBitmap& bitmap) {
-  return std::to_string(bitmap.Width()) + " x " + std::to_string(bitmap.Height()) + ", " +
-         (bitmap.PixelFormat() == TPixelFormat::pf32bit ? "32" : "24") + "-bit";
+TWrittenFile Described(TWrittenFile::TWhat what, const TBitmap& picture, TTextureForm form) {
+  TWrittenFile file;
+  file.What = what;
+  file.Packed = form == TTextureForm::Packed;
+  file.Width = picture.Width();
+  file.Height = picture.Height();
+  file.Alpha = picture.PixelFormat() == TPixelFormat::pf32bit;
+  return file;
 }
 
 TTextureLoad::TTextureLoad(const std::string& path, TPackEngine engine)
@@ -191,9 +196,9 @@ TBitmap LoadEditedImage(const std::string& path) {
   return bitmap;
 }
 
-void EditWarning(TJobContext& context, const TImportRecord& record, const std::string& text, const std::string& kind) {
-  if (context.Strict) throw Exception(TFailure{"", 0, TFailureKind::Strict, text});
-  context.Reporter->Warning(record.SourcePath, text, kind);
+void EditWarning(TJobContext& context, const TImportRecord& record, TWarning warning) {
+  if (context.Strict) throw Exception(TFailure{"", 0, TFailureKind::Strict, warning.Text});
+  context.Reporter->Warning(record.SourcePath, warning);
 }
 
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
@@ -201,9 +206,9 @@ void CheckNotASource(const std::string& output, std::initializer_list<std::strin
     if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output + ": it is one of this run's sources", output);
 }
 
-std::string RenamedNote(const std::string& wantedPath, const std::string& sourcePath) {
-  return "; renamed, since another record of this run already wrote " + ExtractFileName(wantedPath) +
-         ": this one is from " + sourcePath;
+void NoteRenamed(TWrittenFile& file, const std::string& wantedPath, const std::string& sourcePath) {
+  file.Wanted = ExtractFileName(wantedPath);
+  file.RenamedSource = sourcePath;
 }
 
 std::string ExportName(const std::string& source, const TTextureHeader& header, TImageFiles files) {
@@ -211,7 +216,7 @@ std::string ExportName(const std::string& source, const TTextureHeader& header, 
 }
 
 void WriteExport(TJobContext& context, const std::string& source, const std::string& outputPath,
-                 const TBitmap& picture, const std::string& what) {
+                 const TBitmap& picture, TWrittenFile::TWhat what) {
   auto file = std::make_unique<TAtomicFile>(outputPath);
   if (context.NoReplace) file->RefuseToReplace();
   WritePicture(file->Stream(), picture, ExtractFormat(context.Images, picture), context.PictureThreads);
@@ -225,7 +230,7 @@ void WriteExport(TJobContext& context, const std::string& source, const std::str
     context.Record->Bitmap = picture.PixelFormat() != TPixelFormat::pf32bit;
     context.Record->Image = outputPath;
   }
-  context.Reporter->FileWritten(source, outputPath, bytes, what + Describe(picture));
+  context.Reporter->FileWritten(source, outputPath, bytes, Described(what, picture));
 }
 
 }  // namespace detail

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "engine/image_stamp.h"
+#include "engine/result_lines.h"
 #include "codecs/pictures.h"
 
 namespace eit {
@@ -26,13 +27,16 @@ struct TLogRecord;
 class TJobReporter {
  public:
   virtual ~TJobReporter() = default;
-  // what: a short description of the content, such as "256 x 128, 32-bit".
   virtual void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                           const std::string& what) = 0;
-  virtual void FileSkipped(const std::string& source, const std::string& reason) = 0;
+                           const TWrittenFile& file) = 0;
+  // The record's edited image (sheet: its glyph sheet) does not exist: the record is passed over.
+  virtual void FileSkipped(const std::string& source, const std::string& image, bool sheet) = 0;
   // Something about an input that may not be what the user meant; the job goes on. Warnings of one
-  // kind (empty: a kind of its own each) are counted past the first few of a run instead of repeated.
-  virtual void Warning(const std::string& /*source*/, const std::string& /*text*/, const std::string& /*kind*/ = "") {}
+  // family are counted past the first few of a run instead of repeated.
+  virtual void Warning(const std::string& /*source*/, const TWarning& /*warning*/) {}
+  void Warning(const std::string& source, const std::string& text, const std::string& family = "") {
+    Warning(source, TWarning{text, family});
+  }
   // An edited image equal to what the extract wrote, passed over (runs that write only edited files).
   virtual void Unedited(const std::string& /*source*/) {}
   // A finished output takes its name: now, or when the run's earlier entries are done. Called before

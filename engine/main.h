@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/jobs.h"
+#include "engine/result_lines.h"
 
 namespace eit {
 
@@ -61,9 +62,9 @@ class TFrontEnd {
   // The run waits for another run into its target folder to end, worth telling at once (ShowProcessing("")
   // says the wait is over).
   virtual void ShowWaiting(const std::string& /*folder*/) {}
-  virtual void AddResult(const std::string& /*line*/) {}
-  // A results line about a file written: the window lets a double click open it.
-  virtual void AddResultFor(const std::string& line, const std::string& /*path*/) { AddResult(line); }
+  // A results line, as facts: the window words it in its language (and opens a written file on a double
+  // click); eitool-cli prints its EnglishLine (warnings to standard error).
+  virtual void AddResult(const TResultLine& /*line*/) {}
   virtual bool HasResults() { return false; }
   // Around each job: the window enables Stop and disables Save results, and back.
   virtual void JobStarting() {}
@@ -74,8 +75,6 @@ class TFrontEnd {
   virtual void EntryStarting(std::size_t /*index*/, std::size_t /*count*/, const std::string& /*entry*/) {}
   // An entry failed and the run goes on (keep-going runs only).
   virtual void EntryFailed(const std::string& /*entry*/, const TFailure& /*failure*/) {}
-  // An edited image that looks wrong (inserts): the window shows it among the results.
-  virtual void AddWarning(const std::string& line) { AddResult(line); }
   // An entry is done and its results are shown (entries finish in entry order, whatever the workers).
   virtual void EntryFinished(std::size_t /*done*/, std::size_t /*count*/) {}
 };
@@ -191,9 +190,9 @@ class TBatchEngine {
   void TakeEntry(TEntryRun& run, std::exception_ptr unpublished, std::size_t count);
   TRunOutcome RunEntries(const std::vector<TJobEntry>& entries);
   TRunOutcome RunPool(const std::vector<TJobEntry>& entries, TRunInputs inputs, std::size_t from, int workers);
-  void FileWritten(const std::string& source, const std::string& output, std::int64_t bytes, const std::string& what);
-  void FileSkipped(const std::string& source, const std::string& reason);
-  void Warning(const std::string& source, const std::string& text, const std::string& kind = "");
+  void FileWritten(TResultLine line);
+  void Warning(TResultLine line, const std::string& family);
+  void Warning(const std::string& source, const std::string& text) { Warning({TResultLine::TKind::Warning, source, "", text}, ""); }
   void Unedited(const std::string& source);
   // The run's counts: images passed over unedited, warnings of one kind past the first few.
   void ShowCounts();
@@ -204,11 +203,15 @@ class TBatchEngine {
   std::map<std::string, std::unique_ptr<TModRecord>> modRecords_;
   std::string modLog_;  // the log whose records are reported now
   static constexpr int kWarningsShown = 10;
-  std::map<std::string, std::int64_t> warningCounts_;
+  struct TWarningCount {
+    std::int64_t Count = 0;
+    std::optional<TEditFinding> Edit;  // an edit check's family
+  };
+  std::map<std::string, TWarningCount> warningCounts_;  // by family
   std::map<std::string, TLogPlan> plans_;  // the run's logs, read before anything was written
   void ResetDisplay();
-  // A results line: into the report and to the front end (with the file it names, when there is one).
-  void ShowResult(const std::string& line, const std::string& path = "");
+  // A results line: its words into the report, its facts to the front end (a source named as SourceName).
+  void ShowResult(TResultLine line);
 
   TFrontEnd& frontEnd_;
   const TRunRequest* request_ = nullptr;

@@ -41,7 +41,7 @@ void TBatchEngine::Unedited(const std::string& source) {
   for (const std::string& s : SourcesOf(font ? TJobKind::FontSheet : TJobKind::Texture, source)) {
     const TModRecord::TTakenBack back = record->Unedited(s);
     for (const std::string& path : back.Removed)
-      ShowResult(SourceName(s) + ": unedited again: " + path + " taken out of the mod");
+      ShowResult({TResultLine::TKind::UneditedAgain, s, path});
     for (const std::string& path : back.Changed)
       Warning(s, "unedited again, but " + path + " was changed since the insert wrote it: it stays in the mod");
   }

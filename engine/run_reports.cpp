@@ -32,52 +32,47 @@ void TBatchEngine::ShowReports(TEntryRun& run, std::vector<TEntryReport> reports
         unpublished = std::current_exception();
         run.Cancelled = true;
       }
-    } else if (r.Kind == TEntryReport::Written) {
-      FileWritten(r.Source, r.Output, r.Bytes, r.What);
-    } else if (r.Kind == TEntryReport::Skipped) {
-      FileSkipped(r.Source, r.What);
     } else if (r.Kind == TEntryReport::Failed) {
       RecordFailed(run.Entry.Path, r.Failure);
     } else if (r.Kind == TEntryReport::Unedited) {
-      Unedited(r.Source);
+      Unedited(r.Line.Source);
+    } else if (r.Line.Kind == TResultLine::TKind::Written) {
+      FileWritten(std::move(r.Line));
+    } else if (r.Line.Kind == TResultLine::TKind::Warning) {
+      Warning(std::move(r.Line), r.Family);
     } else {
-      Warning(r.Source, r.What, r.WarningKind);
+      ShowResult(std::move(r.Line));
     }
   }
 }
 
-void TBatchEngine::FileWritten(const std::string& source, const std::string& output, std::int64_t bytes,
-                               const std::string& what) {
-  report_.TotalBytes += bytes;
-  report_.Written.push_back(output);
+void TBatchEngine::FileWritten(TResultLine line) {
+  report_.TotalBytes += line.Count;
+  report_.Written.push_back(line.Path);
   ++extractedCount_;
   frontEnd_.SetExtracted(extractedCount_);
-  ShowResult(SourceName(source) + ": wrote " + output + " (" + what + ", " + std::to_string(bytes) + " bytes)",
-             output);
+  const std::string source = line.Source, output = line.Path;
+  ShowResult(std::move(line));
   NoteWritten(source, output);
 }
 
-void TBatchEngine::Warning(const std::string& source, const std::string& text, const std::string& kind) {
+void TBatchEngine::Warning(TResultLine line, const std::string& family) {
   // A game's worth of one warning says nothing the first few did not.
-  if (!kind.empty() && ++warningCounts_[kind] > kWarningsShown) return;
-  const std::string line = SourceName(source) + ": warning: " + text;
-  report_.Results.push_back(line);
-  report_.Warnings.push_back(line);
-  frontEnd_.AddWarning(line);
+  if (!family.empty()) {
+    TWarningCount& counted = warningCounts_[family];
+    counted.Edit = line.Edit;
+    if (++counted.Count > kWarningsShown) return;
+  }
+  ShowResult(std::move(line));
 }
 
-
 void TBatchEngine::ShowCounts() {
-  if (report_.Unedited > 0)
-    ShowResult(GroupedCount(report_.Unedited) + (report_.Unedited == 1 ? " image" : " images") +
-               " unedited: not written");
-  for (const auto& [kind, count] : warningCounts_) {
-    if (count <= kWarningsShown) continue;
-    const std::string line = "warning: " + GroupedCount(count - kWarningsShown) +
-                             " more warnings like this, not repeated: " + kind;
-    report_.Results.push_back(line);
-    report_.Warnings.push_back(line);
-    frontEnd_.AddWarning(line);
+  if (report_.Unedited > 0) ShowResult({TResultLine::TKind::Unedited, "", "", "", report_.Unedited});
+  for (const auto& [family, counted] : warningCounts_) {
+    if (counted.Count <= kWarningsShown) continue;
+    TResultLine line{TResultLine::TKind::MoreWarnings, "", "", family, counted.Count - kWarningsShown};
+    line.Edit = counted.Edit;
+    ShowResult(std::move(line));
   }
 }
 
@@ -90,10 +85,6 @@ std::string GroupedCount(std::int64_t n) {
     grouped += digits[k];
   }
   return grouped;
-}
-
-void TBatchEngine::FileSkipped(const std::string& source, const std::string& reason) {
-  ShowResult(SourceName(source) + ": skipped: " + reason);
 }
 
 }  // namespace eit

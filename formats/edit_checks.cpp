@@ -73,8 +73,8 @@ bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image) {
   return equal;
 }
 
-std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image) {
-  std::vector<std::string> warnings;
+std::vector<TEditFinding> EditWarnings(const TBitmap& edit, const TMemoryStream& image) {
+  std::vector<TEditFinding> warnings;
   const TTextureRows t(edit, image);
   if (!t.whole) return warnings;
   const std::int32_t width = t.width, height = t.height, step = t.step;
@@ -83,8 +83,7 @@ std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& 
   const auto textureRow = [&](std::int32_t y) { return t.Row(y); };
 
   if (EditEqualsTexture(edit, image)) {
-    warnings.push_back("the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as "
-                       "it was (was the edit saved to another file?)");
+    warnings.push_back(TEditFinding::Unedited);
     return warnings;
   }
 
@@ -96,8 +95,7 @@ std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& 
       reversed += RowDistance(textureRow(height - 1 - y), edit.ScanLine(y), width, bpp);
     }
     if (reversed * 4 < inOrder)
-      warnings.push_back("the edited image looks upside down: its rows match the texture's in reverse order (some "
-                         "editors write TGA rows in the wrong order for their origin); flip it vertically");
+      warnings.push_back(TEditFinding::UpsideDown);
   }
 
   // Alpha lost: the texture's alpha varies, the edit's is all one value, 255 or 0.
@@ -113,12 +111,26 @@ std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& 
       for (std::int32_t x = 0; x < width && flat; ++x) flat = e[x * 4 + 3] == editAlpha;
     }
     if (varies && flat)
-      warnings.push_back(std::string("the edited image has lost the texture's alpha: the texture's alpha varies, the "
-                                     "image's is all ") +
-                         (editAlpha == 255 ? "255 (opaque)" : "0 (transparent)") +
-                         "; save it with its alpha channel (32-bit TGA or BMP)");
+      warnings.push_back(editAlpha == 255 ? TEditFinding::AlphaLostOpaque : TEditFinding::AlphaLostTransparent);
   }
   return warnings;
+}
+
+std::string EditFindingText(TEditFinding finding) {
+  switch (finding) {
+    case TEditFinding::Unedited:
+      return "the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was "
+             "the edit saved to another file?)";
+    case TEditFinding::UpsideDown:
+      return "the edited image looks upside down: its rows match the texture's in reverse order (some editors write "
+             "TGA rows in the wrong order for their origin); flip it vertically";
+    case TEditFinding::AlphaLostOpaque:
+    case TEditFinding::AlphaLostTransparent:
+      return std::string("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all ") +
+             (finding == TEditFinding::AlphaLostOpaque ? "255 (opaque)" : "0 (transparent)") +
+             "; save it with its alpha channel (32-bit TGA or BMP)";
+  }
+  return {};
 }
 
 }  // namespace eit

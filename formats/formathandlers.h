@@ -113,8 +113,11 @@ inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
 
 // What looks wrong about an edited image against its texture: upside down, alpha lost, or not edited at
 // all. The edit has the texture's size and pixel format; image is the texture as loaded (header at
-// 0, rows from 128). One line per warning, empty when nothing looks wrong.
-std::vector<std::string> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
+// 0, rows from 128). Empty when nothing looks wrong.
+enum class TEditFinding : std::uint8_t { Unedited, UpsideDown, AlphaLostOpaque, AlphaLostTransparent };
+std::vector<TEditFinding> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
+// The finding in the words eitool-cli and the result's report use.
+std::string EditFindingText(TEditFinding finding);
 // Whether the edit's pixels are the texture's own (the first of those warnings).
 bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image);
 

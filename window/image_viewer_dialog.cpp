@@ -1,4 +1,5 @@
 #include "window/image_viewer_dialog.h"
+#include "window/view_words.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,7 +75,7 @@ QImage DrawViewPicture(const TViewPicture& view, TAlphaShow show, TViewGround gr
     painter.setPen(QPen(QColor(230, 0, 0), 2));
     painter.drawRect(image.rect().adjusted(1, 1, -1, -1));
     QStringList words;
-    for (const std::string& tag : view.Tags) words << QString::fromStdString(tag);
+    for (const TViewFinding& finding : view.Findings) words << TViewWords::Tag(finding);
     const QString band = words.join(QStringLiteral(", "));
     // Wrapped over as many lines as a narrow picture needs: a finding's name is never cut.
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere;
@@ -272,8 +273,8 @@ void TImageViewerDialog::ShowRecord() {
     return;
   }
   if (record != nullptr) MarkRecord(*record);
-  QString sourceCaption = record ? QString::fromStdString(record->Source.Caption) : QString();
-  QString editedCaption = record ? QString::fromStdString(record->Edited.Caption) : QString();
+  QString sourceCaption = record ? TViewWords::Caption(record->Source.Caption) : QString();
+  QString editedCaption = record ? TViewWords::Caption(record->Edited.Caption) : QString();
   if (record != nullptr && index != groundChosenFor_) {
     ChooseGround(*record);
     groundChosenFor_ = index;
@@ -302,7 +303,7 @@ void TImageViewerDialog::ShowRecord() {
   EditedCaption->setText(editedCaption);
   QStringList findings;
   if (record)
-    for (const std::string& f : record->Edited.Findings) findings << QString::fromStdString(f);
+    for (const TViewFinding& f : record->Edited.Findings) findings << TViewWords::Finding(f);
   Findings->setText(findings.join(QStringLiteral("\n")));
   Findings->setVisible(!findings.isEmpty());
 }

@@ -131,8 +131,7 @@ class TMainForm : public QWidget, private TFrontEnd {
   void SetProgress(int position) override;
   void SetTotal(int position) override;
   void SetExtracted(std::int64_t files) override;
-  void AddResult(const std::string& line) override;
-  void AddResultFor(const std::string& line, const std::string& path) override;
+  void AddResult(const TResultLine& line) override;
   bool HasResults() override;
   void JobStarting() override;
   void JobEnded() override;

@@ -8,6 +8,7 @@
 
 #include "window/counted.h"
 #include "window/main_form.h"
+#include "window/result_words.h"
 
 namespace eit {
 
@@ -26,10 +27,10 @@ void TMainForm::SetExtracted(std::int64_t files) {
   // At least its 57 pixels; wider when the font the system offers needs it.
   Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
 }
-void TMainForm::AddResult(const std::string& line) { Results->append(QString::fromStdString(line).toHtmlEscaped()); }
-void TMainForm::AddResultFor(const std::string& line, const std::string& path) {
-  AddResult(line);
-  resultPaths_[Results->document()->blockCount() - 1] = path;
+void TMainForm::AddResult(const TResultLine& line) {
+  Results->append(TResultWords::Line(line).toHtmlEscaped());
+  // A written file opens on a double click on its line.
+  if (line.Kind == TResultLine::TKind::Written) resultPaths_[Results->document()->blockCount() - 1] = line.Path;
 }
 bool TMainForm::HasResults() { return !Results->document()->isEmpty(); }
 void TMainForm::JobStarting() {

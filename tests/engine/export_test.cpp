@@ -20,11 +20,11 @@ using testing::Bytes;
 
 struct TRecorder : TJobReporter {
   std::vector<std::string> written;
-  void FileWritten(const std::string&, const std::string& output, std::int64_t bytes, const std::string&) override {
+  void FileWritten(const std::string&, const std::string& output, std::int64_t bytes, const TWrittenFile&) override {
     written.push_back(output);
     EXPECT_EQ(static_cast<std::int64_t>(std::filesystem::file_size(output)), bytes);
   }
-  void FileSkipped(const std::string&, const std::string&) override {}
+  void FileSkipped(const std::string&, const std::string&, bool) override {}
 };
 
 class Exports : public ::testing::Test {

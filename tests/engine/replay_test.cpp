@@ -31,7 +31,7 @@ struct TQuietFrontEnd : TFrontEnd {
   }
   void SetTotal(int t) override { totals.push_back(t); }
   void SetExtracted(std::int64_t) override {}
-  void AddResult(const std::string& line) override { results.push_back(line); }
+  void AddResult(const TResultLine& line) override { results.push_back(EnglishLine(line)); }
   bool HasResults() override { return !results.empty(); }
   void JobStarting() override {}
   void JobEnded() override {}

@@ -1134,7 +1134,8 @@ TEST_F(MainForm, ViewerFollowsTheSelectionThroughTexturesSheetsAndLogRecords) {
     viewer->Record->setCurrentIndex(k);
     EXPECT_TRUE(WaitForViewer(viewer));
     std::string all;
-    for (const std::string& f : viewer->View().Records[static_cast<std::size_t>(k)].Edited.Findings) all += f + "\n";
+    for (const TViewFinding& f : viewer->View().Records[static_cast<std::size_t>(k)].Edited.Findings)
+      all += EnglishFinding(f) + "\n";
     return all;
   };
   EXPECT_NE(findings(0).find("equals the texture"), std::string::npos) << findings(0);
