@@ -114,8 +114,9 @@ std::vector<std::string> UpdateReport(const TUpdatePlan& plan) {
                   count(plan.Compare.size()) + " of them edited: kept), " + count(plan.Unchanged) + " unchanged, " +
                   count(plan.Removed.size()) + " removed");
   if (plan.Unknown > 0)
-    lines.push_back(count(plan.Unknown) + " records were written by an earlier version, without their sources' "
-                    "digests: their unedited images were extracted again, their edited ones kept");
+    lines.push_back(count(plan.Unknown) + (plan.Unknown == 1 ? " record" : " records") +
+                    " of an earlier version, without their sources' digests: their unedited images were extracted "
+                    "again, their edited ones kept");
   return lines;
 }
 

@@ -29,12 +29,12 @@ struct TTextureFacts {
 // What a picture is, or why there is none; the window words it.
 struct TViewCaption {
   enum class TKind : std::uint8_t { None, Texture, GlyphSheet, EditedImage, Missing, Unreadable } Kind = TKind::None;
-  std::string File;                    // the picture's file name (a glyph sheet's: its table's)
+  std::string File = {};               // the picture's file name (a glyph sheet's: its table's)
   std::int64_t Width = 0, Height = 0;  // a glyph sheet's or an edited image's
-  TTextureFacts Texture;               // the texture, or the one a glyph sheet is over
+  TTextureFacts Texture = {};          // the texture, or the one a glyph sheet is over
   std::int32_t Cells = 0;              // a glyph sheet's
-  std::optional<std::int32_t> NewGlyphsFrom;  // an edited glyph sheet that lays new glyphs
-  std::string Error;                   // Unreadable: what is wrong, naming the file
+  std::optional<std::int32_t> NewGlyphsFrom = {};  // an edited glyph sheet that lays new glyphs
+  std::string Error = {};              // Unreadable: what is wrong, naming the file
 };
 
 // What the insert would say of an edit.

@@ -19,7 +19,7 @@ struct TWrittenFile {
   std::optional<std::int64_t> NewGlyphs;    // a font texture: the new glyphs laid, or
   std::int64_t Retouched = 0;               // (none laid) the glyphs retouched in place
   // Renamed, since another record of the run wrote the name it wanted: that name, and this one's source.
-  std::string Wanted, RenamedSource;
+  std::string Wanted = {}, RenamedSource = {};
 };
 
 // A warning about an input the run went on with.

@@ -24,6 +24,7 @@
 #include "window/counted.h"
 #include "window/entry_kinds.h"
 #include "window/main_form.h"
+#include "window/result_words.h"
 #include "window/rtf.h"
 
 namespace eit {
@@ -298,7 +299,7 @@ void TMainForm::RunInto(const TRunRequest& request, TRunOutcome& outcome) {
     throw;
   }
   if (update_)
-    for (const std::string& line : UpdateReport(*update_)) Results->append(QString::fromStdString(line).toHtmlEscaped());
+    for (const QString& line : TResultWords::Update(*update_)) Results->append(line.toHtmlEscaped());
 }
 
 void TMainForm::BProcessClick() {

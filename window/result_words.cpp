@@ -83,4 +83,23 @@ QString TResultWords::Line(const TResultLine& line) {
   return Text(line.Text);
 }
 
+QStringList TResultWords::Update(const TUpdatePlan& plan) {
+  const auto count = [](std::size_t n) { return Counted("", "%Ln", static_cast<std::int64_t>(n)); };
+  QStringList lines;
+  for (const std::string& image : plan.EditedImages)
+    lines << tr("%1: edited, and the game changed its source: kept; the new picture is %2, beside it")
+                 .arg(Text(image), Text(ComparisonName(image)));
+  for (const std::string& source : plan.Removed)
+    lines << tr("%1: no longer in the game (its record and image stay)").arg(Text(source));
+  lines << tr("update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed")
+               .arg(count(plan.New), count(plan.Changed), count(plan.Compare.size()), count(plan.Unchanged),
+                    count(plan.Removed.size()));
+  if (plan.Unknown > 0)
+    lines << Counted("eit::TResultWords",
+                     QT_TR_N_NOOP("%Ln record(s) of an earlier version, without their sources' digests: their "
+                                  "unedited images were extracted again, their edited ones kept"),
+                     static_cast<std::int64_t>(plan.Unknown));
+  return lines;
+}
+
 }  // namespace eit

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
+#include "engine/game_update.h"
 #include "engine/result_lines.h"
 
 namespace eit {
@@ -17,6 +19,8 @@ class TResultWords {
   static QString What(const TWrittenFile& file);
   // What an edit check found, as the insert warns of it.
   static QString EditFinding(TEditFinding finding);
+  // What an update of a game's extract found: kept edits, sources gone, its counts.
+  static QStringList Update(const TUpdatePlan& plan);
 };
 
 }  // namespace eit

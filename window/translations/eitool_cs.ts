@@ -694,4 +694,206 @@
         <translation>Aktualizovat</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3bitový</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>arch glyfů, %1 x %2, %3bitový</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>zabalená textura, %1 x %2, %3bitová</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>nezabalená textura, %1 x %2, %3bitová</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>tabulka písma</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>zabalená textura písma, %1 x %2, %3bitová</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>nezabalená textura písma, %1 x %2, %3bitová</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln nový glyf</numerusform>
+            <numerusform>%Ln nové glyfy</numerusform>
+            <numerusform>%Ln nových glyfů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>glyfy na místě, upraveno: %Ln</numerusform>
+            <numerusform>glyfy na místě, upraveno: %Ln</numerusform>
+            <numerusform>glyfy na místě, upraveno: %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; přejmenováno, protože jiný záznam tohoto běhu už zapsal %1: tento je z %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>upravený obrázek se přesně shoduje s texturou: nic nebylo upraveno, textura se sestaví tak, jak byla (neuložila se úprava do jiného souboru?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>upravený obrázek vypadá vzhůru nohama: jeho řádky odpovídají řádkům textury v obráceném pořadí (některé editory zapisují řádky TGA v pořadí, které neodpovídá jejich počátku); převraťte jej svisle</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 255 (neprůhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 0 (průhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: zapsáno %2 (%3, %4 B)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: přeskočeno: upravený arch glyfů %2 neexistuje</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: přeskočeno: upravený obrázek %2 neexistuje</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: varování: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: varování: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln obrázek neupraven: nezapsán</numerusform>
+            <numerusform>%Ln obrázky neupraveny: nezapsány</numerusform>
+            <numerusform>%Ln obrázků neupraveno: nezapsány</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: úprava vzata zpět: %2 odebrán z modu</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>varování: ještě %Ln stejné varování, neopakováno: %1</numerusform>
+            <numerusform>varování: ještě %Ln stejná varování, neopakována: %1</numerusform>
+            <numerusform>varování: ještě %Ln stejných varování, neopakována: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>odstraněn %1, který zůstal po běhu ukončeném dřív, než stačil uklidit</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Celkem vyjmuto %1 B.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Celkem zapsáno %1 B.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: upraveno a hra změnila jeho zdroj: ponecháno; nový obrázek je %2, vedle něj</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: už ve hře není (jeho záznam a obrázek zůstávají)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>aktualizace: nové: %1, změněné: %2 (z toho upravené, ponechané: %3), beze změny: %4, odstraněné: %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln záznam starší verze, bez otisků zdrojů: neupravené obrázky byly vyjmuty znovu, upravené ponechány</numerusform>
+            <numerusform>%Ln záznamy starší verze, bez otisků zdrojů: neupravené obrázky byly vyjmuty znovu, upravené ponechány</numerusform>
+            <numerusform>%Ln záznamů starší verze, bez otisků zdrojů: neupravené obrázky byly vyjmuty znovu, upravené ponechány</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4bitová, zabalená textura</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4bitová, nezabalená textura</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: arch glyfů o %2 buňkách, %3 x %4, nad %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, upravený obrázek</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (nové glyfy od %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: neexistuje</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>chybí: vkládání tento záznam přeskočí</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>nečitelný: vkládání zde selže</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>jiná velikost: %1 x %2, textura má %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>chybí</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nečitelný</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>jiná velikost</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>vzhůru nohama</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>neupraveno</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>ztracená alfa</translation>
+    </message>
+</context>
 </TS>

@@ -688,4 +688,201 @@
         <translation>Aktualisieren</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 Bit</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>Glyphenblatt, %1 x %2, %3 Bit</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>gepackte Textur, %1 x %2, %3 Bit</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>ungepackte Textur, %1 x %2, %3 Bit</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>Schrifttabelle</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>gepackte Schrifttextur, %1 x %2, %3 Bit</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>ungepackte Schrifttextur, %1 x %2, %3 Bit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln neue Glyphe</numerusform>
+            <numerusform>%Ln neue Glyphen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>Glyphen an ihrem Platz, %Ln retuschiert</numerusform>
+            <numerusform>Glyphen an ihrem Platz, %Ln retuschiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; umbenannt, da ein anderer Eintrag dieses Laufs bereits %1 geschrieben hat: dieser stammt aus %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>das bearbeitete Bild gleicht der Textur genau: nichts wurde bearbeitet, die Textur wird unverändert neu erstellt (wurde die Bearbeitung in eine andere Datei gespeichert?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>das bearbeitete Bild scheint auf dem Kopf zu stehen: seine Zeilen passen in umgekehrter Reihenfolge zu denen der Textur (manche Editoren schreiben TGA-Zeilen in der für ihren Ursprung falschen Reihenfolge); spiegeln Sie es vertikal</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>das bearbeitete Bild hat den Alphakanal der Textur verloren: das Alpha der Textur variiert, das des Bildes ist überall 255 (deckend); speichern Sie es mit Alphakanal (32-Bit-TGA oder -BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>das bearbeitete Bild hat den Alphakanal der Textur verloren: das Alpha der Textur variiert, das des Bildes ist überall 0 (transparent); speichern Sie es mit Alphakanal (32-Bit-TGA oder -BMP)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: %2 geschrieben (%3, %4 Byte)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: übergangen: das bearbeitete Glyphenblatt %2 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: übergangen: das bearbeitete Bild %2 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: Warnung: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: Warnung: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln Bild unbearbeitet: nicht geschrieben</numerusform>
+            <numerusform>%Ln Bilder unbearbeitet: nicht geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: Bearbeitung zurückgenommen: %2 aus dem Mod entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>Warnung: %Ln weitere Warnung dieser Art, nicht wiederholt: %1</numerusform>
+            <numerusform>Warnung: %Ln weitere Warnungen dieser Art, nicht wiederholt: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>%1 entfernt, zurückgelassen von einem Lauf, der abgebrochen wurde, bevor er aufräumen konnte</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Insgesamt %1 Byte extrahiert.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Insgesamt %1 Byte geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: bearbeitet, und das Spiel hat seine Quelle geändert: behalten; das neue Bild ist %2, daneben</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: nicht mehr im Spiel (Eintrag und Bild bleiben)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>Aktualisierung: %1 neu, %2 geändert (davon %3 bearbeitet: behalten), %4 unverändert, %5 entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln Eintrag einer früheren Version, ohne Prüfsummen der Quellen: unbearbeitete Bilder wurden neu extrahiert, bearbeitete behalten</numerusform>
+            <numerusform>%Ln Einträge einer früheren Version, ohne Prüfsummen der Quellen: unbearbeitete Bilder wurden neu extrahiert, bearbeitete behalten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4 Bit, gepackte Textur</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4 Bit, ungepackte Textur</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: Glyphenblatt mit %2 Zellen, %3 x %4, über %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, bearbeitetes Bild</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (neue Glyphen ab %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: existiert nicht</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>fehlt: das Einfügen übergeht diesen Eintrag</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>unlesbar: das Einfügen scheitert hier</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>Größe abweichend: %1 x %2, die Textur hat %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>Größe abweichend</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>auf dem Kopf</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>unbearbeitet</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>Alpha verloren</translation>
+    </message>
+</context>
 </TS>

@@ -688,4 +688,201 @@
         <translation>Actualizar</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>hoja de glifos, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>textura comprimida, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>textura sin comprimir, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>tabla de fuente</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>textura de fuente comprimida, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>textura de fuente sin comprimir, %1 x %2, %3 bits</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln glifo nuevo</numerusform>
+            <numerusform>%Ln glifos nuevos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>glifos en su sitio, %Ln retocado</numerusform>
+            <numerusform>glifos en su sitio, %Ln retocados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; renombrado, porque otro registro de esta ejecución ya escribió %1: este viene de %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>la imagen editada es idéntica a la textura: no se editó nada, la textura se reconstruye tal como estaba (¿se guardó la edición en otro archivo?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>la imagen editada parece estar al revés: sus filas coinciden con las de la textura en orden inverso (algunos editores escriben las filas TGA en el orden equivocado para su origen); inviértala verticalmente</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 255 en todas partes (opaco); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 0 en todas partes (transparente); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: escrito %2 (%3, %4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: omitido: la hoja de glifos editada %2 no existe</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: omitido: la imagen editada %2 no existe</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: aviso: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: aviso: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln imagen sin editar: no escrita</numerusform>
+            <numerusform>%Ln imágenes sin editar: no escritas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: edición deshecha: %2 retirado del mod</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>aviso: %Ln aviso más como este, no repetido: %1</numerusform>
+            <numerusform>aviso: %Ln avisos más como este, no repetidos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>eliminado %1, dejado por una ejecución interrumpida antes de poder limpiar</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Total: %1 bytes extraídos.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Total: %1 bytes escritos.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: editada, y el juego cambió su origen: conservada; la imagen nueva es %2, a su lado</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: ya no está en el juego (su registro y su imagen se quedan)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>actualización: %1 nuevos, %2 cambiados (%3 de ellos editados: conservados), %4 sin cambios, %5 eliminados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln registro de una versión anterior, sin resumen de su origen: las imágenes sin editar se extrajeron de nuevo, las editadas se conservaron</numerusform>
+            <numerusform>%Ln registros de una versión anterior, sin resúmenes de sus orígenes: las imágenes sin editar se extrajeron de nuevo, las editadas se conservaron</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4 bits, textura comprimida</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4 bits, textura sin comprimir</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: hoja de glifos de %2 celdas, %3 x %4, sobre %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, imagen editada</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (glifos nuevos desde %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: no existe</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>falta: la inserción omite este registro</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>ilegible: la inserción falla aquí</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>tamaño distinto: %1 x %2, la textura es de %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>tamaño distinto</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>al revés</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>sin editar</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>alfa perdido</translation>
+    </message>
+</context>
 </TS>

@@ -688,4 +688,201 @@
         <translation>Mettre à jour</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>planche de glyphes, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>texture compressée, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>texture brute, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>table de police</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>texture de police compressée, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>texture de police brute, %1 x %2, %3 bits</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln nouveau glyphe</numerusform>
+            <numerusform>%Ln nouveaux glyphes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>glyphes en place, %Ln retouché</numerusform>
+            <numerusform>glyphes en place, %Ln retouchés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>&#xa0;; renommé, car un autre enregistrement de cette exécution a déjà écrit %1 : celui-ci vient de %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>l&apos;image modifiée est identique à la texture : rien n&apos;a été modifié, la texture est reconstruite telle quelle (la modification a-t-elle été enregistrée dans un autre fichier ?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>l&apos;image modifiée semble à l&apos;envers : ses lignes correspondent à celles de la texture dans l&apos;ordre inverse (certains éditeurs écrivent les lignes TGA dans le mauvais ordre pour leur origine) ; retournez-la verticalement</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 255 (opaque) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 0 (transparent) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1 : %2 écrit (%3, %4 octets)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1 : ignoré : la planche de glyphes modifiée %2 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1 : ignoré : l&apos;image modifiée %2 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1 : avertissement : %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1 : avertissement : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln image non modifiée : non écrite</numerusform>
+            <numerusform>%Ln images non modifiées : non écrites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1 : modification annulée : %2 retiré du mod</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>avertissement : %Ln autre avertissement semblable, non répété : %1</numerusform>
+            <numerusform>avertissement : %Ln autres avertissements semblables, non répétés : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>%1 supprimé, laissé par une exécution interrompue avant d&apos;avoir pu faire le ménage</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Total : %1 octets extraits.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Total : %1 octets écrits.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1 : modifiée, et le jeu a changé sa source : conservée ; la nouvelle image est %2, à côté</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1 : n&apos;est plus dans le jeu (son enregistrement et son image restent)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>mise à jour : %1 nouveaux, %2 changés (dont %3 modifiés : conservés), %4 inchangés, %5 supprimés</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln enregistrement d&apos;une version antérieure, sans empreinte de sa source : les images non modifiées ont été extraites à nouveau, les modifiées conservées</numerusform>
+            <numerusform>%Ln enregistrements d&apos;une version antérieure, sans empreintes de leurs sources : les images non modifiées ont été extraites à nouveau, les modifiées conservées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1 : %2 x %3, %4 bits, texture compressée</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1 : %2 x %3, %4 bits, texture brute</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1 : planche de glyphes de %2 cases, %3 x %4, sur %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1 : %2 x %3, image modifiée</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (nouveaux glyphes à partir de %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1 : n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>absente : l&apos;insertion ignore cet enregistrement</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>illisible : l&apos;insertion échoue ici</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>taille différente : %1 x %2, la texture fait %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absente</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>taille différente</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>à l&apos;envers</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>non modifiée</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>alpha perdu</translation>
+    </message>
+</context>
 </TS>

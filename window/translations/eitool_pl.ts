@@ -694,4 +694,206 @@
         <translation>Aktualizuj</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3-bitowy</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>arkusz glifów, %1 x %2, %3-bitowy</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>spakowana tekstura, %1 x %2, %3-bitowa</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>niespakowana tekstura, %1 x %2, %3-bitowa</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>tabela czcionki</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>spakowana tekstura czcionki, %1 x %2, %3-bitowa</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>niespakowana tekstura czcionki, %1 x %2, %3-bitowa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln nowy glif</numerusform>
+            <numerusform>%Ln nowe glify</numerusform>
+            <numerusform>%Ln nowych glifów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>glify na miejscu, poprawiono %Ln</numerusform>
+            <numerusform>glify na miejscu, poprawiono %Ln</numerusform>
+            <numerusform>glify na miejscu, poprawiono %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; zmieniono nazwę, bo inny rekord tego przebiegu zapisał już %1: ten pochodzi z %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>edytowany obraz jest dokładnie równy teksturze: nic nie zmieniono, tekstura zostaje odbudowana bez zmian (czy zmiany zapisano do innego pliku?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>edytowany obraz wygląda na odwrócony: jego wiersze pasują do wierszy tekstury w odwrotnej kolejności (niektóre edytory zapisują wiersze TGA w złej kolejności względem ich początku); odbij go w pionie</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 255 (nieprzezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 0 (przezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: zapisano %2 (%3, %4 B)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: pominięto: edytowany arkusz glifów %2 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: pominięto: edytowany obraz %2 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: ostrzeżenie: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: ostrzeżenie: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln obraz nieedytowany: nie zapisano</numerusform>
+            <numerusform>%Ln obrazy nieedytowane: nie zapisano</numerusform>
+            <numerusform>%Ln obrazów nieedytowanych: nie zapisano</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: edycję cofnięto: usunięto %2 z moda</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>ostrzeżenie: jeszcze %Ln takie samo ostrzeżenie, nie powtórzono: %1</numerusform>
+            <numerusform>ostrzeżenie: jeszcze %Ln takie same ostrzeżenia, nie powtórzono: %1</numerusform>
+            <numerusform>ostrzeżenie: jeszcze %Ln takich samych ostrzeżeń, nie powtórzono: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>usunięto %1, pozostawiony przez przebieg przerwany, zanim zdążył posprzątać</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Łącznie wyodrębniono %1 B.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Łącznie zapisano %1 B.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: edytowany, a gra zmieniła jego źródło: zachowano; nowy obraz to %2, obok niego</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: nie ma go już w grze (jego rekord i obraz zostają)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>aktualizacja: nowe: %1, zmienione: %2 (w tym edytowane, zachowane: %3), bez zmian: %4, usunięte: %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln rekord z wcześniejszej wersji, bez skrótów źródeł: nieedytowane obrazy wyodrębniono ponownie, edytowane zachowano</numerusform>
+            <numerusform>%Ln rekordy z wcześniejszej wersji, bez skrótów źródeł: nieedytowane obrazy wyodrębniono ponownie, edytowane zachowano</numerusform>
+            <numerusform>%Ln rekordów z wcześniejszej wersji, bez skrótów źródeł: nieedytowane obrazy wyodrębniono ponownie, edytowane zachowano</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4-bitowa, spakowana tekstura</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4-bitowa, niespakowana tekstura</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: arkusz glifów z %2 komórek, %3 x %4, nad %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, edytowany obraz</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (nowe glify od %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: nie istnieje</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>brak: wstawianie pominie ten rekord</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>nieczytelny: tu wstawianie się nie powiedzie</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>inny rozmiar: %1 x %2, tekstura ma %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nieczytelny</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>inny rozmiar</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>odwrócony</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>nieedytowany</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>utracona alfa</translation>
+    </message>
+</context>
 </TS>

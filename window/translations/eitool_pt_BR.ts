@@ -688,4 +688,201 @@
         <translation>Atualizar</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>folha de glifos, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>textura compactada, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>textura não compactada, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>tabela de fonte</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>textura de fonte compactada, %1 x %2, %3 bits</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>textura de fonte não compactada, %1 x %2, %3 bits</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln glifo novo</numerusform>
+            <numerusform>%Ln glifos novos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>glifos no lugar, %Ln retocado</numerusform>
+            <numerusform>glifos no lugar, %Ln retocados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; renomeado, pois outro registro desta execução já gravou %1: este vem de %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>a imagem editada é idêntica à textura: nada foi editado, a textura é reconstruída como estava (a edição foi salva em outro arquivo?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>a imagem editada parece estar de cabeça para baixo: suas linhas correspondem às da textura na ordem inversa (alguns editores gravam as linhas TGA na ordem errada para sua origem); inverta-a verticalmente</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 255 em toda parte (opaco); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 0 em toda parte (transparente); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: gravado %2 (%3, %4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: ignorado: a folha de glifos editada %2 não existe</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: ignorado: a imagem editada %2 não existe</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: aviso: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: aviso: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln imagem não editada: não gravada</numerusform>
+            <numerusform>%Ln imagens não editadas: não gravadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: edição desfeita: %2 retirado do mod</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>aviso: mais %Ln aviso como este, não repetido: %1</numerusform>
+            <numerusform>aviso: mais %Ln avisos como este, não repetidos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>removido %1, deixado por uma execução interrompida antes de poder limpar</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Total: %1 bytes extraídos.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Total: %1 bytes gravados.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: editada, e o jogo mudou sua origem: mantida; a nova imagem é %2, ao lado</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: não está mais no jogo (seu registro e sua imagem ficam)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>atualização: %1 novos, %2 alterados (%3 deles editados: mantidos), %4 inalterados, %5 removidos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln registro de uma versão anterior, sem resumo da origem: as imagens não editadas foram extraídas de novo, as editadas mantidas</numerusform>
+            <numerusform>%Ln registros de uma versão anterior, sem resumos das origens: as imagens não editadas foram extraídas de novo, as editadas mantidas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4 bits, textura compactada</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4 bits, textura não compactada</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: folha de glifos de %2 células, %3 x %4, sobre %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, imagem editada</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (glifos novos a partir de %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: não existe</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>ausente: a inserção ignora este registro</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>ilegível: a inserção falha aqui</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>tamanho diferente: %1 x %2, a textura tem %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ausente</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>tamanho diferente</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>de cabeça para baixo</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>não editada</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>alfa perdido</translation>
+    </message>
+</context>
 </TS>

@@ -694,4 +694,206 @@
         <translation>Обновить</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 бит</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>лист глифов, %1 x %2, %3 бит</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>упакованная текстура, %1 x %2, %3 бит</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>неупакованная текстура, %1 x %2, %3 бит</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>таблица шрифта</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>упакованная текстура шрифта, %1 x %2, %3 бит</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>неупакованная текстура шрифта, %1 x %2, %3 бит</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln новый глиф</numerusform>
+            <numerusform>%Ln новых глифа</numerusform>
+            <numerusform>%Ln новых глифов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>глифы на своих местах, %Ln подправлен</numerusform>
+            <numerusform>глифы на своих местах, %Ln подправлено</numerusform>
+            <numerusform>глифы на своих местах, %Ln подправлено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; переименован, так как другая запись этого запуска уже записала %1: этот файл из %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>отредактированное изображение в точности совпадает с текстурой: ничего не изменено, текстура собрана как была (не сохранена ли правка в другой файл?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>отредактированное изображение, похоже, перевёрнуто: его строки совпадают со строками текстуры в обратном порядке (некоторые редакторы пишут строки TGA в неверном для их начала порядке); отразите его по вертикали</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 255 (непрозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 0 (прозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: записан %2 (%3, %4 байт)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: пропущен: отредактированного листа глифов %2 нет</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: пропущен: отредактированного изображения %2 нет</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: предупреждение: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: предупреждение: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln изображение не изменено: не записано</numerusform>
+            <numerusform>%Ln изображения не изменены: не записаны</numerusform>
+            <numerusform>%Ln изображений не изменено: не записаны</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: правка отменена: %2 убран из мода</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>предупреждение: ещё %Ln такое же предупреждение не показано: %1</numerusform>
+            <numerusform>предупреждение: ещё %Ln таких же предупреждения не показаны: %1</numerusform>
+            <numerusform>предупреждение: ещё %Ln таких же предупреждений не показаны: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>удалён %1, оставшийся от запуска, прерванного до того, как он успел убрать за собой</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Всего извлечено байт: %1.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Всего записано байт: %1.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: отредактировано, а игра изменила исходный файл: сохранено; новое изображение — %2, рядом</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: больше нет в игре (запись и изображение остаются)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>обновление: новых %1, изменённых %2 (из них отредактировано и сохранено %3), без изменений %4, удалённых %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln запись прежней версии, без дайджестов исходных файлов: неизменённые изображения извлечены заново, отредактированные сохранены</numerusform>
+            <numerusform>%Ln записи прежней версии, без дайджестов исходных файлов: неизменённые изображения извлечены заново, отредактированные сохранены</numerusform>
+            <numerusform>%Ln записей прежней версии, без дайджестов исходных файлов: неизменённые изображения извлечены заново, отредактированные сохранены</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4 бит, упакованная текстура</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4 бит, неупакованная текстура</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: лист глифов из %2 ячеек, %3 x %4, поверх %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, отредактированное изображение</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (новые глифы с %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: не существует</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>нет файла: вставка пропустит эту запись</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>не читается: вставка здесь завершится ошибкой</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>размер другой: %1 x %2, у текстуры %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>нет файла</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>размер другой</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>перевёрнуто</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>не изменено</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>альфа потеряна</translation>
+    </message>
+</context>
 </TS>

@@ -694,4 +694,206 @@
         <translation>Оновити</translation>
     </message>
 </context>
+<context>
+    <name>eit::TResultWords</name>
+    <message>
+        <source>%1 x %2, %3-bit</source>
+        <translation>%1 x %2, %3 біт</translation>
+    </message>
+    <message>
+        <source>glyph sheet, %1 x %2, %3-bit</source>
+        <translation>аркуш гліфів, %1 x %2, %3 біт</translation>
+    </message>
+    <message>
+        <source>packed texture, %1 x %2, %3-bit</source>
+        <translation>упакована текстура, %1 x %2, %3 біт</translation>
+    </message>
+    <message>
+        <source>raw texture, %1 x %2, %3-bit</source>
+        <translation>неупакована текстура, %1 x %2, %3 біт</translation>
+    </message>
+    <message>
+        <source>font table</source>
+        <translation>таблиця шрифту</translation>
+    </message>
+    <message>
+        <source>packed font texture, %1 x %2, %3-bit</source>
+        <translation>упакована текстура шрифту, %1 x %2, %3 біт</translation>
+    </message>
+    <message>
+        <source>raw font texture, %1 x %2, %3-bit</source>
+        <translation>неупакована текстура шрифту, %1 x %2, %3 біт</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new glyph(s)</source>
+        <translation>
+            <numerusform>%Ln новий гліф</numerusform>
+            <numerusform>%Ln нові гліфи</numerusform>
+            <numerusform>%Ln нових гліфів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>glyphs in place, %Ln retouched</source>
+        <translation>
+            <numerusform>гліфи на своїх місцях, %Ln підправлено</numerusform>
+            <numerusform>гліфи на своїх місцях, %Ln підправлено</numerusform>
+            <numerusform>гліфи на своїх місцях, %Ln підправлено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; renamed, since another record of this run already wrote %1: this one is from %2</source>
+        <translation>; перейменовано, бо інший запис цього запуску вже записав %1: цей файл із %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>відредаговане зображення точно збігається з текстурою: нічого не змінено, текстуру зібрано як була (чи не збережено правку в інший файл?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>відредаговане зображення, схоже, перевернуте: його рядки збігаються з рядками текстури у зворотному порядку (деякі редактори пишуть рядки TGA в неправильному для їхнього початку порядку); відобразіть його вертикально</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>відредаговане зображення втратило альфа-канал текстури: у текстури він змінний, у зображення всюди 255 (непрозоро); збережіть його з альфа-каналом (32-бітний TGA або BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>відредаговане зображення втратило альфа-канал текстури: у текстури він змінний, у зображення всюди 0 (прозоро); збережіть його з альфа-каналом (32-бітний TGA або BMP)</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2 (%3, %4 bytes)</source>
+        <translation>%1: записано %2 (%3, %4 байт)</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited glyph sheet %2 does not exist</source>
+        <translation>%1: пропущено: відредагованого аркуша гліфів %2 немає</translation>
+    </message>
+    <message>
+        <source>%1: skipped: the edited image %2 does not exist</source>
+        <translation>%1: пропущено: відредагованого зображення %2 немає</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2: %3</source>
+        <translation>%1: попередження: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: попередження: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) unedited: not written</source>
+        <translation>
+            <numerusform>%Ln зображення не змінено: не записано</numerusform>
+            <numerusform>%Ln зображення не змінено: не записано</numerusform>
+            <numerusform>%Ln зображень не змінено: не записано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: unedited again: %2 taken out of the mod</source>
+        <translation>%1: правку скасовано: %2 прибрано з мода</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %Ln more warning(s) like this, not repeated: %1</source>
+        <translation>
+            <numerusform>попередження: ще %Ln таке саме попередження не показано: %1</numerusform>
+            <numerusform>попередження: ще %Ln такі самі попередження не показано: %1</numerusform>
+            <numerusform>попередження: ще %Ln таких самих попереджень не показано: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>removed %1, left by a run that was killed before it could clean up</source>
+        <translation>видалено %1, що залишився від запуску, перерваного до того, як він устиг прибрати за собою</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes extracted.</source>
+        <translation>Усього видобуто байтів: %1.</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes written.</source>
+        <translation>Усього записано байтів: %1.</translation>
+    </message>
+    <message>
+        <source>%1: edited, and the game changed its source: kept; the new picture is %2, beside it</source>
+        <translation>%1: відредаговано, а гра змінила вихідний файл: збережено; нове зображення — %2, поруч</translation>
+    </message>
+    <message>
+        <source>%1: no longer in the game (its record and image stay)</source>
+        <translation>%1: більше немає в грі (запис і зображення залишаються)</translation>
+    </message>
+    <message>
+        <source>update: %1 new, %2 changed (%3 of them edited: kept), %4 unchanged, %5 removed</source>
+        <translation>оновлення: нових %1, змінених %2 (з них відредаговано й збережено %3), без змін %4, вилучених %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of an earlier version, without their sources&apos; digests: their unedited images were extracted again, their edited ones kept</source>
+        <translation>
+            <numerusform>%Ln запис попередньої версії, без дайджестів вихідних файлів: незмінені зображення видобуто знову, відредаговані збережено</numerusform>
+            <numerusform>%Ln записи попередньої версії, без дайджестів вихідних файлів: незмінені зображення видобуто знову, відредаговані збережено</numerusform>
+            <numerusform>%Ln записів попередньої версії, без дайджестів вихідних файлів: незмінені зображення видобуто знову, відредаговані збережено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>eit::TViewWords</name>
+    <message>
+        <source>%1: %2 x %3, %4-bit, packed texture</source>
+        <translation>%1: %2 x %3, %4 біт, упакована текстура</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, %4-bit, raw texture</source>
+        <translation>%1: %2 x %3, %4 біт, неупакована текстура</translation>
+    </message>
+    <message>
+        <source>%1: glyph sheet of %2 cells, %3 x %4, over %5</source>
+        <translation>%1: аркуш гліфів із %2 клітинок, %3 x %4, поверх %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3, edited image</source>
+        <translation>%1: %2 x %3, відредаговане зображення</translation>
+    </message>
+    <message>
+        <source> (new glyphs from %1)</source>
+        <translation> (нові гліфи з %1)</translation>
+    </message>
+    <message>
+        <source>%1: does not exist</source>
+        <translation>%1: не існує</translation>
+    </message>
+    <message>
+        <source>missing: the insert passes this record over</source>
+        <translation>немає файлу: вставлення пропустить цей запис</translation>
+    </message>
+    <message>
+        <source>unreadable: the insert fails here</source>
+        <translation>не читається: вставлення тут завершиться помилкою</translation>
+    </message>
+    <message>
+        <source>size differs: %1 x %2, the texture is %3 x %4</source>
+        <translation>інший розмір: %1 x %2, у текстури %3 x %4</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>немає файлу</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>не читається</translation>
+    </message>
+    <message>
+        <source>size differs</source>
+        <translation>інший розмір</translation>
+    </message>
+    <message>
+        <source>upside down</source>
+        <translation>перевернуте</translation>
+    </message>
+    <message>
+        <source>unedited</source>
+        <translation>не змінено</translation>
+    </message>
+    <message>
+        <source>alpha lost</source>
+        <translation>альфу втрачено</translation>
+    </message>
+</context>
 </TS>
