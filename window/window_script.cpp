@@ -33,9 +33,10 @@ TReplaceAnswer TScriptDialogs::AskReplaceImages(const std::string& text, bool /*
   return TReplaceAnswer::KeepBoth;
 }
 
-bool TScriptDialogs::Confirm(const std::string& text, bool /*defaultYes*/) {
+bool TScriptDialogs::Confirm(const std::string& text, bool defaultYes) {
   Note("asked: " + text);
-  return text.rfind("Wrote ", 0) == 0;  // the offer of a written sheet's log
+  // Each question's own default, in any language: yes to the offer of a written sheet's log, no to replacing.
+  return defaultYes;
 }
 
 void TScriptDialogs::Note(const std::string& line) {
