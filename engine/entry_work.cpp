@@ -98,11 +98,13 @@ TFailure EntryFailure(const TEntryRun& run, const std::exception& e, bool& named
     failure.File = run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource;
     failure.Line = 0;
     failure.Text = ErrorNamingFile(e, failure.File);
+    failure.Said = TSaid::Own;  // its text is no longer the file system's alone
   }
   if (!run.Entry.List.empty()) {
     failure.Text = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + failure.Text;
     failure.File = run.Entry.List;
     failure.Line = run.Entry.Line;
+    failure.Said = TSaid::Own;
     named = false;  // raised with the list's name, not as it was
   }
   return failure;

@@ -15,6 +15,10 @@ enum class TFailureKind {
   Strict,  // a warning that fails its record because the run asked for that
 };
 
+// A failure whose whole text is one of the few the file system gives ("Cannot open file F: reason"), which a
+// front end may word itself from File and the system's error number; Own: a text of its own.
+enum class TSaid : unsigned char { Own, CannotOpen, CannotCreate, CannotRead, CannotWrite };
+
 // A failure as data: the file it concerns and the line in it (0: none), its kind, and the text the user
 // sees, which names the file when there is one.
 struct TFailure {
@@ -22,6 +26,8 @@ struct TFailure {
   std::size_t Line = 0;
   TFailureKind Kind = TFailureKind::Refused;
   std::string Text;
+  TSaid Said = TSaid::Own;
+  int SystemError = 0;  // the errno behind a Said failure, 0 when unknown
 };
 
 // Base class of every failure the program raises itself.
@@ -32,16 +38,24 @@ class Exception : public std::runtime_error {
       : std::runtime_error(message), file_(std::move(file)), line_(line) {}
   // A failure raised again as it was decided.
   explicit Exception(const TFailure& failure)
-      : std::runtime_error(failure.Text), file_(failure.File), line_(failure.Line), kind_(failure.Kind) {}
+      : std::runtime_error(failure.Text), file_(failure.File), line_(failure.Line), kind_(failure.Kind),
+        said_(failure.Said), systemError_(failure.SystemError) {}
   std::string Message() const { return what(); }
   const std::string& File() const { return file_; }
   virtual TFailureKind Kind() const { return kind_; }
-  TFailure Failure() const { return {file_, line_, Kind(), what()}; }
+  TFailure Failure() const { return {file_, line_, Kind(), what(), said_, systemError_}; }
+  // The text is the file system's message of this kind about File, with the system's reason for error.
+  void Says(TSaid said, int error) {
+    said_ = said;
+    systemError_ = error;
+  }
 
  private:
   std::string file_;
   std::size_t line_;
   TFailureKind kind_ = TFailureKind::Refused;
+  TSaid said_ = TSaid::Own;
+  int systemError_ = 0;
 };
 
 class EStreamError : public Exception {

@@ -122,6 +122,13 @@ std::int64_t TellFile(std::FILE* file) {
 #endif
 }
 
+// The error, marked as the file system's message it is.
+template <class E>
+E Said(E error, TSaid said, int systemError) {
+  error.Says(said, systemError);
+  return error;
+}
+
 }  // namespace
 
 TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), shownName_(path) {
@@ -132,10 +139,10 @@ TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), 
     // The system's reason tells a missing file from one the user may not read, a full disk, ...
     const std::string reason = error != 0 ? ": " + SystemReason(error) : "";
     if (mode == FileMode::Create || mode == FileMode::CreateNew) {
-      if (error == EEXIST) throw EFExistsError("Cannot create file " + path + reason, path, error);
-      throw EFCreateError("Cannot create file " + path + reason, path, error);
+      if (error == EEXIST) throw Said(EFExistsError("Cannot create file " + path + reason, path, error), TSaid::CannotCreate, error);
+      throw Said(EFCreateError("Cannot create file " + path + reason, path, error), TSaid::CannotCreate, error);
     }
-    throw EFOpenError("Cannot open file " + path + reason, path);
+    throw Said(EFOpenError("Cannot open file " + path + reason, path), TSaid::CannotOpen, error);
   }
   // Pictures are written a row at a time: a larger buffer turns that into few large writes.
   constexpr std::size_t kBuffer = 256 * 1024;
@@ -148,7 +155,8 @@ TFileStream::~TFileStream() {
 }
 
 void TFileStream::WriteFailed(int error) {
-  throw EWriteError("Cannot write file " + shownName_ + ": " + SystemReason(error), shownName_);
+  throw Said(EWriteError("Cannot write file " + shownName_ + ": " + SystemReason(error), shownName_), TSaid::CannotWrite,
+             error);
 }
 
 void TFileStream::Close() {
@@ -174,7 +182,8 @@ std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
   if (got < count && std::ferror(file_) != 0) {
     const int error = errno != 0 ? errno : EIO;
     std::clearerr(file_);
-    throw EReadError("Cannot read file " + shownName_ + ": " + SystemReason(error), shownName_);
+    throw Said(EReadError("Cannot read file " + shownName_ + ": " + SystemReason(error), shownName_), TSaid::CannotRead,
+               error);
   }
   return got;
 }

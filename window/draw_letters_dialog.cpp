@@ -1,4 +1,5 @@
 #include "window/draw_letters_dialog.h"
+#include "window/failure_words.h"
 #include "window/sheet_words.h"
 #include "window/viewer_placement.h"
 
@@ -176,7 +177,7 @@ void TDrawLettersDialog::Connect() {
     try {
       WriteSheetFiles();
     } catch (const std::exception& e) {
-      dialogs_.Error(e.what());
+      dialogs_.Error(TFailureWords::Said(e));
     }
   });
   connect(CodePage, &QComboBox::currentIndexChanged, this, [this] {

@@ -1,4 +1,5 @@
 #include "window/glyph_table_dialog.h"
+#include "window/failure_words.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -155,7 +156,7 @@ void TGlyphTableDialog::Redraw() {
     Picture->setPixmap(PixmapOf(preview.Picture, 1));
     Picture->adjustSize();
   } catch (const std::exception& e) {
-    Picture->setText(QString::fromStdString(e.what()));
+    Picture->setText(TFailureWords::Text(e));
   }
 }
 
@@ -211,7 +212,7 @@ bool TGlyphTableDialog::SaveInto(const std::function<std::string(const std::stri
     dialogs_.Information(write(folder), tr("Saved").toStdString());
     return true;
   } catch (const std::exception& e) {
-    dialogs_.Error(WithFullStop(e.what()));
+    dialogs_.Error(WithFullStop(TFailureWords::Said(e)));
     return false;
   }
 }

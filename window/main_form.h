@@ -10,6 +10,7 @@
 #include "engine/game_update.h"
 #include "engine/main.h"
 #include "window/dialogs.h"
+#include "window/failure_words.h"
 
 class QAction;
 class QGroupBox;
@@ -182,7 +183,7 @@ void TMainForm::Guarded(Handler handler) {
   try {
     handler();
   } catch (const std::exception& e) {
-    dialogs_->Error(WithFullStop(e.what()));
+    dialogs_->Error(WithFullStop(TFailureWords::Said(e)));
   }
 }
 

@@ -21,6 +21,7 @@
 #include "engine/target_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "window/failure_words.h"
 #include "window/counted.h"
 #include "window/entry_kinds.h"
 #include "window/main_form.h"
@@ -295,7 +296,7 @@ void TMainForm::RunInto(const TRunRequest& request, TRunOutcome& outcome) {
     outcome = engine_.Run(request).Outcome;
   } catch (const std::exception& e) {
     // The run's end is said in the results too, which the user saves, not only in the box.
-    Results->append(tr("Failed: %1").arg(QString::fromStdString(e.what())).toHtmlEscaped());
+    Results->append(tr("Failed: %1").arg(TFailureWords::Text(e)).toHtmlEscaped());
     throw;
   }
   if (update_)

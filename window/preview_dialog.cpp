@@ -1,5 +1,6 @@
 #include "platform/limits.h"
 #include "window/preview_dialog.h"
+#include "window/failure_words.h"
 
 #include "window/counted.h"
 #include "window/viewer_placement.h"
@@ -126,7 +127,7 @@ void TPreviewDialog::CheckLines() {
                           .arg(report.TooWide)
                           .arg(report.Lacking));
   } catch (const std::exception& e) {
-    Problems->setText(QString::fromStdString(e.what()));
+    Problems->setText(TFailureWords::Text(e));
   }
 }
 
@@ -152,7 +153,7 @@ void TPreviewDialog::Redraw() {
   } catch (const std::exception& e) {
     loaded_.erase(path);
     Picture->clear();
-    Problems->setText(QString::fromStdString(e.what()));
+    Problems->setText(TFailureWords::Text(e));
   }
 }
 

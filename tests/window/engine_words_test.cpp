@@ -7,8 +7,10 @@
 #include <sstream>
 
 #include "support/cli_run.h"
+#include "platform/streams.h"
 #include "support/test_data.h"
 #include "window/dialogs.h"
+#include "window/failure_words.h"
 #include "window/languages.h"
 #include "window/main_form.h"
 #include "window/result_words.h"
@@ -107,6 +109,32 @@ TEST(EngineWords, TheWindowSaysInEnglishWhatEitoolCliSaysAndEachLanguageInItsOwn
       }
     }
   }
+  InstallLanguage(QStringLiteral("en"));
+}
+
+// A file that cannot be opened: said by the window in its language, with the system's reason; in English as
+// eitool-cli says it. A message of a file's own stays as it is.
+TEST(EngineWords, TheFileSystemsFailuresInTheWindowsLanguage) {
+  testing::TempDir dir;
+  const std::string missing = dir.File("gone.dds");
+  std::string english;  // as eitool-cli says it
+  const auto said = [&]() -> QString {
+    try {
+      TFileStream file(missing, FileMode::OpenRead);
+    } catch (const std::exception& e) {
+      english = e.what();
+      return TFailureWords::Text(e);
+    }
+    ADD_FAILURE() << "opened " << missing;
+    return {};
+  };
+  ASSERT_TRUE(InstallLanguage(QStringLiteral("en")));
+  EXPECT_EQ(said().toStdString(), english);
+  EXPECT_EQ(english.rfind("Cannot open file " + missing + ": ", 0), 0u) << english;
+  ASSERT_TRUE(InstallLanguage(QStringLiteral("ru")));
+  EXPECT_EQ(said(), QString::fromStdString("Не удаётся открыть файл " + missing + ": Нет такого файла или каталога"));
+  // A message of its own stays as it is.
+  EXPECT_EQ(TFailureWords::Text(Exception("gone.dds is not a texture")), QStringLiteral("gone.dds is not a texture"));
   InstallLanguage(QStringLiteral("en"));
 }
 

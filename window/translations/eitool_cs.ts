@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Soubor nebo adresář neexistuje</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Přístup odepřen</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Na zařízení nezbývá místo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Soubor existuje</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Je to adresář</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Souborový systém jen pro čtení</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Nelze otevřít soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Nelze vytvořit soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Nelze číst soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Nelze zapsat soubor %1</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>

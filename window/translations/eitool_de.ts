@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Datei %1 kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>

@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>

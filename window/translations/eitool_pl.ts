@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Plik istnieje</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest katalog</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>System plików tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Nie można utworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Nie można odczytać pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Nie można zapisać pliku %1</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>

@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou diretório inexistente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço disponível no dispositivo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>É um diretório</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de arquivos somente leitura</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Não é possível criar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Não é possível ler o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Não é possível gravar o arquivo %1</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>

@@ -152,6 +152,49 @@
     </message>
 </context>
 <context>
+    <name>eit::TFailureWords</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Немає такого файлу або теки</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Доступ заборонено</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>На пристрої не залишилося місця</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Файл існує</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Це тека</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Файлова система лише для читання</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Не вдається відкрити файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Не вдається створити файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Не вдається прочитати файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Не вдається записати файл %1</translation>
+    </message>
+</context>
+<context>
     <name>eit::TGlyphTableDialog</name>
     <message>
         <source>Left</source>
