@@ -207,8 +207,10 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
     written.NewGlyphs = font.NewCodes;
   TWrittenFile table;
   table.What = TWrittenFile::TWhat::FontTable;
-  if (renamed) detail::NoteRenamed(written, record.OutputPath, tablePath);
-  if (renamed) detail::NoteRenamed(table, record.OutputPath, tablePath);
+  if (renamed) {
+    detail::NoteRenamed(written, record.OutputPath, tablePath);
+    detail::NoteRenamed(table, record.OutputPath, tablePath);
+  }
   context.Reporter->FileWritten(texturePath, outputTexture, textureBytes, written);
   if (tableToo) context.Reporter->FileWritten(tablePath, outputTable, tableBytes, table);
   if (font.InPlace) return;

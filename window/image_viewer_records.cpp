@@ -38,14 +38,14 @@ void TImageViewerDialog::FillRecords() {
   Count->setMinimumWidth(std::max(
       Count->fontMetrics().horizontalAdvance(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)..."))),
       Count->fontMetrics().horizontalAdvance(
-          counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)")).arg(Counted("", "%Ln", n)))));
+          counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)")).arg(Number(n)))));
   if (onlyProblems && !checked)
     Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "checking %Ln record(s)...")));
   else if (part.isEmpty() && !onlyProblems)
     Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%Ln record(s)")));
   else
     Count->setText(counted(QT_TRANSLATE_N_NOOP("eit::TImageViewerDialog", "%1 of %Ln record(s)"))
-                       .arg(Counted("", "%Ln", Record->count())));
+                       .arg(Number(Record->count())));
   if (CurrentRecord() != chosen) RecordChosen();
 }
 

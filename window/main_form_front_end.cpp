@@ -23,7 +23,7 @@ void TMainForm::ShowWaiting(const std::string& folder) {
 void TMainForm::SetProgress(int position) { Progress->setValue(position); }
 void TMainForm::SetTotal(int position) { Total->setValue(position); }
 void TMainForm::SetExtracted(std::int64_t files) {
-  Extracted->setText(tr("Extracted: %1").arg(Counted("", "%Ln", files)));
+  Extracted->setText(tr("Extracted: %1").arg(Number(files)));
   // At least its 57 pixels; wider when the font the system offers needs it.
   Extracted->resize(std::max(57, Extracted->sizeHint().width()), 13);
 }

@@ -84,7 +84,7 @@ QString TResultWords::Line(const TResultLine& line) {
 }
 
 QStringList TResultWords::Update(const TUpdatePlan& plan) {
-  const auto count = [](std::size_t n) { return Counted("", "%Ln", static_cast<std::int64_t>(n)); };
+  const auto count = [](std::size_t n) { return Number(static_cast<std::int64_t>(n)); };
   QStringList lines;
   for (const std::string& image : plan.EditedImages)
     lines << tr("%1: edited, and the game changed its source: kept; the new picture is %2, beside it")
