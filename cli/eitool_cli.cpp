@@ -159,7 +159,7 @@ int RunInfo(const TCommandLine& line) {
     try {
       std::printf("%s\n", eit::Printable(eit::DescribeFile(path)).c_str());
     } catch (const std::exception& e) {
-      std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, path)).c_str());
+      std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::ErrorNamingFile(e, path).English).c_str());
       status = 1;
     }
   }
@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     return 2;
   } catch (const std::exception& e) {
     eit::TFailure failure = eit::FailureOf(e);
-    failure.Text = eit::ErrorNamingFile(e, "");
+    failure.Text = eit::ErrorNamingFile(e, "").English;
     std::fprintf(stderr, "eitool-cli: %s\n", eit::Printable(eit::Worded(failure)).c_str());
     return 1;
   }

@@ -69,7 +69,7 @@ void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
   request.ExistingImages = keepBoth ? TExisting::KeepBoth : overwrite ? TExisting::Replace : TExisting::Refuse;
   request.ReplaceForeignLog = overwrite;
   const eit::TTargetLog log = eit::ReadTargetLog(request.TargetDir);
-  if (!log.Problem.empty() && !overwrite) throw eit::Exception(log.Problem + "; give --overwrite to replace it");
+  if (!log.Problem.English.empty() && !overwrite) throw eit::Exception(log.Problem.English + "; give --overwrite to replace it");
   if (overwrite || keepBoth) return;
   const std::vector<std::string> existing = eit::ExistingImages(request);
   if (!existing.empty())

@@ -321,7 +321,10 @@ void ReadBmpFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
   try {
     Decode(data, size, bitmap);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string("Bitmap image is not valid") + (name.empty() ? "" : ": " + name) + " (" + e.Why() + ")", name);
+    throw EInvalidGraphic(Says(name.empty() ? EIT_SAYS("Bitmap image is not valid (%2)")
+                                            : EIT_SAYS("Bitmap image is not valid: %1 (%2)"),
+                               {name, e.Why()}),
+                          name);
   }
 }
 

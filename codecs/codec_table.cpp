@@ -73,12 +73,12 @@ const std::array<TCodec, 3>& Codecs() {
 }
 
 const char* OtherFormat(const std::uint8_t* head, std::size_t size) {
-  if (size >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return "a JPEG image";
-  if (size >= 4 && std::memcmp(head, "GIF8", 4) == 0) return "a GIF image";
-  if (size >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WEBP", 4) == 0) return "a WebP image";
-  if (size >= 4 && (std::memcmp(head, "II*", 4) == 0 || std::memcmp(head, "MM\0*", 4) == 0)) return "a TIFF image";
-  if (size >= 4 && std::memcmp(head, "8BPS", 4) == 0) return "a Photoshop document";
-  if (size >= 4 && std::memcmp(head, "DDS ", 4) == 0) return "a DDS texture";
+  if (size >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return EIT_SAYS("a JPEG image");
+  if (size >= 4 && std::memcmp(head, "GIF8", 4) == 0) return EIT_SAYS("a GIF image");
+  if (size >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WEBP", 4) == 0) return EIT_SAYS("a WebP image");
+  if (size >= 4 && (std::memcmp(head, "II*", 4) == 0 || std::memcmp(head, "MM\0*", 4) == 0)) return EIT_SAYS("a TIFF image");
+  if (size >= 4 && std::memcmp(head, "8BPS", 4) == 0) return EIT_SAYS("a Photoshop document");
+  if (size >= 4 && std::memcmp(head, "DDS ", 4) == 0) return EIT_SAYS("a DDS texture");
   return nullptr;
 }
 

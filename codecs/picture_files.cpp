@@ -20,8 +20,10 @@ void ReadPicture(const std::uint8_t* data, std::size_t size, const std::string& 
   for (const codecs::TCodec& codec : codecs::Codecs()) {
     if (!codec.Test(data, size)) continue;
     if (const char* other = codecs::OtherFormat(data, size); other != nullptr && codec.Format == TPictureFormat::Tga)
-      throw EInvalidGraphic((name.empty() ? std::string("the picture is ") : name + ": ") + other +
-                                ", which the insert does not take; save it as PNG, TGA or BMP",
+      throw EInvalidGraphic(Says(name.empty() ? EIT_SAYS("the picture is %2, which the insert does not take; save it as "
+                                                         "PNG, TGA or BMP")
+                                              : EIT_SAYS("%1: %2, which the insert does not take; save it as PNG, TGA or BMP"),
+                                 {name, Says(other)}),
                             name);
     return codec.Decode(data, size, name, bitmap);
   }

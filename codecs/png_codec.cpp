@@ -33,7 +33,9 @@ struct TMallocFree {
 };
 
 [[noreturn]] void Refuse(const std::string& name, const std::string& why) {
-  throw EInvalidGraphic("PNG image is not valid" + (name.empty() ? std::string() : ": " + name) + " (" + why + ")", name);
+  throw EInvalidGraphic(Says(name.empty() ? EIT_SAYS("PNG image is not valid (%2)") : EIT_SAYS("PNG image is not valid: %1 (%2)"),
+                             {name, why}),
+                        name);
 }
 
 std::string Reason(int code) {
@@ -184,7 +186,7 @@ void WriteChunk(TStream& stream, const char* type, const std::uint8_t* data, std
 // writing the TGA; this writes one form only (8-bit RGB or RGBA, each row filtered by its left neighbour)
 // through a coder made for it. What it writes is read back by the library in the tests.
 void WritePngToStream(TStream& stream, const TBitmap& bitmap, int threads) {
-  if (bitmap.Width() <= 0 || bitmap.Height() <= 0) throw EInvalidGraphic("a PNG image cannot be empty");
+  if (bitmap.Width() <= 0 || bitmap.Height() <= 0) throw EInvalidGraphic(Says(EIT_SAYS("a PNG image cannot be empty")));
   const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
   const std::size_t channels = alpha ? 4 : 3;
   const std::size_t rowBytes = bitmap.RowBytes();

@@ -172,7 +172,8 @@ void ReadTgaFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& bitm
   try {
     Decode(data, size, result);
   } catch (const Invalid& e) {
-    throw EInvalidGraphic(std::string("TGA image is not valid") + (name.empty() ? "" : ": " + name) + " (" + e.why + ")",
+    throw EInvalidGraphic(Says(name.empty() ? EIT_SAYS("TGA image is not valid (%2)") : EIT_SAYS("TGA image is not valid: %1 (%2)"),
+                               {name, e.why}),
                           name);
   }
   bitmap = std::move(result);

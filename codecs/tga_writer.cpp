@@ -19,7 +19,7 @@ constexpr std::int32_t kExtensionSize = 495;
 
 void WriteTgaToStream(TStream& stream, const TBitmap& bitmap) {
   if (bitmap.Width() > kMaxPictureSide || bitmap.Height() > kMaxPictureSide)
-    throw Exception("Cannot write a TGA image wider or taller than " + std::to_string(kMaxPictureSide) + " pixels");
+    throw Exception(Says(EIT_SAYS("Cannot write a TGA image wider or taller than %1 pixels"), {std::to_string(kMaxPictureSide)}));
   const bool alpha = bitmap.PixelFormat() == TPixelFormat::pf32bit;
   std::uint8_t header[18] = {};
   header[2] = 2;  // uncompressed true-colour

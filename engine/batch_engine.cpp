@@ -41,16 +41,25 @@ bool NamesFile(const TFailure& failure, const std::string& file) {
   return !file.empty() && !failure.File.empty() && native(failure.File) == native(file);
 }
 
-std::string ErrorNamingFile(const std::exception& error, const std::string& file) {
+TText ErrorNamingFile(const std::exception& error, const std::string& file) {
   const TFailure failure = FailureOf(error);
-  std::string message = failure.Text;
-  if (failure.Kind == TFailureKind::OutOfMemory) message = "there is not enough memory for this file";
+  TText message = WordsOf(failure);
+  if (failure.Kind == TFailureKind::OutOfMemory) message = Says(EIT_SAYS("there is not enough memory for this file"));
   // The streams' own words say only that bytes were missing; the user needs to hear why.
   if (failure.Kind == TFailureKind::CutShort)
-    message += " (the file ends before all of its data: it is cut short or damaged)";
+    message = Says(EIT_SAYS("%1 (the file ends before all of its data: it is cut short or damaged)"), {message});
   if (file.empty() || NamesFile(failure, file)) return message;
-  return file + ": " + message;
+  return Says(EIT_SAYS("%1: %2"), {file, message});
 }
+
+namespace {
+
+TText LineBreakInTarget(const std::string& target) {
+  return Says(EIT_SAYS("The target directory %1 has a line break in its name, which a result log cannot record; choose "
+                       "another directory"), {target});
+}
+
+}  // namespace
 
 namespace {
 
@@ -153,8 +162,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   const std::string& target = request_->TargetDir;
   const bool exports = std::any_of(entries.begin(), entries.end(), [](const TJobEntry& e) { return IsExportKind(e.Kind); });
   if (exports && target.find_first_of("\r\n") != std::string::npos)
-    throw Exception("The target directory " + target + " has a line break in its name, which a result log cannot "
-                    "record; choose another directory", target);
+    throw Exception(LineBreakInTarget(target), target);
   // Runs into one folder take turns: whether an image exists, the name it takes and result.log are
   // decided by one run at a time.
   std::unique_ptr<TFileLock> folderLock;
@@ -164,7 +172,7 @@ TRunOutcome TBatchEngine::RunEntries(const std::vector<TJobEntry>& entries) {
   }
   // The folder's map is read before anything is written: what is not a result log is not merged into.
   const TTargetLog targetLog = exports ? ReadTargetLog(target) : TTargetLog{};
-  if (!targetLog.Problem.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
+  if (!targetLog.Problem.English.empty() && (!request_->ReplaceForeignLog || DirectoryExists(targetLog.Path)))
     throw Exception(targetLog.Problem, targetLog.Path);
   // Never kept as an output: what a run killed outright left here goes first, and the run says so.
   for (const std::string& left : RemoveLeftTemporaries(target, entries, plans_))

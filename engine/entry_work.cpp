@@ -42,8 +42,8 @@ void Prepare(const TRunInputs& inputs, TEntryRun& run) {
 void RunJob(const TRunInputs& inputs, TEntryRun& run) {
   // A result log line cannot hold a line break: such a name would come back split, and its record lost.
   if (IsExportKind(run.Entry.Kind) && run.Entry.Path.find_first_of("\r\n") != std::string::npos)
-    throw Exception(run.Entry.Path + ": the name holds a line break, which a result log cannot record; "
-                    "rename the file before extracting it", run.Entry.Path);
+    throw Exception(Says(EIT_SAYS("%1: the name holds a line break, which a result log cannot record; rename the file "
+                                  "before extracting it"), {run.Entry.Path}), run.Entry.Path);
   // The sources as read, for a later extract --update to tell what the game changed.
   if (IsExportKind(run.Entry.Kind))
     for (const std::string& source : SourcesOf(run.Entry.Kind, run.Entry.Path))
@@ -81,7 +81,8 @@ void WorkEntry(const TRunInputs& inputs, TEntryRun& run) {
     }
   } catch (...) {
     run.Failed = run.Named = true;
-    run.Failure.Text = "an unknown failure";
+    run.Failure.Words = Says(EIT_SAYS("an unknown failure"));
+    run.Failure.Text = run.Failure.Words.English;
     run.Error = std::current_exception();
   }
   // Whatever happened, later entries may take their names now.
@@ -97,14 +98,14 @@ TFailure EntryFailure(const TEntryRun& run, const std::exception& e, bool& named
   if (!named) {
     failure.File = run.CurrentSource.empty() ? run.Entry.Path : run.CurrentSource;
     failure.Line = 0;
-    failure.Text = ErrorNamingFile(e, failure.File);
-    failure.Said = TSaid::Own;  // its text is no longer the file system's alone
+    failure.Words = ErrorNamingFile(e, failure.File);
+    failure.Text = failure.Words.English;
   }
   if (!run.Entry.List.empty()) {
-    failure.Text = run.Entry.List + ": line " + std::to_string(run.Entry.Line) + ": " + failure.Text;
+    failure.Words = Says(EIT_SAYS("%1: line %2: %3"), {run.Entry.List, std::to_string(run.Entry.Line), WordsOf(failure)});
+    failure.Text = failure.Words.English;
     failure.File = run.Entry.List;
     failure.Line = run.Entry.Line;
-    failure.Said = TSaid::Own;
     named = false;  // raised with the list's name, not as it was
   }
   return failure;

@@ -38,10 +38,16 @@ void CheckMarkers(const TImportRecord& record, const TOwnSheetMatch& match, std:
   std::string at;
   for (std::size_t k = 0; k < match.MarkerRows.size() && k < 5; ++k)
     at += (k == 0 ? "" : ", ") + std::to_string(match.MarkerRows[k]);
-  if (match.MarkerRows.size() > 5) at += " and " + std::to_string(match.MarkerRows.size() - 5) + " more";
-  throw Exception(record.ImagePath + ": the sheet has the table's cells, but its marker column (column 0) differs "
-                  "from the one the extract drew at row" + (match.MarkerRows.size() == 1 ? " " : "s ") + at +
-                  "; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)", record.ImagePath);
+  const TText listed = ListWithMore(at, match.MarkerRows.size() - std::min<std::size_t>(match.MarkerRows.size(), 5));
+  throw Exception(Says(match.MarkerRows.size() == 1
+                           ? EIT_SAYS("%1: the sheet has the table's cells, but its marker column (column 0) differs from "
+                                      "the one the extract drew at row %2; restore the markers to retouch the font in place "
+                                      "(a sheet of new glyphs has markers of its own)")
+                           : EIT_SAYS("%1: the sheet has the table's cells, but its marker column (column 0) differs from "
+                                      "the one the extract drew at rows %2; restore the markers to retouch the font in "
+                                      "place (a sheet of new glyphs has markers of its own)"),
+                       {record.ImagePath, listed}),
+                  record.ImagePath);
 }
 
 // The sheet the extract wrote for this font, retouched: what changed goes back where it came from.
@@ -65,15 +71,21 @@ bool PutBackInPlace(const TImportRecord& record, TBitmap& sheet, TRebuiltFont& f
   return true;
 }
 
-// "; its glyphs of 0x41, 0x42 and 12 more are erased" when a sheet of the table's cells lost glyphs.
-std::string ErasedNote(const TImportRecord& record, const std::vector<std::int32_t>& erased) {
-  if (erased.empty()) return "";
+// The codes of the first few of a table's records, the rest counted: "0x41, 0x42 and 12 more".
+TText CodesOf(const TImportRecord& record, const std::vector<std::int32_t>& records, std::size_t shown) {
   std::string codes;
-  for (std::size_t k = 0; k < erased.size() && k < 5; ++k)
-    codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, erased[k]));
-  if (erased.size() > 5) codes += " and " + std::to_string(erased.size() - 5) + " more";
-  return " (it has the table's cells, but the glyphs of " + codes + " are erased; to retouch the font in place, "
-         "keep every glyph)";
+  for (std::size_t k = 0; k < records.size() && k < shown; ++k)
+    codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, records[k]));
+  return ListWithMore(codes, records.size() - std::min(records.size(), shown));
+}
+
+// What is said, with " (it has the table's cells, but the glyphs of 0x41 ... are erased; ...)" when a sheet
+// of the table's cells lost glyphs.
+TText WithErasedNote(const TText& said, const TImportRecord& record, const std::vector<std::int32_t>& erased) {
+  if (erased.empty()) return said;
+  return Says(EIT_SAYS("%1 (it has the table's cells, but the glyphs of %2 are erased; to retouch the font in place, "
+                       "keep every glyph)"),
+              {said, CodesOf(record, erased, 5)});
 }
 
 void RebuildFont(TJobContext& context, const TImportRecord& record, const std::string& texturePath,
@@ -88,13 +100,14 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
   ImageToBitmap(font.Texture.Image, font.Pixels);
   TBitmap sheet = detail::LoadEditedImage(record.ImagePath);
   if (!PutBackInPlace(record, sheet, font)) {
-    if (!record.RangeGiven) throw Exception(record.RangeError + ErasedNote(record, font.Erased), record.Log);
+    if (!record.RangeGiven) throw Exception(WithErasedNote(record.RangeError, record, font.Erased), record.Log);
     CheckGlyphTexture(font.Pixels, texturePath, TSheetWords());
     // The table's own cells with glyphs erased: new glyphs, as intended or by a slip; said before they are laid.
     if (!font.Erased.empty())
-      context.Reporter->Warning(record.SourcePath, record.ImagePath + ": taken as a sheet of new glyphs, laid from " +
-                                                       CodeText(std::max(record.FirstCode, record.NewCode)) + " on" +
-                                                       ErasedNote(record, font.Erased),
+      context.Reporter->Warning(record.SourcePath,
+                                WithErasedNote(Says(EIT_SAYS("%1: taken as a sheet of new glyphs, laid from %2 on"),
+                                                    {record.ImagePath, CodeText(std::max(record.FirstCode, record.NewCode))}),
+                                               record, font.Erased),
                                 "cells of new glyphs");
     font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
                                  {record.SourcePath, texturePath, record.ImagePath});
@@ -125,17 +138,18 @@ bool SameBytesAsFile(const TMemoryStream& bytes, const std::string& path) {
 // Edits that went nowhere are said, whatever else the run does with the record.
 void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done) {
   if (done.Outside > 0)
-    detail::EditWarning(context, record, record.ImagePath + ": " + std::to_string(done.Outside) + " changed pixels lie "
-                        "outside every glyph's box and are left out: retouched in place, a glyph keeps its box (draw a "
-                        "larger one as a new glyph, with " + RangeLines() + " lines)", "outside the boxes");
-  std::string codes;
-  for (std::size_t k = 0; k < done.PastRange.size() && k < 10; ++k)
-    codes += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.PastRange[k]));
-  if (done.PastRange.size() > 10) codes += " and " + std::to_string(done.PastRange.size() - 10) + " more";
-  if (!codes.empty())
-    detail::EditWarning(context, record, record.ImagePath + ": the glyphs of " + codes + " were retouched, but lie "
-                        "past the record's range (" + CodeLine(kLastKeyword, record.EndCode) + ") and are left out: widen the "
-                        "range, or delete the " + RangeLines() + " lines", "past the range");
+    detail::EditWarning(context, record,
+                        Says(EIT_SAYS("%1: %2 changed pixels lie outside every glyph's box and are left out: retouched in "
+                                      "place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)"),
+                             {record.ImagePath, std::to_string(done.Outside), RangeLines()}),
+                        "outside the boxes");
+  if (!done.PastRange.empty())
+    detail::EditWarning(context, record,
+                        Says(EIT_SAYS("%1: the glyphs of %2 were retouched, but lie past the record's range (%3) and are "
+                                      "left out: widen the range, or delete the %4 lines"),
+                             {record.ImagePath, CodesOf(record, done.PastRange, 10), CodeLine(kLastKeyword, record.EndCode),
+                              RangeLines()}),
+                        "past the range");
 }
 
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
@@ -143,17 +157,24 @@ void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TG
 void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TGlyphsPutBack& done, bool tableChanged) {
   const std::string& sheet = record.ImagePath;
   if (done.Changed.empty() && done.PastRange.empty() && done.Outside == 0 && !tableChanged)
-    detail::EditWarning(context, record, sheet + ": the glyph sheet equals the font's own: nothing was edited, the "
-                                                 "font is rebuilt as it was", "unedited sheet");
+    detail::EditWarning(context, record,
+                        Says(EIT_SAYS("%1: the glyph sheet equals the font's own: nothing was edited, the font is rebuilt "
+                                      "as it was"), {sheet}),
+                        "unedited sheet");
   LeftOutWarnings(context, record, done);
-  std::string shared;
-  for (std::size_t k = 0; k < done.Shared.size() && k < 10; ++k)
-    shared += (k == 0 ? "" : ", ") + CodeText(CodeOf(record, done.Shared[k].first)) + " with " +
-              CodeText(CodeOf(record, done.Shared[k].second));
-  if (done.Shared.size() > 10) shared += " and " + std::to_string(done.Shared.size() - 10) + " more";
-  if (!shared.empty())
-    detail::EditWarning(context, record, sheet + ": glyphs drawn anew share their place in the texture with "
-                        "others, which show the new drawing too: " + shared, "shared glyphs");
+  if (done.Shared.empty()) return;
+  TText shared;
+  for (std::size_t k = 0; k < done.Shared.size() && k < 10; ++k) {
+    const TText pair = Says(EIT_SAYS("%1 with %2"), {CodeText(CodeOf(record, done.Shared[k].first)),
+                                                     CodeText(CodeOf(record, done.Shared[k].second))});
+    shared = k == 0 ? pair : Says(EIT_SAYS("%1, %2"), {shared, pair});
+  }
+  if (done.Shared.size() > 10)
+    shared = Says(EIT_SAYS("%1 and %2 more"), {shared, std::to_string(done.Shared.size() - 10)});
+  detail::EditWarning(context, record,
+                      Says(EIT_SAYS("%1: glyphs drawn anew share their place in the texture with others, which show the "
+                                    "new drawing too: %2"), {sheet, shared}),
+                      "shared glyphs");
 }
 
 }  // namespace
@@ -164,7 +185,7 @@ void ImportFontSheet(TJobContext& context, const TImportRecord& record) {
     return;
   }
   // Code lines given are checked, whatever the sheet.
-  if (record.RangeGiven && !record.RangeError.empty()) throw Exception(record.RangeError, record.Log);
+  if (record.RangeGiven && !record.RangeError.English.empty()) throw Exception(record.RangeError, record.Log);
   const std::string& tablePath = record.SourcePath;
   const std::string texturePath = FontTexturePath(tablePath);
   const auto checkOutputs = [&](const std::string& table) {

@@ -50,7 +50,7 @@ TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOp
   // The texture must be there for the insert that follows, and its kept glyphs give the letters'
   // measures: better to hear now that it is missing.
   if (!FileExists(FontTexturePath(tablePath)))
-    throw Exception(tablePath + ": its texture " + FontTexturePath(tablePath) + " is missing", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: its texture %2 is missing"), {tablePath, FontTexturePath(tablePath)}), tablePath);
   TSheetFiles files = SheetFilesFor(tablePath, directory);
   // Refused before anything is drawn: the user's edited spacing, perhaps.
   if (withTable == TSheetTable::With) files.Table = FreeTableTextPath(tablePath, directory);
@@ -94,8 +94,8 @@ TPreview WritePreview(const std::string& tablePath, const std::string& text, con
   TPreview preview = RenderPreview(table, texture, text, options, tablePath);
   const std::optional<TPictureFormat> format = PictureFormatOfName(outputPath);
   if (!format)
-    throw Exception(outputPath + ": a preview is written as .tga, .bmp or .png, not \"" +
-                    ExtractFileExtLower(outputPath) + "\"", outputPath);
+    throw Exception(Says(EIT_SAYS("%1: a preview is written as .tga, .bmp or .png, not \"%2\""),
+                         {outputPath, ExtractFileExtLower(outputPath)}), outputPath);
   TAtomicFile file(outputPath);
   WritePicture(file.Stream(), preview.Picture, *format);
   file.Commit();

@@ -72,8 +72,10 @@ TFolderWalk WalkGameFolder(const std::string& root, const std::function<void(std
 
 void CheckSomethingToExtract(const std::string& folder, const TFolderWalk& walk) {
   if (!walk.Entries.empty() || !walk.Unreadable.empty()) return;
-  throw Exception(folder + " holds no textures (.dds) or font tables (.tdt)" +
-                  (walk.OtherFiles > 0 ? " (" + std::to_string(walk.OtherFiles) + " other files)" : ""), folder);
+  throw Exception(walk.OtherFiles > 0 ? Says(EIT_SAYS("%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)"),
+                                             {folder, std::to_string(walk.OtherFiles)})
+                                      : Says(EIT_SAYS("%1 holds no textures (.dds) or font tables (.tdt)"), {folder}),
+                  folder);
 }
 
 std::string FontTexturePath(const std::string& tablePath) { return ExistingSpelling(ChangeFileExt(tablePath, ".dds")); }

@@ -86,10 +86,10 @@ TUpdatePlan PlanUpdate(const std::vector<TJobEntry>& entries, const std::vector<
 
 TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& given) {
   const TTargetLog log = ReadTargetLog(request.TargetDir);
-  if (!log.Problem.empty()) throw Exception(log.Problem, log.Path);
+  if (!log.Problem.English.empty()) throw Exception(log.Problem, log.Path);
   if (!log.Exists)
-    throw Exception(log.Path + " does not exist: an update extracts a game again into the folder of its first "
-                    "extract, which holds its result.log", log.Path);
+    throw Exception(Says(EIT_SAYS("%1 does not exist: an update extracts a game again into the folder of its first "
+                                  "extract, which holds its result.log"), {log.Path}), log.Path);
   TUpdatePlan plan = PlanUpdate(request.Entries, given, log.Lines);
   TRunRequest added = request;
   added.Entries = plan.Added;

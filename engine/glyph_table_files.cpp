@@ -16,10 +16,15 @@ void LoadTable(const std::string& tablePath, TMemoryStream& table) {
   CheckFontTableSize(table, tablePath);
 }
 
+TText ExistsAlready(const std::string& path) {
+  return Says(EIT_SAYS("Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another "
+                       "directory"), {path});
+}
+
 // An output may never be a source: the user's files are only read.
 void CheckNotTheSource(const std::string& output, const std::string& source) {
   if (SameFile(output, source) || AbsolutePath(output) == AbsolutePath(source))
-    throw EFCreateError("Cannot create file " + output + ": it is the source; choose another directory", output);
+    throw EFCreateError(Says(EIT_SAYS("Cannot create file %1: it is the source; choose another directory"), {output}), output);
 }
 
 }  // namespace
@@ -29,8 +34,7 @@ std::string FreeTableTextPath(const std::string& tablePath, const std::string& d
   CheckNotTheSource(path, tablePath);
   // The user edits this file: one there already may hold their spacing, and is not replaced.
   if (FileExists(path) || DirectoryExists(path))
-    throw EFExistsError("Cannot create file " + path + ": it exists already (edited spacing, perhaps); delete it or "
-                        "choose another directory", path);
+    throw EFExistsError(ExistsAlready(path), path);
   return path;
 }
 

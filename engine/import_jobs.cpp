@@ -9,10 +9,11 @@ namespace {
 // An error naming both when the edit's size is not the texture's.
 void CheckEditSize(std::uint32_t width, std::uint32_t height, const TTextureHeader& header, const TImportRecord& record) {
   if (width != header.Width || height != header.Height)
-    throw Exception(record.ImagePath + ": the edited image is " + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels, but the texture " + record.SourcePath + " is " +
-                    std::to_string(header.Width) + " x " + std::to_string(header.Height) +
-                    "; save the image at the texture's size", record.ImagePath);
+    throw Exception(Says(EIT_SAYS("%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image "
+                                  "at the texture's size"),
+                         {record.ImagePath, std::to_string(width), std::to_string(height), record.SourcePath,
+                          std::to_string(header.Width), std::to_string(header.Height)}),
+                    record.ImagePath);
 }
 
 // The edit in the texture's pixel format.

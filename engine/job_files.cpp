@@ -12,6 +12,15 @@ namespace eit {
 
 namespace {
 
+TText OneOfTheSources(const std::string& path) {
+  return Says(EIT_SAYS("Cannot create file %1: it is one of this run's sources"), {path});
+}
+
+TText WrittenMeanwhile(const std::string& path) {
+  return Says(EIT_SAYS("%1 exists already (another run wrote it after this one looked at the folder); it is not "
+                       "replaced: extract again to replace it or to keep both"), {path});
+}
+
 // The key two output paths collide under: file systems on Windows and macOS ignore letter case.
 std::string OutputKey(const std::string& path) {
 #if defined(_WIN32) || defined(__APPLE__)
@@ -54,8 +63,7 @@ std::string TOutputNames::Claim(std::size_t entry, const std::string& wanted, bo
   CheckNotASource(path);
   // The run holds the folder's lock: no other run can take the name between this look and the publish.
   if (isExport && RefuseExisting && FileExists(path))
-    throw EFCreateError(path + " exists already (another run wrote it after this one looked at the folder); it "
-                        "is not replaced: extract again to replace it or to keep both", path);
+    throw EFCreateError(WrittenMeanwhile(path), path);
   taken_.emplace(OutputKey(path), entry);
   return path;
 }
@@ -96,7 +104,7 @@ void TOutputNames::CheckNotASource(const std::string& path) const {
   if (SourceIds.empty()) return;
   const std::optional<TFileId> id = FileIdOf(path);
   if (id && SourceIds.count(*id) != 0)
-    throw EFCreateError("Cannot create file " + path + ": it is one of this run's sources", path);
+    throw EFCreateError(OneOfTheSources(path), path);
 }
 
 TOutputNames& TJobContext::Names_() {
@@ -197,13 +205,13 @@ TBitmap LoadEditedImage(const std::string& path) {
 }
 
 void EditWarning(TJobContext& context, const TImportRecord& record, TWarning warning) {
-  if (context.Strict) throw Exception(TFailure{"", 0, TFailureKind::Strict, warning.Text});
+  if (context.Strict) throw Exception(TFailure{"", 0, TFailureKind::Strict, warning.Text.English, warning.Text});
   context.Reporter->Warning(record.SourcePath, warning);
 }
 
 void CheckNotASource(const std::string& output, std::initializer_list<std::string> sources) {
   for (const std::string& source : sources)
-    if (SameFile(output, source)) throw EFCreateError("Cannot create file " + output + ": it is one of this run's sources", output);
+    if (SameFile(output, source)) throw EFCreateError(OneOfTheSources(output), output);
 }
 
 void NoteRenamed(TWrittenFile& file, const std::string& wantedPath, const std::string& sourcePath) {

@@ -36,7 +36,7 @@ TBitmap LoadEditedImage(const std::string& path);
 // A warning about an edited image, of a kind (runs count a kind's warnings past the first few instead
 // of repeating them); strict runs fail the record with it instead.
 void EditWarning(TJobContext& context, const TImportRecord& record, TWarning warning);
-inline void EditWarning(TJobContext& context, const TImportRecord& record, const std::string& text,
+inline void EditWarning(TJobContext& context, const TImportRecord& record, const TText& text,
                         const std::string& family) {
   EditWarning(context, record, TWarning{text, family});
 }

@@ -34,7 +34,7 @@ class TJobReporter {
   // Something about an input that may not be what the user meant; the job goes on. Warnings of one
   // family are counted past the first few of a run instead of repeated.
   virtual void Warning(const std::string& /*source*/, const TWarning& /*warning*/) {}
-  void Warning(const std::string& source, const std::string& text, const std::string& family = "") {
+  void Warning(const std::string& source, const TText& text, const std::string& family = "") {
     Warning(source, TWarning{text, family});
   }
   // An edited image equal to what the extract wrote, passed over (runs that write only edited files).
@@ -145,10 +145,10 @@ struct TImportRecord {
   std::vector<std::pair<std::int32_t, std::int32_t>> Alike;  // letters the sheet drew alike, as its log says
   std::vector<std::int32_t> Lost;  // letters whose marks the sheet did not draw, as its log says
   int CodePage = 0;                // "#Codepage:": the code page the sheet drew its letters in; 0: not given
-  std::string RangeError;
+  TText RangeError;
   bool RangeGiven = false;  // the record has its "#First:" line (a sheet of new glyphs needs one)
   std::string Tree;         // "#Tree:": the record's folder in a game's tree (system form), empty for none
-  std::string TreeError;    // what is wrong with its "#Tree:" line
+  TText TreeError;          // what is wrong with its "#Tree:" line
   std::string Log;          // the log it was read from, which RangeError and TreeError name
   std::string TablePath;    // "#Table:": the glyph table as text, applied after the glyphs are laid
   std::optional<TImageStamp> Digest;  // "#Digest:": the image as the extract wrote it

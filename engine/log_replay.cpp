@@ -43,16 +43,17 @@ void ReadOptionalLines(const std::vector<std::string>& lines, std::size_t at, co
     } else if (token == kNewKeyword) {
       const std::optional<std::int32_t> code = ParseCodeLine(lines[index], kNewKeyword);
       if (!code || *code < KeptCodeLimit || *code > 0x100) {
-        record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": \"" + lines[index] +
-                            "\" should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as "
-                            "in \"" + CodeLine(kNewKeyword, 0x80) + "\"";
+        record.RangeError = Says(EIT_SAYS("%1: line %2: \"%3\" should name the first code that takes a glyph from the "
+                                          "sheet, 0x7F to 0x100, as in \"%4\""),
+                                 {logPath, std::to_string(index + 1), lines[index], CodeLine(kNewKeyword, 0x80)});
         return;
       }
       record.NewCode = *code;
       if (record.EndCode < record.NewCode) {
-        record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] +
-                            "\" ends the range before its new glyphs start (\"" + lines[index] + "\", line " +
-                            std::to_string(index + 1) + "); " + std::string(kLastKeyword) + " is the code after the last new glyph";
+        record.RangeError = Says(EIT_SAYS("%1: line %2: \"%3\" ends the range before its new glyphs start (\"%4\", line "
+                                          "%5); %6 is the code after the last new glyph"),
+                                 {logPath, std::to_string(at + 2), lines[at + 1], lines[index], std::to_string(index + 1),
+                                  kLastKeyword});
         return;
       }
     } else {
@@ -74,17 +75,21 @@ void ReadRange(const std::vector<std::string>& lines, std::size_t at, const std:
       *codes[k] = *code;
       continue;
     }
-    record.RangeError = logPath + ": line " + std::to_string(index + 1) + ": a font record needs \"" + patterns[k] +
-                        " 0x<hex code>\" here" +
-                        (index < lines.size() ? ", not \"" + lines[index] + "\"" : ", but the log ends");
+    record.RangeError = index < lines.size()
+                            ? Says(EIT_SAYS("%1: line %2: a font record needs \"%3 0x<hex code>\" here, not \"%4\""),
+                                   {logPath, std::to_string(index + 1), patterns[k], lines[index]})
+                            : Says(EIT_SAYS("%1: line %2: a font record needs \"%3 0x<hex code>\" here, but the log ends"),
+                                   {logPath, std::to_string(index + 1), patterns[k]});
     return;
   }
   // A range that holds no code would rebuild the font unchanged and call it done.
   if (record.EndCode <= record.FirstCode) {
-    record.RangeError = logPath + ": line " + std::to_string(at + 2) + ": \"" + lines[at + 1] + "\" is " +
-                        (record.EndCode == record.FirstCode ? "the" : "before the") + " code of \"" + lines[at] +
-                        "\" (line " + std::to_string(at + 1) + "), so the range holds no code; " + std::string(kLastKeyword) + " is the code after "
-                        "the last one to lay";
+    record.RangeError = Says(record.EndCode == record.FirstCode
+                                 ? EIT_SAYS("%1: line %2: \"%3\" is the code of \"%4\" (line %5), so the range holds no "
+                                            "code; %6 is the code after the last one to lay")
+                                 : EIT_SAYS("%1: line %2: \"%3\" is before the code of \"%4\" (line %5), so the range holds "
+                                            "no code; %6 is the code after the last one to lay"),
+                             {logPath, std::to_string(at + 2), lines[at + 1], lines[at], std::to_string(at + 1), kLastKeyword});
     return;
   }
   ReadOptionalLines(lines, at, logPath, record);
@@ -110,10 +115,11 @@ void ReadFontRecord(const std::vector<std::string>& lines, std::size_t i, const 
     step.Record.TablePath = KeywordValue(lines[i + 2], kTableKeyword);
     step.Next = i + 3;
   }
-  step.Record.RangeError = logPath + ": line " + std::to_string(i + 3) + ": the glyph sheet " + step.Record.ImagePath +
-                           " is not the table's own (its cells are not those the extract drew), so it holds new "
-                           "glyphs, and a record of new glyphs needs \"" + first + " 0x<hex code>\" and \"" +
-                           kLastKeyword + " 0x<hex code>\" lines under its " + LogKeywords.Target + " line";
+  step.Record.RangeError =
+      Says(EIT_SAYS("%1: line %2: the glyph sheet %3 is not the table's own (its cells are not those the extract drew), so "
+                    "it holds new glyphs, and a record of new glyphs needs \"%4 0x<hex code>\" and \"%5 0x<hex code>\" "
+                    "lines under its %6 line"),
+           {logPath, std::to_string(i + 3), step.Record.ImagePath, first, kLastKeyword, LogKeywords.Target});
 }
 
 }  // namespace
@@ -126,10 +132,10 @@ void ReadPrefix(const std::vector<std::string>& lines, const TRecordSpan& span, 
   for (std::size_t k = span.Begin; k < span.Source; ++k) {
     const std::string token = FirstToken(lines[k]);
     if (token == kTreeKeyword) {
-      record.TreeError.clear();
+      record.TreeError = {};
       record.Tree = TreeFolderOf(lines[k], record.TreeError);
-      if (!record.TreeError.empty())
-        record.TreeError = logPath + ": line " + std::to_string(k + 1) + ": " + record.TreeError;
+      if (!record.TreeError.English.empty())
+        record.TreeError = Says(EIT_SAYS("%1: line %2: %3"), {logPath, std::to_string(k + 1), record.TreeError});
     } else if (token == kDigestKeyword) {
       record.Digest = ParseDigestLine(lines[k]);
     } else if (token == kOriginKeyword) {

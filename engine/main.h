@@ -46,7 +46,7 @@ bool NamesFile(const TFailure& failure, const std::string& file);
 // Whether the error is the system running out of memory (which another moment may not repeat).
 bool IsOutOfMemory(const std::exception& error);
 // The error's message, with the file put in front when it does not name it already.
-std::string ErrorNamingFile(const std::exception& error, const std::string& file);
+TText ErrorNamingFile(const std::exception& error, const std::string& file);
 
 // What the engine needs from its front end. The window implements it with its widgets, the CLI
 // with the terminal.
@@ -192,7 +192,7 @@ class TBatchEngine {
   TRunOutcome RunPool(const std::vector<TJobEntry>& entries, TRunInputs inputs, std::size_t from, int workers);
   void FileWritten(TResultLine line);
   void Warning(TResultLine line, const std::string& family);
-  void Warning(const std::string& source, const std::string& text) { Warning({TResultLine::TKind::Warning, source, "", text}, ""); }
+  void Warning(const std::string& source, const TText& text) { Warning({TResultLine::TKind::Warning, source, "", text}, ""); }
   void Unedited(const std::string& source);
   // The run's counts: images passed over unedited, warnings of one kind past the first few.
   void ShowCounts();

@@ -7,6 +7,26 @@
 
 namespace eit {
 
+namespace {
+
+TText StayInTheMod(const std::exception& e, const std::string& file) {
+  return Says(EIT_SAYS("%1; files of edits taken back stay in the mod"), {ErrorNamingFile(e, file)});
+}
+
+TText StaysEvenTakenBack(const std::exception& e, const std::string& file) {
+  return Says(EIT_SAYS("%1; it stays in the mod even when its edit is taken back"), {ErrorNamingFile(e, file)});
+}
+
+TText ChangedSinceWritten(const std::string& path) {
+  return Says(EIT_SAYS("unedited again, but %1 was changed since the insert wrote it: it stays in the mod"), {path});
+}
+
+TText LaterStayInTheMod(const std::exception& e, const std::string& file) {
+  return Says(EIT_SAYS("%1; edits taken back later stay in the mod"), {ErrorNamingFile(e, file)});
+}
+
+}  // namespace
+
 TModRecord* TBatchEngine::ModRecordNow() {
   if (request_ == nullptr || !request_->ChangedOnly || modLog_.empty()) return nullptr;
   std::unique_ptr<TModRecord>& record = modRecords_[modLog_];
@@ -15,7 +35,7 @@ TModRecord* TBatchEngine::ModRecordNow() {
       record = std::make_unique<TModRecord>(modLog_, request_->TargetDir);
     } catch (const std::exception& e) {
       // Read as empty: nothing is taken out of the mod on a record that cannot be read.
-      Warning(modLog_, ErrorNamingFile(e, TModRecord::PathFor(modLog_)) + "; files of edits taken back stay in the mod");
+      Warning(modLog_, StayInTheMod(e, TModRecord::PathFor(modLog_)));
       record = std::make_unique<TModRecord>("", "");
     }
   }
@@ -28,7 +48,7 @@ void TBatchEngine::NoteWritten(const std::string& source, const std::string& out
   try {
     record->Wrote(source, output);
   } catch (const std::exception& e) {
-    Warning(source, ErrorNamingFile(e, output) + "; it stays in the mod even when its edit is taken back");
+    Warning(source, StaysEvenTakenBack(e, output));
   }
 }
 
@@ -43,7 +63,7 @@ void TBatchEngine::Unedited(const std::string& source) {
     for (const std::string& path : back.Removed)
       ShowResult({TResultLine::TKind::UneditedAgain, s, path});
     for (const std::string& path : back.Changed)
-      Warning(s, "unedited again, but " + path + " was changed since the insert wrote it: it stays in the mod");
+      Warning(s, ChangedSinceWritten(path));
   }
 }
 
@@ -54,7 +74,7 @@ void TBatchEngine::SaveModRecords() {
       record->Save();
     } catch (const std::exception& e) {
       if (request_ != nullptr)
-        Warning(log, ErrorNamingFile(e, TModRecord::PathFor(log)) + "; edits taken back later stay in the mod");
+        Warning(log, LaterStayInTheMod(e, TModRecord::PathFor(log)));
     }
   }
   modRecords_.clear();

@@ -61,7 +61,7 @@ void ReplayRecord(const TRunInputs& inputs, TEntryRun& run, const std::string& l
     throw Exception(logPath + ": line " + LineOf(step) + ": the record of " + record.SourcePath +
                     " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
                     TargetLine(false, "<path>") + "\" line)", logPath);
-  if (!record.TreeError.empty()) throw Exception(record.TreeError, record.Log);
+  if (!record.TreeError.English.empty()) throw Exception(record.TreeError, record.Log);
   run.Folder = record.Tree;
   const std::optional<std::string> image = ImageToInsert(inputs, run, logPath, step);
   if (!image) return;

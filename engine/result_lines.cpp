@@ -37,20 +37,20 @@ std::string EnglishLine(const TResultLine& line) {
       return line.Source + ": skipped: the edited " + (line.Sheet ? "glyph sheet " : "image ") + line.Path +
              " does not exist";
     case K::Warning:
-      return line.Source + ": warning: " + line.Text;
+      return line.Source + ": warning: " + line.Text.English;
     case K::Unedited:
       return GroupedCount(line.Count) + (line.Count == 1 ? " image" : " images") + " unedited: not written";
     case K::UneditedAgain:
       return line.Source + ": unedited again: " + line.Path + " taken out of the mod";
     case K::MoreWarnings:
       return "warning: " + GroupedCount(line.Count) + (line.Count == 1 ? " more warning" : " more warnings") +
-             " like this, not repeated: " + line.Text;
+             " like this, not repeated: " + line.Text.English;
     case K::LeftRemoved:
       return "removed " + line.Path + ", left by a run that was killed before it could clean up";
     case K::Total:
       return "Total " + std::to_string(line.Count) + (line.Extracted ? " bytes extracted." : " bytes written.");
   }
-  return line.Text;
+  return line.Text.English;
 }
 
 bool IsWarningLine(const TResultLine& line) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "formats/formathandlers.h"
+#include "platform/texts.h"
 
 namespace eit {
 
@@ -24,7 +25,7 @@ struct TWrittenFile {
 
 // A warning about an input the run went on with.
 struct TWarning {
-  std::string Text;           // its words, naming what it concerns
+  TText Text;                 // its words, naming what it concerns
   std::string Family = {};    // warnings of one family are counted past the first few (empty: each its own)
   std::string Image = {};     // an edit check's: the edited image, and its finding
   std::optional<TEditFinding> Edit = {};
@@ -41,7 +42,8 @@ struct TResultLine {
     LeftRemoved,    // Path, a temporary a killed run left, removed
     Total,          // Count bytes extracted (Extracted) or written
   } Kind = TKind::Written;
-  std::string Source = {}, Path = {}, Text = {};
+  std::string Source = {}, Path = {};
+  TText Text = {};
   std::int64_t Count = 0;
   TWrittenFile File = {};
   std::optional<TEditFinding> Edit = {};

@@ -69,7 +69,19 @@ std::optional<std::string> Decoded(const std::string& part) {
 
 }  // namespace
 
-std::string TreeFolderOf(const std::string& line, std::string& error) {
+namespace {
+
+TText FolderOutside(const std::string& line) {
+  return Says(EIT_SAYS("\"%1\" names a folder outside the target directory"), {line});
+}
+
+TText FolderNameImpossible(const std::string& line) {
+  return Says(EIT_SAYS("\"%1\" names a folder whose name this system cannot have"), {line});
+}
+
+}  // namespace
+
+std::string TreeFolderOf(const std::string& line, TText& error) {
   std::string value = KeywordValue(line, kTreeKeyword);
   const bool encoded = !value.empty() && value[0] == ':';
   if (encoded) value.erase(0, 1);
@@ -82,12 +94,12 @@ std::string TreeFolderOf(const std::string& line, std::string& error) {
     const bool outside = !part || (part->empty() && at == 0 && end < value.size()) || *part == ".." ||
                          (!encoded && part->find(':') != std::string::npos);
     if (outside) {
-      error = "\"" + line + "\" names a folder outside the target directory";
+      error = FolderOutside(line);
       return "";
     }
     // Names this system cannot have (a Linux game's "lev:el" on Windows) are refused, not split.
     if (PathDelim == '\\' && part->find_first_of("\\:") != std::string::npos) {
-      error = "\"" + line + "\" names a folder whose name this system cannot have";
+      error = FolderNameImpossible(line);
       return "";
     }
     if (!part->empty() && *part != ".") folder += (folder.empty() ? "" : std::string(1, PathDelim)) + *part;

@@ -135,7 +135,7 @@ std::vector<std::int32_t> ParseLost(const std::string& line);
 std::vector<std::pair<std::int32_t, std::int32_t>> ParseAlike(const std::string& line);
 // The folder of a "#Tree:" line in the system's form, or an error when it would lead out of the target
 // (absolute, a drive, "..").
-std::string TreeFolderOf(const std::string& line, std::string& error);
+std::string TreeFolderOf(const std::string& line, TText& error);
 
 // One step of a replay: a line visited, and the record that starts there when it is one.
 struct TReplayStep {

@@ -42,47 +42,53 @@ void AlikeWarning(TJobContext& context, const TImportRecord& record, const TMemo
     still.append(still.empty() ? "" : ", ").append(Named(record, a)).append(differ == 0 ? " = " : " \u2248 ");
     still.append(Named(record, b));
   }
-  if (count > kListedAtMost) still += " and " + std::to_string(count - kListedAtMost) + " more pairs";
-  if (!still.empty())
-    context.Reporter->Warning(record.SourcePath, "glyphs that look alike, as the sheet found them: " + still +
-                                                     " ('=' the same, '\u2248' one pixel apart); the game would show "
-                                                     "one for the other: touch them up in " + record.ImagePath);
+  if (still.empty()) return;
+  const TText pairs = count > kListedAtMost
+                          ? Says(EIT_SAYS("%1 and %2 more pairs"), {still, std::to_string(count - kListedAtMost)})
+                          : TText(still);
+  context.Reporter->Warning(record.SourcePath,
+                            Says(EIT_SAYS("glyphs that look alike, as the sheet found them: %1 ('=' the same, '\u2248' one "
+                                          "pixel apart); the game would show one for the other: touch them up in %2"),
+                                 {pairs, record.ImagePath}));
 }
 
 // The new letters of the codes, named (the first kListedAtMost), and how many.
-std::string NewLetters(const TImportRecord& record, const std::vector<std::int32_t>& codes, int& count) {
+TText NewLetters(const TImportRecord& record, const std::vector<std::int32_t>& codes, int& count) {
   std::string names;
   count = 0;
   for (const std::int32_t code : codes)
     if (IsNew(record, code) && static_cast<std::size_t>(count++) < kListedAtMost)
-      names.append(count == 1 ? " " : ", ").append(Named(record, code));
-  if (static_cast<std::size_t>(count) > kListedAtMost)
-    names += " and " + std::to_string(count - static_cast<int>(kListedAtMost)) + " more";
-  return names;
+      names.append(count == 1 ? "" : ", ").append(Named(record, code));
+  const std::size_t shown = std::min<std::size_t>(static_cast<std::size_t>(count), kListedAtMost);
+  return ListWithMore(names, static_cast<std::size_t>(count) - shown);
 }
 
 // Boxes the sheet drew for letters its font had not are in the game now.
 void PlaceholderWarning(TJobContext& context, const TImportRecord& record) {
   int count = 0;
-  const std::string letters = NewLetters(record, record.Placeholders, count);
+  const TText letters = NewLetters(record, record.Placeholders, count);
   if (count == 0) return;
-  context.Reporter->Warning(record.SourcePath, (count == 1 ? "the new glyph of" + letters + " is a placeholder box"
-                                                            : "the new glyphs of" + letters + " are placeholder boxes") +
-                                                   " (the sheet's font had no glyph for them); draw them in " +
-                                                   record.ImagePath + " and delete the log's " + kPlaceholdersKeyword +
-                                                   " line");
+  context.Reporter->Warning(
+      record.SourcePath,
+      Says(count == 1 ? EIT_SAYS("the new glyph of %1 is a placeholder box (the sheet's font had no glyph for them); draw "
+                                 "them in %2 and delete the log's %3 line")
+                      : EIT_SAYS("the new glyphs of %1 are placeholder boxes (the sheet's font had no glyph for them); "
+                                 "draw them in %2 and delete the log's %3 line"),
+           {letters, record.ImagePath, kPlaceholdersKeyword}));
 }
 
 // Letters whose marks the sheet did not draw read as their base letters in the game.
 void LostMarkWarning(TJobContext& context, const TImportRecord& record) {
   int count = 0;
-  const std::string letters = NewLetters(record, record.Lost, count);
+  const TText letters = NewLetters(record, record.Lost, count);
   if (count == 0) return;
-  context.Reporter->Warning(record.SourcePath, std::string(count == 1 ? "the letter" : "the letters") + letters +
-                                                   (count == 1 ? " lost its" : " lost their") +
-                                                   " marks (accents, dots) when the sheet was drawn and read as "
-                                                   "base letters, unless touched up in " + record.ImagePath +
-                                                   "; delete the log's " + kLostKeyword + " line once they are");
+  context.Reporter->Warning(
+      record.SourcePath,
+      Says(count == 1 ? EIT_SAYS("the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base "
+                                 "letters, unless touched up in %2; delete the log's %3 line once they are")
+                      : EIT_SAYS("the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as "
+                                 "base letters, unless touched up in %2; delete the log's %3 line once they are"),
+           {letters, record.ImagePath, kLostKeyword}));
 }
 
 bool Overlap(const GlyphRecord& a, const GlyphRecord& b) {
@@ -116,12 +122,18 @@ void StaleLayoutWarning(TJobContext& context, const TImportRecord& record, const
       }
   }
   int count = 0;
-  const std::string letters = NewLetters(record, crossing, count);
+  const TText letters = NewLetters(record, crossing, count);
   if (count == 0) return;
-  EditWarning(context, record, record.TablePath + " puts the " + (count == 1 ? "box of" : "boxes of") + letters +
-                                   " over where this insert laid other new letters, which would show in them: the "
-                                   "table was written for another layout of the sheet's letters, perhaps (drawn "
-                                   "again since); write it again, or leave out the rows of letters you did not set",
+  EditWarning(context, record,
+              Says(count == 1 ? EIT_SAYS("%1 puts the box of %2 over where this insert laid other new letters, which would "
+                                         "show in them: the table was written for another layout of the sheet's letters, "
+                                         "perhaps (drawn again since); write it again, or leave out the rows of letters "
+                                         "you did not set")
+                              : EIT_SAYS("%1 puts the boxes of %2 over where this insert laid other new letters, which "
+                                         "would show in them: the table was written for another layout of the sheet's "
+                                         "letters, perhaps (drawn again since); write it again, or leave out the rows of "
+                                         "letters you did not set"),
+                   {record.TablePath, letters}),
               "table over other letters");
 }
 

@@ -64,7 +64,7 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
   log.Path = JoinPath(targetDir, "result.log");
   if (DirectoryExists(log.Path)) {
     log.Exists = true;
-    log.Problem = log.Path + " is a directory, where this run's result log would go";
+    log.Problem = Says(EIT_SAYS("%1 is a directory, where this run's result log would go"), {log.Path});
     return log;
   }
   if (!FileExists(log.Path)) return log;
@@ -82,11 +82,12 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
   try {
     text = Utf8TextOf(reinterpret_cast<const char*>(bytes.Memory()), static_cast<std::size_t>(bytes.Size()), log.Path);
   } catch (const std::exception& e) {
-    log.Problem = std::string(e.what()) + ", so this run's records cannot be added to it";
+    log.Problem = Says(EIT_SAYS("%1, so this run's records cannot be added to it"), {WordsOf(FailureOf(e))});
     return log;
   }
   if (text.find('\0') != std::string::npos) {
-    log.Problem = log.Path + " is not a result log (it holds binary data), so this run's records cannot be added to it";
+    log.Problem = Says(EIT_SAYS("%1 is not a result log (it holds binary data), so this run's records cannot be added to it"),
+                       {log.Path});
     return log;
   }
   log.Lines = TextLines(text.data(), text.size());  // as every log is read: older ANSI text becomes UTF-8
@@ -99,8 +100,8 @@ TTargetLog ReadTargetLog(const std::string& targetDir) {
     anyText = anyText || !token.empty();
   }
   if (anyText) {
-    log.Problem = log.Path + " is not a result log (none of its lines is a line of one), so this run's records "
-                  "cannot be added to it";
+    log.Problem = Says(EIT_SAYS("%1 is not a result log (none of its lines is a line of one), so this run's records "
+                                "cannot be added to it"), {log.Path});
     log.Lines.clear();
   }
   return log;
@@ -283,10 +284,11 @@ std::vector<std::string> RemoveLeftTemporaries(const std::string& targetDir, con
 }
 
 void PublishResultLog(const std::string& targetDir, const std::vector<std::string>& lines, bool replaceForeign) {
-  const std::string unlisted = "; the images of this run are written, but not listed in " + JoinPath(targetDir, "result.log");
   // The log as it stands now, with whatever another run added since this one began.
   const TTargetLog log = ReadTargetLog(targetDir);
-  if (!log.Problem.empty() && (!replaceForeign || DirectoryExists(log.Path))) throw Exception(log.Problem + unlisted, log.Path);
+  if (!log.Problem.English.empty() && (!replaceForeign || DirectoryExists(log.Path)))
+    throw Exception(Says(EIT_SAYS("%1; the images of this run are written, but not listed in %2"), {log.Problem, log.Path}),
+                    log.Path);
   SaveLines(log.Path, MergeResultLog(log.Lines, lines));
 }
 

@@ -26,7 +26,7 @@ struct TTargetLog {
   std::string Path;
   bool Exists = false;
   std::vector<std::string> Lines;  // a result log's lines
-  std::string Problem;             // not a result log
+  TText Problem;                   // not a result log
 };
 TTargetLog ReadTargetLog(const std::string& targetDir);
 

@@ -28,13 +28,19 @@ TColumns ColumnsOf(const std::vector<std::string>& lines, const std::string& tex
   const std::string header = lines.empty() ? std::string() : lines[0];
   columns.Separator = SeparatorNaming(header, names);
   if (columns.Separator == 0)
-    throw Exception(textPath + ": line 1: the header names no column \"" + options.TextColumn + "\"" +
-                        (options.WidthColumn.empty() ? "" : " and \"" + options.WidthColumn + "\"") +
-                        " (separated by ',', ';' or tab)",
+    throw Exception(options.WidthColumn.empty()
+                        ? Says(EIT_SAYS("%1: line 1: the header names no column \"%2\" (separated by ',', ';' or tab)"),
+                               {textPath, options.TextColumn})
+                        : Says(EIT_SAYS("%1: line 1: the header names no column \"%2\" and \"%3\" (separated by ',', ';' or tab)"),
+                               {textPath, options.TextColumn, options.WidthColumn}),
                     textPath, 1);
   columns.Text = FieldNamed(header, columns.Separator, options.TextColumn);
   if (!options.WidthColumn.empty()) columns.Width = FieldNamed(header, columns.Separator, options.WidthColumn);
   return columns;
+}
+
+TText NoNumber(const std::string& textPath, std::size_t line, const std::string& text) {
+  return Says(EIT_SAYS("%1: line %2: the width \"%3\" is no number of pixels"), {textPath, std::to_string(line), text});
 }
 
 // A row's box: its width column's number, or the one for every line.
@@ -45,8 +51,7 @@ std::int64_t BoxOf(const std::vector<std::string>& fields, const TColumns& colum
                                ? TrimmedField(fields[static_cast<std::size_t>(columns.Width)]) : "";
   if (text.empty()) return options.Width;
   if (text.size() > 9 || !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
-    throw Exception(textPath + ": line " + std::to_string(line) + ": the width \"" + text + "\" is no number of pixels",
-                    textPath, line);
+    throw Exception(NoNumber(textPath, line, text), textPath, line);
   return std::stoll(text);
 }
 

@@ -16,7 +16,7 @@ void CheckCodePage(int codePage) {
   if (CodePageHighHalf(codePage) != nullptr) return;
   std::string known;
   for (int page : KnownCodePages()) known += (known.empty() ? "" : ", ") + std::to_string(page);
-  throw Exception("Code page " + std::to_string(codePage) + " is not known; the known ones are " + known);
+  throw Exception(Says(EIT_SAYS("Code page %1 is not known; the known ones are %2"), {std::to_string(codePage), known}));
 }
 
 std::string CodePageName(int codePage) {

@@ -16,16 +16,17 @@ void CheckGlyphRange(const TMemoryStream& table, std::int32_t first, std::int32_
   const std::int64_t records = table.Size() / kGlyphRecordSize;
   const std::int32_t end = std::max(endCode, first);
   if (first < 0 || end - first > records)
-    throw Exception(tablePath + ": the range " + CodeText(first) + " to " + CodeText(endCode) + " covers " +
-                    std::to_string(end - first) + " codes, but the font table holds " + std::to_string(records) +
-                    " records; correct the range", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct "
+                                  "the range"),
+                         {tablePath, CodeText(first), CodeText(endCode), std::to_string(end - first), std::to_string(records)}),
+                    tablePath);
 }
 
 void CheckGlyphTexture(const TBitmap& texture, const std::string& texturePath, const TSheetWords& words) {
   if (texture.PixelFormat() != TPixelFormat::pf32bit)
-    throw Exception(texturePath + ": the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
-                                  "textures, whose alpha marks them: choose another of the game's fonts (" +
-                    words.BitDepthShown() + ")", texturePath);
+    throw Exception(Says(EIT_SAYS("%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font "
+                                  "textures, whose alpha marks them: choose another of the game's fonts (%2)"),
+                         {texturePath, words.BitDepthShown()}), texturePath);
 }
 
 namespace {
@@ -74,6 +75,29 @@ std::int32_t FirstGlyphThatDoesNotFit(const TMemoryStream& table, const TGlyphRa
   return -1;
 }
 
+namespace {
+
+TText GlyphDoesNotFit(const std::string& path, std::int32_t code, std::int32_t width, std::int32_t height,
+                      const TBitmap& texture) {
+  const auto n = [](std::int64_t v) { return std::to_string(v); };
+  return Says(EIT_SAYS("%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or "
+                       "smaller glyphs"),
+              {path, CodeText(code), n(width), n(height), n(texture.Width()), n(texture.Height())});
+}
+
+TText SheetWithoutAlpha(const std::string& sheet) {
+  return Says(EIT_SAYS("%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are "
+                       "found by their alpha"), {sheet});
+}
+
+TText TooFewGlyphs(const std::string& sheet, std::size_t glyphs, std::int32_t from, std::int32_t end, std::int32_t needed) {
+  return Says(EIT_SAYS("%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker "
+                       "line and at least one visible pixel"),
+              {sheet, std::to_string(glyphs), CodeText(from), CodeText(end - 1), std::to_string(needed)});
+}
+
+}  // namespace
+
 std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap& sheet, const TGlyphRange& range,
                           const TFontFiles& names) {
   const std::int32_t first = range.First;
@@ -81,15 +105,12 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
   CheckGlyphTexture(texture, names.Texture, TSheetWords());
   const std::int32_t end = std::max(range.End, first), from = NewFrom(first, range.New);
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
-    throw Exception(names.Sheet + ": the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), "
-                                       "since its glyphs are found by their alpha", names.Sheet);
+    throw Exception(SheetWithoutAlpha(names.Sheet), names.Sheet);
   std::vector<GlyphBox> boxes;
   ScanGlyphBoxes(sheet, boxes);
   const std::int32_t newCodes = std::max(0, end - from);
   if (static_cast<std::int32_t>(boxes.size()) < newCodes)
-    throw Exception(names.Sheet + ": the sheet holds " + std::to_string(boxes.size()) + " glyphs, but the codes " +
-                    CodeText(from) + " to " + CodeText(end - 1) + " need " + std::to_string(newCodes) +
-                    "; every new glyph needs a marker line and at least one visible pixel", names.Sheet);
+    throw Exception(TooFewGlyphs(names.Sheet, boxes.size(), from, end, newCodes), names.Sheet);
 
   // Old areas from 0x7F on are cleared (glyphs 64 wide or high stay).
   auto recordAt = [&](std::int32_t code) { return table.Memory() + (code - first) * kGlyphRecordSize; };
@@ -105,9 +126,7 @@ std::int32_t LayNewGlyphs(TMemoryStream& table, TBitmap& texture, const TBitmap&
     const std::int32_t bw = b.Right - b.Left, bh = b.Bottom - b.Top;
     std::int32_t x = 0, y = 0;
     if (!pen.Place(bw, bh, texture.Width(), texture.Height(), x, y))
-      throw Exception(names.Texture + ": the new glyph for " + CodeText(c) + " (" + std::to_string(bw) + " x " +
-                      std::to_string(bh) + ") does not fit the " + std::to_string(texture.Width()) + " x " +
-                      std::to_string(texture.Height()) + " texture; use a larger texture or smaller glyphs", names.Texture);
+      throw Exception(GlyphDoesNotFit(names.Texture, c, bw, bh, texture), names.Texture);
     GlyphRecord r = ReadGlyphRecord(recordAt(c));
     const auto u = [](std::int32_t v) { return static_cast<std::uint16_t>(v); };
     r.Left = u(x), r.Top = u(y), r.Right = u(x + bw), r.Bottom = u(y + bh), r.Width = u(bw), r.Height = u(bh);

@@ -4,10 +4,18 @@
 
 namespace eit {
 
+namespace {
+
+TText NotThirtyTwoBit() {
+  return Says(EIT_SAYS("The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha"));
+}
+
+}  // namespace
+
 std::int32_t ScanGlyphBoxes(const TBitmap& sheet, std::vector<GlyphBox>& boxes) {
   boxes.clear();
   if (sheet.PixelFormat() != TPixelFormat::pf32bit)
-    throw Exception("The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha");
+    throw Exception(NotThirtyTwoBit());
   const std::int32_t width = sheet.Width(), height = sheet.Height();
   const TRgb marker = sheet.Pixel(0, 0);
   for (std::int32_t y = 0; y < height; ++y) {

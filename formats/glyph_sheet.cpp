@@ -9,12 +9,12 @@ namespace eit {
 void CheckFontTableSize(const TMemoryStream& table, const std::string& tablePath) {
   // A texture given where its table was meant reads as records of nonsense: say what it is instead.
   if (table.Size() >= 4 && (std::memcmp(table.Memory(), "ELTE", 4) == 0 || std::memcmp(table.Memory(), "DDS!", 4) == 0))
-    throw Exception(tablePath + " is a texture, not a font table: give the font's table (.tdt), which names the glyphs "
-                                "of the texture of the same name beside it", tablePath);
+    throw Exception(Says(EIT_SAYS("%1 is a texture, not a font table: give the font's table (.tdt), which names the "
+                                  "glyphs of the texture of the same name beside it"), {tablePath}), tablePath);
+  const auto n = [](std::int64_t v) { return std::to_string(v); };
   if (table.Size() < kFontTableSize)
-    throw Exception(tablePath + ": the font table is " + std::to_string(table.Size()) + " bytes long; it needs " +
-                    std::to_string(kFontRecords) + " records of " + std::to_string(kGlyphRecordSize) + " bytes (" +
-                    std::to_string(kFontTableSize) + " bytes)", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)"),
+                         {tablePath, n(table.Size()), n(kFontRecords), n(kGlyphRecordSize), n(kFontTableSize)}), tablePath);
 }
 
 TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath) {
@@ -22,8 +22,8 @@ TBitmap MakeGlyphSheet(const TMemoryStream& table, const TBitmap& texture, const
 
   const std::int32_t cellHeight = ReadGlyphRecord(table.Memory()).Height + kCellGap;
   if (std::int64_t{cellHeight} * kFontRecords > kMaxPictureSide)
-    throw Exception(tablePath + ": record 0 gives glyphs " + std::to_string(cellHeight - kCellGap) +
-                    " pixels high, too high for a glyph sheet of 224 cells", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells"),
+                         {tablePath, std::to_string(cellHeight - kCellGap)}), tablePath);
   TBitmap sheet(texture.PixelFormat(), kSheetWidth, cellHeight * kFontRecords);  // black, alpha 0
   // Markers are opaque in a 32-bit sheet, so that editors show them.
   const std::uint8_t markerAlpha = 255;

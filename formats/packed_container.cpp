@@ -91,7 +91,7 @@ void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t l
 
 void WritePackedImage(TMemoryStream& source, TStream& destination, TPackEngine engine) {
   const std::int64_t unpackedLength = source.Size();
-  if (unpackedLength > 0xFFFFFFFF) throw Exception("A texture image of more than 4 GiB cannot be packed");
+  if (unpackedLength > 0xFFFFFFFF) throw Exception(Says(EIT_SAYS("A texture image of more than 4 GiB cannot be packed")));
   destination.WriteBuffer(kPackedMagic, 4);
   WriteU32(destination, 0);  // PackedLength, patched below
   WriteU32(destination, static_cast<std::uint32_t>(unpackedLength));
@@ -105,9 +105,21 @@ void WritePackedImage(TMemoryStream& source, TStream& destination, TPackEngine e
   WriteU32(destination, static_cast<std::uint32_t>(packedLength));
 }
 
+namespace {
+
+TText NoCompleteHeader(std::int64_t size) {
+  return Says(EIT_SAYS("A texture image of %1 bytes has no complete header"), {std::to_string(size)});
+}
+
+TText TheTexture(const std::string& path) {
+  return path.empty() ? Says(EIT_SAYS("The texture")) : Says(EIT_SAYS("%1: the texture"), {path});
+}
+
+}  // namespace
+
 void InvertImageHeader(TMemoryStream& image) {
   if (image.Size() < kImageHeaderSize)
-    throw Exception("A texture image of " + std::to_string(image.Size()) + " bytes has no complete header");
+    throw Exception(NoCompleteHeader(image.Size()));
   std::uint8_t* header = image.Memory() + 4;
   for (int i = 0; i < kImageHeaderSize - 4; ++i) header[i] ^= 0xFF;
   image.SetPosition(kImageHeaderSize);
@@ -115,39 +127,41 @@ void InvertImageHeader(TMemoryStream& image) {
 
 TTextureHeader ReadTextureHeader(const TMemoryStream& image) {
   if (image.Size() < kImageHeaderSize)
-    throw Exception("A texture image of " + std::to_string(image.Size()) + " bytes has no complete header");
+    throw Exception(NoCompleteHeader(image.Size()));
   return {HeaderField(image.Memory(), kWidthOffset, false), HeaderField(image.Memory(), kHeightOffset, false),
           HeaderField(image.Memory(), kBitCountOffset, false)};
 }
 
 TTextureHeader ReadStoredTextureHeader(const TMemoryStream& image, const std::string& path) {
   if (image.Size() < kImageHeaderSize)
-    throw Exception("A texture image of " + std::to_string(image.Size()) + " bytes has no complete header");
+    throw Exception(NoCompleteHeader(image.Size()));
   return DecodeTextureHeader(image.Memory(), true, path);
 }
 
 TTextureHeader DecodeTextureHeader(const std::uint8_t* image, bool inverted, const std::string& path) {
   TTextureHeader h{HeaderField(image, kWidthOffset, inverted), HeaderField(image, kHeightOffset, inverted),
                    HeaderField(image, kBitCountOffset, inverted)};
-  const std::string texture = path.empty() ? "The texture" : path + ": the texture";
+  const TText texture = TheTexture(path);
+  const auto n = [](std::int64_t v) { return std::to_string(v); };
   if (h.BitCount != 24 && h.BitCount != 32)
-    throw Exception(texture + " has " + std::to_string(h.BitCount) + " bits per pixel; only 24 and 32 are supported", path);
-  const std::string claims = texture + " claims " + std::to_string(h.Width) + " x " + std::to_string(h.Height) + " pixels";
+    throw Exception(Says(EIT_SAYS("%1 has %2 bits per pixel; only 24 and 32 are supported"), {texture, n(h.BitCount)}), path);
   if (h.Width > kMaxPictureSide || h.Height > kMaxPictureSide)
-    throw Exception(claims + ", more than " + std::to_string(kMaxPictureSide) + " on a side", path);
+    throw Exception(Says(EIT_SAYS("%1 claims %2 x %3 pixels, more than %4 on a side"),
+                         {texture, n(h.Width), n(h.Height), n(kMaxPictureSide)}), path);
   // Every texture becomes a picture in memory, so a larger one is refused now, before it is unpacked.
   h.PixelBytes = CheckedImageBytes(h.Width, h.Height, h.BytesPerPixel(), kMaxPictureBytes);
   if (h.PixelBytes < 0)
-    throw Exception(claims + " at " + std::to_string(h.BitCount) + " bits, more than a picture can hold (" +
-                    std::to_string(kMaxPictureBytes >> 30) + " GiB)", path);
+    throw Exception(Says(EIT_SAYS("%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)"),
+                         {texture, n(h.Width), n(h.Height), n(h.BitCount), n(kMaxPictureBytes >> 30)}), path);
   return h;
 }
 
 void CheckPixelArea(const TTextureHeader& h, std::int64_t held, const std::string& path) {
   if (h.PixelBytes <= held) return;
-  throw Exception((path.empty() ? "The texture" : path + ": the texture") + "'s pixel data hold " +
-                  std::to_string(held) + " bytes, but " + std::to_string(h.Width) + " x " + std::to_string(h.Height) +
-                  " pixels at " + std::to_string(h.BitCount) + " bits need " + std::to_string(h.PixelBytes), path);
+  const auto n = [](std::int64_t v) { return std::to_string(v); };
+  throw Exception(Says(path.empty() ? EIT_SAYS("The texture's pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6")
+                                    : EIT_SAYS("%1: the texture's pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6"),
+                       {path, n(held), n(h.Width), n(h.Height), n(h.BitCount), n(h.PixelBytes)}), path);
 }
 
 namespace {
@@ -162,8 +176,8 @@ void DrainExactly(TStream& from, std::int64_t count) {
 }
 
 [[noreturn]] void ShortHeader(std::int64_t size, const std::string& path) {
-  throw Exception(path + ": the texture image is " + std::to_string(size) +
-                  " bytes long, shorter than its 128-byte header", path);
+  throw Exception(Says(EIT_SAYS("%1: the texture image is %2 bytes long, shorter than its 128-byte header"),
+                       {path, std::to_string(size)}), path);
 }
 
 }  // namespace
@@ -194,7 +208,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   const std::int32_t got = source.Read(magic, 4);
   const bool packed = got == 4 && std::memcmp(magic, kPackedMagic, 4) == 0;
   if (!packed && !(got == 4 && std::memcmp(magic, kRawMagic, 4) == 0))
-    throw Exception(path + " is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\"", path);
+    throw Exception(Says(EIT_SAYS("%1 is not a texture file: it begins with neither \"ELTE\" nor \"DDS!\""), {path}), path);
   const TTextureForm form = packed ? TTextureForm::Packed : TTextureForm::Raw;
 
   // The header first, whatever the extent: a texture too large to hold is refused before anything

@@ -62,7 +62,7 @@ void ImageToBitmapInPlace(TMemoryStream& image, TBitmap& bitmap) {
 void BitmapToImage(const TBitmap& bitmap, TMemoryStream& image) {
   const int bytesPerPixel = bitmap.BytesPerPixel();
   const std::int64_t bytes = CheckedImageBytes(bitmap.Width(), bitmap.Height(), bytesPerPixel);
-  if (bytes < 0) throw Exception("The picture is too large for a texture");
+  if (bytes < 0) throw Exception(Says(EIT_SAYS("The picture is too large for a texture")));
   // Grow, never shrink: bytes after the last row keep their values.
   if (image.Size() < kImageHeaderSize + bytes) image.SetSize(kImageHeaderSize + bytes);
   const std::size_t rowBytes = bitmap.RowBytes();

@@ -25,12 +25,22 @@ Span Clip(std::int32_t from, std::int64_t length, std::int32_t limit) {
 }
 
 // The byte count of a picture, or EInvalidGraphic when it is beyond the program's limits.
+namespace {
+
+TText OutOfRange(std::int32_t width, std::int32_t height) {
+  return Says(EIT_SAYS("Cannot make a picture of %1 x %2 pixels: the size is out of range"),
+              {std::to_string(width), std::to_string(height)});
+}
+
+TText DifferentFormats() { return Says(EIT_SAYS("Cannot copy between pictures of different pixel formats")); }
+
+}  // namespace
+
 std::int64_t PictureBytes(TPixelFormat format, std::int32_t width, std::int32_t height) {
   const std::int64_t bytes =
       CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxPictureBytes);
   if (bytes < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
-    throw EInvalidGraphic("Cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
-                          " pixels: the size is out of range");
+    throw EInvalidGraphic(OutOfRange(width, height));
   return bytes;
 }
 
@@ -114,7 +124,7 @@ void TBitmap::Line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32
 }
 
 void TBitmap::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {
-  if (source.format_ != format_) throw Exception("Cannot copy between pictures of different pixel formats");
+  if (source.format_ != format_) throw Exception(DifferentFormats());
   const std::int64_t w = std::int64_t{sourceRect.Right} - sourceRect.Left;
   const std::int64_t h = std::int64_t{sourceRect.Bottom} - sourceRect.Top;
   if (w <= 0 || h <= 0) return;

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/texts.h"
+
 namespace eit {
 
 // What kind of failure it is, decided where it happens: front ends and the engine act on the kind,
@@ -15,10 +17,6 @@ enum class TFailureKind {
   Strict,  // a warning that fails its record because the run asked for that
 };
 
-// A failure whose whole text is one of the few the file system gives ("Cannot open file F: reason"), which a
-// front end may word itself from File and the system's error number; Own: a text of its own.
-enum class TSaid : unsigned char { Own, CannotOpen, CannotCreate, CannotRead, CannotWrite };
-
 // A failure as data: the file it concerns and the line in it (0: none), its kind, and the text the user
 // sees, which names the file when there is one.
 struct TFailure {
@@ -26,36 +24,36 @@ struct TFailure {
   std::size_t Line = 0;
   TFailureKind Kind = TFailureKind::Refused;
   std::string Text;
-  TSaid Said = TSaid::Own;
-  int SystemError = 0;  // the errno behind a Said failure, 0 when unknown
+  // Text as a form and its parts, for a front end to word; it stands only while its English is Text,
+  // so a wrap that rewrites Text without it leaves Text the word.
+  TText Words = {};
 };
+
+// The failure's words as a text a front end can word: Words while they still say Text.
+inline TText WordsOf(const TFailure& failure) {
+  return failure.Words.English == failure.Text ? failure.Words : TText(failure.Text);
+}
 
 // Base class of every failure the program raises itself.
 class Exception : public std::runtime_error {
  public:
   // file: the file the message names (empty: it names none); line: the line of it the message names.
-  explicit Exception(const std::string& message, std::string file = {}, std::size_t line = 0)
-      : std::runtime_error(message), file_(std::move(file)), line_(line) {}
+  explicit Exception(const TText& message, std::string file = {}, std::size_t line = 0)
+      : std::runtime_error(message.English), file_(std::move(file)), line_(line), words_(message) {}
   // A failure raised again as it was decided.
   explicit Exception(const TFailure& failure)
       : std::runtime_error(failure.Text), file_(failure.File), line_(failure.Line), kind_(failure.Kind),
-        said_(failure.Said), systemError_(failure.SystemError) {}
+        words_(failure.Words) {}
   std::string Message() const { return what(); }
   const std::string& File() const { return file_; }
   virtual TFailureKind Kind() const { return kind_; }
-  TFailure Failure() const { return {file_, line_, Kind(), what(), said_, systemError_}; }
-  // The text is the file system's message of this kind about File, with the system's reason for error.
-  void Says(TSaid said, int error) {
-    said_ = said;
-    systemError_ = error;
-  }
+  TFailure Failure() const { return {file_, line_, Kind(), what(), words_}; }
 
  private:
   std::string file_;
   std::size_t line_;
   TFailureKind kind_ = TFailureKind::Refused;
-  TSaid said_ = TSaid::Own;
-  int systemError_ = 0;
+  TText words_;
 };
 
 class EStreamError : public Exception {
@@ -84,7 +82,7 @@ class EFOpenError : public EStreamError {
 };
 class EFCreateError : public EStreamError {
  public:
-  explicit EFCreateError(const std::string& message, std::string file = {}, int systemError = 0)
+  explicit EFCreateError(const TText& message, std::string file = {}, int systemError = 0)
       : EStreamError(message, std::move(file)), systemError_(systemError) {}
   // The errno of the failed creation, 0 when unknown.
   int SystemError() const { return systemError_; }

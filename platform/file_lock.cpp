@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "platform/files.h"
+#include "platform/system_words.h"
 #include "platform/native.h"
 
 #ifdef _WIN32
@@ -33,8 +34,9 @@ std::unique_ptr<TFileLock> TFileLock::TryTake(const std::string& path) {
     const DWORD error = GetLastError();
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return nullptr;
     if (error != ERROR_ACCESS_DENIED || tries >= 50)
-      throw EFCreateError("Cannot create file " + path + ": " +
-                          (error == ERROR_ACCESS_DENIED ? "access denied" : "error " + std::to_string(error)), path);
+      throw EFCreateError(
+          CannotText(TFileAct::Create, path, ReasonText(std::error_code(static_cast<int>(error), std::system_category()))),
+          path);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
@@ -49,12 +51,12 @@ TFileLock::~TFileLock() {
 std::unique_ptr<TFileLock> TFileLock::TryTake(const std::string& path) {
   for (;;) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) throw EFCreateError("Cannot create file " + path + ": " + SystemReason(errno), path, errno);
+    if (fd < 0) throw EFCreateError(CannotText(TFileAct::Create, path, errno), path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
       ::close(fd);
       if (error == EWOULDBLOCK || error == EINTR) return nullptr;
-      throw EFCreateError("Cannot lock file " + path + ": " + SystemReason(error), path, error);
+      throw EFCreateError(CannotText(TFileAct::Lock, path, error), path, error);
     }
     // The holder before us removes the file as it lets go: a lock on a removed file guards nothing, and
     // the name may already be another file's.

@@ -15,6 +15,7 @@
 
 #include "platform/native.h"
 #include "platform/paths.h"
+#include "platform/system_words.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -29,6 +30,19 @@
 namespace eit {
 
 namespace {
+
+TText WrittenSinceLooked(const std::string& path) {
+  return Says(EIT_SAYS("Cannot create file %1: another run wrote a file of that name after this one looked; it is not "
+                       "replaced"), {path});
+}
+
+TText NotAFileHasTheName(const std::string& path) {
+  return Says(EIT_SAYS("Cannot create file %1: a directory or other non-file has that name"), {path});
+}
+
+TText RemovedAgain(const Exception& e, const std::string& first) {
+  return Says(EIT_SAYS("%1; %2 was removed again, since the two belong together"), {WordsOf(e.Failure()), first});
+}
 
 #ifdef _WIN32
 using NativeChar = wchar_t;
@@ -73,7 +87,6 @@ std::string FittingStem(const std::string& name, std::size_t room) {
   return name.substr(0, cut);
 }
 
-std::string Reason(const std::error_code& ec) { return ec.message(); }
 
 #ifndef _WIN32
 // The folder a temporary lies in, as a path the system opens.
@@ -180,13 +193,12 @@ void TAtomicFile::CreateTemporary() {
       UnregisterFromCleanup(slot_);
       slot_ = -1;
       if (attempt < 16) continue;
-      throw EFCreateError("Cannot create file " + path, path);
+      throw EFCreateError(CannotText(TFileAct::Create, path, 0), path);
     } catch (const EFCreateError& e) {
       g_creating.fetch_sub(1);
       UnregisterFromCleanup(slot_);
       slot_ = -1;
-      throw EFCreateError("Cannot create file " + path + (e.SystemError() != 0 ? ": " + SystemReason(e.SystemError()) : ""), path,
-                          e.SystemError());
+      throw EFCreateError(CannotText(TFileAct::Create, path, e.SystemError()), path, e.SystemError());
     } catch (...) {
       g_creating.fetch_sub(1);
       UnregisterFromCleanup(slot_);
@@ -216,7 +228,7 @@ std::int64_t TAtomicFile::Finish() {
   if (!claim_->Held()) claim_ = std::make_unique<TTemporaryClaim>(temporary_);
   std::error_code ec;
   const auto size = std::filesystem::file_size(FsPath(temporary_), ec);
-  if (ec) throw EWriteError("Cannot write file " + path_ + ": " + Reason(ec), path_);
+  if (ec) throw EWriteError(CannotText(TFileAct::Write, path_, ReasonText(ec)), path_);
   size_ = static_cast<std::int64_t>(size);
   return size_;
 }
@@ -227,20 +239,20 @@ void TAtomicFile::CheckFinalName(const std::string& path) {
   const auto status = std::filesystem::symlink_status(FsPath(path), ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
       !std::filesystem::is_symlink(status))
-    throw EFCreateError("Cannot create file " + path + ": a directory or other non-file has that name", path);
+    throw EFCreateError(NotAFileHasTheName(path), path);
 }
 
 void TAtomicFile::PublishNoReplace() {
   const auto taken = [this] {
-    return EFExistsError("Cannot create file " + path_ + ": another run wrote a file of that name after this one "
-                         "looked; it is not replaced");
+    return EFExistsError(WrittenSinceLooked(path_));
   };
 #ifdef _WIN32
   // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
   if (!MoveFileExW(Widen(temporary_).c_str(), Widen(path_).c_str(), MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) throw taken();
-    throw EFCreateError("Cannot create file " + path_ + ": " + Reason(std::error_code(static_cast<int>(error), std::system_category())), path_);
+    throw EFCreateError(
+        CannotText(TFileAct::Create, path_, ReasonText(std::error_code(static_cast<int>(error), std::system_category()))), path_);
   }
 #else
   // A link is made only under a free name; file systems without links get a look, then the rename.
@@ -252,7 +264,7 @@ void TAtomicFile::PublishNoReplace() {
     std::error_code ec;
     if (std::filesystem::exists(FsPath(path_), ec)) throw taken();
     std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
-    if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec), path_);
+    if (ec) throw EFCreateError(CannotText(TFileAct::Create, path_, ReasonText(ec)), path_);
   }
 #endif
   committed_ = true;
@@ -263,7 +275,7 @@ void TAtomicFile::Publish() {
   if (noReplace_) return PublishNoReplace();
   std::error_code ec;
   std::filesystem::rename(FsPath(temporary_), FsPath(path_), ec);
-  if (ec) throw EFCreateError("Cannot create file " + path_ + ": " + Reason(ec), path_);
+  if (ec) throw EFCreateError(CannotText(TFileAct::Create, path_, ReasonText(ec)), path_);
   committed_ = true;
 }
 
@@ -283,7 +295,7 @@ std::pair<std::int64_t, std::int64_t> TAtomicFile::CommitPair(TAtomicFile& first
   } catch (const Exception& e) {
     std::error_code ignored;
     std::filesystem::remove(FsPath(first.path_), ignored);
-    throw EFCreateError(e.Message() + "; " + first.path_ + " was removed again, since the two belong together", e.File());
+    throw EFCreateError(RemovedAgain(e, first.path_), e.File());
   }
   return {a, b};
 }

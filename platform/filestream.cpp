@@ -3,6 +3,7 @@
 
 #include "platform/native.h"
 #include "platform/streams.h"
+#include "platform/system_words.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -37,9 +38,11 @@ std::string Narrow(const std::wstring& wide) {
 }
 #endif
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
 
 namespace {
+
+TText NotAFile(const std::string& path) { return Says(EIT_SAYS("%1 is not a file"), {path}); }
+TText Closed(const std::string& path) { return Says(EIT_SAYS("Cannot write file %1: it is closed"), {path}); }
 
 enum class OpenResult { Ok, Failed, NotAFile };
 
@@ -122,27 +125,20 @@ std::int64_t TellFile(std::FILE* file) {
 #endif
 }
 
-// The error, marked as the file system's message it is.
-template <class E>
-E Said(E error, TSaid said, int systemError) {
-  error.Says(said, systemError);
-  return error;
-}
 
 }  // namespace
 
 TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path), shownName_(path) {
   int error = 0;
   const OpenResult opened = OpenFile(path, mode, file_, error);
-  if (opened == OpenResult::NotAFile) throw EFOpenError(path + " is not a file", path);
+  if (opened == OpenResult::NotAFile) throw EFOpenError(NotAFile(path), path);
   if (opened == OpenResult::Failed) {
     // The system's reason tells a missing file from one the user may not read, a full disk, ...
-    const std::string reason = error != 0 ? ": " + SystemReason(error) : "";
     if (mode == FileMode::Create || mode == FileMode::CreateNew) {
-      if (error == EEXIST) throw Said(EFExistsError("Cannot create file " + path + reason, path, error), TSaid::CannotCreate, error);
-      throw Said(EFCreateError("Cannot create file " + path + reason, path, error), TSaid::CannotCreate, error);
+      if (error == EEXIST) throw EFExistsError(CannotText(TFileAct::Create, path, error), path, error);
+      throw EFCreateError(CannotText(TFileAct::Create, path, error), path, error);
     }
-    throw Said(EFOpenError("Cannot open file " + path + reason, path), TSaid::CannotOpen, error);
+    throw EFOpenError(CannotText(TFileAct::Open, path, error), path);
   }
   // Pictures are written a row at a time: a larger buffer turns that into few large writes.
   constexpr std::size_t kBuffer = 256 * 1024;
@@ -155,8 +151,7 @@ TFileStream::~TFileStream() {
 }
 
 void TFileStream::WriteFailed(int error) {
-  throw Said(EWriteError("Cannot write file " + shownName_ + ": " + SystemReason(error), shownName_), TSaid::CannotWrite,
-             error);
+  throw EWriteError(CannotText(TFileAct::Write, shownName_, error), shownName_);
 }
 
 void TFileStream::Close() {
@@ -182,8 +177,7 @@ std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
   if (got < count && std::ferror(file_) != 0) {
     const int error = errno != 0 ? errno : EIO;
     std::clearerr(file_);
-    throw Said(EReadError("Cannot read file " + shownName_ + ": " + SystemReason(error), shownName_), TSaid::CannotRead,
-               error);
+    throw EReadError(CannotText(TFileAct::Read, shownName_, error), shownName_);
   }
   return got;
 }
@@ -222,7 +216,7 @@ std::int64_t TFileStream::Seek(std::int64_t offset, SeekOrigin origin) {
 }
 
 void TFileStream::SetSize(std::int64_t newSize) {
-  if (file_ == nullptr) throw EWriteError("Cannot write file " + shownName_ + ": it is closed", shownName_);
+  if (file_ == nullptr) throw EWriteError(Closed(shownName_), shownName_);
   // The logical position first: after reads, stdio holds read-ahead that a flush would not give back
   // the same way everywhere. Seeking to it drops the read-ahead and writes out pending output.
   const std::int64_t position = TellFile(file_);

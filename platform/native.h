@@ -22,7 +22,5 @@ std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& wide);
 #endif
 
-// The system's text for an error number, such as "No space left on device".
-std::string SystemReason(int error);
 
 }  // namespace eit

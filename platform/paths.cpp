@@ -1,4 +1,5 @@
 #include "platform/paths.h"
+#include "platform/system_words.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -115,7 +116,7 @@ void RemoveCreated(const std::vector<fs::path>& created) {
 
 // Creates the directory and its missing parents; returns what it created, topmost first.
 std::vector<fs::path> CreateMissing(const std::string& path) {
-  if (path.empty()) throw Exception("Unable to create directory \"\": the name is empty");
+  if (path.empty()) throw Exception(Says(EIT_SAYS("Unable to create directory \"\": the name is empty")));
   std::error_code ec;
   std::vector<fs::path> missing;  // deepest first
   for (fs::path p = FsPath(path); !p.empty() && !fs::exists(fs::symlink_status(p, ec)); p = p.parent_path()) {
@@ -127,13 +128,15 @@ std::vector<fs::path> CreateMissing(const std::string& path) {
     if (fs::create_directory(*it, ec)) created.push_back(*it);
     if (ec) {
       RemoveCreated(created);
-      throw Exception("Unable to create directory " + path + ": " + ec.message(), path);
+      throw Exception(Says(EIT_SAYS("Unable to create directory %1: %2"), {path, ReasonText(ec)}), path);
     }
   }
   if (!DirectoryExists(path)) {
     RemoveCreated(created);
-    throw Exception("Unable to create directory " + path + ": " +
-                    (FileExists(path) ? "a file has that name" : "something other than a directory has that name"), path);
+    throw Exception(FileExists(path) ? Says(EIT_SAYS("Unable to create directory %1: a file has that name"), {path})
+                                     : Says(EIT_SAYS("Unable to create directory %1: something other than a directory has "
+                                                     "that name"), {path}),
+                    path);
   }
   return created;
 }
@@ -148,7 +151,7 @@ void EnterTargetDirectory(const std::string& path) {
   fs::current_path(FsPath(path), ec);
   if (ec) {
     RemoveCreated(created);
-    throw Exception("Cannot change into directory " + path + ": " + ec.message(), path);
+    throw Exception(Says(EIT_SAYS("Cannot change into directory %1: %2"), {path, ReasonText(ec)}), path);
   }
 }
 

@@ -27,6 +27,7 @@
 #include "window/main_form.h"
 #include "window/result_words.h"
 #include "window/rtf.h"
+#include "window/text_words.h"
 
 namespace eit {
 
@@ -260,9 +261,10 @@ void TMainForm::OfferTargetDirectory(const std::string& directory) {
 bool TMainForm::AskAboutTarget(TRunRequest& request) {
   if (!IsExportKind(JobKind)) return true;
   const TTargetLog log = ReadTargetLog(request.TargetDir);
-  if (!log.Problem.empty()) {
+  if (!log.Problem.English.empty()) {
     if (DirectoryExists(log.Path)) throw Exception(log.Problem);
-    if (!dialogs_->Confirm(log.Problem + ". " + tr("Replace it with this run's result log?").toStdString())) return false;
+    if (!dialogs_->Confirm((Word(log.Problem) + QStringLiteral(". ") + tr("Replace it with this run's result log?")).toStdString()))
+      return false;
     request.ReplaceForeignLog = true;
   }
   const std::vector<std::string> existing = ExistingImages(request);

@@ -1,6 +1,7 @@
 #include "window/result_words.h"
 
 #include "window/counted.h"
+#include "window/text_words.h"
 
 namespace eit {
 
@@ -65,7 +66,7 @@ QString TResultWords::Line(const TResultLine& line) {
           .arg(source, path);
     case K::Warning:
       if (line.Edit) return tr("%1: warning: %2: %3").arg(source, path, EditFinding(*line.Edit));
-      return tr("%1: warning: %2").arg(source, Text(line.Text));
+      return tr("%1: warning: %2").arg(source, Word(line.Text));
     case K::Unedited:
       return Counted("eit::TResultWords", QT_TR_N_NOOP("%Ln image(s) unedited: not written"), line.Count);
     case K::UneditedAgain:
@@ -73,14 +74,14 @@ QString TResultWords::Line(const TResultLine& line) {
     case K::MoreWarnings:
       return Counted("eit::TResultWords", QT_TR_N_NOOP("warning: %Ln more warning(s) like this, not repeated: %1"),
                      line.Count)
-          .arg(line.Edit ? EditFinding(*line.Edit) : Text(line.Text));
+          .arg(line.Edit ? EditFinding(*line.Edit) : Word(line.Text));
     case K::LeftRemoved:
       return tr("removed %1, left by a run that was killed before it could clean up").arg(path);
     case K::Total:
       return (line.Extracted ? tr("Total %1 bytes extracted.") : tr("Total %1 bytes written."))
           .arg(QString::number(line.Count));
   }
-  return Text(line.Text);
+  return Word(line.Text);
 }
 
 QStringList TResultWords::Update(const TUpdatePlan& plan) {

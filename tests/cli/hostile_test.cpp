@@ -15,6 +15,7 @@
 #include "formats/font_tools.h"
 #include "platform/files.h"
 #include "platform/native.h"
+#include "platform/system_words.h"
 #include "support/engine.h"
 #include "support/cli_run.h"
 #include "support/textures.h"

@@ -10,6 +10,7 @@
 #include "support/qt_images.h"
 #endif
 #include "platform/native.h"
+#include "platform/system_words.h"
 #include "support/test_data.h"
 #include "codecs/targa.h"
 

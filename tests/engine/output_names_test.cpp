@@ -52,9 +52,9 @@ TEST(GameFolders, ATreeLineNamesAFolderBelowTheTargetOrIsRefused) {
       {"#Tree: \\\\server\\share", "", true},
   };
   for (const auto& row : rows) {
-    std::string error;
+    TText error;
     EXPECT_EQ(TreeFolderOf(row.line, error), row.folder) << row.line;
-    EXPECT_EQ(!error.empty(), row.refused) << row.line;
+    EXPECT_EQ(!error.English.empty(), row.refused) << row.line;
   }
 }
 

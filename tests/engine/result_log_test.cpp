@@ -94,7 +94,7 @@ TEST(ResultLogReading, ReplayPlanOfATextureAndAFontRecord) {
     EXPECT_EQ(s.Record.ImageIsBitmap, e.bitmap) << k;
     EXPECT_EQ(s.Record.FirstCode, e.first) << k;
     EXPECT_EQ(s.Record.EndCode, e.end) << k;
-    EXPECT_TRUE(s.Record.RangeError.empty()) << k;
+    EXPECT_TRUE(s.Record.RangeError.English.empty()) << k;
   }
   EXPECT_EQ(steps[1].Format, TJobKind::Texture);
   EXPECT_EQ(steps[3].Format, TJobKind::FontSheet);
@@ -141,26 +141,26 @@ TEST(ResultLogReading, TreeLinesRoundTripEveryNameAndLeadNowhereElse) {
       {"#Tree: :a:b", "", "names a folder outside the target directory"},  // an encoded line escapes its ':'s
   };
   for (const Row& row : rows) {
-    std::string error;
+    TText error;
     EXPECT_EQ(TreeFolderOf(row.line, error), row.folder) << row.line;
-    EXPECT_NE(error.find(row.error), std::string::npos) << row.line << ": " << error;
+    EXPECT_NE(error.English.find(row.error), std::string::npos) << row.line << ": " << error.English;
     if (row.error.empty()) {
-      EXPECT_EQ(error, "") << row.line;
+      EXPECT_EQ(error.English, "") << row.line;
     }
   }
   if (d == '/') {
     for (const char* folder : {"lev:el/a", "lev\\el", "100%/a:b\\c%3A", "plain/a"}) {
-      std::string error;
+      TText error;
       const std::string line = TreeLine(folder);
       EXPECT_EQ(TreeFolderOf(line, error), folder) << line;
-      EXPECT_EQ(error, "");
+      EXPECT_EQ(error.English, "");
     }
     EXPECT_EQ(TreeLine("lev:el/a"), "#Tree: :lev%3Ael/a");
     EXPECT_EQ(TreeLine("plain/a"), "#Tree: plain/a");
   } else {
-    std::string error;
+    TText error;
     EXPECT_EQ(TreeFolderOf("#Tree: :lev%3Ael/a", error), "");
-    EXPECT_NE(error.find("names a folder whose name this system cannot have"), std::string::npos) << error;
+    EXPECT_NE(error.English.find("names a folder whose name this system cannot have"), std::string::npos) << error.English;
   }
 }
 
@@ -188,8 +188,8 @@ TEST(ResultLogReading, NewCodeAndPlaceholderLinesOfAFontRecord) {
     const std::string name = row.extra.empty() ? "no extra line" : row.extra[0];
     EXPECT_EQ(r.NewCode, row.newCode) << name;
     EXPECT_EQ(r.Placeholders, row.placeholders) << name;
-    EXPECT_EQ(r.RangeError.find(row.error) != std::string::npos, true) << name << ": " << r.RangeError;
-    EXPECT_EQ(r.RangeError.empty(), row.error.empty()) << name;
+    EXPECT_EQ(r.RangeError.English.find(row.error) != std::string::npos, true) << name << ": " << r.RangeError.English;
+    EXPECT_EQ(r.RangeError.English.empty(), row.error.empty()) << name;
   }
   // Written as read: the lines the sheet writes.
   TSheetFindings findings;
@@ -309,7 +309,7 @@ TEST(ResultLogMerge, OnlyBinaryDataOrTextWithoutALogLineIsForeign) {
               {std::string("#Format: DDS\r\n\0\1", 16), true}};
   for (const auto& row : rows) {
     std::ofstream(dir.File("result.log"), std::ios::binary | std::ios::trunc) << row.content;
-    EXPECT_EQ(!ReadTargetLog(dir.Path().string()).Problem.empty(), row.foreign) << row.content;
+    EXPECT_EQ(!ReadTargetLog(dir.Path().string()).Problem.English.empty(), row.foreign) << row.content;
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/native.h"
+#include "platform/system_words.h"
 #include "platform/streams.h"
 #include "support/test_data.h"
 

@@ -56,6 +56,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/native.h"
+#include "platform/system_words.h"
 #include "support/cli_run.h"
 #include "support/edits.h"
 #include "support/test_data.h"

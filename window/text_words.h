@@ -1,0 +1,16 @@
+// A text the engine says (a form and its parts), in the window's language.
+#pragma once
+
+#include <QString>
+
+#include "platform/texts.h"
+
+namespace eit {
+
+// The form looked up among the translations (in the contexts of the engine's namespaces, where lupdate puts
+// its forms), each part worded the same way; a text with no form reads as the engine's English.
+QString Word(const TText& text);
+// Word(words) while words still says text (a wrap that rewrote text without them leaves text the word).
+QString Word(const TText& words, const std::string& text);
+
+}  // namespace eit
