@@ -97,8 +97,8 @@ int RunTable(const TCommandLine& line) {
     std::printf("%s\n", eit::Printable(eit::WriteGlyphTableFile(table, o.codePage, o.output)).c_str());
   } else {
     const eit::TTableFiles files = eit::ApplyGlyphTableFile(table, o.apply, o.output);
-    for (const std::string& warning : files.Applied.Warnings)
-      std::fprintf(stderr, "warning: %s\n", eit::Printable(warning).c_str());
+    for (const eit::TText& warning : files.Applied.Warnings)
+      std::fprintf(stderr, "warning: %s\n", eit::Printable(warning.English).c_str());
     std::fprintf(stderr, "%d %s changed\n", files.Applied.Changed, files.Applied.Changed == 1 ? "glyph" : "glyphs");
     std::printf("%s\n%s\n", eit::Printable(files.Table).c_str(), eit::Printable(files.Texture).c_str());
   }

@@ -73,7 +73,7 @@ void CheckSecondRun(eit::TRunRequest& request, bool overwrite, bool keepBoth) {
   if (overwrite || keepBoth) return;
   const std::vector<std::string> existing = eit::ExistingImages(request);
   if (!existing.empty())
-    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir) +
+    throw eit::Exception(eit::ExistingImagesText(existing, request.TargetDir).English +
                          "; give --overwrite to replace them, or --keep-both to keep them and give the new images "
                          "other names");
 }

@@ -124,7 +124,7 @@ void ApplySpacing(TJobContext& context, const TImportRecord& record, TRebuiltFon
   const TTableApplied applied =
       ApplyGlyphTableText(LoadLines(record.TablePath), record.TablePath, static_cast<std::uint32_t>(font.Pixels.Width()),
                           static_cast<std::uint32_t>(font.Pixels.Height()), font.Table);
-  for (const std::string& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, "table widths");
+  for (const TText& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, "table widths");
   if (!font.InPlace) detail::StaleLayoutWarning(context, record, laid, font.Table);
 }
 

@@ -31,7 +31,7 @@ bool UnderGiven(const std::string& path, const std::vector<std::string>& given) 
 
 }  // namespace
 
-std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKind format) {
+std::optional<TText> StaleEditWarning(const TImportRecord& record, TJobKind format) {
   if (record.Origins.empty()) return std::nullopt;
   const TJobEntry entry{format, record.SourcePath};
   if (!SourcesChanged(entry, record.Origins)) return std::nullopt;
@@ -40,8 +40,8 @@ std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKin
   for (const std::string& source : SourcesOf(format, record.SourcePath))
     if (const auto now = FileSizeAndTime(source)) updated = std::max(updated, now->Change != 0 ? now->Change : now->Time);
   if (!image || image->Time >= updated) return std::nullopt;  // redone since, on the new picture
-  return "the game changed " + record.SourcePath + " after this image was made (an update?): the edit is of its "
-         "old picture; an update of the extract writes the new one beside it";
+  return Says(EIT_SAYS("the game changed %1 after this image was made (an update?): the edit is of its old picture; an "
+                       "update of the extract writes the new one beside it"), {record.SourcePath});
 }
 
 std::string ComparisonName(const std::string& imageName) {
@@ -95,8 +95,8 @@ TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& 
   added.Entries = plan.Added;
   const std::vector<std::string> existing = ExistingImages(added);
   if (!existing.empty())
-    throw Exception(ExistingImagesText(existing, request.TargetDir) +
-                    " but are not in its result.log; move them away, or extract without updating");
+    throw Exception(Says(EIT_SAYS("%1 but are not in its result.log; move them away, or extract without updating"),
+                         {ExistingImagesText(existing, request.TargetDir)}));
   request.Entries = plan.Run;
   request.ExistingImages = TRunRequest::TExisting::Replace;
   return plan;

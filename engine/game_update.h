@@ -40,7 +40,7 @@ TUpdatePlan PrepareUpdate(TRunRequest& request, const std::vector<std::string>& 
 std::vector<std::string> UpdateReport(const TUpdatePlan& plan);
 
 // For an insert: an edit made before the game changed its source (an update) is of the old picture.
-std::optional<std::string> StaleEditWarning(const TImportRecord& record, TJobKind format);
+std::optional<TText> StaleEditWarning(const TImportRecord& record, TJobKind format);
 
 // The name a changed source's new picture takes beside its edited image: "stone.updated.bmp".
 std::string ComparisonName(const std::string& imageName);

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/native.h"
 #include "platform/streams.h"
+#include "platform/system_words.h"
 
 namespace eit {
 
@@ -50,7 +51,7 @@ void TakeTimeOf(const std::string& source, const std::string& file) {
 
 TImageStamp StampOfFile(const std::string& path) {
   const auto sizeAndTime = FileSizeAndTime(path);
-  if (!sizeAndTime) throw EFOpenError("Cannot open file " + path, path);
+  if (!sizeAndTime) throw EFOpenError(CannotText(TFileAct::Open, path, 0), path);
   return {sizeAndTime->Size, sizeAndTime->Time, HashOfFile(path), 0, ""};  // sealed once under its name
 }
 
@@ -113,7 +114,7 @@ std::optional<TImageStamp> ParseOriginLine(const std::string& line) { return Par
 
 TImageStamp StampOfSource(const std::string& path) {
   const auto now = FileSizeAndTime(path);
-  if (!now) throw EFOpenError("Cannot open file " + path, path);
+  if (!now) throw EFOpenError(CannotText(TFileAct::Open, path, 0), path);
   TImageStamp stamp{now->Size, now->Time, HashOfFile(path), now->Change, ""};
   if (stamp.Change != 0) stamp.Id = IdText(now->Id);
   return stamp;

@@ -1,6 +1,7 @@
 // The texture insert: an edited picture back into its texture.
 #include "engine/job_files.h"
 #include "platform/paths.h"
+#include "platform/system_words.h"
 
 namespace eit {
 
@@ -39,7 +40,7 @@ void ImportTexture(TJobContext& context, const TImportRecord& record) {
   }
   // Opened here only to raise the system's own reason ("No such file or directory").
   if (record.Source == nullptr) TFileStream(record.SourcePath, FileMode::OpenRead);
-  if (record.Source == nullptr) throw EFOpenError("Cannot open file " + record.SourcePath, record.SourcePath);
+  if (record.Source == nullptr) throw EFOpenError(CannotText(TFileAct::Open, record.SourcePath, 0), record.SourcePath);
   detail::CheckNotASource(record.OutputPath, {record.SourcePath, record.ImagePath});
 
   // Read and check everything before the output exists.

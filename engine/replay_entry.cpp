@@ -17,13 +17,22 @@ namespace {
 
 // A log moved with its folder still names the images where they were; the ones beside it, which the
 // user may have edited since, would be passed over without a word.
-std::optional<std::string> MovedLogWarning(const std::string& logPath, const std::string& imagePath,
+std::optional<TText> MovedLogWarning(const std::string& logPath, const std::string& imagePath,
                                            const std::string& tree) {
   const std::string beside = ImageBesideLog(logPath, imagePath, tree);
   const std::string named = AbsolutePath(imagePath);
   if (ExtractFileDir(named) == ExtractFileDir(beside) || !FileExists(beside) || SameFile(beside, named))
     return std::nullopt;
-  return "this log names " + named + "; the image beside it, " + beside + ", is not used";
+  return Says(EIT_SAYS("this log names %1; the image beside it, %2, is not used"), {named, beside});
+}
+
+TText NoRecord(const std::string& logPath, bool empty) {
+  return Says(empty ? EIT_SAYS("%1 is empty: a record is a \"%2\" or \"%3\" line, then \"%4\" and \"%5\" lines, as an "
+                               "extract writes them")
+                    : EIT_SAYS("%1 holds no record: a record is a \"%2\" or \"%3\" line, then \"%4\" and \"%5\" lines, as "
+                               "an extract writes them"),
+              {logPath, FormatLine(TJobKind::Texture), FormatLine(TJobKind::FontSheet), LogKeywords.Source,
+               LogKeywords.Target});
 }
 
 std::string LineOf(const TReplayStep& step) { return std::to_string(step.Line + 2); }
@@ -47,10 +56,11 @@ std::optional<std::string> ImageToInsert(const TRunInputs& inputs, TEntryRun& ru
     return std::nullopt;
   }
   if (const auto stale = StaleEditWarning(record, step.Format))
-    run.Warning(record.SourcePath, *stale, "an edit older than its source");
+    run.Warning(record.SourcePath, *stale, EIT_SAYS("an edit older than its source"));
   if (DirectoryExists(image))
-    throw Exception(logPath + ": line " + LineOf(step) + ": the edited image of " + record.SourcePath + ", " + image +
-                    ", is a folder, not an image file", logPath);
+    throw Exception(Says(EIT_SAYS("%1: line %2: the edited image of %3, %4, is a folder, not an image file"),
+                         {logPath, LineOf(step), record.SourcePath, image}),
+                    logPath);
   return image;
 }
 
@@ -58,9 +68,9 @@ void ReplayRecord(const TRunInputs& inputs, TEntryRun& run, const std::string& l
   TImportRecord record = step.Record;
   // A record whose image line is cut off or empty cannot be replayed: skipping it would hide the fault.
   if (FirstToken(record.ImagePath).empty())
-    throw Exception(logPath + ": line " + LineOf(step) + ": the record of " + record.SourcePath +
-                    " names no edited image (a \"" + TargetLine(true, "<path>") + "\" or \"" +
-                    TargetLine(false, "<path>") + "\" line)", logPath);
+    throw Exception(Says(EIT_SAYS("%1: line %2: the record of %3 names no edited image (a \"%4\" or \"%5\" line)"),
+                         {logPath, LineOf(step), record.SourcePath, TargetLine(true, "<path>"), TargetLine(false, "<path>")}),
+                    logPath);
   if (!record.TreeError.English.empty()) throw Exception(record.TreeError, record.Log);
   run.Folder = record.Tree;
   const std::optional<std::string> image = ImageToInsert(inputs, run, logPath, step);
@@ -112,10 +122,7 @@ void ReplayLog(const TRunInputs& inputs, TEntryRun& run, const std::string& logP
   const std::vector<TReplayStep>& steps = plan.Steps;
   // An insert that did nothing must not read as one that succeeded.
   if (std::none_of(steps.begin(), steps.end(), [](const TReplayStep& s) { return s.IsRecord; }))
-    throw Exception(logPath + (plan.LineCount == 0 ? " is empty" : " holds no record") + ": a record is a \"" +
-                        FormatLine(TJobKind::Texture) + "\" or \"" + FormatLine(TJobKind::FontSheet) + "\" line, then \"" +
-                        LogKeywords.Source + "\" and \"" + LogKeywords.Target + "\" lines, as an extract writes them",
-                    logPath);
+    throw Exception(NoRecord(logPath, plan.LineCount == 0), logPath);
   const std::size_t n = plan.LineCount;
   for (const TReplayStep& step : steps) {
     if (!step.Record.SourcePath.empty()) run.CurrentSource = step.Record.SourcePath;

@@ -46,7 +46,7 @@ std::vector<std::string> ExistingImages(const TRunRequest& request) {
   return existing;
 }
 
-std::string ExistingImagesText(const std::vector<std::string>& images, const std::string& targetDir) {
+TText ExistingImagesText(const std::vector<std::string>& images, const std::string& targetDir) {
   constexpr std::size_t kShown = 5;
   std::string names;
   // By their place under the target: a game's tree has many a stone.bmp.
@@ -54,9 +54,10 @@ std::string ExistingImagesText(const std::vector<std::string>& images, const std
   for (std::size_t i = 0; i < images.size() && i < kShown; ++i)
     names += (i == 0 ? "" : ", ") +
              (images[i].rfind(prefix, 0) == 0 ? images[i].substr(prefix.size()) : ExtractFileName(images[i]));
-  if (images.size() > kShown) names += " and " + std::to_string(images.size() - kShown) + " more";
-  return GroupedCount(static_cast<std::int64_t>(images.size())) + (images.size() == 1 ? " image" : " images") + " in " + targetDir +
-         (images.size() == 1 ? " already exists" : " already exist") + " and would be replaced: " + names;
+  return Says(images.size() == 1 ? EIT_SAYS("%1 image in %2 already exists and would be replaced: %3")
+                                  : EIT_SAYS("%1 images in %2 already exist and would be replaced: %3"),
+              {GroupedCount(static_cast<std::int64_t>(images.size())), targetDir,
+               ListWithMore(names, images.size() - std::min(images.size(), kShown))});
 }
 
 TTargetLog ReadTargetLog(const std::string& targetDir) {

@@ -18,7 +18,7 @@ namespace eit {
 // run names them, in entry order. Entries that cannot be read are passed over (the run reports them).
 std::vector<std::string> ExistingImages(const TRunRequest& request);
 // "N images in <dir> already exist and would be replaced: a.bmp, b.tga" (the first few names).
-std::string ExistingImagesText(const std::vector<std::string>& images, const std::string& targetDir);
+TText ExistingImagesText(const std::vector<std::string>& images, const std::string& targetDir);
 
 // What an export run finds at <target>/result.log: nothing, a result log (its lines), or something
 // else (Problem says what, naming the file).

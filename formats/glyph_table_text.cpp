@@ -67,8 +67,9 @@ THeader ReadHeader(const std::string& line, const std::string& name) {
   THeader header;
   header.Separator = SeparatorNaming(line, needed);
   if (header.Separator == 0)
-    throw Exception(name + ": line 1: the header names the columns code, left, top, right, bottom, width, height and "
-                    "extra, separated by ',', ';' or tab", name, 1);
+    throw Exception(Says(EIT_SAYS("%1: line 1: the header names the columns code, left, top, right, bottom, width, "
+                                  "height and extra, separated by ',', ';' or tab"), {name}),
+                    name, 1);
   for (std::size_t c = 0; c < kColumns.size(); ++c) header.At[c] = FieldNamed(line, header.Separator, kColumns[c]);
   return header;
 }
@@ -77,9 +78,9 @@ THeader ReadHeader(const std::string& line, const std::string& name) {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& name, std::size_t line, int field, const std::string& what) {
-  throw Exception(name + ": line " + std::to_string(line) + ", column " + std::to_string(field + 1) + ": " + what, name,
-                  line);
+[[noreturn]] void Refuse(const std::string& name, std::size_t line, int field, const TText& what) {
+  throw Exception(Says(EIT_SAYS("%1: line %2, column %3: %4"), {name, std::to_string(line), std::to_string(field + 1), what}),
+                  name, line);
 }
 
 // Digits only (a code may be written "0xC0"), at most most.
@@ -103,16 +104,17 @@ TRow ReadRow(const std::vector<std::string>& fields, const THeader& header, cons
     if (c == kChar) continue;
     const int at = header.At[c];
     if (static_cast<std::size_t>(at) >= fields.size())
-      Refuse(name, line, at, "the row ends before its " + std::string(kColumns[c]) + " field");
+      Refuse(name, line, at, Says(EIT_SAYS("the row ends before its %1 field"), {kColumns[c]}));
     const std::string text = Trimmed(fields[static_cast<std::size_t>(at)]);
     if (c == kCode) {
       const auto code = ReadNumber(text, true, 0xFF);
-      if (!code || *code < kFirstTableCode) Refuse(name, line, at, "a code is 0x20 to 0xFF, not \"" + text + "\"");
+      if (!code || *code < kFirstTableCode) Refuse(name, line, at, Says(EIT_SAYS("a code is 0x20 to 0xFF, not \"%1\""), {text}));
       row.Code = static_cast<std::int32_t>(*code);
       continue;
     }
     const auto value = ReadNumber(text, false, 65535);
-    if (!value) Refuse(name, line, at, std::string(kColumns[c]) + " is a number from 0 to 65535, not \"" + text + "\"");
+    if (!value)
+      Refuse(name, line, at, Says(EIT_SAYS("%1 is a number from 0 to 65535, not \"%2\""), {kColumns[c], text}));
     row.Values[c - kLeft] = static_cast<std::uint16_t>(*value);
   }
   return row;
@@ -124,7 +126,7 @@ void CheckBox(const TRow& row, const THeader& header, const std::string& name, s
   const auto& v = row.Values;
   const TBoxProblem problem = GlyphBoxProblem(v[0], v[1], v[2], v[3], width, height);
   if (problem.Field < 0) return;
-  Refuse(name, line, header.At[problem.Field == 2 ? kRight : kBottom], CodeText(row.Code) + ": " + problem.Text);
+  Refuse(name, line, header.At[problem.Field == 2 ? kRight : kBottom], Says(EIT_SAYS("%1: %2"), {CodeText(row.Code), problem.Text}));
 }
 
 }  // namespace
@@ -132,10 +134,11 @@ void CheckBox(const TRow& row, const THeader& header, const std::string& name, s
 TBoxProblem GlyphBoxProblem(std::uint16_t left, std::uint16_t top, std::uint16_t right, std::uint16_t bottom,
                             std::uint32_t textureWidth, std::uint32_t textureHeight) {
   const auto n = [](std::uint32_t v) { return std::to_string(v); };
-  if (right < left) return {2, "right " + n(right) + " is before left " + n(left)};
-  if (bottom < top) return {3, "bottom " + n(bottom) + " is above top " + n(top)};
-  if (right > textureWidth) return {2, "right " + n(right) + " is past the texture's width, " + n(textureWidth)};
-  if (bottom > textureHeight) return {3, "bottom " + n(bottom) + " is past the texture's height, " + n(textureHeight)};
+  if (right < left) return {2, Says(EIT_SAYS("right %1 is before left %2"), {n(right), n(left)})};
+  if (bottom < top) return {3, Says(EIT_SAYS("bottom %1 is above top %2"), {n(bottom), n(top)})};
+  if (right > textureWidth) return {2, Says(EIT_SAYS("right %1 is past the texture's width, %2"), {n(right), n(textureWidth)})};
+  if (bottom > textureHeight)
+    return {3, Says(EIT_SAYS("bottom %1 is past the texture's height, %2"), {n(bottom), n(textureHeight)})};
   return {};
 }
 
@@ -153,15 +156,17 @@ TTableApplied ApplyGlyphTableText(const std::vector<std::string>& lines, const s
     const TRow row = ReadRow(SplitFields(lines[i], header.Separator), header, name, line);
     const auto k = static_cast<std::size_t>(row.Code - kFirstTableCode);
     if (seen[k] != 0)
-      Refuse(name, line, header.At[kCode], CodeText(row.Code) + " is given twice (line " + std::to_string(seen[k]) + " too)");
+      Refuse(name, line, header.At[kCode],
+             Says(EIT_SAYS("%1 is given twice (line %2 too)"), {CodeText(row.Code), std::to_string(seen[k])}));
     seen[k] = line;
     if (Fields(records[k]) == row.Values) continue;
     CheckBox(row, header, name, line, textureWidth, textureHeight);
     const auto& v = row.Values;
     if (v[4] != v[2] - v[0])
-      applied.Warnings.push_back(name + ": line " + std::to_string(line) + ": " + CodeText(row.Code) + ": width " +
-                                 std::to_string(v[4]) + " is not right - left (" + std::to_string(v[2] - v[0]) +
-                                 "); kept, as games take it for the advance");
+      applied.Warnings.push_back(Says(EIT_SAYS("%1: line %2: %3: width %4 is not right - left (%5); kept, as games take "
+                                               "it for the advance"),
+                                      {name, std::to_string(line), CodeText(row.Code), std::to_string(v[4]),
+                                       std::to_string(v[2] - v[0])}));
     records[k] = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
     ++applied.Changed;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/streams.h"
+#include "platform/texts.h"
 
 namespace eit {
 
@@ -18,7 +19,7 @@ std::string GlyphTableText(const TMemoryStream& table, int codePage);
 // What applying rows did: the records changed, and what looks wrong without being impossible.
 struct TTableApplied {
   int Changed = 0;
-  std::vector<std::string> Warnings;  // "<file>: line 5: ..."
+  std::vector<TText> Warnings;  // "<file>: line 5: ..."
 };
 // Puts the rows' values into the table's records. The lines may be separated by ',', ';' or tab (the
 // header tells), the columns in any order (named by the header, "char" optional), the rows in any order
@@ -34,7 +35,7 @@ TTableApplied ApplyGlyphTableText(const std::vector<std::string>& lines, const s
 // edge), and which of its fields is wrong (2: right, 3: bottom); no field and no text when nothing is.
 struct TBoxProblem {
   int Field = -1;
-  std::string Text;
+  TText Text;
 };
 TBoxProblem GlyphBoxProblem(std::uint16_t left, std::uint16_t top, std::uint16_t right, std::uint16_t bottom,
                             std::uint32_t textureWidth, std::uint32_t textureHeight);

@@ -65,12 +65,20 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
   }
 }
 
+enum class TDecodeFault { CutShort, HalfCharacter, NoCharacter };
+
+[[noreturn]] void RefuseDecoding(const std::string& path, const std::string& encoding, TDecodeFault fault, std::size_t at) {
+  const char* what = fault == TDecodeFault::CutShort        ? EIT_SAYS("cut short in the middle of a character")
+                     : fault == TDecodeFault::HalfCharacter ? EIT_SAYS("with half of a character")
+                                                             : EIT_SAYS("with no character");
+  throw Exception(Says(EIT_SAYS("%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)"),
+                       {path, encoding, Says(what), std::to_string(at)}),
+                  path);
+}
+
 std::string Decoded(const unsigned char* b, std::size_t n, const TEncoding& e, const std::string& path) {
-  const auto refuse = [&](std::size_t at, const char* what) {
-    throw Exception(path + " is " + e.Name() + " text, " + what + " at byte " + std::to_string(at) +
-                    "; save it as UTF-8 (or as " + e.Name() + " again, whole)", path);
-  };
-  if ((n - e.mark) % static_cast<std::size_t>(e.unit) != 0) refuse(n, "cut short in the middle of a character");
+  const auto refuse = [&](std::size_t at, TDecodeFault fault) { RefuseDecoding(path, e.Name(), fault, at); };
+  if ((n - e.mark) % static_cast<std::size_t>(e.unit) != 0) refuse(n, TDecodeFault::CutShort);
   std::string out;
   out.reserve(n / static_cast<std::size_t>(e.unit) + 16);
   for (std::size_t i = e.mark; i < n; i += static_cast<std::size_t>(e.unit)) {
@@ -78,11 +86,11 @@ std::string Decoded(const unsigned char* b, std::size_t n, const TEncoding& e, c
     const bool high = c >= 0xD800 && c < 0xDC00, low = c >= 0xDC00 && c < 0xE000;
     if (e.unit == 2 && high) {
       const std::uint32_t next = i + 4 <= n ? UnitAt(b + i + 2, e) : 0;
-      if (next < 0xDC00 || next >= 0xE000) refuse(i, "with half of a character");
+      if (next < 0xDC00 || next >= 0xE000) refuse(i, TDecodeFault::HalfCharacter);
       c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
       i += 2;
     } else if (low || c > 0x10FFFF) {
-      refuse(i, "with no character");
+      refuse(i, TDecodeFault::NoCharacter);
     }
     AppendUtf8(out, c);
   }
@@ -104,8 +112,9 @@ void CheckNoNul(const std::string& text, const std::string& path) {
   std::size_t line = 1;
   for (std::size_t i = 0; i < at; ++i)
     if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) ++line;
-  throw Exception(path + ": line " + std::to_string(line) +
-                  " holds a NUL byte, which no text file does: the file is damaged or not text", path);
+  throw Exception(Says(EIT_SAYS("%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text"),
+                       {path, std::to_string(line)}),
+                  path);
 }
 
 std::vector<std::string> SplitLines(const char* text, std::size_t size) {

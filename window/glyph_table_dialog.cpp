@@ -22,6 +22,7 @@
 #include "platform/paths.h"
 #include "window/dialogs.h"
 #include "window/viewer_placement.h"
+#include "window/text_words.h"
 
 namespace eit {
 
@@ -174,7 +175,7 @@ bool TGlyphTableDialog::SetField(int code, int field, int value) {
       edits_.push_back({code, field, Value(code, field)});
       Write(code, field, value);
     } else {
-      Refusal->setText(tr("%1: %2: not taken").arg(QString::fromStdString(CodeText(code)), QString::fromStdString(problem.Text)));
+      Refusal->setText(tr("%1: %2: not taken").arg(QString::fromStdString(CodeText(code)), Word(problem.Text)));
     }
   }
   filling_ = true;

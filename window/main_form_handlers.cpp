@@ -269,7 +269,7 @@ bool TMainForm::AskAboutTarget(TRunRequest& request) {
   }
   const std::vector<std::string> existing = ExistingImages(request);
   if (existing.empty()) return true;
-  switch (dialogs_->AskReplaceImages(ExistingImagesText(existing, request.TargetDir), log.Exists)) {
+  switch (dialogs_->AskReplaceImages(Word(ExistingImagesText(existing, request.TargetDir)).toStdString(), log.Exists)) {
     case TReplaceAnswer::Update:
       update_ = PrepareUpdate(request, Entries());
       return true;
