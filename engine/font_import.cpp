@@ -108,7 +108,7 @@ void RebuildFont(TJobContext& context, const TImportRecord& record, const std::s
                                 WithErasedNote(Says(EIT_SAYS("%1: taken as a sheet of new glyphs, laid from %2 on"),
                                                     {record.ImagePath, CodeText(std::max(record.FirstCode, record.NewCode))}),
                                                record, font.Erased),
-                                "cells of new glyphs");
+                                EIT_SAYS("cells of new glyphs"));
     font.NewCodes = LayNewGlyphs(font.Table, font.Pixels, sheet, {record.FirstCode, record.EndCode, record.NewCode},
                                  {record.SourcePath, texturePath, record.ImagePath});
   }
@@ -124,7 +124,7 @@ void ApplySpacing(TJobContext& context, const TImportRecord& record, TRebuiltFon
   const TTableApplied applied =
       ApplyGlyphTableText(LoadLines(record.TablePath), record.TablePath, static_cast<std::uint32_t>(font.Pixels.Width()),
                           static_cast<std::uint32_t>(font.Pixels.Height()), font.Table);
-  for (const TText& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, "table widths");
+  for (const TText& warning : applied.Warnings) context.Reporter->Warning(record.SourcePath, warning, EIT_SAYS("table widths"));
   if (!font.InPlace) detail::StaleLayoutWarning(context, record, laid, font.Table);
 }
 
@@ -142,14 +142,14 @@ void LeftOutWarnings(TJobContext& context, const TImportRecord& record, const TG
                         Says(EIT_SAYS("%1: %2 changed pixels lie outside every glyph's box and are left out: retouched in "
                                       "place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)"),
                              {record.ImagePath, std::to_string(done.Outside), RangeLines()}),
-                        "outside the boxes");
+                        EIT_SAYS("outside the boxes"));
   if (!done.PastRange.empty())
     detail::EditWarning(context, record,
                         Says(EIT_SAYS("%1: the glyphs of %2 were retouched, but lie past the record's range (%3) and are "
                                       "left out: widen the range, or delete the %4 lines"),
                              {record.ImagePath, CodesOf(record, done.PastRange, 10), CodeLine(kLastKeyword, record.EndCode),
                               RangeLines()}),
-                        "past the range");
+                        EIT_SAYS("past the range"));
 }
 
 // What a retouched sheet may not do as the user meant: nothing edited, drawing outside the glyphs' boxes,
@@ -160,7 +160,7 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
     detail::EditWarning(context, record,
                         Says(EIT_SAYS("%1: the glyph sheet equals the font's own: nothing was edited, the font is rebuilt "
                                       "as it was"), {sheet}),
-                        "unedited sheet");
+                        EIT_SAYS("unedited sheet"));
   LeftOutWarnings(context, record, done);
   if (done.Shared.empty()) return;
   TText shared;
@@ -174,7 +174,7 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
   detail::EditWarning(context, record,
                       Says(EIT_SAYS("%1: glyphs drawn anew share their place in the texture with others, which show the "
                                     "new drawing too: %2"), {sheet, shared}),
-                      "shared glyphs");
+                      EIT_SAYS("shared glyphs"));
 }
 
 }  // namespace

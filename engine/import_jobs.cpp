@@ -26,8 +26,8 @@ void FitEdit(TBitmap& edit, const TTextureHeader& header, const TImportRecord& r
 void WarnAboutEdit(TJobContext& context, const TImportRecord& record, const TBitmap& edit, const TMemoryStream& image) {
   if (!context.CheckEdits) return;
   for (const TEditFinding finding : EditWarnings(edit, image)) {
-    const std::string words = EditFindingText(finding);
-    detail::EditWarning(context, record, {record.ImagePath + ": " + words, words, record.ImagePath, finding});
+    const TText words = EditFindingText(finding);
+    detail::EditWarning(context, record, {Says(EIT_SAYS("%1: %2"), {record.ImagePath, words}), words.English, record.ImagePath, finding});
   }
 }
 

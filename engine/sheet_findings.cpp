@@ -134,7 +134,7 @@ void StaleLayoutWarning(TJobContext& context, const TImportRecord& record, const
                                          "letters, perhaps (drawn again since); write it again, or leave out the rows of "
                                          "letters you did not set"),
                    {record.TablePath, letters}),
-              "table over other letters");
+              EIT_SAYS("table over other letters"));
 }
 
 }  // namespace eit::detail

@@ -49,7 +49,7 @@ std::string EnglishFinding(const TViewFinding& finding) {
       return "size differs: " + SizeText(finding.Width, finding.Height) + ", the texture is " +
              SizeText(finding.TextureWidth, finding.TextureHeight);
     case K::Edit:
-      return EditFindingText(finding.Edit);
+      return EditFindingText(finding.Edit).English;
   }
   return {};
 }

@@ -116,19 +116,20 @@ std::vector<TEditFinding> EditWarnings(const TBitmap& edit, const TMemoryStream&
   return warnings;
 }
 
-std::string EditFindingText(TEditFinding finding) {
+TText EditFindingText(TEditFinding finding) {
   switch (finding) {
     case TEditFinding::Unedited:
-      return "the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was "
-             "the edit saved to another file?)";
+      return Says(EIT_SAYS("the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it "
+                           "was (was the edit saved to another file?)"));
     case TEditFinding::UpsideDown:
-      return "the edited image looks upside down: its rows match the texture's in reverse order (some editors write "
-             "TGA rows in the wrong order for their origin); flip it vertically";
+      return Says(EIT_SAYS("the edited image looks upside down: its rows match the texture's in reverse order (some "
+                           "editors write TGA rows in the wrong order for their origin); flip it vertically"));
     case TEditFinding::AlphaLostOpaque:
+      return Says(EIT_SAYS("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all "
+                           "255 (opaque); save it with its alpha channel (32-bit TGA or BMP)"));
     case TEditFinding::AlphaLostTransparent:
-      return std::string("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all ") +
-             (finding == TEditFinding::AlphaLostOpaque ? "255 (opaque)" : "0 (transparent)") +
-             "; save it with its alpha channel (32-bit TGA or BMP)";
+      return Says(EIT_SAYS("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all "
+                           "0 (transparent); save it with its alpha channel (32-bit TGA or BMP)"));
   }
   return {};
 }

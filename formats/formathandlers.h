@@ -117,7 +117,7 @@ inline constexpr std::uint16_t kUnclearedGlyphSize = 64;
 enum class TEditFinding : std::uint8_t { Unedited, UpsideDown, AlphaLostOpaque, AlphaLostTransparent };
 std::vector<TEditFinding> EditWarnings(const TBitmap& edit, const TMemoryStream& image);
 // The finding in the words eitool-cli and the result's report use.
-std::string EditFindingText(TEditFinding finding);
+TText EditFindingText(TEditFinding finding);
 // Whether the edit's pixels are the texture's own (the first of those warnings).
 bool EditEqualsTexture(const TBitmap& edit, const TMemoryStream& image);
 

@@ -7,8 +7,32 @@
 
 namespace eit {
 
+namespace {
+
+TText NotAFont(const std::string& file) {
+  return Says(EIT_SAYS("%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged"), {file});
+}
+
+TText BitmapFont(const std::string& file, const char* family) {
+  const char* form = EIT_SAYS("%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline "
+                              "fonts (TrueType or OpenType with outlines); choose one of those");
+  return Says(form, {family != nullptr ? file + " (" + family + ")" : file});
+}
+
+TText NoSuchFace(const std::string& file, int face, const std::string& faces) {
+  return Says(EIT_SAYS("%1 has no face %2; its faces are: %3"), {file, std::to_string(face), faces});
+}
+
+TText FaceUnreadable(const std::string& file, int face) {
+  return Says(EIT_SAYS("%1: FreeType cannot read its face %2"), {file, std::to_string(face)});
+}
+
+TText NotStarted() { return Says(EIT_SAYS("FreeType could not be started")); }
+
+}  // namespace
+
 TFreeType::TFreeType(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
-  if (FT_Init_FreeType(&handle) != 0) throw Exception("FreeType could not be started");
+  if (FT_Init_FreeType(&handle) != 0) throw Exception(NotStarted());
   // A constructor that throws runs no destructor: what FreeType holds goes here then.
   try {
     OpenFace(fontBytes, fontFile, faceIndex);
@@ -20,19 +44,16 @@ TFreeType::TFreeType(const std::string& fontBytes, const std::string& fontFile, 
 
 void TFreeType::OpenFace(const std::string& fontBytes, const std::string& fontFile, int faceIndex) {
   if (Open(fontBytes, 0) != 0)
-    throw Exception(fontFile + " is not a font file FreeType can read (TrueType or OpenType), or it is damaged", fontFile);
+    throw Exception(NotAFont(fontFile), fontFile);
   // Bitmap fonts (.otb, .pcf, .bdf, .fon) hold pictures of fixed sizes, which cannot be measured against
   // the kept letters or drawn at their size.
   if (!FT_IS_SCALABLE(face))
-    throw Exception(fontFile + (face->family_name != nullptr ? std::string(" (") + face->family_name + ")" : "") +
-                    " is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts "
-                    "(TrueType or OpenType with outlines); choose one of those", fontFile);
+    throw Exception(BitmapFont(fontFile, face->family_name), fontFile);
   const FT_Long faces = face->num_faces;
   if (faceIndex < 0 || faceIndex >= faces)
-    throw Exception(fontFile + " has no face " + std::to_string(faceIndex) + "; its faces are: " +
-                    FaceList(fontBytes, faces), fontFile);
+    throw Exception(NoSuchFace(fontFile, faceIndex, FaceList(fontBytes, faces)), fontFile);
   if (faceIndex > 0 && (Open(fontBytes, faceIndex) != 0 || !FT_IS_SCALABLE(face)))
-    throw Exception(fontFile + ": FreeType cannot read its face " + std::to_string(faceIndex), fontFile);
+    throw Exception(FaceUnreadable(fontFile, faceIndex), fontFile);
   FT_Select_Charmap(face, FT_ENCODING_UNICODE);
 }
 

@@ -25,9 +25,9 @@ int FirstCodeOf(const TSheetOptions& options) {
 void CheckRange(const TSheetOptions& options) {
   const int first = FirstCodeOf(options);
   if (first < KeptCodeLimit || options.End > 0x20 + kFontRecords || first >= options.End)
-    throw Exception("The codes of a glyph sheet run from " + CodeText(first) + " to " +
-                    CodeText(options.End) +
-                    "; the insert lays new glyphs from 0x7F up to at most 0x100, so " + WordsOf(options).RangeRemedy());
+    throw Exception(Says(EIT_SAYS("The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up "
+                                  "to at most 0x100, so %3"),
+                         {CodeText(first), CodeText(options.End), WordsOf(options).RangeRemedy()}));
 }
 
 }  // namespace
@@ -181,14 +181,12 @@ void CheckSheetRequest(const TMemoryStream& table, const TBitmap& texture, const
   CheckFontTableSize(table, tablePath);
   CheckGlyphTexture(texture, tablePath + "'s texture", WordsOf(options));
   if (options.PixelSize < 0 || options.PixelSize > kMaxGlyphPixelSize)
-    throw Exception("A glyph size is 1 to " + std::to_string(kMaxGlyphPixelSize) + " pixels, not " +
-                    std::to_string(options.PixelSize));
+    throw Exception(Says(EIT_SAYS("A glyph size is 1 to %1 pixels, not %2"),
+                         {std::to_string(kMaxGlyphPixelSize), std::to_string(options.PixelSize)}));
   // Five rows or fewer cannot draw a letter that reads (an e needs its bowl, its bar and its opening).
   if (options.PixelSize > 0 && options.PixelSize < kLeastCapHeight)
-    throw Exception("A cap height of " + std::to_string(options.PixelSize) +
-                    " pixels cannot hold a letter that "
-                    "reads; the least is " +
-                    std::to_string(kLeastCapHeight));
+    throw Exception(Says(EIT_SAYS("A cap height of %1 pixels cannot hold a letter that reads; the least is %2"),
+                         {std::to_string(options.PixelSize), std::to_string(kLeastCapHeight)}));
 }
 
 // The letters a reader would mistake, each kind in one warning, with what to do about them.
@@ -264,7 +262,7 @@ TRenderedSheet RenderGlyphSheet(const TMemoryStream&, const TBitmap&, const std:
                                 const std::function<void(const std::string&)>&) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
-  throw Exception("This build cannot draw glyphs from font files: it was made without FreeType");
+  throw Exception(Says(EIT_SAYS("This build cannot draw glyphs from font files: it was made without FreeType")));
 }
 
 #endif

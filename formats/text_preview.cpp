@@ -146,14 +146,15 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
                        const TPreviewOptions& options, const std::string& tablePath) {
   CheckCodePage(options.CodePage);
   if (options.Scale < 1 || options.Scale > kMaxPreviewScale)
-    throw Exception("A preview's scale is 1 to " + std::to_string(kMaxPreviewScale) + ", not " +
-                    std::to_string(options.Scale));
+    throw Exception(Says(EIT_SAYS("A preview's scale is 1 to %1, not %2"),
+                         {std::to_string(kMaxPreviewScale), std::to_string(options.Scale)}));
   CheckFontTableSize(table, tablePath);
   // Every glyph of an empty texture would be blank: a preview of it would show nothing and say nothing.
   if (texture.Width() == 0 || texture.Height() == 0)
-    throw Exception(tablePath + ": its texture " + ChangeFileExt(tablePath, ".dds") + " is " +
-                    std::to_string(texture.Width()) + " x " + std::to_string(texture.Height()) +
-                    " pixels: it holds no glyph to show", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show"),
+                         {tablePath, ChangeFileExt(tablePath, ".dds"), std::to_string(texture.Width()),
+                          std::to_string(texture.Height())}),
+                    tablePath);
   TProblems problems;
   const TLine line = LayLine(table, texture, text, options.CodePage, problems);
   TPreview preview;
@@ -163,10 +164,11 @@ TPreview RenderPreview(const TMemoryStream& table, const TBitmap& texture, const
   const std::int64_t shownHeight = (line.height + 2 * kMargin) * options.Scale;
   if (shownWidth > kMaxPictureSide || shownHeight > kMaxPictureSide ||
       CheckedImageBytes(shownWidth, shownHeight, 1, kMaxPreviewPixels) < 0)
-    throw Exception(tablePath + ": a preview of this text would be " + std::to_string(shownWidth) + " x " +
-                    std::to_string(shownHeight) + " pixels (at scale " + std::to_string(options.Scale) +
-                    "), more than 16,777,216 pixels or " + std::to_string(kMaxPictureSide) +
-                    " on a side; preview a shorter line", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than "
+                                  "16,777,216 pixels or %5 on a side; preview a shorter line"),
+                         {tablePath, std::to_string(shownWidth), std::to_string(shownHeight), std::to_string(options.Scale),
+                          std::to_string(kMaxPictureSide)}),
+                    tablePath);
   preview.Picture = Enlarged(DrawLine(line, texture), options.Scale);
   return preview;
 }

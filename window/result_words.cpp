@@ -36,23 +36,7 @@ QString TResultWords::What(const TWrittenFile& file) {
   return what;
 }
 
-QString TResultWords::EditFinding(TEditFinding finding) {
-  switch (finding) {
-    case TEditFinding::Unedited:
-      return tr("the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was "
-                "(was the edit saved to another file?)");
-    case TEditFinding::UpsideDown:
-      return tr("the edited image looks upside down: its rows match the texture's in reverse order (some editors "
-                "write TGA rows in the wrong order for their origin); flip it vertically");
-    case TEditFinding::AlphaLostOpaque:
-      return tr("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all 255 "
-                "(opaque); save it with its alpha channel (32-bit TGA or BMP)");
-    case TEditFinding::AlphaLostTransparent:
-      return tr("the edited image has lost the texture's alpha: the texture's alpha varies, the image's is all 0 "
-                "(transparent); save it with its alpha channel (32-bit TGA or BMP)");
-  }
-  return {};
-}
+QString TResultWords::EditFinding(TEditFinding finding) { return Word(EditFindingText(finding)); }
 
 QString TResultWords::Line(const TResultLine& line) {
   using K = TResultLine::TKind;
@@ -74,7 +58,7 @@ QString TResultWords::Line(const TResultLine& line) {
     case K::MoreWarnings:
       return Counted("eit::TResultWords", QT_TR_N_NOOP("warning: %Ln more warning(s) like this, not repeated: %1"),
                      line.Count)
-          .arg(line.Edit ? EditFinding(*line.Edit) : Word(line.Text));
+          .arg(line.Edit ? EditFinding(*line.Edit) : WordForm(line.Text.English));
     case K::LeftRemoved:
       return tr("removed %1, left by a run that was killed before it could clean up").arg(path);
     case K::Total:

@@ -39,6 +39,8 @@ QString Word(const TText& text) {
   return out;
 }
 
+QString WordForm(const std::string& form) { return Translated(form.c_str()); }
+
 QString Word(const TText& words, const std::string& text) {
   return words.English == text ? Word(words) : QString::fromStdString(text);
 }

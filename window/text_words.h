@@ -12,5 +12,7 @@ namespace eit {
 QString Word(const TText& text);
 // Word(words) while words still says text (a wrap that rewrote text without them leaves text the word).
 QString Word(const TText& words, const std::string& text);
+// A text the engine keeps as a string that is one of its forms (a family of warnings), in the window's language.
+QString WordForm(const std::string& form);
 
 }  // namespace eit

@@ -50,10 +50,10 @@ std::vector<TResultLine> EveryLine() {
                                   TEditFinding::AlphaLostTransparent}) {
     lines.push_back(Line(K::Warning));
     lines.back().Edit = edit;
-    lines.back().Text = "/mod/stone.bmp: " + EditFindingText(edit);
+    lines.back().Text = "/mod/stone.bmp: " + EditFindingText(edit).English;
     lines.push_back(Line(K::MoreWarnings, 2));
     lines.back().Edit = edit;
-    lines.back().Text = EditFindingText(edit);
+    lines.back().Text = EditFindingText(edit).English;
   }
   lines.push_back(Line(K::Total, 99));
   lines.back().Extracted = true;
