@@ -11,8 +11,13 @@ class TWindowSheetWords : public TSheetWords {
   Q_DECLARE_TR_FUNCTIONS(eit::TWindowSheetWords)
 
  public:
-  std::string SmoothSetting() const override { return tr("Drawing \"smooth\" gives smooth edges").toStdString(); }
-  std::string BitDepthShown() const override { return tr("the viewer, F3, shows each texture's bit depth").toStdString(); }
+  std::string SmoothSetting() const override { return Smooth().toStdString(); }
+  std::string BitDepthShown() const override { return BitDepth().toStdString(); }
+
+ private:
+  // Worded apart: lupdate takes the "std::" of a function that returns std::string for its class.
+  static QString Smooth() { return tr("Drawing \"smooth\" gives smooth edges"); }
+  static QString BitDepth() { return tr("the viewer, F3, shows each texture's bit depth"); }
 };
 
 }  // namespace eit

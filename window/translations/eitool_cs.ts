@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>na tento soubor není dost paměti</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (soubor končí dříve než jeho data: je oříznutý nebo poškozený)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>Název cílové složky %1 obsahuje zalomení řádku, které protokol výsledků nemůže zapsat; zvolte jinou složku</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1: název obsahuje zalomení řádku, které protokol výsledků nemůže zapsat; před vyjmutím soubor přejmenujte</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: řádek %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: arch má buňky tabulky, ale jeho sloupec značek (sloupec 0) se liší od toho, který vykreslilo vyjmutí, na řádku %2; obnovte značky, chcete-li písmo upravit na místě (arch nových glyfů má vlastní značky)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: arch má buňky tabulky, ale jeho sloupec značek (sloupec 0) se liší od toho, který vykreslilo vyjmutí, na řádcích %2; obnovte značky, chcete-li písmo upravit na místě (arch nových glyfů má vlastní značky)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (má buňky tabulky, ale glyfy %2 jsou smazané; chcete-li písmo upravit na místě, ponechte všechny glyfy)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1: přijat jako arch nových glyfů, kladených od %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>buňky nových glyfů</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>šířky v tabulce</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1: změněné pixely mimo rámečky glyfů (%2) jsou vynechány: při úpravě na místě si glyf ponechává svůj rámeček (větší nakreslete jako nový glyf, s řádky %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>mimo rámečky</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1: glyfy %2 byly upraveny, ale leží mimo rozsah záznamu (%3) a jsou vynechány: rozšiřte rozsah, nebo smažte řádky %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>mimo rozsah</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1: arch glyfů je stejný jako vlastní arch písma: nic nebylo upraveno, písmo je sestaveno beze změny</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>neupravený arch</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 s %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 a %2 další</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1: nově nakreslené glyfy sdílejí místo v textuře s jinými, které také ukazují nový obrázek: %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>sdílené glyfy</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1: chybí jeho textura %2</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1: náhled se zapisuje jako .tga, .bmp nebo .png, ne „%2“</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 neobsahuje žádné textury (.dds) ani tabulky písem (.tdt) (jiných souborů: %2)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 neobsahuje žádné textury (.dds) ani tabulky písem (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>hra změnila %1 poté, co vznikl tento obrázek (aktualizace?): úprava je na starém obrázku; aktualizace vyjmutí zapíše nový vedle něj</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 neexistuje: aktualizace vyjímá hru znovu do složky prvního vyjmutí, kde leží jeho result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1, ale nejsou v jejím result.log; přesuňte je jinam, nebo vyjímejte bez aktualizace</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>Nelze vytvořit soubor %1: už existuje (možná s vašimi rozestupy); smažte jej, nebo zvolte jinou složku</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>Nelze vytvořit soubor %1: je to zdrojový soubor; zvolte jinou složku</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1: upravený obrázek má %2 x %3 pixelů, ale textura %4 má %5 x %6; uložte obrázek ve velikosti textury</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>Nelze vytvořit soubor %1: je to jeden ze zdrojových souborů tohoto běhu</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 už existuje (jiný běh jej zapsal poté, co tento prošel složku); nebyl nahrazen: vyjměte znovu, chcete-li jej nahradit nebo ponechat oba</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1: řádek %2: „%3“ má uvádět první kód, který bere glyf z archu, od 0x7F do 0x100, jako v „%4“</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1: řádek %2: „%3“ končí rozsah dříve, než začnou nové glyfy („%4“, řádek %5); %6 je kód za posledním novým glyfem</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1: řádek %2: záznam písma zde potřebuje „%3 0x&lt;šestnáctkový kód&gt;“, ne „%4“</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1: řádek %2: záznam písma zde potřebuje „%3 0x&lt;šestnáctkový kód&gt;“, ale protokol končí</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: řádek %2: „%3“ je kód „%4“ (řádek %5), takže rozsah neobsahuje žádný kód; %6 je kód za posledním kladeným</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: řádek %2: „%3“ je před kódem „%4“ (řádek %5), takže rozsah neobsahuje žádný kód; %6 je kód za posledním kladeným</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1: řádek %2: arch glyfů %3 není vlastním archem tabulky (jeho buňky nejsou ty, které vykreslilo vyjmutí), takže obsahuje nové glyfy, a záznam nových glyfů potřebuje pod řádkem %6 řádky „%4 0x&lt;šestnáctkový kód&gt;“ a „%5 0x&lt;šestnáctkový kód&gt;“</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1; soubory vzatých zpět úprav zůstávají v modu</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1; zůstane v modu, i když bude jeho úprava vzata zpět</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>úprava vzata zpět, ale %1 se změnil poté, co jej zapsalo vložení: zůstává v modu</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1; úpravy vzaté zpět později zůstanou v modu</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>tento protokol uvádí %1; obrázek vedle něj, %2, se nepoužije</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 je prázdný: záznam je řádek „%2“ nebo „%3“, pak řádky „%4“ a „%5“, jak je zapisuje vyjmutí</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 neobsahuje žádný záznam: záznam je řádek „%2“ nebo „%3“, pak řádky „%4“ a „%5“, jak je zapisuje vyjmutí</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>úprava starší než její zdroj</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1: řádek %2: upravený obrázek pro %3, %4, je složka, ne soubor obrázku</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1: řádek %2: záznam %3 neuvádí žádný upravený obrázek (řádek „%4“ nebo „%5“)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>„%1“ uvádí složku mimo cílovou složku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>„%1“ uvádí složku s názvem, který tento systém nedovoluje</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>%1 obrázek v %2 už existuje a byl by nahrazen: %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>Obrázky v %2 už existují a byly by nahrazeny (%1): %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 je složka, kde má být protokol výsledků tohoto běhu</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, takže do něj nelze přidat záznamy tohoto běhu</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 není protokol výsledků (obsahuje binární data), takže do něj nelze přidat záznamy tohoto běhu</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 není protokol výsledků (žádný jeho řádek nepatří protokolu), takže do něj nelze přidat záznamy tohoto běhu</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1; obrázky tohoto běhu jsou zapsány, ale nejsou uvedeny v %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: řádek 1: záhlaví neobsahuje sloupec „%2“ (oddělovač „,“, „;“ nebo tabulátor)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: řádek 1: záhlaví neobsahuje sloupce „%2“ a „%3“ (oddělovač „,“, „;“ nebo tabulátor)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1: řádek %2: šířka „%3“ není počet pixelů</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>Kódová stránka %1 není známá; známé jsou %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>upravený obrázek se přesně shoduje s texturou: nic nebylo upraveno, textura se sestaví tak, jak byla (neuložila se úprava do jiného souboru?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>upravený obrázek vypadá vzhůru nohama: jeho řádky odpovídají řádkům textury v obráceném pořadí (některé editory zapisují řádky TGA v pořadí, které neodpovídá jejich počátku); převraťte jej svisle</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 255 (neprůhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 0 (průhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 není soubor písma, který FreeType umí číst (TrueType nebo OpenType), nebo je poškozený</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 je bitmapové písmo, jen s glyfy pevných velikostí: archy glyfů se kreslí vektorovými písmy (TrueType nebo OpenType s obrysy); zvolte takové</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>%1 nemá řez %2; jeho řezy: %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1: FreeType neumí číst jeho řez %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>FreeType nelze spustit</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1: rozsah od %2 do %3 zahrnuje %4 kódů, ale tabulka písma má %5 záznamů; opravte rozsah</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1: textura písma je 24bitová, bez alfa kanálu; nové glyfy se kladou jen do 32bitových textur písem, kde je označuje alfa: zvolte jiné písmo hry (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1: nový glyf pro %2 (%3 x %4) se nevejde do textury %5 x %6; použijte větší texturu nebo menší glyfy</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1: arch glyfů je 24bitový; uložte jej s alfa kanálem (32bitový TGA nebo BMP), protože jeho glyfy se hledají podle alfy</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1: arch obsahuje %2 glyfů, ale kódy od %3 do %4 potřebují %5; každý nový glyf potřebuje linku značky a alespoň jeden viditelný pixel</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Kódy archu glyfů jdou od %1 do %2; vložení klade nové glyfy od 0x7F nejvýše do 0x100, proto %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Velikost glyfu je 1 až %1 pixelů, ne %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Výška verzálek %1 pixelů neunese čitelné písmeno; nejmenší je %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Toto sestavení neumí kreslit glyfy ze souborů písem: bylo sestaveno bez FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>Arch glyfů není 32bitový obrázek: jeho glyfy se hledají podle alfy</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 je textura, ne tabulka písma: zadejte tabulku písma (.tdt), která popisuje glyfy stejnojmenné textury vedle ní</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1: tabulka písma má %2 B; potřebuje %3 záznamů po %4 B (%5 B)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1: záznam 0 udává glyfy vysoké %2 pixelů, příliš vysoké pro arch o 224 buňkách</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1: řádek 1: záhlaví musí uvádět sloupce code, left, top, right, bottom, width, height a extra, oddělené „,“, „;“ nebo tabulátorem</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: řádek %2, sloupec %3: %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>řádek končí před polem %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>kód je 0x20 až 0xFF, ne „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 je číslo od 0 do 65535, ne „%2“</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 je před left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 je nad top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 přesahuje šířku textury, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 přesahuje výšku textury, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 je uveden dvakrát (také na řádku %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1: řádek %2: %3: width %4 není right - left (%5); ponecháno, protože hry ji berou jako posun</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Obrázek textury větší než 4 GiB nelze zabalit</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>Obrázek textury o velikosti %1 B nemá úplnou hlavičku</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>Textura</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1: textura</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1: %2 bitů na pixel; podporovány jsou jen 24 a 32</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1: udává %2 x %3 pixelů, víc než %4 na stranu</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1: udává %2 x %3 pixelů při %4 bitech, víc, než obrázek pojme (%5 GiB)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Pixelová data textury mají %2 B, ale %3 x %4 pixelů při %5 bitech potřebuje %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1: pixelová data textury mají %2 B, ale %3 x %4 pixelů při %5 bitech potřebuje %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1: obrázek textury má %2 B, méně než jeho 128bajtová hlavička</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 není soubor textury: nezačíná „ELTE“ ani „DDS!“</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>Obrázek je na texturu příliš velký</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>Měřítko náhledu je 1 až %1, ne %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1: jeho textura %2 má %3 x %4 pixelů: nemá žádný glyf k zobrazení</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1: náhled tohoto textu by měl %2 x %3 pixelů (v měřítku %4), víc než 16 777 216 pixelů nebo %5 na stranu; zobrazte kratší řádek</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>Obrázek BMP je neplatný (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>Obrázek BMP je neplatný: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>obrázek je %2, který vložení nepřijímá; uložte jej jako PNG, TGA nebo BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1: %2, který vložení nepřijímá; uložte jej jako PNG, TGA nebo BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>Obrázek PNG je neplatný (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>Obrázek PNG je neplatný: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>obrázek PNG nemůže být prázdný</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>Obrázek TGA je neplatný (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>Obrázek TGA je neplatný: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>Nelze zapsat obrázek TGA širší nebo vyšší než %1 pixelů</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>Nelze vytvořit obrázek %1 x %2 pixelů: velikost je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>Nelze kopírovat mezi obrázky různých pixelových formátů</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>Nelze vytvořit soubor %1: jiný běh zapsal soubor tohoto jména poté, co se tento podíval; nebyl nahrazen</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>Nelze vytvořit soubor %1: tak se jmenuje složka nebo jiný objekt, který není souborem</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1; %2 byl znovu odstraněn, protože ty dva patří k sobě</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 není soubor</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>Nelze zapsat soubor %1: je zavřený</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>Nelze vytvořit složku &quot;&quot;: název je prázdný</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>Nelze vytvořit složku %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>Nelze vytvořit složku %1: tak se jmenuje soubor</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>Nelze vytvořit složku %1: tak se jmenuje něco, co není složka</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>Nelze přejít do složky %1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Soubor nebo adresář neexistuje</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Přístup odepřen</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Na zařízení nezbývá místo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Soubor existuje</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Je to adresář</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Souborový systém jen pro čtení</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Nelze otevřít soubor %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Nelze otevřít soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Nelze vytvořit soubor %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Nelze vytvořit soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Nelze číst soubor %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Nelze číst soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Nelze zapsat soubor %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Nelze zapsat soubor %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>Nelze zamknout soubor %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>Nelze zamknout soubor %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>oříznutý uprostřed znaku</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>s polovinou znaku</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>bez znaku</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 je text %2, %3 na bajtu %4; uložte jej jako UTF-8 (nebo znovu celý jako %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1: řádek %2 obsahuje bajt NUL, který žádný textový soubor nemá: soubor je poškozený nebo to není text</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>Zapsáno %1 a %2. Přidat %3 do seznamu úloh a písmena vložit?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Soubor nebo adresář neexistuje</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Přístup odepřen</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>Na zařízení nezbývá místo</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Soubor existuje</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Je to adresář</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Souborový systém jen pro čtení</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Nelze otevřít soubor %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Nelze vytvořit soubor %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>Nelze číst soubor %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>Nelze zapsat soubor %1</translation>
     </message>
 </context>
 <context>
@@ -788,22 +1376,6 @@
         <translation>; přejmenováno, protože jiný záznam tohoto běhu už zapsal %1: tento je z %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>upravený obrázek se přesně shoduje s texturou: nic nebylo upraveno, textura se sestaví tak, jak byla (neuložila se úprava do jiného souboru?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>upravený obrázek vypadá vzhůru nohama: jeho řádky odpovídají řádkům textury v obráceném pořadí (některé editory zapisují řádky TGA v pořadí, které neodpovídá jejich počátku); převraťte jej svisle</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 255 (neprůhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>upravený obrázek ztratil alfa kanál textury: alfa textury se mění, alfa obrázku je všude 0 (průhledná); uložte jej s alfa kanálem (32bitový TGA nebo BMP)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1: zapsáno %2 (%3, %4 B)</translation>
     </message>
@@ -937,6 +1509,83 @@
     <message>
         <source>alpha lost</source>
         <translation>ztracená alfa</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>Kreslení „vyhlazené“ dává hladké okraje</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>bitovou hloubku každé textury ukazuje prohlížeč, F3</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>obrázek JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>obrázek GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>obrázek WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>obrázek TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>dokument Photoshopu</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>textura DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 a %2 další páry</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>glyfy, které vypadají podobně, jak je našel arch: %1 („=“ stejné, „≈“ liší se o jeden pixel); hra ukáže jeden místo druhého: upravte je v %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>nový glyf %1 je zástupný rámeček (písmo archu tento glyf nemělo); nakreslete jej v %2 a smažte z protokolu řádek %3</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>nové glyfy %1 jsou zástupné rámečky (písmo archu tyto glyfy nemělo); nakreslete je v %2 a smažte z protokolu řádek %3</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>písmeno %1 při kreslení archu ztratilo diakritiku (čárky, tečky) a čte se jako základní písmeno, pokud jej neupravíte v %2; pak smažte z protokolu řádek %3</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>písmena %1 při kreslení archu ztratila diakritiku (čárky, tečky) a čtou se jako základní písmena, pokud je neupravíte v %2; pak smažte z protokolu řádek %3</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 dává rámeček %2 tam, kam toto vložení položilo jiná nová písmena, která v něm budou vidět: tabulka byla možná napsána pro jiné rozložení písmen archu (nakresleného znovu); zapište ji znovu, nebo vynechte řádky písmen, která jste nenastavovali</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 dává rámečky %2 tam, kam toto vložení položilo jiná nová písmena, která v nich budou vidět: tabulka byla možná napsána pro jiné rozložení písmen archu (nakresleného znovu); zapište ji znovu, nebo vynechte řádky písmen, která jste nenastavovali</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>tabulka přes jiná písmena</translation>
     </message>
 </context>
 </TS>

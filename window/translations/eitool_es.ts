@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>no hay memoria suficiente para este archivo</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (el archivo termina antes que sus datos: está cortado o dañado)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>El nombre de la carpeta de destino %1 contiene un salto de línea, que un registro de resultados no puede guardar; elija otra carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1: el nombre contiene un salto de línea, que un registro de resultados no puede guardar; cambie el nombre del archivo antes de extraerlo</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>un error desconocido</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: la hoja tiene las celdas de la tabla, pero su columna de marcas (columna 0) difiere de la que dibujó la extracción en la fila %2; restaure las marcas para retocar la fuente en su sitio (una hoja de glifos nuevos tiene marcas propias)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: la hoja tiene las celdas de la tabla, pero su columna de marcas (columna 0) difiere de la que dibujó la extracción en las filas %2; restaure las marcas para retocar la fuente en su sitio (una hoja de glifos nuevos tiene marcas propias)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (tiene las celdas de la tabla, pero los glifos de %2 están borrados; para retocar la fuente en su sitio, conserve todos los glifos)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1: tomada como hoja de glifos nuevos, colocados desde %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>celdas de glifos nuevos</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>anchos de la tabla</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1: %2 píxeles cambiados quedan fuera de todo recuadro de glifo y se omiten: retocado en su sitio, un glifo conserva su recuadro (dibuje uno mayor como glifo nuevo, con líneas %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>fuera de los recuadros</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1: los glifos de %2 se retocaron, pero quedan fuera del rango del registro (%3) y se omiten: amplíe el rango o borre las líneas %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>fuera del rango</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1: la hoja de glifos es igual a la propia de la fuente: no se editó nada, la fuente se reconstruye tal como estaba</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>hoja sin editar</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1: glifos dibujados de nuevo comparten su lugar en la textura con otros, que también muestran el nuevo dibujo: %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>glifos compartidos</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1: falta su textura %2</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1: una vista previa se guarda como .tga, .bmp o .png, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 no contiene texturas (.dds) ni tablas de fuente (.tdt) (%2 archivos de otro tipo)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 no contiene texturas (.dds) ni tablas de fuente (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>el juego cambió %1 después de crearse esta imagen (¿una actualización?): la edición es de la imagen antigua; una actualización de la extracción escribe la nueva a su lado</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 no existe: una actualización vuelve a extraer un juego en la carpeta de su primera extracción, que contiene su result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1 pero no están en su result.log; muévalas a otro sitio o extraiga sin actualizar</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>No se puede crear el archivo %1: ya existe (quizá con sus espaciados); bórrelo o elija otra carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>No se puede crear el archivo %1: es el origen; elija otra carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1: la imagen editada mide %2 x %3 píxeles, pero la textura %4 mide %5 x %6; guarde la imagen al tamaño de la textura</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>No se puede crear el archivo %1: es uno de los orígenes de este proceso</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 ya existe (otro proceso lo escribió después de que este revisara la carpeta); no se reemplaza: extraiga de nuevo para reemplazarlo o conservar ambos</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1: línea %2: «%3» debería indicar el primer código que toma un glifo de la hoja, de 0x7F a 0x100, como en «%4»</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1: línea %2: «%3» termina el rango antes de que empiecen sus glifos nuevos («%4», línea %5); %6 es el código siguiente al último glifo nuevo</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1: línea %2: un registro de fuente necesita aquí «%3 0x&lt;código hex&gt;», no «%4»</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1: línea %2: un registro de fuente necesita aquí «%3 0x&lt;código hex&gt;», pero el registro termina</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: línea %2: «%3» es el código de «%4» (línea %5), así que el rango no contiene ningún código; %6 es el código siguiente al último que se coloca</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: línea %2: «%3» está antes del código de «%4» (línea %5), así que el rango no contiene ningún código; %6 es el código siguiente al último que se coloca</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1: línea %2: la hoja de glifos %3 no es la propia de la tabla (sus celdas no son las que dibujó la extracción), así que contiene glifos nuevos, y un registro de glifos nuevos necesita líneas «%4 0x&lt;código hex&gt;» y «%5 0x&lt;código hex&gt;» bajo su línea %6</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1; los archivos de las ediciones deshechas se quedan en el mod</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1; se queda en el mod aunque se deshaga su edición</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>edición deshecha, pero %1 cambió desde que la inserción lo escribió: se queda en el mod</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1; las ediciones deshechas más adelante se quedan en el mod</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>este registro indica %1; la imagen que hay a su lado, %2, no se usa</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 está vacío: un registro es una línea «%2» o «%3», y luego líneas «%4» y «%5», tal como las escribe una extracción</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 no contiene ningún registro: un registro es una línea «%2» o «%3», y luego líneas «%4» y «%5», tal como las escribe una extracción</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>una edición más antigua que su origen</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1: línea %2: la imagen editada de %3, %4, es una carpeta, no un archivo de imagen</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1: línea %2: el registro de %3 no indica ninguna imagen editada (una línea «%4» o «%5»)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>«%1» indica una carpeta fuera de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>«%1» indica una carpeta cuyo nombre este sistema no admite</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>%1 imagen en %2 ya existe y se reemplazaría: %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>%1 imágenes en %2 ya existen y se reemplazarían: %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 es una carpeta, donde debería ir el registro de resultados de este proceso</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, así que no se le pueden añadir los registros de este proceso</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 no es un registro de resultados (contiene datos binarios), así que no se le pueden añadir los registros de este proceso</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 no es un registro de resultados (ninguna de sus líneas lo es), así que no se le pueden añadir los registros de este proceso</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1; las imágenes de este proceso están escritas, pero no figuran en %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: línea 1: el encabezado no nombra ninguna columna «%2» (separadas por «,», «;» o tabulador)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: línea 1: el encabezado no nombra ninguna columna «%2» y «%3» (separadas por «,», «;» o tabulador)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1: línea %2: el ancho «%3» no es un número de píxeles</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>La página de códigos %1 no se conoce; las conocidas son %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>la imagen editada es idéntica a la textura: no se editó nada, la textura se reconstruye tal como estaba (¿se guardó la edición en otro archivo?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>la imagen editada parece estar al revés: sus filas coinciden con las de la textura en orden inverso (algunos editores escriben las filas TGA en el orden equivocado para su origen); inviértala verticalmente</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 255 en todas partes (opaco); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 0 en todas partes (transparente); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 no es un archivo de fuente que FreeType pueda leer (TrueType u OpenType), o está dañado</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 es una fuente de mapa de bits, con glifos solo de tamaños fijos: las hojas de glifos se dibujan con fuentes de contorno (TrueType u OpenType con contornos); elija una de esas</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>%1 no tiene la cara %2; sus caras son: %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1: FreeType no puede leer su cara %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>No se pudo iniciar FreeType</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1: el rango de %2 a %3 abarca %4 códigos, pero la tabla de fuente tiene %5 registros; corrija el rango</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1: la textura de la fuente es de 24 bits, sin alfa; los glifos nuevos solo entran en texturas de fuente de 32 bits, cuyo alfa los marca: elija otra fuente del juego (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1: el glifo nuevo de %2 (%3 x %4) no cabe en la textura de %5 x %6; use una textura mayor o glifos más pequeños</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1: la hoja de glifos es de 24 bits; guárdela con alfa (TGA o BMP de 32 bits), ya que sus glifos se encuentran por su alfa</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1: la hoja tiene %2 glifos, pero los códigos de %3 a %4 necesitan %5; cada glifo nuevo necesita una línea de marca y al menos un píxel visible</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Los códigos de una hoja de glifos van de %1 a %2; la inserción coloca glifos nuevos desde 0x7F hasta 0x100 como máximo, así que %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Un tamaño de glifo va de 1 a %1 píxeles, no %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Una altura de mayúsculas de %1 píxeles no admite una letra legible; la mínima es %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Esta versión no puede dibujar glifos desde archivos de fuente: se compiló sin FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>La hoja de glifos no es una imagen de 32 bits: sus glifos se encuentran por su alfa</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 es una textura, no una tabla de fuente: indique la tabla de la fuente (.tdt), que nombra los glifos de la textura del mismo nombre que está a su lado</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1: la tabla de fuente mide %2 bytes; necesita %3 registros de %4 bytes (%5 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1: el registro 0 da glifos de %2 píxeles de alto, demasiado altos para una hoja de 224 celdas</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1: línea 1: el encabezado debe nombrar las columnas code, left, top, right, bottom, width, height y extra, separadas por «,», «;» o tabulador</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: línea %2, columna %3: %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>la fila termina antes de su campo %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>un código va de 0x20 a 0xFF, no «%1»</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 es un número de 0 a 65535, no «%2»</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 está antes de left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 está por encima de top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 pasa del ancho de la textura, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 pasa del alto de la textura, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 aparece dos veces (también en la línea %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1: línea %2: %3: width %4 no es right - left (%5); se conserva, pues los juegos lo toman como avance</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Una imagen de textura de más de 4 GiB no se puede comprimir</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>Una imagen de textura de %1 bytes no tiene encabezado completo</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>La textura</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1: la textura</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1 tiene %2 bits por píxel; solo se admiten 24 y 32</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1 declara %2 x %3 píxeles, más de %4 por lado</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1 declara %2 x %3 píxeles a %4 bits, más de lo que cabe en una imagen (%5 GiB)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Los datos de píxeles de la textura ocupan %2 bytes, pero %3 x %4 píxeles a %5 bits necesitan %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1: los datos de píxeles de la textura ocupan %2 bytes, pero %3 x %4 píxeles a %5 bits necesitan %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1: la imagen de la textura mide %2 bytes, menos que su encabezado de 128 bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 no es un archivo de textura: no empieza ni por «ELTE» ni por «DDS!»</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>La imagen es demasiado grande para una textura</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>La escala de una vista previa va de 1 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1: su textura %2 mide %3 x %4 píxeles: no contiene ningún glifo que mostrar</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1: una vista previa de este texto mediría %2 x %3 píxeles (a escala %4), más de 16.777.216 píxeles o %5 por lado; vea una línea más corta</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>La imagen BMP no es válida (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>La imagen BMP no es válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>la imagen es %2, que la inserción no acepta; guárdela como PNG, TGA o BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1: %2, que la inserción no acepta; guárdela como PNG, TGA o BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>La imagen PNG no es válida (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>La imagen PNG no es válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>una imagen PNG no puede estar vacía</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>La imagen TGA no es válida (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>La imagen TGA no es válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>No se puede escribir una imagen TGA de más de %1 píxeles de ancho o de alto</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>No se puede crear una imagen de %1 x %2 píxeles: el tamaño está fuera de rango</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>No se puede copiar entre imágenes de formatos de píxel distintos</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>No se puede crear el archivo %1: otro proceso escribió un archivo con ese nombre después de que este lo comprobara; no se reemplaza</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>No se puede crear el archivo %1: una carpeta u otra cosa que no es un archivo tiene ese nombre</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1; %2 se eliminó de nuevo, ya que los dos van juntos</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>No se puede escribir el archivo %1: está cerrado</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>No se puede crear la carpeta &quot;&quot;: el nombre está vacío</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>No se puede crear la carpeta %1: un archivo tiene ese nombre</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>No se puede crear la carpeta %1: algo que no es una carpeta tiene ese nombre</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>No se puede entrar en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>No se puede abrir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>No se puede crear el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>No se puede bloquear el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>No se puede bloquear el archivo %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>cortado en mitad de un carácter</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>con medio carácter</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>sin carácter</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 es texto %2, %3 en el byte %4; guárdelo como UTF-8 (o de nuevo como %2, completo)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1: la línea %2 contiene un byte NUL, que ningún archivo de texto tiene: el archivo está dañado o no es texto</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>Se escribieron %1 y %2. ¿Añadir %3 a la lista de trabajos para insertar las letras?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>No existe el archivo o el directorio</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permiso denegado</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>No queda espacio en el dispositivo</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>El archivo ya existe</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Es un directorio</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Sistema de archivos de solo lectura</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>No se puede abrir el archivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>No se puede crear el archivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>No se puede leer el archivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>No se puede escribir el archivo %1</translation>
     </message>
 </context>
 <context>
@@ -780,22 +1368,6 @@
         <translation>; renombrado, porque otro registro de esta ejecución ya escribió %1: este viene de %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>la imagen editada es idéntica a la textura: no se editó nada, la textura se reconstruye tal como estaba (¿se guardó la edición en otro archivo?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>la imagen editada parece estar al revés: sus filas coinciden con las de la textura en orden inverso (algunos editores escriben las filas TGA en el orden equivocado para su origen); inviértala verticalmente</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 255 en todas partes (opaco); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>la imagen editada ha perdido el alfa de la textura: el alfa de la textura varía, el de la imagen es 0 en todas partes (transparente); guárdela con su canal alfa (TGA o BMP de 32 bits)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1: escrito %2 (%3, %4 bytes)</translation>
     </message>
@@ -926,6 +1498,83 @@
     <message>
         <source>alpha lost</source>
         <translation>alfa perdido</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>El dibujo «suavizado» da bordes suaves</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>el visor, F3, muestra la profundidad de color de cada textura</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>una imagen GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>una imagen WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>una imagen TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>un documento de Photoshop</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>una textura DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 y %2 pares más</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>glifos que se parecen, según los encontró la hoja: %1 («=» iguales, «≈» a un píxel); el juego mostraría uno por otro: retóquelos en %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>el glifo nuevo de %1 es un recuadro provisional (la fuente de la hoja no tenía ese glifo); dibújelo en %2 y borre la línea %3 del registro</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>los glifos nuevos de %1 son recuadros provisionales (la fuente de la hoja no tenía esos glifos); dibújelos en %2 y borre la línea %3 del registro</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>la letra %1 perdió sus signos (acentos, puntos) al dibujarse la hoja y se lee como su letra base, salvo que se retoque en %2; después borre la línea %3 del registro</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>las letras %1 perdieron sus signos (acentos, puntos) al dibujarse la hoja y se leen como sus letras base, salvo que se retoquen en %2; después borre la línea %3 del registro</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 pone el recuadro de %2 donde esta inserción colocó otras letras nuevas, que se verían en él: quizá la tabla se escribió para otra disposición de las letras de la hoja (dibujada de nuevo desde entonces); escríbala de nuevo u omita las filas de las letras que usted no ajustó</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 pone los recuadros de %2 donde esta inserción colocó otras letras nuevas, que se verían en ellos: quizá la tabla se escribió para otra disposición de las letras de la hoja (dibujada de nuevo desde entonces); escríbala de nuevo u omita las filas de las letras que usted no ajustó</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>tabla sobre otras letras</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>la mémoire manque pour ce fichier</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (le fichier se termine avant la fin de ses données : il est tronqué ou endommagé)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>Le nom du dossier cible %1 contient un saut de ligne, qu&apos;un journal des résultats ne peut pas enregistrer ; choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1 : le nom contient un saut de ligne, qu&apos;un journal des résultats ne peut pas enregistrer ; renommez le fichier avant de l&apos;extraire</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>un échec inconnu</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1 : ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1 : la planche a les cellules de la table, mais sa colonne de repères (colonne 0) diffère de celle que l&apos;extraction a dessinée à la ligne %2 ; rétablissez les repères pour retoucher la police sur place (une planche de nouveaux glyphes a ses propres repères)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1 : la planche a les cellules de la table, mais sa colonne de repères (colonne 0) diffère de celle que l&apos;extraction a dessinée aux lignes %2 ; rétablissez les repères pour retoucher la police sur place (une planche de nouveaux glyphes a ses propres repères)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (elle a les cellules de la table, mais les glyphes de %2 sont effacés ; pour retoucher la police sur place, gardez tous les glyphes)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1 : prise comme planche de nouveaux glyphes, posés à partir de %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>cellules de nouveaux glyphes</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>largeurs de la table</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1 : %2 pixels modifiés sont hors de tout cadre de glyphe et sont ignorés : retouché sur place, un glyphe garde son cadre (dessinez-en un plus grand comme nouveau glyphe, avec des lignes %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>hors des cadres</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1 : les glyphes de %2 ont été retouchés, mais sont hors de la plage de l&apos;enregistrement (%3) et sont ignorés : élargissez la plage, ou supprimez les lignes %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>hors de la plage</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1 : la planche de glyphes est identique à celle de la police : rien n&apos;a été modifié, la police est reconstruite telle quelle</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>planche non modifiée</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 avec %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 de plus</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1 : des glyphes redessinés partagent leur place dans la texture avec d&apos;autres, qui montrent aussi le nouveau dessin : %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>glyphes partagés</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1 : sa texture %2 est absente</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1 : un aperçu s&apos;enregistre en .tga, .bmp ou .png, pas en « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 ne contient ni texture (.dds) ni table de police (.tdt) (%2 autres fichiers)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 ne contient ni texture (.dds) ni table de police (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>le jeu a modifié %1 après la création de cette image (une mise à jour ?) : la retouche porte sur l&apos;ancienne image ; une mise à jour de l&apos;extraction écrit la nouvelle à côté</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 n&apos;existe pas : une mise à jour extrait de nouveau un jeu dans le dossier de sa première extraction, qui contient son result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1 mais ne sont pas dans son result.log ; déplacez-les, ou extrayez sans mise à jour</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>Impossible de créer le fichier %1 : il existe déjà (avec vos espacements, peut-être) ; supprimez-le ou choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>Impossible de créer le fichier %1 : c&apos;est la source ; choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1 : l&apos;image modifiée fait %2 x %3 pixels, mais la texture %4 fait %5 x %6 ; enregistrez l&apos;image à la taille de la texture</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>Impossible de créer le fichier %1 : c&apos;est l&apos;une des sources de ce traitement</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 existe déjà (un autre traitement l&apos;a écrit après que celui-ci a examiné le dossier) ; il n&apos;est pas remplacé : extrayez de nouveau pour le remplacer ou garder les deux</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1 : ligne %2 : « %3 » devrait nommer le premier code qui prend un glyphe de la planche, de 0x7F à 0x100, comme dans « %4 »</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1 : ligne %2 : « %3 » termine la plage avant le début de ses nouveaux glyphes (« %4 », ligne %5) ; %6 est le code qui suit le dernier nouveau glyphe</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1 : ligne %2 : un enregistrement de police a besoin ici de « %3 0x&lt;code hexa&gt; », pas de « %4 »</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1 : ligne %2 : un enregistrement de police a besoin ici de « %3 0x&lt;code hexa&gt; », mais le journal se termine</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1 : ligne %2 : « %3 » est le code de « %4 » (ligne %5), la plage ne contient donc aucun code ; %6 est le code qui suit le dernier à poser</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1 : ligne %2 : « %3 » est avant le code de « %4 » (ligne %5), la plage ne contient donc aucun code ; %6 est le code qui suit le dernier à poser</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1 : ligne %2 : la planche de glyphes %3 n&apos;est pas celle de la table (ses cellules ne sont pas celles que l&apos;extraction a dessinées), elle contient donc de nouveaux glyphes, et un enregistrement de nouveaux glyphes a besoin des lignes « %4 0x&lt;code hexa&gt; » et « %5 0x&lt;code hexa&gt; » sous sa ligne %6</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1 ; les fichiers des retouches annulées restent dans le mod</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1 ; il reste dans le mod même si sa retouche est annulée</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>retouche annulée, mais %1 a été modifié depuis que l&apos;insertion l&apos;a écrit : il reste dans le mod</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1 ; les retouches annulées plus tard restent dans le mod</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>ce journal nomme %1 ; l&apos;image à côté de lui, %2, n&apos;est pas utilisée</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 est vide : un enregistrement est une ligne « %2 » ou « %3 », puis des lignes « %4 » et « %5 », telles qu&apos;une extraction les écrit</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 ne contient aucun enregistrement : un enregistrement est une ligne « %2 » ou « %3 », puis des lignes « %4 » et « %5 », telles qu&apos;une extraction les écrit</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>une retouche plus ancienne que sa source</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1 : ligne %2 : l&apos;image modifiée de %3, %4, est un dossier, pas un fichier image</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1 : ligne %2 : l&apos;enregistrement de %3 ne nomme aucune image modifiée (une ligne « %4 » ou « %5 »)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>« %1 » nomme un dossier hors du dossier cible</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>« %1 » nomme un dossier dont ce système ne peut pas porter le nom</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>%1 image dans %2 existe déjà et serait remplacée : %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>%1 images dans %2 existent déjà et seraient remplacées : %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 est un dossier, là où doit aller le journal des résultats de ce traitement</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, les enregistrements de ce traitement ne peuvent donc pas y être ajoutés</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 n&apos;est pas un journal des résultats (il contient des données binaires), les enregistrements de ce traitement ne peuvent donc pas y être ajoutés</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 n&apos;est pas un journal des résultats (aucune de ses lignes n&apos;en est une), les enregistrements de ce traitement ne peuvent donc pas y être ajoutés</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1 ; les images de ce traitement sont écrites, mais ne sont pas listées dans %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1 : ligne 1 : l&apos;en-tête ne nomme pas de colonne « %2 » (séparées par « , », « ; » ou tabulation)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1 : ligne 1 : l&apos;en-tête ne nomme pas de colonnes « %2 » et « %3 » (séparées par « , », « ; » ou tabulation)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1 : ligne %2 : la largeur « %3 » n&apos;est pas un nombre de pixels</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>La page de code %1 est inconnue ; les pages connues sont %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>l&apos;image modifiée est identique à la texture : rien n&apos;a été modifié, la texture est reconstruite telle quelle (la modification a-t-elle été enregistrée dans un autre fichier ?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>l&apos;image modifiée semble à l&apos;envers : ses lignes correspondent à celles de la texture dans l&apos;ordre inverse (certains éditeurs écrivent les lignes TGA dans le mauvais ordre pour leur origine) ; retournez-la verticalement</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 255 (opaque) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 0 (transparent) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 n&apos;est pas un fichier de police que FreeType sait lire (TrueType ou OpenType), ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 est une police bitmap, aux glyphes de tailles fixes seulement : les planches de glyphes se dessinent avec des polices vectorielles (TrueType ou OpenType à contours) ; choisissez-en une</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>%1 n&apos;a pas de face %2 ; ses faces sont : %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1 : FreeType ne peut pas lire sa face %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>FreeType n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1 : la plage de %2 à %3 couvre %4 codes, mais la table de police contient %5 enregistrements ; corrigez la plage</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1 : la texture de police est en 24 bits, sans alpha ; les nouveaux glyphes ne vont que dans des textures de police 32 bits, dont l&apos;alpha les marque : choisissez une autre police du jeu (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1 : le nouveau glyphe de %2 (%3 x %4) ne tient pas dans la texture %5 x %6 ; utilisez une texture plus grande ou des glyphes plus petits</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1 : la planche de glyphes est en 24 bits ; enregistrez-la avec alpha (TGA ou BMP 32 bits), car ses glyphes sont trouvés par leur alpha</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1 : la planche contient %2 glyphes, mais les codes %3 à %4 en demandent %5 ; chaque nouveau glyphe demande une ligne de repère et au moins un pixel visible</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Les codes d&apos;une planche de glyphes vont de %1 à %2 ; l&apos;insertion pose de nouveaux glyphes de 0x7F jusqu&apos;à 0x100 au plus, donc %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Une taille de glyphe va de 1 à %1 pixels, pas %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Une hauteur de capitale de %1 pixels ne peut contenir une lettre lisible ; le minimum est %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Cette version ne sait pas dessiner de glyphes depuis des fichiers de police : elle a été construite sans FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>La planche de glyphes n&apos;est pas une image 32 bits : ses glyphes sont trouvés par leur alpha</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 est une texture, pas une table de police : donnez la table de la police (.tdt), qui nomme les glyphes de la texture du même nom à côté</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1 : la table de police fait %2 octets ; il lui faut %3 enregistrements de %4 octets (%5 octets)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1 : l&apos;enregistrement 0 donne des glyphes de %2 pixels de haut, trop hauts pour une planche de 224 cellules</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1 : ligne 1 : l&apos;en-tête doit nommer les colonnes code, left, top, right, bottom, width, height et extra, séparées par « , », « ; » ou tabulation</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1 : ligne %2, colonne %3 : %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>la ligne se termine avant son champ %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>un code va de 0x20 à 0xFF, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 est un nombre de 0 à 65535, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 est avant left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 est au-dessus de top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 dépasse la largeur de la texture, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 dépasse la hauteur de la texture, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 est donné deux fois (ligne %2 aussi)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1 : ligne %2 : %3 : width %4 n&apos;est pas right - left (%5) ; conservée, car les jeux la prennent pour l&apos;avance</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Une image de texture de plus de 4 Gio ne peut pas être compressée</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>Une image de texture de %1 octets n&apos;a pas d&apos;en-tête complet</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>La texture</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1 : la texture</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1 a %2 bits par pixel ; seuls 24 et 32 sont pris en charge</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1 annonce %2 x %3 pixels, plus de %4 par côté</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1 annonce %2 x %3 pixels en %4 bits, plus qu&apos;une image ne peut contenir (%5 Gio)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Les données de pixels de la texture font %2 octets, mais %3 x %4 pixels en %5 bits en demandent %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1 : les données de pixels de la texture font %2 octets, mais %3 x %4 pixels en %5 bits en demandent %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1 : l&apos;image de texture fait %2 octets, moins que son en-tête de 128 octets</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 n&apos;est pas un fichier de texture : il ne commence ni par « ELTE » ni par « DDS! »</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>L&apos;image est trop grande pour une texture</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>L&apos;échelle d&apos;un aperçu va de 1 à %1, pas %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1 : sa texture %2 fait %3 x %4 pixels : elle ne contient aucun glyphe à montrer</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1 : un aperçu de ce texte ferait %2 x %3 pixels (à l&apos;échelle %4), plus de 16 777 216 pixels ou %5 par côté ; prévisualisez une ligne plus courte</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>L&apos;image BMP n&apos;est pas valide (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>L&apos;image BMP n&apos;est pas valide : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>l&apos;image est %2, que l&apos;insertion n&apos;accepte pas ; enregistrez-la en PNG, TGA ou BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1 : %2, que l&apos;insertion n&apos;accepte pas ; enregistrez-la en PNG, TGA ou BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>L&apos;image PNG n&apos;est pas valide (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>L&apos;image PNG n&apos;est pas valide : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>une image PNG ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>L&apos;image TGA n&apos;est pas valide (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>L&apos;image TGA n&apos;est pas valide : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>Impossible d&apos;écrire une image TGA de plus de %1 pixels de large ou de haut</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>Impossible de créer une image de %1 x %2 pixels : la taille est hors limites</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>Impossible de copier entre images de formats de pixels différents</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>Impossible de créer le fichier %1 : un autre traitement a écrit un fichier de ce nom après que celui-ci a regardé ; il n&apos;est pas remplacé</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>Impossible de créer le fichier %1 : un dossier ou autre chose qu&apos;un fichier porte ce nom</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1 ; %2 a été supprimé de nouveau, car les deux vont ensemble</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : il est fermé</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>Impossible de créer le dossier &quot;&quot; : le nom est vide</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>Impossible de créer le dossier %1 : un fichier porte ce nom</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>Impossible de créer le dossier %1 : autre chose qu&apos;un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>Impossible d&apos;entrer dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus de place sur le périphérique</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Impossible de lire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>Impossible de verrouiller le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>Impossible de verrouiller le fichier %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>tronqué au milieu d&apos;un caractère</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>avec une moitié de caractère</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>sans caractère</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 est un texte %2, %3 à l&apos;octet %4 ; enregistrez-le en UTF-8 (ou de nouveau en %2, en entier)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1 : la ligne %2 contient un octet NUL, ce qu&apos;aucun fichier texte ne contient : le fichier est endommagé ou n&apos;est pas du texte</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>%1 et %2 écrits. Ajouter %3 à la liste des tâches pour insérer les lettres ?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Aucun fichier ou dossier de ce type</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permission refusée</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>Plus de place sur le périphérique</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Le fichier existe</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Est un dossier</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Système de fichiers en lecture seule</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Impossible de créer le fichier %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>Impossible de lire le fichier %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>Impossible d&apos;écrire le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -780,22 +1368,6 @@
         <translation>&#xa0;; renommé, car un autre enregistrement de cette exécution a déjà écrit %1 : celui-ci vient de %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>l&apos;image modifiée est identique à la texture : rien n&apos;a été modifié, la texture est reconstruite telle quelle (la modification a-t-elle été enregistrée dans un autre fichier ?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>l&apos;image modifiée semble à l&apos;envers : ses lignes correspondent à celles de la texture dans l&apos;ordre inverse (certains éditeurs écrivent les lignes TGA dans le mauvais ordre pour leur origine) ; retournez-la verticalement</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 255 (opaque) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>l&apos;image modifiée a perdu l&apos;alpha de la texture : l&apos;alpha de la texture varie, celui de l&apos;image vaut partout 0 (transparent) ; enregistrez-la avec son canal alpha (TGA ou BMP 32 bits)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1 : %2 écrit (%3, %4 octets)</translation>
     </message>
@@ -926,6 +1498,83 @@
     <message>
         <source>alpha lost</source>
         <translation>alpha perdu</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>Le tracé « lissé » donne des bords lisses</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>la visionneuse, F3, montre la profondeur de couleur de chaque texture</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>une image JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>une image GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>une image WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>une image TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>un document Photoshop</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>une texture DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 et %2 paires de plus</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>glyphes qui se ressemblent, tels que la planche les a trouvés : %1 (« = » identiques, « ≈ » à un pixel près) ; le jeu montrerait l&apos;un pour l&apos;autre : retouchez-les dans %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>le nouveau glyphe de %1 est un cadre provisoire (la police de la planche n&apos;avait pas ce glyphe) ; dessinez-le dans %2 et supprimez la ligne %3 du journal</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>les nouveaux glyphes de %1 sont des cadres provisoires (la police de la planche n&apos;avait pas ces glyphes) ; dessinez-les dans %2 et supprimez la ligne %3 du journal</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>la lettre %1 a perdu ses signes (accents, points) au dessin de la planche et se lit comme sa lettre de base, sauf retouche dans %2 ; supprimez ensuite la ligne %3 du journal</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>les lettres %1 ont perdu leurs signes (accents, points) au dessin de la planche et se lisent comme leurs lettres de base, sauf retouche dans %2 ; supprimez ensuite la ligne %3 du journal</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 place le cadre de %2 là où cette insertion a posé d&apos;autres nouvelles lettres, qui s&apos;y verraient : la table a peut-être été écrite pour une autre disposition des lettres de la planche (redessinée depuis) ; écrivez-la de nouveau, ou omettez les lignes des lettres que vous n&apos;avez pas réglées</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 place les cadres de %2 là où cette insertion a posé d&apos;autres nouvelles lettres, qui s&apos;y verraient : la table a peut-être été écrite pour une autre disposition des lettres de la planche (redessinée depuis) ; écrivez-la de nouveau, ou omettez les lignes des lettres que vous n&apos;avez pas réglées</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>table sur d&apos;autres lettres</translation>
     </message>
 </context>
 </TS>

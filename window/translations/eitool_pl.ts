@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>brak pamięci na ten plik</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (plik kończy się przed końcem swoich danych: jest ucięty lub uszkodzony)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>Nazwa katalogu docelowego %1 zawiera znak końca wiersza, którego dziennik wyników nie może zapisać; wybierz inny katalog</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1: nazwa zawiera znak końca wiersza, którego dziennik wyników nie może zapisać; zmień nazwę pliku przed wyodrębnieniem</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: wiersz %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: arkusz ma komórki tabeli, ale jego kolumna znaczników (kolumna 0) różni się od narysowanej przy wyodrębnianiu w wierszu %2; przywróć znaczniki, aby poprawić czcionkę w miejscu (arkusz nowych glifów ma własne znaczniki)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: arkusz ma komórki tabeli, ale jego kolumna znaczników (kolumna 0) różni się od narysowanej przy wyodrębnianiu w wierszach %2; przywróć znaczniki, aby poprawić czcionkę w miejscu (arkusz nowych glifów ma własne znaczniki)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (ma komórki tabeli, ale glify %2 są wymazane; aby poprawić czcionkę w miejscu, zachowaj wszystkie glify)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1: przyjęty jako arkusz nowych glifów, ułożonych od %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>komórki nowych glifów</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>szerokości w tabeli</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1: zmienione piksele poza ramkami glifów (%2) są pominięte: przy poprawce w miejscu glif zachowuje swoją ramkę (większy narysuj jako nowy glif, z wierszami %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>poza ramkami</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1: glify %2 poprawiono, ale leżą poza zakresem rekordu (%3) i są pominięte: poszerz zakres lub usuń wiersze %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>poza zakresem</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1: arkusz glifów jest taki sam jak własny arkusz czcionki: nic nie zmieniono, czcionka zbudowana bez zmian</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>niezmieniony arkusz</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 i %2 więcej</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1: narysowane na nowo glify dzielą miejsce w teksturze z innymi, które też pokazują nowy rysunek: %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>wspólne glify</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1: brak jego tekstury %2</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1: podgląd zapisuje się jako .tga, .bmp lub .png, nie „%2”</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 nie zawiera tekstur (.dds) ani tabel czcionek (.tdt) (innych plików: %2)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 nie zawiera tekstur (.dds) ani tabel czcionek (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>gra zmieniła %1 po utworzeniu tego obrazu (aktualizacja?): poprawka dotyczy starego obrazu; aktualizacja wyodrębnienia zapisze nowy obok</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 nie istnieje: aktualizacja wyodrębnia grę ponownie do katalogu pierwszego wyodrębnienia, w którym leży jego result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1, ale nie ma ich w jego result.log; usuń je lub wyodrębnij bez aktualizacji</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>Nie można utworzyć pliku %1: już istnieje (może z twoimi odstępami); usuń go lub wybierz inny katalog</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>Nie można utworzyć pliku %1: to plik źródłowy; wybierz inny katalog</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1: edytowany obraz ma %2 x %3 pikseli, a tekstura %4 ma %5 x %6; zapisz obraz w rozmiarze tekstury</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>Nie można utworzyć pliku %1: to jeden z plików źródłowych tego przebiegu</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 już istnieje (inny przebieg zapisał go po tym, jak ten przejrzał katalog); nie został zastąpiony: wyodrębnij ponownie, aby go zastąpić lub zachować oba</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1: wiersz %2: „%3” powinien podawać pierwszy kod biorący glif z arkusza, od 0x7F do 0x100, jak w „%4”</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1: wiersz %2: „%3” kończy zakres przed początkiem nowych glifów („%4”, wiersz %5); %6 to kod po ostatnim nowym glifie</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1: wiersz %2: rekord czcionki potrzebuje tu „%3 0x&lt;kod szesnastkowy&gt;”, a nie „%4”</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1: wiersz %2: rekord czcionki potrzebuje tu „%3 0x&lt;kod szesnastkowy&gt;”, ale dziennik się kończy</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: wiersz %2: „%3” to kod „%4” (wiersz %5), więc zakres nie zawiera kodów; %6 to kod po ostatnim układanym</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: wiersz %2: „%3” jest przed kodem „%4” (wiersz %5), więc zakres nie zawiera kodów; %6 to kod po ostatnim układanym</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1: wiersz %2: arkusz glifów %3 nie jest własnym arkuszem tabeli (jego komórki nie są tymi, które narysowało wyodrębnianie), więc zawiera nowe glify, a rekord nowych glifów potrzebuje wierszy „%4 0x&lt;kod szesnastkowy&gt;” i „%5 0x&lt;kod szesnastkowy&gt;” pod wierszem %6</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1; pliki wycofanych poprawek zostają w modzie</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1; zostaje w modzie, nawet gdy jego poprawka zostanie wycofana</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>poprawka wycofana, ale %1 zmieniono po zapisaniu przez wstawianie: zostaje w modzie</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1; poprawki wycofane później zostaną w modzie</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>ten dziennik wskazuje %1; obraz obok niego, %2, nie jest używany</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 jest pusty: rekord to wiersz „%2” lub „%3”, potem wiersze „%4” i „%5”, tak jak zapisuje je wyodrębnianie</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 nie zawiera rekordu: rekord to wiersz „%2” lub „%3”, potem wiersze „%4” i „%5”, tak jak zapisuje je wyodrębnianie</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>poprawka starsza niż jej źródło</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1: wiersz %2: edytowany obraz dla %3, %4, jest katalogiem, a nie plikiem obrazu</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1: wiersz %2: rekord %3 nie wskazuje edytowanego obrazu (wiersza „%4” lub „%5”)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>„%1” wskazuje katalog poza katalogiem docelowym</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>„%1” wskazuje katalog o nazwie niedozwolonej w tym systemie</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>%1 obraz w %2 już istnieje i zostałby zastąpiony: %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>Obrazy w %2 już istnieją i zostałyby zastąpione (%1): %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 jest katalogiem, a w tym miejscu ma się znaleźć dziennik wyników tego przebiegu</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, więc nie można do niego dodać rekordów tego przebiegu</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 nie jest dziennikiem wyników (zawiera dane binarne), więc nie można do niego dodać rekordów tego przebiegu</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 nie jest dziennikiem wyników (żaden jego wiersz nie pochodzi z dziennika), więc nie można do niego dodać rekordów tego przebiegu</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1; obrazy tego przebiegu są zapisane, ale nie wymienione w %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: wiersz 1: nagłówek nie zawiera kolumny „%2” (separator: „,”, „;” lub tabulator)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: wiersz 1: nagłówek nie zawiera kolumn „%2” i „%3” (separator: „,”, „;” lub tabulator)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1: wiersz %2: szerokość „%3” nie jest liczbą pikseli</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>Strona kodowa %1 jest nieznana; znane: %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>edytowany obraz jest dokładnie równy teksturze: nic nie zmieniono, tekstura zostaje odbudowana bez zmian (czy zmiany zapisano do innego pliku?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>edytowany obraz wygląda na odwrócony: jego wiersze pasują do wierszy tekstury w odwrotnej kolejności (niektóre edytory zapisują wiersze TGA w złej kolejności względem ich początku); odbij go w pionie</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 255 (nieprzezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 0 (przezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 nie jest plikiem czcionki, który FreeType potrafi odczytać (TrueType lub OpenType), albo jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 to czcionka bitmapowa, z glifami tylko w stałych rozmiarach: arkusze glifów rysuje się czcionkami wektorowymi (TrueType lub OpenType z konturami); wybierz taką</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>%1 nie ma kroju %2; jego kroje: %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1: FreeType nie może odczytać jego kroju %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>Nie udało się uruchomić FreeType</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1: zakres od %2 do %3 obejmuje %4 kodów, ale tabela czcionki ma %5 rekordów; popraw zakres</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1: tekstura czcionki jest 24-bitowa, bez kanału alfa; nowe glify trafiają tylko do 32-bitowych tekstur czcionek, w których oznacza je alfa: wybierz inną czcionkę gry (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1: nowy glif dla %2 (%3 x %4) nie mieści się w teksturze %5 x %6; użyj większej tekstury lub mniejszych glifów</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1: arkusz glifów jest 24-bitowy; zapisz go z kanałem alfa (32-bitowy TGA lub BMP), bo jego glify są wyszukiwane po alfie</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1: arkusz zawiera %2 glifów, a kody od %3 do %4 potrzebują %5; każdy nowy glif potrzebuje linii znacznika i co najmniej jednego widocznego piksela</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Kody arkusza glifów biegną od %1 do %2; wstawianie układa nowe glify od 0x7F do najwyżej 0x100, więc %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Rozmiar glifu to od 1 do %1 pikseli, nie %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Wysokość wersalików %1 pikseli nie zmieści czytelnej litery; najmniejsza to %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Ta wersja nie potrafi rysować glifów z plików czcionek: zbudowano ją bez FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>Arkusz glifów nie jest obrazem 32-bitowym: jego glify są wyszukiwane po alfie</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 to tekstura, a nie tabela czcionki: podaj tabelę czcionki (.tdt), która opisuje glify tekstury o tej samej nazwie obok niej</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1: tabela czcionki ma %2 B; potrzebuje %3 rekordów po %4 B (%5 B)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1: rekord 0 podaje glify wysokie na %2 pikseli, za wysokie na arkusz z 224 komórkami</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1: wiersz 1: nagłówek musi zawierać kolumny code, left, top, right, bottom, width, height i extra, rozdzielone „,”, „;” lub tabulatorem</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: wiersz %2, kolumna %3: %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>wiersz kończy się przed polem %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>kod to od 0x20 do 0xFF, nie „%1”</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 to liczba od 0 do 65535, nie „%2”</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 jest przed left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 jest nad top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 wychodzi poza szerokość tekstury, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 wychodzi poza wysokość tekstury, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 podano dwa razy (także w wierszu %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1: wiersz %2: %3: width %4 nie równa się right - left (%5); zachowano, bo gry biorą ją jako przesunięcie</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Obrazu tekstury większego niż 4 GiB nie można spakować</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>Obraz tekstury o rozmiarze %1 B nie ma pełnego nagłówka</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>Tekstura</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1: tekstura</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1: %2 bitów na piksel; obsługiwane są tylko 24 i 32</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1: deklaruje %2 x %3 pikseli, więcej niż %4 na bok</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1: deklaruje %2 x %3 pikseli przy %4 bitach, więcej niż zmieści obraz (%5 GiB)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Dane pikseli tekstury mają %2 B, a %3 x %4 pikseli przy %5 bitach potrzebuje %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1: dane pikseli tekstury mają %2 B, a %3 x %4 pikseli przy %5 bitach potrzebuje %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1: obraz tekstury ma %2 B, mniej niż jego 128-bajtowy nagłówek</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 nie jest plikiem tekstury: nie zaczyna się ani od „ELTE”, ani od „DDS!”</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>Obraz jest za duży na teksturę</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>Skala podglądu to od 1 do %1, nie %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1: jego tekstura %2 ma %3 x %4 pikseli: nie ma w niej glifów do pokazania</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1: podgląd tego tekstu miałby %2 x %3 pikseli (w skali %4), więcej niż 16 777 216 pikseli lub %5 na bok; podejrzyj krótszy wiersz</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>Obraz BMP jest nieprawidłowy (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>Obraz BMP jest nieprawidłowy: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>obraz to %2, którego wstawianie nie przyjmuje; zapisz go jako PNG, TGA lub BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1: %2, którego wstawianie nie przyjmuje; zapisz go jako PNG, TGA lub BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>Obraz PNG jest nieprawidłowy (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>Obraz PNG jest nieprawidłowy: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>obraz PNG nie może być pusty</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>Obraz TGA jest nieprawidłowy (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>Obraz TGA jest nieprawidłowy: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>Nie można zapisać obrazu TGA szerszego lub wyższego niż %1 pikseli</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>Nie można utworzyć obrazu %1 x %2 pikseli: rozmiar poza zakresem</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>Nie można kopiować między obrazami o różnych formatach pikseli</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>Nie można utworzyć pliku %1: inny przebieg zapisał plik o tej nazwie po tym, jak ten sprawdził; nie został zastąpiony</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>Nie można utworzyć pliku %1: tak nazywa się katalog lub inny obiekt, który nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1; %2 usunięto ponownie, bo te dwa pliki należą do siebie</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>Nie można zapisać pliku %1: jest zamknięty</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>Nie można utworzyć katalogu &quot;&quot;: nazwa jest pusta</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>Nie można utworzyć katalogu %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>Nie można utworzyć katalogu %1: tak nazywa się plik</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>Nie można utworzyć katalogu %1: tak nazywa się coś, co nie jest katalogiem</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>Nie można przejść do katalogu %1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Nie ma takiego pliku ani katalogu</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Brak dostępu</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Brak miejsca na urządzeniu</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Plik istnieje</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest katalog</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>System plików tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Nie można otworzyć pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Nie można otworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Nie można utworzyć pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Nie można utworzyć pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Nie można odczytać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Nie można odczytać pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Nie można zapisać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Nie można zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>Nie można zablokować pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>Nie można zablokować pliku %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>ucięty w środku znaku</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>z połową znaku</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>bez znaku</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 to tekst %2, %3 w bajcie %4; zapisz go jako UTF-8 (lub ponownie w całości jako %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1: wiersz %2 zawiera bajt NUL, którego nie ma żaden plik tekstowy: plik jest uszkodzony lub nie jest tekstem</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>Zapisano %1 i %2. Dodać %3 do listy zadań, aby wstawić litery?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Nie ma takiego pliku ani katalogu</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Brak dostępu</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>Brak miejsca na urządzeniu</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Plik istnieje</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>To jest katalog</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>System plików tylko do odczytu</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Nie można otworzyć pliku %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Nie można utworzyć pliku %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>Nie można odczytać pliku %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>Nie można zapisać pliku %1</translation>
     </message>
 </context>
 <context>
@@ -788,22 +1376,6 @@
         <translation>; zmieniono nazwę, bo inny rekord tego przebiegu zapisał już %1: ten pochodzi z %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>edytowany obraz jest dokładnie równy teksturze: nic nie zmieniono, tekstura zostaje odbudowana bez zmian (czy zmiany zapisano do innego pliku?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>edytowany obraz wygląda na odwrócony: jego wiersze pasują do wierszy tekstury w odwrotnej kolejności (niektóre edytory zapisują wiersze TGA w złej kolejności względem ich początku); odbij go w pionie</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 255 (nieprzezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>edytowany obraz utracił kanał alfa tekstury: alfa tekstury jest zmienna, a obrazu wszędzie 0 (przezroczysta); zapisz go z kanałem alfa (32-bitowy TGA lub BMP)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1: zapisano %2 (%3, %4 B)</translation>
     </message>
@@ -937,6 +1509,83 @@
     <message>
         <source>alpha lost</source>
         <translation>utracona alfa</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>Rysowanie „wygładzone” daje gładkie krawędzie</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>przeglądarka, F3, pokazuje głębię kolorów każdej tekstury</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>obraz JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>obraz GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>obraz WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>obraz TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>dokument Photoshopa</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>tekstura DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 i %2 więcej par</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>glify podobne do siebie, jak je znalazł arkusz: %1 („=” takie same, „≈” różnią się jednym pikselem); gra pokaże jeden zamiast drugiego: popraw je w %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>nowy glif %1 to ramka zastępcza (czcionka arkusza nie miała tego glifu); narysuj go w %2 i usuń z dziennika wiersz %3</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>nowe glify %1 to ramki zastępcze (czcionka arkusza nie miała tych glifów); narysuj je w %2 i usuń z dziennika wiersz %3</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>litera %1 straciła znaki diakrytyczne (akcenty, kropki) przy rysowaniu arkusza i czyta się jako litera podstawowa, chyba że zostanie poprawiona w %2; potem usuń z dziennika wiersz %3</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>litery %1 straciły znaki diakrytyczne (akcenty, kropki) przy rysowaniu arkusza i czytają się jako litery podstawowe, chyba że zostaną poprawione w %2; potem usuń z dziennika wiersz %3</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 umieszcza ramkę %2 tam, gdzie to wstawianie ułożyło inne nowe litery, które będą w niej widoczne: tabelę napisano może dla innego układu liter arkusza (narysowanego od nowa); zapisz ją ponownie lub pomiń wiersze liter, których nie ustawiałeś</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 umieszcza ramki %2 tam, gdzie to wstawianie ułożyło inne nowe litery, które będą w nich widoczne: tabelę napisano może dla innego układu liter arkusza (narysowanego od nowa); zapisz ją ponownie lub pomiń wiersze liter, których nie ustawiałeś</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>tabela nad innymi literami</translation>
     </message>
 </context>
 </TS>

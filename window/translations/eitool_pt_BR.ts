@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>não há memória suficiente para este arquivo</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (o arquivo termina antes de seus dados: está cortado ou danificado)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>O nome da pasta de destino %1 contém uma quebra de linha, que um log de resultados não consegue registrar; escolha outra pasta</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1: o nome contém uma quebra de linha, que um log de resultados não consegue registrar; renomeie o arquivo antes de extraí-lo</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>uma falha desconhecida</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: linha %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: a folha tem as células da tabela, mas sua coluna de marcadores (coluna 0) difere da que a extração desenhou na linha %2; restaure os marcadores para retocar a fonte no lugar (uma folha de glifos novos tem marcadores próprios)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: a folha tem as células da tabela, mas sua coluna de marcadores (coluna 0) difere da que a extração desenhou nas linhas %2; restaure os marcadores para retocar a fonte no lugar (uma folha de glifos novos tem marcadores próprios)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (ela tem as células da tabela, mas os glifos de %2 foram apagados; para retocar a fonte no lugar, mantenha todos os glifos)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1: tomada como folha de glifos novos, dispostos a partir de %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>células de glifos novos</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>larguras da tabela</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1: %2 pixels alterados ficam fora de todas as caixas de glifo e são ignorados: retocado no lugar, um glifo mantém sua caixa (desenhe um maior como glifo novo, com linhas %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>fora das caixas</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1: os glifos de %2 foram retocados, mas ficam fora do intervalo do registro (%3) e são ignorados: amplie o intervalo ou apague as linhas %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>fora do intervalo</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1: a folha de glifos é igual à da própria fonte: nada foi editado, a fonte é reconstruída como estava</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>folha não editada</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 com %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1: glifos redesenhados dividem seu lugar na textura com outros, que também mostram o novo desenho: %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>glifos compartilhados</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1: sua textura %2 está faltando</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1: uma prévia é gravada como .tga, .bmp ou .png, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 não contém texturas (.dds) nem tabelas de fonte (.tdt) (%2 outros arquivos)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 não contém texturas (.dds) nem tabelas de fonte (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>o jogo alterou %1 depois que esta imagem foi feita (uma atualização?): a edição é da imagem antiga; uma atualização da extração grava a nova ao lado</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 não existe: uma atualização extrai um jogo de novo na pasta de sua primeira extração, que contém seu result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1, mas não estão no seu result.log; mova-as para outro lugar ou extraia sem atualizar</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>Não é possível criar o arquivo %1: ele já existe (talvez com seus espaçamentos); exclua-o ou escolha outra pasta</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>Não é possível criar o arquivo %1: ele é a origem; escolha outra pasta</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1: a imagem editada tem %2 x %3 pixels, mas a textura %4 tem %5 x %6; salve a imagem no tamanho da textura</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>Não é possível criar o arquivo %1: ele é uma das origens deste processamento</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 já existe (outro processamento o gravou depois que este examinou a pasta); ele não é substituído: extraia de novo para substituí-lo ou manter os dois</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1: linha %2: &quot;%3&quot; deveria indicar o primeiro código que pega um glifo da folha, de 0x7F a 0x100, como em &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1: linha %2: &quot;%3&quot; termina o intervalo antes do início de seus glifos novos (&quot;%4&quot;, linha %5); %6 é o código seguinte ao último glifo novo</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1: linha %2: um registro de fonte precisa aqui de &quot;%3 0x&lt;código hex&gt;&quot;, não de &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1: linha %2: um registro de fonte precisa aqui de &quot;%3 0x&lt;código hex&gt;&quot;, mas o log termina</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: linha %2: &quot;%3&quot; é o código de &quot;%4&quot; (linha %5), então o intervalo não contém código; %6 é o código seguinte ao último a dispor</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: linha %2: &quot;%3&quot; está antes do código de &quot;%4&quot; (linha %5), então o intervalo não contém código; %6 é o código seguinte ao último a dispor</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1: linha %2: a folha de glifos %3 não é a da própria tabela (suas células não são as que a extração desenhou), então contém glifos novos, e um registro de glifos novos precisa das linhas &quot;%4 0x&lt;código hex&gt;&quot; e &quot;%5 0x&lt;código hex&gt;&quot; abaixo de sua linha %6</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1; os arquivos de edições desfeitas ficam no mod</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1; ele fica no mod mesmo quando sua edição for desfeita</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>edição desfeita, mas %1 foi alterado depois que a inserção o gravou: ele fica no mod</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1; edições desfeitas depois ficam no mod</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>este log indica %1; a imagem ao lado dele, %2, não é usada</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 está vazio: um registro é uma linha &quot;%2&quot; ou &quot;%3&quot;, depois linhas &quot;%4&quot; e &quot;%5&quot;, como uma extração as grava</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 não contém registro: um registro é uma linha &quot;%2&quot; ou &quot;%3&quot;, depois linhas &quot;%4&quot; e &quot;%5&quot;, como uma extração as grava</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>uma edição mais antiga que sua origem</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1: linha %2: a imagem editada de %3, %4, é uma pasta, não um arquivo de imagem</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1: linha %2: o registro de %3 não indica nenhuma imagem editada (uma linha &quot;%4&quot; ou &quot;%5&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>&quot;%1&quot; indica uma pasta fora da pasta de destino</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>&quot;%1&quot; indica uma pasta cujo nome este sistema não aceita</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>%1 imagem em %2 já existe e seria substituída: %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>%1 imagens em %2 já existem e seriam substituídas: %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 é uma pasta, onde deveria ficar o log de resultados deste processamento</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, então os registros deste processamento não podem ser adicionados a ele</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 não é um log de resultados (contém dados binários), então os registros deste processamento não podem ser adicionados a ele</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 não é um log de resultados (nenhuma de suas linhas é de um), então os registros deste processamento não podem ser adicionados a ele</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1; as imagens deste processamento foram gravadas, mas não estão listadas em %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: linha 1: o cabeçalho não nomeia nenhuma coluna &quot;%2&quot; (separadas por &quot;,&quot;, &quot;;&quot; ou tabulação)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: linha 1: o cabeçalho não nomeia nenhuma coluna &quot;%2&quot; e &quot;%3&quot; (separadas por &quot;,&quot;, &quot;;&quot; ou tabulação)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1: linha %2: a largura &quot;%3&quot; não é um número de pixels</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>A página de código %1 não é conhecida; as conhecidas são %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>a imagem editada é idêntica à textura: nada foi editado, a textura é reconstruída como estava (a edição foi salva em outro arquivo?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>a imagem editada parece estar de cabeça para baixo: suas linhas correspondem às da textura na ordem inversa (alguns editores gravam as linhas TGA na ordem errada para sua origem); inverta-a verticalmente</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 255 em toda parte (opaco); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 0 em toda parte (transparente); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 não é um arquivo de fonte que o FreeType consiga ler (TrueType ou OpenType), ou está danificado</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 é uma fonte bitmap, com glifos só de tamanhos fixos: folhas de glifos são desenhadas com fontes de contorno (TrueType ou OpenType com contornos); escolha uma dessas</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>%1 não tem a face %2; suas faces são: %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1: o FreeType não consegue ler sua face %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>Não foi possível iniciar o FreeType</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1: o intervalo de %2 a %3 abrange %4 códigos, mas a tabela de fonte tem %5 registros; corrija o intervalo</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1: a textura da fonte é de 24 bits, sem alfa; glifos novos só entram em texturas de fonte de 32 bits, cujo alfa os marca: escolha outra fonte do jogo (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1: o glifo novo de %2 (%3 x %4) não cabe na textura de %5 x %6; use uma textura maior ou glifos menores</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1: a folha de glifos é de 24 bits; salve-a com alfa (TGA ou BMP de 32 bits), pois seus glifos são encontrados pelo alfa</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1: a folha contém %2 glifos, mas os códigos de %3 a %4 precisam de %5; cada glifo novo precisa de uma linha de marcador e de pelo menos um pixel visível</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Os códigos de uma folha de glifos vão de %1 a %2; a inserção dispõe glifos novos de 0x7F até no máximo 0x100, então %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Um tamanho de glifo vai de 1 a %1 pixels, não %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Uma altura de maiúsculas de %1 pixels não comporta uma letra legível; a mínima é %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Esta versão não consegue desenhar glifos de arquivos de fonte: foi compilada sem o FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>A folha de glifos não é uma imagem de 32 bits: seus glifos são encontrados pelo alfa</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 é uma textura, não uma tabela de fonte: indique a tabela da fonte (.tdt), que nomeia os glifos da textura de mesmo nome ao lado dela</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1: a tabela de fonte tem %2 bytes; ela precisa de %3 registros de %4 bytes (%5 bytes)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1: o registro 0 dá glifos de %2 pixels de altura, altos demais para uma folha de 224 células</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1: linha 1: o cabeçalho deve nomear as colunas code, left, top, right, bottom, width, height e extra, separadas por &quot;,&quot;, &quot;;&quot; ou tabulação</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: linha %2, coluna %3: %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>a linha termina antes do seu campo %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>um código vai de 0x20 a 0xFF, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 é um número de 0 a 65535, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 está antes de left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 está acima de top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 passa da largura da textura, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 passa da altura da textura, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 aparece duas vezes (também na linha %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1: linha %2: %3: width %4 não é right - left (%5); mantida, pois os jogos a tomam como avanço</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Uma imagem de textura com mais de 4 GiB não pode ser compactada</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>Uma imagem de textura de %1 bytes não tem cabeçalho completo</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>A textura</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1: a textura</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1 tem %2 bits por pixel; só 24 e 32 são suportados</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1 declara %2 x %3 pixels, mais de %4 por lado</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1 declara %2 x %3 pixels a %4 bits, mais do que cabe em uma imagem (%5 GiB)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Os dados de pixels da textura têm %2 bytes, mas %3 x %4 pixels a %5 bits precisam de %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1: os dados de pixels da textura têm %2 bytes, mas %3 x %4 pixels a %5 bits precisam de %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1: a imagem da textura tem %2 bytes, menos que seu cabeçalho de 128 bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 não é um arquivo de textura: não começa com &quot;ELTE&quot; nem com &quot;DDS!&quot;</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>A imagem é grande demais para uma textura</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>A escala de uma prévia vai de 1 a %1, não %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1: sua textura %2 tem %3 x %4 pixels: não contém nenhum glifo para mostrar</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1: uma prévia deste texto teria %2 x %3 pixels (na escala %4), mais de 16.777.216 pixels ou %5 por lado; veja uma linha mais curta</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>A imagem BMP não é válida (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>A imagem BMP não é válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>a imagem é %2, que a inserção não aceita; salve-a como PNG, TGA ou BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1: %2, que a inserção não aceita; salve-a como PNG, TGA ou BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>A imagem PNG não é válida (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>A imagem PNG não é válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>uma imagem PNG não pode estar vazia</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>A imagem TGA não é válida (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>A imagem TGA não é válida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>Não é possível gravar uma imagem TGA com mais de %1 pixels de largura ou altura</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>Não é possível criar uma imagem de %1 x %2 pixels: o tamanho está fora do limite</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>Não é possível copiar entre imagens de formatos de pixel diferentes</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>Não é possível criar o arquivo %1: outro processamento gravou um arquivo com esse nome depois que este verificou; ele não é substituído</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>Não é possível criar o arquivo %1: uma pasta ou outra coisa que não é arquivo tem esse nome</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1; %2 foi removido de novo, pois os dois andam juntos</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 não é um arquivo</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>Não é possível gravar o arquivo %1: ele está fechado</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>Não é possível criar a pasta &quot;&quot;: o nome está vazio</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>Não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>Não é possível criar a pasta %1: um arquivo tem esse nome</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>Não é possível criar a pasta %1: algo que não é uma pasta tem esse nome</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>Não é possível entrar na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou diretório inexistente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço disponível no dispositivo</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>É um diretório</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de arquivos somente leitura</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Não é possível abrir o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Não é possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Não é possível criar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Não é possível criar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Não é possível ler o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Não é possível ler o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Não é possível gravar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Não é possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>Não é possível bloquear o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>Não é possível bloquear o arquivo %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>cortado no meio de um caractere</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>com meio caractere</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>sem caractere</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 é texto %2, %3 no byte %4; salve-o como UTF-8 (ou de novo como %2, inteiro)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1: a linha %2 contém um byte NUL, que nenhum arquivo de texto tem: o arquivo está danificado ou não é texto</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>%1 e %2 gravados. Colocar %3 na lista de tarefas para inserir as letras?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Arquivo ou diretório inexistente</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permissão negada</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>Não há espaço disponível no dispositivo</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>O arquivo já existe</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>É um diretório</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Sistema de arquivos somente leitura</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Não é possível abrir o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Não é possível criar o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>Não é possível ler o arquivo %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>Não é possível gravar o arquivo %1</translation>
     </message>
 </context>
 <context>
@@ -780,22 +1368,6 @@
         <translation>; renomeado, pois outro registro desta execução já gravou %1: este vem de %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>a imagem editada é idêntica à textura: nada foi editado, a textura é reconstruída como estava (a edição foi salva em outro arquivo?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>a imagem editada parece estar de cabeça para baixo: suas linhas correspondem às da textura na ordem inversa (alguns editores gravam as linhas TGA na ordem errada para sua origem); inverta-a verticalmente</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 255 em toda parte (opaco); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>a imagem editada perdeu o alfa da textura: o alfa da textura varia, o da imagem é 0 em toda parte (transparente); salve-a com o canal alfa (TGA ou BMP de 32 bits)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1: gravado %2 (%3, %4 bytes)</translation>
     </message>
@@ -926,6 +1498,83 @@
     <message>
         <source>alpha lost</source>
         <translation>alfa perdido</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>O desenho &quot;suavizado&quot; dá bordas suaves</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>o visualizador, F3, mostra a profundidade de cor de cada textura</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>uma imagem JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>uma imagem GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>uma imagem WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>uma imagem TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>um documento do Photoshop</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>uma textura DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 e mais %2 pares</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>glifos parecidos entre si, como a folha os encontrou: %1 (&quot;=&quot; iguais, &quot;≈&quot; a um pixel); o jogo mostraria um pelo outro: retoque-os em %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>o glifo novo de %1 é uma caixa provisória (a fonte da folha não tinha esse glifo); desenhe-o em %2 e apague a linha %3 do log</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>os glifos novos de %1 são caixas provisórias (a fonte da folha não tinha esses glifos); desenhe-os em %2 e apague a linha %3 do log</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>a letra %1 perdeu seus sinais (acentos, pontos) ao desenhar a folha e é lida como sua letra base, a menos que seja retocada em %2; depois apague a linha %3 do log</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>as letras %1 perderam seus sinais (acentos, pontos) ao desenhar a folha e são lidas como suas letras base, a menos que sejam retocadas em %2; depois apague a linha %3 do log</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 põe a caixa de %2 onde esta inserção dispôs outras letras novas, que apareceriam nela: talvez a tabela tenha sido escrita para outra disposição das letras da folha (redesenhada desde então); grave-a de novo ou omita as linhas das letras que você não ajustou</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 põe as caixas de %2 onde esta inserção dispôs outras letras novas, que apareceriam nelas: talvez a tabela tenha sido escrita para outra disposição das letras da folha (redesenhada desde então); grave-a de novo ou omita as linhas das letras que você não ajustou</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>tabela sobre outras letras</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,637 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>eit</name>
+    <message>
+        <source>there is not enough memory for this file</source>
+        <translation>для этого файла не хватает памяти</translation>
+    </message>
+    <message>
+        <source>%1 (the file ends before all of its data: it is cut short or damaged)</source>
+        <translation>%1 (файл кончается раньше своих данных: он обрезан или повреждён)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The target directory %1 has a line break in its name, which a result log cannot record; choose another directory</source>
+        <translation>В имени целевой папки %1 есть перевод строки, который журнал результатов не может записать; выберите другую папку</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a line break, which a result log cannot record; rename the file before extracting it</source>
+        <translation>%1: в имени есть перевод строки, который журнал результатов не может записать; переименуйте файл перед извлечением</translation>
+    </message>
+    <message>
+        <source>an unknown failure</source>
+        <translation>неизвестный сбой</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: строка %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at row %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: в листе ячейки таблицы, но его столбец маркеров (столбец 0) отличается от нарисованного при извлечении в строке %2; восстановите маркеры, чтобы подправить шрифт на месте (у листа новых глифов свои маркеры)</translation>
+    </message>
+    <message>
+        <source>%1: the sheet has the table&apos;s cells, but its marker column (column 0) differs from the one the extract drew at rows %2; restore the markers to retouch the font in place (a sheet of new glyphs has markers of its own)</source>
+        <translation>%1: в листе ячейки таблицы, но его столбец маркеров (столбец 0) отличается от нарисованного при извлечении в строках %2; восстановите маркеры, чтобы подправить шрифт на месте (у листа новых глифов свои маркеры)</translation>
+    </message>
+    <message>
+        <source>%1 (it has the table&apos;s cells, but the glyphs of %2 are erased; to retouch the font in place, keep every glyph)</source>
+        <translation>%1 (в нём ячейки таблицы, но глифы %2 стёрты; чтобы подправить шрифт на месте, сохраните все глифы)</translation>
+    </message>
+    <message>
+        <source>%1: taken as a sheet of new glyphs, laid from %2 on</source>
+        <translation>%1: принят как лист новых глифов, уложенных начиная с %2</translation>
+    </message>
+    <message>
+        <source>cells of new glyphs</source>
+        <translation>ячейки новых глифов</translation>
+    </message>
+    <message>
+        <source>table widths</source>
+        <translation>ширины в таблице</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed pixels lie outside every glyph&apos;s box and are left out: retouched in place, a glyph keeps its box (draw a larger one as a new glyph, with %3 lines)</source>
+        <translation>%1: изменённых пикселей вне рамок глифов — %2, они не учтены: при правке на месте глиф сохраняет свою рамку (нарисуйте больший как новый глиф, со строками %3)</translation>
+    </message>
+    <message>
+        <source>outside the boxes</source>
+        <translation>вне рамок</translation>
+    </message>
+    <message>
+        <source>%1: the glyphs of %2 were retouched, but lie past the record&apos;s range (%3) and are left out: widen the range, or delete the %4 lines</source>
+        <translation>%1: глифы %2 подправлены, но лежат за диапазоном записи (%3) и не учтены: расширьте диапазон или удалите строки %4</translation>
+    </message>
+    <message>
+        <source>past the range</source>
+        <translation>за диапазоном</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet equals the font&apos;s own: nothing was edited, the font is rebuilt as it was</source>
+        <translation>%1: лист глифов совпадает с собственным листом шрифта: ничего не изменено, шрифт собран как был</translation>
+    </message>
+    <message>
+        <source>unedited sheet</source>
+        <translation>неизменённый лист</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 с %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 и ещё %2</translation>
+    </message>
+    <message>
+        <source>%1: glyphs drawn anew share their place in the texture with others, which show the new drawing too: %2</source>
+        <translation>%1: заново нарисованные глифы делят место в текстуре с другими, где тоже виден новый рисунок: %2</translation>
+    </message>
+    <message>
+        <source>shared glyphs</source>
+        <translation>общие глифы</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is missing</source>
+        <translation>%1: нет его текстуры %2</translation>
+    </message>
+    <message>
+        <source>%1: a preview is written as .tga, .bmp or .png, not &quot;%2&quot;</source>
+        <translation>%1: просмотр записывается в .tga, .bmp или .png, а не в «%2»</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt) (%2 other files)</source>
+        <translation>%1 не содержит ни текстур (.dds), ни таблиц шрифтов (.tdt) (других файлов: %2)</translation>
+    </message>
+    <message>
+        <source>%1 holds no textures (.dds) or font tables (.tdt)</source>
+        <translation>%1 не содержит ни текстур (.dds), ни таблиц шрифтов (.tdt)</translation>
+    </message>
+    <message>
+        <source>the game changed %1 after this image was made (an update?): the edit is of its old picture; an update of the extract writes the new one beside it</source>
+        <translation>игра изменила %1 после того, как было сделано это изображение (обновление?): правка сделана по старой картинке; обновление извлечения запишет новую рядом</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: an update extracts a game again into the folder of its first extract, which holds its result.log</source>
+        <translation>%1 не существует: обновление заново извлекает игру в папку первого извлечения, где лежит его result.log</translation>
+    </message>
+    <message>
+        <source>%1 but are not in its result.log; move them away, or extract without updating</source>
+        <translation>%1, но их нет в её result.log; уберите их или извлекайте без обновления</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it exists already (edited spacing, perhaps); delete it or choose another directory</source>
+        <translation>Не удаётся создать файл %1: он уже есть (возможно, с вашими интервалами); удалите его или выберите другую папку</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is the source; choose another directory</source>
+        <translation>Не удаётся создать файл %1: это исходный файл; выберите другую папку</translation>
+    </message>
+    <message>
+        <source>%1: the edited image is %2 x %3 pixels, but the texture %4 is %5 x %6; save the image at the texture&apos;s size</source>
+        <translation>%1: отредактированное изображение — %2 x %3 пикс., а текстура %4 — %5 x %6; сохраните изображение в размере текстуры</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: it is one of this run&apos;s sources</source>
+        <translation>Не удаётся создать файл %1: это один из исходных файлов этой обработки</translation>
+    </message>
+    <message>
+        <source>%1 exists already (another run wrote it after this one looked at the folder); it is not replaced: extract again to replace it or to keep both</source>
+        <translation>%1 уже существует (другая обработка записала его после того, как эта просмотрела папку); он не заменён: извлеките снова, чтобы заменить его или сохранить оба</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; should name the first code that takes a glyph from the sheet, 0x7F to 0x100, as in &quot;%4&quot;</source>
+        <translation>%1: строка %2: «%3» должна называть первый код, берущий глиф из листа, от 0x7F до 0x100, как в «%4»</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; ends the range before its new glyphs start (&quot;%4&quot;, line %5); %6 is the code after the last new glyph</source>
+        <translation>%1: строка %2: «%3» заканчивает диапазон раньше начала новых глифов («%4», строка %5); %6 — код после последнего нового глифа</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, not &quot;%4&quot;</source>
+        <translation>%1: строка %2: записи шрифта здесь нужна строка «%3 0x&lt;шестн. код&gt;», а не «%4»</translation>
+    </message>
+    <message>
+        <source>%1: line %2: a font record needs &quot;%3 0x&lt;hex code&gt;&quot; here, but the log ends</source>
+        <translation>%1: строка %2: записи шрифта здесь нужна строка «%3 0x&lt;шестн. код&gt;», но журнал закончился</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: строка %2: «%3» совпадает с кодом «%4» (строка %5), поэтому в диапазоне нет кодов; %6 — код после последнего укладываемого</translation>
+    </message>
+    <message>
+        <source>%1: line %2: &quot;%3&quot; is before the code of &quot;%4&quot; (line %5), so the range holds no code; %6 is the code after the last one to lay</source>
+        <translation>%1: строка %2: «%3» меньше кода «%4» (строка %5), поэтому в диапазоне нет кодов; %6 — код после последнего укладываемого</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the glyph sheet %3 is not the table&apos;s own (its cells are not those the extract drew), so it holds new glyphs, and a record of new glyphs needs &quot;%4 0x&lt;hex code&gt;&quot; and &quot;%5 0x&lt;hex code&gt;&quot; lines under its %6 line</source>
+        <translation>%1: строка %2: лист глифов %3 — не собственный лист таблицы (его ячейки не те, что нарисовало извлечение), значит, в нём новые глифы, а записи новых глифов нужны строки «%4 0x&lt;шестн. код&gt;» и «%5 0x&lt;шестн. код&gt;» под строкой %6</translation>
+    </message>
+    <message>
+        <source>%1; files of edits taken back stay in the mod</source>
+        <translation>%1; файлы отменённых правок остаются в моде</translation>
+    </message>
+    <message>
+        <source>%1; it stays in the mod even when its edit is taken back</source>
+        <translation>%1; он останется в моде, даже если его правку отменят</translation>
+    </message>
+    <message>
+        <source>unedited again, but %1 was changed since the insert wrote it: it stays in the mod</source>
+        <translation>правка отменена, но %1 изменён после того, как его записала вставка: он остаётся в моде</translation>
+    </message>
+    <message>
+        <source>%1; edits taken back later stay in the mod</source>
+        <translation>%1; правки, отменённые позже, останутся в моде</translation>
+    </message>
+    <message>
+        <source>this log names %1; the image beside it, %2, is not used</source>
+        <translation>этот журнал называет %1; изображение рядом с ним, %2, не используется</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>%1 пуст: запись — это строка «%2» или «%3», затем строки «%4» и «%5», как их пишет извлечение</translation>
+    </message>
+    <message>
+        <source>%1 holds no record: a record is a &quot;%2&quot; or &quot;%3&quot; line, then &quot;%4&quot; and &quot;%5&quot; lines, as an extract writes them</source>
+        <translation>в %1 нет записей: запись — это строка «%2» или «%3», затем строки «%4» и «%5», как их пишет извлечение</translation>
+    </message>
+    <message>
+        <source>an edit older than its source</source>
+        <translation>правка старее своего исходного файла</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the edited image of %3, %4, is a folder, not an image file</source>
+        <translation>%1: строка %2: отредактированное изображение для %3, %4, — папка, а не файл изображения</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the record of %3 names no edited image (a &quot;%4&quot; or &quot;%5&quot; line)</source>
+        <translation>%1: строка %2: запись %3 не называет отредактированного изображения (строки «%4» или «%5»)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder outside the target directory</source>
+        <translation>«%1» указывает на папку вне целевой папки</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a folder whose name this system cannot have</source>
+        <translation>«%1» указывает на папку с именем, недопустимым в этой системе</translation>
+    </message>
+    <message>
+        <source>%1 image in %2 already exists and would be replaced: %3</source>
+        <translation>Уже существует и будет заменено %1 изображение в %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 images in %2 already exist and would be replaced: %3</source>
+        <translation>Уже существуют и будут заменены изображения в %2 (%1): %3</translation>
+    </message>
+    <message>
+        <source>%1 is a directory, where this run&apos;s result log would go</source>
+        <translation>%1 — папка, а на этом месте должен быть журнал результатов этой обработки</translation>
+    </message>
+    <message>
+        <source>%1, so this run&apos;s records cannot be added to it</source>
+        <translation>%1, поэтому записи этой обработки нельзя добавить в него</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (it holds binary data), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 — не журнал результатов (в нём двоичные данные), поэтому записи этой обработки нельзя добавить в него</translation>
+    </message>
+    <message>
+        <source>%1 is not a result log (none of its lines is a line of one), so this run&apos;s records cannot be added to it</source>
+        <translation>%1 — не журнал результатов (ни одна его строка не из журнала), поэтому записи этой обработки нельзя добавить в него</translation>
+    </message>
+    <message>
+        <source>%1; the images of this run are written, but not listed in %2</source>
+        <translation>%1; изображения этой обработки записаны, но не перечислены в %2</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: строка 1: в заголовке нет столбца «%2» (разделитель — «,», «;» или табуляция)</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names no column &quot;%2&quot; and &quot;%3&quot; (separated by &apos;,&apos;, &apos;;&apos; or tab)</source>
+        <translation>%1: строка 1: в заголовке нет столбцов «%2» и «%3» (разделитель — «,», «;» или табуляция)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: the width &quot;%3&quot; is no number of pixels</source>
+        <translation>%1: строка %2: ширина «%3» — не число пикселей</translation>
+    </message>
+    <message>
+        <source>Code page %1 is not known; the known ones are %2</source>
+        <translation>Кодовая страница %1 неизвестна; известны: %2</translation>
+    </message>
+    <message>
+        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
+        <translation>отредактированное изображение в точности совпадает с текстурой: ничего не изменено, текстура собрана как была (не сохранена ли правка в другой файл?)</translation>
+    </message>
+    <message>
+        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
+        <translation>отредактированное изображение, похоже, перевёрнуто: его строки совпадают со строками текстуры в обратном порядке (некоторые редакторы пишут строки TGA в неверном для их начала порядке); отразите его по вертикали</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 255 (непрозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
+    </message>
+    <message>
+        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
+        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 0 (прозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file FreeType can read (TrueType or OpenType), or it is damaged</source>
+        <translation>%1 — не файл шрифта, который может прочитать FreeType (TrueType или OpenType), или он повреждён</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font, with glyphs of fixed sizes only: glyph sheets are drawn from outline fonts (TrueType or OpenType with outlines); choose one of those</source>
+        <translation>%1 — растровый шрифт, только с глифами фиксированных размеров: листы глифов рисуются контурными шрифтами (TrueType или OpenType с контурами); выберите такой</translation>
+    </message>
+    <message>
+        <source>%1 has no face %2; its faces are: %3</source>
+        <translation>В %1 нет начертания %2; его начертания: %3</translation>
+    </message>
+    <message>
+        <source>%1: FreeType cannot read its face %2</source>
+        <translation>%1: FreeType не может прочитать его начертание %2</translation>
+    </message>
+    <message>
+        <source>FreeType could not be started</source>
+        <translation>Не удалось запустить FreeType</translation>
+    </message>
+    <message>
+        <source>%1: the range %2 to %3 covers %4 codes, but the font table holds %5 records; correct the range</source>
+        <translation>%1: диапазон от %2 до %3 охватывает кодов: %4, а в таблице шрифта записей: %5; исправьте диапазон</translation>
+    </message>
+    <message>
+        <source>%1: the font texture is 24-bit, without alpha; new glyphs go only into 32-bit font textures, whose alpha marks them: choose another of the game&apos;s fonts (%2)</source>
+        <translation>%1: текстура шрифта 24-битная, без альфы; новые глифы ложатся только в 32-битные текстуры шрифтов, где их отмечает альфа: выберите другой шрифт игры (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the new glyph for %2 (%3 x %4) does not fit the %5 x %6 texture; use a larger texture or smaller glyphs</source>
+        <translation>%1: новый глиф для %2 (%3 x %4) не помещается в текстуру %5 x %6; возьмите текстуру побольше или глифы поменьше</translation>
+    </message>
+    <message>
+        <source>%1: the glyph sheet is 24-bit; save it with alpha (32-bit TGA or BMP), since its glyphs are found by their alpha</source>
+        <translation>%1: лист глифов 24-битный; сохраните его с альфой (32-битный TGA или BMP), так как глифы в нём находятся по альфе</translation>
+    </message>
+    <message>
+        <source>%1: the sheet holds %2 glyphs, but the codes %3 to %4 need %5; every new glyph needs a marker line and at least one visible pixel</source>
+        <translation>%1: в листе глифов: %2, а кодам от %3 до %4 нужно: %5; каждому новому глифу нужны линия-маркер и хотя бы один видимый пиксель</translation>
+    </message>
+    <message>
+        <source>The codes of a glyph sheet run from %1 to %2; the insert lays new glyphs from 0x7F up to at most 0x100, so %3</source>
+        <translation>Коды листа глифов идут от %1 до %2; вставка укладывает новые глифы от 0x7F до 0x100 включительно, поэтому %3</translation>
+    </message>
+    <message>
+        <source>A glyph size is 1 to %1 pixels, not %2</source>
+        <translation>Размер глифа — от 1 до %1 пикс., а не %2</translation>
+    </message>
+    <message>
+        <source>A cap height of %1 pixels cannot hold a letter that reads; the least is %2</source>
+        <translation>Высота прописных %1 пикс. не вмещает читаемую букву; наименьшая — %2</translation>
+    </message>
+    <message>
+        <source>This build cannot draw glyphs from font files: it was made without FreeType</source>
+        <translation>Эта сборка не умеет рисовать глифы из файлов шрифтов: она собрана без FreeType</translation>
+    </message>
+    <message>
+        <source>The glyph sheet is not a 32-bit picture: its glyphs are found by their alpha</source>
+        <translation>Лист глифов — не 32-битное изображение: его глифы находятся по альфе</translation>
+    </message>
+    <message>
+        <source>%1 is a texture, not a font table: give the font&apos;s table (.tdt), which names the glyphs of the texture of the same name beside it</source>
+        <translation>%1 — текстура, а не таблица шрифта: укажите таблицу шрифта (.tdt), которая описывает глифы одноимённой текстуры рядом с ней</translation>
+    </message>
+    <message>
+        <source>%1: the font table is %2 bytes long; it needs %3 records of %4 bytes (%5 bytes)</source>
+        <translation>%1: длина таблицы шрифта — %2 байт; нужно записей: %3, по %4 байт (всего %5 байт)</translation>
+    </message>
+    <message>
+        <source>%1: record 0 gives glyphs %2 pixels high, too high for a glyph sheet of 224 cells</source>
+        <translation>%1: запись 0 задаёт глифы высотой %2 пикс., слишком высокие для листа из 224 ячеек</translation>
+    </message>
+    <message>
+        <source>%1: line 1: the header names the columns code, left, top, right, bottom, width, height and extra, separated by &apos;,&apos;, &apos;;&apos; or tab</source>
+        <translation>%1: строка 1: в заголовке должны быть столбцы code, left, top, right, bottom, width, height и extra через «,», «;» или табуляцию</translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: %4</source>
+        <translation>%1: строка %2, столбец %3: %4</translation>
+    </message>
+    <message>
+        <source>the row ends before its %1 field</source>
+        <translation>строка кончается раньше поля %1</translation>
+    </message>
+    <message>
+        <source>a code is 0x20 to 0xFF, not &quot;%1&quot;</source>
+        <translation>код — от 0x20 до 0xFF, а не «%1»</translation>
+    </message>
+    <message>
+        <source>%1 is a number from 0 to 65535, not &quot;%2&quot;</source>
+        <translation>%1 — число от 0 до 65535, а не «%2»</translation>
+    </message>
+    <message>
+        <source>right %1 is before left %2</source>
+        <translation>right %1 меньше left %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is above top %2</source>
+        <translation>bottom %1 выше top %2</translation>
+    </message>
+    <message>
+        <source>right %1 is past the texture&apos;s width, %2</source>
+        <translation>right %1 выходит за ширину текстуры, %2</translation>
+    </message>
+    <message>
+        <source>bottom %1 is past the texture&apos;s height, %2</source>
+        <translation>bottom %1 выходит за высоту текстуры, %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice (line %2 too)</source>
+        <translation>%1 указан дважды (также в строке %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3: width %4 is not right - left (%5); kept, as games take it for the advance</source>
+        <translation>%1: строка %2: %3: width %4 не равна right - left (%5); оставлено, так как игры берут её как шаг</translation>
+    </message>
+    <message>
+        <source>A texture image of more than 4 GiB cannot be packed</source>
+        <translation>Изображение текстуры больше 4 ГиБ упаковать нельзя</translation>
+    </message>
+    <message>
+        <source>A texture image of %1 bytes has no complete header</source>
+        <translation>В изображении текстуры размером %1 байт нет полного заголовка</translation>
+    </message>
+    <message>
+        <source>The texture</source>
+        <translation>Текстура</translation>
+    </message>
+    <message>
+        <source>%1: the texture</source>
+        <translation>%1: текстура</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bits per pixel; only 24 and 32 are supported</source>
+        <translation>%1: %2 бит на пиксель; поддерживаются только 24 и 32</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels, more than %4 on a side</source>
+        <translation>%1: заявлено %2 x %3 пикс., больше %4 по стороне</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 x %3 pixels at %4 bits, more than a picture can hold (%5 GiB)</source>
+        <translation>%1: заявлено %2 x %3 пикс. при %4 битах, больше, чем вмещает изображение (%5 ГиБ)</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>Пиксельные данные текстуры занимают %2 байт, а %3 x %4 пикс. при %5 битах нужно %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture&apos;s pixel data hold %2 bytes, but %3 x %4 pixels at %5 bits need %6</source>
+        <translation>%1: пиксельные данные текстуры занимают %2 байт, а %3 x %4 пикс. при %5 битах нужно %6</translation>
+    </message>
+    <message>
+        <source>%1: the texture image is %2 bytes long, shorter than its 128-byte header</source>
+        <translation>%1: длина изображения текстуры — %2 байт, меньше его 128-байтного заголовка</translation>
+    </message>
+    <message>
+        <source>%1 is not a texture file: it begins with neither &quot;ELTE&quot; nor &quot;DDS!&quot;</source>
+        <translation>%1 — не файл текстуры: он начинается не с «ELTE» и не с «DDS!»</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a texture</source>
+        <translation>Изображение слишком велико для текстуры</translation>
+    </message>
+    <message>
+        <source>A preview&apos;s scale is 1 to %1, not %2</source>
+        <translation>Масштаб просмотра — от 1 до %1, а не %2</translation>
+    </message>
+    <message>
+        <source>%1: its texture %2 is %3 x %4 pixels: it holds no glyph to show</source>
+        <translation>%1: его текстура %2 — %3 x %4 пикс.: в ней нет глифов для показа</translation>
+    </message>
+    <message>
+        <source>%1: a preview of this text would be %2 x %3 pixels (at scale %4), more than 16,777,216 pixels or %5 on a side; preview a shorter line</source>
+        <translation>%1: просмотр этого текста занял бы %2 x %3 пикс. (при масштабе %4) — больше 16 777 216 пикселей или %5 по стороне; просматривайте строку покороче</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid (%2)</source>
+        <translation>Изображение BMP повреждено (%2)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1 (%2)</source>
+        <translation>Изображение BMP повреждено: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the picture is %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>это %2, а вставка такое не принимает; сохраните в PNG, TGA или BMP</translation>
+    </message>
+    <message>
+        <source>%1: %2, which the insert does not take; save it as PNG, TGA or BMP</source>
+        <translation>%1: это %2, а вставка такое не принимает; сохраните в PNG, TGA или BMP</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid (%2)</source>
+        <translation>Изображение PNG повреждено (%2)</translation>
+    </message>
+    <message>
+        <source>PNG image is not valid: %1 (%2)</source>
+        <translation>Изображение PNG повреждено: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a PNG image cannot be empty</source>
+        <translation>изображение PNG не может быть пустым</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid (%2)</source>
+        <translation>Изображение TGA повреждено (%2)</translation>
+    </message>
+    <message>
+        <source>TGA image is not valid: %1 (%2)</source>
+        <translation>Изображение TGA повреждено: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write a TGA image wider or taller than %1 pixels</source>
+        <translation>Нельзя записать изображение TGA шире или выше %1 пикс.</translation>
+    </message>
+    <message>
+        <source>Cannot make a picture of %1 x %2 pixels: the size is out of range</source>
+        <translation>Нельзя создать изображение %1 x %2 пикс.: размер вне допустимого</translation>
+    </message>
+    <message>
+        <source>Cannot copy between pictures of different pixel formats</source>
+        <translation>Нельзя копировать между изображениями разных пиксельных форматов</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: another run wrote a file of that name after this one looked; it is not replaced</source>
+        <translation>Не удаётся создать файл %1: другая обработка записала файл с таким именем после того, как эта проверила; он не заменён</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: a directory or other non-file has that name</source>
+        <translation>Не удаётся создать файл %1: так называется папка или другой не-файл</translation>
+    </message>
+    <message>
+        <source>%1; %2 was removed again, since the two belong together</source>
+        <translation>%1; %2 снова удалён, так как эти два файла неразделимы</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 — не файл</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: it is closed</source>
+        <translation>Не удаётся записать файл %1: он закрыт</translation>
+    </message>
+    <message>
+        <source>Unable to create directory &quot;&quot;: the name is empty</source>
+        <translation>Не удалось создать папку &quot;&quot;: имя пустое</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: %2</source>
+        <translation>Не удалось создать папку %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: a file has that name</source>
+        <translation>Не удалось создать папку %1: так называется файл</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1: something other than a directory has that name</source>
+        <translation>Не удалось создать папку %1: так называется что-то, что не является папкой</translation>
+    </message>
+    <message>
+        <source>Cannot change into directory %1: %2</source>
+        <translation>Не удаётся перейти в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Нет такого файла или каталога</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>На устройстве не осталось места</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Файл существует</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Это каталог</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Файловая система только для чтения</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Не удаётся открыть файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Не удаётся открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Не удаётся создать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Не удаётся создать файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Не удаётся прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1</source>
+        <translation>Не удаётся прочитать файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1</source>
+        <translation>Не удаётся записать файл %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1: %2</source>
+        <translation>Не удаётся заблокировать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock file %1</source>
+        <translation>Не удаётся заблокировать файл %1</translation>
+    </message>
+    <message>
+        <source>cut short in the middle of a character</source>
+        <translation>обрезан посреди символа</translation>
+    </message>
+    <message>
+        <source>with half of a character</source>
+        <translation>с половиной символа</translation>
+    </message>
+    <message>
+        <source>with no character</source>
+        <translation>без символа</translation>
+    </message>
+    <message>
+        <source>%1 is %2 text, %3 at byte %4; save it as UTF-8 (or as %2 again, whole)</source>
+        <translation>%1 — текст в %2, %3 на байте %4; сохраните его в UTF-8 (или снова целиком в %2)</translation>
+    </message>
+    <message>
+        <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
+        <translation>%1: в строке %2 есть байт NUL, которого не бывает в текстовых файлах: файл повреждён или это не текст</translation>
+    </message>
+</context>
+<context>
     <name>eit::TAboutDialog</name>
     <message>
         <source>About Extract\Insert Tool</source>
@@ -149,49 +780,6 @@
     <message>
         <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
         <translation>Записаны %1 и %2. Добавить %3 в список заданий, чтобы вставить буквы?</translation>
-    </message>
-</context>
-<context>
-    <name>eit::TFailureWords</name>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Нет такого файла или каталога</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Отказано в доступе</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>На устройстве не осталось места</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Файл существует</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Это каталог</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Файловая система только для чтения</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Не удаётся открыть файл %1</translation>
-    </message>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Не удаётся создать файл %1</translation>
-    </message>
-    <message>
-        <source>Cannot read file %1</source>
-        <translation>Не удаётся прочитать файл %1</translation>
-    </message>
-    <message>
-        <source>Cannot write file %1</source>
-        <translation>Не удаётся записать файл %1</translation>
     </message>
 </context>
 <context>
@@ -788,22 +1376,6 @@
         <translation>; переименован, так как другая запись этого запуска уже записала %1: этот файл из %2</translation>
     </message>
     <message>
-        <source>the edited image equals the texture exactly: nothing was edited, the texture is rebuilt as it was (was the edit saved to another file?)</source>
-        <translation>отредактированное изображение в точности совпадает с текстурой: ничего не изменено, текстура собрана как была (не сохранена ли правка в другой файл?)</translation>
-    </message>
-    <message>
-        <source>the edited image looks upside down: its rows match the texture&apos;s in reverse order (some editors write TGA rows in the wrong order for their origin); flip it vertically</source>
-        <translation>отредактированное изображение, похоже, перевёрнуто: его строки совпадают со строками текстуры в обратном порядке (некоторые редакторы пишут строки TGA в неверном для их начала порядке); отразите его по вертикали</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 255 (opaque); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 255 (непрозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
-    </message>
-    <message>
-        <source>the edited image has lost the texture&apos;s alpha: the texture&apos;s alpha varies, the image&apos;s is all 0 (transparent); save it with its alpha channel (32-bit TGA or BMP)</source>
-        <translation>отредактированное изображение потеряло альфа-канал текстуры: у текстуры он переменный, у изображения везде 0 (прозрачно); сохраните его с альфа-каналом (32-битный TGA или BMP)</translation>
-    </message>
-    <message>
         <source>%1: wrote %2 (%3, %4 bytes)</source>
         <translation>%1: записан %2 (%3, %4 байт)</translation>
     </message>
@@ -937,6 +1509,83 @@
     <message>
         <source>alpha lost</source>
         <translation>альфа потеряна</translation>
+    </message>
+</context>
+<context>
+    <name>eit::TWindowSheetWords</name>
+    <message>
+        <source>Drawing &quot;smooth&quot; gives smooth edges</source>
+        <translation>Отрисовка «сглаженная» даёт гладкие края</translation>
+    </message>
+    <message>
+        <source>the viewer, F3, shows each texture&apos;s bit depth</source>
+        <translation>глубину цвета каждой текстуры показывает просмотр, F3</translation>
+    </message>
+</context>
+<context>
+    <name>eit::codecs</name>
+    <message>
+        <source>a JPEG image</source>
+        <translation>изображение JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>изображение GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>изображение WebP</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>изображение TIFF</translation>
+    </message>
+    <message>
+        <source>a Photoshop document</source>
+        <translation>документ Photoshop</translation>
+    </message>
+    <message>
+        <source>a DDS texture</source>
+        <translation>текстура DDS</translation>
+    </message>
+</context>
+<context>
+    <name>eit::detail</name>
+    <message>
+        <source>%1 and %2 more pairs</source>
+        <translation>%1 и ещё пар: %2</translation>
+    </message>
+    <message>
+        <source>glyphs that look alike, as the sheet found them: %1 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); the game would show one for the other: touch them up in %2</source>
+        <translation>глифы, похожие друг на друга, как их нашёл лист: %1 («=» одинаковы, «≈» отличаются одним пикселем); игра покажет один вместо другого: подправьте их в %2</translation>
+    </message>
+    <message>
+        <source>the new glyph of %1 is a placeholder box (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>новый глиф %1 — рамка-заглушка (в шрифте листа не было этого глифа); нарисуйте его в %2 и удалите из журнала строку %3</translation>
+    </message>
+    <message>
+        <source>the new glyphs of %1 are placeholder boxes (the sheet&apos;s font had no glyph for them); draw them in %2 and delete the log&apos;s %3 line</source>
+        <translation>новые глифы %1 — рамки-заглушки (в шрифте листа не было этих глифов); нарисуйте их в %2 и удалите из журнала строку %3</translation>
+    </message>
+    <message>
+        <source>the letter %1 lost its marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>буква %1 потеряла диакритику (ударения, точки) при рисовании листа и читается как базовая буква, если не подправить её в %2; после этого удалите из журнала строку %3</translation>
+    </message>
+    <message>
+        <source>the letters %1 lost their marks (accents, dots) when the sheet was drawn and read as base letters, unless touched up in %2; delete the log&apos;s %3 line once they are</source>
+        <translation>буквы %1 потеряли диакритику (ударения, точки) при рисовании листа и читаются как базовые буквы, если не подправить их в %2; после этого удалите из журнала строку %3</translation>
+    </message>
+    <message>
+        <source>%1 puts the box of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 ставит рамку %2 туда, куда эта вставка уложила другие новые буквы, и они будут видны в ней: таблица, возможно, написана для другой раскладки букв листа (нарисованного заново); запишите её снова или уберите строки букв, которые вы не задавали</translation>
+    </message>
+    <message>
+        <source>%1 puts the boxes of %2 over where this insert laid other new letters, which would show in them: the table was written for another layout of the sheet&apos;s letters, perhaps (drawn again since); write it again, or leave out the rows of letters you did not set</source>
+        <translation>%1 ставит рамки %2 туда, куда эта вставка уложила другие новые буквы, и они будут видны в них: таблица, возможно, написана для другой раскладки букв листа (нарисованного заново); запишите её снова или уберите строки букв, которые вы не задавали</translation>
+    </message>
+    <message>
+        <source>table over other letters</source>
+        <translation>таблица поверх других букв</translation>
     </message>
 </context>
 </TS>
