@@ -73,7 +73,7 @@ void BM_DraftLetters(benchmark::State& state) {
   for (auto _ : state) {
     const eit::TLetterDraft draft = eit::DraftLetters(S().table, S().texture, "latin.tdt", S().fontBytes, options,
                                                       "Съешь же ещё этих мягких французских булок", 2);
-    if (!draft.Error.empty()) state.SkipWithError(draft.Error.c_str());
+    if (!draft.Error.English.empty()) state.SkipWithError(draft.Error.English.c_str());
     benchmark::DoNotOptimize(draft);
   }
 }

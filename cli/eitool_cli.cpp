@@ -60,8 +60,8 @@ int RunSheet(const TCommandLine& line) {
   eit::TMadeDirectories made;
   made.Make(dir);
   const std::string name = eit::Printable(eit::ExtractFileName(table));
-  const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir, [&](const std::string& note) {
-    std::fprintf(stderr, "%s: %s\n", name.c_str(), eit::Printable(note).c_str());
+  const eit::TSheetFiles files = eit::WriteGlyphSheetFromFont(table, options, dir, [&](const eit::TText& note) {
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), eit::Printable(note.English).c_str());
   }, o.table ? eit::TSheetTable::With : eit::TSheetTable::Without);
   made.Keep();
   std::printf("%s\n%s\n", eit::Printable(files.Sheet).c_str(), eit::Printable(files.Log).c_str());

@@ -8,21 +8,21 @@ namespace eit::cli {
 
 class TCliSheetWords : public TSheetWords {
  public:
-  std::string RangeRemedy() const override { return "give --first 0x7F to 0xFF and --end after it, up to 0x100"; }
-  std::string MissingRemedy() const override { return ", or give --allow-missing to draw boxes in their place"; }
-  std::string CapHeightAsked(int cap) const override { return "--size " + std::to_string(cap); }
-  std::string CapHeightRemedy(int cap) const override {
+  TText RangeRemedy() const override { return "give --first 0x7F to 0xFF and --end after it, up to 0x100"; }
+  TText MissingRemedy() const override { return ", or give --allow-missing to draw boxes in their place"; }
+  TText CapHeightAsked(int cap) const override { return "--size " + std::to_string(cap); }
+  TText CapHeightRemedy(int cap) const override {
     return "choose cap height " + std::to_string(cap) + " (--size " + std::to_string(cap) + ")";
   }
   // Either end of the range may move: the first codes up to the first that does not fit, or the last ones.
-  std::string FittingRemedy(const TFittingCodes& fit) const override {
+  TText FittingRemedy(const TFittingCodes& fit) const override {
     return std::to_string(fit.Fitting) + " of the " + std::to_string(fit.Count) + " fit: draw " + CodeText(fit.New) +
            " to " + CodeText(fit.Failing - 1) + " (--end " + CodeText(fit.Failing) + ")" +
            (fit.FromLater ? " or " + CodeText(fit.From) + " to " + CodeText(fit.Last) + " (--first " + CodeText(fit.From) + ")"
                           : "");
   }
-  std::string SmoothSetting() const override { return "--no-mono: smooth edges"; }
-  std::string BitDepthShown() const override { return "eitool-cli info names each texture's bit depth"; }
+  TText SmoothSetting() const override { return "--no-mono: smooth edges"; }
+  TText BitDepthShown() const override { return "eitool-cli info names each texture's bit depth"; }
 };
 
 }  // namespace eit::cli

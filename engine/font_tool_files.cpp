@@ -43,7 +43,7 @@ TSheetFindings FindingsOf(const TRenderedSheet& rendered, int codePage) {
 }  // namespace
 
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
-                                    const std::string& directory, const std::function<void(const std::string&)>& note,
+                                    const std::string& directory, const std::function<void(const TText&)>& note,
                                     TSheetTable withTable) {
   TMemoryStream table, font;
   table.LoadFromFile(tablePath);
@@ -116,7 +116,7 @@ TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, co
   TLetterDraft draft;
   try {
     draft.Sheet = RenderGlyphSheet(table, texture, tablePath, fontBytes, options,
-                                   [&](const std::string& note) { draft.Notes.push_back(note); });
+                                   [&](const TText& note) { draft.Notes.push_back(note); });
     // The insert's own step, on copies: what the game will have.
     TMemoryStream rebuiltTable;
     TBitmap rebuilt;
@@ -124,7 +124,7 @@ TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, co
     draft.Sentence = RenderPreview(rebuiltTable, rebuilt, sentence, {options.CodePage, sentenceScale}, tablePath);
   } catch (const std::exception& e) {
     draft = {};
-    draft.Error = e.what();
+    draft.Error = WordsOf(FailureOf(e));
   }
   return draft;
 }

@@ -23,7 +23,7 @@ enum class TSheetTable : std::uint8_t { Without, With };
 // none. note hears what was decided before drawing (the letters, their size).
 TSheetFiles WriteGlyphSheetFromFont(const std::string& tablePath, const TSheetOptions& options,
                                     const std::string& directory,
-                                    const std::function<void(const std::string&)>& note = {},
+                                    const std::function<void(const TText&)>& note = {},
                                     TSheetTable table = TSheetTable::Without);
 
 // The same from a font table file (its texture beside it) into a picture file: TGA, or BMP by the
@@ -37,9 +37,9 @@ TBitmap LoadFontTexture(const std::string& tablePath);
 // and a sentence set with the font as the insert would rebuild it.
 struct TLetterDraft {
   TRenderedSheet Sheet;
-  std::vector<std::string> Notes;  // in sheet's order; warnings start with "warning: "
+  std::vector<TText> Notes;  // in sheet's order; warnings start with "warning: "
   TPreview Sentence;               // the sentence after the insert (its problems: characters without glyphs)
-  std::string Error;               // why nothing could be drawn; the rest is empty then
+  TText Error;                     // why nothing could be drawn; the rest is empty then
 };
 // The same steps sheet, the insert and preview take. sentenceScale enlarges the sentence (1 to 8).
 TLetterDraft DraftLetters(const TMemoryStream& table, const TBitmap& texture, const std::string& tablePath,

@@ -28,17 +28,17 @@ class TSheetWords {
  public:
   virtual ~TSheetWords() = default;
   // How to give a range the insert takes.
-  virtual std::string RangeRemedy() const { return "choose a first code from 0x7F to 0xFF"; }
+  virtual TText RangeRemedy() const;
   // Said after "Choose a font that does" when a font lacks the script.
-  virtual std::string MissingRemedy() const { return " (those listed first have every letter of the code page)"; }
+  virtual TText MissingRemedy() const;
   // The cap height asked for, leading a message that refuses it.
-  virtual std::string CapHeightAsked(int cap) const { return "Cap height " + std::to_string(cap); }
-  virtual std::string CapHeightRemedy(int cap) const { return "choose cap height " + std::to_string(cap); }
-  virtual std::string FittingRemedy(const TFittingCodes& fit) const;
+  virtual TText CapHeightAsked(int cap) const;
+  virtual TText CapHeightRemedy(int cap) const;
+  virtual TText FittingRemedy(const TFittingCodes& fit) const;
   // The setting that draws smooth edges, and that it does.
-  virtual std::string SmoothSetting() const { return "smooth drawing gives smooth edges"; }
+  virtual TText SmoothSetting() const;
   // Where each texture's bit depth is shown.
-  virtual std::string BitDepthShown() const { return "the viewer and eitool-cli info show each texture's bit depth"; }
+  virtual TText BitDepthShown() const;
 };
 
 struct TSheetOptions {
@@ -155,7 +155,7 @@ int SheetFirstCode(const TSheetOptions& options);
 TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
                                 const std::string& tablePath, const std::string& fontBytes,
                                 const TSheetOptions& options,
-                                const std::function<void(const std::string&)>& note = {});
+                                const std::function<void(const TText&)>& note = {});
 
 struct TPreviewOptions {
   int CodePage = 1251;

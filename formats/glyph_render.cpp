@@ -190,30 +190,32 @@ void CheckSheetRequest(const TMemoryStream& table, const TBitmap& texture, const
 }
 
 // The letters a reader would mistake, each kind in one warning, with what to do about them.
-void NoteTouchUps(const TRenderedSheet& result, bool mono,
-                  const std::function<void(const std::string&)>& note) {
-  if (!result.Alike.empty() && note)
-    note("warning: " + std::to_string(result.Alike.size()) +
-         (result.Alike.size() == 1 ? " pair of letters comes" : " pairs of letters come") +
-         " out alike, and the game "
-         "would show one for the other: " +
-         AlikeText(result.Alike) +
-         " ('=' the same, '\u2248' one pixel apart); "
-         "touch them up in the sheet, or choose a larger cap height" +
-         (mono ? " or smooth drawing" : ""));
-  if (!result.Lost.empty() && note)
-    note("warning: " + std::to_string(result.Lost.size()) +
-         (result.Lost.size() == 1 ? " letter loses its" : " letters lose their") +
-         " marks, and the game would show the base letter: " + LostMarksText(result.Lost) +
-         "; draw the marks in the sheet, or choose a larger cap height" + (mono ? " or smooth drawing" : ""));
+void NoteTouchUps(const TRenderedSheet& result, bool mono, const TNote& note) {
+  if (!note) return;
+  const TText smooth = mono ? Says(EIT_SAYS(" or smooth drawing")) : TText();
+  if (!result.Alike.empty())
+    note(Says(result.Alike.size() == 1
+                  ? EIT_SAYS("warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 "
+                             "('=' the same, '\u2248' one pixel apart); touch them up in the sheet, or choose a larger cap "
+                             "height%3")
+                  : EIT_SAYS("warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 "
+                             "('=' the same, '\u2248' one pixel apart); touch them up in the sheet, or choose a larger cap "
+                             "height%3"),
+              {std::to_string(result.Alike.size()), AlikeText(result.Alike), smooth}));
+  if (!result.Lost.empty())
+    note(Says(result.Lost.size() == 1
+                  ? EIT_SAYS("warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the "
+                             "marks in the sheet, or choose a larger cap height%3")
+                  : EIT_SAYS("warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the "
+                             "marks in the sheet, or choose a larger cap height%3"),
+              {std::to_string(result.Lost.size()), LostMarksText(result.Lost), smooth}));
 }
 
 }  // namespace
 
 TRenderedSheet RenderGlyphSheet(const TMemoryStream& table, const TBitmap& texture,
                                 const std::string& tablePath, const std::string& fontBytes,
-                                const TSheetOptions& options,
-                                const std::function<void(const std::string&)>& note) {
+                                const TSheetOptions& options, const TNote& note) {
   CheckSheetRequest(table, texture, tablePath, options);
   const TFreeType ft(fontBytes, options.FontFile, options.Face);
   TRenderedSheet result;
@@ -259,7 +261,7 @@ bool CanRenderFonts() {
 
 TRenderedSheet RenderGlyphSheet(const TMemoryStream&, const TBitmap&, const std::string&, const std::string&,
                                 const TSheetOptions& options,
-                                const std::function<void(const std::string&)>&) {
+                                const std::function<void(const TText&)>&) {
   CheckCodePage(options.CodePage);
   CheckRange(options);
   throw Exception(Says(EIT_SAYS("This build cannot draw glyphs from font files: it was made without FreeType")));

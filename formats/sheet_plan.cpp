@@ -13,15 +13,51 @@ const TSheetWords& WordsOf(const TSheetOptions& options) {
   return options.Words != nullptr ? *options.Words : plain;
 }
 
-// One code to choose: the codes that fit up to the last.
-std::string TSheetWords::FittingRemedy(const TFittingCodes& fit) const {
-  return std::to_string(fit.Fitting) + " of the " + std::to_string(fit.Count) + " fit" +
-         (fit.FromLater ? ": choose first code " + CodeText(fit.From) + " to draw " + CodeText(fit.From) + " to " +
-                              CodeText(fit.Last)
-                        : "");
+namespace {
+
+// The words of a front end that names no controls of its own.
+TText PlainFitting(const TFittingCodes& fit) {
+  const std::string n = std::to_string(fit.Fitting), of = std::to_string(fit.Count);
+  if (!fit.FromLater) return Says(EIT_SAYS("%1 of the %2 fit"), {n, of});
+  return Says(EIT_SAYS("%1 of the %2 fit: choose first code %3 to draw %3 to %4"),
+              {n, of, CodeText(fit.From), CodeText(fit.Last)});
 }
 
+TText PlainWords(int which, int cap) {
+  switch (which) {
+    case 0: return Says(EIT_SAYS("choose a first code from 0x7F to 0xFF"));
+    case 1: return Says(EIT_SAYS(" (those listed first have every letter of the code page)"));
+    case 2: return Says(EIT_SAYS("Cap height %1"), {std::to_string(cap)});
+    case 3: return Says(EIT_SAYS("choose cap height %1"), {std::to_string(cap)});
+    case 4: return Says(EIT_SAYS("smooth drawing gives smooth edges"));
+    default: return Says(EIT_SAYS("the viewer and eitool-cli info show each texture's bit depth"));
+  }
+}
+
+}  // namespace
+
+TText TSheetWords::RangeRemedy() const { return PlainWords(0, 0); }
+TText TSheetWords::MissingRemedy() const { return PlainWords(1, 0); }
+TText TSheetWords::CapHeightAsked(int cap) const { return PlainWords(2, cap); }
+TText TSheetWords::CapHeightRemedy(int cap) const { return PlainWords(3, cap); }
+TText TSheetWords::FittingRemedy(const TFittingCodes& fit) const { return PlainFitting(fit); }
+TText TSheetWords::SmoothSetting() const { return PlainWords(4, 0); }
+TText TSheetWords::BitDepthShown() const { return PlainWords(5, 0); }
+
 namespace {
+
+TText CannotDrawAtSize() { return Says(EIT_SAYS("the font cannot be drawn at that size")); }
+
+TText Reaches(char32_t ch, bool above, int rows, int free) {
+  return Says(above ? EIT_SAYS("%1 reaches %2 rows above the baseline, where %3 are free")
+                    : EIT_SAYS("%1 reaches %2 rows below the baseline, where %3 are free"),
+              {CharacterText(ch), std::to_string(rows), std::to_string(free)});
+}
+
+TText TooWide(char32_t ch, int width, int holds) {
+  return Says(EIT_SAYS("%1 is %2 pixels wide, where a sheet holds %3"),
+              {CharacterText(ch), std::to_string(width), std::to_string(holds)});
+}
 
 // Blanks that print as nothing are listed by their code.
 bool PrintsAsNothing(char32_t ch) { return ch == 0xA0 || ch == 0xAD; }
@@ -46,24 +82,20 @@ class TSizer {
 
   // Why the character drawn at size would not stand whole in its box; empty when it would. Sets width
   // to the columns it takes (ink or advance), 0 when FreeType cannot draw it (a box stands in).
-  std::string WhyNotWhole(char32_t ch, int size, int& width) const {
+  TText WhyNotWhole(char32_t ch, int size, int& width) const {
     width = 0;
-    if (!ft_.SetSize(size)) return "the font cannot be drawn at that size";
-    if (!ft_.Render(ch, mono_)) return "";
+    if (!ft_.SetSize(size)) return CannotDrawAtSize();
+    if (!ft_.Render(ch, mono_)) return {};
     const TGlyphExtent e = ExtentOf(ft_.face->glyph);
     width = e.Right;
-    if (e.Up > baseline_)
-      return CharacterText(ch) + " reaches " + N(e.Up) + " rows above the baseline, where " + N(baseline_) + " are free";
-    if (e.Down > height_ - baseline_)
-      return CharacterText(ch) + " reaches " + N(e.Down) + " rows below the baseline, where " + N(height_ - baseline_) +
-             " are free";
-    if (e.Right > kSheetWidth - kGlyphColumn)
-      return CharacterText(ch) + " is " + N(e.Right) + " pixels wide, where a sheet holds " + N(kSheetWidth - kGlyphColumn);
-    return "";
+    if (e.Up > baseline_) return Reaches(ch, true, e.Up, baseline_);
+    if (e.Down > height_ - baseline_) return Reaches(ch, false, e.Down, height_ - baseline_);
+    if (e.Right > kSheetWidth - kGlyphColumn) return TooWide(ch, e.Right, kSheetWidth - kGlyphColumn);
+    return {};
   }
   bool Whole(char32_t ch, int size) const {
     int width = 0;
-    return WhyNotWhole(ch, size, width).empty();
+    return WhyNotWhole(ch, size, width).English.empty();
   }
 
   // Each cell's size when the sheet's is base: base, or for a glyph that would not stand whole at it
@@ -73,7 +105,7 @@ class TSizer {
     for (TSheetCell& cell : cells) {
       int width = 0;
       cell.Size = base;
-      if (cell.Kind == TCellKind::Glyph && !WhyNotWhole(cell.Character, base, width).empty()) {
+      if (cell.Kind == TCellKind::Glyph && !WhyNotWhole(cell.Character, base, width).English.empty()) {
         cell.Size = LargestSize(base - 1, [&](int s) { return Whole(cell.Character, s); });
         if (cell.Size > 0) WhyNotWhole(cell.Character, cell.Size, width);
       }
@@ -184,21 +216,21 @@ std::vector<TSheetCell> PlanCells(const TFreeType& ft, const TSheetOptions& opti
     }
     cells.push_back(cell);
   }
-  const std::string page = "code page " + std::to_string(options.CodePage) + " (" + CodePageName(options.CodePage) + ")";
+  const TText page = Says(EIT_SAYS("code page %1 (%2)"), {std::to_string(options.CodePage), CodePageName(options.CodePage)});
   const std::string font = FontName(ft, options.FontFile);
+  const auto n = [](int v) { return std::to_string(v); };
   if (missingLetters * 2 > letters && !options.AllowMissing)
-    throw Exception(font + " has no glyphs for " + std::to_string(missingLetters) + " of the " +
-                    std::to_string(letters) + " letters of " + page + " from " + CodeText(first) +
-                    ": it does not cover that script. Choose a font that does" +
-                    WordsOf(options).MissingRemedy());
-  if (note) {
-    note(page + ", " + CodeText(first) + " to " + CodeText(options.End - 1) + ": drawing " +
-         std::to_string(drawnCount) + " characters:" + drawn);
-    if (!undefined.empty()) note("undefined in " + page + ", left blank:" + undefined);
-    if (!missing.empty())
-      note("warning: " + font + " has no glyph for " + std::to_string(missingCount) +
-           (missingCount == 1 ? " character" : " characters") + "; boxes stand in their place:" + missing);
-  }
+    throw Exception(Says(EIT_SAYS("%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that "
+                                  "script. Choose a font that does%6"),
+                         {font, n(missingLetters), n(letters), page, CodeText(first), WordsOf(options).MissingRemedy()}));
+  if (!note) return cells;
+  note(Says(EIT_SAYS("%1, %2 to %3: drawing %4 characters:%5"),
+            {page, CodeText(first), CodeText(options.End - 1), n(drawnCount), drawn}));
+  if (!undefined.empty()) note(Says(EIT_SAYS("undefined in %1, left blank:%2"), {page, undefined}));
+  if (!missing.empty())
+    note(Says(missingCount == 1 ? EIT_SAYS("warning: %1 has no glyph for %2 character; boxes stand in their place:%3")
+                                : EIT_SAYS("warning: %1 has no glyph for %2 characters; boxes stand in their place:%3"),
+              {font, n(missingCount), missing}));
   return cells;
 }
 
@@ -207,31 +239,46 @@ namespace {
 // The sheet's size, from the capitals cap pixels high: the capitals themselves must stand whole in their
 // boxes (a cap height asked for is refused otherwise, with the largest that fits; the kept one is drawn
 // smaller, said).
-int CapitalsSize(const TSizer& sizer, int cap, bool asked, const TSheetWords& words, const std::string& boxes,
+int CapitalsSize(const TSizer& sizer, int cap, bool asked, const TSheetWords& words, const TText& boxes,
                  const std::string& font, const TNote& say) {
   const int size = sizer.SizeForCap(cap);
   const char32_t capital = sizer.CapReference();
   int width = 0;
-  const std::string why = capital == 0 ? "" : sizer.WhyNotWhole(capital, size, width);
-  if (why.empty()) return size;
+  const TText why = capital == 0 ? TText() : sizer.WhyNotWhole(capital, size, width);
+  if (why.English.empty()) return size;
   const int fit = LargestSize(size - 1, [&](int s) { return sizer.Whole(capital, s); });
   if (fit == 0)
-    throw Exception("The capitals of " + font + " would not stand whole in " + boxes + " at any size (" + why +
-                    "): the font's measures do not suit the table; choose another font");
+    throw Exception(Says(EIT_SAYS("The capitals of %1 would not stand whole in %2 at any size (%3): the font's measures "
+                                  "do not suit the table; choose another font"),
+                         {font, boxes, why}));
   if (asked)
-    throw Exception(words.CapHeightAsked(cap) + ": capitals " + N(cap) +
-                    " pixels high would not fit whole in " + boxes + " (" + why + "); the largest cap height that fits is " +
-                    N(sizer.CapAt(fit)));
-  say("capitals " + N(cap) + " pixels high, as the kept ones, would not fit whole in " + boxes + " (" + why +
-      "): cap height " + N(sizer.CapAt(fit)) + " instead");
+    throw Exception(Says(EIT_SAYS("%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height "
+                                  "that fits is %5"),
+                         {words.CapHeightAsked(cap), N(cap), boxes, why, N(sizer.CapAt(fit))}));
+  say(Says(EIT_SAYS("capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead"),
+           {N(cap), boxes, why, N(sizer.CapAt(fit))}));
   return fit;
 }
 
 // Says which glyphs are drawn smaller than the sheet's size, and the cap height at which none would be;
 // raises for one that fits at no size. Lists stop at kListedAtMost names.
-void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int base, const std::string& boxes,
+TText ShrunkNote(int count, int base, int whole, const TText& boxes, const TText& shrunk) {
+  const TText drawn = Says(count == 1 ? EIT_SAYS("%1 character is drawn smaller than cap height %2, each by itself, to "
+                                                 "stand whole in %3; beside the others they may read as small letters.")
+                                      : EIT_SAYS("%1 characters are drawn smaller than cap height %2, each by itself, to "
+                                                 "stand whole in %3; beside the others they may read as small letters."),
+                           {N(count), N(base), boxes});
+  const TText cure = whole >= kLeastCapHeight
+                         ? Says(EIT_SAYS("At cap height %1 every letter stands whole at one size:%2"), {N(whole), shrunk})
+                         : Says(EIT_SAYS("No cap height of %1 or more lets every letter stand whole at one size:%2"),
+                                {N(kLeastCapHeight), shrunk});
+  return Says(EIT_SAYS("%1 %2"), {drawn, cure});
+}
+
+void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int base, const TText& boxes,
                const std::string& font, const TNote& say) {
-  std::string shrunk, unfit, why;
+  std::string shrunk, unfit;
+  TText why;
   int count = 0, unfitCount = 0, smallest = base;
   const auto listed = [](std::string& list, int n, const TSheetCell& cell) {
     if (n <= static_cast<int>(kListedAtMost)) list.append(n == 1 ? " " : ", ").append(CharacterName(cell.Character, cell.Code));
@@ -247,27 +294,22 @@ void SayShrunk(const TSizer& sizer, const std::vector<TSheetCell>& cells, int ba
     smallest = std::min(smallest, cell.Size);
     listed(shrunk, ++count, cell);
   }
-  const auto more = [](int n) { return n > static_cast<int>(kListedAtMost) ? " and " + N(n - static_cast<int>(kListedAtMost)) + " more" : std::string(); };
-  unfit += more(unfitCount), shrunk += more(count);
+  const auto more = [](const std::string& list, int n) {
+    return ListWithMore(list, static_cast<std::size_t>(std::max(0, n - static_cast<int>(kListedAtMost))));
+  };
   // Never cut: a glyph that fits at no size gets a box, as one the font lacks, for the user to draw.
   if (unfitCount > 0)
-    say("warning: " + N(unfitCount) + (unfitCount == 1 ? " character of " : " characters of ") + font +
-        " would not stand whole in " + boxes + " at any size (" + why + "); boxes stand in their place, to be drawn "
-        "by hand in the sheet:" + unfit);
-  const int whole = sizer.CapAt(smallest);
-  if (count > 0)
-    say(N(count) + (count == 1 ? " character is" : " characters are") + " drawn smaller than cap height " +
-        N(sizer.CapAt(base)) + ", each by itself, to stand whole in " + boxes + "; beside the others they may read "
-        "as small letters. " +
-        (whole >= kLeastCapHeight ? "At cap height " + N(whole) + " every letter stands whole at one size:"
-                                  : "No cap height of " + N(kLeastCapHeight) + " or more lets every letter stand "
-                                    "whole at one size:") +
-        shrunk);
+    say(Says(unfitCount == 1 ? EIT_SAYS("warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes "
+                                        "stand in their place, to be drawn by hand in the sheet:%5")
+                             : EIT_SAYS("warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes "
+                                        "stand in their place, to be drawn by hand in the sheet:%5"),
+             {N(unfitCount), font, boxes, why, more(unfit, unfitCount)}));
+  if (count > 0) say(ShrunkNote(count, sizer.CapAt(base), sizer.CapAt(smallest), boxes, more(shrunk, count)));
 }
 
 // How many of the new glyphs fit (those before failing), and the ranges of codes that would: the first
 // ones, or the last ones, laid from the texture's first free place.
-std::string RangesThatFit(const TMemoryStream& table, const TBitmap& texture, const TGlyphRange& range,
+TText RangesThatFit(const TMemoryStream& table, const TBitmap& texture, const TGlyphRange& range,
                           const std::vector<int>& widths, int height, std::int32_t failing, const TSheetWords& words) {
   const auto fitsFrom = [&](std::int32_t from) {
     std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
@@ -283,7 +325,7 @@ std::string RangesThatFit(const TMemoryStream& table, const TBitmap& texture, co
       lo = mid + 1;
   }
   const std::int32_t fitting = failing - range.New;
-  if (fitting <= 0) return "none of them fits; choose a smaller cap height";
+  if (fitting <= 0) return Says(EIT_SAYS("none of them fits; choose a smaller cap height"));
   return words.FittingRemedy({fitting, range.End - range.New, range.New, failing, lo, range.End - 1, fitsFrom(lo)});
 }
 
@@ -308,11 +350,16 @@ int RoomySize(const TSizer& sizer, std::vector<TSheetCell>& cells, int base, int
     laidOut(fit, nullptr);
     return fit;
   }
-  throw Exception(tablePath + ": the " + N(range.End - range.New) + " new glyphs, capitals " + N(sizer.CapAt(base)) +
-                  " pixels high, do not fit its " + N(texture.Width()) + " x " + N(texture.Height()) +
-                  " texture beside the kept glyphs (no room from " + CodeText(failing) + " on): " +
-                  RangesThatFit(table, texture, range, baseWidths, height, failing, words) +
-                  (fit > 0 ? "; or " + words.CapHeightRemedy(sizer.CapAt(fit)) + ", the largest at which all fit" : ""),
+  std::vector<TText> parts = {tablePath, N(range.End - range.New), N(sizer.CapAt(base)), N(texture.Width()),
+                             N(texture.Height()), CodeText(failing),
+                             RangesThatFit(table, texture, range, baseWidths, height, failing, words)};
+  if (fit > 0) parts.push_back(words.CapHeightRemedy(sizer.CapAt(fit)));
+  throw Exception(Says(fit > 0 ? EIT_SAYS("%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture "
+                                          "beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which "
+                                          "all fit")
+                               : EIT_SAYS("%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture "
+                                          "beside the kept glyphs (no room from %6 on): %7"),
+                       std::move(parts)),
                   tablePath);
 }
 
@@ -322,32 +369,35 @@ TSheetMetrics ChooseMetrics(const TFreeType& ft, const TMemoryStream& table, con
                             std::vector<TSheetCell>& cells, const TSheetOptions& options,
                             const std::string& tablePath, const TNote& note) {
   const TKeptLetters kept = MeasureKeptLetters(table, texture);
-  const TNote say = [&](const std::string& text) {
+  const TNote say = [&](const TText& text) {
     if (note) note(text);
   };
   TSheetMetrics m;
   m.Mono = options.Mono == TMono::On || (options.Mono == TMono::Auto && kept.OnlyOpaqueOrClear);
   if (options.Mono == TMono::Auto && m.Mono)
-    say(std::string("the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (") +
-        WordsOf(options).SmoothSetting() + ")");
+    say(Says(EIT_SAYS("the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)"),
+             {WordsOf(options).SmoothSetting()}));
   int cap = options.PixelSize > 0 ? options.PixelSize : kept.CapHeight, height = 0, baseline = 0;
   ChooseBox(ft, kept, cap, height, baseline);
   const auto count = static_cast<std::int64_t>(cells.size());
   if (count * (std::int64_t{height} + kCellGap) > kMaxPictureSide)
-    throw Exception(tablePath + ": its glyph boxes are " + N(height) + " pixels high; a sheet of " + N(count) +
-                    " glyphs holds glyphs up to " + N(kMaxPictureSide / std::max<std::int64_t>(1, count) - kCellGap) +
-                    " pixels high", tablePath);
+    throw Exception(Says(EIT_SAYS("%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 "
+                                  "pixels high"),
+                         {tablePath, N(height), N(count), N(kMaxPictureSide / std::max<std::int64_t>(1, count) - kCellGap)}),
+                    tablePath);
   const TSizer sizer(ft, m.Mono, height, baseline);
   if (cap == 0) cap = std::max(1, baseline * 7 / 10);
-  const std::string boxes = "the " + N(height) + "-pixel glyph boxes of " + tablePath;
+  const TText boxes = Says(EIT_SAYS("the %1-pixel glyph boxes of %2"), {N(height), tablePath});
   const std::string font = FontName(ft, options.FontFile);
   int size = CapitalsSize(sizer, cap, options.PixelSize > 0, WordsOf(options), boxes, font, say);
   // The texture keeps its size (the game may rely on it): the new glyphs must fit in beside the kept ones.
   const TGlyphRange range{0x20, options.End, cells.empty() ? options.End : cells.front().Code};
   size = RoomySize(sizer, cells, size, height, table, texture, range, tablePath, WordsOf(options));
   SayShrunk(sizer, cells, size, boxes, font, say);
-  say("cap height " + N(sizer.CapAt(size)) + (options.PixelSize > 0 ? "" : ", as the kept capitals") + ", in " +
-      N(height) + "-pixel glyph boxes with the baseline " + N(baseline) + " rows down");
+  say(Says(options.PixelSize > 0 ? EIT_SAYS("cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down")
+                                  : EIT_SAYS("cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline "
+                                             "%3 rows down"),
+           {N(sizer.CapAt(size)), N(height), N(baseline)}));
   m.PixelSize = size;
   m.Height = height;
   m.Baseline = baseline;

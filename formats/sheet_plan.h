@@ -27,7 +27,7 @@ struct TSheetMetrics {
   bool Mono = false;
 };
 
-using TNote = std::function<void(const std::string&)>;
+using TNote = std::function<void(const TText&)>;
 
 // Every code from first up to options.End, as the font and code page can draw it; the letters drawn and
 // those that cannot be go to note. Raises when the font lacks more than half of the letters, unless

@@ -1,6 +1,7 @@
 #include "window/draw_letters_dialog.h"
 #include "window/failure_words.h"
 #include "window/sheet_words.h"
+#include "window/text_words.h"
 #include "window/viewer_placement.h"
 
 #include <QComboBox>
@@ -299,17 +300,17 @@ void TDrawLettersDialog::Redraw() {
     draft_ = DraftLetters(loaded_->table, loaded_->texture, tablePath, loaded_->fontBytes, options,
                           Sentence->text().toStdString(), 2);
   } catch (const std::exception& e) {
-    draft_.Error = e.what();
+    draft_.Error = TFailureWords::Said(e);  // worded already
   }
   ShowLetters();
   ShowSentence();
   ShowNotes();
-  WriteSheet->setEnabled(draft_.Error.empty());
+  WriteSheet->setEnabled(draft_.Error.English.empty());
 }
 
 void TDrawLettersDialog::ShowLetters() {
   const TRenderedSheet& s = draft_.Sheet;
-  if (!draft_.Error.empty() || s.GlyphHeight <= 0) {
+  if (!draft_.Error.English.empty() || s.GlyphHeight <= 0) {
     Letters->clear();
     return;
   }
@@ -350,7 +351,7 @@ void TDrawLettersDialog::ShowLetters() {
 }
 
 void TDrawLettersDialog::ShowSentence() {
-  if (!draft_.Error.empty() || draft_.Sentence.Picture.Width() == 0) {
+  if (!draft_.Error.English.empty() || draft_.Sentence.Picture.Width() == 0) {
     Preview->clear();
     return;
   }
@@ -358,11 +359,11 @@ void TDrawLettersDialog::ShowSentence() {
 }
 
 void TDrawLettersDialog::ShowNotes() {
-  // Appended, not added up: GCC 12 at -O3 takes a literal plus a temporary string for an overlapping copy.
-  std::string text = draft_.Error;
-  for (const std::string& note : draft_.Notes) text.append(text.empty() ? "" : "\n").append(note);
-  for (const std::string& p : draft_.Sentence.Problems) text.append(text.empty() ? "" : "\n").append(tr("sentence: ").toStdString()).append(p);
-  Notes->setText(QString::fromStdString(text));
+  QStringList lines;
+  if (!draft_.Error.English.empty()) lines << Word(draft_.Error);
+  for (const TText& note : draft_.Notes) lines << Word(note);
+  for (const std::string& p : draft_.Sentence.Problems) lines << tr("sentence: ") + QString::fromStdString(p);
+  Notes->setText(lines.join(QLatin1Char('\n')));
 }
 
 std::string TDrawLettersDialog::WriteSheetFiles() {

@@ -11,8 +11,8 @@ class TWindowSheetWords : public TSheetWords {
   Q_DECLARE_TR_FUNCTIONS(eit::TWindowSheetWords)
 
  public:
-  std::string SmoothSetting() const override { return Smooth().toStdString(); }
-  std::string BitDepthShown() const override { return BitDepth().toStdString(); }
+  TText SmoothSetting() const override { return Smooth().toStdString(); }
+  TText BitDepthShown() const override { return BitDepth().toStdString(); }
 
  private:
   // Worded apart: lupdate takes the "std::" of a function that returns std::string for its class.

@@ -99,7 +99,7 @@ TEST_F(FontTools, NewLettersStandWholeOnTheKeptBaselineAsTallAsTheKeptCapitals) 
       std::string notes;
       const TSheetFiles files =
           WriteGlyphSheetFromFont(dir.File("kept.tdt"), options, dir.Path().string(),
-                                  [&](const std::string& note) { notes += note + "\n"; });
+                                  [&](const TText& note) { notes += note.English + "\n"; });
       const std::string row = font + " in " + std::to_string(codePage) + "\n" + notes;
       EXPECT_EQ(notes.find("would not fit"), std::string::npos) << row;
       const TBitmap sheet = ReadSheet(files.Sheet);

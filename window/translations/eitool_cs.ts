@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: řádek %2 obsahuje bajt NUL, který žádný textový soubor nemá: soubor je poškozený nebo to není text</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> nebo vyhlazené kreslení</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>varování: %1 dvojice písmen vychází stejně a hra ukáže jedno místo druhého: %2 („=“ stejné, „≈“ liší se o jeden pixel); upravte je v archu, nebo zvolte větší výšku verzálek%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>varování: dvojic písmen, která vycházejí stejně: %1, a hra ukáže jedno místo druhého: %2 („=“ stejné, „≈“ liší se o jeden pixel); upravte je v archu, nebo zvolte větší výšku verzálek%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>varování: %1 písmeno ztrácí diakritiku a hra ukáže základní písmeno: %2; dokreslete znaménka v archu, nebo zvolte větší výšku verzálek%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>varování: písmen, která ztrácejí diakritiku: %1, a hra ukáže základní písmena: %2; dokreslete znaménka v archu, nebo zvolte větší výšku verzálek%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>vejde se %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>vejde se %1 z %2: zvolte první kód %3 a kreslete %3 až %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>zvolte první kód od 0x7F do 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (na začátku seznamu jsou písma se všemi písmeny kódové stránky)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Výška verzálek %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>zvolte výšku verzálek %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>kreslení „vyhlazené“ dává hladké okraje</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>bitovou hloubku každé textury ukazují prohlížeč a eitool-cli info</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>písmo nelze v této velikosti vykreslit</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 sahá %2 řádků nad účaří, kde je volných %3</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 sahá %2 řádků pod účaří, kde je volných %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 je široké %2 pixelů, kde arch pojme %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>kódová stránka %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 nemá glyfy pro %2 z %3 písmen (%4) od %5: nepokrývá toto písmo. Zvolte písmo, které ho pokrývá%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, %2 až %3: kreslí se znaků: %4:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>nedefinované v %1, ponechány prázdné:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>varování: %1 nemá glyf pro %2 znak; na jejich místě jsou rámečky:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>varování: %1 nemá glyfy pro znaky (%2); na jejich místě jsou rámečky:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Verzálky %1 by se celé nevešly do %2 v žádné velikosti (%3): míry písma neodpovídají tabulce; zvolte jiné písmo</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: verzálky vysoké %2 pixelů by se celé nevešly do %3 (%4); největší výška verzálek, která se vejde, je %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>verzálky vysoké %1 pixelů, jako ty ponechané, by se celé nevešly do %2 (%3): místo toho výška verzálek %4</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 znak je kreslen menší než výška verzálek %2, samostatně, aby se celý vešel do %3; vedle ostatních může působit jako malé písmeno.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>Znaky kreslené menší než výška verzálek %2, každý samostatně, aby se celé vešly do %3: %1; vedle ostatních mohou působit jako malá písmena.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>Při výšce verzálek %1 se každé písmeno vejde celé v jedné velikosti:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Žádná výška verzálek od %1 výš nedovolí, aby se všechna písmena vešla celá v jedné velikosti:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>varování: %1 znak písma %2 by se celý nevešel do %3 v žádné velikosti (%4); na jeho místě je rámeček k ručnímu nakreslení v archu:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>varování: znaky písma %2, které by se celé nevešly do %3 v žádné velikosti (%4): %1; na jejich místě jsou rámečky k ručnímu nakreslení v archu:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>nevejde se žádný; zvolte menší výšku verzálek</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: nové glyfy (%2) s verzálkami vysokými %3 pixelů se nevejdou do jeho textury %4 x %5 vedle ponechaných glyfů (od %6 není místo): %7; nebo %8, největší, při které se vejdou všechny</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: nové glyfy (%2) s verzálkami vysokými %3 pixelů se nevejdou do jeho textury %4 x %5 vedle ponechaných glyfů (od %6 není místo): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>ponechané glyfy jsou neprůhledné nebo průhledné, je to pixelové písmo: kreslí se bez vyhlazování (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: jeho rámečky glyfů jsou vysoké %2 pixelů; arch %3 glyfů pojme glyfy vysoké až %4 pixelů</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>%1pixelové rámečky glyfů %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>výška verzálek %1, v %2pixelových rámečcích glyfů s účařím %3 řádků dolů</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>výška verzálek %1, jako ty ponechané, v %2pixelových rámečcích glyfů s účařím %3 řádků dolů</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: Zeile %2 enthält ein NUL-Byte, das keine Textdatei enthält: Die Datei ist beschädigt oder kein Text</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> oder geglättetes Zeichnen</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>Warnung: %1 Buchstabenpaar fällt gleich aus, und das Spiel zeigte eins für das andere: %2 („=“ gleich, „≈“ ein Pixel verschieden); überarbeiten Sie sie im Blatt oder wählen Sie eine größere Versalhöhe%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>Warnung: %1 Buchstabenpaare fallen gleich aus, und das Spiel zeigte eins für das andere: %2 („=“ gleich, „≈“ ein Pixel verschieden); überarbeiten Sie sie im Blatt oder wählen Sie eine größere Versalhöhe%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>Warnung: %1 Buchstabe verliert seine Zeichen, und das Spiel zeigte den Grundbuchstaben: %2; zeichnen Sie die Zeichen im Blatt oder wählen Sie eine größere Versalhöhe%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>Warnung: %1 Buchstaben verlieren ihre Zeichen, und das Spiel zeigte die Grundbuchstaben: %2; zeichnen Sie die Zeichen im Blatt oder wählen Sie eine größere Versalhöhe%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>%1 von %2 passen</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>%1 von %2 passen: Wählen Sie den ersten Code %3, um %3 bis %4 zu zeichnen</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>wählen Sie einen ersten Code von 0x7F bis 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (die zuerst aufgeführten haben jeden Buchstaben der Codepage)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Versalhöhe %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>wählen Sie die Versalhöhe %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>Zeichnen „geglättet“ ergibt glatte Kanten</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>der Betrachter und eitool-cli info zeigen die Farbtiefe jeder Textur</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>die Schrift lässt sich in dieser Größe nicht zeichnen</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 reicht %2 Zeilen über die Grundlinie, wo %3 frei sind</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 reicht %2 Zeilen unter die Grundlinie, wo %3 frei sind</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 ist %2 Pixel breit, wo ein Blatt %3 fasst</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>Codepage %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 hat keine Glyphen für %2 der %3 Buchstaben von %4 ab %5: Sie deckt diese Schrift nicht ab. Wählen Sie eine, die es tut%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, %2 bis %3: %4 Zeichen werden gezeichnet:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>in %1 nicht belegt, leer gelassen:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>Warnung: %1 hat keine Glyphe für %2 Zeichen; Rahmen stehen an ihrer Stelle:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>Warnung: %1 hat keine Glyphen für %2 Zeichen; Rahmen stehen an ihrer Stelle:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Die Versalien von %1 stünden in keiner Größe ganz in %2 (%3): Die Maße der Schrift passen nicht zur Tabelle; wählen Sie eine andere Schrift</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: %2 Pixel hohe Versalien passten nicht ganz in %3 (%4); die größte passende Versalhöhe ist %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>%1 Pixel hohe Versalien, wie die behaltenen, passten nicht ganz in %2 (%3): stattdessen Versalhöhe %4</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 Zeichen wird kleiner als die Versalhöhe %2 gezeichnet, für sich, um ganz in %3 zu stehen; neben den anderen kann es wie ein Kleinbuchstabe wirken.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 Zeichen werden kleiner als die Versalhöhe %2 gezeichnet, jedes für sich, um ganz in %3 zu stehen; neben den anderen können sie wie Kleinbuchstaben wirken.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>Bei Versalhöhe %1 steht jeder Buchstabe in einer Größe ganz:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Keine Versalhöhe ab %1 lässt jeden Buchstaben in einer Größe ganz stehen:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>Warnung: %1 Zeichen von %2 stünde in keiner Größe ganz in %3 (%4); ein Rahmen steht an seiner Stelle, von Hand im Blatt zu zeichnen:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>Warnung: %1 Zeichen von %2 stünden in keiner Größe ganz in %3 (%4); Rahmen stehen an ihrer Stelle, von Hand im Blatt zu zeichnen:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>keine davon passt; wählen Sie eine kleinere Versalhöhe</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: Die %2 neuen Glyphen, Versalien %3 Pixel hoch, passen nicht neben die behaltenen Glyphen in ihre Textur %4 x %5 (kein Platz ab %6): %7; oder %8, die größte, bei der alle passen</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: Die %2 neuen Glyphen, Versalien %3 Pixel hoch, passen nicht neben die behaltenen Glyphen in ihre Textur %4 x %5 (kein Platz ab %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>die behaltenen Glyphen sind deckend oder klar, eine Pixelschrift: Es wird ohne Kantenglättung gezeichnet (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: Seine Glyphenrahmen sind %2 Pixel hoch; ein Blatt mit %3 Glyphen fasst Glyphen bis %4 Pixel Höhe</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>die %1 Pixel hohen Glyphenrahmen von %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>Versalhöhe %1, in %2 Pixel hohen Glyphenrahmen mit der Grundlinie %3 Zeilen tiefer</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>Versalhöhe %1, wie die behaltenen Versalien, in %2 Pixel hohen Glyphenrahmen mit der Grundlinie %3 Zeilen tiefer</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: la línea %2 contiene un byte NUL, que ningún archivo de texto tiene: el archivo está dañado o no es texto</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> o el dibujo suavizado</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 par de letras sale igual, y el juego mostraría una por otra: %2 («=» iguales, «≈» a un píxel); retóquelas en la hoja o elija una altura de mayúsculas mayor%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 pares de letras salen iguales, y el juego mostraría una por otra: %2 («=» iguales, «≈» a un píxel); retóquelas en la hoja o elija una altura de mayúsculas mayor%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 letra pierde sus signos, y el juego mostraría la letra base: %2; dibuje los signos en la hoja o elija una altura de mayúsculas mayor%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 letras pierden sus signos, y el juego mostraría las letras base: %2; dibuje los signos en la hoja o elija una altura de mayúsculas mayor%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>caben %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>caben %1 de %2: elija el primer código %3 para dibujar de %3 a %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>elija un primer código de 0x7F a 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (las primeras de la lista tienen todas las letras de la página de códigos)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Altura de mayúsculas %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>elija la altura de mayúsculas %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>el dibujo «suavizado» da bordes suaves</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>el visor y eitool-cli info muestran la profundidad de color de cada textura</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>la fuente no se puede dibujar a ese tamaño</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 llega %2 filas por encima de la línea base, donde hay %3 libres</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 llega %2 filas por debajo de la línea base, donde hay %3 libres</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 mide %2 píxeles de ancho, donde una hoja admite %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>página de códigos %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 no tiene glifos para %2 de las %3 letras de %4 desde %5: no cubre esa escritura. Elija una fuente que la cubra%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, de %2 a %3: se dibujan %4 caracteres:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>sin definir en %1, se dejan en blanco:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>aviso: %1 no tiene glifo para %2 carácter; en su lugar hay recuadros:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>aviso: %1 no tiene glifo para %2 caracteres; en su lugar hay recuadros:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Las mayúsculas de %1 no cabrían enteras en %2 a ningún tamaño (%3): las medidas de la fuente no encajan con la tabla; elija otra fuente</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: unas mayúsculas de %2 píxeles de alto no cabrían enteras en %3 (%4); la mayor altura de mayúsculas que cabe es %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>unas mayúsculas de %1 píxeles de alto, como las conservadas, no cabrían enteras en %2 (%3): altura de mayúsculas %4 en su lugar</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 carácter se dibuja más pequeño que la altura de mayúsculas %2, por separado, para caber entero en %3; junto a los demás puede leerse como minúscula.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 caracteres se dibujan más pequeños que la altura de mayúsculas %2, cada uno por separado, para caber enteros en %3; junto a los demás pueden leerse como minúsculas.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>Con una altura de mayúsculas de %1 todas las letras caben enteras a un mismo tamaño:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Ninguna altura de mayúsculas de %1 o más deja caber enteras todas las letras a un mismo tamaño:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>aviso: %1 carácter de %2 no cabría entero en %3 a ningún tamaño (%4); en su lugar hay un recuadro, para dibujarlo a mano en la hoja:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>aviso: %1 caracteres de %2 no cabrían enteros en %3 a ningún tamaño (%4); en su lugar hay recuadros, para dibujarlos a mano en la hoja:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>no cabe ninguno; elija una altura de mayúsculas menor</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: los %2 glifos nuevos, con mayúsculas de %3 píxeles de alto, no caben en su textura de %4 x %5 junto a los glifos conservados (no hay sitio desde %6): %7; o %8, la mayor con la que caben todos</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: los %2 glifos nuevos, con mayúsculas de %3 píxeles de alto, no caben en su textura de %4 x %5 junto a los glifos conservados (no hay sitio desde %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>los glifos conservados son opacos o transparentes, una fuente de píxeles: se dibuja sin suavizado (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: sus recuadros de glifo miden %2 píxeles de alto; una hoja de %3 glifos admite glifos de hasta %4 píxeles de alto</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>los recuadros de glifo de %1 píxeles de %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>altura de mayúsculas %1, en recuadros de glifo de %2 píxeles con la línea base %3 filas más abajo</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>altura de mayúsculas %1, como las conservadas, en recuadros de glifo de %2 píxeles con la línea base %3 filas más abajo</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1 : la ligne %2 contient un octet NUL, ce qu&apos;aucun fichier texte ne contient : le fichier est endommagé ou n&apos;est pas du texte</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> ou le tracé lissé</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>avertissement : %1 paire de lettres sort identique, et le jeu montrerait l&apos;une pour l&apos;autre : %2 (« = » identiques, « ≈ » à un pixel près) ; retouchez-les dans la planche, ou choisissez une hauteur de capitale plus grande%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>avertissement : %1 paires de lettres sortent identiques, et le jeu montrerait l&apos;une pour l&apos;autre : %2 (« = » identiques, « ≈ » à un pixel près) ; retouchez-les dans la planche, ou choisissez une hauteur de capitale plus grande%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>avertissement : %1 lettre perd ses signes, et le jeu montrerait la lettre de base : %2 ; dessinez les signes dans la planche, ou choisissez une hauteur de capitale plus grande%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>avertissement : %1 lettres perdent leurs signes, et le jeu montrerait les lettres de base : %2 ; dessinez les signes dans la planche, ou choisissez une hauteur de capitale plus grande%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>%1 sur %2 tiennent</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>%1 sur %2 tiennent : choisissez le premier code %3 pour dessiner de %3 à %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>choisissez un premier code de 0x7F à 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (celles listées en premier ont toutes les lettres de la page de code)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Hauteur de capitale %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>choisissez la hauteur de capitale %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>le tracé « lissé » donne des bords lisses</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>la visionneuse et eitool-cli info montrent la profondeur de couleur de chaque texture</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>la police ne peut pas être dessinée à cette taille</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 monte de %2 rangées au-dessus de la ligne de base, où %3 sont libres</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 descend de %2 rangées sous la ligne de base, où %3 sont libres</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 fait %2 pixels de large, là où une planche en contient %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>page de code %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 n&apos;a pas de glyphes pour %2 des %3 lettres de %4 à partir de %5 : elle ne couvre pas cette écriture. Choisissez une police qui la couvre%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, de %2 à %3 : %4 caractères dessinés :%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>non définis dans %1, laissés vides :%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>avertissement : %1 n&apos;a pas de glyphe pour %2 caractère ; des cadres tiennent leur place :%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>avertissement : %1 n&apos;a pas de glyphe pour %2 caractères ; des cadres tiennent leur place :%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Les capitales de %1 ne tiendraient entières dans %2 à aucune taille (%3) : les proportions de la police ne conviennent pas à la table ; choisissez une autre police</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1 : des capitales de %2 pixels de haut ne tiendraient pas entières dans %3 (%4) ; la plus grande hauteur de capitale qui tient est %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>des capitales de %1 pixels de haut, comme celles conservées, ne tiendraient pas entières dans %2 (%3) : hauteur de capitale %4 à la place</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 caractère est dessiné plus petit que la hauteur de capitale %2, à part, pour tenir entier dans %3 ; à côté des autres, il peut se lire comme une minuscule.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 caractères sont dessinés plus petits que la hauteur de capitale %2, chacun à part, pour tenir entiers dans %3 ; à côté des autres, ils peuvent se lire comme des minuscules.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>À la hauteur de capitale %1, toutes les lettres tiennent entières à une même taille :%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Aucune hauteur de capitale de %1 ou plus ne fait tenir toutes les lettres entières à une même taille :%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>avertissement : %1 caractère de %2 ne tiendrait entier dans %3 à aucune taille (%4) ; un cadre tient sa place, à dessiner à la main dans la planche :%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>avertissement : %1 caractères de %2 ne tiendraient entiers dans %3 à aucune taille (%4) ; des cadres tiennent leur place, à dessiner à la main dans la planche :%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>aucun ne tient ; choisissez une hauteur de capitale plus petite</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1 : les %2 nouveaux glyphes, aux capitales de %3 pixels de haut, ne tiennent pas dans sa texture %4 x %5 à côté des glyphes conservés (plus de place à partir de %6) : %7 ; ou %8, la plus grande où tous tiennent</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1 : les %2 nouveaux glyphes, aux capitales de %3 pixels de haut, ne tiennent pas dans sa texture %4 x %5 à côté des glyphes conservés (plus de place à partir de %6) : %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>les glyphes conservés sont opaques ou transparents, une police pixel : tracé sans anticrénelage (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1 : ses cadres de glyphes font %2 pixels de haut ; une planche de %3 glyphes contient des glyphes jusqu&apos;à %4 pixels de haut</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>les cadres de glyphes de %1 pixels de %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>hauteur de capitale %1, dans des cadres de glyphes de %2 pixels avec la ligne de base %3 rangées plus bas</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>hauteur de capitale %1, comme les capitales conservées, dans des cadres de glyphes de %2 pixels avec la ligne de base %3 rangées plus bas</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: wiersz %2 zawiera bajt NUL, którego nie ma żaden plik tekstowy: plik jest uszkodzony lub nie jest tekstem</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> lub rysowanie wygładzone</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>ostrzeżenie: %1 para liter wychodzi jednakowo i gra pokaże jedną zamiast drugiej: %2 („=” takie same, „≈” różnią się jednym pikselem); popraw je w arkuszu lub wybierz większą wysokość wersalików%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>ostrzeżenie: par liter wychodzących jednakowo: %1, i gra pokaże jedną zamiast drugiej: %2 („=” takie same, „≈” różnią się jednym pikselem); popraw je w arkuszu lub wybierz większą wysokość wersalików%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>ostrzeżenie: %1 litera traci znaki diakrytyczne i gra pokaże literę podstawową: %2; dorysuj znaki w arkuszu lub wybierz większą wysokość wersalików%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>ostrzeżenie: liter tracących znaki diakrytyczne: %1, i gra pokaże litery podstawowe: %2; dorysuj znaki w arkuszu lub wybierz większą wysokość wersalików%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>mieści się %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>mieści się %1 z %2: wybierz pierwszy kod %3, aby narysować od %3 do %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>wybierz pierwszy kod od 0x7F do 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (na początku listy są czcionki ze wszystkimi literami strony kodowej)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Wysokość wersalików %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>wybierz wysokość wersalików %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>rysowanie „wygładzone” daje gładkie krawędzie</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>głębię kolorów każdej tekstury pokazują przeglądarka i eitool-cli info</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>czcionki nie da się narysować w tym rozmiarze</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 sięga %2 wierszy nad linię bazową, gdzie wolnych jest %3</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 sięga %2 wierszy pod linię bazową, gdzie wolnych jest %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 ma %2 pikseli szerokości, a arkusz mieści %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>strona kodowa %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 nie ma glifów dla %2 z %3 liter (%4) od %5: nie obejmuje tego pisma. Wybierz czcionkę, która je obejmuje%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, od %2 do %3: rysowane znaki (%4):%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>niezdefiniowane w %1, zostawione puste:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>ostrzeżenie: %1 nie ma glifu dla %2 znaku; w ich miejscu stoją ramki:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>ostrzeżenie: %1 nie ma glifów dla znaków (%2); w ich miejscu stoją ramki:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Wersaliki %1 nie zmieszczą się w całości w %2 w żadnym rozmiarze (%3): proporcje czcionki nie pasują do tabeli; wybierz inną czcionkę</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: wersaliki wysokie na %2 pikseli nie zmieszczą się w całości w %3 (%4); największa pasująca wysokość wersalików to %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>wersaliki wysokie na %1 pikseli, jak istniejące, nie zmieszczą się w całości w %2 (%3): zamiast tego wysokość wersalików %4</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 znak jest rysowany mniejszy niż wysokość wersalików %2, osobno, aby zmieścić się w całości w %3; obok innych może wyglądać jak mała litera.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>Znaki rysowane mniejsze niż wysokość wersalików %2, każdy osobno, aby zmieścić się w całości w %3: %1; obok innych mogą wyglądać jak małe litery.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>Przy wysokości wersalików %1 każda litera mieści się w całości w jednym rozmiarze:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Żadna wysokość wersalików od %1 w górę nie pozwala wszystkim literom zmieścić się w całości w jednym rozmiarze:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>ostrzeżenie: %1 znak czcionki %2 nie zmieści się w całości w %3 w żadnym rozmiarze (%4); w jego miejscu stoi ramka do narysowania ręcznie w arkuszu:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>ostrzeżenie: znaki czcionki %2, które nie zmieszczą się w całości w %3 w żadnym rozmiarze (%4): %1; w ich miejscu stoją ramki do narysowania ręcznie w arkuszu:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>nie mieści się żaden; wybierz mniejszą wysokość wersalików</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: nowe glify (%2), o wersalikach wysokich na %3 pikseli, nie mieszczą się w jego teksturze %4 x %5 obok istniejących glifów (brak miejsca od %6): %7; lub %8, największa, przy której mieszczą się wszystkie</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: nowe glify (%2), o wersalikach wysokich na %3 pikseli, nie mieszczą się w jego teksturze %4 x %5 obok istniejących glifów (brak miejsca od %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>istniejące glify są nieprzezroczyste lub przezroczyste, to czcionka pikselowa: rysowanie bez wygładzania (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: jego ramki glifów mają %2 pikseli wysokości; arkusz %3 glifów mieści glify do %4 pikseli wysokości</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>%1-pikselowe ramki glifów %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>wysokość wersalików %1, w %2-pikselowych ramkach glifów z linią bazową %3 wierszy w dół</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>wysokość wersalików %1, jak istniejących, w %2-pikselowych ramkach glifów z linią bazową %3 wierszy w dół</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

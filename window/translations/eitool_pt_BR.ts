@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: a linha %2 contém um byte NUL, que nenhum arquivo de texto tem: o arquivo está danificado ou não é texto</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> ou o desenho suavizado</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 par de letras sai igual, e o jogo mostraria uma pela outra: %2 (&quot;=&quot; iguais, &quot;≈&quot; a um pixel); retoque-as na folha ou escolha uma altura de maiúsculas maior%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 pares de letras saem iguais, e o jogo mostraria uma pela outra: %2 (&quot;=&quot; iguais, &quot;≈&quot; a um pixel); retoque-as na folha ou escolha uma altura de maiúsculas maior%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 letra perde seus sinais, e o jogo mostraria a letra base: %2; desenhe os sinais na folha ou escolha uma altura de maiúsculas maior%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>aviso: %1 letras perdem seus sinais, e o jogo mostraria as letras base: %2; desenhe os sinais na folha ou escolha uma altura de maiúsculas maior%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>cabem %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>cabem %1 de %2: escolha o primeiro código %3 para desenhar de %3 a %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>escolha um primeiro código de 0x7F a 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (as primeiras da lista têm todas as letras da página de código)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Altura de maiúsculas %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>escolha a altura de maiúsculas %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>o desenho &quot;suavizado&quot; dá bordas suaves</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>o visualizador e o eitool-cli info mostram a profundidade de cor de cada textura</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>a fonte não pode ser desenhada nesse tamanho</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 chega %2 linhas acima da linha de base, onde há %3 livres</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 chega %2 linhas abaixo da linha de base, onde há %3 livres</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 tem %2 pixels de largura, onde uma folha comporta %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>página de código %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>%1 não tem glifos para %2 das %3 letras de %4 a partir de %5: não cobre essa escrita. Escolha uma fonte que a cubra%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, de %2 a %3: desenhando %4 caracteres:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>indefinidos em %1, deixados em branco:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>aviso: %1 não tem glifo para %2 caractere; caixas ficam no lugar:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>aviso: %1 não tem glifo para %2 caracteres; caixas ficam no lugar:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>As maiúsculas de %1 não caberiam inteiras em %2 em nenhum tamanho (%3): as medidas da fonte não combinam com a tabela; escolha outra fonte</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: maiúsculas de %2 pixels de altura não caberiam inteiras em %3 (%4); a maior altura de maiúsculas que cabe é %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>maiúsculas de %1 pixels de altura, como as mantidas, não caberiam inteiras em %2 (%3): altura de maiúsculas %4 no lugar</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 caractere é desenhado menor que a altura de maiúsculas %2, à parte, para caber inteiro em %3; ao lado dos outros pode ser lido como minúscula.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 caracteres são desenhados menores que a altura de maiúsculas %2, cada um à parte, para caber inteiros em %3; ao lado dos outros podem ser lidos como minúsculas.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>Com altura de maiúsculas %1 todas as letras cabem inteiras em um só tamanho:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Nenhuma altura de maiúsculas de %1 ou mais faz todas as letras caberem inteiras em um só tamanho:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>aviso: %1 caractere de %2 não caberia inteiro em %3 em nenhum tamanho (%4); uma caixa fica no lugar, para desenhar à mão na folha:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>aviso: %1 caracteres de %2 não caberiam inteiros em %3 em nenhum tamanho (%4); caixas ficam no lugar, para desenhar à mão na folha:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>nenhum cabe; escolha uma altura de maiúsculas menor</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: os %2 glifos novos, com maiúsculas de %3 pixels de altura, não cabem na textura de %4 x %5 ao lado dos glifos mantidos (sem espaço a partir de %6): %7; ou %8, a maior em que todos cabem</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: os %2 glifos novos, com maiúsculas de %3 pixels de altura, não cabem na textura de %4 x %5 ao lado dos glifos mantidos (sem espaço a partir de %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>os glifos mantidos são opacos ou transparentes, uma fonte de pixels: desenhando sem suavização (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: suas caixas de glifo têm %2 pixels de altura; uma folha de %3 glifos comporta glifos de até %4 pixels de altura</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>as caixas de glifo de %1 pixels de %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>altura de maiúsculas %1, em caixas de glifo de %2 pixels com a linha de base %3 linhas abaixo</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>altura de maiúsculas %1, como as mantidas, em caixas de glifo de %2 pixels com a linha de base %3 linhas abaixo</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

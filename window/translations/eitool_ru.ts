@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: в строке %2 есть байт NUL, которого не бывает в текстовых файлах: файл повреждён или это не текст</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> или сглаженная отрисовка</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>предупреждение: %1 пара букв выходит одинаковой, и игра покажет одну вместо другой: %2 («=» одинаковы, «≈» отличаются одним пикселем); подправьте их в листе или выберите высоту прописных побольше%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>предупреждение: пар букв, выходящих одинаковыми: %1, и игра покажет одну вместо другой: %2 («=» одинаковы, «≈» отличаются одним пикселем); подправьте их в листе или выберите высоту прописных побольше%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>предупреждение: %1 буква теряет диакритику, и игра покажет базовую букву: %2; дорисуйте знаки в листе или выберите высоту прописных побольше%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>предупреждение: букв, теряющих диакритику: %1, и игра покажет базовые буквы: %2; дорисуйте знаки в листе или выберите высоту прописных побольше%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>помещается %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>помещается %1 из %2: выберите первый код %3, чтобы нарисовать от %3 до %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>выберите первый код от 0x7F до 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (в начале списка — шрифты со всеми буквами кодовой страницы)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Высота прописных %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>выберите высоту прописных %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>отрисовка «сглаженная» даёт гладкие края</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>глубину цвета каждой текстуры показывают просмотр и eitool-cli info</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>шрифт нельзя нарисовать в этом размере</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 поднимается на %2 строк над базовой линией, где свободно %3</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 опускается на %2 строк под базовую линию, где свободно %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 шириной %2 пикс., а лист вмещает %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>кодовая страница %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>В %1 нет глифов для %2 из %3 букв (%4) начиная с %5: он не охватывает эту письменность. Выберите шрифт, который её охватывает%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, от %2 до %3: рисуется символов: %4:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>не определены в %1, оставлены пустыми:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>предупреждение: в %1 нет глифа для %2 символа; на их месте рамки:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>предупреждение: в %1 нет глифов для символов (%2); на их месте рамки:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Прописные %1 не встанут целиком в %2 ни при каком размере (%3): пропорции шрифта не подходят к таблице; выберите другой шрифт</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: прописные высотой %2 пикс. не встанут целиком в %3 (%4); наибольшая подходящая высота прописных — %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>прописные высотой %1 пикс., как у имеющихся, не встанут целиком в %2 (%3): взята высота прописных %4</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 символ нарисован меньше высоты прописных %2, отдельно, чтобы целиком встать в %3; рядом с другими он может читаться как строчная буква.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>Символов, нарисованных меньше высоты прописных %2, каждый отдельно, чтобы целиком встать в %3: %1; рядом с другими они могут читаться как строчные буквы.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>При высоте прописных %1 все буквы встают целиком в одном размере:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>Ни при какой высоте прописных от %1 все буквы не встают целиком в одном размере:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>предупреждение: %1 символ шрифта %2 не встанет целиком в %3 ни при каком размере (%4); на его месте рамка, чтобы нарисовать его в листе вручную:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>предупреждение: символов шрифта %2, не встающих целиком в %3 ни при каком размере (%4): %1; на их месте рамки, чтобы нарисовать их в листе вручную:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>не помещается ни один; выберите высоту прописных поменьше</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: новые глифы (%2) с прописными высотой %3 пикс. не помещаются в его текстуру %4 x %5 рядом с имеющимися (нет места начиная с %6): %7; или %8 — наибольшая, при которой помещаются все</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: новые глифы (%2) с прописными высотой %3 пикс. не помещаются в его текстуру %4 x %5 рядом с имеющимися (нет места начиная с %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>имеющиеся глифы непрозрачны или прозрачны, это пиксельный шрифт: рисуется без сглаживания (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: его рамки глифов высотой %2 пикс.; лист из %3 глифов вмещает глифы высотой до %4 пикс.</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>%1-пиксельные рамки глифов %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>высота прописных %1, в %2-пиксельных рамках глифов с базовой линией на %3 строк ниже верха</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>высота прописных %1, как у имеющихся, в %2-пиксельных рамках глифов с базовой линией на %3 строк ниже верха</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

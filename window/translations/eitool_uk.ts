@@ -631,6 +631,170 @@
         <source>%1: line %2 holds a NUL byte, which no text file does: the file is damaged or not text</source>
         <translation>%1: у рядку %2 є байт NUL, якого не буває в текстових файлах: файл пошкоджено або це не текст</translation>
     </message>
+    <message>
+        <source> or smooth drawing</source>
+        <translation> або згладжене малювання</translation>
+    </message>
+    <message>
+        <source>warning: %1 pair of letters comes out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>попередження: %1 пара літер виходить однаковою, і гра покаже одну замість іншої: %2 («=» однакові, «≈» різняться одним пікселем); підправте їх в аркуші або виберіть більшу висоту великих літер%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 pairs of letters come out alike, and the game would show one for the other: %2 (&apos;=&apos; the same, &apos;≈&apos; one pixel apart); touch them up in the sheet, or choose a larger cap height%3</source>
+        <translation>попередження: пар літер, що виходять однаковими: %1, і гра покаже одну замість іншої: %2 («=» однакові, «≈» різняться одним пікселем); підправте їх в аркуші або виберіть більшу висоту великих літер%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letter loses its marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>попередження: %1 літера втрачає діакритику, і гра покаже базову літеру: %2; домалюйте знаки в аркуші або виберіть більшу висоту великих літер%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 letters lose their marks, and the game would show the base letter: %2; draw the marks in the sheet, or choose a larger cap height%3</source>
+        <translation>попередження: літер, що втрачають діакритику: %1, і гра покаже базові літери: %2; домалюйте знаки в аркуші або виберіть більшу висоту великих літер%3</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit</source>
+        <translation>вміщується %1 з %2</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 fit: choose first code %3 to draw %3 to %4</source>
+        <translation>вміщується %1 з %2: виберіть перший код %3, щоб намалювати від %3 до %4</translation>
+    </message>
+    <message>
+        <source>choose a first code from 0x7F to 0xFF</source>
+        <translation>виберіть перший код від 0x7F до 0xFF</translation>
+    </message>
+    <message>
+        <source> (those listed first have every letter of the code page)</source>
+        <translation> (на початку списку — шрифти з усіма літерами кодової сторінки)</translation>
+    </message>
+    <message>
+        <source>Cap height %1</source>
+        <translation>Висота великих літер %1</translation>
+    </message>
+    <message>
+        <source>choose cap height %1</source>
+        <translation>виберіть висоту великих літер %1</translation>
+    </message>
+    <message>
+        <source>smooth drawing gives smooth edges</source>
+        <translation>малювання «згладжене» дає гладкі краї</translation>
+    </message>
+    <message>
+        <source>the viewer and eitool-cli info show each texture&apos;s bit depth</source>
+        <translation>глибину кольору кожної текстури показують перегляд і eitool-cli info</translation>
+    </message>
+    <message>
+        <source>the font cannot be drawn at that size</source>
+        <translation>шрифт не можна намалювати в цьому розмірі</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows above the baseline, where %3 are free</source>
+        <translation>%1 піднімається на %2 рядків над базовою лінією, де вільно %3</translation>
+    </message>
+    <message>
+        <source>%1 reaches %2 rows below the baseline, where %3 are free</source>
+        <translation>%1 опускається на %2 рядків під базову лінію, де вільно %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2 pixels wide, where a sheet holds %3</source>
+        <translation>%1 завширшки %2 пікс., а аркуш вміщує %3</translation>
+    </message>
+    <message>
+        <source>code page %1 (%2)</source>
+        <translation>кодова сторінка %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no glyphs for %2 of the %3 letters of %4 from %5: it does not cover that script. Choose a font that does%6</source>
+        <translation>У %1 немає гліфів для %2 з %3 літер (%4) починаючи з %5: він не охоплює цю писемність. Виберіть шрифт, який її охоплює%6</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3: drawing %4 characters:%5</source>
+        <translation>%1, від %2 до %3: малюється символів: %4:%5</translation>
+    </message>
+    <message>
+        <source>undefined in %1, left blank:%2</source>
+        <translation>не визначені в %1, залишені порожніми:%2</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 character; boxes stand in their place:%3</source>
+        <translation>попередження: у %1 немає гліфа для %2 символу; на їхньому місці рамки:%3</translation>
+    </message>
+    <message>
+        <source>warning: %1 has no glyph for %2 characters; boxes stand in their place:%3</source>
+        <translation>попередження: у %1 немає гліфів для символів (%2); на їхньому місці рамки:%3</translation>
+    </message>
+    <message>
+        <source>The capitals of %1 would not stand whole in %2 at any size (%3): the font&apos;s measures do not suit the table; choose another font</source>
+        <translation>Великі літери %1 не стануть цілком у %2 за жодного розміру (%3): пропорції шрифту не пасують до таблиці; виберіть інший шрифт</translation>
+    </message>
+    <message>
+        <source>%1: capitals %2 pixels high would not fit whole in %3 (%4); the largest cap height that fits is %5</source>
+        <translation>%1: великі літери заввишки %2 пікс. не стануть цілком у %3 (%4); найбільша придатна висота великих літер — %5</translation>
+    </message>
+    <message>
+        <source>capitals %1 pixels high, as the kept ones, would not fit whole in %2 (%3): cap height %4 instead</source>
+        <translation>великі літери заввишки %1 пікс., як наявні, не стануть цілком у %2 (%3): узято висоту великих літер %4</translation>
+    </message>
+    <message>
+        <source>%1 character is drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>%1 символ намальовано меншим за висоту великих літер %2, окремо, щоб цілком стати в %3; поруч з іншими він може читатися як мала літера.</translation>
+    </message>
+    <message>
+        <source>%1 characters are drawn smaller than cap height %2, each by itself, to stand whole in %3; beside the others they may read as small letters.</source>
+        <translation>Символів, намальованих меншими за висоту великих літер %2, кожен окремо, щоб цілком стати в %3: %1; поруч з іншими вони можуть читатися як малі літери.</translation>
+    </message>
+    <message>
+        <source>At cap height %1 every letter stands whole at one size:%2</source>
+        <translation>За висоти великих літер %1 усі літери стають цілком в одному розмірі:%2</translation>
+    </message>
+    <message>
+        <source>No cap height of %1 or more lets every letter stand whole at one size:%2</source>
+        <translation>За жодної висоти великих літер від %1 усі літери не стають цілком в одному розмірі:%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>warning: %1 character of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>попередження: %1 символ шрифту %2 не стане цілком у %3 за жодного розміру (%4); на його місці рамка, щоб намалювати його в аркуші вручну:%5</translation>
+    </message>
+    <message>
+        <source>warning: %1 characters of %2 would not stand whole in %3 at any size (%4); boxes stand in their place, to be drawn by hand in the sheet:%5</source>
+        <translation>попередження: символів шрифту %2, що не стануть цілком у %3 за жодного розміру (%4): %1; на їхньому місці рамки, щоб намалювати їх в аркуші вручну:%5</translation>
+    </message>
+    <message>
+        <source>none of them fits; choose a smaller cap height</source>
+        <translation>не вміщується жоден; виберіть меншу висоту великих літер</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7; or %8, the largest at which all fit</source>
+        <translation>%1: нові гліфи (%2) з великими літерами заввишки %3 пікс. не вміщуються в його текстуру %4 x %5 поруч із наявними (немає місця починаючи з %6): %7; або %8 — найбільша, за якої вміщуються всі</translation>
+    </message>
+    <message>
+        <source>%1: the %2 new glyphs, capitals %3 pixels high, do not fit its %4 x %5 texture beside the kept glyphs (no room from %6 on): %7</source>
+        <translation>%1: нові гліфи (%2) з великими літерами заввишки %3 пікс. не вміщуються в його текстуру %4 x %5 поруч із наявними (немає місця починаючи з %6): %7</translation>
+    </message>
+    <message>
+        <source>the kept glyphs are opaque or clear, a pixel font: drawing without anti-aliasing (%1)</source>
+        <translation>наявні гліфи непрозорі або прозорі, це піксельний шрифт: малюється без згладжування (%1)</translation>
+    </message>
+    <message>
+        <source>%1: its glyph boxes are %2 pixels high; a sheet of %3 glyphs holds glyphs up to %4 pixels high</source>
+        <translation>%1: його рамки гліфів заввишки %2 пікс.; аркуш із %3 гліфів вміщує гліфи заввишки до %4 пікс.</translation>
+    </message>
+    <message>
+        <source>the %1-pixel glyph boxes of %2</source>
+        <translation>%1-піксельні рамки гліфів %2</translation>
+    </message>
+    <message>
+        <source>cap height %1, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>висота великих літер %1, у %2-піксельних рамках гліфів з базовою лінією на %3 рядків нижче верху</translation>
+    </message>
+    <message>
+        <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
+        <translation>висота великих літер %1, як у наявних, у %2-піксельних рамках гліфів з базовою лінією на %3 рядків нижче верху</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>
