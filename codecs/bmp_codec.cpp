@@ -27,11 +27,11 @@ namespace {
 
 class Invalid {
  public:
-  explicit Invalid(std::string why) : why_(std::move(why)) {}
-  const std::string& Why() const { return why_; }
+  explicit Invalid(const char* form, std::vector<TText> parts = {}) : why_(Says(form, std::move(parts))) {}
+  const TText& Why() const { return why_; }
 
  private:
-  std::string why_;
+  TText why_;
 };
 
 struct Input {
@@ -56,11 +56,11 @@ struct Channel {
 Channel MakeChannel(std::uint32_t mask, int bits) {
   Channel c;
   if (mask == 0) return c;
-  if (bits < 32 && (mask >> bits) != 0) throw Invalid("a colour mask exceeds the pixel size");
+  if (bits < 32 && (mask >> bits) != 0) throw Invalid(EIT_SAYS("a colour mask exceeds the pixel size"));
   c.mask = mask;
   c.shift = std::countr_zero(mask);
   const std::uint32_t shifted = mask >> c.shift;
-  if ((shifted & (shifted + 1)) != 0) throw Invalid("a colour mask is not contiguous");
+  if ((shifted & (shifted + 1)) != 0) throw Invalid(EIT_SAYS("a colour mask is not contiguous"));
   c.max = shifted;
   return c;
 }
@@ -78,13 +78,13 @@ struct Header {
 void CheckCompression(const Input& in, Header& h);
 
 Header ReadHeader(const Input& in) {
-  if (!in.Has(0, 18) || in.data[0] != 'B' || in.data[1] != 'M') throw Invalid("not a BMP file");
+  if (!in.Has(0, 18) || in.data[0] != 'B' || in.data[1] != 'M') throw Invalid(EIT_SAYS("not a BMP file"));
   Header h;
   h.headerSize = in.U32(14);
   const auto size = h.headerSize;
   if (size != 12 && size != 40 && size != 52 && size != 56 && size != 108 && size != 124)
-    throw Invalid("unsupported header size " + std::to_string(size));
-  if (!in.Has(14, size)) throw Invalid("the header is cut short");
+    throw Invalid(EIT_SAYS("unsupported header size %1"), {std::to_string(size)});
+  if (!in.Has(14, size)) throw Invalid(EIT_SAYS("the header is cut short"));
   std::uint32_t planes;
   if (size == 12) {
     h.width = static_cast<std::int32_t>(in.U16(18));
@@ -94,7 +94,7 @@ Header ReadHeader(const Input& in) {
   } else {
     h.width = static_cast<std::int32_t>(in.U32(18));
     const auto rawHeight = static_cast<std::int32_t>(in.U32(22));
-    if (rawHeight == INT32_MIN) throw Invalid("bad height");
+    if (rawHeight == INT32_MIN) throw Invalid(EIT_SAYS("bad height"));
     h.topDown = rawHeight < 0;
     h.height = rawHeight < 0 ? -rawHeight : rawHeight;
     planes = in.U16(26);
@@ -104,11 +104,11 @@ Header ReadHeader(const Input& in) {
     h.colorsUsed = in.U32(46);
   }
   h.afterHeader = 14 + size;
-  if (planes != 1) throw Invalid("bad plane count");
+  if (planes != 1) throw Invalid(EIT_SAYS("bad plane count"));
   // No pixels at all is a picture too: a texture of no rows exports to one and must come back.
-  if (h.width < 0 || h.height < 0) throw Invalid("bad width or height");
+  if (h.width < 0 || h.height < 0) throw Invalid(EIT_SAYS("bad width or height"));
   if (h.width > kMaxPictureSide || h.height > kMaxPictureSide || CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0)
-    throw Invalid("the picture is too large");
+    throw Invalid(EIT_SAYS("the picture is too large"));
   CheckCompression(in, h);
   return h;
 }
@@ -119,20 +119,20 @@ void CheckCompression(const Input& in, Header& h) {
   switch (h.compression) {
     case 0:
       if (h.bpp != 1 && h.bpp != 2 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32)
-        throw Invalid("unsupported bit count " + std::to_string(h.bpp));
+        throw Invalid(EIT_SAYS("unsupported bit count %1"), {std::to_string(h.bpp)});
       break;
     case 1:
     case 2:
-      if (h.bpp != (h.compression == 1 ? 8u : 4u)) throw Invalid("RLE with a wrong bit count");
-      if (h.topDown) throw Invalid("RLE pictures cannot be top-down");
+      if (h.bpp != (h.compression == 1 ? 8u : 4u)) throw Invalid(EIT_SAYS("RLE with a wrong bit count"));
+      if (h.topDown) throw Invalid(EIT_SAYS("RLE pictures cannot be top-down"));
       break;
     case 3:
     case 6: {
-      if (h.bpp != 16 && h.bpp != 32) throw Invalid("bit fields with a wrong bit count");
+      if (h.bpp != 16 && h.bpp != 32) throw Invalid(EIT_SAYS("bit fields with a wrong bit count"));
       const std::size_t count = h.compression == 6 ? 4 : 3;
       const std::size_t at = 54;
       if (size == 40) {
-        if (!in.Has(54, count * 4)) throw Invalid("the colour masks are cut short");
+        if (!in.Has(54, count * 4)) throw Invalid(EIT_SAYS("the colour masks are cut short"));
         h.afterHeader += count * 4;
       }
       // Masks live after a 40-byte header and inside the larger ones, as far as those reach: a
@@ -144,7 +144,7 @@ void CheckCompression(const Input& in, Header& h) {
       break;
     }
     default:
-      throw Invalid("unsupported compression " + std::to_string(h.compression));
+      throw Invalid(EIT_SAYS("unsupported compression %1"), {std::to_string(h.compression)});
   }
 }
 
@@ -153,12 +153,24 @@ std::vector<std::uint8_t> ReadPalette(const Input& in, const Header& h) {
   const std::uint32_t full = 1u << h.bpp;
   const std::uint32_t count = h.colorsUsed == 0 || h.colorsUsed > full ? full : h.colorsUsed;
   const std::size_t entry = h.headerSize == 12 ? 3 : 4;
-  if (!in.Has(h.afterHeader, std::uint64_t{count} * entry)) throw Invalid("the palette is cut short");
+  if (!in.Has(h.afterHeader, std::uint64_t{count} * entry)) throw Invalid(EIT_SAYS("the palette is cut short"));
   std::vector<std::uint8_t> palette(count * 3);  // blue, green, red
   for (std::uint32_t i = 0; i < count; ++i)
     std::memcpy(&palette[i * 3], in.data + h.afterHeader + i * entry, 3);
   return palette;
 }
+
+// What the decoder finds wrong, written outside the class: the window looks such words up by namespace.
+constexpr const char* kOffsetOutsideFile = EIT_SAYS("the pixel data offset is outside the file");
+constexpr const char* kSizeFieldPastFile = EIT_SAYS("the image size field exceeds the file");
+constexpr const char* kRleTooShort = EIT_SAYS("the RLE data are too short for the picture");
+constexpr const char* kIndexOutsidePalette = EIT_SAYS("a palette index lies outside the palette");
+constexpr const char* kPixelsCutShort = EIT_SAYS("the pixel data are cut short");
+constexpr const char* kMasksEmpty = EIT_SAYS("all colour masks are empty");
+constexpr const char* kRleCutShort = EIT_SAYS("the RLE data are cut short");
+constexpr const char* kRunLeavesPicture = EIT_SAYS("an RLE run leaves the picture");
+constexpr const char* kPixelsUndefined = EIT_SAYS("the RLE data leave pixels undefined");
+constexpr const char* kDeltaLeavesPicture = EIT_SAYS("an RLE delta leaves the picture");
 
 class Decoder {
  public:
@@ -166,16 +178,16 @@ class Decoder {
 
   void Run() {
     const std::uint32_t offBits = in_.U32(10);
-    if (offBits < h_.afterHeader || offBits > in_.size) throw Invalid("the pixel data offset is outside the file");
+    if (offBits < h_.afterHeader || offBits > in_.size) throw Invalid(kOffsetOutsideFile);
     palette_ = ReadPalette(in_, h_);
     pixels_ = in_.data + offBits;
     available_ = in_.size - offBits;
-    if (h_.sizeImage > available_) throw Invalid("the image size field exceeds the file");
+    if (h_.sizeImage > available_) throw Invalid(kSizeFieldPastFile);
     if (h_.compression == 1 || h_.compression == 2) {
       // Every pixel must be defined, and one two-byte run defines at most 255: a picture larger
       // than that is refused before its pixels are allocated.
       if (std::int64_t{h_.width} * h_.height > 128 * static_cast<std::int64_t>(available_))
-        throw Invalid("the RLE data are too short for the picture");
+        throw Invalid(kRleTooShort);
       Allocate();
       DecodeRle();
     } else {
@@ -194,7 +206,7 @@ class Decoder {
   }
 
   void PutIndex(std::uint8_t* pixel, std::uint32_t index) const {
-    if (index * 3 >= palette_.size()) throw Invalid("a palette index lies outside the palette");
+    if (index * 3 >= palette_.size()) throw Invalid(kIndexOutsidePalette);
     std::memcpy(pixel, &palette_[index * 3], 3);
   }
 
@@ -202,7 +214,7 @@ class Decoder {
     const std::int64_t rowBits = std::int64_t{h_.width} * h_.bpp;
     const std::int64_t stride = (rowBits + 31) / 32 * 4;
     const std::int64_t needed = stride * (h_.height - 1) + (rowBits + 7) / 8;
-    if (needed > static_cast<std::int64_t>(available_)) throw Invalid("the pixel data are cut short");
+    if (needed > static_cast<std::int64_t>(available_)) throw Invalid(kPixelsCutShort);
     Allocate();
     if (h_.width == 0 || h_.height == 0) return;
     if (h_.bpp == 16 || h_.bpp == 32) MakeChannels();
@@ -221,7 +233,7 @@ class Decoder {
     g_ = MakeChannel(use[1], static_cast<int>(h_.bpp));
     b_ = MakeChannel(use[2], static_cast<int>(h_.bpp));
     if (h_.bpp == 32) a_ = MakeChannel(use[3], 32);
-    if (r_.mask == 0 && g_.mask == 0 && b_.mask == 0) throw Invalid("all colour masks are empty");
+    if (r_.mask == 0 && g_.mask == 0 && b_.mask == 0) throw Invalid(kMasksEmpty);
   }
 
   void DecodeRow(const std::uint8_t* src, std::uint8_t* dst, bool& anyAlpha) {
@@ -255,10 +267,10 @@ class Decoder {
     std::size_t at = 0;
     std::int64_t x = 0, y = 0;  // y counts file rows, from the bottom
     auto need = [&](std::size_t n) {
-      if (available_ - at < n) throw Invalid("the RLE data are cut short");
+      if (available_ - at < n) throw Invalid(kRleCutShort);
     };
     auto put = [&](std::uint32_t index) {
-      if (y >= h_.height) throw Invalid("an RLE run leaves the picture");
+      if (y >= h_.height) throw Invalid(kRunLeavesPicture);
       // Encoders pad odd rows with a pixel past the end (ImageMagick does); it is dropped, as
       // Windows drops it.
       if (x >= h_.width) return;
@@ -275,13 +287,13 @@ class Decoder {
         x = 0, ++y;
       } else if (value == 1) {  // end of bitmap
         // Pixels a run skipped have no defined colour: such a picture cannot be read faithfully.
-        if (written_ != std::int64_t{h_.width} * h_.height) throw Invalid("the RLE data leave pixels undefined");
+        if (written_ != std::int64_t{h_.width} * h_.height) throw Invalid(kPixelsUndefined);
         return;
       } else if (value == 2) {  // delta
         need(2);
         x += pixels_[at], y += pixels_[at + 1];
         at += 2;
-        if (x > h_.width || y > h_.height) throw Invalid("an RLE delta leaves the picture");
+        if (x > h_.width || y > h_.height) throw Invalid(kDeltaLeavesPicture);
       } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
         const std::size_t bytes = four ? (value + 1u) / 2 : value;
         need(bytes + (bytes & 1));

@@ -17,7 +17,8 @@ namespace {
 
 
 struct Invalid {
-  std::string why;
+  explicit Invalid(const char* form, std::vector<TText> parts = {}) : why(Says(form, std::move(parts))) {}
+  TText why;
 };
 
 using le::U16;
@@ -57,7 +58,7 @@ struct TTgaHeader {
 };
 
 TTgaHeader ReadHeader(const std::uint8_t* data, std::size_t size) {
-  if (size < 18) throw Invalid{"the header is cut short"};
+  if (size < 18) throw Invalid(EIT_SAYS("the header is cut short"));
   TTgaHeader h{};
   h.idLength = data[0], h.mapType = data[1], h.type = data[2];
   h.mapFirst = U16(data + 3), h.mapLength = U16(data + 5), h.mapBits = data[7];
@@ -70,20 +71,23 @@ TTgaHeader ReadHeader(const std::uint8_t* data, std::size_t size) {
   const std::uint32_t base = h.type & ~8u;
   h.rle = (h.type & 8) != 0;
   if ((h.type != 1 && h.type != 2 && h.type != 3 && h.type != 9 && h.type != 10 && h.type != 11))
-    throw Invalid{"unsupported image type " + std::to_string(h.type)};
-  if (h.mapType > 1) throw Invalid{"unknown colour map type " + std::to_string(h.mapType)};
+    throw Invalid(EIT_SAYS("unsupported image type %1"), {std::to_string(h.type)});
+  if (h.mapType > 1) throw Invalid(EIT_SAYS("unknown colour map type %1"), {std::to_string(h.mapType)});
   h.mapped = base == 1, h.grey = base == 3;
   if (h.mapped && (h.mapType != 1 || (h.bits != 8 && h.bits != 16)))
-    throw Invalid{"a colour-mapped image needs a colour map and 8 or 16-bit indices"};
+    throw Invalid(EIT_SAYS("a colour-mapped image needs a colour map and 8 or 16-bit indices"));
   if (base == 2 && h.bits != 15 && h.bits != 16 && h.bits != 24 && h.bits != 32)
-    throw Invalid{"unsupported bit depth " + std::to_string(h.bits)};
-  if (h.grey && h.bits != 8 && h.bits != 16) throw Invalid{"unsupported grey bit depth " + std::to_string(h.bits)};
+    throw Invalid(EIT_SAYS("unsupported bit depth %1"), {std::to_string(h.bits)});
+  if (h.grey && h.bits != 8 && h.bits != 16) throw Invalid(EIT_SAYS("unsupported grey bit depth %1"), {std::to_string(h.bits)});
   if (h.mapType == 1 && h.mapBits != 15 && h.mapBits != 16 && h.mapBits != 24 && h.mapBits != 32)
-    throw Invalid{"unsupported colour map entry size " + std::to_string(h.mapBits)};
+    throw Invalid(EIT_SAYS("unsupported colour map entry size %1"), {std::to_string(h.mapBits)});
   return h;
 }
 
 // Stored pixels to B, G, R, A at their place in the bitmap.
+// What the decoder finds wrong, written outside the class: the window looks such words up by namespace.
+constexpr const char* kIndexOutsideMap = EIT_SAYS("a colour index lies outside the colour map");
+
 struct TPixelWriter {
   const TTgaHeader& h;
   std::vector<std::uint8_t> palette;
@@ -92,7 +96,7 @@ struct TPixelWriter {
   void Convert(const std::uint8_t* p, std::uint8_t* out) const {
     if (!h.mapped) return ToBgra(p, h.bits, h.grey, h.useAlpha, out);
     const std::uint32_t raw = h.bits == 8 ? p[0] : U16(p);
-    if (raw < h.mapFirst || raw - h.mapFirst >= h.mapLength) throw Invalid{"a colour index lies outside the colour map"};
+    if (raw < h.mapFirst || raw - h.mapFirst >= h.mapLength) throw Invalid(kIndexOutsideMap);
     std::memcpy(out, &palette[(raw - h.mapFirst) * 4], 4);
   }
   std::uint8_t* Target(std::int64_t n) const {
@@ -116,18 +120,18 @@ void DecodeRle(const TPixelWriter& w, const std::uint8_t* src, std::size_t avail
                std::size_t pixelBytes) {
   std::size_t pos = 0;
   for (std::int64_t n = 0; n < count;) {
-    if (pos >= available) throw Invalid{"the RLE data are cut short"};
+    if (pos >= available) throw Invalid(EIT_SAYS("the RLE data are cut short"));
     const std::uint8_t packet = src[pos++];
     const std::int64_t run = (packet & 0x7F) + 1;
-    if (n + run > count) throw Invalid{"an RLE packet runs past the last pixel"};
+    if (n + run > count) throw Invalid(EIT_SAYS("an RLE packet runs past the last pixel"));
     if (packet & 0x80) {
-      if (available - pos < pixelBytes) throw Invalid{"the RLE data are cut short"};
+      if (available - pos < pixelBytes) throw Invalid(EIT_SAYS("the RLE data are cut short"));
       std::uint8_t pixel[4];
       w.Convert(src + pos, pixel);
       pos += pixelBytes;
       for (std::int64_t i = 0; i < run; ++i) std::memcpy(w.Target(n++), pixel, 4);
     } else {
-      if ((available - pos) / pixelBytes < static_cast<std::size_t>(run)) throw Invalid{"the RLE data are cut short"};
+      if ((available - pos) / pixelBytes < static_cast<std::size_t>(run)) throw Invalid(EIT_SAYS("the RLE data are cut short"));
       for (std::int64_t i = 0; i < run; ++i, pos += pixelBytes) w.Convert(src + pos, w.Target(n++));
     }
   }
@@ -139,7 +143,7 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
   std::size_t at = 18 + h.idLength;
   const std::size_t mapEntry = (h.mapBits + 7) / 8;
   const std::size_t mapBytes = h.mapType == 1 ? h.mapLength * mapEntry : 0;
-  if (at + mapBytes > size) throw Invalid{"the colour map is cut short"};
+  if (at + mapBytes > size) throw Invalid(EIT_SAYS("the colour map is cut short"));
   TPixelWriter writer{h, std::vector<std::uint8_t>(h.mapped ? h.mapLength * 4 : 0), result};
   for (std::uint32_t i = 0; h.mapped && i < h.mapLength; ++i)
     ToBgra(data + at + i * mapEntry, static_cast<int>(h.mapBits), false, h.useAlpha, &writer.palette[i * 4]);
@@ -147,13 +151,13 @@ void Decode(const std::uint8_t* data, std::size_t size, TBitmap& result) {
 
   const std::size_t pixelBytes = static_cast<std::size_t>((h.bits + 7) / 8);
   const std::int64_t count = CheckedImageBytes(h.width, h.height, 1, kMaxPictureBytes);
-  if (CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0) throw Invalid{"the image is too large"};
+  if (CheckedImageBytes(h.width, h.height, 4, kMaxPictureBytes) < 0) throw Invalid(EIT_SAYS("the image is too large"));
   const std::size_t available = size - at;
   // Check the data can describe every pixel before allocating for them: raw data hold each pixel,
   // and one RLE packet holds at most 128.
   const std::int64_t leastBytes = h.rle ? (count + 127) / 128 * static_cast<std::int64_t>(1 + pixelBytes)
                                         : count * static_cast<std::int64_t>(pixelBytes);
-  if (leastBytes > static_cast<std::int64_t>(available)) throw Invalid{"the pixel data are cut short"};
+  if (leastBytes > static_cast<std::int64_t>(available)) throw Invalid(EIT_SAYS("the pixel data are cut short"));
 
   // The program's own files are copied whole: no need to clear first.
   const bool wholeRows = !h.rle && !h.mapped && !h.grey && h.bits == 32 && !h.rightToLeft;

@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>výška verzálek %1, jako ty ponechané, v %2pixelových rámečcích glyfů s účařím %3 řádků dolů</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>barevná maska přesahuje velikost pixelu</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>barevná maska není souvislá</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>není to soubor BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>nepodporovaná velikost hlavičky %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>hlavička je oříznutá</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>chybná výška</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>chybný počet rovin</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>chybná šířka nebo výška</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>obrázek je příliš velký</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>nepodporovaný počet bitů %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE s chybným počtem bitů</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>obrázky RLE nemohou být uloženy shora dolů</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>bitová pole s chybným počtem bitů</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>barevné masky jsou oříznuté</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>nepodporovaná komprese %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>paleta je oříznutá</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>posun pixelových dat je mimo soubor</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>pole velikosti obrázku přesahuje soubor</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>data RLE jsou na obrázek příliš krátká</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>index palety je mimo paletu</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>pixelová data jsou oříznutá</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>všechny barevné masky jsou prázdné</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>data RLE jsou oříznutá</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>běh RLE opouští obrázek</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>data RLE nechávají pixely nedefinované</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>posun RLE opouští obrázek</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>nepodporovaný typ obrázku %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>neznámý typ barevné mapy %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>obrázek s barevnou mapou potřebuje barevnou mapu a 8- nebo 16bitové indexy</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>nepodporovaná bitová hloubka %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>nepodporovaná hloubka šedi %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>nepodporovaná velikost položky barevné mapy %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>index barvy je mimo barevnou mapu</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>paket RLE přesahuje poslední pixel</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>barevná mapa je oříznutá</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>obrázek je příliš velký</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>Versalhöhe %1, wie die behaltenen Versalien, in %2 Pixel hohen Glyphenrahmen mit der Grundlinie %3 Zeilen tiefer</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>eine Farbmaske ist breiter als ein Pixel</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>eine Farbmaske ist nicht zusammenhängend</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>keine BMP-Datei</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>nicht unterstützte Kopfgröße %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>der Kopf ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>ungültige Höhe</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>ungültige Ebenenzahl</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>ungültige Breite oder Höhe</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>nicht unterstützte Bitzahl %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE mit falscher Bitzahl</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>RLE-Bilder können nicht von oben nach unten gespeichert sein</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>Bitfelder mit falscher Bitzahl</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>die Farbmasken sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>nicht unterstützte Kompression %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>die Palette ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>der Versatz der Pixeldaten liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>das Feld der Bildgröße übersteigt die Datei</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>die RLE-Daten sind zu kurz für das Bild</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>ein Palettenindex liegt außerhalb der Palette</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>die Pixeldaten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>alle Farbmasken sind leer</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>die RLE-Daten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>ein RLE-Lauf verlässt das Bild</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>die RLE-Daten lassen Pixel undefiniert</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>ein RLE-Versatz verlässt das Bild</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>nicht unterstützter Bildtyp %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>unbekannter Farbtabellentyp %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>ein Bild mit Farbtabelle braucht eine Farbtabelle und 8- oder 16-Bit-Indizes</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>nicht unterstützte Farbtiefe %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>nicht unterstützte Graustufentiefe %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>nicht unterstützte Eintragsgröße der Farbtabelle %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>ein Farbindex liegt außerhalb der Farbtabelle</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>ein RLE-Paket läuft über das letzte Pixel hinaus</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>die Farbtabelle ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>altura de mayúsculas %1, como las conservadas, en recuadros de glifo de %2 píxeles con la línea base %3 filas más abajo</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>una máscara de color excede el tamaño del píxel</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>una máscara de color no es contigua</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>no es un archivo BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>tamaño de encabezado no admitido %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>el encabezado está cortado</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>altura incorrecta</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>número de planos incorrecto</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>ancho o alto incorrecto</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>la imagen es demasiado grande</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>número de bits no admitido %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE con un número de bits incorrecto</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>las imágenes RLE no pueden guardarse de arriba abajo</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>campos de bits con un número de bits incorrecto</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>las máscaras de color están cortadas</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>compresión no admitida %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>la paleta está cortada</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>el desplazamiento de los datos de píxeles está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>el campo de tamaño de imagen supera el archivo</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>los datos RLE son demasiado cortos para la imagen</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>un índice de paleta está fuera de la paleta</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>los datos de píxeles están cortados</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>todas las máscaras de color están vacías</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>los datos RLE están cortados</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>una serie RLE sale de la imagen</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>los datos RLE dejan píxeles sin definir</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>un desplazamiento RLE sale de la imagen</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>tipo de imagen no admitido %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>tipo de mapa de colores desconocido %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>una imagen con mapa de colores necesita un mapa de colores e índices de 8 o 16 bits</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>profundidad de color no admitida %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>profundidad de gris no admitida %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>tamaño de entrada del mapa de colores no admitido %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>un índice de color está fuera del mapa de colores</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>un paquete RLE pasa del último píxel</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>el mapa de colores está cortado</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>la imagen es demasiado grande</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

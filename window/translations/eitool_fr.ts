@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>hauteur de capitale %1, comme les capitales conservées, dans des cadres de glyphes de %2 pixels avec la ligne de base %3 rangées plus bas</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>un masque de couleur dépasse la taille du pixel</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>un masque de couleur n&apos;est pas contigu</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>ce n&apos;est pas un fichier BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>taille d&apos;en-tête non prise en charge %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>l&apos;en-tête est tronqué</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>hauteur incorrecte</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>nombre de plans incorrect</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>largeur ou hauteur incorrecte</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l&apos;image est trop grande</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>nombre de bits non pris en charge %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE avec un nombre de bits incorrect</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>une image RLE ne peut pas être enregistrée de haut en bas</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>champs de bits avec un nombre de bits incorrect</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>les masques de couleur sont tronqués</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>compression non prise en charge %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>la palette est tronquée</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>le décalage des données de pixels est hors du fichier</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>le champ de taille de l&apos;image dépasse le fichier</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>les données RLE sont trop courtes pour l&apos;image</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>un indice de palette est hors de la palette</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>les données de pixels sont tronquées</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>tous les masques de couleur sont vides</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>les données RLE sont tronquées</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>une série RLE sort de l&apos;image</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>les données RLE laissent des pixels indéfinis</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>un déplacement RLE sort de l&apos;image</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>type d&apos;image non pris en charge %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>type de table de couleurs inconnu %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>une image à table de couleurs demande une table de couleurs et des indices de 8 ou 16 bits</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>profondeur de couleur non prise en charge %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>profondeur de gris non prise en charge %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>taille d&apos;entrée de table de couleurs non prise en charge %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>un indice de couleur est hors de la table de couleurs</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>un paquet RLE dépasse le dernier pixel</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>la table de couleurs est tronquée</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>l&apos;image est trop grande</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

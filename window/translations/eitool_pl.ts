@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>wysokość wersalików %1, jak istniejących, w %2-pikselowych ramkach glifów z linią bazową %3 wierszy w dół</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>maska koloru wykracza poza rozmiar piksela</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>maska koloru nie jest ciągła</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>to nie jest plik BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>nieobsługiwany rozmiar nagłówka %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>nagłówek jest ucięty</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>błędna wysokość</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>błędna liczba płaszczyzn</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>błędna szerokość lub wysokość</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>obraz jest za duży</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>nieobsługiwana liczba bitów %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE z błędną liczbą bitów</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>obrazy RLE nie mogą być zapisane od góry</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>pola bitowe z błędną liczbą bitów</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>maski kolorów są ucięte</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>nieobsługiwana kompresja %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>paleta jest ucięta</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>przesunięcie danych pikseli wykracza poza plik</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>pole rozmiaru obrazu przekracza plik</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>danych RLE jest za mało na obraz</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>indeks palety wykracza poza paletę</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>dane pikseli są ucięte</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>wszystkie maski kolorów są puste</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>dane RLE są ucięte</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>seria RLE wychodzi poza obraz</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>dane RLE pozostawiają niezdefiniowane piksele</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>przesunięcie RLE wychodzi poza obraz</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>nieobsługiwany typ obrazu %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>nieznany typ mapy kolorów %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>obraz z mapą kolorów wymaga mapy kolorów i 8- lub 16-bitowych indeksów</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>nieobsługiwana głębia kolorów %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>nieobsługiwana głębia szarości %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>nieobsługiwany rozmiar wpisu mapy kolorów %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>indeks koloru wykracza poza mapę kolorów</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>pakiet RLE wychodzi poza ostatni piksel</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>mapa kolorów jest ucięta</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>obraz jest za duży</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

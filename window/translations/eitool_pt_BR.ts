@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>altura de maiúsculas %1, como as mantidas, em caixas de glifo de %2 pixels com a linha de base %3 linhas abaixo</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>uma máscara de cor excede o tamanho do pixel</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>uma máscara de cor não é contígua</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>não é um arquivo BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>tamanho de cabeçalho não suportado %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>o cabeçalho está cortado</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>altura inválida</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>número de planos inválido</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>largura ou altura inválida</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>a imagem é grande demais</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>número de bits não suportado %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE com número de bits errado</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>imagens RLE não podem ser gravadas de cima para baixo</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>campos de bits com número de bits errado</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>as máscaras de cor estão cortadas</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>compressão não suportada %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>a paleta está cortada</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>o deslocamento dos dados de pixels está fora do arquivo</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>o campo de tamanho da imagem excede o arquivo</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>os dados RLE são curtos demais para a imagem</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>um índice de paleta está fora da paleta</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>os dados de pixels estão cortados</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>todas as máscaras de cor estão vazias</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>os dados RLE estão cortados</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>uma sequência RLE sai da imagem</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>os dados RLE deixam pixels indefinidos</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>um deslocamento RLE sai da imagem</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>tipo de imagem não suportado %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>tipo de mapa de cores desconhecido %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>uma imagem com mapa de cores precisa de um mapa de cores e de índices de 8 ou 16 bits</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>profundidade de cor não suportada %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>profundidade de cinza não suportada %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>tamanho de entrada do mapa de cores não suportado %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>um índice de cor está fora do mapa de cores</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>um pacote RLE passa do último pixel</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>o mapa de cores está cortado</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>a imagem é grande demais</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

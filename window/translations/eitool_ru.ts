@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>высота прописных %1, как у имеющихся, в %2-пиксельных рамках глифов с базовой линией на %3 строк ниже верха</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>цветовая маска шире пикселя</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>цветовая маска не непрерывна</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>не файл BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>неподдерживаемый размер заголовка %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>заголовок обрезан</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>неверная высота</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>неверное число плоскостей</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>неверная ширина или высота</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>изображение слишком велико</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>неподдерживаемое число бит %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE с неверным числом бит</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>изображения RLE не могут идти сверху вниз</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>битовые поля с неверным числом бит</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>цветовые маски обрезаны</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>неподдерживаемое сжатие %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>палитра обрезана</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>смещение пиксельных данных вне файла</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>поле размера изображения больше файла</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>данных RLE слишком мало для изображения</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>индекс палитры вне палитры</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>пиксельные данные обрезаны</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>все цветовые маски пусты</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>данные RLE обрезаны</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>серия RLE выходит за изображение</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>данные RLE оставляют пиксели неопределёнными</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>смещение RLE выходит за изображение</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>неподдерживаемый тип изображения %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>неизвестный тип цветовой карты %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>изображению с цветовой картой нужны цветовая карта и 8- или 16-битные индексы</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>неподдерживаемая глубина цвета %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>неподдерживаемая глубина серого %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>неподдерживаемый размер элемента цветовой карты %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>индекс цвета вне цветовой карты</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>пакет RLE выходит за последний пиксель</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>цветовая карта обрезана</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>изображение слишком велико</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

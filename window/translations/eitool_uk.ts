@@ -795,6 +795,150 @@
         <source>cap height %1, as the kept capitals, in %2-pixel glyph boxes with the baseline %3 rows down</source>
         <translation>висота великих літер %1, як у наявних, у %2-піксельних рамках гліфів з базовою лінією на %3 рядків нижче верху</translation>
     </message>
+    <message>
+        <source>a colour mask exceeds the pixel size</source>
+        <translation>колірна маска ширша за піксель</translation>
+    </message>
+    <message>
+        <source>a colour mask is not contiguous</source>
+        <translation>колірна маска не суцільна</translation>
+    </message>
+    <message>
+        <source>not a BMP file</source>
+        <translation>не файл BMP</translation>
+    </message>
+    <message>
+        <source>unsupported header size %1</source>
+        <translation>непідтримуваний розмір заголовка %1</translation>
+    </message>
+    <message>
+        <source>the header is cut short</source>
+        <translation>заголовок обрізано</translation>
+    </message>
+    <message>
+        <source>bad height</source>
+        <translation>хибна висота</translation>
+    </message>
+    <message>
+        <source>bad plane count</source>
+        <translation>хибна кількість площин</translation>
+    </message>
+    <message>
+        <source>bad width or height</source>
+        <translation>хибна ширина або висота</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>зображення завелике</translation>
+    </message>
+    <message>
+        <source>unsupported bit count %1</source>
+        <translation>непідтримувана кількість біт %1</translation>
+    </message>
+    <message>
+        <source>RLE with a wrong bit count</source>
+        <translation>RLE з хибною кількістю біт</translation>
+    </message>
+    <message>
+        <source>RLE pictures cannot be top-down</source>
+        <translation>зображення RLE не можуть іти згори донизу</translation>
+    </message>
+    <message>
+        <source>bit fields with a wrong bit count</source>
+        <translation>бітові поля з хибною кількістю біт</translation>
+    </message>
+    <message>
+        <source>the colour masks are cut short</source>
+        <translation>колірні маски обрізано</translation>
+    </message>
+    <message>
+        <source>unsupported compression %1</source>
+        <translation>непідтримуване стиснення %1</translation>
+    </message>
+    <message>
+        <source>the palette is cut short</source>
+        <translation>палітру обрізано</translation>
+    </message>
+    <message>
+        <source>the pixel data offset is outside the file</source>
+        <translation>зсув піксельних даних поза файлом</translation>
+    </message>
+    <message>
+        <source>the image size field exceeds the file</source>
+        <translation>поле розміру зображення більше за файл</translation>
+    </message>
+    <message>
+        <source>the RLE data are too short for the picture</source>
+        <translation>даних RLE замало для зображення</translation>
+    </message>
+    <message>
+        <source>a palette index lies outside the palette</source>
+        <translation>індекс палітри поза палітрою</translation>
+    </message>
+    <message>
+        <source>the pixel data are cut short</source>
+        <translation>піксельні дані обрізано</translation>
+    </message>
+    <message>
+        <source>all colour masks are empty</source>
+        <translation>усі колірні маски порожні</translation>
+    </message>
+    <message>
+        <source>the RLE data are cut short</source>
+        <translation>дані RLE обрізано</translation>
+    </message>
+    <message>
+        <source>an RLE run leaves the picture</source>
+        <translation>серія RLE виходить за зображення</translation>
+    </message>
+    <message>
+        <source>the RLE data leave pixels undefined</source>
+        <translation>дані RLE лишають пікселі невизначеними</translation>
+    </message>
+    <message>
+        <source>an RLE delta leaves the picture</source>
+        <translation>зсув RLE виходить за зображення</translation>
+    </message>
+    <message>
+        <source>unsupported image type %1</source>
+        <translation>непідтримуваний тип зображення %1</translation>
+    </message>
+    <message>
+        <source>unknown colour map type %1</source>
+        <translation>невідомий тип колірної карти %1</translation>
+    </message>
+    <message>
+        <source>a colour-mapped image needs a colour map and 8 or 16-bit indices</source>
+        <translation>зображенню з колірною картою потрібні колірна карта і 8- або 16-бітні індекси</translation>
+    </message>
+    <message>
+        <source>unsupported bit depth %1</source>
+        <translation>непідтримувана глибина кольору %1</translation>
+    </message>
+    <message>
+        <source>unsupported grey bit depth %1</source>
+        <translation>непідтримувана глибина сірого %1</translation>
+    </message>
+    <message>
+        <source>unsupported colour map entry size %1</source>
+        <translation>непідтримуваний розмір елемента колірної карти %1</translation>
+    </message>
+    <message>
+        <source>a colour index lies outside the colour map</source>
+        <translation>індекс кольору поза колірною картою</translation>
+    </message>
+    <message>
+        <source>an RLE packet runs past the last pixel</source>
+        <translation>пакет RLE виходить за останній піксель</translation>
+    </message>
+    <message>
+        <source>the colour map is cut short</source>
+        <translation>колірну карту обрізано</translation>
+    </message>
+    <message>
+        <source>the image is too large</source>
+        <translation>зображення завелике</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>
