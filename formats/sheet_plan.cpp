@@ -15,37 +15,6 @@ const TSheetWords& WordsOf(const TSheetOptions& options) {
 
 namespace {
 
-// The words of a front end that names no controls of its own.
-TText PlainFitting(const TFittingCodes& fit) {
-  const std::string n = std::to_string(fit.Fitting), of = std::to_string(fit.Count);
-  if (!fit.FromLater) return Says(EIT_SAYS("%1 of the %2 fit"), {n, of});
-  return Says(EIT_SAYS("%1 of the %2 fit: choose first code %3 to draw %3 to %4"),
-              {n, of, CodeText(fit.From), CodeText(fit.Last)});
-}
-
-TText PlainWords(int which, int cap) {
-  switch (which) {
-    case 0: return Says(EIT_SAYS("choose a first code from 0x7F to 0xFF"));
-    case 1: return Says(EIT_SAYS(" (those listed first have every letter of the code page)"));
-    case 2: return Says(EIT_SAYS("Cap height %1"), {std::to_string(cap)});
-    case 3: return Says(EIT_SAYS("choose cap height %1"), {std::to_string(cap)});
-    case 4: return Says(EIT_SAYS("smooth drawing gives smooth edges"));
-    default: return Says(EIT_SAYS("the viewer and eitool-cli info show each texture's bit depth"));
-  }
-}
-
-}  // namespace
-
-TText TSheetWords::RangeRemedy() const { return PlainWords(0, 0); }
-TText TSheetWords::MissingRemedy() const { return PlainWords(1, 0); }
-TText TSheetWords::CapHeightAsked(int cap) const { return PlainWords(2, cap); }
-TText TSheetWords::CapHeightRemedy(int cap) const { return PlainWords(3, cap); }
-TText TSheetWords::FittingRemedy(const TFittingCodes& fit) const { return PlainFitting(fit); }
-TText TSheetWords::SmoothSetting() const { return PlainWords(4, 0); }
-TText TSheetWords::BitDepthShown() const { return PlainWords(5, 0); }
-
-namespace {
-
 TText CannotDrawAtSize() { return Says(EIT_SAYS("the font cannot be drawn at that size")); }
 
 TText Reaches(char32_t ch, bool above, int rows, int free) {
