@@ -37,7 +37,7 @@ TBitmap LoadFontTexture(const std::string& tablePath);
 // and a sentence set with the font as the insert would rebuild it.
 struct TLetterDraft {
   TRenderedSheet Sheet;
-  std::vector<TText> Notes;  // in sheet's order; warnings start with "warning: "
+  std::vector<TText> Notes;        // in sheet's order; warnings start with "warning: "
   TPreview Sentence;               // the sentence after the insert (its problems: characters without glyphs)
   TText Error;                     // why nothing could be drawn; the rest is empty then
 };

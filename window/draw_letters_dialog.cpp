@@ -4,6 +4,7 @@
 #include "window/text_words.h"
 #include "window/viewer_placement.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -133,6 +134,8 @@ void TDrawLettersDialog::BuildChoices(const std::vector<std::string>& tables) {
   Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
   WriteSheet = new QPushButton(tr("Write sheet..."), this);
+  WithTable = new QCheckBox(tr("with its glyph table (.csv)"), this);
+  WithTable->setToolTip(tr("The spacing the insert will give the new letters, to adjust before inserting"));
 }
 
 void TDrawLettersDialog::BuildLayout() {
@@ -150,6 +153,7 @@ void TDrawLettersDialog::BuildLayout() {
   form->addRow(tr("Drawing:"), Drawing);
   form->addRow(tr("Sentence:"), Sentence);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(WithTable);
   buttons->addStretch(1);
   buttons->addWidget(WriteSheet);
   buttons->addWidget(close);
@@ -364,37 +368,6 @@ void TDrawLettersDialog::ShowNotes() {
   for (const TText& note : draft_.Notes) lines << Word(note);
   for (const std::string& p : draft_.Sentence.Problems) lines << tr("sentence: ") + QString::fromStdString(p);
   Notes->setText(lines.join(QLatin1Char('\n')));
-}
-
-std::string TDrawLettersDialog::WriteSheetFiles() {
-  const TSheetOptions options = Options();
-  const std::string tablePath = Table->currentText().toStdString();
-  std::string directory = lastFolder_.empty() ? ExtractFileDir(AbsolutePath(tablePath)) : lastFolder_;
-  if (!dialogs_.SelectDirectory(directory)) return "";
-  if (directory.empty()) throw Exception(tr("Unable to create directory").toStdString());
-  directory = AbsolutePath(directory);
-  const TSheetFiles files = SheetFilesFor(tablePath, directory);
-  // A sheet may hold the translator's touch-ups: replaced only when they agree, as extracts ask.
-  std::string existing;
-  for (const std::string& f : {files.Sheet, files.Log})
-    if (FileExists(f)) existing.append(existing.empty() ? "" : ", ").append(ExtractFileName(f));
-  if (!existing.empty() && !dialogs_.Confirm(tr("%1 in %2 already exist and would be replaced (they may hold your "
-                                                "touch-ups). Replace them?")
-                                                 .arg(QString::fromStdString(existing), QString::fromStdString(directory))
-                                                 .toStdString()))
-    return "";
-  TMadeDirectories made;
-  made.Make(directory);
-  const TSheetFiles written = WriteGlyphSheetFromFont(tablePath, options, directory);
-  made.Keep();
-  lastFolder_ = directory;
-  const auto q = [](const std::string& text) { return QString::fromStdString(text); };
-  if (dialogs_.Confirm(tr("Wrote %1 and %2. Put %3 in the job list, to insert the letters?")
-                           .arg(q(written.Sheet), q(written.Log), q(ExtractFileName(written.Log)))
-                           .toStdString(),
-                       true))
-    emit LogWritten(QString::fromStdString(written.Log));
-  return written.Log;
 }
 
 }  // namespace eit

@@ -12,6 +12,7 @@
 #include "engine/font_tool_files.h"
 #include "window/dialogs.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,7 @@ class TDrawLettersDialog : public QDialog {
   QSpinBox *FirstCode, *CapHeight;  // CapHeight 0: as tall as the kept capitals
   QLineEdit* Sentence;
   QPushButton *Browse, *WriteSheet;
+  QCheckBox* WithTable;
   QLabel *Letters, *Preview, *Notes;
 
   // A font file's faces put in the font list (Browse... does this), the first one chosen.

@@ -1032,6 +1032,23 @@ TEST_F(MainForm, DrawNewLettersShowsWhatSheetWouldAndWritesTheSameFiles) {
   EXPECT_NE(script->questions[0].find("latin_sheet.tga, latin_sheet.log in " + written + " already exist"),
             std::string::npos) << script->questions[0];
   EXPECT_FALSE(script->confirmDefaults.back());  // a question before touch-ups are lost: No first
+  // With its glyph table: the table eitool-cli sheet --table writes, named by the log; a table there already
+  // (the user's spacing) is never replaced, and nothing is written then.
+  dialog->WithTable->setChecked(true);
+  const std::string tabled = dir.File("tabled"), cliTabled = dir.File("cli_tabled");
+  script->confirmAnswer = true;
+  script->directories.push_back(tabled);
+  const std::string tabledLog = dialog->WriteSheetFiles();
+  ASSERT_EQ(tabledLog, JoinPath(tabled, "latin_sheet.log"));
+  ASSERT_EQ(testing::Cli("sheet \"" + s + "/latin.tdt\" --font \"" + dejavu + "\" --table -o \"" + cliTabled + "\"", dir).status, 0);
+  const std::string table = testing::Slurp(tabled + "/latin.csv"), sheet = testing::Slurp(tabled + "/latin_sheet.tga");
+  EXPECT_EQ(table, testing::Slurp(cliTabled + "/latin.csv"));
+  EXPECT_NE(testing::Slurp(tabledLog).find(JoinPath(tabled, "latin.csv")), std::string::npos);
+  script->directories.push_back(tabled);
+  EXPECT_THROW(dialog->WriteSheetFiles(), EFExistsError);
+  EXPECT_EQ(testing::Slurp(tabled + "/latin.csv"), table);
+  EXPECT_EQ(testing::Slurp(tabled + "/latin_sheet.tga"), sheet);
+  dialog->WithTable->setChecked(false);
   // A sentence the user typed stays when the code page changes.
   QTest::keyClicks(dialog->Sentence, QStringLiteral("!"));
   dialog->CodePage->setCurrentIndex(dialog->CodePage->findData(1250));

@@ -1086,8 +1086,24 @@
         <translation>%1 ve složce %2 již existují a byly by nahrazeny (mohou obsahovat vaše úpravy). Nahradit?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>Zapsáno %1 a %2. Přidat %3 do seznamu úloh a písmena vložit?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>s tabulkou glyfů (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Rozestupy, které vložení dá novým písmenům, k úpravě před vložením</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>Zapsáno %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>Zapsáno %1, %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Přidat %1 do seznamu úloh a písmena vložit?</translation>
     </message>
 </context>
 <context>

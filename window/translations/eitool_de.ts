@@ -1086,8 +1086,24 @@
         <translation>%1 in %2 existieren bereits und würden ersetzt (sie enthalten vielleicht Ihre Nachbesserungen). Ersetzen?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>%1 und %2 geschrieben. %3 in die Auftragsliste aufnehmen, um die Buchstaben einzufügen?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>mit ihrer Glyphentabelle (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Die Abstände, die das Einfügen den neuen Buchstaben gibt, zum Anpassen vor dem Einfügen</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>%1 und %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>%1, %2 und %3 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>%1 in die Auftragsliste aufnehmen, um die Buchstaben einzufügen?</translation>
     </message>
 </context>
 <context>

@@ -1086,8 +1086,24 @@
         <translation>%1 en %2 ya existen y se reemplazarían (pueden contener sus retoques). ¿Reemplazarlos?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>Se escribieron %1 y %2. ¿Añadir %3 a la lista de trabajos para insertar las letras?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>con su tabla de glifos (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Los espaciados que la inserción dará a las letras nuevas, para ajustarlos antes de insertar</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>Se escribieron %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>Se escribieron %1, %2 y %3.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>¿Añadir %1 a la lista de trabajos para insertar las letras?</translation>
     </message>
 </context>
 <context>

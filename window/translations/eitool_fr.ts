@@ -1086,8 +1086,24 @@
         <translation>%1 dans %2 existent déjà et seraient remplacés (ils contiennent peut-être vos retouches). Les remplacer ?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>%1 et %2 écrits. Ajouter %3 à la liste des tâches pour insérer les lettres ?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>avec sa table de glyphes (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Les espacements que l&apos;insertion donnera aux nouvelles lettres, à ajuster avant l&apos;insertion</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>%1 et %2 écrits.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>%1, %2 et %3 écrits.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Ajouter %1 à la liste des tâches pour insérer les lettres ?</translation>
     </message>
 </context>
 <context>

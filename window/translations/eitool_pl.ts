@@ -1086,8 +1086,24 @@
         <translation>%1 w %2 już istnieją i zostałyby zastąpione (mogą zawierać Twoje poprawki). Zastąpić?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>Zapisano %1 i %2. Dodać %3 do listy zadań, aby wstawić litery?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>z tabelą glifów (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Odstępy, które wstawianie nada nowym literom, do poprawienia przed wstawieniem</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>Zapisano %1 i %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>Zapisano %1, %2 i %3.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Dodać %1 do listy zadań, aby wstawić litery?</translation>
     </message>
 </context>
 <context>

@@ -1086,8 +1086,24 @@
         <translation>%1 em %2 já existem e seriam substituídos (podem conter seus retoques). Substituí-los?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>%1 e %2 gravados. Colocar %3 na lista de tarefas para inserir as letras?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>com sua tabela de glifos (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Os espaçamentos que a inserção dará às letras novas, para ajustar antes de inserir</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>%1 e %2 gravados.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>%1, %2 e %3 gravados.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Colocar %1 na lista de tarefas para inserir as letras?</translation>
     </message>
 </context>
 <context>

@@ -1086,8 +1086,24 @@
         <translation>%1 в %2 уже существуют и будут заменены (в них могут быть ваши правки). Заменить?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>Записаны %1 и %2. Добавить %3 в список заданий, чтобы вставить буквы?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>с таблицей глифов (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Интервалы, которые вставка даст новым буквам, чтобы поправить их до вставки</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>Записаны %1 и %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>Записаны %1, %2 и %3.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Добавить %1 в список заданий, чтобы вставить буквы?</translation>
     </message>
 </context>
 <context>

@@ -1086,8 +1086,24 @@
         <translation>%1 у %2 вже існують і будуть замінені (у них можуть бути ваші правки). Замінити?</translation>
     </message>
     <message>
-        <source>Wrote %1 and %2. Put %3 in the job list, to insert the letters?</source>
-        <translation>Записано %1 і %2. Додати %3 до списку завдань, щоб вставити літери?</translation>
+        <source>with its glyph table (.csv)</source>
+        <translation>з таблицею гліфів (.csv)</translation>
+    </message>
+    <message>
+        <source>The spacing the insert will give the new letters, to adjust before inserting</source>
+        <translation>Інтервали, які вставка дасть новим літерам, щоб виправити їх до вставки</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and %2.</source>
+        <translation>Записано %1 і %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1, %2 and %3.</source>
+        <translation>Записано %1, %2 і %3.</translation>
+    </message>
+    <message>
+        <source>Put %1 in the job list, to insert the letters?</source>
+        <translation>Додати %1 до списку завдань, щоб вставити літери?</translation>
     </message>
 </context>
 <context>
