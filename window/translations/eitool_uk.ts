@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>%1, %2 to %3: drawing %4 characters:%5</source>
-        <translation>%1, від %2 до %3: малюється символів: %4:%5</translation>
+        <translation>%1, від %2 до %3: малюються символи (%4):%5</translation>
     </message>
     <message>
         <source>undefined in %1, left blank:%2</source>
