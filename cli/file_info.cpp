@@ -47,9 +47,7 @@ std::string DescribeFile(const std::string& path) {
            std::to_string(image.Size()) + " bytes unpacked";
   }
   if (ext == ".tdt") {
-    if (size < kFontTableSize)
-      throw Exception(path + ": the font table is " + std::to_string(size) + " bytes long; it needs " +
-                      std::to_string(kFontTableSize));
+    CheckFontTableSize(bytes, path);
     return path + ": font table, " + std::to_string(size / kGlyphRecordSize) + " records, line height " +
            std::to_string(ReadGlyphRecord(d).Height);
   }
@@ -70,7 +68,7 @@ std::string DescribeFile(const std::string& path) {
     TBitmap b;
     ReadPicture(d, static_cast<std::size_t>(size), path, b);
   }
-  throw Exception(path + " is not a texture, font table, BMP, TGA or PNG file");
+  throw Exception(path + " is not a texture, font table, BMP, TGA or PNG file", path);
 }
 
 }  // namespace eit

@@ -41,13 +41,23 @@ bool NamesFile(const TFailure& failure, const std::string& file) {
   return !file.empty() && !failure.File.empty() && native(failure.File) == native(file);
 }
 
+namespace {
+
+constexpr const char* kCutShortNote = EIT_SAYS("%1 (the file ends before all of its data: it is cut short or damaged)");
+
+bool Holds(const TText& text, const char* form) {
+  return text.Form == form || std::any_of(text.Parts.begin(), text.Parts.end(), [&](const TText& p) { return Holds(p, form); });
+}
+
+}  // namespace
+
 TText ErrorNamingFile(const std::exception& error, const std::string& file) {
   const TFailure failure = FailureOf(error);
   TText message = WordsOf(failure);
   if (failure.Kind == TFailureKind::OutOfMemory) message = Says(EIT_SAYS("there is not enough memory for this file"));
-  // The streams' own words say only that bytes were missing; the user needs to hear why.
-  if (failure.Kind == TFailureKind::CutShort)
-    message = Says(EIT_SAYS("%1 (the file ends before all of its data: it is cut short or damaged)"), {message});
+  // The streams' own words say only that bytes were missing; the user needs to hear why, once: a failure
+  // named by its entry comes here again as the run ends.
+  if (failure.Kind == TFailureKind::CutShort && !Holds(message, kCutShortNote)) message = Says(kCutShortNote, {message});
   if (file.empty() || NamesFile(failure, file)) return message;
   return Says(EIT_SAYS("%1: %2"), {file, message});
 }

@@ -211,6 +211,17 @@ TEST(Cli, InfoDescribesEachFileAndFailsOnUnreadableOnes) {
   const Outcome failed = Cli("info \"" + bad + "\"", dir);
   EXPECT_EQ(failed.status, 1);
   EXPECT_NE(failed.err.find(bad + " is not a texture file"), std::string::npos) << failed.err;
+  // Each named once, said whole.
+  const std::string shortTable = dir.File("short.tdt"), odd = dir.File("odd.xyz");
+  std::ofstream(shortTable) << "abcd";
+  std::ofstream(odd) << "xx";
+  const Outcome refused = Cli("info \"" + shortTable + "\" \"" + odd + "\"", dir);
+  EXPECT_EQ(refused.status, 1);
+  for (const std::string& said : {"eitool-cli: " + shortTable + ": the font table is 4 bytes long; it needs 224 records of "
+                                   "14 bytes (3136 bytes)",
+                                   "eitool-cli: " + odd + " is not a texture, font table, BMP, TGA or PNG file"})
+    EXPECT_NE(refused.err.find(said), std::string::npos) << refused.err;
+  EXPECT_EQ(refused.err.find(shortTable + ": " + shortTable), std::string::npos) << refused.err;
 }
 
 // Every file under dir with its bytes, and the text with dir's path taken out, to compare two runs.
