@@ -20,13 +20,13 @@
 
 namespace eit {
 
-// The binding's messages.
-inline constexpr const char* SLibraryAbsent = "zlib32.dll not found";
-inline constexpr const char* SInvalidStreamOp = "Invalid stream operation";
-inline constexpr const char* SZlibError = "ZLIB Internal error %d";
+// The binding's messages (forms, which the window words in its language).
+inline constexpr const char* SLibraryAbsent = EIT_SAYS("zlib32.dll not found");
+inline constexpr const char* SInvalidStreamOp = EIT_SAYS("Invalid stream operation");
+inline constexpr const char* SZlibError = EIT_SAYS("ZLIB Internal error %1");
 
-// The text of SZlibError with the zlib result code in place of %d.
-std::string ZlibErrorText(int code);
+// The text of SZlibError with the zlib result code in place of %1.
+TText ZlibErrorText(int code);
 
 // The interface version both init calls ask for.
 inline constexpr const char* zlib_Version = "1.1.3";
@@ -34,7 +34,7 @@ inline constexpr const char* zlib_Version = "1.1.3";
 // Code: zlib's result code when the failure is one of zlib's (Z_MEM_ERROR: out of memory), else 0.
 class EZlibError : public Exception {
  public:
-  explicit EZlibError(const std::string& message, int code = 0) : Exception(message), code_(code) {}
+  explicit EZlibError(const TText& message, int code = 0) : Exception(message), code_(code) {}
   int Code() const { return code_; }
   TFailureKind Kind() const override { return code_ == -4 ? TFailureKind::OutOfMemory : TFailureKind::Refused; }  // Z_MEM_ERROR
 

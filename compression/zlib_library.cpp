@@ -42,10 +42,7 @@ std::string ZlibLibraryDescription() {
          (binding.version.empty() ? "" : ", version " + binding.version);
 }
 
-std::string ZlibErrorText(int code) {
-  std::string text = SZlibError;
-  return text.replace(text.find("%d"), 2, std::to_string(code));
-}
+TText ZlibErrorText(int code) { return Says(SZlibError, {std::to_string(code)}); }
 
 void LoadZlibLibrary() {
   TZlibBinding& binding = Binding();
@@ -63,7 +60,7 @@ void LoadZlibLibrary() {
                         library.Bind("inflate", entries.inflate) &&
                         library.Bind("inflateEnd", entries.inflateEnd) &&
                         library.Bind("inflateReset", entries.inflateReset);
-  if (!complete) throw EZlibError(SLibraryAbsent);
+  if (!complete) throw EZlibError(Says(SLibraryAbsent));
   // Which zlib runs, for --version: a system may hold several (wine its own beside the program's).
   const char* (*version)() = nullptr;
   binding.loaded = library.FilePath();

@@ -60,11 +60,11 @@ void TCompressionStream::End() noexcept {
 }
 
 std::int32_t TCompressionStream::Read(void*, std::int32_t) {
-  throw ECompressionError(SInvalidStreamOp);
+  throw ECompressionError(Says(SInvalidStreamOp));
 }
 
 std::int32_t TCompressionStream::Write(const void* buffer, std::int32_t count) {
-  if (finished_) throw ECompressionError(SInvalidStreamOp);
+  if (finished_) throw ECompressionError(Says(SInvalidStreamOp));
   ZRecord.next_in = static_cast<Bytef*>(const_cast<void*>(buffer));
   ZRecord.avail_in = count > 0 ? static_cast<uInt>(count) : 0;
   RestoreBasePosition();
@@ -105,7 +105,7 @@ void TCompressionStream::Finish() {
 
 std::int64_t TCompressionStream::Seek(std::int64_t offset, SeekOrigin origin) {
   if (offset == 0 && origin == soFromCurrent) return static_cast<std::int64_t>(ZRecord.total_in);
-  throw ECompressionError(SInvalidStreamOp);
+  throw ECompressionError(Says(SInvalidStreamOp));
 }
 
 float TCompressionStream::GetCompressionRate() const {
@@ -172,7 +172,7 @@ std::int32_t TDecompressionStream::ReadBaseBlock() {
 }
 
 std::int32_t TDecompressionStream::Write(const void*, std::int32_t) {
-  throw EDecompressionError(SInvalidStreamOp);
+  throw EDecompressionError(Says(SInvalidStreamOp));
 }
 
 std::int64_t TDecompressionStream::Seek(std::int64_t offset, SeekOrigin origin) {
@@ -190,7 +190,7 @@ std::int64_t TDecompressionStream::Seek(std::int64_t offset, SeekOrigin origin) 
     for (; distance >= kSkipPiece; distance -= kSkipPiece) ReadBuffer(scratch, kSkipPiece);
     ReadBuffer(scratch, static_cast<std::int32_t>(distance));
   } else {
-    throw EDecompressionError(SInvalidStreamOp);
+    throw EDecompressionError(Says(SInvalidStreamOp));
   }
   return static_cast<std::int64_t>(ZRecord.total_out);
 }

@@ -86,7 +86,7 @@ void ReadPackedImage(TStream& source, TMemoryStream& destination, std::int64_t l
   TDecompressionStream unpacker(source);
   // A copy of 0 bytes means "everything", which a decompression stream cannot tell: it raises.
   if (unpackedLength == 0) destination.CopyFrom(unpacker, 0);
-  if (destination.ReadFrom(unpacker, wanted) != wanted) throw EShortRead(SReadError);
+  if (destination.ReadFrom(unpacker, wanted) != wanted) throw EShortRead(Says(SReadError));
 }
 
 void WritePackedImage(TMemoryStream& source, TStream& destination, TPackEngine engine) {
@@ -170,7 +170,7 @@ void DrainExactly(TStream& from, std::int64_t count) {
   std::uint8_t scratch[1 << 16];
   while (count > 0) {
     const auto chunk = static_cast<std::int32_t>(std::min<std::int64_t>(count, sizeof scratch));
-    if (from.Read(scratch, chunk) != chunk) throw EShortRead(SReadError);
+    if (from.Read(scratch, chunk) != chunk) throw EShortRead(Says(SReadError));
     count -= chunk;
   }
 }
@@ -220,7 +220,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
   if (packed) {
     (void)ReadU32(source);
     available = ReadU32(source);
-    if (available == 0) throw EDecompressionError(SInvalidStreamOp);
+    if (available == 0) throw EDecompressionError(Says(SInvalidStreamOp));
     unpacker = std::make_unique<TDecompressionStream>(source);
     from = unpacker.get();
   } else {
@@ -228,7 +228,7 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     available = std::max<std::int64_t>(source.Size(), 0);
   }
   const std::int64_t head = std::min<std::int64_t>(available, kImageHeaderSize);
-  if (image.ReadFrom(*from, head) != head) throw EShortRead(SReadError);
+  if (image.ReadFrom(*from, head) != head) throw EShortRead(Says(SReadError));
   if (head < kImageHeaderSize) ShortHeader(head, path);
   const TTextureHeader header = DecodeTextureHeader(image.Memory(), true, path);
   const std::int64_t needed = header.PixelBytes;
@@ -250,10 +250,10 @@ TTextureForm LoadTextureImage(TStream& source, TMemoryStream& image, const std::
     source.SetPosition(12);
     unpacker = std::make_unique<TDecompressionStream>(source);
     from = unpacker.get();
-    if (image.ReadFrom(*from, kImageHeaderSize) != kImageHeaderSize) throw EShortRead(SReadError);
+    if (image.ReadFrom(*from, kImageHeaderSize) != kImageHeaderSize) throw EShortRead(Says(SReadError));
   }
   image.Reserve(kImageHeaderSize + needed);
-  if (image.ReadFrom(*from, needed) != needed) throw EShortRead(SReadError);
+  if (image.ReadFrom(*from, needed) != needed) throw EShortRead(Says(SReadError));
   // The rest is not needed, but a stream that ends before UnpackedLength is broken: it must be seen
   // to end there, in a small buffer, whatever the length claims.
   if (packed) DrainExactly(*from, available - kImageHeaderSize - needed);

@@ -96,7 +96,7 @@ class EFExistsError : public EFCreateError {
   using EFCreateError::EFCreateError;
 };
 
-inline constexpr const char* SReadError = "Stream read error";
-inline constexpr const char* SWriteError = "Stream write error";
+inline constexpr const char* SReadError = EIT_SAYS("Stream read error");
+inline constexpr const char* SWriteError = EIT_SAYS("Stream write error");
 
 }  // namespace eit

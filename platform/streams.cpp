@@ -24,11 +24,11 @@ std::int64_t TStream::Size() {
 }
 
 void TStream::ReadBuffer(void* buffer, std::int32_t count) {
-  if (count != 0 && Read(buffer, count) != count) throw EShortRead(SReadError);
+  if (count != 0 && Read(buffer, count) != count) throw EShortRead(Says(SReadError));
 }
 
 void TStream::WriteBuffer(const void* buffer, std::int32_t count) {
-  if (count != 0 && Write(buffer, count) != count) throw EWriteError(SWriteError);
+  if (count != 0 && Write(buffer, count) != count) throw EWriteError(Says(SWriteError));
 }
 
 std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {

@@ -76,7 +76,7 @@ TEST(ZlibChecks, OnlyNegativeResultsRaiseWithTheirClassAndCode) {
 
 TEST(ZlibMessages, ResultCodeTakesItsPlace) {
   EXPECT_STREQ(SInvalidStreamOp, "Invalid stream operation");
-  EXPECT_EQ(ZlibErrorText(-4), "ZLIB Internal error -4");
+  EXPECT_EQ(ZlibErrorText(-4).English, "ZLIB Internal error -4");
 }
 
 TEST(ZlibAllocation, ZeroBytesGiveNullAndNullIsFreed) {

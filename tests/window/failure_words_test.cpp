@@ -60,7 +60,7 @@ std::vector<TCase> Cases() {
        }},
       {"named by its entry, cut short", "/mod/list.lst", [] {
          try {
-           throw EShortRead(SReadError);
+           throw EShortRead(Says(SReadError));
          } catch (const std::exception& e) {
            throw Exception(ErrorNamingFile(e, "/mod/list.lst"));
          }

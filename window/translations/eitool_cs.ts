@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>obrázek je příliš velký</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll nebyla nalezena</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Neplatná operace s proudem</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Vnitřní chyba ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Chyba čtení proudu</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Chyba zápisu proudu</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

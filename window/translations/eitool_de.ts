@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>das Bild ist zu groß</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Ungültige Stream-Operation</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Interner ZLIB-Fehler %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Stream-Lesefehler</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Stream-Schreibfehler</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>la imagen es demasiado grande</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>no se encontró zlib32.dll</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Operación de flujo no válida</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Error interno de ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Error de lectura del flujo</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Error de escritura del flujo</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

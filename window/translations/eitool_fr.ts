@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>l&apos;image est trop grande</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Opération de flux non valide</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Erreur interne ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Erreur de lecture du flux</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erreur d&apos;écriture du flux</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>obraz jest za duży</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>nie znaleziono zlib32.dll</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Nieprawidłowa operacja na strumieniu</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Błąd wewnętrzny ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Błąd odczytu strumienia</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Błąd zapisu strumienia</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

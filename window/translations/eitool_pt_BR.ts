@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>a imagem é grande demais</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll não encontrada</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Operação de fluxo inválida</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Erro interno do ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Erro de leitura do fluxo</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erro de gravação do fluxo</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>изображение слишком велико</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll не найдена</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Недопустимая операция с потоком</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Внутренняя ошибка ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Ошибка чтения потока</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Ошибка записи потока</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>

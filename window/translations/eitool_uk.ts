@@ -939,6 +939,26 @@
         <source>the image is too large</source>
         <translation>зображення завелике</translation>
     </message>
+    <message>
+        <source>zlib32.dll not found</source>
+        <translation>zlib32.dll не знайдено</translation>
+    </message>
+    <message>
+        <source>Invalid stream operation</source>
+        <translation>Неприпустима операція з потоком</translation>
+    </message>
+    <message>
+        <source>ZLIB Internal error %1</source>
+        <translation>Внутрішня помилка ZLIB %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Помилка читання потоку</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Помилка запису потоку</translation>
+    </message>
 </context>
 <context>
     <name>eit::TAboutDialog</name>
