@@ -18,15 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   for (const std::string& line : eit::SplitLines(text.data(), text.size())) {
-    std::string error;
+    eit::TText error;
     const std::string folder = eit::TreeFolderOf(std::string(eit::kTreeKeyword) + " " + line, error);
-    if (!error.empty()) continue;
+    if (!error.English.empty()) continue;
     if (!folder.empty() && (folder[0] == eit::PathDelim || folder == ".." ||
                             folder.find(std::string("..") + eit::PathDelim) == 0))
       __builtin_trap();  // leads out of the target
     // What an extract writes for a folder reads back as that folder.
-    std::string again;
-    if (eit::TreeFolderOf(eit::TreeLine(folder), again) != folder || !again.empty()) __builtin_trap();
+    eit::TText again;
+    if (eit::TreeFolderOf(eit::TreeLine(folder), again) != folder || !again.English.empty()) __builtin_trap();
   }
   return 0;
 }

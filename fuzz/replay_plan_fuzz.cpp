@@ -17,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every step starts where the one before said, and the plan moves forward.
     if (step.Line != expected || step.Next <= step.Line || step.Line >= lines.size()) __builtin_trap();
     if (step.IsRecord && step.Format != eit::TJobKind::Texture && step.Format != eit::TJobKind::FontSheet) __builtin_trap();
-    if (step.IsRecord && step.Format == eit::TJobKind::FontSheet && step.Record.RangeError.empty() &&
+    if (step.IsRecord && step.Format == eit::TJobKind::FontSheet && step.Record.RangeError.English.empty() &&
         (step.Record.FirstCode < 0 || step.Record.EndCode < 0))
       __builtin_trap();
     // A "#New:" line is taken only in the range the insert can lay glyphs in; placeholders are byte codes.
-    if (step.Record.RangeError.empty() && (step.Record.NewCode < eit::KeptCodeLimit || step.Record.NewCode > 0x100))
+    if (step.Record.RangeError.English.empty() && (step.Record.NewCode < eit::KeptCodeLimit || step.Record.NewCode > 0x100))
       __builtin_trap();
     for (const std::int32_t code : step.Record.Placeholders)
       if (code < 0 || code > 0xFF) __builtin_trap();
