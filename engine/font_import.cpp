@@ -169,8 +169,7 @@ void InPlaceWarnings(TJobContext& context, const TImportRecord& record, const TG
                                                      CodeText(CodeOf(record, done.Shared[k].second))});
     shared = k == 0 ? pair : Says(EIT_SAYS("%1, %2"), {shared, pair});
   }
-  if (done.Shared.size() > 10)
-    shared = Says(EIT_SAYS("%1 and %2 more"), {shared, std::to_string(done.Shared.size() - 10)});
+  shared = ListWithMore(shared, done.Shared.size() - std::min<std::size_t>(done.Shared.size(), 10));
   detail::EditWarning(context, record,
                       Says(EIT_SAYS("%1: glyphs drawn anew share their place in the texture with others, which show the "
                                     "new drawing too: %2"), {sheet, shared}),

@@ -24,9 +24,6 @@ Span Clip(std::int32_t from, std::int64_t length, std::int32_t limit) {
   return b > a ? Span{static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)} : Span{0, 0};
 }
 
-// The byte count of a picture, or EInvalidGraphic when it is beyond the program's limits.
-namespace {
-
 TText OutOfRange(std::int32_t width, std::int32_t height) {
   return Says(EIT_SAYS("Cannot make a picture of %1 x %2 pixels: the size is out of range"),
               {std::to_string(width), std::to_string(height)});
@@ -34,8 +31,7 @@ TText OutOfRange(std::int32_t width, std::int32_t height) {
 
 TText DifferentFormats() { return Says(EIT_SAYS("Cannot copy between pictures of different pixel formats")); }
 
-}  // namespace
-
+// The byte count of a picture, or EInvalidGraphic when it is beyond the program's limits.
 std::int64_t PictureBytes(TPixelFormat format, std::int32_t width, std::int32_t height) {
   const std::int64_t bytes =
       CheckedImageBytes(width, height, format == TPixelFormat::pf32bit ? 4 : 3, kMaxPictureBytes);

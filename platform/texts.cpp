@@ -30,7 +30,7 @@ TText Says(const char* form, std::vector<TText> parts) {
   return text;
 }
 
-TText ListWithMore(std::string shown, std::size_t more) {
+TText ListWithMore(TText shown, std::size_t more) {
   if (more == 0) return shown;
   return Says(EIT_SAYS("%1 and %2 more"), {std::move(shown), std::to_string(more)});
 }

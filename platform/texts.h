@@ -23,7 +23,7 @@ struct TText {
 std::string FillForm(const std::string& form, const std::vector<std::string>& parts);
 TText Says(const char* form, std::vector<TText> parts = {});
 // "A, B and 3 more": a list of the first few of many, the rest counted.
-TText ListWithMore(std::string shown, std::size_t more);
+TText ListWithMore(TText shown, std::size_t more);
 
 }  // namespace eit
 

@@ -41,8 +41,4 @@ QString Word(const TText& text) {
 
 QString WordForm(const std::string& form) { return Translated(form.c_str()); }
 
-QString Word(const TText& words, const std::string& text) {
-  return words.English == text ? Word(words) : QString::fromStdString(text);
-}
-
 }  // namespace eit

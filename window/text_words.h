@@ -10,8 +10,6 @@ namespace eit {
 // The form looked up among the translations (in the contexts of the engine's namespaces, where lupdate puts
 // its forms), each part worded the same way; a text with no form reads as the engine's English.
 QString Word(const TText& text);
-// Word(words) while words still says text (a wrap that rewrote text without them leaves text the word).
-QString Word(const TText& words, const std::string& text);
 // A text the engine keeps as a string that is one of its forms (a family of warnings), in the window's language.
 QString WordForm(const std::string& form);
 
